@@ -1,0 +1,233 @@
+#include "U_mech.h"
+
+namespace zun {
+
+namespace {
+
+constexpr Millis default_drive_interval = 100;
+constexpr Millis fast_drive_interval = 1;
+
+// One travel step of one coordinate by a signed amount, taken only while the coordinate is short
+// of the bound it moves towards. The test comes before the addition, so a step may overshoot.
+void travel(std::int16_t &coordinate, int amount, std::int16_t max, std::int16_t min)
+{
+    if ((amount > 0 && coordinate < max) || (amount < 0 && coordinate > min))
+        coordinate = static_cast<std::int16_t>(coordinate + amount);
+}
+
+void shift(std::int16_t &value, int amount)
+{
+    value = static_cast<std::int16_t>(value + amount);
+}
+
+template <typename Each>
+void for_each_linked(const std::array<TMech *, 4> &links, Each each)
+{
+    for (TMech *mech : links)
+        if (mech)
+            each(*mech);
+}
+
+} // namespace
+
+TMech::TMech(Scheduler &scheduler, TMech_Host &host)
+    : Timer_Drive(scheduler, default_drive_interval, [this] { Timer_DriveTimer(); }), host_(host)
+{
+}
+
+void TMech::f_Show()
+{
+    for (std::size_t k = 0; k < Image_Pos.size(); ++k) {
+        Picture *picture = Image_Pos[k];
+        if (!picture)
+            continue;
+        picture->set_visible(static_cast<std::int16_t>(k) == Phase);
+        picture->set_left(Pos_X);
+        picture->set_top(picture->panel().height() - Pos_Y - picture->height());
+    }
+}
+
+void TMech::f_Step_FWD()
+{
+    switch (Kind_Move) {
+    case 0:
+        Phase = Phase >= 3 ? 0 : static_cast<std::int16_t>(Phase + 1);
+        break;
+    case 1:
+        if (Phase < 3)
+            ++Phase;
+        break;
+    case 2:
+        f_Travel(Direction::Forward);
+        break;
+    default:
+        break;
+    }
+}
+
+void TMech::f_Step_RWS()
+{
+    switch (Kind_Move) {
+    case 0:
+        Phase = Phase <= 0 ? 3 : static_cast<std::int16_t>(Phase - 1);
+        break;
+    case 1:
+        if (Phase > 0)
+            --Phase;
+        break;
+    case 2:
+        f_Travel(Direction::Reverse);
+        break;
+    default:
+        break;
+    }
+}
+
+void TMech::f_Travel(Direction direction)
+{
+    const int sign = static_cast<int>(direction);
+    travel(Pos_X, sign * Step_X, X_Max, X_Min);
+    travel(Pos_Y, sign * Step_Y, Y_Max, Y_Min);
+    travel(Pos_Z, sign * Step_Z, Z_Max, Z_Min);
+    f_Carry_Followers(direction);
+}
+
+// Followers keep their distance and their own travel range: they are shifted by the full step
+// on every call, also when this mechanism stands at a bound.
+void TMech::f_Carry_Followers(Direction direction)
+{
+    const int sign = static_cast<int>(direction);
+    const int dx = sign * Step_X;
+    const int dy = sign * Step_Y;
+    const int dz = sign * Step_Z;
+    for_each_linked(Follow_Mech, [&](TMech &follower) {
+        for (std::int16_t *x : {&follower.Pos_X, &follower.X_Max, &follower.X_Min})
+            shift(*x, dx);
+        for (std::int16_t *y : {&follower.Pos_Y, &follower.Y_Max, &follower.Y_Min})
+            shift(*y, dy);
+        for (std::int16_t *z : {&follower.Pos_Z, &follower.Z_Max, &follower.Z_Min})
+            shift(*z, dz);
+        follower.f_Show();
+    });
+}
+
+void TMech::f_Evaluate()
+{
+    const bool running = b_Permit && b_No_Stop;
+    const bool forward = running && !b_KM_RWS && b_Permit_FWD && (b_KM_FWD || b_Pulse_FWD) &&
+                         (!b_Stop_At_KV || !bi_KV_FWD);
+    // The auto-return term has no stop or permission factor: at the forward end it always wins.
+    const bool reverse = (running && !forward && b_Permit_RWS && (b_KM_RWS || b_Pulse_RWS) &&
+                          (!b_Stop_At_KV || !bi_KV_RWS)) ||
+                         (b_Auto_Return && bi_KV_FWD && !forward);
+    b_KM_FWD = forward;
+    b_KM_RWS = reverse;
+    Timer_Drive.set_enabled((b_KM_FWD != b_KM_RWS) && b_Enable_Drive);
+    f_Update_Limit_Switches();
+}
+
+// The switches describe the position after the step just made; the next evaluation reads them,
+// which is why a mechanism runs one more tick after reaching its end.
+void TMech::f_Update_Limit_Switches()
+{
+    switch (Kind_Move) {
+    case 1:
+        bi_KV_FWD = Phase == 3;
+        bi_KV_RWS = Phase == 0;
+        break;
+    case 2:
+        bi_KV_FWD = (Step_X > 0 && Pos_X >= X_Max) || (Step_X < 0 && Pos_X <= X_Min) ||
+                    (Step_Y > 0 && Pos_Y >= Y_Max) || (Step_Y < 0 && Pos_Y <= Y_Min);
+        bi_KV_RWS = (Step_X < 0 && Pos_X >= X_Max) || (Step_X > 0 && Pos_X <= X_Min) ||
+                    (Step_Y < 0 && Pos_Y >= Y_Max) || (Step_Y > 0 && Pos_Y <= Y_Min);
+        break;
+    default: // a rotating mechanism has no limit switches
+        break;
+    }
+}
+
+void TMech::f_Stop()
+{
+    b_No_Stop = false;
+    f_Evaluate();
+    b_No_Stop = true;
+}
+
+void TMech::f_Pulse(bool TMech::*pulse)
+{
+    if (Picture *first = Image_Pos[0]) {
+        host_.f_Set_Cur_Mech(first->tag());
+        if (b_Normal_Speed)
+            host_.f_Show_Container(first->panel());
+    }
+    this->*pulse = true;
+    f_Evaluate();
+    this->*pulse = false;
+}
+
+void TMech::f_Start_FWD_Pulse()
+{
+    f_Pulse(&TMech::b_Pulse_FWD);
+}
+
+void TMech::f_Start_RWS_Pulse()
+{
+    f_Pulse(&TMech::b_Pulse_RWS);
+}
+
+void TMech::f_Start_FWD_Pulse_Fast()
+{
+    f_Set_Fast();
+    f_Start_FWD_Pulse();
+}
+
+void TMech::f_Start_RWS_Pulse_Fast()
+{
+    f_Set_Fast();
+    f_Start_RWS_Pulse();
+}
+
+void TMech::f_Set_Fast()
+{
+    b_Normal_Speed = false;
+    Timer_Drive.set_interval(fast_drive_interval);
+    const auto make_fast = [](TMech &linked) { linked.Timer_Drive.set_interval(fast_drive_interval); };
+    for_each_linked(Follow_Mech, make_fast);
+    for_each_linked(Co_Mech, make_fast);
+}
+
+void TMech::f_Save_Interval()
+{
+    Saved_Interval = static_cast<std::int32_t>(Timer_Drive.interval());
+}
+
+void TMech::f_Restore_Speed()
+{
+    b_Normal_Speed = true;
+    Timer_Drive.set_interval(Saved_Interval);
+}
+
+void TMech::Timer_DriveTimer()
+{
+    f_Evaluate();
+    if (b_KM_FWD && !b_KM_RWS)
+        f_Step_FWD();
+    if (b_KM_RWS && !b_KM_FWD)
+        f_Step_RWS();
+    f_Show();
+    for_each_linked(Follow_Mech, [this](TMech &follower) {
+        follower.Phase = Phase;
+        follower.f_Show();
+    });
+    // A co-mechanism steps by this mechanism's latches, not by its own.
+    for_each_linked(Co_Mech, [this](TMech &co) {
+        co.f_Evaluate();
+        if (b_KM_FWD)
+            co.f_Step_FWD();
+        if (b_KM_RWS)
+            co.f_Step_RWS();
+        co.f_Show();
+    });
+}
+
+} // namespace zun

@@ -1,0 +1,93 @@
+#pragma once
+
+#include "sim/picture_store.h"
+#include "sim/scheduler.h"
+
+#include <array>
+#include <cstdint>
+
+namespace zun {
+
+// What a mechanism needs of the window that owns it.
+class TMech_Host {
+public:
+    // Makes `number` the current mechanism (Cur_Mech) for the panels, the marker and the hand.
+    virtual void f_Set_Cur_Mech(std::int32_t number) = 0;
+    // Makes a container of pictures visible and brings it into view.
+    virtual void f_Show_Container(Panel &container) = 0;
+
+protected:
+    ~TMech_Host() = default;
+};
+
+// One drive of the line, wired like a motor starter with two contactors: pulses and permissions
+// set self-holding latches, the drive timer steps the mechanism while exactly one latch holds,
+// and reaching a limit switch drops the latch. Fields are public: the mechanism table configures
+// them, the interlocks and the strip line read and write them.
+class TMech {
+public:
+    TMech(Scheduler &scheduler, TMech_Host &host);
+    TMech(const TMech &) = delete;
+    TMech &operator=(const TMech &) = delete;
+
+    Timer Timer_Drive;                  // one tick = one step; 100 ms unless configured
+    std::array<Picture *, 4> Image_Pos{}; // the picture of each phase; [0] carries the number
+    std::int8_t Kind_Move = 0;          // 0 endless rotation, 1 four phases between ends, 2 travel
+    bool bi_KV_FWD = false;             // at the forward end
+    bool bi_KV_RWS = false;             // at the reverse (initial) end
+    bool b_Enable_Drive = true;
+    bool b_Permit = true;
+    bool b_KM_FWD = false;              // forward latch
+    bool b_KM_RWS = false;              // reverse latch
+    bool b_No_Stop = true;              // cleared for one evaluation to stop
+    bool b_Pulse_FWD = false;           // set for one evaluation only
+    bool b_Pulse_RWS = false;
+    bool b_Permit_FWD = true;
+    bool b_Permit_RWS = true;
+    bool b_Auto_Return = false;         // returns by itself from the forward end
+    bool b_Stop_At_KV = true;
+    bool b_Normal_Speed = false;        // false while fast
+    std::int16_t Pos_X = 0;             // pictures' left edge in their container
+    std::int16_t Step_X = 0;
+    std::int16_t Pos_Y = 0;             // pictures' bottom edge above the container's bottom
+    std::int16_t Step_Y = 0;
+    std::int16_t Pos_Z = 0;
+    std::int16_t Step_Z = 0;
+    std::int16_t X_Max = 1280;
+    std::int16_t X_Min = 0;
+    std::int16_t Y_Max = 210;
+    std::int16_t Y_Min = 0;
+    std::int16_t Z_Max = 0;
+    std::int16_t Z_Min = 0;
+    std::int16_t Phase = 0;             // which of the four pictures is shown
+    std::int32_t Saved_Interval = 0;
+    std::array<TMech *, 4> Co_Mech{};     // driven by this mechanism's latches
+    std::array<TMech *, 4> Follow_Mech{}; // copy the phase, carried by the travel
+
+    void f_Show();
+    void f_Step_FWD();
+    void f_Step_RWS();
+    void f_Evaluate();
+    void f_Stop();
+    void f_Start_FWD_Pulse();
+    void f_Start_RWS_Pulse();
+    void f_Start_FWD_Pulse_Fast();
+    void f_Start_RWS_Pulse_Fast();
+    void f_Set_Fast();
+    void f_Save_Interval();
+    void f_Restore_Speed();
+    void Timer_DriveTimer();
+
+private:
+    // Signs of a travel step: +1 for a forward step, -1 for a reverse one.
+    enum class Direction : int { Reverse = -1, Forward = 1 };
+
+    void f_Travel(Direction direction);
+    void f_Carry_Followers(Direction direction);
+    void f_Update_Limit_Switches();
+    void f_Pulse(bool TMech::*pulse);
+
+    TMech_Host &host_;
+};
+
+} // namespace zun

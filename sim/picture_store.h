@@ -1,0 +1,156 @@
+#pragma once
+
+#include <cstdint>
+#include <deque>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+namespace zun {
+
+// A rectangle in pixels of the container that holds it; empty when width or height is not
+// positive.
+struct Rect {
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+
+    int right() const { return left + width; }
+    int bottom() const { return top + height; }
+    bool empty() const { return width <= 0 || height <= 0; }
+    bool contains(int x, int y) const
+    {
+        return !empty() && x >= left && x < right() && y >= top && y < bottom();
+    }
+    // The smallest rectangle holding both; an empty side adds nothing.
+    Rect united(const Rect &other) const;
+    bool operator==(const Rect &) const = default;
+};
+
+class Panel;
+
+// A picture as the model knows it: which panel holds it, where, whether it is seen, the number it
+// selects and its hint. Its look belongs to the views. Every setter marks the area a view must
+// repaint on the picture's panel, and only when the value really changes.
+class Picture {
+public:
+    Picture(std::string name, Panel &panel, Rect place, bool visible);
+    Picture(const Picture &) = delete;
+    Picture &operator=(const Picture &) = delete;
+
+    const std::string &name() const { return name_; }
+    Panel &panel() const { return *panel_; }
+    Rect rect() const { return place_; }
+    int left() const { return place_.left; }
+    int top() const { return place_.top; }
+    int width() const { return place_.width; }
+    int height() const { return place_.height; }
+    bool visible() const { return visible_; }
+    std::int32_t tag() const { return tag_; }
+    const std::string &hint() const { return hint_; }
+
+    void set_left(int left);
+    void set_top(int top);
+    void set_width(int width);
+    void set_height(int height);
+    void set_visible(bool visible);
+    void set_tag(std::int32_t tag) { tag_ = tag; }
+    void set_hint(std::string hint) { hint_ = std::move(hint); }
+
+    // Moves the picture onto another panel, where it becomes the top layer.
+    void move_to(Panel &panel);
+
+private:
+    void change_place(Rect place);
+    Rect seen_rect() const { return visible_ ? place_ : Rect{}; }
+
+    std::string name_;
+    Panel *panel_;
+    Rect place_;
+    bool visible_;
+    std::int32_t tag_ = 0;
+    std::string hint_;
+};
+
+// A container of pictures with a place in its window. Pictures are kept in creation order, which
+// is also the drawing order: later ones are drawn above and get the pointer first.
+class Panel {
+public:
+    Panel(std::string name, Rect place, bool visible);
+    Panel(const Panel &) = delete;
+    Panel &operator=(const Panel &) = delete;
+
+    const std::string &name() const { return name_; }
+    Rect rect() const { return place_; }
+    int left() const { return place_.left; }
+    int top() const { return place_.top; }
+    int width() const { return place_.width; }
+    int height() const { return place_.height; }
+    bool visible() const { return visible_; }
+    const std::vector<Picture *> &pictures() const { return pictures_; }
+
+    void set_left(int left);
+    void set_top(int top);
+    void set_visible(bool visible);
+
+    // The topmost visible picture under a point of the panel, or null.
+    Picture *picture_at(int x, int y) const;
+
+    // What changed since the views last looked: the area of the panel to repaint, and whether the
+    // panel itself moved, appeared or disappeared. Taking a change clears it.
+    Rect damage() const { return damage_; }
+    Rect take_damage();
+    bool placement_changed() const { return placement_changed_; }
+    bool take_placement_change();
+
+private:
+    friend class Picture;
+
+    void add_damage(Rect area) { damage_ = damage_.united(area); }
+    void set_placement(Rect place, bool visible);
+
+    std::string name_;
+    Rect place_;
+    bool visible_;
+    std::vector<Picture *> pictures_;
+    Rect damage_;
+    bool placement_changed_ = false;
+};
+
+// Owns every panel and picture of a window's description, in creation order, and finds them by
+// name; where two share a name, the later one is found.
+class PictureStore {
+public:
+    PictureStore() = default;
+    PictureStore(const PictureStore &) = delete;
+    PictureStore &operator=(const PictureStore &) = delete;
+
+    Panel &add_panel(std::string name, Rect place, bool visible);
+    Picture &add_picture(Panel &panel, std::string name, Rect place, bool visible);
+
+    Panel *find_panel(std::string_view name) const;
+    Picture *find_picture(std::string_view name) const;
+    const std::deque<Panel> &panels() const { return panels_; }
+    const std::deque<Picture> &pictures() const { return pictures_; }
+
+private:
+    // Heterogeneous lookup, so that a string_view finds without building a string.
+    struct NameHash {
+        using is_transparent = void;
+        std::size_t operator()(std::string_view name) const
+        {
+            return std::hash<std::string_view>{}(name);
+        }
+    };
+    template <typename T>
+    using ByName = std::unordered_map<std::string, T *, NameHash, std::equal_to<>>;
+
+    std::deque<Panel> panels_;
+    std::deque<Picture> pictures_;
+    ByName<Panel> panels_by_name_;
+    ByName<Picture> pictures_by_name_;
+};
+
+} // namespace zun

@@ -1,0 +1,104 @@
+#include "scheduler.h"
+
+#include <algorithm>
+#include <stdexcept>
+#include <utility>
+
+namespace zun {
+
+namespace {
+
+// Clears a flag however the scope is left, exceptions included.
+class FlagGuard {
+public:
+    explicit FlagGuard(bool &flag) : flag_(flag) { flag_ = true; }
+    FlagGuard(const FlagGuard &) = delete;
+    FlagGuard &operator=(const FlagGuard &) = delete;
+    ~FlagGuard() { flag_ = false; }
+
+private:
+    bool &flag_;
+};
+
+} // namespace
+
+void Scheduler::advance_to(Millis time)
+{
+    if (advancing_)
+        throw std::logic_error("Scheduler::advance_to called from a timer handler");
+    const FlagGuard guard(advancing_);
+    while (!queue_.empty() && queue_.begin()->due <= time) {
+        // Requeue the timer at its next due time before its handler runs, so that the handler
+        // may disable or retime it and an exception leaves the queue whole. Reusing the node
+        // keeps the steady state free of allocations.
+        auto node = queue_.extract(queue_.begin());
+        Timer &timer = *node.value().timer;
+        now_ = node.value().due;
+        timer.due_ = now_ + timer.period();
+        node.value().due = timer.due_;
+        queue_.insert(std::move(node));
+        timer.on_tick_();
+    }
+    now_ = std::max(now_, time);
+}
+
+Millis Scheduler::next_due() const
+{
+    return queue_.empty() ? -1 : queue_.begin()->due;
+}
+
+void Scheduler::queue(Timer &timer, Millis due)
+{
+    timer.due_ = due;
+    timer.queued_ = true;
+    queue_.insert(Entry{due, timer.order_, &timer});
+}
+
+void Scheduler::unqueue(Timer &timer)
+{
+    if (!timer.queued_)
+        return;
+    queue_.erase(Entry{timer.due_, timer.order_, &timer});
+    timer.queued_ = false;
+}
+
+Timer::Timer(Scheduler &scheduler, Millis interval, std::function<void()> on_tick)
+    : scheduler_(scheduler), on_tick_(std::move(on_tick)), interval_(interval),
+      order_(scheduler.register_timer())
+{
+}
+
+Timer::~Timer()
+{
+    scheduler_.unqueue(*this);
+}
+
+void Timer::set_enabled(bool enabled)
+{
+    if (enabled == enabled_)
+        return;
+    enabled_ = enabled;
+    reschedule();
+}
+
+void Timer::set_interval(Millis interval)
+{
+    if (interval == interval_)
+        return;
+    interval_ = interval;
+    reschedule();
+}
+
+Millis Timer::period() const
+{
+    return std::max(interval_, Scheduler::shortest_period);
+}
+
+void Timer::reschedule()
+{
+    scheduler_.unqueue(*this);
+    if (enabled_ && interval_ > 0)
+        scheduler_.queue(*this, scheduler_.now() + period());
+}
+
+} // namespace zun

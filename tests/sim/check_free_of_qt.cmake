@@ -1,0 +1,10 @@
+# Fails when a source file below SOURCE_DIR includes a Qt header.
+file(GLOB_RECURSE sources "${SOURCE_DIR}/*.h" "${SOURCE_DIR}/*.cpp")
+foreach(source IN LISTS sources)
+    file(STRINGS "${source}" qt_includes REGEX "^[ \t]*#[ \t]*include[ \t]*<Q")
+    if(qt_includes)
+        message(FATAL_ERROR "${source} includes Qt: ${qt_includes}")
+    endif()
+endforeach()
+list(LENGTH sources count)
+message(STATUS "${count} model sources, none includes Qt")
