@@ -1,14 +1,23 @@
-// The trainer's entry point. The windows come with the program's spine; for now it opens the
-// main window's frame so that the build and the start command can be checked end to end.
-#include <QApplication>
-#include <QWidget>
+// The trainer's entry point: the nine windows, the clock that drives the model, the message loop.
+#include "app/application.h"
+#include "app/clock_driver.h"
+#include "app/fonts.h"
+#include "app/forms.h"
+#include "app/qt_ui_port.h"
+#include "ui/Unit_main.h"
 
 int main(int argc, char *argv[])
 {
-    QApplication application(argc, argv);
-    QWidget main_window;
-    main_window.setWindowTitle(QStringLiteral("Form_Main_ZUN"));
-    main_window.setGeometry(0, 0, 1024, 760);
-    main_window.show();
-    return QApplication::exec();
+    ZunApplication application(argc, argv);
+    try {
+        install_application_font();
+        QtUiPort ui_port;
+        const Forms forms(ui_port);
+        ClockDriver clock(Form_Main_ZUN->sim.scheduler, application.errors());
+        clock.start();
+        ZunApplication::exec();
+    } catch (...) {
+        ErrorReporter::show_error_box(current_exception_message());
+    }
+    return 0;
 }

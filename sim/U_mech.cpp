@@ -20,8 +20,7 @@ void shift(std::int16_t &value, int amount)
     value = static_cast<std::int16_t>(value + amount);
 }
 
-template <typename Each>
-void for_each_linked(const std::array<TMech *, 4> &links, Each each)
+template <typename Each> void for_each_linked(const std::array<TMech *, 4> &links, Each each)
 {
     for (TMech *mech : links)
         if (mech)
@@ -191,7 +190,9 @@ void TMech::f_Set_Fast()
 {
     b_Normal_Speed = false;
     Timer_Drive.set_interval(fast_drive_interval);
-    const auto make_fast = [](TMech &linked) { linked.Timer_Drive.set_interval(fast_drive_interval); };
+    const auto make_fast = [](TMech &linked) {
+        linked.Timer_Drive.set_interval(fast_drive_interval);
+    };
     for_each_linked(Follow_Mech, make_fast);
     for_each_linked(Co_Mech, make_fast);
 }

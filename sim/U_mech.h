@@ -30,26 +30,26 @@ public:
     TMech(const TMech &) = delete;
     TMech &operator=(const TMech &) = delete;
 
-    Timer Timer_Drive;                  // one tick = one step; 100 ms unless configured
+    Timer Timer_Drive;                    // one tick = one step; 100 ms unless configured
     std::array<Picture *, 4> Image_Pos{}; // the picture of each phase; [0] carries the number
-    std::int8_t Kind_Move = 0;          // 0 endless rotation, 1 four phases between ends, 2 travel
-    bool bi_KV_FWD = false;             // at the forward end
-    bool bi_KV_RWS = false;             // at the reverse (initial) end
+    std::int8_t Kind_Move = 0; // 0 endless rotation, 1 four phases between ends, 2 travel
+    bool bi_KV_FWD = false;    // at the forward end
+    bool bi_KV_RWS = false;    // at the reverse (initial) end
     bool b_Enable_Drive = true;
     bool b_Permit = true;
-    bool b_KM_FWD = false;              // forward latch
-    bool b_KM_RWS = false;              // reverse latch
-    bool b_No_Stop = true;              // cleared for one evaluation to stop
-    bool b_Pulse_FWD = false;           // set for one evaluation only
+    bool b_KM_FWD = false;    // forward latch
+    bool b_KM_RWS = false;    // reverse latch
+    bool b_No_Stop = true;    // cleared for one evaluation to stop
+    bool b_Pulse_FWD = false; // set for one evaluation only
     bool b_Pulse_RWS = false;
     bool b_Permit_FWD = true;
     bool b_Permit_RWS = true;
-    bool b_Auto_Return = false;         // returns by itself from the forward end
+    bool b_Auto_Return = false; // returns by itself from the forward end
     bool b_Stop_At_KV = true;
-    bool b_Normal_Speed = false;        // false while fast
-    std::int16_t Pos_X = 0;             // pictures' left edge in their container
+    bool b_Normal_Speed = false; // false while fast
+    std::int16_t Pos_X = 0;      // pictures' left edge in their container
     std::int16_t Step_X = 0;
-    std::int16_t Pos_Y = 0;             // pictures' bottom edge above the container's bottom
+    std::int16_t Pos_Y = 0; // pictures' bottom edge above the container's bottom
     std::int16_t Step_Y = 0;
     std::int16_t Pos_Z = 0;
     std::int16_t Step_Z = 0;
@@ -59,7 +59,7 @@ public:
     std::int16_t Y_Min = 0;
     std::int16_t Z_Max = 0;
     std::int16_t Z_Min = 0;
-    std::int16_t Phase = 0;             // which of the four pictures is shown
+    std::int16_t Phase = 0; // which of the four pictures is shown
     std::int32_t Saved_Interval = 0;
     std::array<TMech *, 4> Co_Mech{};     // driven by this mechanism's latches
     std::array<TMech *, 4> Follow_Mech{}; // copy the phase, carried by the travel

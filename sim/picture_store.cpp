@@ -134,8 +134,7 @@ Picture &PictureStore::add_picture(Panel &panel, std::string name, Rect place, b
 
 namespace {
 
-template <typename Map>
-auto *find_by_name(const Map &map, std::string_view name)
+template <typename Map> auto *find_by_name(const Map &map, std::string_view name)
 {
     const auto found = map.find(name);
     return found == map.end() ? nullptr : found->second;

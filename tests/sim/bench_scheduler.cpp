@@ -16,8 +16,8 @@ void tick_with_idle_timers(benchmark::State &state)
     std::vector<std::unique_ptr<zun::Timer>> timers;
     std::int64_t fired = 0;
     for (int i = 0; i < running + state.range(0); ++i) {
-        auto &timer = timers.emplace_back(
-            std::make_unique<zun::Timer>(scheduler, 10, [&fired] { ++fired; }));
+        auto &timer =
+            timers.emplace_back(std::make_unique<zun::Timer>(scheduler, 10, [&fired] { ++fired; }));
         timer->set_enabled(i < running);
     }
     for (auto _ : state)

@@ -31,9 +31,9 @@ protected:
     {
         auto &mech = *mechs.emplace_back(std::make_unique<TMech>(scheduler, host));
         for (int k = 0; k < 4; ++k) {
-            Picture &picture = store.add_picture(
-                panel, "Image" + std::to_string(number) + "_" + std::to_string(k), first_picture,
-                k == 0);
+            Picture &picture =
+                store.add_picture(panel, "Image" + std::to_string(number) + "_" + std::to_string(k),
+                                  first_picture, k == 0);
             picture.set_tag(number);
             mech.Image_Pos[k] = &picture;
         }

@@ -45,9 +45,9 @@ TEST_F(SchedulerTest, FiresInDueOrderWithTiesInCreationOrder)
     make_timer("b", 20);
     make_timer("c", 10);
     scheduler.advance_to(60);
-    const std::vector<Tick> expected{{"c", 10}, {"b", 20}, {"c", 20}, {"a", 30}, {"c", 30},
-                                     {"b", 40}, {"c", 40}, {"c", 50}, {"a", 60}, {"b", 60},
-                                     {"c", 60}};
+    const std::vector<Tick> expected{{"c", 10}, {"b", 20}, {"c", 20}, {"a", 30},
+                                     {"c", 30}, {"b", 40}, {"c", 40}, {"c", 50},
+                                     {"a", 60}, {"b", 60}, {"c", 60}};
     EXPECT_EQ(ticks, expected);
     EXPECT_EQ(scheduler.now(), 60);
 }
@@ -57,8 +57,8 @@ TEST_F(SchedulerTest, IntervalsBelowTheShortestPeriodTickEveryTenMilliseconds)
     Timer &fast = make_timer("fast", 1);
     make_timer("odd", 15);
     scheduler.advance_to(30);
-    const std::vector<Tick> expected{{"fast", 10}, {"odd", 15}, {"fast", 20}, {"fast", 30},
-                                     {"odd", 30}};
+    const std::vector<Tick> expected{
+        {"fast", 10}, {"odd", 15}, {"fast", 20}, {"fast", 30}, {"odd", 30}};
     EXPECT_EQ(ticks, expected);
     EXPECT_EQ(fast.interval(), 1) << "the interval reads as it was set";
 }
@@ -149,8 +149,8 @@ TEST_F(SchedulerTest, AnExceptionLeavesTheSchedulerConsistent)
     EXPECT_EQ(scheduler.next_due(), 60) << "the steady timer's tick at 60 is still to come";
 
     scheduler.advance_to(100);
-    const std::vector<Tick> expected{{"steady", 20}, {"steady", 40}, {"steady", 60},
-                                     {"steady", 80}, {"steady", 100}};
+    const std::vector<Tick> expected{
+        {"steady", 20}, {"steady", 40}, {"steady", 60}, {"steady", 80}, {"steady", 100}};
     EXPECT_EQ(ticks, expected);
     EXPECT_EQ(failing_calls, 3) << "the failed timer goes on at its period";
 }

@@ -1,0 +1,80 @@
+#include "clock_driver.h"
+
+#include "app/application.h"
+#include "app/error_reporter.h"
+
+#include <QElapsedTimer>
+
+#include <algorithm>
+#include <cmath>
+#include <memory>
+
+namespace {
+
+ClockDriver::WallClock monotonic_clock()
+{
+    auto elapsed = std::make_shared<QElapsedTimer>();
+    elapsed->start();
+    return [elapsed] { return static_cast<double>(elapsed->nsecsElapsed()) / 1e6; };
+}
+
+} // namespace
+
+ClockDriver::ClockDriver(zun::Scheduler &scheduler, ErrorReporter &errors, WallClock wall_clock,
+                         QObject *parent)
+    : QObject(parent), scheduler_(scheduler), errors_(errors),
+      wall_clock_(wall_clock ? std::move(wall_clock) : monotonic_clock())
+{
+    timer_.setSingleShot(true);
+    timer_.setTimerType(Qt::PreciseTimer);
+    connect(&timer_, &QTimer::timeout, this, &ClockDriver::wake);
+}
+
+void ClockDriver::start()
+{
+    last_wall_ = wall_clock_();
+    owed_ = 0;
+    arm();
+}
+
+void ClockDriver::set_speed(double factor)
+{
+    wake();
+    speed_ = std::max(factor, 0.0);
+    arm();
+}
+
+void ClockDriver::wake()
+{
+    if (advancing_)
+        return;
+    const double wall = wall_clock_();
+    const double elapsed = std::max(wall - last_wall_, 0.0) * speed_;
+    owed_ = std::min(owed_ + elapsed, static_cast<double>(max_step));
+    last_wall_ = wall;
+    const zun::Millis start = scheduler_.now();
+    advancing_ = true;
+    try {
+        scheduler_.advance_to(start + static_cast<zun::Millis>(std::floor(owed_)));
+    } catch (...) {
+        errors_.report(current_exception_message());
+    }
+    advancing_ = false;
+    // What ran is paid; after a failed tick the rest of the step runs at the next wake.
+    owed_ -= static_cast<double>(scheduler_.now() - start);
+    emit advanced();
+    arm();
+}
+
+void ClockDriver::arm()
+{
+    if (speed_ <= 0) {
+        timer_.stop();
+        return;
+    }
+    const zun::Millis next = scheduler_.next_due();
+    // With nothing queued, look again after the shortest period: a handler may enable a timer.
+    const double virtual_wait = next < 0 ? static_cast<double>(zun::Scheduler::shortest_period)
+                                         : static_cast<double>(next - scheduler_.now()) - owed_;
+    timer_.start(static_cast<int>(std::ceil(std::max(virtual_wait, 0.0) / speed_)));
+}

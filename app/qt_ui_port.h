@@ -1,0 +1,11 @@
+#pragma once
+
+#include "sim/ui_port.h"
+
+// The model's way to the program's windows.
+class QtUiPort final : public zun::UiPort {
+public:
+    void show_target() override;
+    void hide_target() override;
+    void message_box(const std::string &text) override;
+};

@@ -1,0 +1,67 @@
+#include "start_controls.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+void PressableControl::mousePressEvent(QMouseEvent *event)
+{
+    event->accept();
+    if (on_press)
+        on_press();
+}
+
+void PressableControl::mouseReleaseEvent(QMouseEvent *event)
+{
+    event->accept();
+    if (on_release)
+        on_release();
+}
+
+TShape::TShape(Outline outline, QColor fill, QWidget *parent)
+    : PressableControl(parent), outline_(outline), fill_(fill)
+{
+}
+
+void TShape::set_pen_width(int width)
+{
+    if (width == pen_width_)
+        return;
+    pen_width_ = width;
+    update();
+}
+
+void TShape::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(Qt::black, pen_width_));
+    painter.setBrush(fill_);
+    // The pen is centred on the outline: keep all of it inside the rectangle.
+    const double inset = pen_width_ / 2.0;
+    const QRectF area = QRectF(rect()).adjusted(inset, inset, -inset, -inset);
+    if (outline_ == Outline::Ellipse)
+        painter.drawEllipse(area);
+    else
+        painter.drawRoundedRect(area, area.width() / 4, area.height() / 4);
+}
+
+TRotatedLabel::TRotatedLabel(const QString &text, int pixel_size, double degrees, QWidget *parent)
+    : PressableControl(parent), text_(text), pixel_size_(pixel_size), degrees_(degrees)
+{
+}
+
+void TRotatedLabel::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    QFont text_font = font();
+    text_font.setPixelSize(pixel_size_);
+    painter.setFont(text_font);
+    // Turned about the centre of its box, so that both ends of the text stay inside it.
+    painter.translate(rect().center());
+    painter.rotate(-degrees_);
+    const QFontMetrics metrics = painter.fontMetrics();
+    const QPointF baseline(-metrics.horizontalAdvance(text_) / 2.0,
+                           (metrics.ascent() - metrics.descent()) / 2.0);
+    painter.drawText(baseline, text_);
+}

@@ -1,0 +1,10 @@
+#pragma once
+
+// The program's own texts, shared by the model and the windows.
+namespace zun::texts {
+
+inline constexpr const char *Pass_Stage = "пройти стадию";
+inline constexpr const char *Run_Automatically = "пуск в автомате с текущего места";
+inline constexpr const char *Main_Window_Button = "главное окно";
+
+} // namespace zun::texts

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace zun {
+
+// The one way the model reaches the windows: synchronous calls on the user-interface thread for
+// what belongs to no model state (windows to show, boxes to answer). The program implements it
+// with its windows; tests and the headless runner record the calls.
+class UiPort {
+public:
+    virtual ~UiPort() = default;
+
+    virtual void show_target() = 0;
+    virtual void hide_target() = 0;
+    // A modal box with one text and an OK button; returns when it is answered.
+    virtual void message_box(const std::string &text) = 0;
+};
+
+// Writes down every call, in order, and does nothing else.
+class RecordingUiPort final : public UiPort {
+public:
+    void show_target() override { calls.emplace_back("show_target"); }
+    void hide_target() override { calls.emplace_back("hide_target"); }
+    void message_box(const std::string &text) override { calls.push_back("message_box " + text); }
+
+    std::vector<std::string> calls;
+};
+
+} // namespace zun

@@ -1,0 +1,123 @@
+#include "app/Unit_start.h"
+#include "app/forms.h"
+#include "app/start_controls.h"
+#include "sim/texts.h"
+#include "ui/Unit_blocking.h"
+#include "ui/Unit_hand.h"
+#include "ui/Unit_main.h"
+#include "ui/Unit_status_mech_array.h"
+#include "ui/Unit_steps.h"
+#include "ui/Unit_target.h"
+#include "ui/Unit_test.h"
+#include "ui/Unit_videomenu.h"
+
+#include <QApplication>
+#include <QFont>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class FormsTest : public ::testing::Test {
+protected:
+    zun::RecordingUiPort ui_port;
+    Forms forms{ui_port};
+};
+
+TEST_F(FormsTest, CreatesTheNineWindowsInOrderBehindTheirReferences)
+{
+    const std::vector<QWidget *> expected{Form_Start,  Form_Main_ZUN, Form_Steps,
+                                          Form_Test,   Form_Blocking, Form_Status_Mech_Array,
+                                          Form_Target, Form_Hand,     VideoMenu};
+    EXPECT_EQ(forms.windows(), expected);
+    QStringList names;
+    for (const QWidget *window : forms.windows()) {
+        ASSERT_NE(window, nullptr);
+        names.append(window->objectName());
+        EXPECT_EQ(window->windowTitle(), window->objectName());
+        EXPECT_EQ(window->isVisible(), window == Form_Start) << window->objectName().toStdString();
+    }
+    EXPECT_EQ(names, (QStringList{"Form_Start", "Form_Main_ZUN", "Form_Steps", "Form_Test",
+                                  "Form_Blocking", "Form_Status_Mech_Array", "Form_Target",
+                                  "Form_Hand", "VideoMenu"}));
+    EXPECT_EQ(Form_Main_ZUN->geometry(), QRect(0, 0, 1024, 760));
+    EXPECT_EQ(Form_Test->size(), QSize(426, 216));
+    EXPECT_EQ(Form_Blocking->size(), QSize(426, 216));
+    EXPECT_EQ(Form_Start->size(), QSize(679, 358));
+    EXPECT_TRUE(Form_Start->windowFlags() & Qt::FramelessWindowHint);
+    EXPECT_EQ(Form_Main_ZUN->sim.Working_Mode, zun::TSimulator::No_Working_Mode);
+}
+
+TEST(FormsLifetimeTest, ReferencesAreClearedWithTheWindows)
+{
+    {
+        zun::RecordingUiPort ui_port;
+        const Forms forms(ui_port);
+        EXPECT_NE(VideoMenu, nullptr);
+    }
+    EXPECT_EQ(Form_Start, nullptr);
+    EXPECT_EQ(Form_Main_ZUN, nullptr);
+    EXPECT_EQ(VideoMenu, nullptr);
+}
+
+TEST_F(FormsTest, ShowingTheMainWindowSelectsTheFirstWorkingMode)
+{
+    zun::TSimulator &sim = Form_Main_ZUN->sim;
+    Form_Main_ZUN->show();
+    EXPECT_EQ(sim.Working_Mode, 0);
+    EXPECT_EQ(sim.Pass_Button_Caption, zun::texts::Pass_Stage);
+
+    sim.f_Select_Working_Mode(2);
+    Form_Main_ZUN->close();
+    EXPECT_FALSE(Form_Main_ZUN->isVisible()) << "closing the main window hides it";
+    EXPECT_EQ(sim.Working_Mode, 2) << "and keeps its state";
+    Form_Main_ZUN->show();
+    EXPECT_EQ(sim.Working_Mode, 0);
+    EXPECT_EQ(sim.Pass_Button_Caption, zun::texts::Pass_Stage);
+    EXPECT_TRUE(sim.Pass_Button_Enabled);
+}
+
+TEST_F(FormsTest, TheMainWindowButtonShowsTheMainWindowOnRelease)
+{
+    for (PressableControl *control : {static_cast<PressableControl *>(Form_Start->Shape2),
+                                      static_cast<PressableControl *>(Form_Start->Label1)}) {
+        Form_Main_ZUN->hide();
+        QTest::mousePress(control, Qt::LeftButton);
+        EXPECT_EQ(Form_Start->Shape2->pen_width(), 5) << "the oval thickens while pressed";
+        EXPECT_FALSE(Form_Main_ZUN->isVisible());
+        QTest::mouseRelease(control, Qt::LeftButton);
+        EXPECT_EQ(Form_Start->Shape2->pen_width(), 1);
+        EXPECT_TRUE(Form_Main_ZUN->isVisible());
+    }
+    EXPECT_EQ(Form_Start->Label1->text(), zun::texts::Main_Window_Button);
+}
+
+TEST_F(FormsTest, ClosingTheStartWindowEndsTheProgramWhileOthersAreVisible)
+{
+    Form_Main_ZUN->show();
+    Form_Target->show();
+    bool ended_by_guard = false;
+    QTimer::singleShot(0, Form_Start->Button2, &QPushButton::click);
+    // Only reached when closing failed to end the loop.
+    QTimer::singleShot(10000, qApp, [&ended_by_guard] {
+        ended_by_guard = true;
+        QCoreApplication::exit(1);
+    });
+    EXPECT_EQ(QApplication::exec(), 0);
+    EXPECT_FALSE(ended_by_guard);
+    EXPECT_FALSE(Form_Start->isVisible());
+}
+
+TEST(FontsTest, EveryWindowWritesInTahoma)
+{
+    EXPECT_EQ(QApplication::font().family(), "Tahoma");
+    zun::RecordingUiPort ui_port;
+    const Forms forms(ui_port);
+    EXPECT_EQ(Form_Start->Label1->font().family(), "Tahoma");
+}
+
+} // namespace

@@ -1,0 +1,67 @@
+#include "sim/Unit_simulator.h"
+#include "sim/texts.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+namespace zun {
+namespace {
+
+class SimulatorTest : public ::testing::Test {
+protected:
+    RecordingUiPort ui;
+    TSimulator sim{ui};
+};
+
+TEST_F(SimulatorTest, OwnsTwoHundredDistinctMechanismsWithTheirDefaults)
+{
+    const std::set<const TMech *> distinct(sim.Mech_Array.begin(), sim.Mech_Array.end());
+    EXPECT_EQ(distinct.size(), 200u);
+    EXPECT_EQ(distinct.count(nullptr), 0u);
+    for (const TMech *mech : sim.Mech_Array) {
+        EXPECT_EQ(mech->Timer_Drive.interval(), 100);
+        EXPECT_FALSE(mech->Timer_Drive.enabled());
+        EXPECT_FALSE(mech->b_Normal_Speed);
+    }
+    EXPECT_EQ(sim.Cur_Mech, 0);
+}
+
+TEST_F(SimulatorTest, WorkingModesSetThePassButtons)
+{
+    EXPECT_EQ(sim.Working_Mode, TSimulator::No_Working_Mode);
+    struct Case {
+        int mode;
+        bool changed;
+        bool enabled;
+        const char *caption;
+    };
+    const Case cases[] = {
+        {0, true, true, texts::Pass_Stage},
+        {0, false, true, texts::Pass_Stage},
+        {2, true, true, texts::Run_Automatically},
+        {1, true, false, texts::Run_Automatically}, // mode 1 keeps the caption it found
+        {0, true, true, texts::Pass_Stage},
+        {1, true, false, texts::Pass_Stage},
+    };
+    for (const Case &step : cases) {
+        SCOPED_TRACE(step.mode);
+        EXPECT_EQ(sim.f_Select_Working_Mode(step.mode), step.changed);
+        EXPECT_EQ(sim.Working_Mode, step.mode);
+        EXPECT_EQ(sim.Pass_Button_Enabled, step.enabled);
+        EXPECT_EQ(sim.Pass_Button_Caption, step.caption);
+    }
+}
+
+TEST_F(SimulatorTest, CurrentMechanismStaysAMechanismNumber)
+{
+    sim.f_Set_Cur_Mech(79);
+    EXPECT_EQ(sim.Cur_Mech, 79);
+    for (int outside : {-1, 200, 1000}) {
+        sim.f_Set_Cur_Mech(outside);
+        EXPECT_EQ(sim.Cur_Mech, 79);
+    }
+}
+
+} // namespace
+} // namespace zun

@@ -1,0 +1,11 @@
+#pragma once
+
+#include <QWidget>
+
+// An empty window, created at start-up and never shown.
+class TForm_Test final : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit TForm_Test(QWidget *parent = nullptr);
+};
