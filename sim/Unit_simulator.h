@@ -1,6 +1,8 @@
 #pragma once
 
 #include "sim/U_mech.h"
+#include "sim/console_layout.h"
+#include "sim/picture_store.h"
 #include "sim/scheduler.h"
 #include "sim/ui_port.h"
 
@@ -26,6 +28,11 @@ public:
     Scheduler scheduler;
     UiPort &ui;
 
+    // Every panel and component of the main window's picture panels.
+    PictureStore pictures;
+    // The find box's items: item n names mechanism n.
+    std::array<std::string, console::mech_name_count> Find_Mech_List;
+
     std::array<TMech *, Mech_Count> Mech_Array{}; // slot j is mechanism j
     std::int32_t Cur_Mech = 0;
 
@@ -35,6 +42,10 @@ public:
     // Both "pass the stage" buttons, the steps window's and the main window's, look alike.
     bool Pass_Button_Enabled = true;
     std::string Pass_Button_Caption;
+
+    // The name of mechanism n as the find list gives it; empty beyond the list.
+    const std::string &f_Mech_Name(int number) const;
+    void f_Fill_Find_Mech_List();
 
     // Selects a working mode as the selector does; a mode that is already selected changes
     // nothing. Returns whether the mode changed.

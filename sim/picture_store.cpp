@@ -17,8 +17,9 @@ Rect Rect::united(const Rect &other) const
                 std::max(bottom(), other.bottom()) - new_top};
 }
 
-Picture::Picture(std::string name, Panel &panel, Rect place, bool visible)
-    : name_(std::move(name)), panel_(&panel), place_(place), visible_(visible)
+Picture::Picture(std::string name, Panel &panel, Rect place, bool visible, Appearance appearance)
+    : name_(std::move(name)), panel_(&panel), place_(place), visible_(visible),
+      appearance_(appearance)
 {
     panel_->pictures_.push_back(this);
     panel_->add_damage(seen_rect());
@@ -50,6 +51,14 @@ void Picture::set_visible(bool visible)
         return;
     visible_ = visible;
     panel_->add_damage(place_);
+}
+
+void Picture::set_caption(std::string caption)
+{
+    if (caption == caption_)
+        return;
+    caption_ = std::move(caption);
+    panel_->add_damage(seen_rect());
 }
 
 void Picture::move_to(Panel &panel)
@@ -125,9 +134,10 @@ Panel &PictureStore::add_panel(std::string name, Rect place, bool visible)
     return panel;
 }
 
-Picture &PictureStore::add_picture(Panel &panel, std::string name, Rect place, bool visible)
+Picture &PictureStore::add_picture(Panel &panel, std::string name, Rect place, bool visible,
+                                   Appearance appearance)
 {
-    Picture &picture = pictures_.emplace_back(std::move(name), panel, place, visible);
+    Picture &picture = pictures_.emplace_back(std::move(name), panel, place, visible, appearance);
     pictures_by_name_[picture.name()] = &picture;
     return picture;
 }

@@ -31,12 +31,22 @@ struct Rect {
 
 class Panel;
 
-// A picture as the model knows it: which panel holds it, where, whether it is seen, the number it
-// selects and its hint. Its look belongs to the views. Every setter marks the area a view must
+enum class ComponentKind : unsigned char { Picture, Label, Shape, Button };
+
+// How a component is drawn and pointed at; fixed when it is made.
+struct Appearance {
+    ComponentKind kind = ComponentKind::Picture;
+    bool transparent = false; // drawn with its own alpha over what lies beneath
+    bool hand_cursor = false; // the pointer turns into a pointing hand over it
+};
+
+// A component of a panel as the model knows it (mostly pictures, also labels, shapes and buttons):
+// which panel holds it, where, whether it is seen, the number it selects, its hint and caption.
+// Its look belongs to the views. Every setter marks the area a view must
 // repaint on the picture's panel, and only when the value really changes.
 class Picture {
 public:
-    Picture(std::string name, Panel &panel, Rect place, bool visible);
+    Picture(std::string name, Panel &panel, Rect place, bool visible, Appearance appearance = {});
     Picture(const Picture &) = delete;
     Picture &operator=(const Picture &) = delete;
 
@@ -50,6 +60,8 @@ public:
     bool visible() const { return visible_; }
     std::int32_t tag() const { return tag_; }
     const std::string &hint() const { return hint_; }
+    const std::string &caption() const { return caption_; }
+    const Appearance &appearance() const { return appearance_; }
 
     void set_left(int left);
     void set_top(int top);
@@ -58,6 +70,7 @@ public:
     void set_visible(bool visible);
     void set_tag(std::int32_t tag) { tag_ = tag; }
     void set_hint(std::string hint) { hint_ = std::move(hint); }
+    void set_caption(std::string caption);
 
     // Moves the picture onto another panel, where it becomes the top layer.
     void move_to(Panel &panel);
@@ -70,8 +83,10 @@ private:
     Panel *panel_;
     Rect place_;
     bool visible_;
+    Appearance appearance_;
     std::int32_t tag_ = 0;
     std::string hint_;
+    std::string caption_;
 };
 
 // A container of pictures with a place in its window. Pictures are kept in creation order, which
@@ -128,7 +143,8 @@ public:
     PictureStore &operator=(const PictureStore &) = delete;
 
     Panel &add_panel(std::string name, Rect place, bool visible);
-    Picture &add_picture(Panel &panel, std::string name, Rect place, bool visible);
+    Picture &add_picture(Panel &panel, std::string name, Rect place, bool visible,
+                         Appearance appearance = {});
 
     Panel *find_panel(std::string_view name) const;
     Picture *find_picture(std::string_view name) const;

@@ -6,5 +6,6 @@ namespace zun::texts {
 inline constexpr const char *Pass_Stage = "пройти стадию";
 inline constexpr const char *Run_Automatically = "пуск в автомате с текущего места";
 inline constexpr const char *Main_Window_Button = "главное окно";
+inline constexpr const char *Does_Not_Exist = "------------не существует";
 
 } // namespace zun::texts

@@ -1,0 +1,90 @@
+#pragma once
+
+#include "sim/picture_store.h"
+
+#include <span>
+#include <string_view>
+
+// The posts' console pages and every control on them, as the consoles are built. The model
+// reads the keys' captions and tags (the find list); the windows build the pages from the same
+// rows.
+namespace zun::console {
+
+enum class ControlKind : unsigned char { BackKey, FixedKey, Key90, Button, Lamp, Knob, Ammeter };
+
+// What a control's caption label does besides, or instead of, its own handlers.
+enum class LabelHandler : unsigned char {
+    Own,
+    ShowPanel5Mech,  // pointer over the key also opens the uncoiler drum's close-up
+    ShowPanel70Mech, // pointer over the key also opens the recoiler drum's close-up
+    WorkingSpeed,    // turning the key also starts or stops the line at working speed
+    NormalStop,      // rebound, but only forwards to the key's own press
+};
+
+enum class ControlLook : unsigned char {
+    Standard,
+    RedFace,    // a button whose face is painted red
+    Large,      // a button enlarged to 120 x 70 with a header strip 111 wide
+    WideHeader, // a button with a header strip 120 wide and its face lowered to 22
+};
+
+struct Control {
+    std::string_view frame;
+    ControlKind kind;
+    std::string_view page;
+    int left;
+    int top;
+    int tag; // the mechanism number; 0 = bound to none
+    std::string_view caption;
+    // Null keeps the frame's own text: "туда" / "сюда" for the direction inscriptions, the
+    // frame's own hint.
+    const char *left_inscription = nullptr;
+    const char *right_inscription = nullptr;
+    const char *hint = nullptr;
+    LabelHandler handler = LabelHandler::Own;
+    ControlLook look = ControlLook::Standard;
+    bool bell = false; // the bell button, whose held state the line reads
+
+    bool is_key() const
+    {
+        return kind == ControlKind::BackKey || kind == ControlKind::FixedKey ||
+               kind == ControlKind::Key90;
+    }
+    // The frame's place and size on its page.
+    Rect rect() const;
+};
+
+struct Page {
+    std::string_view name;
+    std::string_view tab_caption;
+    int tag; // tens: post (1, 2, 3 edge-scrap winder, 4 rotating table); units: console
+    std::string_view page_control;
+};
+
+struct PageControl {
+    std::string_view name;
+    std::string_view parent; // the page or panel it fills
+    std::string_view active_page;
+};
+
+// Texts and marks drawn on a page itself, not on a control.
+struct PageDecoration {
+    enum class Kind : unsigned char { Text, YellowRectangle };
+    Kind kind;
+    std::string_view page;
+    std::string_view name;
+    Rect place;
+    std::string_view text;
+};
+
+inline constexpr std::string_view posts_panel = "Panel_Posts";
+inline constexpr Rect posts_panel_place{-51, 280, 800, 450};
+inline constexpr int mech_name_count = 127;
+
+// Each in creation order; pages of one page control in tab order.
+std::span<const PageControl> page_controls();
+std::span<const Page> pages();
+std::span<const PageDecoration> page_decorations();
+std::span<const Control> controls();
+
+} // namespace zun::console
