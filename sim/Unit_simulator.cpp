@@ -1,19 +1,34 @@
 #include "Unit_simulator.h"
 
-#include "sim/console_layout.h"
 #include "sim/scene_layout.h"
 #include "sim/texts.h"
 
+#include <stdexcept>
 #include <string_view>
 
 namespace zun {
 
-TSimulator::TSimulator(UiPort &ui_port) : ui(ui_port), Pass_Button_Caption(texts::Pass_Stage)
+namespace {
+
+constexpr Millis blocking_interval = 10;
+
+std::deque<TSimulator::Mech_Component> create_mechanisms(Scheduler &scheduler, TMech_Host &host)
 {
-    scene::build(pictures);
-    for (int number = 0; number < Mech_Count; ++number)
-        Mech_Array[number] = &mechanisms_.emplace_back(scheduler, *this);
-    f_Fill_Find_Mech_List();
+    std::deque<TSimulator::Mech_Component> components;
+    for (int number = 0; number < TSimulator::Mech_Count; ++number)
+        components.emplace_back("Mech" + std::to_string(number), scheduler, host);
+    return components;
+}
+
+} // namespace
+
+TSimulator::TSimulator(UiPort &ui_port)
+    : ui(ui_port), Pass_Button_Caption(texts::Pass_Stage),
+      Mech_Components(create_mechanisms(scheduler, *this)),
+      Timer_Blocking(scheduler, blocking_interval, [this] { Timer_BlockingTimer(); })
+{
+    f_Construct();
+    Timer_Blocking.set_enabled(true);
 }
 
 const std::string &TSimulator::f_Mech_Name(int number) const
@@ -21,18 +36,6 @@ const std::string &TSimulator::f_Mech_Name(int number) const
     static const std::string none;
     const bool listed = number >= 0 && number < static_cast<int>(Find_Mech_List.size());
     return listed ? Find_Mech_List[number] : none;
-}
-
-// Items 1..79 name the plant's mechanisms: the caption of the (last) key bound to the number,
-// or the number marked as not existing.
-void TSimulator::f_Fill_Find_Mech_List()
-{
-    constexpr int last_plant_number = 79;
-    for (int number = 1; number <= last_plant_number; ++number)
-        Find_Mech_List[number] = std::to_string(number) + texts::Does_Not_Exist;
-    for (const console::Control &control : console::controls())
-        if (control.is_key() && control.tag >= 1 && control.tag <= last_plant_number)
-            Find_Mech_List[control.tag] = std::string(control.caption);
 }
 
 bool TSimulator::f_Select_Working_Mode(int mode)
@@ -62,6 +65,20 @@ void TSimulator::f_Set_Cur_Mech(std::int32_t number)
 void TSimulator::f_Show_Container(Panel &container)
 {
     container.set_visible(true);
+}
+
+Panel &TSimulator::panel(std::string_view name) const
+{
+    if (Panel *found = pictures.find_panel(name))
+        return *found;
+    throw std::logic_error("the main window has no panel " + std::string(name));
+}
+
+Picture &TSimulator::picture(std::string_view name) const
+{
+    if (Picture *found = pictures.find_picture(name))
+        return *found;
+    throw std::logic_error("the main window has no picture " + std::string(name));
 }
 
 } // namespace zun

@@ -15,10 +15,21 @@ namespace zun {
 
 // The whole simulated state of the trainer, driven by one virtual clock: the model half of the
 // main window and of the steps window. The windows hold it and only paint and forward input.
+// Its construction is the main window's: every step in its fixed order.
 class TSimulator final : public TMech_Host {
 public:
     static constexpr int Mech_Count = 200;
     static constexpr int No_Working_Mode = -1;
+
+    // A mechanism as a component of the main window, found by its name "Mech" + number.
+    struct Mech_Component {
+        Mech_Component(std::string component_name, Scheduler &scheduler, TMech_Host &host)
+            : name(std::move(component_name)), mech(scheduler, host)
+        {
+        }
+        std::string name;
+        TMech mech;
+    };
 
     explicit TSimulator(UiPort &ui_port);
     TSimulator(const TSimulator &) = delete;
@@ -28,13 +39,21 @@ public:
     Scheduler scheduler;
     UiPort &ui;
 
-    // Every panel and component of the main window's picture panels.
+    // Every panel and component of the main window's picture panels, and those the model uses.
     PictureStore pictures;
+    Panel *Panel_Image_Scene = nullptr;
+    Panel *Panel_Image_Sours = nullptr;
+    Panel *Panel_5_mech = nullptr;
+    Panel *Panel_70_mech = nullptr;
+    Panel *Panel_Kromkomotalka = nullptr;
+    Picture *Image_Beep = nullptr;
     // The find box's items: item n names mechanism n.
     std::array<std::string, console::mech_name_count> Find_Mech_List;
 
     std::array<TMech *, Mech_Count> Mech_Array{}; // slot j is mechanism j
-    std::int32_t Cur_Mech = 0;
+    std::int32_t Cur_Mech = 0;                    // always 0..199
+    bool b_Hover_Selects = false; // pointing at a mechanism picture makes it current
+    bool b_Beep_Pressed = false;  // the bell button "звонок" is held down
 
     // The steps window's selector: no mode at start, then 0 (trainee passes stages), 1 (a step
     // click sets that step's state) or 2 (automatic run).
@@ -43,9 +62,13 @@ public:
     bool Pass_Button_Enabled = true;
     std::string Pass_Button_Caption;
 
+    // Owned components, in creation order: it decides which of two ticks due together runs
+    // first. The mechanisms' drive timers come first, then the main window's own timers.
+    std::deque<Mech_Component> Mech_Components;
+    Timer Timer_Blocking; // 10 ms: interlocks, close-up places, the bell picture
+
     // The name of mechanism n as the find list gives it; empty beyond the list.
     const std::string &f_Mech_Name(int number) const;
-    void f_Fill_Find_Mech_List();
 
     // Selects a working mode as the selector does; a mode that is already selected changes
     // nothing. Returns whether the mode changed.
@@ -54,10 +77,31 @@ public:
     void f_Set_Cur_Mech(std::int32_t number) override;
     void f_Show_Container(Panel &container) override;
 
-private:
-    void RadioGroup1Click();
+    // Construction steps, also usable afterwards where the program calls them again.
+    void f_Fill_Find_Mech_List();
+    void f_Find_Mechs();
+    void f_Bind_Mech_Images();
+    void f_Init_Kind_Move();
+    void f_Init_Steps();
+    void f_Init_Start_Pos();
+    void f_Init_Links();
+    void f_Show_All_Mechs();
+    void f_Init_Limits();
+    void f_Init_Auto_Return();
+    void f_Place_Close_Ups();
+    void f_Save_All_Intervals();
+    void f_Restore_All_Speeds();
 
-    std::deque<TMech> mechanisms_; // Mech0 .. Mech199, in creation order
+    void Timer_BlockingTimer();
+
+private:
+    void f_Construct();
+    void f_Build_Description();
+    void f_Set_Description_Intervals();
+    void f_Interlock_Removal_Table();
+    void RadioGroup1Click();
+    Panel &panel(std::string_view name) const;
+    Picture &picture(std::string_view name) const;
 };
 
 } // namespace zun

@@ -3,8 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <set>
-
 namespace zun {
 namespace {
 
@@ -13,19 +11,6 @@ protected:
     RecordingUiPort ui;
     TSimulator sim{ui};
 };
-
-TEST_F(SimulatorTest, OwnsTwoHundredDistinctMechanismsWithTheirDefaults)
-{
-    const std::set<const TMech *> distinct(sim.Mech_Array.begin(), sim.Mech_Array.end());
-    EXPECT_EQ(distinct.size(), 200u);
-    EXPECT_EQ(distinct.count(nullptr), 0u);
-    for (const TMech *mech : sim.Mech_Array) {
-        EXPECT_EQ(mech->Timer_Drive.interval(), 100);
-        EXPECT_FALSE(mech->Timer_Drive.enabled());
-        EXPECT_FALSE(mech->b_Normal_Speed);
-    }
-    EXPECT_EQ(sim.Cur_Mech, 0);
-}
 
 TEST_F(SimulatorTest, WorkingModesSetThePassButtons)
 {

@@ -1,4 +1,3 @@
-#include "sim/Unit_simulator.h"
 #include "sim/scene_layout.h"
 
 #include <gtest/gtest.h>
@@ -15,7 +14,7 @@ class SceneLayoutTest : public ::testing::Test {
 protected:
     const Picture &picture(const std::string &name) const
     {
-        const Picture *found = sim.pictures.find_picture(name);
+        const Picture *found = store.find_picture(name);
         if (!found)
             throw std::runtime_error("no picture " + name);
         return *found;
@@ -29,8 +28,9 @@ protected:
                                 layers.begin());
     }
 
-    RecordingUiPort ui;
-    TSimulator sim{ui};
+    SceneLayoutTest() { scene::build(store); }
+
+    PictureStore store;
 };
 
 // Where picture 0 of each mechanism stands, as start coordinates (left, height of the bottom
@@ -61,7 +61,7 @@ TEST_F(SceneLayoutTest, EveryPositionPictureExistsOnceWithPictureZeroWhereTheLin
 {
     const std::regex position_name(R"(Image(\d+)_(\d))");
     std::set<std::string> names;
-    for (const Picture &each : sim.pictures.pictures()) {
+    for (const Picture &each : store.pictures()) {
         std::smatch match;
         if (std::regex_match(each.name(), match, position_name)) {
             EXPECT_TRUE(names.insert(each.name()).second) << each.name() << " twice";
@@ -100,14 +100,14 @@ TEST_F(SceneLayoutTest, PanelsAndPositionsWithAPictureOfTheirOwn)
     for (const Case &each : cases)
         EXPECT_EQ(picture(each.name).panel().name(), each.panel) << each.name;
 
-    const Panel &store = *sim.pictures.find_panel("Panel_Image_Sours");
-    EXPECT_FALSE(store.visible());
-    EXPECT_GE(store.left(), 1100) << "beyond anything the main window scrolls to";
-    EXPECT_EQ(store.height(), 246);
+    const Panel &hidden = *store.find_panel("Panel_Image_Sours");
+    EXPECT_FALSE(hidden.visible());
+    EXPECT_GE(hidden.left(), 1100) << "beyond anything the main window scrolls to";
+    EXPECT_EQ(hidden.height(), 246);
     for (const char *panel : {"Panel_5_mech", "Panel_70_mech"})
-        EXPECT_EQ(sim.pictures.find_panel(panel)->height(), 224);
-    EXPECT_EQ(sim.pictures.find_panel("Panel_Kromkomotalka")->height(), 276);
-    EXPECT_EQ(sim.pictures.find_panel("Panel_Image_Scene")->rect(), (Rect{-51, 40, 1159, 240}));
+        EXPECT_EQ(store.find_panel(panel)->height(), 224);
+    EXPECT_EQ(store.find_panel("Panel_Kromkomotalka")->height(), 276);
+    EXPECT_EQ(store.find_panel("Panel_Image_Scene")->rect(), (Rect{-51, 40, 1159, 240}));
 }
 
 TEST_F(SceneLayoutTest, StripAndCoilPicturesStandWhereTheLineDrawsThem)
@@ -144,7 +144,7 @@ TEST_F(SceneLayoutTest, StripAndCoilPicturesStandWhereTheLineDrawsThem)
     for (const Case &each : cases)
         EXPECT_EQ(picture(each.name).rect(), each.place) << each.name;
     int body_pictures = 0;
-    for (const Picture &each : sim.pictures.pictures())
+    for (const Picture &each : store.pictures())
         body_pictures += each.name().ends_with("_Polosa_Body");
     EXPECT_EQ(body_pictures, 45);
     EXPECT_FALSE(picture("Image_Vnutrennosti_Rulona_Motalki").visible());

@@ -1,0 +1,34 @@
+// The main window's housekeeping tick: the removal table's interlock, the close-ups pinned to
+// their places, the bell picture.
+#include "Unit_simulator.h"
+
+namespace zun {
+
+namespace {
+
+constexpr int removal_table_car = 72;
+constexpr int platform_1 = 74;
+constexpr int platform_2 = 75;
+
+} // namespace
+
+void TSimulator::Timer_BlockingTimer()
+{
+    f_Interlock_Removal_Table();
+    f_Place_Close_Ups();
+    Image_Beep->set_visible(b_Beep_Pressed);
+}
+
+// The car may travel back only with both platforms at their forward ends, a platform only with
+// the car at its forward end; forward travel is always free.
+void TSimulator::f_Interlock_Removal_Table()
+{
+    TMech &car = *Mech_Array[removal_table_car];
+    TMech &first = *Mech_Array[platform_1];
+    TMech &second = *Mech_Array[platform_2];
+    car.b_Permit_RWS = first.bi_KV_FWD && second.bi_KV_FWD;
+    first.b_Permit_RWS = car.bi_KV_FWD;
+    second.b_Permit_RWS = car.bi_KV_FWD;
+}
+
+} // namespace zun

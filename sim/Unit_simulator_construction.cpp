@@ -1,0 +1,216 @@
+// The main window's construction: the description, the mechanism table and the fast start into
+// the state of stage 0, in the order the steps depend on one another.
+#include "Unit_simulator.h"
+
+#include "sim/mechanism_table.h"
+#include "sim/scene_layout.h"
+#include "sim/texts.h"
+
+#include <string>
+
+namespace zun {
+
+namespace {
+
+constexpr int last_plant_number = 79;
+constexpr int positions = 4;
+
+std::string position_picture_name(int mechanism, int position)
+{
+    return "Image" + std::to_string(mechanism) + "_" + std::to_string(position);
+}
+
+// Pictures of the drums' segments and of the peeler group that select another mechanism than
+// their own number says.
+struct PictureCorrection {
+    int mechanism;
+    int position;
+    std::int32_t tag;
+    const char *hint;
+};
+constexpr PictureCorrection picture_corrections[] = {
+    {111, 0, 10, "10"}, {111, 1, 10, "10"}, {111, 2, 9, "9"}, {111, 3, 9, "9"},
+    {106, 0, 5, "5"},   {107, 0, 5, "5"},   {108, 0, 5, "5"}, {171, 0, 70, "70"},
+    {172, 0, 70, "70"}, {173, 0, 70, "70"},
+};
+
+std::int16_t relative(std::int16_t start, int offset)
+{
+    return static_cast<std::int16_t>(start + offset);
+}
+
+} // namespace
+
+void TSimulator::f_Construct()
+{
+    // 1. The description: the panels with their pictures; the mechanisms (made with the
+    //    members) get their drive intervals.
+    f_Build_Description();
+    f_Set_Description_Intervals();
+    f_Fill_Find_Mech_List(); // 2. before 4, which copies the names into the hints
+    f_Find_Mechs();          // 3.
+    f_Bind_Mech_Images();    // 4.
+    f_Init_Kind_Move();      // 5.
+    f_Init_Steps();          // 6.
+    f_Init_Start_Pos();      // 7. after 4, before 9 and 10
+    f_Init_Links();          // 8.
+    f_Show_All_Mechs();      // 9.
+    f_Init_Limits();         // 10. relative to the start coordinates
+    f_Init_Auto_Return();    // 11.
+    // 12 and 13, the strip line's pictures and its initialisation, belong here.
+    f_Place_Close_Ups(); // 14.
+    Mech_Array[mechanism_table::peeler]->Timer_Drive.set_interval(
+        mechanism_table::peeler_drive_ms); // 15. before 16 makes it the normal interval
+    f_Save_All_Intervals();                // 16. before 17 switches drives to the fast interval
+    // 17, the state of stage 0 commanded with fast pulses, belongs here.
+    f_Restore_All_Speeds(); // 18.
+}
+
+void TSimulator::f_Build_Description()
+{
+    scene::build(pictures);
+    Panel_Image_Scene = &panel(scene::Panel_Image_Scene);
+    Panel_Image_Sours = &panel(scene::Panel_Image_Sours);
+    Panel_5_mech = &panel(scene::Panel_5_mech);
+    Panel_70_mech = &panel(scene::Panel_70_mech);
+    Panel_Kromkomotalka = &panel(scene::Panel_Kromkomotalka);
+    Image_Beep = &picture("Image_Beep");
+}
+
+void TSimulator::f_Set_Description_Intervals()
+{
+    for (const mechanism_table::MechanismConfig &config : mechanism_table::configuration())
+        Mech_Components[config.number].mech.Timer_Drive.set_interval(config.drive_ms);
+}
+
+// Items 1..79 name the plant's mechanisms: the caption of the (last) key bound to the number,
+// or the number marked as not existing.
+void TSimulator::f_Fill_Find_Mech_List()
+{
+    for (int number = 1; number <= last_plant_number; ++number)
+        Find_Mech_List[number] = std::to_string(number) + texts::Does_Not_Exist;
+    for (const console::Control &control : console::controls())
+        if (control.is_key() && control.tag >= 1 && control.tag <= last_plant_number)
+            Find_Mech_List[control.tag] = std::string(control.caption);
+}
+
+void TSimulator::f_Find_Mechs()
+{
+    for (int number = 0; number < Mech_Count; ++number) {
+        const std::string name = "Mech" + std::to_string(number);
+        for (Mech_Component &component : Mech_Components)
+            if (component.name == name)
+                Mech_Array[number] = &component.mech;
+    }
+}
+
+void TSimulator::f_Bind_Mech_Images()
+{
+    for (int number = 0; number < Mech_Count; ++number) {
+        for (int k = 0; k < positions; ++k) {
+            Picture &position = picture(position_picture_name(number, k));
+            Mech_Array[number]->Image_Pos[k] = &position;
+            position.set_tag(number <= 100 ? number : number - 100);
+            position.set_hint(f_Mech_Name(number));
+        }
+    }
+    for (const PictureCorrection &correction : picture_corrections) {
+        Picture &position = *Mech_Array[correction.mechanism]->Image_Pos[correction.position];
+        position.set_tag(correction.tag);
+        position.set_hint(correction.hint);
+    }
+}
+
+void TSimulator::f_Init_Kind_Move()
+{
+    for (const mechanism_table::MechanismConfig &config : mechanism_table::configuration())
+        Mech_Array[config.number]->Kind_Move = config.kind;
+}
+
+void TSimulator::f_Init_Steps()
+{
+    for (const mechanism_table::MechanismConfig &config : mechanism_table::configuration()) {
+        TMech &mech = *Mech_Array[config.number];
+        mech.Step_X = config.step_x;
+        mech.Step_Y = config.step_y;
+        mech.Step_Z = config.step_z;
+    }
+}
+
+// The inverse of the placement rule of f_Show: showing a mechanism at its start coordinates
+// leaves picture 0 where the description put it.
+void TSimulator::f_Init_Start_Pos()
+{
+    for (TMech *mech : Mech_Array) {
+        const Picture &first = *mech->Image_Pos[0];
+        mech->Pos_X = static_cast<std::int16_t>(first.left());
+        mech->Pos_Y =
+            static_cast<std::int16_t>(first.panel().height() - first.top() - first.height());
+    }
+}
+
+void TSimulator::f_Init_Links()
+{
+    const auto link = [this](int number) { return number == 0 ? nullptr : Mech_Array[number]; };
+    for (const mechanism_table::MechanismConfig &config : mechanism_table::configuration()) {
+        TMech &mech = *Mech_Array[config.number];
+        for (std::size_t slot = 0; slot < mech.Co_Mech.size(); ++slot) {
+            mech.Co_Mech[slot] = link(config.co_mech[slot]);
+            mech.Follow_Mech[slot] = link(config.follow_mech[slot]);
+        }
+    }
+}
+
+void TSimulator::f_Show_All_Mechs()
+{
+    for (int number = 1; number < Mech_Count; ++number)
+        Mech_Array[number]->f_Show();
+}
+
+void TSimulator::f_Init_Limits()
+{
+    for (const mechanism_table::MechanismConfig &config : mechanism_table::configuration()) {
+        TMech &mech = *Mech_Array[config.number];
+        if (config.x_bounds) {
+            mech.X_Min = relative(mech.Pos_X, config.x_bounds->lower);
+            mech.X_Max = relative(mech.Pos_X, config.x_bounds->upper);
+        }
+        if (config.y_bounds) {
+            mech.Y_Min = relative(mech.Pos_Y, config.y_bounds->lower);
+            mech.Y_Max = relative(mech.Pos_Y, config.y_bounds->upper);
+        }
+    }
+}
+
+void TSimulator::f_Init_Auto_Return()
+{
+    for (const mechanism_table::MechanismConfig &config : mechanism_table::configuration())
+        if (config.auto_return)
+            Mech_Array[config.number]->b_Auto_Return = true;
+}
+
+// The drums' close-ups ride with the scene; the edge-scrap winder's stays put in the window.
+void TSimulator::f_Place_Close_Ups()
+{
+    Panel_Kromkomotalka->set_left(6);
+    Panel_Kromkomotalka->set_top(23);
+    Panel_70_mech->set_left(Panel_Image_Scene->left() + 220);
+    Panel_70_mech->set_top(Panel_Image_Scene->top() + 23);
+    Panel_5_mech->set_left(Panel_Image_Scene->left() + 770);
+    Panel_5_mech->set_top(Panel_Image_Scene->top() + 23);
+}
+
+// Mechanisms 0 and 199 are left out of both.
+void TSimulator::f_Save_All_Intervals()
+{
+    for (int number = 1; number < Mech_Count - 1; ++number)
+        Mech_Array[number]->f_Save_Interval();
+}
+
+void TSimulator::f_Restore_All_Speeds()
+{
+    for (int number = 1; number < Mech_Count - 1; ++number)
+        Mech_Array[number]->f_Restore_Speed();
+}
+
+} // namespace zun

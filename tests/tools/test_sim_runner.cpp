@@ -1,0 +1,93 @@
+#include "tools/sim_runner.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <string>
+
+namespace {
+
+struct ScriptRun {
+    SimRunner::ExitStatus status;
+    std::string out;
+    std::string errors;
+};
+
+ScriptRun run(const std::string &script)
+{
+    std::ostringstream out;
+    std::ostringstream errors;
+    SimRunner runner(out);
+    std::istringstream input(script);
+    const SimRunner::ExitStatus status = runner.run(input, errors);
+    return {status, out.str(), errors.str()};
+}
+
+TEST(SimRunnerTest, ShowsTheModelInFixedFormats)
+{
+    const ScriptRun result = run("# the coil car to its forward end\n"
+                                 "\n"
+                                 "show time\n"
+                                 "fwd 1   # forward pulse\n"
+                                 "advance 250\n"
+                                 "show time\n"
+                                 "show cur\n"
+                                 "show mech 1\n"
+                                 "halt 1\n"
+                                 "show mech 1\n"
+                                 "rws 10\n"
+                                 "show mech 10\n"
+                                 "show picture Image111_2\n");
+    EXPECT_EQ(result.status, SimRunner::Completed);
+    EXPECT_EQ(result.errors, "");
+    EXPECT_EQ(result.out,
+              "time=0\n"
+              "time=250\n"
+              "cur=1\n"
+              "mech=1 kind=2 phase=0 x=1048 y=57 z=0 kv_fwd=0 kv_rws=0 km_fwd=1 km_rws=0 "
+              "interval=100 saved=100 normal=1 running=1\n"
+              "mech=1 kind=2 phase=0 x=1048 y=57 z=0 kv_fwd=0 kv_rws=0 km_fwd=0 km_rws=0 "
+              "interval=100 saved=100 normal=1 running=0\n"
+              // the reverse end is only read by this pulse's evaluation: the latch holds until
+              // the first drive tick
+              "mech=10 kind=1 phase=0 x=974 y=136 z=0 kv_fwd=0 kv_rws=1 km_fwd=0 km_rws=1 "
+              "interval=300 saved=300 normal=1 running=1\n"
+              "picture=Image111_2 panel=Panel_Image_Scene left=950 top=41 width=80 height=60 "
+              "visible=0 tag=9 hint=9\n");
+}
+
+TEST(SimRunnerTest, TheHintEndsTheLineAsItIs)
+{
+    const ScriptRun result = run("show picture Image4_3\n");
+    EXPECT_EQ(result.out.substr(result.out.find("hint=")), "hint= 4 перемещение разматывателя \n");
+}
+
+TEST(SimRunnerTest, ABadLineStopsTheScriptBeforeItRuns)
+{
+    struct Case {
+        const char *line;
+        const char *error;
+    };
+    const Case cases[] = {
+        {"jump 3", "line 3: unknown command 'jump 3'\n"},
+        {"show", "line 3: unknown command 'show'\n"},
+        {"fwd", "line 3: 'fwd' takes 1 argument(s), not 0\n"},
+        {"fwd 1 2", "line 3: 'fwd' takes 1 argument(s), not 2\n"},
+        {"advance 1o0", "line 3: malformed number '1o0'\n"},
+        {"advance -5", "line 3: a duration cannot be negative: -5\n"},
+        {"advance 99999999999999999999", "line 3: malformed number '99999999999999999999'\n"},
+        {"rws 200", "line 3: mechanism 200 outside 0..199\n"},
+        {"halt -1", "line 3: mechanism -1 outside 0..199\n"},
+        {"show picture Image200_0", "line 3: unknown picture 'Image200_0'\n"},
+    };
+    for (const Case &each : cases) {
+        SCOPED_TRACE(each.line);
+        const ScriptRun result =
+            run(std::string("fwd 3\n# comment\n") + each.line + "\nshow time\n");
+        EXPECT_EQ(result.status, SimRunner::ScriptError);
+        EXPECT_EQ(result.errors, each.error);
+        EXPECT_EQ(result.out, "") << "nothing after the bad line runs";
+    }
+}
+
+} // namespace
