@@ -24,7 +24,7 @@ std::deque<TSimulator::Mech_Component> create_mechanisms(Scheduler &scheduler, T
 
 TSimulator::TSimulator(UiPort &ui_port)
     : ui(ui_port), Pass_Button_Caption(texts::Pass_Stage),
-      Mech_Components(create_mechanisms(scheduler, *this)),
+      Mech_Components(create_mechanisms(scheduler, *this)), Frame_LineMetal(scheduler, *this),
       Timer_Blocking(scheduler, blocking_interval, [this] { Timer_BlockingTimer(); })
 {
     f_Construct();
@@ -54,6 +54,11 @@ void TSimulator::RadioGroup1Click()
         Pass_Button_Caption = texts::Pass_Stage;
     else if (Working_Mode == 2)
         Pass_Button_Caption = texts::Run_Automatically;
+}
+
+void TSimulator::Button_Get_RulonClick()
+{
+    Frame_LineMetal.Gde_Rulon_Razmativatela = 1;
 }
 
 void TSimulator::f_Set_Cur_Mech(std::int32_t number)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "sim/U_mech.h"
+#include "sim/Unit_linemetal.h"
 #include "sim/console_layout.h"
 #include "sim/picture_store.h"
 #include "sim/scheduler.h"
@@ -65,6 +66,7 @@ public:
     // Owned components, in creation order: it decides which of two ticks due together runs
     // first. The mechanisms' drive timers come first, then the main window's own timers.
     std::deque<Mech_Component> Mech_Components;
+    TFrame_LineMetal Frame_LineMetal;
     Timer Timer_Blocking; // 10 ms: interlocks, close-up places, the bell picture
 
     // The name of mechanism n as the find list gives it; empty beyond the list.
@@ -88,11 +90,15 @@ public:
     void f_Show_All_Mechs();
     void f_Init_Limits();
     void f_Init_Auto_Return();
+    void f_Bind_Line_Images();
     void f_Place_Close_Ups();
     void f_Save_All_Intervals();
     void f_Restore_All_Speeds();
 
     void Timer_BlockingTimer();
+
+    // "поставить новый рулон": a new coil stands on the coil car's table.
+    void Button_Get_RulonClick();
 
 private:
     void f_Construct();

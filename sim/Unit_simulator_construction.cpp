@@ -47,18 +47,19 @@ void TSimulator::f_Construct()
     //    members) get their drive intervals.
     f_Build_Description();
     f_Set_Description_Intervals();
-    f_Fill_Find_Mech_List(); // 2. before 4, which copies the names into the hints
-    f_Find_Mechs();          // 3.
-    f_Bind_Mech_Images();    // 4.
-    f_Init_Kind_Move();      // 5.
-    f_Init_Steps();          // 6.
-    f_Init_Start_Pos();      // 7. after 4, before 9 and 10
-    f_Init_Links();          // 8.
-    f_Show_All_Mechs();      // 9.
-    f_Init_Limits();         // 10. relative to the start coordinates
-    f_Init_Auto_Return();    // 11.
-    // 12 and 13, the strip line's pictures and its initialisation, belong here.
-    f_Place_Close_Ups(); // 14.
+    f_Fill_Find_Mech_List();       // 2. before 4, which copies the names into the hints
+    f_Find_Mechs();                // 3.
+    f_Bind_Mech_Images();          // 4.
+    f_Init_Kind_Move();            // 5.
+    f_Init_Steps();                // 6.
+    f_Init_Start_Pos();            // 7. after 4, before 9 and 10
+    f_Init_Links();                // 8.
+    f_Show_All_Mechs();            // 9.
+    f_Init_Limits();               // 10. relative to the start coordinates
+    f_Init_Auto_Return();          // 11.
+    f_Bind_Line_Images();          // 12.
+    Frame_LineMetal.f_Init_Line(); // 13. after 7: it reads start coordinates
+    f_Place_Close_Ups();           // 14.
     Mech_Array[mechanism_table::peeler]->Timer_Drive.set_interval(
         mechanism_table::peeler_drive_ms); // 15. before 16 makes it the normal interval
     f_Save_All_Intervals();                // 16. before 17 switches drives to the fast interval
@@ -187,6 +188,32 @@ void TSimulator::f_Init_Auto_Return()
     for (const mechanism_table::MechanismConfig &config : mechanism_table::configuration())
         if (config.auto_return)
             Mech_Array[config.number]->b_Auto_Return = true;
+}
+
+// The strip line's pictures, group by group: slot base + n gets the picture whose name the
+// group's pattern makes of n ('#' stands for n + first).
+void TSimulator::f_Bind_Line_Images()
+{
+    struct Group {
+        const char *pattern;
+        int first;
+        int count;
+        int slot;
+    };
+    static constexpr Group groups[] = {
+        {"Image#_Polosa_Body", 0, 45, 10},    {"Image#_Line_Left_tEnd", 0, 5, 0},
+        {"Image#_Line_Right_tEnd", 0, 5, 5},  {"Image_Rulon_Razmativatela_#", 1, 4, 55},
+        {"Image_Rulon_Motalki_#", 1, 4, 59},  {"Image_Nakladka_Rulona_Motalki_#", 1, 4, 63},
+        {"Image_Diagonal_Right_#", 1, 4, 67}, {"Image_Diagonal_Left_#", 1, 4, 71},
+    };
+    for (const Group &group : groups) {
+        for (int n = 0; n < group.count; ++n) {
+            std::string name = group.pattern;
+            name.replace(name.find('#'), 1, std::to_string(group.first + n));
+            if (Picture *found = pictures.find_picture(name))
+                Frame_LineMetal.Line_Images[group.slot + n] = found;
+        }
+    }
 }
 
 // The drums' close-ups ride with the scene; the edge-scrap winder's stays put in the window.

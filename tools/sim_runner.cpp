@@ -45,31 +45,26 @@ std::string joined(const std::vector<std::string_view> &words)
 
 } // namespace
 
-SimRunner::SimRunner(std::ostream &out) : out_(out), sim_(ui_)
+const std::vector<SimRunner::Command> &SimRunner::commands()
 {
     using K = ArgumentKind;
-    const auto number = [](const Argument &argument) { return std::get<long long>(argument); };
-    commands_ = {
-        {{"advance"},
-         {K::Duration},
-         [this, number](const Arguments &a) { sim_.scheduler.advance_by(number(a[0])); }},
-        {{"fwd"}, {K::Mechanism}, [this](const Arguments &a) { mech(a[0]).f_Start_FWD_Pulse(); }},
-        {{"rws"}, {K::Mechanism}, [this](const Arguments &a) { mech(a[0]).f_Start_RWS_Pulse(); }},
-        {{"halt"}, {K::Mechanism}, [this](const Arguments &a) { mech(a[0]).f_Stop(); }},
-        {{"show", "time"},
-         {},
-         [this](const Arguments &) { out_ << "time=" << sim_.scheduler.now() << '\n'; }},
-        {{"show", "cur"},
-         {},
-         [this](const Arguments &) { out_ << "cur=" << sim_.Cur_Mech << '\n'; }},
-        {{"show", "mech"},
-         {K::Mechanism},
-         [this, number](const Arguments &a) { show_mech(mech(a[0]), number(a[0])); }},
-        {{"show", "picture"},
-         {K::PictureName},
-         [this](const Arguments &a) { show_picture(*std::get<zun::Picture *>(a[0])); }},
+    static const std::vector<Command> table{
+        {{"advance"}, {K::Duration}, &SimRunner::advance},
+        {{"fwd"}, {K::Mechanism}, &SimRunner::forward_pulse},
+        {{"rws"}, {K::Mechanism}, &SimRunner::reverse_pulse},
+        {{"halt"}, {K::Mechanism}, &SimRunner::halt},
+        {{"newcoil"}, {}, &SimRunner::new_coil},
+        {{"show", "time"}, {}, &SimRunner::show_time},
+        {{"show", "cur"}, {}, &SimRunner::show_cur},
+        {{"show", "mech"}, {K::Mechanism}, &SimRunner::show_mech},
+        {{"show", "picture"}, {K::PictureName}, &SimRunner::show_picture},
+        {{"show", "strip"}, {}, &SimRunner::show_strip},
+        {{"show", "coils"}, {}, &SimRunner::show_coils},
     };
+    return table;
 }
+
+SimRunner::SimRunner(std::ostream &out) : out_(out), sim_(ui_) {}
 
 SimRunner::ExitStatus SimRunner::run(std::istream &script, std::ostream &errors)
 {
@@ -104,14 +99,14 @@ void SimRunner::run_line(std::string_view line)
     Arguments arguments;
     for (std::size_t i = 0; i < given.size(); ++i)
         arguments.push_back(parse(command->arguments[i], given[i]));
-    command->action(arguments);
+    (this->*command->action)(arguments);
 }
 
 // The command whose words begin the line, the longest one where several do.
 const SimRunner::Command *SimRunner::match(const std::vector<std::string_view> &tokens) const
 {
     const Command *best = nullptr;
-    for (const Command &command : commands_) {
+    for (const Command &command : commands()) {
         if (command.words.size() > tokens.size() ||
             (best && best->words.size() >= command.words.size()))
             continue;
@@ -144,23 +139,80 @@ SimRunner::Argument SimRunner::parse(ArgumentKind kind, std::string_view token) 
     throw BadLine("unreadable argument '" + std::string(token) + "'");
 }
 
+void SimRunner::show_strip(const Arguments &)
+{
+    const zun::TFrame_LineMetal &line = sim_.Frame_LineMetal;
+    out_ << "segs=" << line.Seg_Count;
+    for (int k = 0; k < line.Seg_Count; ++k)
+        out_ << " seg" << k << '=' << line.Seg_Start[k] << ',' << line.Seg_Len[k];
+    out_ << '\n';
+}
+
+void SimRunner::show_coils(const Arguments &)
+{
+    const zun::TFrame_LineMetal &line = sim_.Frame_LineMetal;
+    out_ << "uncoiler_place=" << int{line.Gde_Rulon_Razmativatela}
+         << " uncoiler_percent=" << line.Percent_Razmativatela
+         << " uncoiler_class=" << line.Razmer_Rulona_Razmativatela
+         << " recoiler_place=" << int{line.Gde_Rulon_Motalki}
+         << " recoiler_percent=" << line.Percent_Motalki
+         << " recoiler_class=" << line.Razmer_Rulona_Motalki << '\n';
+}
+
 zun::TMech &SimRunner::mech(const Argument &argument)
 {
     return *sim_.Mech_Array[static_cast<std::size_t>(std::get<long long>(argument))];
 }
 
-void SimRunner::show_mech(const zun::TMech &mech, long long number)
+void SimRunner::advance(const Arguments &arguments)
 {
-    out_ << "mech=" << number << " kind=" << int{mech.Kind_Move} << " phase=" << mech.Phase
-         << " x=" << mech.Pos_X << " y=" << mech.Pos_Y << " z=" << mech.Pos_Z
-         << " kv_fwd=" << mech.bi_KV_FWD << " kv_rws=" << mech.bi_KV_RWS
+    sim_.scheduler.advance_by(std::get<long long>(arguments[0]));
+}
+
+void SimRunner::forward_pulse(const Arguments &arguments)
+{
+    mech(arguments[0]).f_Start_FWD_Pulse();
+}
+
+void SimRunner::reverse_pulse(const Arguments &arguments)
+{
+    mech(arguments[0]).f_Start_RWS_Pulse();
+}
+
+void SimRunner::halt(const Arguments &arguments)
+{
+    mech(arguments[0]).f_Stop();
+}
+
+void SimRunner::new_coil(const Arguments &)
+{
+    sim_.Button_Get_RulonClick();
+}
+
+void SimRunner::show_time(const Arguments &)
+{
+    out_ << "time=" << sim_.scheduler.now() << '\n';
+}
+
+void SimRunner::show_cur(const Arguments &)
+{
+    out_ << "cur=" << sim_.Cur_Mech << '\n';
+}
+
+void SimRunner::show_mech(const Arguments &arguments)
+{
+    const zun::TMech &mech = this->mech(arguments[0]);
+    out_ << "mech=" << std::get<long long>(arguments[0]) << " kind=" << int{mech.Kind_Move}
+         << " phase=" << mech.Phase << " x=" << mech.Pos_X << " y=" << mech.Pos_Y
+         << " z=" << mech.Pos_Z << " kv_fwd=" << mech.bi_KV_FWD << " kv_rws=" << mech.bi_KV_RWS
          << " km_fwd=" << mech.b_KM_FWD << " km_rws=" << mech.b_KM_RWS
          << " interval=" << mech.Timer_Drive.interval() << " saved=" << mech.Saved_Interval
          << " normal=" << mech.b_Normal_Speed << " running=" << mech.Timer_Drive.enabled() << '\n';
 }
 
-void SimRunner::show_picture(const zun::Picture &picture)
+void SimRunner::show_picture(const Arguments &arguments)
 {
+    const zun::Picture &picture = *std::get<zun::Picture *>(arguments[0]);
     out_ << "picture=" << picture.name() << " panel=" << picture.panel().name()
          << " left=" << picture.left() << " top=" << picture.top() << " width=" << picture.width()
          << " height=" << picture.height() << " visible=" << picture.visible()

@@ -3,7 +3,6 @@
 #include "sim/Unit_simulator.h"
 #include "sim/ui_port.h"
 
-#include <functional>
 #include <iosfwd>
 #include <string>
 #include <string_view>
@@ -34,19 +33,28 @@ private:
     struct Command {
         std::vector<std::string_view> words;
         std::vector<ArgumentKind> arguments;
-        std::function<void(const Arguments &)> action;
+        void (SimRunner::*action)(const Arguments &);
     };
+    static const std::vector<Command> &commands();
 
     void run_line(std::string_view line);
     const Command *match(const std::vector<std::string_view> &tokens) const;
     Argument parse(ArgumentKind kind, std::string_view token) const;
 
-    void show_mech(const zun::TMech &mech, long long number);
-    void show_picture(const zun::Picture &picture);
+    void advance(const Arguments &arguments);
+    void forward_pulse(const Arguments &arguments);
+    void reverse_pulse(const Arguments &arguments);
+    void halt(const Arguments &arguments);
+    void new_coil(const Arguments &arguments);
+    void show_time(const Arguments &arguments);
+    void show_cur(const Arguments &arguments);
+    void show_mech(const Arguments &arguments);
+    void show_picture(const Arguments &arguments);
+    void show_strip(const Arguments &arguments);
+    void show_coils(const Arguments &arguments);
     zun::TMech &mech(const Argument &argument);
 
     std::ostream &out_;
     zun::RecordingUiPort ui_;
     zun::TSimulator sim_;
-    std::vector<Command> commands_;
 };

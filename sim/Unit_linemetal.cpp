@@ -1,0 +1,127 @@
+#include "Unit_linemetal.h"
+
+#include "sim/Unit_simulator.h"
+
+namespace zun {
+
+namespace {
+
+constexpr Millis line_tick = 10;
+constexpr int uncoiler_drive = 3;
+constexpr int recoiler_drive = 69;
+constexpr int zones = 5;
+constexpr int strip_end_top = 57;
+constexpr std::int16_t whole_coil_length = 3000;
+
+} // namespace
+
+TFrame_LineMetal::TFrame_LineMetal(Scheduler &scheduler, TSimulator &main_window)
+    : Timer_MovLine(scheduler, line_tick, [this] { Timer_MovLineTimer(); }),
+      Timer_Visu_i_Stadiya(scheduler, line_tick, [this] { Timer_Visu_i_StadiyaTimer(); }),
+      main_window_(main_window)
+{
+    Timer_MovLine.set_enabled(true);
+    Timer_Visu_i_Stadiya.set_enabled(true);
+}
+
+void TFrame_LineMetal::f_Init_Line()
+{
+    for (int i = 1; i < Bound_Mechs; ++i) {
+        TMech *mech = main_window_.Mech_Array[i];
+        if (!mech)
+            continue;
+        Mech_Of[i] = mech;
+        KV_RWS_Of[i] = &mech->bi_KV_RWS;
+        KM_RWS_Of[i] = &mech->b_KM_RWS;
+        KM_FWD_Of[i] = &mech->b_KM_FWD;
+        KV_FWD_Of[i] = &mech->bi_KV_FWD;
+        Image_Of[i] = mech->Image_Pos[0];
+        Pos_X_Of[i] = &mech->Pos_X;
+    }
+    X_Razmativatela = f_X(uncoiler_drive);
+    Zone_Width = (f_X(uncoiler_drive) - f_X(recoiler_drive)) / zones;
+    for (int k = 0; k < zones; ++k) {
+        Line_Images[k]->set_top(strip_end_top);
+        Line_Images[zones + k]->set_top(strip_end_top);
+    }
+    Dlina_Polosy = whole_coil_length;
+    f_Reset_Line();
+    X_Motalki = f_X(recoiler_drive);
+
+    const PictureStore &pictures = main_window_.pictures;
+    Label_SizeMot_Int = pictures.find_picture("Label_SizeMot_Int");
+    Label_SizeMot_Perc = pictures.find_picture("Label_SizeMot_Perc");
+    Label_SizeRaz_Int = pictures.find_picture("Label_SizeRaz_Int");
+    Label_SizeRaz_Perc = pictures.find_picture("Label_SizeRaz_Perc");
+}
+
+// A whole new strip at the uncoiler and no coil placed; the stage, the size classes and the
+// detectors' memories stay.
+void TFrame_LineMetal::f_Reset_Line()
+{
+    Percent_Motalki = 0;
+    Percent_Razmativatela = 100;
+    Seg_Start = {static_cast<std::int16_t>(X_Razmativatela), 0, 0, 0, 0};
+    Seg_Len = {Dlina_Polosy, 0, 0, 0, 0};
+    Seg_Count = 1;
+    Gde_Rulon_Razmativatela = 0;
+    Gde_Rulon_Motalki = 0;
+}
+
+void TFrame_LineMetal::Timer_Visu_i_StadiyaTimer()
+{
+    // The stage check runs first, the strip and coil pictures after the coils' places: both
+    // come with the stages and the pictures.
+    f_Calc_Rulon_Sizes();
+    f_Move_Rulons();
+    f_Check_Cuts();
+}
+
+bool TFrame_LineMetal::f_Run_Ended(int j)
+{
+    const bool running = *KM_RWS_Of[j] || *KM_FWD_Of[j];
+    const bool result = Edge_Memo[j] && !running;
+    Edge_Memo[j] = running;
+    return result;
+}
+
+bool TFrame_LineMetal::f_RWS_Run_Ended(int j)
+{
+    const bool result = Edge_Memo[j] && !*KM_RWS_Of[j];
+    Edge_Memo[j] = *KM_RWS_Of[j];
+    return result;
+}
+
+bool TFrame_LineMetal::f_Reached_FWD_End(int j)
+{
+    const bool result = Edge_Memo[j] && *KV_FWD_Of[j];
+    Edge_Memo[j] = !*KV_FWD_Of[j];
+    return result;
+}
+
+bool TFrame_LineMetal::f_Left_FWD_End(int j)
+{
+    const bool result = Edge_Memo[j] && !*KV_FWD_Of[j];
+    Edge_Memo[j] = *KV_FWD_Of[j];
+    return result;
+}
+
+// True while a rotating mechanism runs and shows the phase opposite to the one it stood at when
+// the detector last saw it standing.
+bool TFrame_LineMetal::f_Half_Turn(int j)
+{
+    const TMech &mech = *Mech_Of[j];
+    if (mech.Kind_Move != 0)
+        return false;
+    const bool running = mech.Timer_Drive.enabled();
+    if (!running) {
+        Turn_Start_Phase[j] = static_cast<std::int8_t>(mech.Phase);
+        Turn_Cur_Phase[j] = 10;
+    } else {
+        Turn_Cur_Phase[j] = static_cast<std::int8_t>(mech.Phase);
+    }
+    const int turned = Turn_Cur_Phase[j] - Turn_Start_Phase[j];
+    return (turned == 2 || turned == -2) && running;
+}
+
+} // namespace zun

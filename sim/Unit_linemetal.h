@@ -1,0 +1,103 @@
+#pragma once
+
+#include "sim/U_mech.h"
+#include "sim/picture_store.h"
+#include "sim/scheduler.h"
+
+#include <array>
+#include <cstdint>
+
+namespace zun {
+
+class TSimulator;
+
+// The strip line: the metal strip from the uncoiler (right) to the recoiler (left) as up to five
+// pieces along the scene's x axis, the two coils, and the clocks that move, cut and show them.
+// It owns no mechanism: it watches and commands the main window's through binding tables. Its
+// fields are public, as the other parts of the line and the windows read them.
+class TFrame_LineMetal {
+public:
+    static constexpr int Bound_Mechs = 80; // mechanisms 1..79 are bound
+    static constexpr int No_Seg = 1000;    // f_Seg_At_Mech: no piece spans the mechanism
+
+    TFrame_LineMetal(Scheduler &scheduler, TSimulator &main_window);
+    TFrame_LineMetal(const TFrame_LineMetal &) = delete;
+    TFrame_LineMetal &operator=(const TFrame_LineMetal &) = delete;
+
+    Timer Timer_MovLine;        // 10 ms: strip travel
+    Timer Timer_Visu_i_Stadiya; // 10 ms: stage check, coils, pictures, cuts
+
+    std::int32_t X_Motalki = 0; // x of the recoiler drive at start-up: left edge of the zones
+    std::array<std::int16_t, 5> Seg_Start{}; // x of each piece's head (its left end)
+    std::array<std::int16_t, 5> Seg_Len{};   // length; 0 marks a free slot
+    std::int32_t Seg_Slots = 5;
+    std::array<Picture *, 75> Line_Images{};
+    std::int32_t Zone_Width = 0;
+    std::int32_t X_Razmativatela = 0; // x of the uncoiler drive: where a new strip's head lies
+    std::int32_t Razmer_Rulona_Motalki = 0;       // size class 0..3; 10: almost nothing wound
+    std::int32_t Razmer_Rulona_Razmativatela = 0; // size class 0..3
+    std::int8_t Stadiya_Raboti = 0;
+    std::int8_t Gde_Rulon_Motalki = 0;       // 0 none, 1 recoiler, 2 removal table, 3 rotating
+    std::int8_t Gde_Rulon_Razmativatela = 0; // 0 none, 1 on the car's table, 2 on the uncoiler
+    std::array<bool, 5> Zone_Head{};
+    bool b_Stage_Done = false;
+    bool b_Check_Stage = false;
+    std::array<bool, Bound_Mechs> Edge_Memo{};
+    std::array<bool *, 101> KV_RWS_Of{};
+    std::array<bool *, 101> KM_RWS_Of{};
+    std::array<bool *, 101> KM_FWD_Of{};
+    std::array<bool *, 101> KV_FWD_Of{};
+    std::array<TMech *, Bound_Mechs> Mech_Of{};
+    std::array<Picture *, Bound_Mechs> Image_Of{};
+    std::array<std::int16_t *, Bound_Mechs> Pos_X_Of{};
+    std::array<std::int8_t, Bound_Mechs> Turn_Start_Phase{};
+    std::array<std::int8_t, Bound_Mechs> Turn_Cur_Phase{};
+    std::int32_t Seg_Count = 0;
+    std::int32_t Percent_Motalki = 0;
+    std::int32_t Percent_Razmativatela = 0;
+    std::int16_t Dlina_Polosy = 0;
+
+    void f_Init_Line();
+    void f_Reset_Line();
+    void Timer_MovLineTimer();
+    void Timer_Visu_i_StadiyaTimer();
+
+    // Detectors over one memory byte per mechanism, shared by all four edge detectors.
+    bool f_Run_Ended(int j);
+    bool f_RWS_Run_Ended(int j);
+    bool f_Reached_FWD_End(int j);
+    bool f_Left_FWD_End(int j);
+    bool f_Half_Turn(int j);
+
+    // Pieces of the strip.
+    void f_Count_Segs();
+    int f_Seg_At_Mech(int j) const;
+    void f_Cut_At_Mech(int j);
+    bool f_Engaged(int j, int k) const;
+    void f_Remove_Seg(int k);
+    void f_Pack_Segs();
+    int f_Count_Covering(int a, int b) const;
+    int f_Max_End_Before(int k) const;
+    int f_Min_Start_After(int k) const;
+    int f_Head(int k) const { return Seg_Start[k]; }
+    int f_Tail(int k) const { return Seg_Start[k] + Seg_Len[k]; }
+
+    void f_Check_Cuts();
+    void f_Calc_Rulon_Sizes();
+    void f_Move_Rulons();
+
+    // The x of mechanism j: its current Pos_X.
+    int f_X(int j) const { return *Pos_X_Of[j]; }
+
+private:
+    void f_Move_Piece(int k);
+    bool f_Left_Drive_Passes(int head, bool driven) const;
+
+    TSimulator &main_window_;
+    Picture *Label_SizeMot_Int = nullptr;
+    Picture *Label_SizeMot_Perc = nullptr;
+    Picture *Label_SizeRaz_Int = nullptr;
+    Picture *Label_SizeRaz_Perc = nullptr;
+};
+
+} // namespace zun

@@ -1,0 +1,266 @@
+// The strip's pieces: travel, cuts, the scrap drop, and the coils they make.
+#include "Unit_linemetal.h"
+
+#include "sim/Unit_simulator.h"
+
+#include <algorithm>
+#include <string>
+
+namespace zun {
+
+namespace {
+
+// Mechanisms the strip rules read.
+enum Mech : int {
+    Coil_Car = 1,
+    Car_Table = 2,
+    Uncoiler = 3,
+    Uncoiler_Drum = 5,
+    Peeler = 10,
+    Feed_Roll = 15,
+    Shears = 18,
+    Delivery_Roll = 19,
+    Tilting_Table = 22,
+    Device_Shears = 64,
+    Recoiler = 69,
+    Recoiler_Drum = 70,
+    Removal_Car = 72,
+    Removal_Table = 73,
+    Rotating_Table = 76,
+};
+
+constexpr int last_driving_mech = 69;
+constexpr int engage_tolerance = 10;
+constexpr int scrap_length = 100;
+constexpr int scrap_reach = 30;
+constexpr int nowhere = 1000000;
+
+int size_class_of_recoiler_coil(int percent)
+{
+    if (percent <= 1)
+        return 10;
+    if (percent <= 10)
+        return 0;
+    if (percent <= 30)
+        return 1;
+    return percent <= 60 ? 2 : 3;
+}
+
+int size_class_of_uncoiler_coil(int percent)
+{
+    if (percent <= 10)
+        return 0;
+    if (percent <= 30)
+        return 1;
+    return percent <= 60 ? 2 : 3;
+}
+
+} // namespace
+
+void TFrame_LineMetal::f_Count_Segs()
+{
+    Seg_Count = static_cast<std::int32_t>(std::count_if(
+        Seg_Len.begin(), Seg_Len.end(), [](std::int16_t length) { return length > 0; }));
+}
+
+// No piece spanning the mechanism, none in use included, answers No_Seg.
+int TFrame_LineMetal::f_Seg_At_Mech(int j) const
+{
+    const int x = f_X(j);
+    for (int k = 0; k < Seg_Count; ++k)
+        if (f_Head(k) < x && x < f_Tail(k))
+            return k;
+    return No_Seg;
+}
+
+// The left part keeps the slot and the head; the right part becomes the new last piece. With
+// every slot in use the cut is ignored: the new piece would have nowhere to go.
+void TFrame_LineMetal::f_Cut_At_Mech(int j)
+{
+    f_Count_Segs();
+    const int cut = f_Seg_At_Mech(j);
+    if (cut >= No_Seg || Seg_Count >= Seg_Slots)
+        return;
+    const int x = f_X(j);
+    const int tail = f_Tail(cut);
+    Seg_Start[Seg_Count] = static_cast<std::int16_t>(x);
+    Seg_Len[Seg_Count] = static_cast<std::int16_t>(tail - x);
+    Seg_Len[cut] = static_cast<std::int16_t>(x - f_Head(cut));
+    ++Seg_Count;
+}
+
+// A rotating drive shown on the scene touches the piece, within a tolerance at either end.
+bool TFrame_LineMetal::f_Engaged(int j, int k) const
+{
+    const Picture &first = *Image_Of[j];
+    return f_X(j) + first.width() < f_Tail(k) + engage_tolerance &&
+           f_X(j) > f_Head(k) - engage_tolerance &&
+           &first.panel() == main_window_.Panel_Image_Scene && Mech_Of[j]->Kind_Move == 0;
+}
+
+void TFrame_LineMetal::f_Remove_Seg(int k)
+{
+    Seg_Len[k] = 0;
+    f_Pack_Segs();
+    f_Count_Segs();
+}
+
+void TFrame_LineMetal::f_Pack_Segs()
+{
+    for (std::size_t k = 0; k + 1 < Seg_Len.size(); ++k) {
+        if (Seg_Len[k] == 0) {
+            Seg_Start[k] = Seg_Start[k + 1];
+            Seg_Len[k] = Seg_Len[k + 1];
+            Seg_Len[k + 1] = 0;
+        }
+    }
+}
+
+// All five slots count, in use or not.
+int TFrame_LineMetal::f_Count_Covering(int a, int b) const
+{
+    int covering = 0;
+    for (int k = 0; k < static_cast<int>(Seg_Len.size()); ++k)
+        covering += f_Head(k) <= a && f_Tail(k) >= b;
+    return covering;
+}
+
+int TFrame_LineMetal::f_Max_End_Before(int k) const
+{
+    int end = -nowhere;
+    for (int s = 0; s < Seg_Count; ++s)
+        if (f_Head(s) < f_Head(k))
+            end = std::max(end, f_Tail(s));
+    return end;
+}
+
+int TFrame_LineMetal::f_Min_Start_After(int k) const
+{
+    int start = nowhere;
+    for (int s = 0; s < Seg_Count; ++s)
+        if (f_Head(s) > f_Head(k))
+            start = std::min(start, f_Head(s));
+    return start;
+}
+
+void TFrame_LineMetal::Timer_MovLineTimer()
+{
+    f_Count_Segs();
+    for (int k = 0; k < Seg_Count; ++k)
+        f_Move_Piece(k);
+}
+
+// One piece, one tick: a pixel left while a rotating drive runs forward at it and the machines
+// in its way let it pass, a pixel right while one runs back, never into its neighbours; a short
+// end near the running delivery roll drops into the scrap box.
+void TFrame_LineMetal::f_Move_Piece(int k)
+{
+    bool forward = false;
+    bool reverse = false;
+    for (int j = 1; j <= last_driving_mech; ++j) {
+        if (f_Engaged(j, k)) {
+            forward = forward || *KM_FWD_Of[j];
+            reverse = reverse || *KM_RWS_Of[j];
+        }
+    }
+    const int head = f_Head(k);
+    forward = f_Left_Drive_Passes(head, forward);
+    if (head > f_X(Uncoiler))
+        reverse = false;
+
+    if (forward && f_Max_End_Before(k) < f_Head(k))
+        --Seg_Start[k];
+    if (reverse && f_Tail(k) < f_Min_Start_After(k))
+        ++Seg_Start[k];
+
+    if (*KM_FWD_Of[Delivery_Roll] && Seg_Len[k] < scrap_length &&
+        f_X(Delivery_Roll) - f_Head(k) < scrap_reach)
+        f_Remove_Seg(k);
+    // The disc shears' edge-trimming pictures come last in the piece's tick, with the pictures.
+}
+
+// The peeler, the tilting table and the recoiler must stand right for a head to move left.
+bool TFrame_LineMetal::f_Left_Drive_Passes(int head, bool driven) const
+{
+    if (head > f_X(Peeler))
+        driven = driven && *KV_FWD_Of[Peeler];
+    if (f_X(Feed_Roll) < head && head < f_X(Peeler))
+        driven = driven && *KV_RWS_Of[Peeler];
+    if (f_X(Tilting_Table) < head && head < f_X(Delivery_Roll))
+        driven = driven && *KV_RWS_Of[Tilting_Table];
+    if (head < f_X(Recoiler))
+        driven = driven && *KM_FWD_Of[Recoiler] && Gde_Rulon_Motalki == 1;
+    return driven;
+}
+
+// A shears stroke that has ended over a piece cuts it at the shears.
+void TFrame_LineMetal::f_Check_Cuts()
+{
+    if (f_Run_Ended(Shears))
+        f_Cut_At_Mech(Shears);
+    if (f_Run_Ended(Device_Shears))
+        f_Cut_At_Mech(Device_Shears);
+}
+
+void TFrame_LineMetal::f_Calc_Rulon_Sizes()
+{
+    const int recoiler = f_X(Recoiler);
+    const int uncoiler = f_X(Uncoiler);
+    for (int k = 0; k < Seg_Count; ++k)
+        if (f_Head(k) < recoiler && recoiler <= f_Tail(k))
+            Percent_Motalki = (recoiler - f_Head(k)) * 100 / Dlina_Polosy;
+    for (int k = 0; k < Seg_Count; ++k)
+        if (f_Head(k) <= uncoiler && uncoiler <= f_Tail(k))
+            Percent_Razmativatela = (f_Tail(k) - uncoiler) * 100 / Dlina_Polosy;
+    Razmer_Rulona_Motalki = size_class_of_recoiler_coil(Percent_Motalki);
+    Razmer_Rulona_Razmativatela = size_class_of_uncoiler_coil(Percent_Razmativatela);
+    Label_SizeMot_Int->set_caption(std::to_string(Percent_Motalki) + "%");
+    Label_SizeMot_Perc->set_caption(std::to_string(Razmer_Rulona_Motalki));
+    Label_SizeRaz_Int->set_caption(std::to_string(Percent_Razmativatela) + "%");
+    Label_SizeRaz_Perc->set_caption(std::to_string(Razmer_Rulona_Razmativatela));
+}
+
+// The coils' places follow the handling mechanisms. The removal table's four rules share one
+// detector memory, so their order matters.
+void TFrame_LineMetal::f_Move_Rulons()
+{
+    const auto at_forward_end = [this](int j) { return *KV_FWD_Of[j]; };
+    const auto at_reverse_end = [this](int j) { return *KV_RWS_Of[j]; };
+
+    if (f_Reached_FWD_End(Removal_Table) && Gde_Rulon_Motalki == 1 && at_forward_end(Removal_Car) &&
+        at_reverse_end(Recoiler_Drum))
+        Gde_Rulon_Motalki = 2;
+    if (f_Left_FWD_End(Removal_Table) && Gde_Rulon_Motalki == 2 && at_reverse_end(Removal_Car))
+        Gde_Rulon_Motalki = 3;
+    if (f_Reached_FWD_End(Removal_Table) && Gde_Rulon_Motalki == 3 && at_reverse_end(Removal_Car))
+        Gde_Rulon_Motalki = 2;
+    if ((*KM_RWS_Of[Rotating_Table] || *KM_FWD_Of[Rotating_Table]) && Gde_Rulon_Motalki == 3) {
+        f_Remove_Seg(0);
+        Gde_Rulon_Motalki = 0;
+        Percent_Motalki = 0;
+    }
+    if (f_Left_FWD_End(Removal_Table) && Gde_Rulon_Motalki == 2 && at_forward_end(Removal_Car))
+        Gde_Rulon_Motalki = 1;
+    const Picture &recoiler = *Image_Of[Recoiler];
+    if (f_Reached_FWD_End(Recoiler_Drum) && recoiler.left() + recoiler.width() >= f_Head(0) &&
+        Gde_Rulon_Motalki == 0)
+        Gde_Rulon_Motalki = 1;
+
+    if (f_Left_FWD_End(Car_Table) && at_forward_end(Coil_Car) && !at_forward_end(Uncoiler_Drum) &&
+        Gde_Rulon_Razmativatela == 1) {
+        Gde_Rulon_Razmativatela = 2;
+        Seg_Start[0] = static_cast<std::int16_t>(Image_Of[Uncoiler]->left());
+    }
+    if (at_forward_end(Coil_Car) && at_forward_end(Car_Table) && !at_forward_end(Uncoiler_Drum) &&
+        Gde_Rulon_Razmativatela == 2) {
+        f_Reset_Line();
+        Gde_Rulon_Razmativatela = 1;
+    }
+    bool uncoiler_holds_strip = false;
+    for (int k = 0; k < Seg_Count; ++k)
+        uncoiler_holds_strip = uncoiler_holds_strip || f_Engaged(Uncoiler, k);
+    if (!uncoiler_holds_strip)
+        Gde_Rulon_Razmativatela = 0;
+}
+
+} // namespace zun
