@@ -2,6 +2,8 @@
 
 #include "sim/Unit_simulator.h"
 
+#include <string>
+
 namespace zun {
 
 namespace {
@@ -48,11 +50,25 @@ void TFrame_LineMetal::f_Init_Line()
     f_Reset_Line();
     X_Motalki = f_X(recoiler_drive);
 
-    const PictureStore &pictures = main_window_.pictures;
-    Label_SizeMot_Int = pictures.find_picture("Label_SizeMot_Int");
-    Label_SizeMot_Perc = pictures.find_picture("Label_SizeMot_Perc");
-    Label_SizeRaz_Int = pictures.find_picture("Label_SizeRaz_Int");
-    Label_SizeRaz_Perc = pictures.find_picture("Label_SizeRaz_Perc");
+    f_Bind_Named_Pictures();
+}
+
+void TFrame_LineMetal::f_Bind_Named_Pictures()
+{
+    const auto find = [this](const std::string &name) {
+        return main_window_.pictures.find_picture(name);
+    };
+    Label_SizeMot_Int = find("Label_SizeMot_Int");
+    Label_SizeMot_Perc = find("Label_SizeMot_Perc");
+    Label_SizeRaz_Int = find("Label_SizeRaz_Int");
+    Label_SizeRaz_Perc = find("Label_SizeRaz_Perc");
+    Image_Vnutrennosti_Rulona_Razmativatela = find("Image_Vnutrennosti_Rulona_Razmativatela");
+    Image_Vnutrennosti_Rulona_Motalki = find("Image_Vnutrennosti_Rulona_Motalki");
+    Image_Petla_Motalki = find("Image_Petla_Motalki");
+    for (std::size_t i = 0; i < Image_Petla_Otgibatela.size(); ++i) {
+        Image_Petla_Otgibatela[i] = find("Image_Petla_Otgibatela_" + std::to_string(i + 1));
+        Image_Kromka[i] = find("Image_Kromka_" + std::to_string(i + 1));
+    }
 }
 
 // A whole new strip at the uncoiler and no coil placed; the stage, the size classes and the
@@ -70,10 +86,15 @@ void TFrame_LineMetal::f_Reset_Line()
 
 void TFrame_LineMetal::Timer_Visu_i_StadiyaTimer()
 {
-    // The stage check runs first, the strip and coil pictures after the coils' places: both
-    // come with the stages and the pictures.
+    // The stage check, which comes with the stages, runs first.
     f_Calc_Rulon_Sizes();
     f_Move_Rulons();
+    f_Place_Rulon_Razmativatela();
+    f_Place_Rulon_Motalki();
+    f_Show_Body();
+    f_Show_Ends();
+    f_Show_Rulons();
+    f_Show_Petla_Otgibatela();
     f_Check_Cuts();
 }
 

@@ -86,12 +86,31 @@ public:
     void f_Calc_Rulon_Sizes();
     void f_Move_Rulons();
 
+    // The strip's and coils' pictures.
+    void f_Place_Rulon_Razmativatela();
+    void f_Place_Rulon_Motalki();
+    void f_Show_Body();
+    void f_Show_Ends();
+    void f_Show_Rulons();
+    void f_Show_Petla_Otgibatela();
+    void f_Show_Kromka(int k);
+
+    // Pictures the line drives besides Line_Images, found by name at f_Init_Line.
+    Picture *Image_Vnutrennosti_Rulona_Razmativatela = nullptr;
+    Picture *Image_Vnutrennosti_Rulona_Motalki = nullptr;
+    std::array<Picture *, 3> Image_Petla_Otgibatela{};
+    Picture *Image_Petla_Motalki = nullptr;
+    std::array<Picture *, 3> Image_Kromka{};
+
     // The x of mechanism j: its current Pos_X.
     int f_X(int j) const { return *Pos_X_Of[j]; }
 
 private:
     void f_Move_Piece(int k);
     bool f_Left_Drive_Passes(int head, bool driven) const;
+    void f_Bind_Named_Pictures();
+    bool f_Covered(int a, int b) const { return f_Count_Covering(a, b) > 0; }
+    bool f_Any_Visible(int first_slot, int count) const;
 
     TSimulator &main_window_;
     Picture *Label_SizeMot_Int = nullptr;

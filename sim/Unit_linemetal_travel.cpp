@@ -176,7 +176,7 @@ void TFrame_LineMetal::f_Move_Piece(int k)
     if (*KM_FWD_Of[Delivery_Roll] && Seg_Len[k] < scrap_length &&
         f_X(Delivery_Roll) - f_Head(k) < scrap_reach)
         f_Remove_Seg(k);
-    // The disc shears' edge-trimming pictures come last in the piece's tick, with the pictures.
+    f_Show_Kromka(k);
 }
 
 // The peeler, the tilting table and the recoiler must stand right for a head to move left.

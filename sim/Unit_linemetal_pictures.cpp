@@ -1,0 +1,187 @@
+// The strip's and coils' pictures: small pictures laid along the line, shown and hidden every
+// tick so that together they draw the pieces, the head, the coils, the loops and the trimmings.
+// Rules that read another picture's visibility see what the rule before them, or the previous
+// tick, left.
+#include "Unit_linemetal.h"
+
+namespace zun {
+
+namespace {
+
+enum Mech : int {
+    Car_Table = 2,
+    Uncoiler = 3,
+    Peeler = 10,
+    Feed_Roll = 15,
+    Disc_Shears = 31,
+    Device = 60,
+    Recoiler = 69,
+    Removal_Table = 73,
+};
+
+// Slots of Line_Images.
+enum Slot : int {
+    Heads = 0,
+    Tails = 5,
+    Bodies = 10,
+    Uncoiler_Coils = 55,
+    Recoiler_Coils = 59,
+    Recoiler_Overlays = 63,
+    Right_Diagonals = 67,
+    Left_Diagonals = 71,
+};
+
+constexpr int coil_classes = 4;
+constexpr int body_pictures = 45;
+constexpr int zones = 5;
+constexpr int zone_margin = 40;
+constexpr int coil_reach = 50; // how far right of the uncoiler drive the coil takes the strip
+
+void place(Picture &picture, int left, int top)
+{
+    picture.set_left(left);
+    picture.set_top(top);
+}
+
+} // namespace
+
+bool TFrame_LineMetal::f_Any_Visible(int first_slot, int count) const
+{
+    for (int slot = first_slot; slot < first_slot + count; ++slot)
+        if (Line_Images[slot]->visible())
+            return true;
+    return false;
+}
+
+void TFrame_LineMetal::f_Place_Rulon_Razmativatela()
+{
+    int left = 0;
+    int top = 0;
+    if (Gde_Rulon_Razmativatela == 2) { // on the uncoiler
+        left = 1019;
+        top = 44;
+    } else if (Gde_Rulon_Razmativatela == 1) { // riding on the car's lifting table
+        left = f_X(Car_Table) + 8;
+        top = Image_Of[Car_Table]->top() - 32;
+    } else {
+        return;
+    }
+    for (int k = 0; k < coil_classes; ++k)
+        place(*Line_Images[Uncoiler_Coils + k], left, top);
+    place(*Image_Vnutrennosti_Rulona_Razmativatela, left, top);
+}
+
+void TFrame_LineMetal::f_Place_Rulon_Motalki()
+{
+    int left = 166; // on the recoiler, or none
+    int top = 45;
+    if (Gde_Rulon_Motalki == 2) { // on the removal table
+        left = f_X(Removal_Table) + 1;
+        top = Image_Of[Removal_Table]->top() - 33;
+    } else if (Gde_Rulon_Motalki == 3) { // on the rotating table
+        left = 85;
+        top = 127;
+    }
+    for (int slot = Recoiler_Coils; slot < Right_Diagonals; ++slot)
+        place(*Line_Images[slot], left, top);
+    place(*Image_Vnutrennosti_Rulona_Motalki, left, top);
+}
+
+// A body picture shows where a piece covers it whole, unless a coil's diagonal or a loop draws
+// the strip there.
+void TFrame_LineMetal::f_Show_Body()
+{
+    const bool left_diagonal = f_Any_Visible(Left_Diagonals, coil_classes);
+    const bool right_diagonal = f_Any_Visible(Right_Diagonals, coil_classes);
+    bool peeler_loop = false;
+    for (const Picture *loop : Image_Petla_Otgibatela)
+        peeler_loop = peeler_loop || loop->visible();
+    for (int n = 0; n < body_pictures; ++n) {
+        Picture &body = *Line_Images[Bodies + n];
+        bool covered = false;
+        for (int k = 0; k < Seg_Count; ++k)
+            covered =
+                covered || (f_Head(k) <= body.left() && f_Tail(k) > body.left() + body.width());
+        if (n <= 4)
+            covered = covered && !left_diagonal && !Image_Petla_Motalki->visible();
+        else if (n >= 39)
+            covered = covered && !right_diagonal && (n <= 40 || !peeler_loop);
+        body.set_visible(covered);
+    }
+}
+
+// The head of piece 0 shows in one of five zones between the recoiler and the uncoiler; the tail
+// pictures follow its tail unseen.
+void TFrame_LineMetal::f_Show_Ends()
+{
+    const int x0 = X_Motalki;
+    const int w = Zone_Width;
+    const int h = f_Head(0);
+    const int t = f_Tail(0);
+    Zone_Head[0] = h >= x0 + 4 * w - zone_margin;
+    Zone_Head[1] = x0 + 3 * w - zone_margin <= h && h < x0 + 4 * w - zone_margin;
+    Zone_Head[2] = x0 + 2 * w + zone_margin <= h && h < x0 + 3 * w - zone_margin;
+    Zone_Head[3] = x0 + w + zone_margin <= h && h < x0 + 2 * w + zone_margin;
+    Zone_Head[4] = x0 <= h && h < x0 + w + zone_margin;
+    bool peeler_loop = false;
+    for (const Picture *loop : Image_Petla_Otgibatela)
+        peeler_loop = peeler_loop || loop->visible();
+    for (int k = 0; k < zones; ++k) {
+        Picture &head = *Line_Images[Heads + k];
+        head.set_left(h);
+        head.set_visible(Zone_Head[k] && !Image_Petla_Motalki->visible() &&
+                         h + head.width() < f_X(Uncoiler) && !peeler_loop);
+        Picture &tail = *Line_Images[Tails + k];
+        tail.set_left(t - tail.width());
+        tail.set_visible(false);
+    }
+}
+
+void TFrame_LineMetal::f_Show_Rulons()
+{
+    for (int k = 0; k < coil_classes; ++k) {
+        Picture &uncoiler_coil = *Line_Images[Uncoiler_Coils + k];
+        uncoiler_coil.set_visible(Gde_Rulon_Razmativatela != 0 && Razmer_Rulona_Razmativatela == k);
+        Line_Images[Right_Diagonals + k]->set_visible(
+            f_Covered(f_X(Feed_Roll), f_X(Uncoiler) + coil_reach) && uncoiler_coil.visible() &&
+            Gde_Rulon_Razmativatela == 2);
+        Picture &recoiler_coil = *Line_Images[Recoiler_Coils + k];
+        recoiler_coil.set_visible(Gde_Rulon_Motalki != 0 && Razmer_Rulona_Motalki == k);
+        Line_Images[Recoiler_Overlays + k]->set_visible(recoiler_coil.visible());
+        Line_Images[Left_Diagonals + k]->set_visible(f_Covered(f_X(Recoiler), f_X(Device)) &&
+                                                     recoiler_coil.visible() &&
+                                                     !Image_Petla_Motalki->visible());
+    }
+    Image_Vnutrennosti_Rulona_Razmativatela->set_visible(
+        f_Any_Visible(Uncoiler_Coils, coil_classes));
+    Image_Vnutrennosti_Rulona_Motalki->set_visible(f_Any_Visible(Recoiler_Coils, coil_classes));
+    // A loop forms while the disc shears push strip towards a recoiler that does not wind.
+    Image_Petla_Motalki->set_visible(f_Covered(f_X(Recoiler), f_X(Disc_Shears)) &&
+                                     !*KM_FWD_Of[Recoiler] && *KM_FWD_Of[Disc_Shears]);
+}
+
+// The strip hangs in a loop from the full uncoiler coil to the peeler, shaped by where the
+// peeler stands.
+void TFrame_LineMetal::f_Show_Petla_Otgibatela()
+{
+    const std::array<Picture *, 4> &peeler = Mech_Of[Peeler]->Image_Pos;
+    const bool hanging = f_Covered(f_X(Peeler), f_X(Uncoiler) + coil_reach) &&
+                         Line_Images[Uncoiler_Coils + 3]->visible() &&
+                         Gde_Rulon_Razmativatela == 2 &&
+                         !f_Any_Visible(Right_Diagonals, coil_classes);
+    Image_Petla_Otgibatela[0]->set_visible(hanging &&
+                                           (peeler[3]->visible() || peeler[2]->visible()));
+    Image_Petla_Otgibatela[1]->set_visible(hanging && peeler[1]->visible());
+    Image_Petla_Otgibatela[2]->set_visible(hanging && peeler[0]->visible());
+}
+
+// The trimmings leave the disc shears while they cut piece k; the last piece of a tick decides.
+void TFrame_LineMetal::f_Show_Kromka(int k)
+{
+    const bool cutting = f_Engaged(Disc_Shears, k);
+    const std::int16_t phase = Mech_Of[Disc_Shears]->Phase;
+    for (int i = 0; i < static_cast<int>(Image_Kromka.size()); ++i)
+        Image_Kromka[i]->set_visible(cutting && phase == i + 1);
+}
+
+} // namespace zun
