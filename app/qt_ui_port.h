@@ -7,5 +7,7 @@ class QtUiPort final : public zun::UiPort {
 public:
     void show_target() override;
     void hide_target() override;
+    void show_key_of_cur_mech() override;
+    void show_bell_page_and_hand() override;
     void message_box(const std::string &text) override;
 };

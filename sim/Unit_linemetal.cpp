@@ -1,5 +1,7 @@
 #include "Unit_linemetal.h"
 
+#include "sim/line_mechanisms.h"
+
 #include "sim/Unit_simulator.h"
 
 #include <string>
@@ -8,9 +10,11 @@ namespace zun {
 
 namespace {
 
+using namespace line_mech;
+
 constexpr Millis line_tick = 10;
-constexpr int uncoiler_drive = 3;
-constexpr int recoiler_drive = 69;
+constexpr Millis delayed_stop_interval = 2000;
+constexpr Millis pause_between_steps = 1000;
 constexpr int zones = 5;
 constexpr int strip_end_top = 57;
 constexpr std::int16_t whole_coil_length = 3000;
@@ -20,6 +24,9 @@ constexpr std::int16_t whole_coil_length = 3000;
 TFrame_LineMetal::TFrame_LineMetal(Scheduler &scheduler, TSimulator &main_window)
     : Timer_MovLine(scheduler, line_tick, [this] { Timer_MovLineTimer(); }),
       Timer_Visu_i_Stadiya(scheduler, line_tick, [this] { Timer_Visu_i_StadiyaTimer(); }),
+      Timer_Stop_All_Mech(scheduler, delayed_stop_interval, [this] { Timer_Stop_All_MechTimer(); }),
+      Timer_Pause_Between_Steps(scheduler, pause_between_steps,
+                                [this] { Timer_Pause_Between_StepsTimer(); }),
       main_window_(main_window)
 {
     Timer_MovLine.set_enabled(true);
@@ -40,15 +47,15 @@ void TFrame_LineMetal::f_Init_Line()
         Image_Of[i] = mech->Image_Pos[0];
         Pos_X_Of[i] = &mech->Pos_X;
     }
-    X_Razmativatela = f_X(uncoiler_drive);
-    Zone_Width = (f_X(uncoiler_drive) - f_X(recoiler_drive)) / zones;
+    X_Razmativatela = f_X(Uncoiler);
+    Zone_Width = (f_X(Uncoiler) - f_X(Recoiler)) / zones;
     for (int k = 0; k < zones; ++k) {
         Line_Images[k]->set_top(strip_end_top);
         Line_Images[zones + k]->set_top(strip_end_top);
     }
     Dlina_Polosy = whole_coil_length;
     f_Reset_Line();
-    X_Motalki = f_X(recoiler_drive);
+    X_Motalki = f_X(Recoiler);
 
     f_Bind_Named_Pictures();
 }
@@ -65,6 +72,7 @@ void TFrame_LineMetal::f_Bind_Named_Pictures()
     Image_Vnutrennosti_Rulona_Razmativatela = find("Image_Vnutrennosti_Rulona_Razmativatela");
     Image_Vnutrennosti_Rulona_Motalki = find("Image_Vnutrennosti_Rulona_Motalki");
     Image_Petla_Motalki = find("Image_Petla_Motalki");
+    Image_Provodka_sleva = find("Image_Provodka_sleva");
     for (std::size_t i = 0; i < Image_Petla_Otgibatela.size(); ++i) {
         Image_Petla_Otgibatela[i] = find("Image_Petla_Otgibatela_" + std::to_string(i + 1));
         Image_Kromka[i] = find("Image_Kromka_" + std::to_string(i + 1));
@@ -86,7 +94,7 @@ void TFrame_LineMetal::f_Reset_Line()
 
 void TFrame_LineMetal::Timer_Visu_i_StadiyaTimer()
 {
-    // The stage check, which comes with the stages, runs first.
+    f_Check_Stage();
     f_Calc_Rulon_Sizes();
     f_Move_Rulons();
     f_Place_Rulon_Razmativatela();

@@ -3,6 +3,7 @@
 #include "sim/U_mech.h"
 #include "sim/picture_store.h"
 #include "sim/scheduler.h"
+#include "sim/stage_tables.h"
 
 #include <array>
 #include <cstdint>
@@ -24,8 +25,10 @@ public:
     TFrame_LineMetal(const TFrame_LineMetal &) = delete;
     TFrame_LineMetal &operator=(const TFrame_LineMetal &) = delete;
 
-    Timer Timer_MovLine;        // 10 ms: strip travel
-    Timer Timer_Visu_i_Stadiya; // 10 ms: stage check, coils, pictures, cuts
+    Timer Timer_MovLine;             // 10 ms: strip travel
+    Timer Timer_Visu_i_Stadiya;      // 10 ms: stage check, coils, pictures, cuts
+    Timer Timer_Stop_All_Mech;       // 2000 ms, one-shot: the delayed stop
+    Timer Timer_Pause_Between_Steps; // 1000 ms, one-shot: the next automatic step
 
     std::int32_t X_Motalki = 0; // x of the recoiler drive at start-up: left edge of the zones
     std::array<std::int16_t, 5> Seg_Start{}; // x of each piece's head (its left end)
@@ -101,9 +104,27 @@ public:
     std::array<Picture *, 3> Image_Petla_Otgibatela{};
     Picture *Image_Petla_Motalki = nullptr;
     std::array<Picture *, 3> Image_Kromka{};
+    Picture *Image_Provodka_sleva = nullptr;
 
     // The x of mechanism j: its current Pos_X.
     int f_X(int j) const { return *Pos_X_Of[j]; }
+    bool KV_F(int j) const { return *KV_FWD_Of[j]; }
+    bool KV_R(int j) const { return *KV_RWS_Of[j]; }
+    int h0() const { return f_Head(0); }
+    int t0() const { return f_Tail(0); }
+    int f_Left_Guide_Left() const { return Image_Provodka_sleva->left(); }
+    bool f_Bell_Pressed() const;
+
+    // The work stages: judging, setting a stage's whole state, carrying a stage out.
+    void f_Check_Stage();
+    void f_Set_Stage_State();
+    void f_Pass_Stage();
+    void f_Stop_All_Mech();
+    void f_Start_Working_Speed();
+    void f_Point_To_Mech(int n);
+    void f_Start_Stop_All_Timer();
+    void Timer_Stop_All_MechTimer();
+    void Timer_Pause_Between_StepsTimer();
 
 private:
     void f_Move_Piece(int k);
@@ -111,6 +132,8 @@ private:
     void f_Bind_Named_Pictures();
     bool f_Covered(int a, int b) const { return f_Count_Covering(a, b) > 0; }
     bool f_Any_Visible(int first_slot, int count) const;
+    void f_Lay_Strip(int stage);
+    void f_Run_Command(const stages::Command &command);
 
     TSimulator &main_window_;
     Picture *Label_SizeMot_Int = nullptr;

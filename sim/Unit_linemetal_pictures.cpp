@@ -4,20 +4,13 @@
 // tick, left.
 #include "Unit_linemetal.h"
 
+#include "sim/line_mechanisms.h"
+
 namespace zun {
 
 namespace {
 
-enum Mech : int {
-    Car_Table = 2,
-    Uncoiler = 3,
-    Peeler = 10,
-    Feed_Roll = 15,
-    Disc_Shears = 31,
-    Device = 60,
-    Recoiler = 69,
-    Removal_Table = 73,
-};
+using namespace line_mech;
 
 // Slots of Line_Images.
 enum Slot : int {

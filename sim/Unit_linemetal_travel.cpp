@@ -1,6 +1,8 @@
 // The strip's pieces: travel, cuts, the scrap drop, and the coils they make.
 #include "Unit_linemetal.h"
 
+#include "sim/line_mechanisms.h"
+
 #include "sim/Unit_simulator.h"
 
 #include <algorithm>
@@ -10,24 +12,7 @@ namespace zun {
 
 namespace {
 
-// Mechanisms the strip rules read.
-enum Mech : int {
-    Coil_Car = 1,
-    Car_Table = 2,
-    Uncoiler = 3,
-    Uncoiler_Drum = 5,
-    Peeler = 10,
-    Feed_Roll = 15,
-    Shears = 18,
-    Delivery_Roll = 19,
-    Tilting_Table = 22,
-    Device_Shears = 64,
-    Recoiler = 69,
-    Recoiler_Drum = 70,
-    Removal_Car = 72,
-    Removal_Table = 73,
-    Rotating_Table = 76,
-};
+using namespace line_mech;
 
 constexpr int last_driving_mech = 69;
 constexpr int engage_tolerance = 10;

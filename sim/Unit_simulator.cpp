@@ -11,6 +11,7 @@ namespace zun {
 namespace {
 
 constexpr Millis blocking_interval = 10;
+constexpr Millis steps_poll_interval = 1000;
 
 std::deque<TSimulator::Mech_Component> create_mechanisms(Scheduler &scheduler, TMech_Host &host)
 {
@@ -25,10 +26,12 @@ std::deque<TSimulator::Mech_Component> create_mechanisms(Scheduler &scheduler, T
 TSimulator::TSimulator(UiPort &ui_port)
     : ui(ui_port), Pass_Button_Caption(texts::Pass_Stage),
       Mech_Components(create_mechanisms(scheduler, *this)), Frame_LineMetal(scheduler, *this),
-      Timer_Blocking(scheduler, blocking_interval, [this] { Timer_BlockingTimer(); })
+      Timer_Blocking(scheduler, blocking_interval, [this] { Timer_BlockingTimer(); }),
+      Steps_Timer1(scheduler, steps_poll_interval, [this] { Steps_Timer1Timer(); })
 {
     f_Construct();
     Timer_Blocking.set_enabled(true);
+    Steps_Timer1.set_enabled(true);
 }
 
 const std::string &TSimulator::f_Mech_Name(int number) const
@@ -59,6 +62,13 @@ void TSimulator::RadioGroup1Click()
 void TSimulator::Button_Get_RulonClick()
 {
     Frame_LineMetal.Gde_Rulon_Razmativatela = 1;
+}
+
+void TSimulator::f_Hide_Close_Ups()
+{
+    Panel_5_mech->set_visible(false);
+    Panel_70_mech->set_visible(false);
+    Panel_Kromkomotalka->set_visible(false);
 }
 
 void TSimulator::f_Set_Cur_Mech(std::int32_t number)

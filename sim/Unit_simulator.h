@@ -68,6 +68,12 @@ public:
     std::deque<Mech_Component> Mech_Components;
     TFrame_LineMetal Frame_LineMetal;
     Timer Timer_Blocking; // 10 ms: interlocks, close-up places, the bell picture
+    Timer Steps_Timer1;   // 1000 ms: the steps window's poll
+
+    // What the steps window and the main window show of the scenario, written by the poll.
+    std::string Edit_CheckBox_stadiya_raboti = "Edit_CheckBox_stadiya_raboti";
+    int ListBox_Steps_ItemIndex = -1;
+    std::string Label_Current_Step = "Label_Current_Step";
 
     // The name of mechanism n as the find list gives it; empty beyond the list.
     const std::string &f_Mech_Name(int number) const;
@@ -78,6 +84,15 @@ public:
 
     void f_Set_Cur_Mech(std::int32_t number) override;
     void f_Show_Container(Panel &container) override;
+
+    // The steps window's actions on the model.
+    void Steps_Timer1Timer();
+    void ListBox_StepsClick(int line);
+    void Button_Pass_StageClick(); // "пройти стадию", by the mouse or by the program
+    void Button_Steps_StopClick(); // "стоп"
+    void Form_StepsHide();
+
+    void f_Hide_Close_Ups();
 
     // Construction steps, also usable afterwards where the program calls them again.
     void f_Fill_Find_Mech_List();

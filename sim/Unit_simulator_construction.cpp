@@ -63,8 +63,8 @@ void TSimulator::f_Construct()
     Mech_Array[mechanism_table::peeler]->Timer_Drive.set_interval(
         mechanism_table::peeler_drive_ms); // 15. before 16 makes it the normal interval
     f_Save_All_Intervals();                // 16. before 17 switches drives to the fast interval
-    // 17, the state of stage 0 commanded with fast pulses, belongs here.
-    f_Restore_All_Speeds(); // 18.
+    Frame_LineMetal.f_Set_Stage_State();   // 17. stage 0, with fast pulses
+    f_Restore_All_Speeds();                // 18.
 }
 
 void TSimulator::f_Build_Description()

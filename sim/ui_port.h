@@ -14,6 +14,11 @@ public:
 
     virtual void show_target() = 0;
     virtual void hide_target() = 0;
+    // Flashes the keys of the current mechanism, brings their page forward, points the hand at
+    // the last of them; nothing for a mechanism without a key.
+    virtual void show_key_of_cur_mech() = 0;
+    // Brings the bell button's console page forward and points the hand at the button.
+    virtual void show_bell_page_and_hand() = 0;
     // A modal box with one text and an OK button; returns when it is answered.
     virtual void message_box(const std::string &text) = 0;
 };
@@ -23,6 +28,8 @@ class RecordingUiPort final : public UiPort {
 public:
     void show_target() override { calls.emplace_back("show_target"); }
     void hide_target() override { calls.emplace_back("hide_target"); }
+    void show_key_of_cur_mech() override { calls.emplace_back("show_key_of_cur_mech"); }
+    void show_bell_page_and_hand() override { calls.emplace_back("show_bell_page_and_hand"); }
     void message_box(const std::string &text) override { calls.push_back("message_box " + text); }
 
     std::vector<std::string> calls;

@@ -38,7 +38,8 @@ TEST_F(LineTest, TheUncoilerPullsTheHeadLeftUntilThePeelerStopsIt)
     mech(3).b_KM_FWD = true;
     travel(10);
     EXPECT_EQ(line.Seg_Start[0], 1027) << "the peeler is not lowered onto the coil";
-    mech(10).bi_KV_FWD = true;
+    mech(10).bi_KV_FWD = true; // lowered onto the coil
+    mech(10).bi_KV_RWS = false;
     travel(10);
     EXPECT_EQ(line.Seg_Start[0], 1017) << "one pixel per tick";
     travel(100);

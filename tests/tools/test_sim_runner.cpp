@@ -28,6 +28,7 @@ TEST(SimRunnerTest, ShowsTheModelInFixedFormats)
     const ScriptRun result = run("# the coil car to its forward end\n"
                                  "\n"
                                  "show time\n"
+                                 "advance 5000 # the start-up state settles\n"
                                  "fwd 1   # forward pulse\n"
                                  "advance 250\n"
                                  "show time\n"
@@ -42,16 +43,15 @@ TEST(SimRunnerTest, ShowsTheModelInFixedFormats)
     EXPECT_EQ(result.errors, "");
     EXPECT_EQ(result.out,
               "time=0\n"
-              "time=250\n"
+              "time=5250\n"
               "cur=1\n"
               "mech=1 kind=2 phase=0 x=1048 y=57 z=0 kv_fwd=0 kv_rws=0 km_fwd=1 km_rws=0 "
               "interval=100 saved=100 normal=1 running=1\n"
               "mech=1 kind=2 phase=0 x=1048 y=57 z=0 kv_fwd=0 kv_rws=0 km_fwd=0 km_rws=0 "
               "interval=100 saved=100 normal=1 running=0\n"
-              // the reverse end is only read by this pulse's evaluation: the latch holds until
-              // the first drive tick
-              "mech=10 kind=1 phase=0 x=974 y=136 z=0 kv_fwd=0 kv_rws=1 km_fwd=0 km_rws=1 "
-              "interval=300 saved=300 normal=1 running=1\n"
+              // already at its reverse end: the pulse is refused
+              "mech=10 kind=1 phase=0 x=974 y=136 z=0 kv_fwd=0 kv_rws=1 km_fwd=0 km_rws=0 "
+              "interval=300 saved=300 normal=1 running=0\n"
               "picture=Image111_2 panel=Panel_Image_Scene left=950 top=41 width=80 height=60 "
               "visible=0 tag=9 hint=9\n");
 }

@@ -1,0 +1,212 @@
+// The work stages: the line judges every 10 ms whether the current step is done, can put itself
+// into any stage's state at once, and can carry a stage out by itself.
+#include "Unit_linemetal.h"
+
+#include "sim/line_mechanisms.h"
+
+#include "sim/Unit_simulator.h"
+
+namespace zun {
+
+namespace {
+
+using namespace line_mech;
+
+constexpr int short_rest = 1000; // a rest of strip too short for another coil
+constexpr int rest_start = 330;  // where the rest begins once the device's shears have cut
+constexpr int automatic_mode = 2;
+constexpr int working_speed_drives[] = {3, 25, 31, 46, 69};
+
+} // namespace
+
+bool TFrame_LineMetal::f_Bell_Pressed() const
+{
+    return main_window_.b_Beep_Pressed;
+}
+
+// Judges the current stage, takes the scenario's two jumps, and on completion stops the
+// rotating drives and moves on (in the automatic mode after a pause).
+void TFrame_LineMetal::f_Check_Stage()
+{
+    if (Stadiya_Raboti >= 0 && Stadiya_Raboti <= stages::Last_Stage) {
+        b_Stage_Done = stages::completion(Stadiya_Raboti)(*this);
+        if (Stadiya_Raboti == 38 && b_Stage_Done && Seg_Len[0] < short_rest)
+            Stadiya_Raboti = 42; // too little strip for the next coil: straight to the cut
+        if (Stadiya_Raboti == 48 && b_Stage_Done && f_X(Recoiler) < h0()) {
+            Stadiya_Raboti = 26; // strip left: thread the next coil
+            Mech_Of[Rotating_Table]->Phase = 0;
+            Mech_Of[Rotating_Table]->f_Show();
+        }
+    }
+    b_Stage_Done = b_Stage_Done && b_Check_Stage;
+    if (Stadiya_Raboti > stages::Last_Stage) {
+        Stadiya_Raboti = 0;
+        f_Set_Stage_State();
+    }
+    if (b_Stage_Done) {
+        f_Stop_All_Mech();
+        ++Stadiya_Raboti;
+        main_window_.f_Hide_Close_Ups();
+        if (main_window_.Working_Mode == automatic_mode)
+            Timer_Pause_Between_Steps.set_enabled(true);
+    }
+}
+
+// Every mechanism the scenario moves is sent to the end it has at the current stage, with fast
+// pulses; the strip and the coils are laid at once.
+void TFrame_LineMetal::f_Set_Stage_State()
+{
+    main_window_.f_Hide_Close_Ups();
+    Mech_Of[Rotating_Table]->Phase = 0;
+    Mech_Of[Rotating_Table]->f_Show();
+    if (Stadiya_Raboti < 0 || Stadiya_Raboti > stages::Last_Stage)
+        return;
+    const stages::StageState &state = stages::state(Stadiya_Raboti);
+    const auto forward = [&state](int number) {
+        return std::find(state.forward.begin(), state.forward.end(), number) != state.forward.end();
+    };
+    const auto command = [this, &forward](int number) {
+        TMech &mech = *Mech_Of[number];
+        forward(number) ? mech.f_Start_FWD_Pulse_Fast() : mech.f_Start_RWS_Pulse_Fast();
+    };
+    // The removal car goes last, so that it stays the current mechanism where no target follows.
+    for (const int number : stages::Commanded)
+        if (number != Removal_Car)
+            command(number);
+    if (state.also_forward != 0)
+        Mech_Of[state.also_forward]->f_Start_FWD_Pulse_Fast();
+    command(Removal_Car);
+
+    f_Reset_Line();
+    Gde_Rulon_Razmativatela = static_cast<std::int8_t>(state.uncoiler_place);
+    Gde_Rulon_Motalki = static_cast<std::int8_t>(state.recoiler_place);
+    f_Lay_Strip(Stadiya_Raboti);
+    if (state.shown == stages::Close_Up::Drum_5)
+        main_window_.Panel_5_mech->set_visible(true);
+    else if (state.shown == stages::Close_Up::Drum_70)
+        main_window_.Panel_70_mech->set_visible(true);
+    if (state.reset_removal_car_phase) {
+        Mech_Of[Removal_Car]->Phase = 0;
+        Mech_Of[Removal_Car]->f_Show();
+    }
+    if (state.target != 0)
+        f_Point_To_Mech(state.target);
+}
+
+// The strip of a stage state, over the whole strip the reset has laid. Pieces written directly
+// are counted by the next travel tick.
+void TFrame_LineMetal::f_Lay_Strip(int stage)
+{
+    using Kind = stages::StripState::Kind;
+    const stages::StripState &strip = stages::state(stage).strip;
+    const auto rest_length = static_cast<std::int16_t>(f_X(Uncoiler) - f_X(Device_Shears));
+    switch (strip.kind) {
+    case Kind::AsReset:
+        break;
+    case Kind::Head:
+        Seg_Start[0] = static_cast<std::int16_t>(f_X(strip.mech) + strip.offset);
+        break;
+    case Kind::TailAtUncoiler:
+        Seg_Start[0] = static_cast<std::int16_t>(f_X(Uncoiler) - Dlina_Polosy);
+        break;
+    case Kind::TailAtUncoilerCut:
+        Seg_Start[0] = static_cast<std::int16_t>(f_X(Uncoiler) - Dlina_Polosy);
+        f_Cut_At_Mech(Device_Shears);
+        break;
+    case Kind::WindingDone:
+        Seg_Start[0] = static_cast<std::int16_t>(f_X(Recoiler) - Dlina_Polosy);
+        Seg_Len[0] = Dlina_Polosy;
+        Seg_Start[1] = rest_start;
+        Seg_Len[1] = rest_length;
+        break;
+    case Kind::RestOnly:
+        Seg_Start[0] = rest_start;
+        Seg_Len[0] = rest_length;
+        break;
+    }
+}
+
+// Carries the current stage out as an operator would, then shows the key of the mechanism the
+// last command made current.
+void TFrame_LineMetal::f_Pass_Stage()
+{
+    main_window_.b_Beep_Pressed = false;
+    if (Stadiya_Raboti >= 0 && Stadiya_Raboti <= stages::Last_Stage)
+        for (const stages::Command &command : stages::commands(Stadiya_Raboti))
+            f_Run_Command(command);
+    main_window_.ui.show_key_of_cur_mech();
+}
+
+void TFrame_LineMetal::f_Run_Command(const stages::Command &command)
+{
+    using Op = stages::Command::Op;
+    switch (command.op) {
+    case Op::Forward:
+        Mech_Of[command.mech]->f_Start_FWD_Pulse();
+        break;
+    case Op::Reverse:
+        Mech_Of[command.mech]->f_Start_RWS_Pulse();
+        break;
+    case Op::ResetLine:
+        f_Reset_Line();
+        break;
+    case Op::CoilOnCar:
+        Gde_Rulon_Razmativatela = 1;
+        break;
+    case Op::DelayedStop:
+        f_Start_Stop_All_Timer();
+        break;
+    case Op::Bell: // the line presses the bell for the trainee, showing where it is
+        main_window_.ui.show_bell_page_and_hand();
+        main_window_.b_Beep_Pressed = true;
+        break;
+    case Op::WorkingSpeed:
+        f_Start_Working_Speed();
+        break;
+    case Op::StopAll:
+        f_Stop_All_Mech();
+        break;
+    }
+}
+
+// Every rotating drive stops; travelling ones go on to their ends.
+void TFrame_LineMetal::f_Stop_All_Mech()
+{
+    for (TMech *mech : main_window_.Mech_Array)
+        if (mech->Kind_Move == 0)
+            mech->f_Stop();
+}
+
+void TFrame_LineMetal::f_Start_Working_Speed()
+{
+    for (const int drive : working_speed_drives)
+        Mech_Of[drive]->f_Start_FWD_Pulse();
+    main_window_.f_Set_Cur_Mech(Working_Speed_Key);
+}
+
+void TFrame_LineMetal::f_Point_To_Mech(int n)
+{
+    main_window_.f_Set_Cur_Mech(n);
+    main_window_.ui.show_target();
+}
+
+// Enabling the timer while it runs does not restart its two seconds.
+void TFrame_LineMetal::f_Start_Stop_All_Timer()
+{
+    Timer_Stop_All_Mech.set_enabled(true);
+}
+
+void TFrame_LineMetal::Timer_Stop_All_MechTimer()
+{
+    f_Stop_All_Mech();
+    Timer_Stop_All_Mech.set_enabled(false);
+}
+
+// The click action runs even where a change of mode has disabled the button meanwhile.
+void TFrame_LineMetal::Timer_Pause_Between_StepsTimer()
+{
+    main_window_.Button_Pass_StageClick();
+    Timer_Pause_Between_Steps.set_enabled(false);
+}
+
+} // namespace zun

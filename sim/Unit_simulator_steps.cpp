@@ -1,0 +1,61 @@
+// The steps window's model half: the once-a-second poll, a click on a step, the pass button,
+// "стоп" and the window's hiding.
+#include "Unit_simulator.h"
+
+#include "sim/steps_texts.h"
+
+#include <string>
+
+namespace zun {
+
+namespace {
+
+constexpr int mode_set_by_click = 1;
+
+} // namespace
+
+// Tells the line whether to count completed stages, and shows where the scenario stands.
+void TSimulator::Steps_Timer1Timer()
+{
+    TFrame_LineMetal &line = Frame_LineMetal;
+    line.b_Check_Stage = Working_Mode == 0 || Working_Mode == 2;
+    Edit_CheckBox_stadiya_raboti = "стадия работы  " + std::to_string(line.Stadiya_Raboti);
+    const int stage = line.Stadiya_Raboti;
+    const bool listed = stage >= 0 && stage < steps::Line_Count;
+    ListBox_Steps_ItemIndex = listed ? stage : -1;
+    Label_Current_Step = "шаг №" + (listed ? std::string(steps::lines()[stage]) : std::string());
+}
+
+// In the mode set by a click, the clicked step becomes the stage and the whole line takes its
+// state; otherwise the click only explains the step.
+void TSimulator::ListBox_StepsClick(int line)
+{
+    Frame_LineMetal.f_Stop_All_Mech();
+    f_Restore_All_Speeds();
+    f_Hide_Close_Ups();
+    if (Working_Mode == mode_set_by_click && line >= 0 && line < steps::Line_Count) {
+        Frame_LineMetal.Stadiya_Raboti = static_cast<std::int8_t>(line);
+        Frame_LineMetal.f_Set_Stage_State();
+    }
+}
+
+void TSimulator::Button_Pass_StageClick()
+{
+    f_Restore_All_Speeds();
+    f_Hide_Close_Ups();
+    Frame_LineMetal.f_Pass_Stage();
+    ui.show_target();
+}
+
+void TSimulator::Button_Steps_StopClick()
+{
+    Frame_LineMetal.f_Stop_All_Mech();
+    f_Restore_All_Speeds();
+}
+
+void TSimulator::Form_StepsHide()
+{
+    f_Restore_All_Speeds();
+}
+
+} // namespace zun
