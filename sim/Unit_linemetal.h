@@ -4,6 +4,7 @@
 #include "sim/picture_store.h"
 #include "sim/scheduler.h"
 #include "sim/stage_tables.h"
+#include "sim/watched.h"
 
 #include <array>
 #include <cstdint>
@@ -39,9 +40,9 @@ public:
     std::int32_t X_Razmativatela = 0; // x of the uncoiler drive: where a new strip's head lies
     std::int32_t Razmer_Rulona_Motalki = 0;       // size class 0..3; 10: almost nothing wound
     std::int32_t Razmer_Rulona_Razmativatela = 0; // size class 0..3
-    std::int8_t Stadiya_Raboti = 0;
-    std::int8_t Gde_Rulon_Motalki = 0;       // 0 none, 1 recoiler, 2 removal table, 3 rotating
-    std::int8_t Gde_Rulon_Razmativatela = 0; // 0 none, 1 on the car's table, 2 on the uncoiler
+    Watched<std::int8_t> Stadiya_Raboti{0};       // the work stage, 0..49
+    std::int8_t Gde_Rulon_Motalki = 0;            // 0 none, 1 recoiler, 2 removal table, 3 rotating
+    std::int8_t Gde_Rulon_Razmativatela = 0;      // 0 none, 1 on the car's table, 2 on the uncoiler
     std::array<bool, 5> Zone_Head{};
     bool b_Stage_Done = false;
     bool b_Check_Stage = false;

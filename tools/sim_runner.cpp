@@ -1,6 +1,11 @@
 #include "sim_runner.h"
 
+#include "sim/stage_tables.h"
+#include "sim/steps_texts.h"
+
+#include <algorithm>
 #include <charconv>
+#include <ctime>
 #include <istream>
 #include <ostream>
 #include <stdexcept>
@@ -12,6 +17,15 @@ class BadLine : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
 };
+
+// A goal the run did not reach.
+class GoalMissed : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+constexpr zun::Millis tick = 10;
+constexpr long long default_until_limit = 600000;
 
 std::vector<std::string_view> split(std::string_view line)
 {
@@ -35,6 +49,15 @@ long long parse_number(std::string_view token)
     return value;
 }
 
+long long in_range(std::string_view token, long long lowest, long long highest, const char *what)
+{
+    const long long value = parse_number(token);
+    if (value < lowest || value > highest)
+        throw BadLine(std::string(what) + " " + std::string(token) + " outside " +
+                      std::to_string(lowest) + ".." + std::to_string(highest));
+    return value;
+}
+
 std::string joined(const std::vector<std::string_view> &words)
 {
     std::string text;
@@ -54,8 +77,18 @@ const std::vector<SimRunner::Command> &SimRunner::commands()
         {{"rws"}, {K::Mechanism}, &SimRunner::reverse_pulse},
         {{"halt"}, {K::Mechanism}, &SimRunner::halt},
         {{"newcoil"}, {}, &SimRunner::new_coil},
+        {{"mode"}, {K::Mode}, &SimRunner::select_mode},
+        {{"pass"}, {}, &SimRunner::pass},
+        {{"step"}, {K::StepLine}, &SimRunner::step},
+        {{"stop"}, {}, &SimRunner::stop},
+        {{"beep", "down"}, {}, &SimRunner::beep_down},
+        {{"beep", "up"}, {}, &SimRunner::beep_up},
+        {{"trace", "on"}, {}, &SimRunner::trace_on},
+        {{"trace", "off"}, {}, &SimRunner::trace_off},
+        {{"until", "stage"}, {K::Stage, K::Within, K::Duration}, &SimRunner::until_stage, 1},
         {{"show", "time"}, {}, &SimRunner::show_time},
         {{"show", "cur"}, {}, &SimRunner::show_cur},
+        {{"show", "stage"}, {}, &SimRunner::show_stage},
         {{"show", "mech"}, {K::Mechanism}, &SimRunner::show_mech},
         {{"show", "picture"}, {K::PictureName}, &SimRunner::show_picture},
         {{"show", "strip"}, {}, &SimRunner::show_strip},
@@ -64,7 +97,22 @@ const std::vector<SimRunner::Command> &SimRunner::commands()
     return table;
 }
 
-SimRunner::SimRunner(std::ostream &out) : out_(out), sim_(ui_) {}
+SimRunner::SimRunner(std::ostream &out) : out_(out), sim_(ui_)
+{
+    sim_.Frame_LineMetal.Stadiya_Raboti.set_observer(
+        [this](std::int8_t before, std::int8_t after) { on_stage_change(before, after); });
+}
+
+void SimRunner::on_stage_change(std::int8_t before, std::int8_t after)
+{
+    if (tracing_)
+        out_ << "t=" << sim_.scheduler.now() << " stage " << int{before} << " -> " << int{after}
+             << '\n';
+    if (after == awaited_stage_)
+        awaited_reached_ = true;
+    if (after == 1)
+        ++stage_1_begun_;
+}
 
 SimRunner::ExitStatus SimRunner::run(std::istream &script, std::ostream &errors)
 {
@@ -75,9 +123,12 @@ SimRunner::ExitStatus SimRunner::run(std::istream &script, std::ostream &errors)
         } catch (const BadLine &error) {
             errors << "line " << number << ": " << error.what() << '\n';
             return ScriptError;
+        } catch (const GoalMissed &error) {
+            errors << "line " << number << ": " << error.what() << '\n';
+            return Failed;
         } catch (const std::exception &error) {
             errors << "line " << number << ": the model failed: " << error.what() << '\n';
-            return ModelFailed;
+            return Failed;
         }
     }
     return Completed;
@@ -92,10 +143,14 @@ void SimRunner::run_line(std::string_view line)
     if (!command)
         throw BadLine("unknown command '" + joined(tokens) + "'");
     const std::vector<std::string_view> given(tokens.begin() + command->words.size(), tokens.end());
-    if (given.size() != command->arguments.size())
-        throw BadLine("'" + joined(command->words) + "' takes " +
-                      std::to_string(command->arguments.size()) + " argument(s), not " +
+    const std::size_t all = command->arguments.size();
+    if (given.size() != command->required && given.size() != all) {
+        const std::string counts = command->required == all ? std::to_string(all)
+                                                            : std::to_string(command->required) +
+                                                                  " or " + std::to_string(all);
+        throw BadLine("'" + joined(command->words) + "' takes " + counts + " argument(s), not " +
                       std::to_string(given.size()));
+    }
     Arguments arguments;
     for (std::size_t i = 0; i < given.size(); ++i)
         arguments.push_back(parse(command->arguments[i], given[i]));
@@ -135,6 +190,16 @@ SimRunner::Argument SimRunner::parse(ArgumentKind kind, std::string_view token) 
         if (zun::Picture *picture = sim_.pictures.find_picture(token))
             return picture;
         throw BadLine("unknown picture '" + std::string(token) + "'");
+    case ArgumentKind::Mode:
+        return in_range(token, 0, 2, "mode");
+    case ArgumentKind::StepLine:
+        return in_range(token, 0, zun::steps::Line_Count - 1, "step");
+    case ArgumentKind::Stage:
+        return in_range(token, 0, zun::stages::Last_Stage + 1, "stage");
+    case ArgumentKind::Within:
+        if (token != "within")
+            throw BadLine("expected 'within', not '" + std::string(token) + "'");
+        return 0LL;
     }
     throw BadLine("unreadable argument '" + std::string(token) + "'");
 }
@@ -187,6 +252,94 @@ void SimRunner::halt(const Arguments &arguments)
 void SimRunner::new_coil(const Arguments &)
 {
     sim_.Button_Get_RulonClick();
+}
+
+void SimRunner::select_mode(const Arguments &arguments)
+{
+    sim_.f_Select_Working_Mode(static_cast<int>(std::get<long long>(arguments[0])));
+}
+
+void SimRunner::pass(const Arguments &)
+{
+    sim_.Button_Pass_StageClick();
+}
+
+void SimRunner::step(const Arguments &arguments)
+{
+    sim_.ListBox_StepsClick(static_cast<int>(std::get<long long>(arguments[0])));
+}
+
+void SimRunner::stop(const Arguments &)
+{
+    sim_.Button_Steps_StopClick();
+}
+
+void SimRunner::beep_down(const Arguments &)
+{
+    sim_.b_Beep_Pressed = true;
+}
+
+void SimRunner::beep_up(const Arguments &)
+{
+    sim_.b_Beep_Pressed = false;
+}
+
+void SimRunner::trace_on(const Arguments &)
+{
+    tracing_ = true;
+}
+
+void SimRunner::trace_off(const Arguments &)
+{
+    tracing_ = false;
+}
+
+// Waits, tick by tick, until the stage takes the value, even if only in passing within a tick.
+void SimRunner::until_stage(const Arguments &arguments)
+{
+    const int goal = static_cast<int>(std::get<long long>(arguments[0]));
+    const long long limit =
+        arguments.size() == 3 ? std::get<long long>(arguments[2]) : default_until_limit;
+    awaited_stage_ = goal;
+    awaited_reached_ = sim_.Frame_LineMetal.Stadiya_Raboti == goal;
+    const zun::Millis start = sim_.scheduler.now();
+    while (!awaited_reached_ && sim_.scheduler.now() - start < limit)
+        sim_.scheduler.advance_by(tick);
+    awaited_stage_ = -1;
+    if (!awaited_reached_)
+        throw GoalMissed("stage " + std::to_string(goal) + " not reached within " +
+                         std::to_string(limit) + " ms; the stage is " +
+                         std::to_string(int{sim_.Frame_LineMetal.Stadiya_Raboti}));
+}
+
+void SimRunner::show_stage(const Arguments &)
+{
+    out_ << "stage=" << int{sim_.Frame_LineMetal.Stadiya_Raboti} << '\n';
+}
+
+SimRunner::ExitStatus SimRunner::bench(int cycles, std::ostream &errors)
+{
+    // A cycle takes some minutes of virtual time; a run that stalls gives up after an hour each.
+    const zun::Millis limit = static_cast<zun::Millis>(cycles + 1) * 3600000;
+    constexpr int automatic_mode = 2;
+    const std::clock_t cpu_start = std::clock();
+    sim_.f_Select_Working_Mode(automatic_mode);
+    sim_.Button_Pass_StageClick();
+    stage_1_begun_ = 0;
+    while (stage_1_begun_ < cycles + 1 && sim_.scheduler.now() < limit)
+        sim_.scheduler.advance_by(1000);
+    const double cpu_ms = 1000.0 * static_cast<double>(std::clock() - cpu_start) / CLOCKS_PER_SEC;
+    if (stage_1_begun_ < cycles + 1) {
+        errors << "zun-sim: the automatic run stalled at stage "
+               << int{sim_.Frame_LineMetal.Stadiya_Raboti} << " after " << sim_.scheduler.now()
+               << " ms\n";
+        return Failed;
+    }
+    const auto virtual_ms = static_cast<double>(sim_.scheduler.now());
+    out_ << "cycles=" << cycles << " virtual_ms=" << sim_.scheduler.now()
+         << " cpu_ms=" << static_cast<long long>(cpu_ms)
+         << " ratio=" << static_cast<long long>(virtual_ms / std::max(cpu_ms, 1e-3)) << '\n';
+    return Completed;
 }
 
 void SimRunner::show_time(const Arguments &)

@@ -3,6 +3,7 @@
 #include "sim/Unit_simulator.h"
 #include "sim/ui_port.h"
 
+#include <cstdint>
 #include <iosfwd>
 #include <string>
 #include <string_view>
@@ -13,20 +14,25 @@
 // command per line instead of windows.
 class SimRunner {
 public:
-    enum ExitStatus { Completed = 0, ModelFailed = 1, ScriptError = 2 };
+    enum ExitStatus { Completed = 0, Failed = 1, ScriptError = 2 };
 
     explicit SimRunner(std::ostream &out);
     SimRunner(const SimRunner &) = delete;
     SimRunner &operator=(const SimRunner &) = delete;
 
     // Runs the script to its end, or up to its first bad line, which is reported on `errors` as
-    // "line N: ..." before anything of it runs.
+    // "line N: ..." before anything of it runs. A goal not reached, or a failing model, ends the
+    // run with Failed.
     ExitStatus run(std::istream &script, std::ostream &errors);
+
+    // From the start, the automatic mode and one press of "пройти стадию": runs `cycles` whole
+    // scenarios and prints the virtual time, the CPU time and their ratio.
+    ExitStatus bench(int cycles, std::ostream &errors);
 
     zun::TSimulator &sim() { return sim_; }
 
 private:
-    enum class ArgumentKind { Duration, Mechanism, PictureName };
+    enum class ArgumentKind { Duration, Mechanism, PictureName, Mode, StepLine, Stage, Within };
     using Argument = std::variant<long long, zun::Picture *>;
     using Arguments = std::vector<Argument>;
 
@@ -34,20 +40,32 @@ private:
         std::vector<std::string_view> words;
         std::vector<ArgumentKind> arguments;
         void (SimRunner::*action)(const Arguments &);
+        std::size_t required = arguments.size(); // the rest may be left out together
     };
     static const std::vector<Command> &commands();
 
     void run_line(std::string_view line);
     const Command *match(const std::vector<std::string_view> &tokens) const;
     Argument parse(ArgumentKind kind, std::string_view token) const;
+    void on_stage_change(std::int8_t before, std::int8_t after);
 
     void advance(const Arguments &arguments);
     void forward_pulse(const Arguments &arguments);
     void reverse_pulse(const Arguments &arguments);
     void halt(const Arguments &arguments);
     void new_coil(const Arguments &arguments);
+    void select_mode(const Arguments &arguments);
+    void pass(const Arguments &arguments);
+    void step(const Arguments &arguments);
+    void stop(const Arguments &arguments);
+    void beep_down(const Arguments &arguments);
+    void beep_up(const Arguments &arguments);
+    void trace_on(const Arguments &arguments);
+    void trace_off(const Arguments &arguments);
+    void until_stage(const Arguments &arguments);
     void show_time(const Arguments &arguments);
     void show_cur(const Arguments &arguments);
+    void show_stage(const Arguments &arguments);
     void show_mech(const Arguments &arguments);
     void show_picture(const Arguments &arguments);
     void show_strip(const Arguments &arguments);
@@ -57,4 +75,8 @@ private:
     std::ostream &out_;
     zun::RecordingUiPort ui_;
     zun::TSimulator sim_;
+    bool tracing_ = false;
+    int awaited_stage_ = -1; // the goal of `until stage`, while it waits
+    bool awaited_reached_ = false;
+    long long stage_1_begun_ = 0;
 };

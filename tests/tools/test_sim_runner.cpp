@@ -56,6 +56,22 @@ TEST(SimRunnerTest, ShowsTheModelInFixedFormats)
               "visible=0 tag=9 hint=9\n");
 }
 
+TEST(SimRunnerTest, TraceShowsEveryChangeOfTheStageAsItHappens)
+{
+    const ScriptRun result = run("trace on\n"
+                                 "mode 2\n"
+                                 "pass\n"
+                                 "until stage 3\n"
+                                 "trace off\n"
+                                 "until stage 5\n"
+                                 "show stage\n");
+    EXPECT_EQ(result.status, SimRunner::Completed);
+    EXPECT_EQ(result.out.substr(0, result.out.find(" stage 0 -> 1")), "t=1600");
+    EXPECT_NE(result.out.find("\nt=2610 stage 1 -> 2\n"), std::string::npos);
+    EXPECT_EQ(result.out.find("stage 3 -> 4"), std::string::npos) << "traced until 'trace off'";
+    EXPECT_TRUE(result.out.ends_with("stage=5\n"));
+}
+
 TEST(SimRunnerTest, TheHintEndsTheLineAsItIs)
 {
     const ScriptRun result = run("show picture Image4_3\n");
@@ -79,6 +95,12 @@ TEST(SimRunnerTest, ABadLineStopsTheScriptBeforeItRuns)
         {"rws 200", "line 3: mechanism 200 outside 0..199\n"},
         {"halt -1", "line 3: mechanism -1 outside 0..199\n"},
         {"show picture Image200_0", "line 3: unknown picture 'Image200_0'\n"},
+        {"mode 3", "line 3: mode 3 outside 0..2\n"},
+        {"step 50", "line 3: step 50 outside 0..49\n"},
+        {"until stage 50", "line 3: stage 50 outside 0..49\n"},
+        {"until stage 3 within", "line 3: 'until stage' takes 1 or 3 argument(s), not 2\n"},
+        {"until stage 3 inside 100", "line 3: expected 'within', not 'inside'\n"},
+        {"beep", "line 3: unknown command 'beep'\n"},
     };
     for (const Case &each : cases) {
         SCOPED_TRACE(each.line);
