@@ -10,6 +10,12 @@ TForm_Main_ZUN::TForm_Main_ZUN(zun::UiPort &ui_port, QWidget *parent)
     setup_window(*this, QStringLiteral("Form_Main_ZUN"), {1024, 760});
 }
 
+// The window's widgets run timers on the model's clock: they go before the model does.
+TForm_Main_ZUN::~TForm_Main_ZUN()
+{
+    qDeleteAll(findChildren<QWidget *>(Qt::FindDirectChildrenOnly));
+}
+
 void TForm_Main_ZUN::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);

@@ -11,6 +11,7 @@ class TForm_Main_ZUN final : public QWidget {
 
 public:
     explicit TForm_Main_ZUN(zun::UiPort &ui_port, QWidget *parent = nullptr);
+    ~TForm_Main_ZUN() override;
 
     zun::TSimulator sim;
 

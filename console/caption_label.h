@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QLabel>
+
+#include <functional>
+
+// The caption label `Label1` of a console frame: it covers the frame, carries the console's text
+// and the mechanism number (its tag), and receives all of the frame's mouse events. A press keeps
+// the pointer until its release, wherever that happens.
+class CaptionLabel final : public QLabel {
+    Q_OBJECT
+
+public:
+    explicit CaptionLabel(QWidget *frame);
+
+    int tag = 0;
+    std::function<void(Qt::MouseButton)> on_press;
+    std::function<void(Qt::MouseButton)> on_release;
+    std::function<void()> on_move;
+
+    // Opaque in `colour` while flashed; transparent otherwise.
+    void set_flashed(bool flashed);
+    bool flashed() const { return autoFillBackground(); }
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+};
