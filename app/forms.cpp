@@ -39,7 +39,8 @@ Forms::Forms(zun::UiPort &ui_port)
     create(test_, Form_Test);
     create(blocking_, Form_Blocking);
     create(status_, Form_Status_Mech_Array);
-    create(target_, Form_Target);
+    create(target_, Form_Target, Form_Main_ZUN->sim.scheduler,
+           [] { Form_Main_ZUN->f_Place_Target(); });
     create(hand_, Form_Hand);
     create(video_menu_, VideoMenu);
     Form_Start->show();

@@ -12,6 +12,7 @@ namespace {
 
 constexpr Millis blocking_interval = 10;
 constexpr Millis steps_poll_interval = 1000;
+constexpr Millis scroll_interval = 50;
 
 std::deque<TSimulator::Mech_Component> create_mechanisms(Scheduler &scheduler, TMech_Host &host)
 {
@@ -27,6 +28,8 @@ TSimulator::TSimulator(UiPort &ui_port)
     : ui(ui_port), Pass_Button_Caption(texts::Pass_Stage),
       Mech_Components(create_mechanisms(scheduler, *this)), Frame_LineMetal(scheduler, *this),
       Timer_Blocking(scheduler, blocking_interval, [this] { Timer_BlockingTimer(); }),
+      Timer_Scene_Left(scheduler, scroll_interval, [this] { Timer_Scene_LeftTimer(); }),
+      Timer_Scene_Right(scheduler, scroll_interval, [this] { Timer_Scene_RightTimer(); }),
       Steps_Timer1(scheduler, steps_poll_interval, [this] { Steps_Timer1Timer(); })
 {
     f_Construct();

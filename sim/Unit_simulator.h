@@ -48,6 +48,7 @@ public:
     Panel *Panel_70_mech = nullptr;
     Panel *Panel_Kromkomotalka = nullptr;
     Picture *Image_Beep = nullptr;
+    Picture *Image_Operator = nullptr;
     // The find box's items: item n names mechanism n.
     std::array<std::string, console::mech_name_count> Find_Mech_List;
 
@@ -67,8 +68,12 @@ public:
     // first. The mechanisms' drive timers come first, then the main window's own timers.
     std::deque<Mech_Component> Mech_Components;
     TFrame_LineMetal Frame_LineMetal;
-    Timer Timer_Blocking; // 10 ms: interlocks, close-up places, the bell picture
-    Timer Steps_Timer1;   // 1000 ms: the steps window's poll
+    Timer Timer_Blocking;    // 10 ms: interlocks, close-up places, the bell picture
+    Timer Timer_Scene_Left;  // 50 ms: scrolls the scene left towards post 1
+    Timer Timer_Scene_Right; // 50 ms: scrolls the scene right towards post 2
+    Timer Steps_Timer1;      // 1000 ms: the steps window's poll
+
+    std::int32_t Scene_Left_Limit = 0; // goal of the left scroll: the scene's leftmost left edge
 
     // What the steps window and the main window show of the scenario, written by the poll.
     std::string Edit_CheckBox_stadiya_raboti = "Edit_CheckBox_stadiya_raboti";
@@ -111,6 +116,12 @@ public:
     void f_Restore_All_Speeds();
 
     void Timer_BlockingTimer();
+
+    // A post or console page with `tag` has been shown in a main window `window_width` wide:
+    // the operator goes onto the page's picture, the scene scrolls towards a post.
+    void f_Page_Shown(int tag, int window_width);
+    void Timer_Scene_LeftTimer();
+    void Timer_Scene_RightTimer();
 
     // "поставить новый рулон": a new coil stands on the coil car's table.
     void Button_Get_RulonClick();

@@ -76,6 +76,7 @@ void TSimulator::f_Build_Description()
     Panel_70_mech = &panel(scene::Panel_70_mech);
     Panel_Kromkomotalka = &panel(scene::Panel_Kromkomotalka);
     Image_Beep = &picture("Image_Beep");
+    Image_Operator = &picture("Image_Operator");
 }
 
 void TSimulator::f_Set_Description_Intervals()

@@ -58,7 +58,7 @@ constexpr PageDecoration decoration_table[] = {
      "Shape_Pult_Prom_Mash",
      {624, 24, 130, 70},
      ""},
-    {PageDecoration::Kind::Text,
+    {PageDecoration::Kind::WrappedText,
      "TabSheet_Post2_Pult_1",
      "Label_Pult_Prom_Mash",
      {630, 48, 118, 32},
@@ -246,6 +246,13 @@ constexpr Control control_table[] = {
     {"Frame_Lamp1", K::Lamp, "TabSheet_Post1_Pult_1", 300, 0, 0, "собраны схемы"},
 };
 
+constexpr PagePicture page_picture_table[] = {
+    {10, "Image_Post_1"},      {11, "Image_Pult_1_1"},   {12, "Image_Pult_1_2"},
+    {13, "Image_Pult_1_3"},    {14, "Image_Pult_1_4"},   {20, "Image_Post_2"},
+    {21, "Image_Pult_2_1"},    {22, "Image_Pult_2_2"},   {23, "Image_Pult_2_3"},
+    {31, "Image_Post_Kromko"}, {41, "Image_Post_Rogov"},
+};
+
 constexpr int key_width = 120;
 constexpr int key_height = 85;
 
@@ -292,6 +299,19 @@ std::span<const PageDecoration> page_decorations()
 std::span<const Control> controls()
 {
     return control_table;
+}
+
+std::span<const PagePicture> page_pictures()
+{
+    return page_picture_table;
+}
+
+const PagePicture *find_page_picture(int tag)
+{
+    for (const PagePicture &picture : page_picture_table)
+        if (picture.tag == tag)
+            return &picture;
+    return nullptr;
 }
 
 } // namespace zun::console

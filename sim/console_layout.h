@@ -69,12 +69,19 @@ struct PageControl {
 
 // Texts and marks drawn on a page itself, not on a control.
 struct PageDecoration {
-    enum class Kind : unsigned char { Text, YellowRectangle };
+    enum class Kind : unsigned char { Text, WrappedText, YellowRectangle };
     Kind kind;
     std::string_view page;
     std::string_view name;
     Rect place;
     std::string_view text;
+};
+
+// The picture on the scene (or on the edge-scrap winder's close-up) that stands for a page: the
+// operator figure is put on it when the page is shown.
+struct PagePicture {
+    int tag;
+    std::string_view picture;
 };
 
 inline constexpr std::string_view posts_panel = "Panel_Posts";
@@ -86,5 +93,7 @@ std::span<const PageControl> page_controls();
 std::span<const Page> pages();
 std::span<const PageDecoration> page_decorations();
 std::span<const Control> controls();
+std::span<const PagePicture> page_pictures();
+const PagePicture *find_page_picture(int tag);
 
 } // namespace zun::console

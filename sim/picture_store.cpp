@@ -63,6 +63,8 @@ void Picture::set_caption(std::string caption)
 
 void Picture::move_to(Panel &panel)
 {
+    if (&panel == panel_)
+        return;
     auto &old_layers = panel_->pictures_;
     old_layers.erase(std::find(old_layers.begin(), old_layers.end(), this));
     panel_->add_damage(seen_rect());

@@ -72,7 +72,8 @@ public:
     void set_hint(std::string hint) { hint_ = std::move(hint); }
     void set_caption(std::string caption);
 
-    // Moves the picture onto another panel, where it becomes the top layer.
+    // Moves the picture onto another panel, where it becomes the top layer; onto its own panel
+    // it stays where it is.
     void move_to(Panel &panel);
 
 private:

@@ -1,8 +1,9 @@
 #include "Unit_hand.h"
 
-#include "ui/window_setup.h"
+#include "assets/pointer_art.h"
 
-TForm_Hand::TForm_Hand(QWidget *parent) : QWidget(parent)
+TForm_Hand::TForm_Hand()
+    : TShapedWindow(QStringLiteral("Form_Hand"), {104, 112}, art::draw_pointing_hand,
+                    Qt::WindowDoesNotAcceptFocus)
 {
-    setup_window(*this, QStringLiteral("Form_Hand"), {104, 112}, Qt::FramelessWindowHint);
 }

@@ -1,11 +1,11 @@
 #pragma once
 
-#include <QWidget>
+#include "ui/shaped_window.h"
 
-// The hand that points at a console control.
-class TForm_Hand final : public QWidget {
+// The hand that points at a console control; brought forward when shown, not kept on top.
+class TForm_Hand final : public TShapedWindow {
     Q_OBJECT
 
 public:
-    explicit TForm_Hand(QWidget *parent = nullptr);
+    TForm_Hand();
 };

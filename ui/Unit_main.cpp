@@ -1,13 +1,46 @@
 #include "Unit_main.h"
 
+#include "app/forms.h"
+#include "console/caption_label.h"
+#include "console/key_frame.h"
+#include "sim/console_layout.h"
+#include "ui/Unit_hand.h"
+#include "ui/Unit_posts.h"
+#include "ui/Unit_target.h"
 #include "ui/window_setup.h"
 
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QShowEvent>
 
+#include <algorithm>
+
+namespace {
+
+constexpr int client_range_width = 1050;
+constexpr int client_range_height = 730;
+constexpr int hand_shift_right = 30;
+constexpr int hand_shift_down = 110;
+constexpr int marker_shift_down = 25;
+
+} // namespace
+
 TForm_Main_ZUN::TForm_Main_ZUN(zun::UiPort &ui_port, QWidget *parent)
-    : QWidget(parent), sim(ui_port)
+    : QWidget(parent), sim(ui_port), Panel_Posts(nullptr), scroll_area_(new QScrollArea(this)),
+      client_(new QWidget)
 {
     setup_window(*this, QStringLiteral("Form_Main_ZUN"), {1024, 760});
+    setAttribute(Qt::WA_AlwaysShowToolTips);
+    scroll_area_->setWidget(client_);
+    scroll_area_->setFrameShape(QFrame::NoFrame);
+
+    Panel_Posts = new TPanel_Posts(sim, client_);
+    const zun::Rect posts = zun::console::posts_panel_place;
+    Panel_Posts->move(on_client(posts.left, posts.top));
+    Panel_Posts->on_page_shown = [this](TConsolePage &page) { TabSheet_Post1_Pult_1Show(page); };
+    Panel_Posts->on_bare_page_move = [this](TConsolePage &page) { bare_page_moved(page); };
+    size_client();
+    scroll_area_->horizontalScrollBar()->setValue(Opening_Scroll);
 }
 
 // The window's widgets run timers on the model's clock: they go before the model does.
@@ -23,8 +56,92 @@ void TForm_Main_ZUN::showEvent(QShowEvent *event)
         FormShow();
 }
 
+void TForm_Main_ZUN::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    scroll_area_->setGeometry(rect());
+    size_client();
+}
+
+// The client area reaches at least the scroll of the opening view beyond the visible width, so
+// that the trainee can scroll back to its left edge.
+void TForm_Main_ZUN::size_client()
+{
+    const QSize visible = scroll_area_->viewport()->size();
+    client_->resize(std::max(client_range_width, visible.width() + Opening_Scroll),
+                    std::max(client_range_height, visible.height()));
+}
+
 // Every showing puts the steps window back into the first working mode.
 void TForm_Main_ZUN::FormShow()
 {
     sim.f_Select_Working_Mode(0);
+}
+
+void TForm_Main_ZUN::TabSheet_Post1_Pult_1Show(TConsolePage &page)
+{
+    sim.f_Page_Shown(page.tag(), width());
+}
+
+// Pointing at the bare page of a drum's console closes that drum's close-up.
+void TForm_Main_ZUN::bare_page_moved(TConsolePage &page)
+{
+    if (page.name() == "TabSheet_Post1_Pult_1")
+        sim.Panel_5_mech->set_visible(false);
+    else if (page.name() == "TabSheet_Post2_Pult_3")
+        sim.Panel_70_mech->set_visible(false);
+}
+
+void TForm_Main_ZUN::f_Show_Key_Of_Cur_Mech()
+{
+    const TKeyFrame *last = nullptr;
+    for (const TPanel_Posts::Frame &frame : Panel_Posts->frames()) {
+        if (!frame.key || frame.key->Label1->tag != sim.Cur_Mech)
+            continue;
+        Panel_Posts->bring_forward(*frame.page);
+        frame.key->f_Highlight();
+        last = frame.key;
+    }
+    if (last)
+        f_Point_Hand_At(*last);
+}
+
+void TForm_Main_ZUN::f_Show_Bell_Page_And_Hand()
+{
+    for (const TPanel_Posts::Frame &frame : Panel_Posts->frames()) {
+        if (!frame.control->bell)
+            continue;
+        Panel_Posts->bring_forward(*frame.page);
+        f_Point_Hand_At(*frame.widget);
+    }
+}
+
+void TForm_Main_ZUN::f_Point_Hand_At(const QWidget &control)
+{
+    if (!Form_Hand)
+        return;
+    Form_Hand->show();
+    Form_Hand->raise();
+    const QPoint window = frameGeometry().topLeft();
+    const zun::Rect posts = zun::console::posts_panel_place;
+    const QRect place = control.geometry();
+    Form_Hand->move(window.x() + posts.left + place.left() +
+                        (place.width() - Form_Hand->width()) / 2 + hand_shift_right,
+                    window.y() + posts.top + place.top() +
+                        (place.height() - Form_Hand->height()) / 2 + hand_shift_down);
+}
+
+void TForm_Main_ZUN::f_Place_Target()
+{
+    if (!Form_Target)
+        return;
+    const zun::Picture &first = *sim.Mech_Array[sim.Cur_Mech]->Image_Pos[0];
+    const zun::Panel &holder = first.panel();
+    if (&holder == sim.Panel_Image_Sours)
+        return;
+    const QPoint window = frameGeometry().topLeft();
+    Form_Target->move(window.x() + (first.width() - Form_Target->width()) / 2 + holder.left() +
+                          first.left(),
+                      window.y() + (first.height() - Form_Target->height()) / 2 + holder.top() +
+                          first.top() + marker_shift_down);
 }

@@ -4,20 +4,51 @@
 
 #include <QWidget>
 
+class QScrollArea;
+class TConsolePage;
+class TPanel_Posts;
+
 // The main window: the scene of the line, the posts with their consoles and the commands, over
-// the model it holds. Closing it only hides it.
+// the model it holds. Closing it only hides it. Its children stand in a client area that opens
+// scrolled 52 pixels to the right; their places are given in that scrolled view.
 class TForm_Main_ZUN final : public QWidget {
     Q_OBJECT
 
 public:
+    static constexpr int Opening_Scroll = 52;
+
     explicit TForm_Main_ZUN(zun::UiPort &ui_port, QWidget *parent = nullptr);
     ~TForm_Main_ZUN() override;
 
     zun::TSimulator sim;
+    TPanel_Posts *Panel_Posts;
+
+    // The client area the children stand in, and a place given in the scrolled view put on it.
+    QWidget *client() const { return client_; }
+    static QPoint on_client(int left, int top) { return {left + Opening_Scroll, top}; }
+
+    // Flashes every key of the current mechanism, brings its pages forward and points the hand
+    // at the last of them.
+    void f_Show_Key_Of_Cur_Mech();
+    // Brings the bell button's page forward and points the hand at the button.
+    void f_Show_Bell_Page_And_Hand();
+    // Shows the hand over a console control: 30 pixels right of and 110 below the place that
+    // would centre it, counted from the window's outer corner.
+    void f_Point_Hand_At(const QWidget &control);
+    // Centres the target marker over the current mechanism's first picture, unless that lies in
+    // the hidden store.
+    void f_Place_Target();
 
 protected:
     void showEvent(QShowEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
     void FormShow();
+    void TabSheet_Post1_Pult_1Show(TConsolePage &page);
+    void bare_page_moved(TConsolePage &page);
+    void size_client();
+
+    QScrollArea *scroll_area_;
+    QWidget *client_;
 };

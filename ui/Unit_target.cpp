@@ -1,9 +1,17 @@
 #include "Unit_target.h"
 
-#include "ui/window_setup.h"
+#include "assets/pointer_art.h"
 
-TForm_Target::TForm_Target(QWidget *parent) : QWidget(parent)
+namespace {
+
+constexpr zun::Millis placing_interval = 100;
+
+} // namespace
+
+TForm_Target::TForm_Target(zun::Scheduler &scheduler, std::function<void()> place)
+    : TShapedWindow(QStringLiteral("Form_Target"), {105, 105}, art::draw_target_marker,
+                    Qt::WindowStaysOnTopHint | Qt::WindowDoesNotAcceptFocus),
+      Timer1(scheduler, placing_interval, std::move(place))
 {
-    setup_window(*this, QStringLiteral("Form_Target"), {105, 105},
-                 Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
+    Timer1.set_enabled(true);
 }

@@ -1,11 +1,17 @@
 #pragma once
 
-#include <QWidget>
+#include "sim/scheduler.h"
+#include "ui/shaped_window.h"
 
-// The target marker laid over the current mechanism's picture.
-class TForm_Target final : public QWidget {
+#include <functional>
+
+// The target marker, laid over the current mechanism's picture: kept on top, it places itself
+// every 100 ms, shown or hidden.
+class TForm_Target final : public TShapedWindow {
     Q_OBJECT
 
 public:
-    explicit TForm_Target(QWidget *parent = nullptr);
+    TForm_Target(zun::Scheduler &scheduler, std::function<void()> place);
+
+    zun::Timer Timer1;
 };

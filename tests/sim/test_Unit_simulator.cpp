@@ -48,5 +48,28 @@ TEST_F(SimulatorTest, CurrentMechanismStaysAMechanismNumber)
     }
 }
 
+TEST_F(SimulatorTest, ShowingAPostScrollsTheSceneTowardsItInTwentyPixelSteps)
+{
+    ui.calls.clear();
+    sim.f_Page_Shown(20, 1024); // post 2, at the left end of the line
+    EXPECT_EQ(sim.Scene_Left_Limit, 1024 - 1159);
+    sim.scheduler.advance_by(50);
+    EXPECT_EQ(sim.Panel_Image_Scene->left(), -31);
+    EXPECT_EQ(ui.calls.front(), "hide_target");
+    sim.scheduler.advance_by(1000);
+    EXPECT_EQ(sim.Panel_Image_Scene->left(), 9) << "the first step past the goal";
+    EXPECT_FALSE(sim.Timer_Scene_Right.enabled());
+    EXPECT_EQ(ui.calls.back(), "show_target");
+
+    sim.f_Page_Shown(10, 1024); // post 1
+    sim.scheduler.advance_by(2000);
+    EXPECT_EQ(sim.Panel_Image_Scene->left(), -151);
+    EXPECT_FALSE(sim.Timer_Scene_Left.enabled());
+
+    sim.f_Page_Shown(12, 1024); // a console of post 1: no scroll
+    EXPECT_FALSE(sim.Timer_Scene_Left.enabled() || sim.Timer_Scene_Right.enabled());
+    EXPECT_EQ(&sim.Image_Operator->panel(), sim.Panel_Image_Scene);
+}
+
 } // namespace
 } // namespace zun

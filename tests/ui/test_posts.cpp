@@ -1,0 +1,208 @@
+#include "app/forms.h"
+#include "app/qt_ui_port.h"
+#include "console/caption_label.h"
+#include "console/key_frame.h"
+#include "ui/Unit_hand.h"
+#include "ui/Unit_main.h"
+#include "ui/Unit_posts.h"
+#include "ui/Unit_target.h"
+
+#include <QMouseEvent>
+#include <QTabWidget>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+// The program's windows with the main window shown, the model settled in its start-up state.
+class PostsTest : public ::testing::Test {
+protected:
+    PostsTest()
+    {
+        Form_Main_ZUN->show();
+        sim.scheduler.advance_by(5000);
+        const auto shown = posts.on_page_shown;
+        posts.on_page_shown = [this, shown](TConsolePage &page) {
+            pages_shown.push_back(page.name());
+            shown(page);
+        };
+    }
+
+    const TPanel_Posts::Frame &frame(const char *name) { return posts.frame(name); }
+    static void move_over(QWidget *widget)
+    {
+        QMouseEvent move(QEvent::MouseMove, QPointF(3, 3), widget->mapToGlobal(QPointF(3, 3)),
+                         Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(widget, &move);
+    }
+    QWidget *current(const char *page_control) const
+    {
+        return posts.page_control(page_control)->currentWidget();
+    }
+    void pick_tab(const char *page_control, const char *page)
+    {
+        QTabWidget *tabs = posts.page_control(page_control);
+        tabs->setCurrentWidget(posts.page(page));
+    }
+    QPoint hand_place_over(const QWidget &control) const
+    {
+        const QPoint window = Form_Main_ZUN->frameGeometry().topLeft();
+        const QRect place = control.geometry();
+        return {window.x() - 51 + place.left() + (place.width() - 104) / 2 + 30,
+                window.y() + 280 + place.top() + (place.height() - 112) / 2 + 110};
+    }
+    std::vector<std::string> flashed_keys() const
+    {
+        std::vector<std::string> flashed;
+        for (const TPanel_Posts::Frame &each : posts.frames())
+            if (each.key && each.key->Label1->flashed())
+                flashed.emplace_back(each.control->frame);
+        return flashed;
+    }
+
+    QtUiPort ui_port;
+    Forms forms{ui_port};
+    zun::TSimulator &sim = Form_Main_ZUN->sim;
+    TPanel_Posts &posts = *Form_Main_ZUN->Panel_Posts;
+    std::vector<std::string> pages_shown;
+};
+
+TEST_F(PostsTest, TheKeysOfTheCurrentMechanismFlashAndTheHandPointsAtTheLast)
+{
+    struct Case {
+        int mech;
+        std::vector<std::string> flashed;
+        const char *hand_at;
+    };
+    const Case cases[] = {
+        {4, {"Frame_45_Key_Fix_4", "Frame_45_Key_Fix_5"}, "Frame_45_Key_Fix_5"},
+        {53, {"Frame_90_Key_2", "Frame_90_Key_1"}, "Frame_90_Key_1"},
+    };
+    for (const Case &each : cases) {
+        SCOPED_TRACE(each.mech);
+        sim.scheduler.advance_by(100); // earlier flashes end
+        sim.Cur_Mech = each.mech;
+        Form_Main_ZUN->f_Show_Key_Of_Cur_Mech();
+        EXPECT_EQ(flashed_keys(), each.flashed);
+        EXPECT_TRUE(Form_Hand->isVisible());
+        EXPECT_EQ(Form_Hand->pos(), hand_place_over(*frame(each.hand_at).widget));
+    }
+    EXPECT_EQ(current("PageControl_Posts"), posts.page("TabSheet_Post_2"));
+    EXPECT_EQ(current("PageControl_Pults_Of_Post_2"), posts.page("TabSheet_Post2_Pult_1"));
+
+    sim.scheduler.advance_by(100);
+    sim.Cur_Mech = 0;
+    Form_Main_ZUN->f_Show_Key_Of_Cur_Mech();
+    EXPECT_EQ(flashed_keys().size(), 27u);
+    EXPECT_EQ(Form_Hand->pos(), hand_place_over(*frame("Frame_45_Key_Fix_11").widget));
+}
+
+TEST_F(PostsTest, AMechanismWithoutAKeyChangesNothing)
+{
+    pages_shown.clear();
+    sim.Cur_Mech = 12;
+    Form_Main_ZUN->f_Show_Key_Of_Cur_Mech();
+    EXPECT_TRUE(flashed_keys().empty());
+    EXPECT_FALSE(Form_Hand->isVisible());
+    EXPECT_TRUE(pages_shown.empty());
+}
+
+TEST_F(PostsTest, TheLinePressingTheBellShowsItsPageThenTheKeyOfTheCurrentMechanism)
+{
+    sim.f_Select_Working_Mode(1);
+    sim.scheduler.advance_by(1000);
+    sim.ListBox_StepsClick(39);
+    sim.scheduler.advance_by(3000);
+    pick_tab("PageControl_Posts", "TabSheet_Post_1");
+    pages_shown.clear();
+    sim.Button_Pass_StageClick();
+    EXPECT_TRUE(sim.b_Beep_Pressed);
+    ASSERT_GE(pages_shown.size(), 2u);
+    EXPECT_EQ(pages_shown[0], "TabSheet_Post2_Pult_2") << "the bell's page first";
+    EXPECT_EQ(sim.Cur_Mech, 72);
+    EXPECT_EQ(Form_Hand->pos(), hand_place_over(*frame("Frame_45_Key_Fix_51").widget))
+        << "then the key of the removal car";
+}
+
+TEST_F(PostsTest, PickingAPostShowsItsConsoleFirstAndMovesTheOperator)
+{
+    pages_shown.clear();
+    pick_tab("PageControl_Posts", "TabSheet_Post_1");
+    EXPECT_EQ(pages_shown, (std::vector<std::string>{"TabSheet_Post1_Pult_4", "TabSheet_Post_1"}));
+    const zun::Picture &figure = *sim.Image_Operator;
+    EXPECT_EQ(figure.left(), 770 + 267 / 2);
+    EXPECT_EQ(figure.top(), 114 + (127 - 62) / 2);
+    EXPECT_TRUE(sim.Timer_Scene_Left.enabled());
+
+    sim.scheduler.advance_by(2000);
+    pick_tab("PageControl_Pults_Of_Post_1", "TabSheet_Post1_Pult_2");
+    EXPECT_EQ(figure.left(), 915 + 56 / 2);
+    EXPECT_EQ(figure.top(), 145 + (45 - 62) / 2);
+    EXPECT_FALSE(sim.Timer_Scene_Left.enabled() || sim.Timer_Scene_Right.enabled());
+
+    pick_tab("PageControl_Posts", "TabSheet_RM_Kromkomotalka");
+    EXPECT_TRUE(sim.Panel_Kromkomotalka->visible());
+    EXPECT_EQ(&figure.panel(), sim.Panel_Kromkomotalka);
+}
+
+TEST_F(PostsTest, TheWorkingSpeedKeyStartsAndStopsTheLine)
+{
+    pick_tab("PageControl_Pults_Of_Post_2", "TabSheet_Post2_Pult_2");
+    CaptionLabel *key = frame("Frame_45_Key_Back_RS").key->Label1;
+    QTest::mousePress(key, Qt::LeftButton);
+    for (int drive : {79, 3, 25, 31, 46, 69})
+        EXPECT_TRUE(sim.Mech_Array[drive]->b_KM_FWD) << drive;
+    EXPECT_EQ(sim.Cur_Mech, 79);
+    QTest::mouseRelease(key, Qt::LeftButton);
+    EXPECT_FALSE(sim.Mech_Array[79]->b_KM_FWD);
+    EXPECT_TRUE(sim.Mech_Array[3]->b_KM_FWD && sim.Mech_Array[69]->b_KM_FWD);
+    QTest::mousePress(key, Qt::RightButton);
+    for (int drive : {3, 25, 31, 46, 69})
+        EXPECT_FALSE(sim.Mech_Array[drive]->b_KM_FWD) << drive;
+    QTest::mouseRelease(key, Qt::RightButton);
+}
+
+TEST_F(PostsTest, TheDrumKeysAndTheirBarePagesOpenAndCloseTheCloseUps)
+{
+    pick_tab("PageControl_Posts", "TabSheet_Post_1");
+    pick_tab("PageControl_Pults_Of_Post_1", "TabSheet_Post1_Pult_1");
+    move_over(frame("Frame_45_Key_Fix_1").key->Label1);
+    EXPECT_TRUE(sim.Panel_5_mech->visible());
+    EXPECT_EQ(sim.Cur_Mech, 5);
+    move_over(posts.page("TabSheet_Post1_Pult_1"));
+    EXPECT_FALSE(sim.Panel_5_mech->visible());
+
+    pick_tab("PageControl_Posts", "TabSheet_Post_2");
+    pick_tab("PageControl_Pults_Of_Post_2", "TabSheet_Post2_Pult_3");
+    move_over(frame("Frame_45_Key_Fix_55").key->Label1);
+    EXPECT_TRUE(sim.Panel_70_mech->visible());
+    move_over(posts.page("TabSheet_Post2_Pult_3"));
+    EXPECT_FALSE(sim.Panel_70_mech->visible());
+}
+
+TEST_F(PostsTest, TheMarkerSitsOverTheCurrentMechanismsFirstPicture)
+{
+    const QPoint window = Form_Main_ZUN->frameGeometry().topLeft();
+    sim.Cur_Mech = 1;
+    Form_Main_ZUN->f_Place_Target();
+    const zun::Picture &car = *sim.Mech_Array[1]->Image_Pos[0];
+    EXPECT_EQ(Form_Target->pos(),
+              QPoint(window.x() + (86 - 105) / 2 + sim.Panel_Image_Scene->left() + car.left(),
+                     window.y() + (41 - 105) / 2 + 40 + car.top() + 25));
+
+    sim.Cur_Mech = 5;
+    sim.scheduler.advance_by(100);
+    EXPECT_EQ(Form_Target->pos(),
+              QPoint(window.x() + (100 - 105) / 2 + sim.Panel_5_mech->left() + 70,
+                     window.y() + (100 - 105) / 2 + 63 + 70 + 25));
+    const QPoint over_drum = Form_Target->pos();
+    sim.Cur_Mech = 12; // in the hidden store
+    sim.scheduler.advance_by(100);
+    EXPECT_EQ(Form_Target->pos(), over_drum);
+}
+
+} // namespace
