@@ -2,6 +2,7 @@
 
 #include "app/forms.h"
 #include "ui/Unit_main.h"
+#include "ui/Unit_posts.h"
 #include "ui/Unit_target.h"
 
 #include <QMessageBox>
@@ -32,6 +33,12 @@ void QtUiPort::show_bell_page_and_hand()
 {
     if (Form_Main_ZUN)
         Form_Main_ZUN->f_Show_Bell_Page_And_Hand();
+}
+
+void QtUiPort::show_page(const std::string &page)
+{
+    if (Form_Main_ZUN)
+        Form_Main_ZUN->Panel_Posts->bring_forward(*Form_Main_ZUN->Panel_Posts->page(page));
 }
 
 void QtUiPort::message_box(const std::string &text)

@@ -9,5 +9,6 @@ public:
     void hide_target() override;
     void show_key_of_cur_mech() override;
     void show_bell_page_and_hand() override;
+    void show_page(const std::string &page) override;
     void message_box(const std::string &text) override;
 };

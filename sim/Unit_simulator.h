@@ -74,6 +74,8 @@ public:
     Timer Steps_Timer1;      // 1000 ms: the steps window's poll
 
     std::int32_t Scene_Left_Limit = 0; // goal of the left scroll: the scene's leftmost left edge
+    std::int32_t Drag_Start_X = 0;     // where in the pressed control a drag began
+    bool b_Dragging = false;
 
     // What the steps window and the main window show of the scenario, written by the poll.
     std::string Edit_CheckBox_stadiya_raboti = "Edit_CheckBox_stadiya_raboti";
@@ -122,6 +124,18 @@ public:
     void f_Page_Shown(int tag, int window_width);
     void Timer_Scene_LeftTimer();
     void Timer_Scene_RightTimer();
+
+    // The scene and its close-ups under the pointer; x is relative to the control concerned.
+    void f_Picture_Click(Picture &picture);
+    void f_Picture_Hover(Picture &picture);
+    void Image_Fon2MouseDown(int x);
+    void Panel1MouseDown(int x); // on the drag handle or a close-up's surface
+    void f_Drag_Scene(int x);    // a move reported to the drag handle
+    void f_Drag_Close_Up(Panel &close_up, int x);
+    void Panel1MouseUp();
+    void f_Close_Up_Surface_Click(Panel &close_up);
+    // Whether the picture is a position picture of its mechanism.
+    bool f_Is_Mech_Picture(const Picture &picture) const;
 
     // "поставить новый рулон": a new coil stands on the coil car's table.
     void Button_Get_RulonClick();

@@ -19,6 +19,8 @@ public:
     virtual void show_key_of_cur_mech() = 0;
     // Brings the bell button's console page forward and points the hand at the button.
     virtual void show_bell_page_and_hand() = 0;
+    // Brings a console page forward, with the post page that holds it.
+    virtual void show_page(const std::string &page) = 0;
     // A modal box with one text and an OK button; returns when it is answered.
     virtual void message_box(const std::string &text) = 0;
 };
@@ -30,6 +32,7 @@ public:
     void hide_target() override { calls.emplace_back("hide_target"); }
     void show_key_of_cur_mech() override { calls.emplace_back("show_key_of_cur_mech"); }
     void show_bell_page_and_hand() override { calls.emplace_back("show_bell_page_and_hand"); }
+    void show_page(const std::string &page) override { calls.push_back("show_page " + page); }
     void message_box(const std::string &text) override { calls.push_back("message_box " + text); }
 
     std::vector<std::string> calls;

@@ -1,0 +1,108 @@
+#include "sim/Unit_simulator.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace zun {
+namespace {
+
+class SceneTest : public ::testing::Test {
+protected:
+    Picture &picture(const char *name) { return *sim.pictures.find_picture(name); }
+
+    RecordingUiPort ui;
+    TSimulator sim{ui};
+};
+
+TEST_F(SceneTest, AClickOnAPictureChoosesItsMechanismAndPointingFollowsAfterwards)
+{
+    sim.Cur_Mech = 30;
+    sim.f_Picture_Hover(picture("Image1_0"));
+    EXPECT_EQ(sim.Cur_Mech, 30) << "pointing chooses nothing before a click";
+    EXPECT_FALSE(sim.b_Hover_Selects);
+
+    ui.calls.clear();
+    sim.f_Picture_Click(picture("Image106_0"));
+    EXPECT_EQ(sim.Cur_Mech, 5) << "a drum segment stands for its drum";
+    EXPECT_TRUE(sim.b_Hover_Selects);
+    EXPECT_EQ(ui.calls, (std::vector<std::string>{"show_key_of_cur_mech", "show_target"}));
+    sim.f_Picture_Hover(picture("Image1_0"));
+    EXPECT_EQ(sim.Cur_Mech, 1);
+
+    sim.f_Picture_Click(picture("Image_Invisible_9"));
+    EXPECT_EQ(sim.Cur_Mech, 9);
+}
+
+TEST_F(SceneTest, PicturesWithBehavioursOfTheirOwn)
+{
+    ui.calls.clear();
+    sim.f_Picture_Click(picture("Image_Rolik"));
+    EXPECT_EQ(ui.calls, std::vector<std::string>{"message_box не имеет привода"});
+
+    ui.calls.clear();
+    sim.Cur_Mech = 30;
+    sim.f_Picture_Click(picture("Image38_2"));
+    EXPECT_EQ(sim.Image_Operator->left(), 408 - 10);
+    EXPECT_EQ(sim.Image_Operator->top(), 144 - 10);
+    EXPECT_EQ(ui.calls, std::vector<std::string>{"show_page TabSheet_Post2_Pult_1"});
+    EXPECT_EQ(sim.Cur_Mech, 30);
+    EXPECT_FALSE(sim.b_Hover_Selects);
+
+    sim.Image_Fon2MouseDown(1090 - 140);
+    EXPECT_EQ(picture("Image_Fon2").hint(), "1 телега");
+    sim.Image_Fon2MouseDown(10);
+    EXPECT_EQ(picture("Image_Fon2").hint(), "Z");
+
+    sim.f_Picture_Hover(picture("Image12_Polosa_Body"));
+    EXPECT_EQ(picture("Image12_Polosa_Body").hint(), "Image12_Polosa_Body лефт= 410 топ= 56");
+    sim.f_Picture_Hover(picture("Image2_Polosa_Body"));
+    EXPECT_EQ(picture("Image2_Polosa_Body").hint(), "");
+    sim.f_Picture_Hover(picture("Image_Nakladka_Rulona_Motalki_4"));
+    EXPECT_EQ(picture("Image_Nakladka_Rulona_Motalki_4").hint(), "лефт= 166 топ= 45");
+}
+
+TEST_F(SceneTest, DraggingMovesThePanoramaWithoutLimitAndTheCloseUpsOnlyForAMoment)
+{
+    sim.scheduler.advance_by(5000);
+    const int start = sim.Panel_Image_Scene->left();
+    ui.calls.clear();
+    sim.Panel1MouseDown(30);
+    EXPECT_EQ(ui.calls, std::vector<std::string>{"hide_target"});
+    sim.f_Drag_Scene(50);
+    sim.f_Drag_Scene(3000);
+    EXPECT_EQ(sim.Panel_Image_Scene->left(), start + 20 + 2970);
+    EXPECT_EQ(ui.calls.back(), "show_target");
+    sim.Panel1MouseUp();
+    sim.f_Drag_Scene(0);
+    EXPECT_EQ(sim.Panel_Image_Scene->left(), start + 2990) << "no drag after the release";
+
+    sim.Panel_5_mech->set_visible(true);
+    sim.scheduler.advance_by(10);
+    const int place = sim.Panel_5_mech->left();
+    EXPECT_EQ(place, sim.Panel_Image_Scene->left() + 770) << "the drum close-ups ride the scene";
+    sim.Panel1MouseDown(100);
+    sim.f_Drag_Close_Up(*sim.Panel_5_mech, 140);
+    EXPECT_EQ(sim.Panel_5_mech->left(), place + 40);
+    sim.scheduler.advance_by(10);
+    EXPECT_EQ(sim.Panel_5_mech->left(), place) << "pinned back within 10 ms";
+}
+
+TEST_F(SceneTest, CloseUpsCloseAndTheFenceComesBack)
+{
+    sim.Panel_5_mech->set_visible(true);
+    sim.Panel_Kromkomotalka->set_visible(true);
+    sim.f_Close_Up_Surface_Click(*sim.Panel_5_mech);
+    sim.f_Close_Up_Surface_Click(*sim.Panel_Kromkomotalka);
+    EXPECT_FALSE(sim.Panel_5_mech->visible());
+    EXPECT_TRUE(sim.Panel_Kromkomotalka->visible()) << "the basement closes by its button";
+
+    sim.f_Picture_Hover(picture("Image_Ograda"));
+    EXPECT_FALSE(picture("Image_Ograda").visible());
+    sim.f_Picture_Click(picture("Button1"));
+    EXPECT_FALSE(sim.Panel_Kromkomotalka->visible());
+    EXPECT_TRUE(picture("Image_Ograda").visible());
+}
+
+} // namespace
+} // namespace zun
