@@ -14,6 +14,8 @@ int main(int argc, char *argv[])
         QtUiPort ui_port;
         const Forms forms(ui_port);
         ClockDriver clock(Form_Main_ZUN->sim.scheduler, application.errors());
+        QObject::connect(&clock, &ClockDriver::advanced, Form_Main_ZUN,
+                         &TForm_Main_ZUN::refresh_from_model);
         clock.start();
         ZunApplication::exec();
     } catch (...) {

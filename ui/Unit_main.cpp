@@ -7,6 +7,7 @@
 #include "ui/Unit_hand.h"
 #include "ui/Unit_posts.h"
 #include "ui/Unit_target.h"
+#include "ui/scene_view.h"
 #include "ui/window_setup.h"
 
 #include <QScrollArea>
@@ -26,15 +27,22 @@ constexpr int marker_shift_down = 25;
 } // namespace
 
 TForm_Main_ZUN::TForm_Main_ZUN(zun::UiPort &ui_port, QWidget *parent)
-    : QWidget(parent), sim(ui_port), Panel_Posts(nullptr), scroll_area_(new QScrollArea(this)),
-      client_(new QWidget)
+    : QWidget(parent), sim(ui_port), Panel_Image_Scene(nullptr), Panel_Posts(nullptr),
+      scroll_area_(new QScrollArea(this)), client_(new QWidget)
 {
     setup_window(*this, QStringLiteral("Form_Main_ZUN"), {1024, 760});
     setAttribute(Qt::WA_AlwaysShowToolTips);
     scroll_area_->setWidget(client_);
     scroll_area_->setFrameShape(QFrame::NoFrame);
 
+    // In layer order: the close-ups lie over the scene and the posts.
+    Panel_Image_Scene = new TPanelView(sim, *sim.Panel_Image_Scene, client_);
     Panel_Posts = new TPanel_Posts(sim, client_);
+    for (zun::Panel *close_up : {sim.Panel_Kromkomotalka, sim.Panel_70_mech, sim.Panel_5_mech})
+        close_ups.push_back(new TPanelView(sim, *close_up, client_));
+    Panel_Image_Scene->after_input = [this] { refresh_from_model(); };
+    for (TPanelView *close_up : close_ups)
+        close_up->after_input = [this] { refresh_from_model(); };
     const zun::Rect posts = zun::console::posts_panel_place;
     Panel_Posts->move(on_client(posts.left, posts.top));
     Panel_Posts->on_page_shown = [this](TConsolePage &page) { TabSheet_Post1_Pult_1Show(page); };
@@ -70,6 +78,13 @@ void TForm_Main_ZUN::size_client()
     const QSize visible = scroll_area_->viewport()->size();
     client_->resize(std::max(client_range_width, visible.width() + Opening_Scroll),
                     std::max(client_range_height, visible.height()));
+}
+
+void TForm_Main_ZUN::refresh_from_model()
+{
+    Panel_Image_Scene->sync();
+    for (TPanelView *close_up : close_ups)
+        close_up->sync();
 }
 
 // Every showing puts the steps window back into the first working mode.

@@ -4,8 +4,11 @@
 
 #include <QWidget>
 
+#include <vector>
+
 class QScrollArea;
 class TConsolePage;
+class TPanelView;
 class TPanel_Posts;
 
 // The main window: the scene of the line, the posts with their consoles and the commands, over
@@ -21,11 +24,17 @@ public:
     ~TForm_Main_ZUN() override;
 
     zun::TSimulator sim;
+    TPanelView *Panel_Image_Scene;
     TPanel_Posts *Panel_Posts;
+    std::vector<TPanelView *> close_ups; // the basement's and the two drums'
 
     // The client area the children stand in, and a place given in the scrolled view put on it.
     QWidget *client() const { return client_; }
     static QPoint on_client(int left, int top) { return {left + Opening_Scroll, top}; }
+
+    // Brings every view up to the model; the clock calls it after each advance, the views after
+    // each input they hand to the model.
+    void refresh_from_model();
 
     // Flashes every key of the current mechanism, brings its pages forward and points the hand
     // at the last of them.

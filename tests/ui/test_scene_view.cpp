@@ -1,0 +1,110 @@
+#include "app/forms.h"
+#include "sim/ui_port.h"
+#include "ui/Unit_main.h"
+#include "ui/Unit_posts.h"
+#include "ui/scene_view.h"
+
+#include <QMouseEvent>
+#include <QTabWidget>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class SceneViewTest : public ::testing::Test {
+protected:
+    SceneViewTest()
+    {
+        Form_Main_ZUN->show();
+        advance(2000);
+    }
+
+    void advance(zun::Millis duration)
+    {
+        sim.scheduler.advance_by(duration);
+        Form_Main_ZUN->refresh_from_model();
+    }
+
+    static QPoint centre_of(const zun::Picture &picture)
+    {
+        return {picture.left() + picture.width() / 2, picture.top() + picture.height() / 2};
+    }
+
+    static void send(QWidget *view, QEvent::Type type, QPoint at, Qt::MouseButtons held)
+    {
+        const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
+        QMouseEvent event(type, QPointF(at), view->mapToGlobal(QPointF(at)), button, held,
+                          Qt::NoModifier);
+        QCoreApplication::sendEvent(view, &event);
+    }
+
+    TPanelView *close_up(const zun::Panel *panel) const
+    {
+        for (TPanelView *view : Form_Main_ZUN->close_ups)
+            if (&view->panel() == panel)
+                return view;
+        return nullptr;
+    }
+
+    zun::RecordingUiPort ui_port;
+    Forms forms{ui_port};
+    zun::TSimulator &sim = Form_Main_ZUN->sim;
+    TPanelView *scene = Form_Main_ZUN->Panel_Image_Scene;
+};
+
+TEST_F(SceneViewTest, ThePanoramaAndTheDrumCloseUpsFollowTheModel)
+{
+    EXPECT_EQ(sim.Panel_Image_Scene->left(), 9) << "the first show scrolls towards post 2";
+    EXPECT_EQ(scene->pos(), TForm_Main_ZUN::on_client(9, 40));
+    sim.Panel_5_mech->set_visible(true);
+    advance(10);
+    TPanelView *drum = close_up(sim.Panel_5_mech);
+    EXPECT_TRUE(drum->isVisible());
+    EXPECT_EQ(drum->pos(), TForm_Main_ZUN::on_client(9 + 770, 63));
+
+    Form_Main_ZUN->Panel_Posts->page_control("PageControl_Posts")
+        ->setCurrentWidget(Form_Main_ZUN->Panel_Posts->page("TabSheet_Post_1"));
+    advance(2000);
+    EXPECT_EQ(scene->pos(), TForm_Main_ZUN::on_client(-151, 40));
+    EXPECT_EQ(drum->pos(), TForm_Main_ZUN::on_client(-151 + 770, 63));
+}
+
+TEST_F(SceneViewTest, AClickOnAPictureGoesToTheModel)
+{
+    sim.Panel_5_mech->set_visible(true);
+    advance(10);
+    TPanelView *drum = close_up(sim.Panel_5_mech);
+    QTest::mouseClick(drum, Qt::LeftButton, {},
+                      centre_of(*sim.pictures.find_picture("Image106_0")));
+    EXPECT_EQ(sim.Cur_Mech, 5);
+    EXPECT_TRUE(sim.b_Hover_Selects);
+
+    QTest::mouseClick(drum, Qt::LeftButton, {}, QPoint(230, 210)); // the bare surface
+    advance(10);
+    EXPECT_FALSE(drum->isVisible());
+}
+
+TEST_F(SceneViewTest, TheOilingMachineKeepsTheOperatorBesideItsTerminal)
+{
+    Form_Main_ZUN->Panel_Posts->bring_forward(
+        *Form_Main_ZUN->Panel_Posts->page("TabSheet_Post2_Pult_1"));
+    QTest::mouseClick(scene, Qt::LeftButton, {},
+                      centre_of(*sim.pictures.find_picture("Image38_0")));
+    EXPECT_EQ(sim.Image_Operator->left(), 398);
+    EXPECT_EQ(sim.Image_Operator->top(), 134);
+}
+
+TEST_F(SceneViewTest, DraggingThePanoramaByItsHandle)
+{
+    const zun::Picture &handle = *sim.pictures.find_picture("Label10");
+    const QPoint grab = centre_of(handle);
+    send(scene, QEvent::MouseButtonPress, grab, Qt::LeftButton);
+    send(scene, QEvent::MouseMove, grab + QPoint(-300, 0), Qt::LeftButton);
+    send(scene, QEvent::MouseButtonRelease, grab + QPoint(-300, 0), Qt::NoButton);
+    EXPECT_EQ(sim.Panel_Image_Scene->left(), 9 - 300);
+    EXPECT_EQ(scene->pos(), TForm_Main_ZUN::on_client(9 - 300, 40));
+    EXPECT_FALSE(sim.b_Dragging);
+}
+
+} // namespace

@@ -1,0 +1,208 @@
+#include "scene_view.h"
+
+#include "assets/picture_cache.h"
+#include "assets/scene_art.h"
+#include "sim/Unit_simulator.h"
+#include "ui/Unit_main.h"
+
+#include <QHelpEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QToolTip>
+
+namespace {
+
+QRect rect_of(const zun::Rect &place)
+{
+    return {place.left, place.top, place.width, place.height};
+}
+
+QString name_of(const zun::Picture &picture)
+{
+    return QString::fromStdString(picture.name());
+}
+
+const QColor panel_grey(212, 208, 200);
+const QColor basement_green(200, 230, 200);
+constexpr int basement_border = 5;
+
+} // namespace
+
+TPanelView::TPanelView(zun::TSimulator &sim, zun::Panel &panel, QWidget *client)
+    : QWidget(client), sim_(sim), panel_(panel)
+{
+    setObjectName(QString::fromStdString(panel.name()));
+    setMouseTracking(true);
+    setGeometry(QRect(TForm_Main_ZUN::on_client(panel.left(), panel.top()),
+                      QSize(panel.width(), panel.height())));
+    setVisible(panel.visible());
+    panel_.take_placement_change();
+    panel_.take_damage();
+}
+
+void TPanelView::sync()
+{
+    if (panel_.take_placement_change()) {
+        move(TForm_Main_ZUN::on_client(panel_.left(), panel_.top()));
+        setVisible(panel_.visible());
+    }
+    const zun::Rect damage = panel_.take_damage();
+    if (!damage.empty())
+        update(rect_of(damage));
+}
+
+zun::Picture *TPanelView::picture_at(QPoint point) const
+{
+    return panel_.picture_at(point.x(), point.y());
+}
+
+bool TPanelView::is_close_up() const
+{
+    return &panel_ != sim_.Panel_Image_Scene;
+}
+
+bool TPanelView::is_drag_handle(const zun::Picture *picture) const
+{
+    return picture && picture->name() == "Label10";
+}
+
+void TPanelView::handled()
+{
+    if (after_input)
+        after_input();
+}
+
+bool TPanelView::event(QEvent *event)
+{
+    if (event->type() != QEvent::ToolTip)
+        return QWidget::event(event);
+    const auto *help = static_cast<QHelpEvent *>(event);
+    const zun::Picture *under = picture_at(help->pos());
+    if (under && !under->hint().empty())
+        QToolTip::showText(help->globalPos(), QString::fromStdString(under->hint()), this);
+    else
+        QToolTip::hideText();
+    return true;
+}
+
+void TPanelView::mousePressEvent(QMouseEvent *event)
+{
+    const QPoint at = event->position().toPoint();
+    pressed_ = picture_at(at);
+    surface_pressed_ = !pressed_;
+    if (is_drag_handle(pressed_))
+        sim_.Panel1MouseDown(at.x() - pressed_->left());
+    else if (surface_pressed_ && is_close_up())
+        sim_.Panel1MouseDown(at.x());
+    else if (pressed_ && pressed_->name() == "Image_Fon2")
+        sim_.Image_Fon2MouseDown(at.x() - pressed_->left());
+    handled();
+}
+
+void TPanelView::mouseMoveEvent(QMouseEvent *event)
+{
+    const QPoint at = event->position().toPoint();
+    if (event->buttons() != Qt::NoButton) {
+        if (is_drag_handle(pressed_))
+            sim_.f_Drag_Scene(at.x() - pressed_->left());
+        else if (surface_pressed_ && is_close_up())
+            sim_.f_Drag_Close_Up(panel_, at.x());
+        handled();
+        return;
+    }
+    zun::Picture *under = picture_at(at);
+    setCursor(under && under->appearance().hand_cursor ? Qt::PointingHandCursor : Qt::ArrowCursor);
+    if (under) {
+        sim_.f_Picture_Hover(*under);
+        handled();
+    }
+}
+
+// A click is a press and a release over the same picture, or over the bare surface.
+void TPanelView::mouseReleaseEvent(QMouseEvent *event)
+{
+    const QPoint at = event->position().toPoint();
+    zun::Picture *pressed = std::exchange(pressed_, nullptr);
+    const bool surface = std::exchange(surface_pressed_, false);
+    if (is_drag_handle(pressed) || (surface && is_close_up()))
+        sim_.Panel1MouseUp();
+    zun::Picture *under = picture_at(at);
+    if (pressed && under == pressed)
+        sim_.f_Picture_Click(*pressed);
+    else if (surface && !under && rect().contains(at))
+        sim_.f_Close_Up_Surface_Click(panel_);
+    handled();
+}
+
+void TPanelView::paintEvent(QPaintEvent *event)
+{
+    QPainter painter(this);
+    painter.setClipRegion(event->region());
+    paint_surface(painter);
+    const QRect dirty = event->rect();
+    for (const zun::Picture *picture : panel_.pictures())
+        if (picture->visible() && dirty.intersects(rect_of(picture->rect())))
+            paint_picture(painter, *picture);
+}
+
+void TPanelView::paint_surface(QPainter &painter) const
+{
+    const bool basement = &panel_ == sim_.Panel_Kromkomotalka;
+    painter.fillRect(rect(), basement ? basement_green : panel_grey);
+    if (basement) {
+        painter.setPen(QPen(QColor(120, 150, 120), basement_border));
+        painter.drawRect(rect().adjusted(2, 2, -3, -3));
+    } else if (&panel_ == sim_.Panel_5_mech) { // its caption, under its pictures
+        painter.setPen(QColor(60, 60, 60));
+        painter.drawText(rect(), Qt::AlignCenter, QStringLiteral("Panel_5_mech"));
+    }
+}
+
+void TPanelView::paint_picture(QPainter &painter, const zun::Picture &picture) const
+{
+    const QRect place = rect_of(picture.rect());
+    const QString caption = QString::fromStdString(picture.caption());
+    switch (picture.appearance().kind) {
+    case zun::ComponentKind::Picture: {
+        const QString name = name_of(picture);
+        const QPixmap drawn =
+            art::cached(name, place.size(), devicePixelRatioF(), [&name](QPainter &p, QSizeF size) {
+                if (!art::draw_scene_picture(p, name, size))
+                    art::draw_stand_in(p, name, size);
+            });
+        painter.drawPixmap(place.topLeft(), drawn);
+        break;
+    }
+    case zun::ComponentKind::Label: {
+        QFont font = painter.font();
+        if (picture.name() == "Label10") { // the drag handle: opaque, big red letters
+            painter.fillRect(place, panel_grey);
+            font.setPixelSize(17); // a font 20 pixels high, leading included
+            painter.setPen(QColor(255, 0, 0));
+        } else {
+            font.setPixelSize(11);
+            font.setBold(is_close_up());
+            painter.setPen(Qt::black);
+        }
+        painter.setFont(font);
+        painter.drawText(place, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, caption);
+        break;
+    }
+    case zun::ComponentKind::Shape:
+        painter.fillRect(place, Qt::yellow);
+        painter.setPen(Qt::black);
+        painter.drawRect(place.adjusted(0, 0, -1, -1));
+        break;
+    case zun::ComponentKind::Button: {
+        painter.setPen(QColor(90, 90, 90));
+        painter.setBrush(panel_grey);
+        painter.drawRect(place.adjusted(0, 0, -1, -1));
+        QFont bold = painter.font();
+        bold.setBold(true);
+        painter.setFont(bold);
+        painter.setPen(Qt::black);
+        painter.drawText(place, Qt::AlignCenter, caption);
+        break;
+    }
+    }
+}

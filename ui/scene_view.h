@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QWidget>
+
+#include <functional>
+
+namespace zun {
+class Panel;
+class Picture;
+class TSimulator;
+} // namespace zun
+
+// A view of one of the model's picture panels (the scene or a close-up): it paints the panel's
+// pictures in their layer order, finds the topmost picture under the pointer, and hands the
+// trainee's pointer to the model.
+class TPanelView final : public QWidget {
+    Q_OBJECT
+
+public:
+    TPanelView(zun::TSimulator &sim, zun::Panel &panel, QWidget *client);
+
+    zun::Panel &panel() const { return panel_; }
+
+    // Brings the widget up to the model: its place and visibility, the area that changed.
+    void sync();
+
+    // Called after every input the view hands to the model.
+    std::function<void()> after_input;
+
+protected:
+    bool event(QEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+
+private:
+    zun::Picture *picture_at(QPoint point) const;
+    bool is_close_up() const;
+    bool is_drag_handle(const zun::Picture *picture) const;
+    void paint_picture(QPainter &painter, const zun::Picture &picture) const;
+    void paint_surface(QPainter &painter) const;
+    void handled();
+
+    zun::TSimulator &sim_;
+    zun::Panel &panel_;
+    zun::Picture *pressed_ = nullptr; // the picture a press went to, until its release
+    bool surface_pressed_ = false;
+};
