@@ -67,6 +67,17 @@ void TSimulator::Button_Get_RulonClick()
     Frame_LineMetal.Gde_Rulon_Razmativatela = 1;
 }
 
+void TSimulator::ComboBox_Find_MechChange(int index)
+{
+    if (index < 0 || index >= Mech_Count)
+        return;
+    b_Hover_Selects = false;
+    Cur_Mech = index;
+    ui.show_key_of_cur_mech();
+    f_Show_Container(Mech_Array[Cur_Mech]->Image_Pos[0]->panel());
+    ui.show_target();
+}
+
 void TSimulator::f_Hide_Close_Ups()
 {
     Panel_5_mech->set_visible(false);

@@ -77,6 +77,13 @@ public:
     std::int32_t Drag_Start_X = 0;     // where in the pressed control a drag began
     bool b_Dragging = false;
 
+    // The current-mechanism panel, written every 10 ms: the name and the four signals.
+    std::string Panel1_Caption;
+    bool CheckBox_bi_KV_RWS = false;
+    bool CheckBox_b_KM_RWS = false;
+    bool CheckBox_b_KM_FWD = false;
+    bool CheckBox_bi_KV_FWD = false;
+
     // What the steps window and the main window show of the scenario, written by the poll.
     std::string Edit_CheckBox_stadiya_raboti = "Edit_CheckBox_stadiya_raboti";
     int ListBox_Steps_ItemIndex = -1;
@@ -139,12 +146,17 @@ public:
 
     // "поставить новый рулон": a new coil stands on the coil car's table.
     void Button_Get_RulonClick();
+    // An item picked in the find box (typed or chosen): the mechanism becomes current and is
+    // shown, and pointing at pictures no longer chooses; an index that names no mechanism
+    // changes nothing.
+    void ComboBox_Find_MechChange(int index);
 
 private:
     void f_Construct();
     void f_Build_Description();
     void f_Set_Description_Intervals();
     void f_Interlock_Removal_Table();
+    void f_Show_Current_Mechanism();
     void RadioGroup1Click();
     Panel &panel(std::string_view name) const;
     Picture &picture(std::string_view name) const;

@@ -14,9 +14,21 @@ constexpr int platform_2 = 75;
 
 void TSimulator::Timer_BlockingTimer()
 {
+    f_Show_Current_Mechanism();
     f_Interlock_Removal_Table();
     f_Place_Close_Ups();
     Image_Beep->set_visible(b_Beep_Pressed);
+}
+
+// The name is the hint of the mechanism's second picture.
+void TSimulator::f_Show_Current_Mechanism()
+{
+    const TMech &current = *Mech_Array[Cur_Mech];
+    Panel1_Caption = current.Image_Pos[1]->hint();
+    CheckBox_bi_KV_FWD = current.bi_KV_FWD;
+    CheckBox_bi_KV_RWS = current.bi_KV_RWS;
+    CheckBox_b_KM_FWD = current.b_KM_FWD;
+    CheckBox_b_KM_RWS = current.b_KM_RWS;
 }
 
 // The car may travel back only with both platforms at their forward ends, a platform only with

@@ -5,6 +5,7 @@
 #include "console/key_frame.h"
 #include "sim/console_layout.h"
 #include "ui/Unit_hand.h"
+#include "ui/Unit_main_commands.h"
 #include "ui/Unit_posts.h"
 #include "ui/Unit_target.h"
 #include "ui/scene_view.h"
@@ -28,7 +29,7 @@ constexpr int marker_shift_down = 25;
 
 TForm_Main_ZUN::TForm_Main_ZUN(zun::UiPort &ui_port, QWidget *parent)
     : QWidget(parent), sim(ui_port), Panel_Image_Scene(nullptr), Panel_Posts(nullptr),
-      scroll_area_(new QScrollArea(this)), client_(new QWidget)
+      commands(nullptr), scroll_area_(new QScrollArea(this)), client_(new QWidget)
 {
     setup_window(*this, QStringLiteral("Form_Main_ZUN"), {1024, 760});
     setAttribute(Qt::WA_AlwaysShowToolTips);
@@ -40,6 +41,8 @@ TForm_Main_ZUN::TForm_Main_ZUN(zun::UiPort &ui_port, QWidget *parent)
     Panel_Posts = new TPanel_Posts(sim, client_);
     for (zun::Panel *close_up : {sim.Panel_Kromkomotalka, sim.Panel_70_mech, sim.Panel_5_mech})
         close_ups.push_back(new TPanelView(sim, *close_up, client_));
+    commands = new TMainCommands(sim, client_);
+    commands->after_input = [this] { refresh_from_model(); };
     Panel_Image_Scene->after_input = [this] { refresh_from_model(); };
     for (TPanelView *close_up : close_ups)
         close_up->after_input = [this] { refresh_from_model(); };
@@ -85,6 +88,7 @@ void TForm_Main_ZUN::refresh_from_model()
     Panel_Image_Scene->sync();
     for (TPanelView *close_up : close_ups)
         close_up->sync();
+    commands->refresh();
 }
 
 // Every showing puts the steps window back into the first working mode.

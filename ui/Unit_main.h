@@ -7,6 +7,7 @@
 #include <vector>
 
 class QScrollArea;
+class TMainCommands;
 class TConsolePage;
 class TPanelView;
 class TPanel_Posts;
@@ -27,6 +28,7 @@ public:
     TPanelView *Panel_Image_Scene;
     TPanel_Posts *Panel_Posts;
     std::vector<TPanelView *> close_ups; // the basement's and the two drums'
+    TMainCommands *commands;
 
     // The client area the children stand in, and a place given in the scrolled view put on it.
     QWidget *client() const { return client_; }

@@ -104,5 +104,43 @@ TEST_F(SceneTest, CloseUpsCloseAndTheFenceComesBack)
     EXPECT_TRUE(picture("Image_Ograda").visible());
 }
 
+TEST_F(SceneTest, APickInTheFindBoxShowsTheMechanismAndStopsPointingFromChoosing)
+{
+    sim.f_Picture_Click(picture("Image1_0"));
+    ui.calls.clear();
+    sim.ComboBox_Find_MechChange(5);
+    EXPECT_EQ(sim.Cur_Mech, 5);
+    EXPECT_TRUE(sim.Panel_5_mech->visible());
+    EXPECT_EQ(ui.calls, (std::vector<std::string>{"show_key_of_cur_mech", "show_target"}));
+    sim.f_Picture_Hover(picture("Image1_0"));
+    EXPECT_EQ(sim.Cur_Mech, 5) << "pointing chooses nothing after a pick";
+
+    sim.ComboBox_Find_MechChange(12);
+    EXPECT_EQ(sim.Cur_Mech, 12);
+    EXPECT_TRUE(sim.Panel_Image_Sours->visible()) << "shown, beyond the window's reach";
+    sim.ComboBox_Find_MechChange(-1);
+    EXPECT_EQ(sim.Cur_Mech, 12) << "a text that names no item changes nothing";
+}
+
+TEST_F(SceneTest, TheCurrentMechanismPanelShowsItsNameAndSignals)
+{
+    struct Case {
+        int mech;
+        const char *caption;
+    };
+    for (const Case &each : {Case{38, "38? промасливающая машина"},
+                             Case{12, "12------------не существует"}, Case{0, ""}, Case{100, ""}}) {
+        sim.Cur_Mech = each.mech;
+        sim.scheduler.advance_by(10);
+        EXPECT_EQ(sim.Panel1_Caption, each.caption) << each.mech;
+    }
+    sim.scheduler.advance_by(5000);
+    sim.Cur_Mech = 1;
+    sim.CheckBox_bi_KV_FWD = true; // as a trainee's click would
+    sim.scheduler.advance_by(10);
+    EXPECT_FALSE(sim.CheckBox_bi_KV_FWD);
+    EXPECT_TRUE(sim.CheckBox_bi_KV_RWS) << "the car stands at its start";
+}
+
 } // namespace
 } // namespace zun

@@ -1,0 +1,106 @@
+#include "app/forms.h"
+#include "sim/ui_port.h"
+#include "ui/Unit_main.h"
+#include "ui/Unit_main_commands.h"
+#include "ui/Unit_steps.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// Types a text as the keyboard would, letter by letter, Cyrillic included.
+void type(QWidget *widget, const QString &text)
+{
+    for (const QChar letter : text)
+        QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(letter), Qt::NoModifier);
+}
+
+class CommandsTest : public ::testing::Test {
+protected:
+    CommandsTest()
+    {
+        Form_Main_ZUN->show();
+        advance(5000);
+    }
+
+    void advance(zun::Millis duration)
+    {
+        sim.scheduler.advance_by(duration);
+        Form_Main_ZUN->refresh_from_model();
+    }
+
+    zun::RecordingUiPort ui_port;
+    Forms forms{ui_port};
+    zun::TSimulator &sim = Form_Main_ZUN->sim;
+    TMainCommands &commands = *Form_Main_ZUN->commands;
+};
+
+TEST_F(CommandsTest, TheFindBoxCompletesATypedBeginningToAPick)
+{
+    QComboBox *box = commands.ComboBox_Find_Mech;
+    EXPECT_EQ(box->count(), 127);
+    EXPECT_EQ(box->currentText(), "поиск механизма");
+    box->lineEdit()->clear();
+    type(box->lineEdit(), QStringLiteral("38"));
+    EXPECT_EQ(sim.Cur_Mech, 38);
+    EXPECT_EQ(box->currentText(), "38? промасливающая машина");
+    EXPECT_FALSE(sim.b_Hover_Selects);
+
+    box->lineEdit()->clear();
+    type(box->lineEdit(), QStringLiteral("ЪЪ"));
+    EXPECT_EQ(sim.Cur_Mech, 38) << "a beginning no item has";
+    EXPECT_EQ(box->count(), 127) << "nothing is inserted";
+
+    box->lineEdit()->clear();
+    type(box->lineEdit(), QStringLiteral("1 ТЕЛ"));
+    EXPECT_EQ(sim.Cur_Mech, 1) << "case does not matter";
+}
+
+TEST_F(CommandsTest, PickingFromTheListShowsTheMechanism)
+{
+    QComboBox *box = commands.ComboBox_Find_Mech;
+    box->setCurrentIndex(5);
+    emit box->activated(5);
+    EXPECT_EQ(sim.Cur_Mech, 5);
+    EXPECT_TRUE(sim.Panel_5_mech->visible());
+}
+
+TEST_F(CommandsTest, ThePanelShowsTheCurrentMechanism)
+{
+    sim.Cur_Mech = 38;
+    advance(10);
+    EXPECT_EQ(commands.Panel1_Caption->text(), "38? промасливающая машина");
+    sim.Cur_Mech = 1;
+    commands.CheckBox_bi_KV_FWD->setChecked(true);
+    advance(10);
+    EXPECT_FALSE(commands.CheckBox_bi_KV_FWD->isChecked());
+    EXPECT_TRUE(commands.CheckBox_bi_KV_RWS->isChecked());
+}
+
+TEST_F(CommandsTest, TheMainWindowsPassButtonFollowsTheModeAndWorksHidden)
+{
+    QPushButton *pass = commands.Button_f_switch_Iskusstvenno_Proyti_Tekuschuyu_Stadiyu;
+    EXPECT_EQ(pass->text(), "пройти стадию");
+    advance(1000);
+    EXPECT_EQ(sim.Frame_LineMetal.Stadiya_Raboti, 1);
+    EXPECT_FALSE(Form_Steps->isVisible());
+    QTest::mouseClick(pass, Qt::LeftButton);
+    EXPECT_EQ(sim.Frame_LineMetal.Gde_Rulon_Razmativatela, 1) << "stage 1: the coil is put on";
+    EXPECT_EQ(commands.Label_Current_Step->text().left(5), "шаг №");
+
+    sim.f_Select_Working_Mode(1);
+    advance(10);
+    EXPECT_FALSE(pass->isEnabled());
+    sim.f_Select_Working_Mode(2);
+    advance(10);
+    EXPECT_EQ(pass->text(), "пуск в автомате с текущего места");
+}
+
+} // namespace

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QWidget>
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QPushButton;
+
+namespace zun {
+class TSimulator;
+}
+
+// The main window's own commands and the current-mechanism panel, placed in its client area:
+// they read the model at every refresh and hand the trainee's presses to it.
+class TMainCommands final : public QObject {
+    Q_OBJECT
+
+public:
+    TMainCommands(zun::TSimulator &sim, QWidget *client);
+
+    QPushButton *Button_Steps;
+    QComboBox *ComboBox_Find_Mech;
+    QLabel *Label_Current_Step;
+    QPushButton *Button_Get_Rulon;
+    QPushButton *Button_Form_Status_Mech_Array;
+    QPushButton *Button_f_switch_Iskusstvenno_Proyti_Tekuschuyu_Stadiyu;
+    QWidget *Panel1;
+    QLabel *Panel1_Caption;
+    QCheckBox *CheckBox_bi_KV_RWS;
+    QCheckBox *CheckBox_b_KM_RWS;
+    QCheckBox *CheckBox_b_KM_FWD;
+    QCheckBox *CheckBox_bi_KV_FWD;
+
+    // Brings the controls up to the model.
+    void refresh();
+
+    // Called after every press the commands hand to the model.
+    std::function<void()> after_input;
+
+private:
+    void build_find_box();
+    void build_panel1();
+    void find_text_edited(const QString &text);
+    void pick(int index);
+
+    zun::TSimulator &sim_;
+};
