@@ -23,35 +23,31 @@ void draw_target_marker(QPainter &painter, QSizeF size)
         painter.drawLine(centre + direction * radius * 1.05, centre + direction * radius * 0.3);
 }
 
+// The pointer windows are placed so that the control lies near the top of the picture, a
+// little right of its middle: the index finger points up at it from below.
 void draw_pointing_hand(QPainter &painter, QSizeF size)
 {
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.fillRect(QRectF(QPointF(0, 0), size), Qt::white);
     const double w = size.width();
     const double h = size.height();
-    // A hand with the index finger stretched towards the upper left, where the control is.
-    QPainterPath hand;
-    hand.moveTo(w * 0.06, h * 0.05); // finger tip
-    hand.lineTo(w * 0.20, h * 0.02);
-    hand.lineTo(w * 0.55, h * 0.38); // along the finger's top
-    hand.lineTo(w * 0.80, h * 0.40); // knuckles
-    hand.cubicTo(w * 0.95, h * 0.45, w * 0.97, h * 0.62, w * 0.92, h * 0.75);
-    hand.lineTo(w * 0.80, h * 0.95); // wrist
-    hand.lineTo(w * 0.52, h * 0.97);
-    hand.cubicTo(w * 0.40, h * 0.85, w * 0.36, h * 0.70, w * 0.40, h * 0.58);
-    hand.lineTo(w * 0.04, h * 0.16); // along the finger's underside
-    hand.closeSubpath();
+    const QColor skin(255, 214, 170);
     painter.setPen(QPen(Qt::black, 2));
-    painter.setBrush(QColor(255, 214, 170));
-    painter.drawPath(hand);
-    // The folded fingers and the cuff.
-    painter.setBrush(Qt::NoBrush);
+    painter.setBrush(skin);
+    // The index finger, up to the tip at about (0.68 w, 0.03 h).
+    painter.drawRoundedRect(QRectF(w * 0.60, h * 0.03, w * 0.16, h * 0.50), w * 0.08, w * 0.08);
+    // The fist with three folded fingers and the thumb.
+    QPainterPath fist;
+    fist.addRoundedRect(QRectF(w * 0.30, h * 0.40, w * 0.50, h * 0.38), w * 0.1, w * 0.1);
+    painter.drawPath(fist);
     for (int finger = 0; finger < 3; ++finger) {
-        const double y = h * (0.52 + 0.1 * finger);
-        painter.drawArc(QRectF(w * 0.56, y, w * 0.32, h * 0.1), 180 * 16, 180 * 16);
+        const double x = w * (0.32 + 0.095 * finger);
+        painter.drawRoundedRect(QRectF(x, h * 0.44, w * 0.1, h * 0.16), w * 0.04, w * 0.04);
     }
+    painter.drawRoundedRect(QRectF(w * 0.18, h * 0.52, w * 0.2, h * 0.12), w * 0.06, w * 0.06);
+    // The cuff.
     painter.setBrush(QColor(40, 90, 170));
-    painter.drawRect(QRectF(w * 0.55, h * 0.88, w * 0.3, h * 0.1));
+    painter.drawRect(QRectF(w * 0.36, h * 0.78, w * 0.38, h * 0.18));
 }
 
 } // namespace art

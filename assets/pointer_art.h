@@ -10,7 +10,7 @@ namespace art {
 
 // A red target marker, 105 x 105.
 void draw_target_marker(QPainter &painter, QSizeF size);
-// A hand pointing down-left at a control, 104 x 112.
+// A hand pointing up at a control, 104 x 112.
 void draw_pointing_hand(QPainter &painter, QSizeF size);
 
 } // namespace art
