@@ -5,6 +5,7 @@
 #include "app/forms.h"
 #include "app/qt_ui_port.h"
 #include "ui/Unit_main.h"
+#include "ui/Unit_steps.h"
 
 int main(int argc, char *argv[])
 {
@@ -16,6 +17,8 @@ int main(int argc, char *argv[])
         ClockDriver clock(Form_Main_ZUN->sim.scheduler, application.errors());
         QObject::connect(&clock, &ClockDriver::advanced, Form_Main_ZUN,
                          &TForm_Main_ZUN::refresh_from_model);
+        QObject::connect(&clock, &ClockDriver::advanced, Form_Steps,
+                         &TForm_Steps::refresh_from_model);
         clock.start();
         ZunApplication::exec();
     } catch (...) {

@@ -35,10 +35,10 @@ Forms::Forms(zun::UiPort &ui_port)
 {
     create(start_, Form_Start);
     create(main_, Form_Main_ZUN, ui_port);
-    create(steps_, Form_Steps);
+    create(steps_, Form_Steps, Form_Main_ZUN->sim);
     create(test_, Form_Test);
     create(blocking_, Form_Blocking);
-    create(status_, Form_Status_Mech_Array);
+    create(status_, Form_Status_Mech_Array, Form_Main_ZUN->sim);
     create(target_, Form_Target, Form_Main_ZUN->sim.scheduler,
            [] { Form_Main_ZUN->f_Place_Target(); });
     create(hand_, Form_Hand);

@@ -87,6 +87,7 @@ public:
     // What the steps window and the main window show of the scenario, written by the poll.
     std::string Edit_CheckBox_stadiya_raboti = "Edit_CheckBox_stadiya_raboti";
     int ListBox_Steps_ItemIndex = -1;
+    unsigned Steps_Polls = 0; // counts the polls, so that a view selects the line only at one
     std::string Label_Current_Step = "Label_Current_Step";
 
     // The name of mechanism n as the find list gives it; empty beyond the list.

@@ -24,6 +24,7 @@ void TSimulator::Steps_Timer1Timer()
     const bool listed = stage >= 0 && stage < steps::Line_Count;
     ListBox_Steps_ItemIndex = listed ? stage : -1;
     Label_Current_Step = "шаг №" + (listed ? std::string(steps::lines()[stage]) : std::string());
+    ++Steps_Polls;
 }
 
 // In the mode set by a click, the clicked step becomes the stage and the whole line takes its

@@ -63,8 +63,10 @@ TMainCommands::TMainCommands(zun::TSimulator &sim, QWidget *client) : QObject(cl
 
     Button_Form_Status_Mech_Array =
         button(QStringLiteral("состояние механизмов"), {755, 317, 124, 25}, client);
-    connect(Button_Form_Status_Mech_Array, &QPushButton::clicked, this,
-            [] { show_in_front(Form_Status_Mech_Array); });
+    connect(Button_Form_Status_Mech_Array, &QPushButton::clicked, this, [] {
+        show_in_front(Form_Status_Mech_Array);
+        Form_Status_Mech_Array->Timer_Status.set_enabled(true);
+    });
 
     // Presses the steps window's button by program: it works while that window is hidden.
     Button_f_switch_Iskusstvenno_Proyti_Tekuschuyu_Stadiyu =

@@ -1,11 +1,36 @@
 #pragma once
 
+#include "sim/scheduler.h"
+
 #include <QWidget>
 
-// The status window: every mechanism's limit switches and latches.
+#include <array>
+
+class QCheckBox;
+class QLabel;
+
+namespace zun {
+class TSimulator;
+}
+
+// The mechanism status window: mechanisms 1..79, one row each, with their limit switches and
+// latches as four check boxes and their names, refreshed twice a second.
 class TForm_Status_Mech_Array final : public QWidget {
     Q_OBJECT
 
 public:
-    explicit TForm_Status_Mech_Array(QWidget *parent = nullptr);
+    static constexpr int Rows = 79;
+
+    explicit TForm_Status_Mech_Array(zun::TSimulator &sim);
+
+    // Index 0 stays empty; the four columns: in the initial position, latched back, latched
+    // forward, in the end position.
+    std::array<std::array<QCheckBox *, Rows + 1>, 4> Check_Box{};
+    std::array<QLabel *, Rows + 1> Label{};
+    zun::Timer Timer_Status;
+
+    void Timer_StatusTimer();
+
+private:
+    zun::TSimulator &sim_;
 };

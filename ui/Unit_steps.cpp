@@ -1,8 +1,188 @@
 #include "Unit_steps.h"
 
+#include "sim/Unit_simulator.h"
+#include "sim/steps_texts.h"
 #include "ui/window_setup.h"
 
-TForm_Steps::TForm_Steps(QWidget *parent) : QWidget(parent)
+#include <QButtonGroup>
+#include <QGroupBox>
+#include <QHideEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollArea>
+#include <QShowEvent>
+
+namespace {
+
+constexpr int line_height = 13;
+
+// The modes in the order of their numbers.
+const char *const mode_items[] = {
+    "с текущего места проходить стадии  кнопой \"Пройти Стадию\"",
+    " при щелчке по стадии показывать состояние всего агрегата в результате  правильного "
+    "выполнения  всех пройденных стадий",
+    "полный автомат",
+};
+
+// Pages are stacked in the order of their names as text, each above those before it.
+constexpr int page_stacking[] = {0,  1,  10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 2,  20, 21, 22, 23,
+                                 24, 25, 26, 27, 28, 29, 3,  30, 31, 32, 33, 34, 35, 36, 37, 38, 39,
+                                 4,  40, 41, 42, 43, 44, 45, 46, 47, 48, 49, 5,  50, 6,  7,  8,  9};
+
+QString page_text(int number)
+{
+    const QString own_name = QStringLiteral("Memo%1").arg(number);
+    if (number == 1)
+        return QStringLiteral("Memo1\n(Gde_Rulon_Razmativatela=na_stol\ne_ZU)     ;\n"
+                              "Razmer_Rulona_Razmativatela=3; ");
+    if (number == 0 || number >= 46)
+        return QStringLiteral("Memo0\nForm_Main_ZUN->Mech_Array[5]->f_Start_FWD_Pulse();\n"
+                              "Form_Main_ZUN->Mech_Array[7]->f_Start_FWD_Pulse();\n"
+                              " Form_Main_ZUN->Mech_Array[5]->f_Start_FWD_Pulse();\n");
+    return own_name;
+}
+
+} // namespace
+
+void TStepsList::mouseReleaseEvent(QMouseEvent *event)
+{
+    QListWidget::mouseReleaseEvent(event);
+    if (itemAt(event->position().toPoint()) && on_click)
+        on_click(currentRow());
+}
+
+void TStepsList::keyPressEvent(QKeyEvent *event)
+{
+    const int before = currentRow();
+    QListWidget::keyPressEvent(event);
+    if (currentRow() != before && currentRow() >= 0 && on_click)
+        on_click(currentRow());
+}
+
+TForm_Steps::TForm_Steps(zun::TSimulator &sim) : QWidget(nullptr), sim_(sim)
 {
     setup_window(*this, QStringLiteral("Form_Steps"), {772, 405}, Qt::WindowStaysOnTopHint);
+    auto *scroll = new QScrollArea(this);
+    auto *content = new QWidget;
+    content->setFixedSize(772, 405);
+    scroll->setWidget(content);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setGeometry(rect());
+    scroll->setWidgetResizable(false);
+    setMinimumSize(100, 100);
+
+    ListBox_Steps = new TStepsList(content);
+    ListBox_Steps->setGeometry(3, 8, 753, 143);
+    QFont lines = ListBox_Steps->font();
+    lines.setPixelSize(11);
+    ListBox_Steps->setFont(lines);
+    for (const std::string_view line : zun::steps::lines()) {
+        auto *item = new QListWidgetItem(
+            QString::fromUtf8(line.data(), static_cast<qsizetype>(line.size())), ListBox_Steps);
+        item->setSizeHint(QSize(740, line_height));
+    }
+    ListBox_Steps->on_click = [this](int line) { ListBox_StepsClick(line); };
+
+    Edit_CheckBox_stadiya_raboti =
+        new QLineEdit(QStringLiteral("Edit_CheckBox_stadiya_raboti"), content);
+    Edit_CheckBox_stadiya_raboti->setGeometry(15, 161, 209, 21);
+    Edit_CheckBox_stadiya_raboti->setReadOnly(true);
+
+    Button1 = new QPushButton(QStringLiteral("стоп"), content);
+    Button1->setGeometry(648, 160, 89, 25);
+    connect(Button1, &QPushButton::clicked, this, [this] { sim_.Button_Steps_StopClick(); });
+
+    build_modes(content);
+
+    auto *heading = new QLabel(QStringLiteral("возможные пояснения для текущего шага:"), content);
+    heading->move(8, 266);
+    build_pages(content);
+    refresh_from_model();
+}
+
+void TForm_Steps::build_modes(QWidget *content)
+{
+    auto *group = new QGroupBox(QStringLiteral("способ работы"), content);
+    group->setGeometry(18, 188, 738, 63);
+    RadioGroup1 = new QButtonGroup(this);
+    for (int mode = 0; mode < static_cast<int>(std::size(mode_items)); ++mode) {
+        auto *item = new QRadioButton(QString::fromUtf8(mode_items[mode]), group);
+        item->setGeometry(8, 14 + mode * 15, mode == 1 ? 725 : 360, 15);
+        RadioGroup1->addButton(item, mode);
+    }
+    RadioGroup1->setExclusive(false); // none selected until a mode is chosen
+    connect(RadioGroup1, &QButtonGroup::idClicked, this, [this](int mode) {
+        sim_.f_Select_Working_Mode(mode);
+        refresh_from_model();
+    });
+
+    // Over the right half of the group.
+    Button_f_switch_Iskusstvenno_Proyti_Tekuschuyu_Stadiyu = new QPushButton(content);
+    Button_f_switch_Iskusstvenno_Proyti_Tekuschuyu_Stadiyu->setGeometry(387, 198, 350, 18);
+    connect(Button_f_switch_Iskusstvenno_Proyti_Tekuschuyu_Stadiyu, &QPushButton::clicked, this,
+            [this] { sim_.Button_Pass_StageClick(); });
+}
+
+void TForm_Steps::build_pages(QWidget *content)
+{
+    Panel1 = new QWidget(content);
+    Panel1->setGeometry(8, 280, 745, 50);
+    for (const int number : page_stacking) {
+        auto *page = new QPlainTextEdit(page_text(number), Panel1);
+        page->setObjectName(QStringLiteral("Memo%1").arg(number));
+        page->setGeometry(Panel1->rect());
+        page->raise();
+        pages_by_number_[number] = page;
+    }
+}
+
+QPlainTextEdit *TForm_Steps::top_page() const
+{
+    const auto children = Panel1->findChildren<QPlainTextEdit *>(Qt::FindDirectChildrenOnly);
+    return children.isEmpty() ? nullptr : children.last();
+}
+
+// Registers the pages 0 to 49 by their names; the last slot stays empty.
+void TForm_Steps::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    for (int number = 0; number < zun::steps::Line_Count; ++number)
+        Memo_Array[number] = pages_by_number_[number];
+}
+
+void TForm_Steps::hideEvent(QHideEvent *event)
+{
+    QWidget::hideEvent(event);
+    if (!event->spontaneous())
+        sim_.Form_StepsHide();
+}
+
+void TForm_Steps::ListBox_StepsClick(int line)
+{
+    sim_.ListBox_StepsClick(line);
+    if (line >= 0 && line < Page_Count && Memo_Array[line])
+        Memo_Array[line]->raise();
+}
+
+void TForm_Steps::refresh_from_model()
+{
+    const QString stage = QString::fromStdString(sim_.Edit_CheckBox_stadiya_raboti);
+    if (Edit_CheckBox_stadiya_raboti->text() != stage)
+        Edit_CheckBox_stadiya_raboti->setText(stage);
+    // The poll selects the current line; a line clicked meanwhile stays selected until then.
+    if (polls_seen_ != sim_.Steps_Polls) {
+        polls_seen_ = sim_.Steps_Polls;
+        ListBox_Steps->setCurrentRow(sim_.ListBox_Steps_ItemIndex);
+    }
+    for (QAbstractButton *item : RadioGroup1->buttons())
+        item->setChecked(RadioGroup1->id(item) == sim_.Working_Mode);
+    QPushButton *pass = Button_f_switch_Iskusstvenno_Proyti_Tekuschuyu_Stadiyu;
+    const QString caption = QString::fromStdString(sim_.Pass_Button_Caption);
+    if (pass->text() != caption)
+        pass->setText(caption);
+    pass->setEnabled(sim_.Pass_Button_Enabled);
 }

@@ -1,11 +1,70 @@
 #pragma once
 
+#include <QListWidget>
 #include <QWidget>
 
-// The steps window: the scenario's steps, the working modes and the explanations.
+#include <array>
+
+class QButtonGroup;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class QStackedLayout;
+
+namespace zun {
+class TSimulator;
+}
+
+// The scenario's list: a line chosen by the mouse or by the keyboard is a click; a line the
+// program selects is not.
+class TStepsList final : public QListWidget {
+    Q_OBJECT
+
+public:
+    using QListWidget::QListWidget;
+
+    std::function<void(int line)> on_click;
+
+protected:
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+};
+
+// The steps window: the 48 steps with the current one selected, the working modes, the button
+// that passes the current stage or starts the automatic run, "стоп", and an explanation page per
+// step. It stays on top and reads the model once a second through the model's poll.
 class TForm_Steps final : public QWidget {
     Q_OBJECT
 
 public:
-    explicit TForm_Steps(QWidget *parent = nullptr);
+    static constexpr int Page_Count = 51;
+
+    explicit TForm_Steps(zun::TSimulator &sim);
+
+    TStepsList *ListBox_Steps;
+    QLineEdit *Edit_CheckBox_stadiya_raboti;
+    QPushButton *Button1; // "стоп"
+    QButtonGroup *RadioGroup1;
+    QPushButton *Button_f_switch_Iskusstvenno_Proyti_Tekuschuyu_Stadiyu;
+    std::array<QPlainTextEdit *, Page_Count> Memo_Array{}; // filled at every show
+
+    // The page on top of the explanation area.
+    QPlainTextEdit *top_page() const;
+
+    // Brings the controls up to the model.
+    void refresh_from_model();
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
+
+private:
+    void build_pages(QWidget *content);
+    void build_modes(QWidget *content);
+    void ListBox_StepsClick(int line);
+
+    zun::TSimulator &sim_;
+    QWidget *Panel1;
+    std::array<QPlainTextEdit *, Page_Count> pages_by_number_{};
+    unsigned polls_seen_ = 0;
 };
