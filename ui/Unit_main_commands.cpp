@@ -5,6 +5,7 @@
 #include "ui/Unit_main.h"
 #include "ui/Unit_status_mech_array.h"
 #include "ui/Unit_steps.h"
+#include "ui/wrapped_button.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -69,8 +70,9 @@ TMainCommands::TMainCommands(zun::TSimulator &sim, QWidget *client) : QObject(cl
     });
 
     // Presses the steps window's button by program: it works while that window is hidden.
-    Button_f_switch_Iskusstvenno_Proyti_Tekuschuyu_Stadiyu =
-        button(QString(), {754, 386, 124, 57}, client);
+    Button_f_switch_Iskusstvenno_Proyti_Tekuschuyu_Stadiyu = new TWrappedButton(client);
+    Button_f_switch_Iskusstvenno_Proyti_Tekuschuyu_Stadiyu->setGeometry(
+        QRect(TForm_Main_ZUN::on_client(754, 386), QSize(124, 57)));
     connect(Button_f_switch_Iskusstvenno_Proyti_Tekuschuyu_Stadiyu, &QPushButton::clicked, this,
             [this] {
                 sim_.Button_Pass_StageClick();
@@ -162,10 +164,8 @@ void TMainCommands::refresh()
 {
     set_text(*Label_Current_Step, sim_.Label_Current_Step);
     Label_Current_Step->adjustSize();
-    QPushButton *pass = Button_f_switch_Iskusstvenno_Proyti_Tekuschuyu_Stadiyu;
-    const QString caption = QString::fromStdString(sim_.Pass_Button_Caption);
-    if (pass->text() != caption)
-        pass->setText(caption);
+    TWrappedButton *pass = Button_f_switch_Iskusstvenno_Proyti_Tekuschuyu_Stadiyu;
+    pass->set_caption(QString::fromStdString(sim_.Pass_Button_Caption));
     pass->setEnabled(sim_.Pass_Button_Enabled);
     set_text(*Panel1_Caption, sim_.Panel1_Caption);
     CheckBox_bi_KV_RWS->setChecked(sim_.CheckBox_bi_KV_RWS);

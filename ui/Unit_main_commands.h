@@ -6,6 +6,7 @@ class QCheckBox;
 class QComboBox;
 class QLabel;
 class QPushButton;
+class TWrappedButton;
 
 namespace zun {
 class TSimulator;
@@ -24,7 +25,7 @@ public:
     QLabel *Label_Current_Step;
     QPushButton *Button_Get_Rulon;
     QPushButton *Button_Form_Status_Mech_Array;
-    QPushButton *Button_f_switch_Iskusstvenno_Proyti_Tekuschuyu_Stadiyu;
+    TWrappedButton *Button_f_switch_Iskusstvenno_Proyti_Tekuschuyu_Stadiyu;
     QWidget *Panel1;
     QLabel *Panel1_Caption;
     QCheckBox *CheckBox_bi_KV_RWS;

@@ -3,6 +3,7 @@
 #include "ui/Unit_main.h"
 #include "ui/Unit_main_commands.h"
 #include "ui/Unit_steps.h"
+#include "ui/wrapped_button.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -86,8 +87,8 @@ TEST_F(CommandsTest, ThePanelShowsTheCurrentMechanism)
 
 TEST_F(CommandsTest, TheMainWindowsPassButtonFollowsTheModeAndWorksHidden)
 {
-    QPushButton *pass = commands.Button_f_switch_Iskusstvenno_Proyti_Tekuschuyu_Stadiyu;
-    EXPECT_EQ(pass->text(), "пройти стадию");
+    TWrappedButton *pass = commands.Button_f_switch_Iskusstvenno_Proyti_Tekuschuyu_Stadiyu;
+    EXPECT_EQ(pass->caption(), "пройти стадию");
     advance(1000);
     EXPECT_EQ(sim.Frame_LineMetal.Stadiya_Raboti, 1);
     EXPECT_FALSE(Form_Steps->isVisible());
@@ -100,7 +101,7 @@ TEST_F(CommandsTest, TheMainWindowsPassButtonFollowsTheModeAndWorksHidden)
     EXPECT_FALSE(pass->isEnabled());
     sim.f_Select_Working_Mode(2);
     advance(10);
-    EXPECT_EQ(pass->text(), "пуск в автомате с текущего места");
+    EXPECT_EQ(pass->caption(), "пуск в автомате с текущего места");
 }
 
 } // namespace

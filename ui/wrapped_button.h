@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QPushButton>
+
+class QLabel;
+
+// A push button whose caption wraps onto several lines.
+class TWrappedButton final : public QPushButton {
+    Q_OBJECT
+
+public:
+    explicit TWrappedButton(QWidget *parent);
+
+    QString caption() const;
+    void set_caption(const QString &caption);
+
+private:
+    QLabel *caption_;
+};
