@@ -2,46 +2,121 @@
 
 #include "app/forms.h"
 #include "app/start_controls.h"
+#include "assets/start_art.h"
 #include "sim/texts.h"
+#include "sim/ui_port.h"
 #include "ui/Unit_main.h"
+#include "ui/Unit_videomenu.h"
 #include "ui/window_setup.h"
 
+#include <QBitmap>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QImage>
+#include <QLabel>
+#include <QMouseEvent>
 #include <QPushButton>
 
 namespace {
 
 const QColor silver(192, 192, 192);
 constexpr int pressed_pen_width = 5;
+constexpr zun::Millis wipe_interval = 1; // ticks at the clock's shortest period
+constexpr int wipe_step = 20;
+const QRect picture_place(0, 8, 671, 315);
+
+template <typename Control> Control *placed(Control *control, QRect place)
+{
+    control->setGeometry(place);
+    return control;
+}
+
+TRotatedLabel *rotated(const char *text, int pixels, double degrees, QRect place, QWidget *form)
+{
+    return placed(new TRotatedLabel(QString::fromUtf8(text), pixels, degrees, form), place);
+}
+
+// A press on the oval or on its text is a press on the button.
+void press_together(PressableControl *shape, PressableControl *text, std::function<void()> down,
+                    std::function<void()> up)
+{
+    for (PressableControl *control : {shape, text}) {
+        control->on_press = [down](QMouseEvent &) { down(); };
+        if (up)
+            control->on_release = [up](QMouseEvent &) { up(); };
+    }
+}
 
 } // namespace
 
-TForm_Start::TForm_Start(QWidget *parent)
-    : QWidget(parent), Shape2(new TShape(TShape::Outline::Ellipse, silver, this)),
-      Label1(new TRotatedLabel(QString::fromUtf8(zun::texts::Main_Window_Button), 20, 4.5, this)),
-      Button2(new QPushButton(QStringLiteral("X"), this))
+TForm_Start::TForm_Start(zun::UiPort &ui_port) : QWidget(nullptr), ui_(ui_port)
 {
     setup_window(*this, QStringLiteral("Form_Start"), {679, 358}, Qt::FramelessWindowHint);
     setAutoFillBackground(true);
-    QPalette white_background = palette();
-    white_background.setColor(QPalette::Window, Qt::white);
-    setPalette(white_background);
+    QPalette white = palette();
+    white.setColor(QPalette::Window, Qt::white);
+    setPalette(white);
 
-    Shape2->setGeometry(385, 271, 113, 77);
-    Label1->setGeometry(367, 313, 122, 26);
-    for (PressableControl *control :
-         {static_cast<PressableControl *>(Shape2), static_cast<PressableControl *>(Label1)}) {
-        control->on_press = [this] { Shape2MouseDown(); };
-        control->on_release = [this] { Shape2MouseUp(); };
-    }
-
-    Button2->setGeometry(610, 24, 31, 25);
+    // In creation order, which is also the drawing order.
+    Image1 = placed(new TDrawnPicture(art::draw_start_picture, this), picture_place);
+    Shape3 = placed(new TShape(TShape::Outline::Ellipse, Qt::white, Qt::white, this),
+                    {377, 264, 129, 106});
+    Shape2 =
+        placed(new TShape(TShape::Outline::Ellipse, silver, Qt::black, this), {385, 271, 113, 77});
+    Label1 = rotated(zun::texts::Main_Window_Button, 20, 4.5, {367, 313, 122, 26}, this);
+    Shape4 = placed(new TShape(TShape::Outline::Ellipse, Qt::white, Qt::white, this),
+                    {512, 264, 129, 106});
+    Shape5 =
+        placed(new TShape(TShape::Outline::Ellipse, silver, Qt::black, this), {520, 271, 113, 77});
+    Label2 = rotated("видео ролики", 19, 5, {512, 313, 120, 25}, this);
+    Shape6 =
+        placed(new TShape(TShape::Outline::RoundRect, silver, Qt::black, this), {25, 31, 113, 52});
+    Label3 = rotated("справка", 20, 4.5, {39, 45, 122, 26}, this);
+    Label5 = placed(new QLabel(QStringLiteral("симулятор агрегата продольной резки №5 ЦХВ ПЛМ ОАО "
+                                              "\"Ферова\""),
+                               this),
+                    {159, 176, 367, 13});
+    QFont title = Label5->font();
+    title.setPixelSize(11);
+    Label5->setFont(title);
+    Label5->setStyleSheet(QStringLiteral("color: rgb(0, 128, 128);"));
+    Label5->setAttribute(Qt::WA_TransparentForMouseEvents);
+    Shape1 = placed(new TShape(TShape::Outline::Circle, Qt::white, Qt::white, this),
+                    {-7, -200, Disc_Width, 578});
+    Button2 = placed(new QPushButton(QStringLiteral("X"), this), {610, 24, 31, 25});
     QFont bold = Button2->font();
     bold.setBold(true);
     bold.setPixelSize(27);
     Button2->setFont(bold);
     connect(Button2, &QPushButton::clicked, this, &QWidget::close);
+
+    Image1->on_press = [this](QMouseEvent &event) {
+        Image1MouseDown(event.position().toPoint(), event.globalPosition().toPoint());
+    };
+    Image1->on_move = [this](QMouseEvent &event) {
+        Image1MouseMove(event.position().toPoint(), event.globalPosition().toPoint());
+    };
+    Image1->on_release = [this](QMouseEvent &) { b_Drag = false; };
+    press_together(
+        Shape2, Label1, [this] { Shape2MouseDown(); }, [this] { Shape2MouseUp(); });
+    press_together(
+        Shape5, Label2, [this] { Shape5MouseDown(); }, [this] { Shape5MouseUp(); });
+    press_together(
+        Shape6, Label3, [this] { Label3MouseDown(); }, nullptr);
+
+    // The disc waits just left of the picture.
+    Shape1->move(picture_place.left() - Disc_Width, Shape1->y());
+    key_out_white();
+}
+
+void TForm_Start::attach_clock(zun::Scheduler &scheduler)
+{
+    Timer1 = std::make_unique<zun::Timer>(scheduler, wipe_interval, [this] { Timer1Timer(); });
+}
+
+void TForm_Start::detach_clock()
+{
+    Timer1.reset();
 }
 
 void TForm_Start::closeEvent(QCloseEvent *event)
@@ -50,15 +125,79 @@ void TForm_Start::closeEvent(QCloseEvent *event)
     QCoreApplication::quit();
 }
 
+// The window follows the pointer, so the grabbed point of the picture stays under it; places
+// are taken on the screen, since moving a window takes effect later.
+void TForm_Start::Image1MouseDown(QPoint inside, QPoint global)
+{
+    Down_X = inside.x();
+    Down_Y = inside.y();
+    drag_window_ = pos();
+    drag_pointer_ = global;
+    b_Drag = true;
+}
+
+void TForm_Start::Image1MouseMove(QPoint inside, QPoint global)
+{
+    if (!b_Drag)
+        return;
+    Move_X = inside.x();
+    Move_Y = inside.y();
+    move(drag_window_ + (global - drag_pointer_));
+}
+
 void TForm_Start::Shape2MouseDown()
 {
     Shape2->set_pen_width(pressed_pen_width);
+    key_out_white();
 }
 
 void TForm_Start::Shape2MouseUp()
 {
     Shape2->set_pen_width(1);
-    Form_Main_ZUN->show();
-    Form_Main_ZUN->raise();
-    Form_Main_ZUN->activateWindow();
+    if (Timer1)
+        Timer1->set_enabled(true);
+    key_out_white();
+}
+
+void TForm_Start::Shape5MouseDown()
+{
+    Shape5->set_pen_width(pressed_pen_width);
+    key_out_white();
+}
+
+void TForm_Start::Shape5MouseUp()
+{
+    Shape5->set_pen_width(1);
+    key_out_white();
+    VideoMenu->show();
+    VideoMenu->raise();
+}
+
+void TForm_Start::Label3MouseDown()
+{
+    ui_.open_document("help", "help_zun5.chm");
+}
+
+// One step of the wipe: the white disc cuts a hole moving across the window; once past the
+// picture it goes back to wait, and the main window comes up.
+void TForm_Start::Timer1Timer()
+{
+    Shape1->move(Shape1->x() + wipe_step, Shape1->y());
+    if (picture_place.left() + picture_place.width() < Shape1->x()) {
+        Form_Main_ZUN->show();
+        Form_Main_ZUN->raise();
+        Form_Main_ZUN->activateWindow();
+        Timer1->set_enabled(false);
+        Shape1->move(picture_place.left() - Disc_Width, Shape1->y());
+    }
+    key_out_white();
+}
+
+// The window keeps only what is not white, cut in device-independent pixels.
+void TForm_Start::key_out_white()
+{
+    QImage content(size(), QImage::Format_RGB32);
+    content.fill(Qt::white);
+    render(&content, QPoint(), QRegion(), QWidget::DrawChildren);
+    setMask(QBitmap::fromImage(content.createMaskFromColor(qRgb(255, 255, 255), Qt::MaskInColor)));
 }

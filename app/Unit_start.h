@@ -1,27 +1,74 @@
 #pragma once
 
+#include "sim/scheduler.h"
+
 #include <QWidget>
 
+#include <memory>
+
+class QLabel;
 class QPushButton;
+class TDrawnPicture;
 class TRotatedLabel;
 class TShape;
 
+namespace zun {
+class UiPort;
+}
+
 // The start window: the program's main window in the platform's sense (closing it ends the
-// program), borderless, with the buttons that open the trainer's other windows.
+// program), borderless and shaped like its picture and buttons, white being invisible and
+// letting the pointer through. From it the trainee opens the trainer (with a wipe), the videos
+// and the help, or drags it about.
 class TForm_Start final : public QWidget {
     Q_OBJECT
 
 public:
-    explicit TForm_Start(QWidget *parent = nullptr);
+    static constexpr int Disc_Width = 537;
 
+    explicit TForm_Start(zun::UiPort &ui_port);
+
+    // The wipe's timer runs on the model's clock, which comes with the main window, after
+    // this window; it must go before that clock does.
+    void attach_clock(zun::Scheduler &scheduler);
+    void detach_clock();
+
+    TDrawnPicture *Image1;
+    TShape *Shape3;
     TShape *Shape2;        // "главное окно"
     TRotatedLabel *Label1; // its text, pressed like the shape
-    QPushButton *Button2;  // "X"
+    TShape *Shape4;
+    TShape *Shape5; // "видео ролики"
+    TRotatedLabel *Label2;
+    TShape *Shape6; // "справка"
+    TRotatedLabel *Label3;
+    QLabel *Label5;       // the title
+    TShape *Shape1;       // the wipe's white disc
+    QPushButton *Button2; // "X"
+    std::unique_ptr<zun::Timer> Timer1;
+
+    int Down_X = 0;
+    int Down_Y = 0;
+    int Move_X = 0;
+    int Move_Y = 0;
+    bool b_Drag = false;
+
+    void Timer1Timer();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    void Image1MouseDown(QPoint inside, QPoint global);
+    void Image1MouseMove(QPoint inside, QPoint global);
     void Shape2MouseDown();
     void Shape2MouseUp();
+    void Shape5MouseDown();
+    void Shape5MouseUp();
+    void Label3MouseDown();
+    void key_out_white();
+
+    zun::UiPort &ui_;
+    QPoint drag_window_;  // the window's place when the drag began
+    QPoint drag_pointer_; // the pointer's place on the screen when the drag began
 };

@@ -33,7 +33,7 @@ void create(std::unique_ptr<Form> &owner, Form *&reference, Arguments &&...argum
 
 Forms::Forms(zun::UiPort &ui_port)
 {
-    create(start_, Form_Start);
+    create(start_, Form_Start, ui_port);
     create(main_, Form_Main_ZUN, ui_port);
     create(steps_, Form_Steps, Form_Main_ZUN->sim);
     create(test_, Form_Test);
@@ -42,12 +42,14 @@ Forms::Forms(zun::UiPort &ui_port)
     create(target_, Form_Target, Form_Main_ZUN->sim.scheduler,
            [] { Form_Main_ZUN->f_Place_Target(); });
     create(hand_, Form_Hand);
-    create(video_menu_, VideoMenu);
+    create(video_menu_, VideoMenu, ui_port);
+    Form_Start->attach_clock(Form_Main_ZUN->sim.scheduler); // its wipe ticks after every other
     Form_Start->show();
 }
 
 Forms::~Forms()
 {
+    Form_Start->detach_clock(); // the clock goes with the main window
     const auto destroy = [](auto &owner, auto *&reference) {
         owner.reset();
         reference = nullptr;

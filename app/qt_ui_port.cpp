@@ -5,7 +5,10 @@
 #include "ui/Unit_posts.h"
 #include "ui/Unit_target.h"
 
+#include <QDesktopServices>
+#include <QDir>
 #include <QMessageBox>
+#include <QUrl>
 
 // The marker window is made after the main window: calls from the main window's construction
 // find no marker to move.
@@ -39,6 +42,13 @@ void QtUiPort::show_page(const std::string &page)
 {
     if (Form_Main_ZUN)
         Form_Main_ZUN->Panel_Posts->bring_forward(*Form_Main_ZUN->Panel_Posts->page(page));
+}
+
+void QtUiPort::open_document(const std::string &folder, const std::string &file)
+{
+    const QDir directory(QString::fromStdString(folder));
+    QDesktopServices::openUrl(
+        QUrl::fromLocalFile(directory.absoluteFilePath(QString::fromStdString(file))));
 }
 
 void QtUiPort::message_box(const std::string &text)

@@ -10,5 +10,6 @@ public:
     void show_key_of_cur_mech() override;
     void show_bell_page_and_hand() override;
     void show_page(const std::string &page) override;
+    void open_document(const std::string &folder, const std::string &file) override;
     void message_box(const std::string &text) override;
 };

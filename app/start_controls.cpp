@@ -7,18 +7,25 @@ void PressableControl::mousePressEvent(QMouseEvent *event)
 {
     event->accept();
     if (on_press)
-        on_press();
+        on_press(*event);
+}
+
+void PressableControl::mouseMoveEvent(QMouseEvent *event)
+{
+    event->accept();
+    if (on_move)
+        on_move(*event);
 }
 
 void PressableControl::mouseReleaseEvent(QMouseEvent *event)
 {
     event->accept();
     if (on_release)
-        on_release();
+        on_release(*event);
 }
 
-TShape::TShape(Outline outline, QColor fill, QWidget *parent)
-    : PressableControl(parent), outline_(outline), fill_(fill)
+TShape::TShape(Outline outline, QColor fill, QColor pen, QWidget *parent)
+    : PressableControl(parent), outline_(outline), fill_(fill), pen_(pen)
 {
 }
 
@@ -33,16 +40,19 @@ void TShape::set_pen_width(int width)
 void TShape::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(Qt::black, pen_width_));
+    painter.setPen(QPen(pen_, pen_width_));
     painter.setBrush(fill_);
     // The pen is centred on the outline: keep all of it inside the rectangle.
     const double inset = pen_width_ / 2.0;
-    const QRectF area = QRectF(rect()).adjusted(inset, inset, -inset, -inset);
-    if (outline_ == Outline::Ellipse)
-        painter.drawEllipse(area);
-    else
+    QRectF area = QRectF(rect()).adjusted(inset, inset, -inset - 1, -inset - 1);
+    if (outline_ == Outline::Circle) { // the largest circle of the box, centred
+        const double side = std::min(area.width(), area.height());
+        area = QRectF(area.center() - QPointF(side / 2, side / 2), QSizeF(side, side));
+    }
+    if (outline_ == Outline::RoundRect)
         painter.drawRoundedRect(area, area.width() / 4, area.height() / 4);
+    else
+        painter.drawEllipse(area);
 }
 
 TRotatedLabel::TRotatedLabel(const QString &text, int pixel_size, double degrees, QWidget *parent)
@@ -64,4 +74,15 @@ void TRotatedLabel::paintEvent(QPaintEvent *)
     const QPointF baseline(-metrics.horizontalAdvance(text_) / 2.0,
                            (metrics.ascent() - metrics.descent()) / 2.0);
     painter.drawText(baseline, text_);
+}
+
+TDrawnPicture::TDrawnPicture(Drawing drawing, QWidget *parent)
+    : PressableControl(parent), drawing_(std::move(drawing))
+{
+}
+
+void TDrawnPicture::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    drawing_(painter, QSizeF(size()));
 }

@@ -6,6 +6,8 @@
 
 #include <functional>
 
+class QMouseEvent;
+
 // A control of the start window that reports a press and the release that follows it; the
 // release comes wherever the pointer is let go, since the control holds the pointer meanwhile.
 class PressableControl : public QWidget {
@@ -14,22 +16,25 @@ class PressableControl : public QWidget {
 public:
     using QWidget::QWidget;
 
-    std::function<void()> on_press;
-    std::function<void()> on_release;
+    std::function<void(QMouseEvent &)> on_press;
+    std::function<void(QMouseEvent &)> on_move;
+    std::function<void(QMouseEvent &)> on_release;
 
 protected:
     void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
 };
 
-// A filled shape with an outline, drawn inside its rectangle.
+// A filled shape with an outline, drawn inside its rectangle without antialiasing, so that white
+// keys out cleanly around it.
 class TShape final : public PressableControl {
     Q_OBJECT
 
 public:
-    enum class Outline { Ellipse, RoundRect };
+    enum class Outline { Ellipse, Circle, RoundRect };
 
-    TShape(Outline outline, QColor fill, QWidget *parent);
+    TShape(Outline outline, QColor fill, QColor pen, QWidget *parent);
 
     int pen_width() const { return pen_width_; }
     void set_pen_width(int width);
@@ -40,6 +45,7 @@ protected:
 private:
     Outline outline_;
     QColor fill_;
+    QColor pen_;
     int pen_width_ = 1;
 };
 
@@ -59,4 +65,20 @@ private:
     QString text_;
     int pixel_size_;
     double degrees_;
+};
+
+// A picture drawn by a function, that reports the pointer.
+class TDrawnPicture final : public PressableControl {
+    Q_OBJECT
+
+public:
+    using Drawing = std::function<void(QPainter &, QSizeF)>;
+
+    TDrawnPicture(Drawing drawing, QWidget *parent);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    Drawing drawing_;
 };

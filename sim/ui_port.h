@@ -21,6 +21,9 @@ public:
     virtual void show_bell_page_and_hand() = 0;
     // Brings a console page forward, with the post page that holds it.
     virtual void show_page(const std::string &page) = 0;
+    // Asks the shell to open a document from a folder, without waiting; the result is not
+    // looked at.
+    virtual void open_document(const std::string &folder, const std::string &file) = 0;
     // A modal box with one text and an OK button; returns when it is answered.
     virtual void message_box(const std::string &text) = 0;
 };
@@ -33,6 +36,10 @@ public:
     void show_key_of_cur_mech() override { calls.emplace_back("show_key_of_cur_mech"); }
     void show_bell_page_and_hand() override { calls.emplace_back("show_bell_page_and_hand"); }
     void show_page(const std::string &page) override { calls.push_back("show_page " + page); }
+    void open_document(const std::string &folder, const std::string &file) override
+    {
+        calls.push_back("open_document " + folder + " " + file);
+    }
     void message_box(const std::string &text) override { calls.push_back("message_box " + text); }
 
     std::vector<std::string> calls;

@@ -11,6 +11,8 @@
 #include "ui/Unit_test.h"
 #include "ui/Unit_videomenu.h"
 
+#include <QMouseEvent>
+
 #include <QApplication>
 #include <QFont>
 #include <QPushButton>
@@ -91,9 +93,49 @@ TEST_F(FormsTest, TheMainWindowButtonShowsTheMainWindowOnRelease)
         EXPECT_FALSE(Form_Main_ZUN->isVisible());
         QTest::mouseRelease(control, Qt::LeftButton);
         EXPECT_EQ(Form_Start->Shape2->pen_width(), 1);
-        EXPECT_TRUE(Form_Main_ZUN->isVisible());
+        Form_Main_ZUN->sim.scheduler.advance_by(600);
+        EXPECT_FALSE(Form_Main_ZUN->isVisible()) << "after 60 steps of the wipe";
+        EXPECT_EQ(Form_Start->Shape1->x(), -537 + 60 * 20);
+        QTest::mouseRelease(control, Qt::LeftButton); // a release during the wipe
+        Form_Main_ZUN->sim.scheduler.advance_by(10);
+        EXPECT_TRUE(Form_Main_ZUN->isVisible()) << "at the 61st";
+        EXPECT_EQ(Form_Start->Shape1->x(), -537);
+        EXPECT_FALSE(Form_Start->Timer1->enabled());
     }
     EXPECT_EQ(Form_Start->Label1->text(), zun::texts::Main_Window_Button);
+}
+
+TEST_F(FormsTest, DraggingThePictureMovesTheWindowByThePointersTravel)
+{
+    const QPoint start = Form_Start->pos();
+    QWidget *picture = reinterpret_cast<QWidget *>(Form_Start->Image1);
+    const QPoint grab(100, 100);
+    QMouseEvent press(QEvent::MouseButtonPress, QPointF(grab), picture->mapToGlobal(QPointF(grab)),
+                      Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(picture, &press);
+    const QPoint to = grab + QPoint(30, 20);
+    QMouseEvent move(QEvent::MouseMove, QPointF(to), picture->mapToGlobal(QPointF(to)),
+                     Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(picture, &move);
+    EXPECT_EQ(Form_Start->pos(), start + QPoint(30, 20));
+    EXPECT_TRUE(Form_Start->b_Drag);
+}
+
+TEST_F(FormsTest, TheHelpAndTheVideosAskTheShell)
+{
+    QTest::mousePress(Form_Start->Label3, Qt::LeftButton);
+    for (QPushButton *button : VideoMenu->Buttons)
+        button->click();
+    VideoMenu->Buttons[0]->click();
+    EXPECT_EQ(ui_port.calls,
+              (std::vector<std::string>{"open_document help help_zun5.chm",
+                                        "open_document video video_navigation.avi",
+                                        "open_document video video_key_work.avi",
+                                        "open_document video video_one_button_by_step.avi",
+                                        "open_document video video_jump_to_any_step.avi",
+                                        "open_document video video_full_auto.avi",
+                                        "open_document video video_navigation.avi"}));
+    EXPECT_EQ(VideoMenu->Buttons[1]->text(), "ролик о работе ключами  на постах");
 }
 
 TEST_F(FormsTest, ClosingTheStartWindowEndsTheProgramWhileOthersAreVisible)

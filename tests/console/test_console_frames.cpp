@@ -29,6 +29,7 @@ public:
     void show_key_of_cur_mech() override {}
     void show_bell_page_and_hand() override {}
     void show_page(const std::string &) override {}
+    void open_document(const std::string &, const std::string &) override {}
     void message_box(const std::string &text) override
     {
         boxes.push_back(text);
