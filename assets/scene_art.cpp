@@ -1,9 +1,13 @@
 #include "scene_art.h"
 
+#include "assets/machine_art.h"
+#include "assets/strip_art.h"
+
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
 #include <QRadialGradient>
+#include <QRegularExpression>
 
 #include <functional>
 #include <map>
@@ -311,17 +315,6 @@ void draw_compression(QPainter &painter, QSizeF size)
     }
 }
 
-// The strip seen edge-on: a band along the middle of its picture.
-void draw_strip(QPainter &painter, QSizeF size)
-{
-    const double thickness = 5;
-    const QRectF band(0, (size.height() - thickness) / 2, size.width(), thickness);
-    painter.fillRect(band, steel);
-    painter.setPen(QPen(steel_edge, 1));
-    painter.drawLine(band.topLeft(), band.topRight());
-    painter.drawLine(band.bottomLeft(), band.bottomRight());
-}
-
 const std::map<QString, Drawing> &drawings_by_name()
 {
     static const std::map<QString, Drawing> drawings{
@@ -352,9 +345,29 @@ const std::map<QString, Drawing> &drawings_by_name()
 
 } // namespace
 
+namespace {
+
+// The mechanism and position of a name "Image" + j + "_" + k.
+bool position_picture(const QString &name, int &mechanism, int &position)
+{
+    static const QRegularExpression pattern(QStringLiteral("^Image(\\d+)_(\\d)$"));
+    const QRegularExpressionMatch match = pattern.match(name);
+    if (!match.hasMatch())
+        return false;
+    mechanism = match.captured(1).toInt();
+    position = match.captured(2).toInt();
+    return true;
+}
+
+} // namespace
+
 bool draw_scene_picture(QPainter &painter, const QString &name, QSizeF size)
 {
     painter.setRenderHint(QPainter::Antialiasing);
+    int mechanism = 0;
+    int position = 0;
+    if (position_picture(name, mechanism, position))
+        return draw_machine(painter, mechanism, position, size);
     const auto &drawings = drawings_by_name();
     if (const auto found = drawings.find(name); found != drawings.end()) {
         found->second(painter, size);
@@ -364,11 +377,9 @@ bool draw_scene_picture(QPainter &painter, const QString &name, QSizeF size)
         draw_console(painter, size);
         return true;
     }
-    if (name.endsWith(QStringLiteral("_Polosa_Body")) || name.contains(QStringLiteral("_Line_"))) {
-        draw_strip(painter, size);
-        return true;
-    }
-    return false;
+    if (name == QStringLiteral("Image_Invisible_9"))
+        return true; // an area to click, with no picture
+    return draw_strip_picture(painter, name, size);
 }
 
 void draw_stand_in(QPainter &painter, const QString &name, QSizeF size)

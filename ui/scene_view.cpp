@@ -136,6 +136,8 @@ void TPanelView::mouseReleaseEvent(QMouseEvent *event)
 
 void TPanelView::paintEvent(QPaintEvent *event)
 {
+    for (const QRect &area : event->region())
+        painted_area_ += static_cast<long long>(area.width()) * area.height();
     QPainter painter(this);
     painter.setClipRegion(event->region());
     paint_surface(painter);

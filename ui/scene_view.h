@@ -27,6 +27,9 @@ public:
     // Called after every input the view hands to the model.
     std::function<void()> after_input;
 
+    // The area painted since the view was made, in square pixels: what painting costs.
+    long long painted_area() const { return painted_area_; }
+
 protected:
     bool event(QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
@@ -46,4 +49,5 @@ private:
     zun::Panel &panel_;
     zun::Picture *pressed_ = nullptr; // the picture a press went to, until its release
     bool surface_pressed_ = false;
+    long long painted_area_ = 0;
 };

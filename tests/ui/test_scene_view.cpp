@@ -10,6 +10,8 @@
 
 #include <gtest/gtest.h>
 
+#include <iostream>
+
 namespace {
 
 class SceneViewTest : public ::testing::Test {
@@ -105,6 +107,39 @@ TEST_F(SceneViewTest, DraggingThePanoramaByItsHandle)
     EXPECT_EQ(sim.Panel_Image_Scene->left(), 9 - 300);
     EXPECT_EQ(scene->pos(), TForm_Main_ZUN::on_client(9 - 300, 40));
     EXPECT_FALSE(sim.b_Dragging);
+}
+
+// Paints what the clock brings for one virtual second, 10 ms at a time, as the program does.
+long long area_painted_in_a_second(zun::TSimulator &sim, TPanelView &view)
+{
+    const long long before = view.painted_area();
+    for (int tick = 0; tick < 100; ++tick) {
+        sim.scheduler.advance_by(10);
+        Form_Main_ZUN->refresh_from_model();
+        QCoreApplication::processEvents();
+    }
+    return view.painted_area() - before;
+}
+
+TEST_F(SceneViewTest, AnIdleLineRepaintsNothingAndARunningStripLittle)
+{
+    advance(5000);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(area_painted_in_a_second(sim, *scene), 0) << "idle";
+
+    sim.f_Select_Working_Mode(1);
+    sim.scheduler.advance_by(1000);
+    sim.ListBox_StepsClick(40); // the line at working speed, winding
+    sim.Frame_LineMetal.f_Start_Working_Speed();
+    advance(2000);
+    QCoreApplication::processEvents();
+    const long long running = area_painted_in_a_second(sim, *scene);
+    const long long whole = 100LL * scene->width() * scene->height();
+    std::cout << "[ measured ] running strip: " << running << " px painted per second, "
+              << 100.0 * static_cast<double>(running) / static_cast<double>(whole)
+              << " % of repainting the whole scene 100 times\n";
+    EXPECT_GT(running, 0);
+    EXPECT_LT(running, whole / 4);
 }
 
 } // namespace
