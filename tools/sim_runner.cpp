@@ -1,5 +1,6 @@
 #include "sim_runner.h"
 
+#include "sim/console_layout.h"
 #include "sim/stage_tables.h"
 #include "sim/steps_texts.h"
 
@@ -13,9 +14,9 @@
 namespace {
 
 // A bad script line: reported with its number, and nothing of it runs.
-class BadLine : public std::runtime_error {
+class BadLine : public std::invalid_argument {
 public:
-    using std::runtime_error::runtime_error;
+    using std::invalid_argument::invalid_argument;
 };
 
 // A goal the run did not reach.
@@ -86,6 +87,10 @@ const std::vector<SimRunner::Command> &SimRunner::commands()
         {{"trace", "on"}, {}, &SimRunner::trace_on},
         {{"trace", "off"}, {}, &SimRunner::trace_off},
         {{"until", "stage"}, {K::Stage, K::Within, K::Duration}, &SimRunner::until_stage, 1},
+        {{"click"}, {K::PictureName}, &SimRunner::click},
+        {{"hover"}, {K::PictureName}, &SimRunner::hover},
+        {{"find"}, {K::FindItem}, &SimRunner::find},
+        {{"page"}, {K::PageTag}, &SimRunner::page},
         {{"show", "time"}, {}, &SimRunner::show_time},
         {{"show", "cur"}, {}, &SimRunner::show_cur},
         {{"show", "stage"}, {}, &SimRunner::show_stage},
@@ -196,6 +201,14 @@ SimRunner::Argument SimRunner::parse(ArgumentKind kind, std::string_view token) 
         return in_range(token, 0, zun::steps::Line_Count - 1, "step");
     case ArgumentKind::Stage:
         return in_range(token, 0, zun::stages::Last_Stage + 1, "stage");
+    case ArgumentKind::FindItem:
+        return in_range(token, 0, zun::console::mech_name_count - 1, "find item");
+    case ArgumentKind::PageTag: {
+        const long long tag = parse_number(token);
+        if (!zun::console::find_page_picture(static_cast<int>(tag)))
+            throw BadLine("no console page has the tag " + std::string(token));
+        return tag;
+    }
     case ArgumentKind::Within:
         if (token != "within")
             throw BadLine("expected 'within', not '" + std::string(token) + "'");
@@ -310,6 +323,28 @@ void SimRunner::until_stage(const Arguments &arguments)
         throw GoalMissed("stage " + std::to_string(goal) + " not reached within " +
                          std::to_string(limit) + " ms; the stage is " +
                          std::to_string(int{sim_.Frame_LineMetal.Stadiya_Raboti}));
+}
+
+void SimRunner::click(const Arguments &arguments)
+{
+    sim_.f_Picture_Click(*std::get<zun::Picture *>(arguments[0]));
+}
+
+void SimRunner::hover(const Arguments &arguments)
+{
+    sim_.f_Picture_Hover(*std::get<zun::Picture *>(arguments[0]));
+}
+
+void SimRunner::find(const Arguments &arguments)
+{
+    sim_.ComboBox_Find_MechChange(static_cast<int>(std::get<long long>(arguments[0])));
+}
+
+// The page shown in a main window of its opening width.
+void SimRunner::page(const Arguments &arguments)
+{
+    constexpr int window_width = 1024;
+    sim_.f_Page_Shown(static_cast<int>(std::get<long long>(arguments[0])), window_width);
 }
 
 void SimRunner::show_stage(const Arguments &)

@@ -31,8 +31,21 @@ public:
 
     zun::TSimulator &sim() { return sim_; }
 
+    // Runs one script line; a bad line throws std::invalid_argument before anything of it runs.
+    void run_line(std::string_view line);
+
 private:
-    enum class ArgumentKind { Duration, Mechanism, PictureName, Mode, StepLine, Stage, Within };
+    enum class ArgumentKind {
+        Duration,
+        Mechanism,
+        PictureName,
+        Mode,
+        StepLine,
+        Stage,
+        Within,
+        FindItem,
+        PageTag,
+    };
     using Argument = std::variant<long long, zun::Picture *>;
     using Arguments = std::vector<Argument>;
 
@@ -44,7 +57,6 @@ private:
     };
     static const std::vector<Command> &commands();
 
-    void run_line(std::string_view line);
     const Command *match(const std::vector<std::string_view> &tokens) const;
     Argument parse(ArgumentKind kind, std::string_view token) const;
     void on_stage_change(std::int8_t before, std::int8_t after);
@@ -63,6 +75,10 @@ private:
     void trace_on(const Arguments &arguments);
     void trace_off(const Arguments &arguments);
     void until_stage(const Arguments &arguments);
+    void click(const Arguments &arguments);
+    void hover(const Arguments &arguments);
+    void find(const Arguments &arguments);
+    void page(const Arguments &arguments);
     void show_time(const Arguments &arguments);
     void show_cur(const Arguments &arguments);
     void show_stage(const Arguments &arguments);
