@@ -1,6 +1,8 @@
 #include "machine_art.h"
 
+#include "assets/palette.h"
 #include <QLinearGradient>
+
 #include <QPainter>
 #include <QPainterPath>
 #include <QRadialGradient>
@@ -13,13 +15,9 @@ namespace art {
 
 namespace {
 
-// The line's palette: steel greys, darker frames, the machines' own green-grey, safety yellow.
-const QColor steel(150, 158, 168);
-const QColor steel_light(204, 210, 218);
-const QColor steel_edge(60, 66, 76);
-const QColor frame_dark(66, 72, 82);
-const QColor machine_green(104, 128, 112);
-const QColor safety_yellow(238, 196, 0);
+using namespace palette;
+
+// Tyres of the cars.
 const QColor rubber(44, 44, 48);
 
 using Drawing = std::function<void(QPainter &, QSizeF, int position)>;

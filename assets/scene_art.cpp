@@ -3,7 +3,9 @@
 #include "assets/machine_art.h"
 #include "assets/strip_art.h"
 
+#include "assets/palette.h"
 #include <QLinearGradient>
+
 #include <QPainter>
 #include <QPainterPath>
 #include <QRadialGradient>
@@ -16,6 +18,8 @@ namespace art {
 
 namespace {
 
+using namespace palette;
+
 // One palette for the whole line; light falls from the upper left.
 const QColor wall_top(206, 214, 222);
 const QColor wall_low(172, 180, 190);
@@ -23,11 +27,6 @@ const QColor column(128, 136, 148);
 const QColor concrete(158, 156, 148);
 const QColor concrete_dark(112, 110, 104);
 const QColor pit(58, 58, 60);
-const QColor frame_dark(66, 72, 82);
-const QColor steel(150, 158, 168);
-const QColor steel_light(196, 202, 210);
-const QColor steel_edge(70, 76, 86);
-const QColor safety_yellow(238, 196, 0);
 const QColor console_grey(176, 180, 176);
 const QColor overalls(40, 76, 140);
 

@@ -1,0 +1,177 @@
+// Thousands of random presses, releases, moves, drags and keys aimed at every visible window,
+// control and picture; the boxes the program shows are answered through the UI port. The
+// program must stay responsive and the model keep its promises.
+#include "app/Unit_start.h"
+#include "app/forms.h"
+#include "app/start_controls.h"
+#include "console/caption_label.h"
+#include "sim/ui_port.h"
+#include "ui/Unit_main.h"
+#include "ui/Unit_steps.h"
+#include "ui/scene_view.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QTabBar>
+
+#include <gtest/gtest.h>
+
+#include <iostream>
+#include <map>
+#include <random>
+
+namespace {
+
+// The kind of thing an event went to, for the counts.
+std::string kind_of(QWidget *target, QPoint at)
+{
+    if (auto *view = qobject_cast<TPanelView *>(target)) {
+        const zun::Picture *picture = view->panel().picture_at(at.x(), at.y());
+        if (!picture)
+            return "panel surface";
+        const std::string &name = picture->name();
+        if (name.find("_Polosa_Body") != std::string::npos ||
+            name.find("_Line_") != std::string::npos)
+            return "strip picture";
+        if (name.rfind("Image_Pult", 0) == 0 || name.rfind("Image_Post", 0) == 0)
+            return "post picture";
+        if (name.size() > 5 && std::isdigit(static_cast<unsigned char>(name[5])))
+            return "mechanism picture";
+        return "other picture";
+    }
+    if (qobject_cast<CaptionLabel *>(target))
+        return std::string("console ") + target->parentWidget()->metaObject()->className();
+    return target->metaObject()->className();
+}
+
+TEST(RandomWindowsTest, TheProgramSurvivesRandomUseOfItsWindows)
+{
+    zun::RecordingUiPort ui_port;
+    Forms forms(ui_port);
+    zun::TSimulator &sim = Form_Main_ZUN->sim;
+    Form_Main_ZUN->show();
+    Form_Steps->show();
+    std::mt19937 random(7);
+    const auto pick = [&random](std::size_t count) {
+        return std::uniform_int_distribution<std::size_t>(0, count - 1)(random);
+    };
+    std::map<std::string, int> reached;
+    // Aimed targets: a picture of the scene or of an open close-up, a console control on the
+    // page in front, a tab, or any visible widget of a visible window.
+    const auto aim = [&](QWidget *&target, QPoint &at) {
+        switch (pick(4)) {
+        case 0: {
+            std::vector<TPanelView *> views{Form_Main_ZUN->Panel_Image_Scene};
+            for (TPanelView *close_up : Form_Main_ZUN->close_ups)
+                if (close_up->isVisible())
+                    views.push_back(close_up);
+            TPanelView *view = views[pick(views.size())];
+            std::vector<const zun::Picture *> seen;
+            for (const zun::Picture *picture : view->panel().pictures())
+                if (picture->visible())
+                    seen.push_back(picture);
+            const zun::Picture *picture = seen[pick(seen.size())];
+            target = view;
+            at = QPoint(picture->left() + picture->width() / 2,
+                        picture->top() + picture->height() / 2);
+            return;
+        }
+        case 1: {
+            std::vector<CaptionLabel *> labels;
+            for (CaptionLabel *label : Form_Main_ZUN->findChildren<CaptionLabel *>())
+                if (label->isVisible())
+                    labels.push_back(label);
+            target = labels[pick(labels.size())];
+            break;
+        }
+        case 2: {
+            const auto bars = Form_Main_ZUN->findChildren<QTabBar *>();
+            std::vector<QTabBar *> shown;
+            for (QTabBar *bar : bars)
+                if (bar->isVisible())
+                    shown.push_back(bar);
+            QTabBar *bar = shown[pick(shown.size())];
+            target = bar;
+            at = bar->tabRect(static_cast<int>(pick(static_cast<std::size_t>(bar->count()))))
+                     .center();
+            return;
+        }
+        default: {
+            std::vector<QWidget *> widgets;
+            for (QWidget *window : forms.windows())
+                if (window->isVisible() && window != Form_Start)
+                    for (QWidget *child : window->findChildren<QWidget *>())
+                        if (child->isVisible())
+                            widgets.push_back(child);
+            target = widgets[pick(widgets.size())];
+            break;
+        }
+        }
+        at =
+            QPoint(static_cast<int>(pick(static_cast<std::size_t>(std::max(1, target->width())))),
+                   static_cast<int>(pick(static_cast<std::size_t>(std::max(1, target->height())))));
+    };
+    for (int event = 0; event < 6000; ++event) {
+        if (event == 3000) { // the automation lays the strip through the line
+            sim.f_Select_Working_Mode(1);
+            sim.ListBox_StepsClick(30);
+        }
+        QWidget *target = nullptr;
+        QPoint at;
+        aim(target, at);
+        const QPointF global = target->mapToGlobal(QPointF(at));
+        const Qt::MouseButton button = pick(4) ? Qt::LeftButton : Qt::RightButton;
+        QPointer<QWidget> alive(target);
+        switch (pick(5)) {
+        case 0: {
+            QMouseEvent press(QEvent::MouseButtonPress, QPointF(at), global, button, button,
+                              Qt::NoModifier);
+            QApplication::sendEvent(target, &press);
+            break;
+        }
+        case 1: {
+            QMouseEvent release(QEvent::MouseButtonRelease, QPointF(at), global, button,
+                                Qt::NoButton, Qt::NoModifier);
+            QApplication::sendEvent(target, &release);
+            break;
+        }
+        case 2: {
+            QMouseEvent move(QEvent::MouseMove, QPointF(at), global, Qt::NoButton,
+                             pick(3) ? Qt::NoButton : Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(target, &move);
+            break;
+        }
+        case 3: {
+            QKeyEvent key(QEvent::KeyPress, pick(2) ? Qt::Key_Down : Qt::Key_Up, Qt::NoModifier);
+            QApplication::sendEvent(target, &key);
+            break;
+        }
+        default:
+            sim.scheduler.advance_by(static_cast<zun::Millis>(pick(500)));
+            Form_Main_ZUN->refresh_from_model();
+            Form_Steps->refresh_from_model();
+            break;
+        }
+        if (alive)
+            ++reached[kind_of(target, at)];
+        QApplication::processEvents();
+        ASSERT_GE(sim.Cur_Mech, 0);
+        ASSERT_LT(sim.Cur_Mech, zun::TSimulator::Mech_Count);
+        for (const zun::TMech *mech : sim.Mech_Array)
+            ASSERT_FALSE(mech->b_KM_FWD && mech->b_KM_RWS);
+    }
+    std::cout << "[ reached  ]";
+    for (const auto &[kind, count] : reached)
+        std::cout << " " << kind << "=" << count;
+    std::cout << "\n";
+    for (const char *kind :
+         {"mechanism picture", "strip picture", "post picture", "console TFrame_45_Key_Fix_",
+          "console TFrame_Button", "console TFrame_Krutilka", "QTabBar", "TStepsList"})
+        EXPECT_GT(reached[kind], 0) << kind;
+    // Still responsive: the clock runs and a pass is carried out.
+    sim.scheduler.advance_by(1000);
+    EXPECT_LE(sim.Frame_LineMetal.Stadiya_Raboti, 49);
+}
+
+} // namespace
