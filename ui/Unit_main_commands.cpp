@@ -32,12 +32,14 @@ void show_in_front(QWidget *window)
     window->activateWindow();
 }
 
-// Sets a text only when it differs, so that an idle window repaints nothing.
-void set_text(QLabel &label, const std::string &text)
+// Sets a text only when it differs, so that an idle window repaints nothing; says whether it did.
+bool set_text(QLabel &label, const std::string &text)
 {
     const QString wanted = QString::fromStdString(text);
-    if (label.text() != wanted)
-        label.setText(wanted);
+    if (label.text() == wanted)
+        return false;
+    label.setText(wanted);
+    return true;
 }
 
 } // namespace
@@ -53,6 +55,7 @@ TMainCommands::TMainCommands(zun::TSimulator &sim, QWidget *client) : QObject(cl
     Label_Current_Step = new QLabel(QStringLiteral("Label_Current_Step"), client);
     Label_Current_Step->move(TForm_Main_ZUN::on_client(309, 14));
     Label_Current_Step->setStyleSheet(QStringLiteral("color: blue; font-weight: bold;"));
+    Label_Current_Step->adjustSize();
 
     Button_Get_Rulon = button(QStringLiteral("поставить новый рулон"), {755, 286, 124, 25}, client);
     Button_Get_Rulon->setStyleSheet(QStringLiteral("background: rgb(0, 160, 0); color: white;"));
@@ -162,8 +165,8 @@ void TMainCommands::build_panel1()
 
 void TMainCommands::refresh()
 {
-    set_text(*Label_Current_Step, sim_.Label_Current_Step);
-    Label_Current_Step->adjustSize();
+    if (set_text(*Label_Current_Step, sim_.Label_Current_Step))
+        Label_Current_Step->adjustSize();
     TWrappedButton *pass = Button_f_switch_Iskusstvenno_Proyti_Tekuschuyu_Stadiyu;
     pass->set_caption(QString::fromStdString(sim_.Pass_Button_Caption));
     pass->setEnabled(sim_.Pass_Button_Enabled);
