@@ -32,8 +32,7 @@ TFrame_Ampermeter::TFrame_Ampermeter(zun::Scheduler &scheduler, QWidget *parent)
 void TFrame_Ampermeter::apply(const zun::console::Control &control)
 {
     move(control.left, control.top);
-    Label1->setText(
-        QString::fromUtf8(control.caption.data(), static_cast<qsizetype>(control.caption.size())));
+    Label1->show_caption(control);
 }
 
 void TFrame_Ampermeter::Timer_VisuTimer()

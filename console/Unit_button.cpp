@@ -28,10 +28,7 @@ void TFrame_Button::apply(const zun::console::Control &control)
     const zun::Rect place = control.rect();
     setGeometry(place.left, place.top, place.width, place.height);
     Label1->setGeometry(rect());
-    Label1->setText(
-        QString::fromUtf8(control.caption.data(), static_cast<qsizetype>(control.caption.size())));
-    if (control.hint)
-        Label1->setToolTip(QString::fromUtf8(control.hint));
+    Label1->show_caption(control);
     red_face_ = control.look == zun::console::ControlLook::RedFace;
     if (control.look == zun::console::ControlLook::Large)
         header_width_ = 111;

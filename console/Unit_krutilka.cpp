@@ -25,10 +25,7 @@ TFrame_Krutilka::TFrame_Krutilka(QWidget *parent) : QWidget(parent), Label1(null
 void TFrame_Krutilka::apply(const zun::console::Control &control)
 {
     move(control.left, control.top);
-    Label1->setText(
-        QString::fromUtf8(control.caption.data(), static_cast<qsizetype>(control.caption.size())));
-    if (control.hint)
-        Label1->setToolTip(QString::fromUtf8(control.hint));
+    Label1->show_caption(control);
 }
 
 // Left steps down, right steps up, both round the three positions; other buttons change nothing.

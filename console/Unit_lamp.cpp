@@ -16,10 +16,7 @@ TFrame_Lamp::TFrame_Lamp(QWidget *parent) : QWidget(parent), Label1(nullptr)
 void TFrame_Lamp::apply(const zun::console::Control &control)
 {
     move(control.left, control.top);
-    Label1->setText(
-        QString::fromUtf8(control.caption.data(), static_cast<qsizetype>(control.caption.size())));
-    if (control.hint)
-        Label1->setToolTip(QString::fromUtf8(control.hint));
+    Label1->show_caption(control);
 }
 
 void TFrame_Lamp::paintEvent(QPaintEvent *)

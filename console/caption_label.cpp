@@ -1,5 +1,7 @@
 #include "caption_label.h"
 
+#include "sim/console_layout.h"
+
 #include <QMouseEvent>
 
 CaptionLabel::CaptionLabel(QWidget *frame) : QLabel(frame)
@@ -9,6 +11,14 @@ CaptionLabel::CaptionLabel(QWidget *frame) : QLabel(frame)
     setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     setMouseTracking(true);
     set_flashed(false);
+}
+
+void CaptionLabel::show_caption(const zun::console::Control &control)
+{
+    setText(
+        QString::fromUtf8(control.caption.data(), static_cast<qsizetype>(control.caption.size())));
+    if (control.hint)
+        setToolTip(QString::fromUtf8(control.hint));
 }
 
 void CaptionLabel::set_flashed(bool flashed)

@@ -4,6 +4,10 @@
 
 #include <functional>
 
+namespace zun::console {
+struct Control;
+}
+
 // The caption label `Label1` of a console frame: it covers the frame, carries the console's text
 // and the mechanism number (its tag), and receives all of the frame's mouse events. A press keeps
 // the pointer until its release, wherever that happens.
@@ -17,6 +21,9 @@ public:
     std::function<void(Qt::MouseButton)> on_press;
     std::function<void(Qt::MouseButton)> on_release;
     std::function<void()> on_move;
+
+    // Shows the control's caption and, where the table gives one, its hint.
+    void show_caption(const zun::console::Control &control);
 
     // Opaque in `colour` while flashed; transparent otherwise.
     void set_flashed(bool flashed);

@@ -71,10 +71,7 @@ TKeyFrame::TKeyFrame(Kind kind, zun::TSimulator &sim, QWidget *parent)
 void TKeyFrame::apply(const zun::console::Control &control)
 {
     Label1->tag = control.tag;
-    Label1->setText(
-        QString::fromUtf8(control.caption.data(), static_cast<qsizetype>(control.caption.size())));
-    if (control.hint)
-        Label1->setToolTip(QString::fromUtf8(control.hint));
+    Label1->show_caption(control);
     if (control.left_inscription) {
         Label2->setText(QString::fromUtf8(control.left_inscription));
         Label2->adjustSize();

@@ -1,5 +1,4 @@
-#include "app/forms.h"
-#include "sim/ui_port.h"
+#include "program_fixture.h"
 #include "ui/Unit_main.h"
 #include "ui/Unit_main_commands.h"
 #include "ui/Unit_steps.h"
@@ -23,23 +22,10 @@ void type(QWidget *widget, const QString &text)
         QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(letter), Qt::NoModifier);
 }
 
-class CommandsTest : public ::testing::Test {
+class CommandsTest : public ProgramTest {
 protected:
-    CommandsTest()
-    {
-        Form_Main_ZUN->show();
-        advance(5000);
-    }
+    CommandsTest() { advance(5000); }
 
-    void advance(zun::Millis duration)
-    {
-        sim.scheduler.advance_by(duration);
-        Form_Main_ZUN->refresh_from_model();
-    }
-
-    zun::RecordingUiPort ui_port;
-    Forms forms{ui_port};
-    zun::TSimulator &sim = Form_Main_ZUN->sim;
     TMainCommands &commands = *Form_Main_ZUN->commands;
 };
 

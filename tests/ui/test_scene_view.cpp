@@ -1,5 +1,4 @@
-#include "app/forms.h"
-#include "sim/ui_port.h"
+#include "program_fixture.h"
 #include "ui/Unit_main.h"
 #include "ui/Unit_posts.h"
 #include "ui/scene_view.h"
@@ -14,19 +13,9 @@
 
 namespace {
 
-class SceneViewTest : public ::testing::Test {
+class SceneViewTest : public ProgramTest {
 protected:
-    SceneViewTest()
-    {
-        Form_Main_ZUN->show();
-        advance(2000);
-    }
-
-    void advance(zun::Millis duration)
-    {
-        sim.scheduler.advance_by(duration);
-        Form_Main_ZUN->refresh_from_model();
-    }
+    SceneViewTest() { advance(2000); }
 
     static QPoint centre_of(const zun::Picture &picture)
     {
@@ -49,9 +38,6 @@ protected:
         return nullptr;
     }
 
-    zun::RecordingUiPort ui_port;
-    Forms forms{ui_port};
-    zun::TSimulator &sim = Form_Main_ZUN->sim;
     TPanelView *scene = Form_Main_ZUN->Panel_Image_Scene;
 };
 

@@ -1,5 +1,4 @@
-#include "app/forms.h"
-#include "sim/ui_port.h"
+#include "program_fixture.h"
 #include "ui/Unit_main.h"
 #include "ui/Unit_main_commands.h"
 #include "ui/Unit_status_mech_array.h"
@@ -19,20 +18,9 @@
 
 namespace {
 
-class StepsWindowTest : public ::testing::Test {
+class StepsWindowTest : public ProgramTest {
 protected:
-    StepsWindowTest()
-    {
-        Form_Main_ZUN->show();
-        Form_Steps->show();
-    }
-
-    void advance(zun::Millis duration)
-    {
-        sim.scheduler.advance_by(duration);
-        Form_Main_ZUN->refresh_from_model();
-        Form_Steps->refresh_from_model();
-    }
+    StepsWindowTest() { Form_Steps->show(); }
 
     void click_line(int line)
     {
@@ -40,10 +28,6 @@ protected:
         const QRect place = list->visualItemRect(list->item(line));
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, place.center());
     }
-
-    zun::RecordingUiPort ui_port;
-    Forms forms{ui_port};
-    zun::TSimulator &sim = Form_Main_ZUN->sim;
 };
 
 TEST_F(StepsWindowTest, ThePollShowsTheStageAndItsStep)
