@@ -4,12 +4,16 @@
 #include "app/fonts.h"
 #include "app/forms.h"
 #include "app/qt_ui_port.h"
+#include "assets/icon_art.h"
 #include "ui/Unit_main.h"
 #include "ui/Unit_steps.h"
 
 int main(int argc, char *argv[])
 {
     ZunApplication application(argc, argv);
+    // The launcher's name lets the desktop match the windows to it.
+    ZunApplication::setDesktopFileName(QStringLiteral(ZUN_APP_ID));
+    ZunApplication::setWindowIcon(art::trainer_icon());
     try {
         install_application_font();
         QtUiPort ui_port;

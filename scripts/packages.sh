@@ -1,3 +1,6 @@
 # The Debian packages that building and running the trainer needs.
-build_packages=(g++ cmake ninja-build qt6-base-dev fonts-wine fonts-dejavu-core)
-test_packages=(libgtest-dev libgmock-dev)
+build_packages=(g++ cmake ninja-build qt6-base-dev qt6-svg-dev fonts-wine fonts-dejavu-core)
+# The tests also read the installed tree as the desktop, the software centre and man do.
+test_packages=(libgtest-dev libgmock-dev desktop-file-utils appstream man-db)
+# Making the Debian package and checking it.
+package_packages=(dpkg-dev file lintian)

@@ -1,0 +1,18 @@
+#!/usr/bin/env bash
+# Builds the trainer's Debian package (installing what that needs) into build/package and
+# checks it with lintian, which must report no error.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+source scripts/packages.sh
+scripts/install-deps.sh "${build_packages[@]}" "${package_packages[@]}"
+# Built with Debian's own hardening flags, as the distribution's packages are.
+CXXFLAGS="$(dpkg-buildflags --get CPPFLAGS) $(dpkg-buildflags --get CXXFLAGS)"
+LDFLAGS="$(dpkg-buildflags --get LDFLAGS)"
+export CXXFLAGS LDFLAGS
+cmake -S . -B build/package -G Ninja -DCMAKE_BUILD_TYPE=Release -DZUN_BUILD_TESTS=OFF \
+    -DZUN_PACKAGE=ON -DCMAKE_INSTALL_PREFIX=/usr
+cmake --build build/package
+rm -f build/package/zun-trainer_*.deb
+(cd build/package && cpack)
+lintian --fail-on error build/package/zun-trainer_*.deb
+ls build/package/zun-trainer_*.deb
