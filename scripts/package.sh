@@ -6,11 +6,11 @@ cd "$(dirname "$0")/.."
 source scripts/packages.sh
 scripts/install-deps.sh "${build_packages[@]}" "${package_packages[@]}"
 # Built with Debian's own hardening flags, as the distribution's packages are.
-CXXFLAGS="$(dpkg-buildflags --get CPPFLAGS) $(dpkg-buildflags --get CXXFLAGS)"
-LDFLAGS="$(dpkg-buildflags --get LDFLAGS)"
-export CXXFLAGS LDFLAGS
+export DEB_BUILD_MAINT_OPTIONS=hardening=+all
 cmake -S . -B build/package -G Ninja -DCMAKE_BUILD_TYPE=Release -DZUN_BUILD_TESTS=OFF \
-    -DZUN_PACKAGE=ON -DCMAKE_INSTALL_PREFIX=/usr
+    -DZUN_PACKAGE=ON -DCMAKE_INSTALL_PREFIX=/usr \
+    -DCMAKE_CXX_FLAGS="$(dpkg-buildflags --get CPPFLAGS) $(dpkg-buildflags --get CXXFLAGS)" \
+    -DCMAKE_EXE_LINKER_FLAGS="$(dpkg-buildflags --get LDFLAGS)"
 cmake --build build/package
 rm -f build/package/zun-trainer_*.deb
 (cd build/package && cpack)
