@@ -5,8 +5,9 @@ set(ZUN_APP_ID "invalid.zun_trainer.Trainer")
 # The folders of documents the trainer opens relative to its working folder: "help" for the
 # manual and "video" for the training videos. The build makes each of them beside the program;
 # the install puts them into the data folder, which is where the launcher starts the program.
-
 set(ZUN_INSTALL_DATA_DIR "${CMAKE_INSTALL_DATADIR}/zun-trainer")
+cmake_path(ABSOLUTE_PATH ZUN_INSTALL_DATA_DIR BASE_DIRECTORY "${CMAKE_INSTALL_PREFIX}"
+    OUTPUT_VARIABLE ZUN_INSTALL_FULL_DATA_DIR)
 set(ZUN_PROGRAM_DIR "${PROJECT_BINARY_DIR}/app")
 
 # A package build makes every data folder with `all`.
