@@ -86,6 +86,9 @@ TEST(InstalledTreeTest, TheLauncherStartsTheInstalledProgramInTheDataFolder)
         QDir::isAbsolutePath(command) ? command : QStringLiteral(ZUN_INSTALL_BINDIR "/") + command;
     EXPECT_EQ(QFileInfo(program).fileName(), QStringLiteral(ZUN_PROGRAM_NAME));
     EXPECT_TRUE(QFileInfo(installed(program)).isExecutable()) << program.toStdString();
+    // Qt names an X11 window's class after the program's file, which is how a task bar finds
+    // the launcher of a window.
+    EXPECT_EQ(entry.value(QStringLiteral("StartupWMClass")), QFileInfo(program).fileName());
     // The program opens "help" and "video" relative to its working folder.
     EXPECT_EQ(entry.value(QStringLiteral("Path")), QStringLiteral(ZUN_DATA_DIR));
     EXPECT_TRUE(QFileInfo(installed(QStringLiteral(ZUN_DATA_DIR))).isDir());
