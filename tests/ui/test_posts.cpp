@@ -104,6 +104,7 @@ TEST_F(PostsTest, TheKeysOfTheCurrentMechanismFlashAndTheHandPointsAtTheLast)
 TEST_F(PostsTest, AMechanismWithoutAKeyChangesNothing)
 {
     pages_shown.clear();
+    Form_Hand->hide(); // it points at the first step's button since the start-up state
     sim.Cur_Mech = 12;
     Form_Main_ZUN->f_Show_Key_Of_Cur_Mech();
     EXPECT_TRUE(flashed_keys().empty());

@@ -33,7 +33,7 @@ protected:
 TEST_F(StepsWindowTest, ThePollShowsTheStageAndItsStep)
 {
     EXPECT_EQ(Form_Steps->ListBox_Steps->count(), 50);
-    EXPECT_EQ(Form_Steps->top_page()->objectName(), "Memo9");
+    EXPECT_EQ(Form_Steps->top_page()->objectName(), "Memo0") << "the page of the current stage";
     advance(1000);
     EXPECT_EQ(Form_Steps->Edit_CheckBox_stadiya_raboti->text(), "стадия работы  0");
     EXPECT_EQ(Form_Main_ZUN->commands->Label_Current_Step->text(), "шаг №");
@@ -42,6 +42,7 @@ TEST_F(StepsWindowTest, ThePollShowsTheStageAndItsStep)
     EXPECT_EQ(Form_Steps->ListBox_Steps->currentRow(), 21);
     EXPECT_EQ(Form_Main_ZUN->commands->Label_Current_Step->text(),
               "шаг №21) полосу подать в последующие машины агрегата.");
+    EXPECT_EQ(Form_Steps->top_page()->objectName(), "Memo21");
 }
 
 TEST_F(StepsWindowTest, LeavingTheAutomaticModeForClicksKeepsTheCaptionAndDisablesBoth)
