@@ -177,13 +177,25 @@ std::string actions_in_words(const Step_Facts &facts)
     return text;
 }
 
-// Fixed keys of rotating drives stay turned when the completed step stops their drives.
-bool leaves_a_key_turned(const Step_Facts &facts)
+// What becomes of the fixed keys the step turns once it is done: they stay turned, whether the
+// line stops their rotating drives or the mechanisms stop at their ends.
+std::string_view fixed_keys_afterwards(const Step_Facts &facts)
 {
-    for (const Key_Action &action : facts.keys)
-        if (!action.spring_return && !action.has_ends && !facts.stop_after_a_while)
-            return true;
-    return false;
+    if (facts.stop_after_a_while)
+        return {};
+    bool rotating = false;
+    bool fixed = false;
+    for (const Key_Action &action : facts.keys) {
+        fixed = fixed || !action.spring_return;
+        rotating = rotating || (!action.spring_return && !action.has_ends);
+    }
+    if (rotating)
+        return "Когда шаг засчитан, линия сама останавливает вращающиеся приводы, а ключ с "
+               "фиксацией остаётся повёрнутым.";
+    if (fixed)
+        return "В конце хода механизм останавливается сам, а ключ с фиксацией остаётся "
+               "повёрнутым, пока его не повернут обратно.";
+    return {};
 }
 
 void add_line(std::string &page, std::string_view line)
@@ -217,9 +229,7 @@ std::string explanation(int line)
     add_line(page, actions);
     add_line(page, text.then);
     add_line(page, condition_in_words(facts));
-    if (leaves_a_key_turned(facts))
-        add_line(page, "Когда шаг засчитан, линия сама останавливает вращающиеся приводы, а ключ "
-                       "с фиксацией остаётся повёрнутым.");
+    add_line(page, fixed_keys_afterwards(facts));
     add_line(page, text.habit);
     return page;
 }
