@@ -16,8 +16,17 @@ bool is_pulse(const stages::Command &command)
     return command.op == Op::Forward || command.op == Op::Reverse;
 }
 
+bool stopped_by_trainee(int stage)
+{
+    const auto commands = stages::commands(stage);
+    return std::any_of(commands.begin(), commands.end(), [](const stages::Command &command) {
+        return command.op == Op::DelayedStop;
+    });
+}
+
 // The positions the fixed keys keep, with the step that left each there, once steps 1 to
-// `stage` - 1 have been done as described. Spring-return keys are always upright again.
+// `stage` - 1 have been done as described: turned by their step's command, or back upright
+// where the trainee stops the drive. Spring-return keys are always upright again.
 struct Key_Position {
     int angle = Upright;
     int turned_at = 0;
@@ -27,23 +36,15 @@ std::map<const console::Control *, Key_Position> positions_before(int stage)
     std::map<const console::Control *, Key_Position> positions;
     for (int done = 1; done < stage; ++done) {
         for (const stages::Command &command : stages::commands(done)) {
-            if (!is_pulse(command))
-                continue;
-            const console::Control *key = console::key_of(command.mech);
+            const console::Control *key =
+                is_pulse(command) ? console::key_of(command.mech) : nullptr;
             if (!key || key->kind == console::ControlKind::BackKey)
                 continue;
-            positions[key] = {command.op == Op::Forward ? Turned_Left : Turned_Right, done};
+            const int angle = stopped_by_trainee(done)    ? Upright
+                              : command.op == Op::Forward ? Turned_Left
+                                                          : Turned_Right;
+            positions[key] = {angle, done};
         }
-        const auto &commands = stages::commands(done);
-        const bool stopped_by_trainee =
-            std::any_of(commands.begin(), commands.end(), [](const stages::Command &command) {
-                return command.op == Op::DelayedStop;
-            });
-        if (stopped_by_trainee)
-            for (const stages::Command &command : commands)
-                if (const console::Control *key =
-                        is_pulse(command) ? console::key_of(command.mech) : nullptr)
-                    positions[key] = {Upright, done};
     }
     return positions;
 }

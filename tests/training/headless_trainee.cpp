@@ -15,6 +15,15 @@ bool Headless_Trainee::do_current_step(Millis limit)
     const int stage = sim_.Frame_LineMetal.Stadiya_Raboti;
     deadline_ = sim_.scheduler.now() + limit;
     const Step_Facts facts = step_facts(stage);
+    for (const Key_Action &action : facts.keys) {
+        if (angle_of(*action.key) != action.angle_before) {
+            trouble_ = "step " + std::to_string(stage) + ": the page says key " +
+                       std::string(action.key->caption) + " stands at " +
+                       std::to_string(action.angle_before) + ", it stands at " +
+                       std::to_string(angle_of(*action.key));
+            return false;
+        }
+    }
     using Control_Kind = stages::Step_Control::Kind;
     if (facts.first.kind == Control_Kind::New_Coil_Button) {
         apply({Input::Kind::New_Coil_Click});

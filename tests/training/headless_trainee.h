@@ -23,8 +23,8 @@ public:
 
     explicit Headless_Trainee(TSimulator &sim) : sim_(sim) {}
 
-    // Does the current step as its page says; false if the stage has not advanced within
-    // `limit` of virtual time.
+    // Does the current step as its page says; false if a key does not stand where the page says
+    // or the stage has not advanced within `limit` of virtual time.
     bool do_current_step(Millis limit);
 
     // What went wrong last, for the failure message.

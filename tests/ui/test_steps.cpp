@@ -61,7 +61,7 @@ TEST_F(StepsWindowTest, LeavingTheAutomaticModeForClicksKeepsTheCaptionAndDisabl
     EXPECT_EQ(main->caption(), "пуск в автомате с текущего места");
 }
 
-TEST_F(StepsWindowTest, AClickOnAnotherLineOnlyExplainsItUntilThePoll)
+TEST_F(StepsWindowTest, AClickOnAnotherLineOnlyExplainsItUntilTheStageChanges)
 {
     advance(5000); // mode 0 from the main window's show; the stage-0 state completes
     const int stage = sim.Frame_LineMetal.Stadiya_Raboti;
@@ -73,6 +73,11 @@ TEST_F(StepsWindowTest, AClickOnAnotherLineOnlyExplainsItUntilThePoll)
     EXPECT_EQ(sim.Frame_LineMetal.Stadiya_Raboti, stage);
     EXPECT_EQ(Form_Steps->ListBox_Steps->currentRow(), stage);
     EXPECT_EQ(Form_Steps->top_page()->objectName(), "Memo7");
+    sim.Button_Get_RulonClick();
+    advance(10);
+    EXPECT_EQ(Form_Steps->top_page()->objectName(), "Memo2") << "the next stage's page";
+    EXPECT_TRUE(Form_Steps->top_page()->toPlainText().startsWith(
+        QStringLiteral("Шаг 2. Сжать барабан разматывателя")));
 
     QTest::mouseClick(Form_Steps->RadioGroup1->button(1), Qt::LeftButton, {}, QPoint(6, 7));
     click_line(30);
