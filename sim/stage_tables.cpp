@@ -41,7 +41,7 @@ Test recoiler_coil(int place)
 // Completion conditions, stage by stage: every test of a row must hold.
 const std::vector<std::vector<Test>> &condition_table()
 {
-    const std::vector<Test> initial_state{
+    static const std::vector<Test> initial_state{
         fwd_end(7),       rws_end(1),      rws_end(2), fwd_end(5), {T::Head_At_Uncoiler},
         recoiler_coil(0), uncoiler_coil(0)};
     static const std::vector<std::vector<Test>> table{
