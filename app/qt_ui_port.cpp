@@ -2,12 +2,14 @@
 
 #include "app/forms.h"
 #include "ui/Unit_main.h"
+#include "ui/Unit_main_commands.h"
 #include "ui/Unit_posts.h"
 #include "ui/Unit_target.h"
 
 #include <QDesktopServices>
 #include <QDir>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QUrl>
 
 // The marker window is made after the main window: calls from the main window's construction
@@ -36,6 +38,12 @@ void QtUiPort::show_bell_page_and_hand()
 {
     if (Form_Main_ZUN)
         Form_Main_ZUN->f_Show_Bell_Page_And_Hand();
+}
+
+void QtUiPort::show_hand_at_new_coil_button()
+{
+    if (Form_Main_ZUN)
+        Form_Main_ZUN->f_Point_Hand_Below(*Form_Main_ZUN->commands->Button_Get_Rulon);
 }
 
 void QtUiPort::show_page(const std::string &page)

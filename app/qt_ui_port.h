@@ -9,6 +9,7 @@ public:
     void hide_target() override;
     void show_key_of_cur_mech() override;
     void show_bell_page_and_hand() override;
+    void show_hand_at_new_coil_button() override;
     void show_page(const std::string &page) override;
     void open_document(const std::string &folder, const std::string &file) override;
     void message_box(const std::string &text) override;

@@ -29,7 +29,7 @@ bool TFrame_LineMetal::f_Bell_Pressed() const
 void TFrame_LineMetal::f_Check_Stage()
 {
     if (Stadiya_Raboti >= 0 && Stadiya_Raboti <= stages::Last_Stage) {
-        b_Stage_Done = stages::completion(Stadiya_Raboti)(*this);
+        b_Stage_Done = stages::condition_holds(Stadiya_Raboti, *this);
         if (Stadiya_Raboti == 38 && b_Stage_Done && Seg_Len[0] < short_rest)
             Stadiya_Raboti = 42; // too little strip for the next coil: straight to the cut
         if (Stadiya_Raboti == 48 && b_Stage_Done && f_X(Recoiler) < h0()) {
@@ -49,6 +49,7 @@ void TFrame_LineMetal::f_Check_Stage()
         main_window_.f_Hide_Close_Ups();
         if (main_window_.Working_Mode == automatic_mode)
             Timer_Pause_Between_Steps.set_enabled(true);
+        main_window_.f_Point_To_Next_Step();
     }
 }
 

@@ -56,6 +56,9 @@ public:
     std::int32_t Cur_Mech = 0;                    // always 0..199
     bool b_Hover_Selects = false; // pointing at a mechanism picture makes it current
     bool b_Beep_Pressed = false;  // the bell button "звонок" is held down
+    // Training aids, on while training; an examination switches them off.
+    bool b_Next_Step_Pointers = true; // a completed stage points at the next step's control
+    bool b_Key_Tips = true;           // the first rest on a key tells which button turns it
 
     // The steps window's selector: no mode at start, then 0 (trainee passes stages), 1 (a step
     // click sets that step's state) or 2 (automatic run).
@@ -108,6 +111,9 @@ public:
     void Form_StepsHide();
 
     void f_Hide_Close_Ups();
+    // After a stage has completed in the first working mode: the marker goes to the next step's
+    // mechanism and the hand to its control, whose page comes forward; the step is not done.
+    void f_Point_To_Next_Step();
 
     // Construction steps, also usable afterwards where the program calls them again.
     void f_Fill_Find_Mech_List();

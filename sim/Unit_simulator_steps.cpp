@@ -2,6 +2,7 @@
 // "стоп" and the window's hiding.
 #include "Unit_simulator.h"
 
+#include "sim/stage_pointer.h"
 #include "sim/steps_texts.h"
 
 #include <string>
@@ -10,6 +11,7 @@ namespace zun {
 
 namespace {
 
+constexpr int mode_passed_by_trainee = 0;
 constexpr int mode_set_by_click = 1;
 
 } // namespace
@@ -57,6 +59,29 @@ void TSimulator::Button_Steps_StopClick()
 void TSimulator::Form_StepsHide()
 {
     f_Restore_All_Speeds();
+}
+
+void TSimulator::f_Point_To_Next_Step()
+{
+    if (Working_Mode != mode_passed_by_trainee || !b_Next_Step_Pointers)
+        return;
+    using Kind = stages::Step_Control::Kind;
+    const stages::Step_Control next = stages::first_control(Frame_LineMetal.Stadiya_Raboti);
+    switch (next.kind) {
+    case Kind::Key:
+        f_Set_Cur_Mech(next.mech);
+        ui.show_key_of_cur_mech();
+        ui.show_target();
+        break;
+    case Kind::New_Coil_Button:
+        ui.show_hand_at_new_coil_button();
+        break;
+    case Kind::Bell:
+        ui.show_bell_page_and_hand();
+        break;
+    case Kind::None:
+        break;
+    }
 }
 
 } // namespace zun

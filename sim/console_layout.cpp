@@ -1,6 +1,8 @@
 #include "console_layout.h"
 
+#include <algorithm>
 #include <array>
+#include <iterator>
 
 namespace zun::console {
 
@@ -312,6 +314,30 @@ const PagePicture *find_page_picture(int tag)
         if (picture.tag == tag)
             return &picture;
     return nullptr;
+}
+
+const Control *key_of(int mech)
+{
+    const Control *last = nullptr;
+    for (const Control &control : control_table)
+        if (control.is_key() && control.tag == mech)
+            last = &control;
+    return last;
+}
+
+const Page *find_page(std::string_view name)
+{
+    for (const Page &page : page_table)
+        if (page.name == name)
+            return &page;
+    return nullptr;
+}
+
+const Control &bell_button()
+{
+    const auto bell = std::find_if(std::begin(control_table), std::end(control_table),
+                                   [](const Control &control) { return control.bell; });
+    return *bell;
 }
 
 } // namespace zun::console

@@ -96,4 +96,12 @@ std::span<const Control> controls();
 std::span<const PagePicture> page_pictures();
 const PagePicture *find_page_picture(int tag);
 
+// The key of a mechanism that the hand points at: of several, the last in creation order; null
+// for a mechanism without a key.
+const Control *key_of(int mech);
+// A page by its name; null for none.
+const Page *find_page(std::string_view name);
+// The bell button "звонок".
+const Control &bell_button();
+
 } // namespace zun::console

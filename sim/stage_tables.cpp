@@ -2,6 +2,7 @@
 
 #include "sim/Unit_linemetal.h"
 
+#include <algorithm>
 #include <stdexcept>
 #include <string>
 
@@ -9,65 +10,130 @@ namespace zun::stages {
 
 namespace {
 
-using L = TFrame_LineMetal;
+using T = Test::Kind;
 
-// Completion conditions, stage by stage. KV_F / KV_R: a mechanism at its forward / reverse end;
-// h0, t0: the head and the tail of piece 0.
-constexpr Condition condition_table[] = {
-    [](L &l) { // 0: the initial state
-        return l.KV_F(7) && l.KV_R(1) && l.KV_R(2) && l.KV_F(5) && l.h0() == l.X_Razmativatela &&
-               l.Gde_Rulon_Motalki == 0 && l.Gde_Rulon_Razmativatela == 0;
-    },
-    [](L &l) { return l.Gde_Rulon_Razmativatela == 1; },                       // 1
-    [](L &l) { return l.KV_R(5); },                                            // 2
-    [](L &l) { return l.KV_F(1); },                                            // 3
-    [](L &l) { return l.KV_R(7); },                                            // 4
-    [](L &l) { return l.KV_R(2); },                                            // 5
-    [](L &l) { return l.KV_R(1); },                                            // 6
-    [](L &l) { return l.KV_F(5); },                                            // 7
-    [](L &l) { return l.f_Half_Turn(3); },                                     // 8
-    [](L &l) { return l.KV_F(10); },                                           // 9
-    [](L &l) { return l.f_X(10) >= l.h0(); },                                  // 10
-    [](L &l) { return l.KV_R(10); },                                           // 11
-    [](L &l) { return l.f_X(15) >= l.h0(); },                                  // 12
-    [](L &l) { return l.KV_F(20); },                                           // 13
-    [](L &l) { return l.KV_F(22); },                                           // 14
-    [](L &l) { return l.f_X(18) >= l.h0(); },                                  // 15
-    [](L &l) { return l.KV_R(9); },                                            // 16
-    [](L &l) { return l.f_X(19) >= l.h0(); },                                  // 17
-    [](L &l) { return l.f_RWS_Run_Ended(18); },                                // 18
-    [](L &l) { return l.f_Run_Ended(19); },                                    // 19
-    [](L &l) { return l.KV_R(22); },                                           // 20
-    [](L &l) { return l.h0() <= l.f_Left_Guide_Left(); },                      // 21
-    [](L &l) { return l.KV_F(27); },                                           // 22
-    [](L &l) { return l.f_Half_Turn(31); },                                    // 23
-    [](L &l) { return l.KV_F(49); },                                           // 24
-    [](L &l) { return l.f_X(49) >= l.h0(); },                                  // 25
-    [](L &l) { return l.f_X(31) >= l.h0(); },                                  // 26
-    [](L &l) { return l.h0() <= l.f_X(60) - 20 && l.KV_R(60) && l.KV_F(61); }, // 27
-    [](L &l) { return l.KV_R(61); },                                           // 28
-    [](L &l) { return l.h0() <= l.f_X(69) + 5 && l.KV_F(60); },                // 29
-    [](L &l) { return l.KV_F(70); },                                           // 30
-    [](L &l) { return l.KV_F(65); },                                           // 31
-    [](L &l) { return l.KV_F(61); },                                           // 32
-    [](L &l) { return l.KV_R(60); },                                           // 33
-    [](L &l) { return l.f_Half_Turn(31); },                                    // 34
-    [](L &l) { return l.KV_R(65); },                                           // 35
-    [](L &l) { return l.KV_F(66); },                                           // 36
-    [](L &l) { return l.f_Half_Turn(69); },                                    // 37
-    [](L &l) { return l.KV_F(65) && l.KV_R(66); },                             // 38
-    [](L &l) { return l.f_Bell_Pressed(); },                                   // 39
-    [](L &l) { return l.t0() < l.f_X(3); },                                    // 40
-    [](L &l) { return l.Razmer_Rulona_Razmativatela == 0; },                   // 41
-    [](L &l) { return l.f_RWS_Run_Ended(64); },                                // 42
-    [](L &l) { return l.Line_Images[5]->left() <= l.f_X(69); },                // 43
-    [](L &l) { return l.KV_F(74) && l.KV_F(75) && l.KV_R(70); },               // 44
-    [](L &l) { return l.Gde_Rulon_Motalki == 2; },                             // 45
-    [](L &l) { return l.Gde_Rulon_Motalki == 2 && l.KV_R(72); },               // 46
-    [](L &l) { return l.Gde_Rulon_Motalki == 3 && l.KV_R(73); },               // 47
-    [](L &l) { return l.f_Half_Turn(76); },                                    // 48
-};
-static_assert(std::size(condition_table) == Last_Stage + 1);
+Test fwd_end(int mech)
+{
+    return {T::At_Forward_End, mech};
+}
+Test rws_end(int mech)
+{
+    return {T::At_Reverse_End, mech};
+}
+Test head_reached(int mech)
+{
+    return {T::Head_Reached, mech};
+}
+Test half_turn(int mech)
+{
+    return {T::Half_Turn, mech};
+}
+
+Test uncoiler_coil(int place)
+{
+    return {T::Uncoiler_Coil_At, 0, place};
+}
+Test recoiler_coil(int place)
+{
+    return {T::Recoiler_Coil_At, 0, place};
+}
+
+// Completion conditions, stage by stage: every test of a row must hold.
+const std::vector<std::vector<Test>> &condition_table()
+{
+    static const std::vector<Test> initial_state{
+        fwd_end(7),       rws_end(1),      rws_end(2), fwd_end(5), {T::Head_At_Uncoiler},
+        recoiler_coil(0), uncoiler_coil(0)};
+    static const std::vector<std::vector<Test>> table{
+        initial_state,                                         // 0
+        {uncoiler_coil(1)},                                    // 1
+        {rws_end(5)},                                          // 2
+        {fwd_end(1)},                                          // 3
+        {rws_end(7)},                                          // 4
+        {rws_end(2)},                                          // 5
+        {rws_end(1)},                                          // 6
+        {fwd_end(5)},                                          // 7
+        {half_turn(3)},                                        // 8
+        {fwd_end(10)},                                         // 9
+        {head_reached(10)},                                    // 10
+        {rws_end(10)},                                         // 11
+        {head_reached(15)},                                    // 12
+        {fwd_end(20)},                                         // 13
+        {fwd_end(22)},                                         // 14
+        {head_reached(18)},                                    // 15
+        {rws_end(9)},                                          // 16
+        {head_reached(19)},                                    // 17
+        {{T::Reverse_Run_Ended, 18}},                          // 18
+        {{T::Run_Ended, 19}},                                  // 19
+        {rws_end(22)},                                         // 20
+        {{T::Head_Past_Left_Guide}},                           // 21
+        {fwd_end(27)},                                         // 22
+        {half_turn(31)},                                       // 23
+        {fwd_end(49)},                                         // 24
+        {head_reached(49)},                                    // 25
+        {head_reached(31)},                                    // 26
+        {{T::Head_Within, 60, -20}, rws_end(60), fwd_end(61)}, // 27
+        {rws_end(61)},                                         // 28
+        {{T::Head_Within, 69, 5}, fwd_end(60)},                // 29
+        {fwd_end(70)},                                         // 30
+        {fwd_end(65)},                                         // 31
+        {fwd_end(61)},                                         // 32
+        {rws_end(60)},                                         // 33
+        {half_turn(31)},                                       // 34
+        {rws_end(65)},                                         // 35
+        {fwd_end(66)},                                         // 36
+        {half_turn(69)},                                       // 37
+        {fwd_end(65), rws_end(66)},                            // 38
+        {{T::Bell_Pressed}},                                   // 39
+        {{T::Tail_Left_Mech, 3}},                              // 40
+        {{T::Uncoiler_Coil_Size, 0, 0}},                       // 41
+        {{T::Reverse_Run_Ended, 64}},                          // 42
+        {{T::Tail_Picture_Reached, 69}},                       // 43
+        {fwd_end(74), fwd_end(75), rws_end(70)},               // 44
+        {recoiler_coil(2)},                                    // 45
+        {recoiler_coil(2), rws_end(72)},                       // 46
+        {recoiler_coil(3), rws_end(73)},                       // 47
+        {half_turn(76)},                                       // 48
+    };
+    return table;
+}
+
+bool holds(const Test &test, TFrame_LineMetal &l)
+{
+    switch (test.kind) {
+    case T::At_Forward_End:
+        return l.KV_F(test.mech);
+    case T::At_Reverse_End:
+        return l.KV_R(test.mech);
+    case T::Head_Reached:
+        return l.f_X(test.mech) >= l.h0();
+    case T::Head_Within:
+        return l.h0() <= l.f_X(test.mech) + test.value;
+    case T::Head_Past_Left_Guide:
+        return l.h0() <= l.f_Left_Guide_Left();
+    case T::Head_At_Uncoiler:
+        return l.h0() == l.X_Razmativatela;
+    case T::Tail_Left_Mech:
+        return l.t0() < l.f_X(test.mech);
+    case T::Tail_Picture_Reached:
+        return l.Line_Images[5]->left() <= l.f_X(test.mech);
+    case T::Uncoiler_Coil_At:
+        return l.Gde_Rulon_Razmativatela == test.value;
+    case T::Recoiler_Coil_At:
+        return l.Gde_Rulon_Motalki == test.value;
+    case T::Uncoiler_Coil_Size:
+        return l.Razmer_Rulona_Razmativatela == test.value;
+    case T::Half_Turn:
+        return l.f_Half_Turn(test.mech);
+    case T::Run_Ended:
+        return l.f_Run_Ended(test.mech);
+    case T::Reverse_Run_Ended:
+        return l.f_RWS_Run_Ended(test.mech);
+    case T::Bell_Pressed:
+        return l.f_Bell_Pressed();
+    }
+    return false;
+}
 
 StripState as_reset()
 {
@@ -271,10 +337,17 @@ void check_stage(int stage)
 
 } // namespace
 
-Condition completion(int stage)
+std::span<const Test> condition(int stage)
 {
     check_stage(stage);
-    return condition_table[stage];
+    return condition_table()[static_cast<std::size_t>(stage)];
+}
+
+bool condition_holds(int stage, TFrame_LineMetal &line)
+{
+    const std::span<const Test> tests = condition(stage);
+    return std::all_of(tests.begin(), tests.end(),
+                       [&line](const Test &test) { return holds(test, line); });
 }
 
 const StageState &state(int stage)

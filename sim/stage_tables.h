@@ -14,10 +14,36 @@ namespace stages {
 
 inline constexpr int Last_Stage = 48;
 
-// The condition that completes a stage, judged from the mechanisms, the strip and the coils. It
-// may call the line's detectors, whose memories it changes.
-using Condition = bool (*)(TFrame_LineMetal &line);
-Condition completion(int stage);
+// One test of a stage's completion condition, judged from the mechanisms, the strip and the
+// coils. x(j) is mechanism j's Pos_X; h0 and t0 are the head and the tail of piece 0.
+struct Test {
+    enum class Kind {
+        At_Forward_End,       // KV_F(mech)
+        At_Reverse_End,       // KV_R(mech)
+        Head_Reached,         // x(mech) >= h0: the head has come to the mechanism
+        Head_Within,          // h0 <= x(mech) + value
+        Head_Past_Left_Guide, // h0 <= the left edge of the left-hand guide's picture
+        Head_At_Uncoiler,     // h0 = X_Razmativatela: a whole strip on the uncoiler
+        Tail_Left_Mech,       // t0 < x(mech)
+        Tail_Picture_Reached, // the tail picture of piece 0 has reached x(mech)
+        Uncoiler_Coil_At,     // Gde_Rulon_Razmativatela = value
+        Recoiler_Coil_At,     // Gde_Rulon_Motalki = value
+        Uncoiler_Coil_Size,   // Razmer_Rulona_Razmativatela = value
+        Half_Turn,            // the rotating mechanism has turned half a turn (a detector)
+        Run_Ended,            // the mechanism has just stopped (a detector)
+        Reverse_Run_Ended,    // its reverse run has just ended (a detector)
+        Bell_Pressed,         // the bell button is held down
+    };
+    Kind kind;
+    int mech = 0;
+    int value = 0;
+};
+
+// The tests of a stage's completion, all of which must hold, judged in order; judging stops at
+// the first that fails, so a detector after it keeps its memory.
+std::span<const Test> condition(int stage);
+// Judges a stage's condition on the line; detectors among its tests update their memories.
+bool condition_holds(int stage, TFrame_LineMetal &line);
 
 // The mechanisms every stage state commands, each to one of its ends.
 inline constexpr std::array<int, 20> Commanded{1,  2,  5,  7,  9,  10, 20, 22, 27, 49,

@@ -19,6 +19,8 @@ public:
     virtual void show_key_of_cur_mech() = 0;
     // Brings the bell button's console page forward and points the hand at the button.
     virtual void show_bell_page_and_hand() = 0;
+    // Points the hand at the main window's button "поставить новый рулон".
+    virtual void show_hand_at_new_coil_button() = 0;
     // Brings a console page forward, with the post page that holds it.
     virtual void show_page(const std::string &page) = 0;
     // Asks the shell to open a document from a folder, without waiting; the result is not
@@ -35,6 +37,10 @@ public:
     void hide_target() override { calls.emplace_back("hide_target"); }
     void show_key_of_cur_mech() override { calls.emplace_back("show_key_of_cur_mech"); }
     void show_bell_page_and_hand() override { calls.emplace_back("show_bell_page_and_hand"); }
+    void show_hand_at_new_coil_button() override
+    {
+        calls.emplace_back("show_hand_at_new_coil_button");
+    }
     void show_page(const std::string &page) override { calls.push_back("show_page " + page); }
     void open_document(const std::string &folder, const std::string &file) override
     {

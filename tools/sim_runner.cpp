@@ -3,6 +3,7 @@
 #include "sim/console_layout.h"
 #include "sim/stage_tables.h"
 #include "sim/steps_texts.h"
+#include "training/explanations.h"
 
 #include <algorithm>
 #include <charconv>
@@ -98,6 +99,7 @@ const std::vector<SimRunner::Command> &SimRunner::commands()
         {{"show", "picture"}, {K::PictureName}, &SimRunner::show_picture},
         {{"show", "strip"}, {}, &SimRunner::show_strip},
         {{"show", "coils"}, {}, &SimRunner::show_coils},
+        {{"show", "explanation"}, {K::StepLine}, &SimRunner::show_explanation},
     };
     return table;
 }
@@ -235,6 +237,11 @@ void SimRunner::show_coils(const Arguments &)
          << " recoiler_place=" << int{line.Gde_Rulon_Motalki}
          << " recoiler_percent=" << line.Percent_Motalki
          << " recoiler_class=" << line.Razmer_Rulona_Motalki << '\n';
+}
+
+void SimRunner::show_explanation(const Arguments &arguments)
+{
+    out_ << zun::training::explanation(static_cast<int>(std::get<long long>(arguments[0]))) << '\n';
 }
 
 zun::TMech &SimRunner::mech(const Argument &argument)

@@ -86,6 +86,7 @@ private:
     void show_picture(const Arguments &arguments);
     void show_strip(const Arguments &arguments);
     void show_coils(const Arguments &arguments);
+    void show_explanation(const Arguments &arguments);
     zun::TMech &mech(const Argument &argument);
 
     std::ostream &out_;

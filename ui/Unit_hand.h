@@ -8,4 +8,7 @@ class TForm_Hand final : public TShapedWindow {
 
 public:
     TForm_Hand();
+
+    // Where the index finger's tip lies in the window.
+    static QPoint fingertip();
 };

@@ -8,6 +8,7 @@
 #include "ui/Unit_main_commands.h"
 #include "ui/Unit_posts.h"
 #include "ui/Unit_target.h"
+#include "ui/key_tip.h"
 #include "ui/scene_view.h"
 #include "ui/window_setup.h"
 
@@ -29,7 +30,7 @@ constexpr int marker_shift_down = 25;
 
 TForm_Main_ZUN::TForm_Main_ZUN(zun::UiPort &ui_port, QWidget *parent)
     : QWidget(parent), sim(ui_port), Panel_Image_Scene(nullptr), Panel_Posts(nullptr),
-      commands(nullptr), scroll_area_(new QScrollArea(this)), client_(new QWidget)
+      commands(nullptr), key_tip(nullptr), scroll_area_(new QScrollArea(this)), client_(new QWidget)
 {
     setup_window(*this, QStringLiteral("Form_Main_ZUN"), {1024, 760});
     setAttribute(Qt::WA_AlwaysShowToolTips);
@@ -39,6 +40,7 @@ TForm_Main_ZUN::TForm_Main_ZUN(zun::UiPort &ui_port, QWidget *parent)
     // In layer order: the close-ups lie over the scene and the posts.
     Panel_Image_Scene = new TPanelView(sim, *sim.Panel_Image_Scene, client_);
     Panel_Posts = new TPanel_Posts(sim, client_);
+    key_tip = new TKeyTip(sim, *Panel_Posts, this);
     for (zun::Panel *close_up : {sim.Panel_Kromkomotalka, sim.Panel_70_mech, sim.Panel_5_mech})
         close_ups.push_back(new TPanelView(sim, *close_up, client_));
     commands = new TMainCommands(sim, client_);
@@ -148,6 +150,16 @@ void TForm_Main_ZUN::f_Point_Hand_At(const QWidget &control)
                         (place.width() - Form_Hand->width()) / 2 + hand_shift_right,
                     window.y() + posts.top + place.top() +
                         (place.height() - Form_Hand->height()) / 2 + hand_shift_down);
+}
+
+void TForm_Main_ZUN::f_Point_Hand_Below(const QWidget &control)
+{
+    if (!Form_Hand)
+        return;
+    Form_Hand->show();
+    Form_Hand->raise();
+    const QPoint below = control.mapToGlobal(QPoint(control.width() / 2, control.height()));
+    Form_Hand->move(below - TForm_Hand::fingertip());
 }
 
 void TForm_Main_ZUN::f_Place_Target()

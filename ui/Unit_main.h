@@ -9,6 +9,7 @@
 class QScrollArea;
 class TMainCommands;
 class TConsolePage;
+class TKeyTip;
 class TPanelView;
 class TPanel_Posts;
 
@@ -29,6 +30,7 @@ public:
     TPanel_Posts *Panel_Posts;
     std::vector<TPanelView *> close_ups; // the basement's and the two drums'
     TMainCommands *commands;
+    TKeyTip *key_tip;
 
     // The client area the children stand in, and a place given in the scrolled view put on it.
     QWidget *client() const { return client_; }
@@ -46,6 +48,8 @@ public:
     // Shows the hand over a console control: 30 pixels right of and 110 below the place that
     // would centre it, counted from the window's outer corner.
     void f_Point_Hand_At(const QWidget &control);
+    // Shows the hand with its fingertip just below the middle of a control of this window.
+    void f_Point_Hand_Below(const QWidget &control);
     // Centres the target marker over the current mechanism's first picture, unless that lies in
     // the hidden store.
     void f_Place_Target();

@@ -2,6 +2,7 @@
 
 #include "sim/Unit_simulator.h"
 #include "sim/steps_texts.h"
+#include "training/explanations.h"
 #include "ui/window_setup.h"
 
 #include <QButtonGroup>
@@ -19,6 +20,9 @@
 namespace {
 
 constexpr int line_height = 13;
+// Taller than the list needs, so that a whole explanation fits below it.
+constexpr int window_height = 520;
+constexpr int explanation_height = 232;
 
 // The modes in the order of their numbers.
 const char *const mode_items[] = {
@@ -33,17 +37,14 @@ constexpr int page_stacking[] = {0,  1,  10, 11, 12, 13, 14, 15, 16, 17, 18, 19,
                                  24, 25, 26, 27, 28, 29, 3,  30, 31, 32, 33, 34, 35, 36, 37, 38, 39,
                                  4,  40, 41, 42, 43, 44, 45, 46, 47, 48, 49, 5,  50, 6,  7,  8,  9};
 
+// Pages 0 to 49 explain their lines; the spare last page keeps its filler.
 QString page_text(int number)
 {
-    const QString own_name = QStringLiteral("Memo%1").arg(number);
-    if (number == 1)
-        return QStringLiteral("Memo1\n(Gde_Rulon_Razmativatela=na_stol\ne_ZU)     ;\n"
-                              "Razmer_Rulona_Razmativatela=3; ");
-    if (number == 0 || number >= 46)
-        return QStringLiteral("Memo0\nForm_Main_ZUN->Mech_Array[5]->f_Start_FWD_Pulse();\n"
-                              "Form_Main_ZUN->Mech_Array[7]->f_Start_FWD_Pulse();\n"
-                              " Form_Main_ZUN->Mech_Array[5]->f_Start_FWD_Pulse();\n");
-    return own_name;
+    if (number < zun::steps::Line_Count)
+        return QString::fromStdString(zun::training::explanation(number));
+    return QStringLiteral("Memo0\nForm_Main_ZUN->Mech_Array[5]->f_Start_FWD_Pulse();\n"
+                          "Form_Main_ZUN->Mech_Array[7]->f_Start_FWD_Pulse();\n"
+                          " Form_Main_ZUN->Mech_Array[5]->f_Start_FWD_Pulse();\n");
 }
 
 } // namespace
@@ -65,10 +66,11 @@ void TStepsList::keyPressEvent(QKeyEvent *event)
 
 TForm_Steps::TForm_Steps(zun::TSimulator &sim) : QWidget(nullptr), sim_(sim)
 {
-    setup_window(*this, QStringLiteral("Form_Steps"), {772, 405}, Qt::WindowStaysOnTopHint);
+    setup_window(*this, QStringLiteral("Form_Steps"), {772, window_height},
+                 Qt::WindowStaysOnTopHint);
     auto *scroll = new QScrollArea(this);
     auto *content = new QWidget;
-    content->setFixedSize(772, 405);
+    content->setFixedSize(772, window_height);
     scroll->setWidget(content);
     scroll->setFrameShape(QFrame::NoFrame);
     scroll->setGeometry(rect());
@@ -130,9 +132,10 @@ void TForm_Steps::build_modes(QWidget *content)
 void TForm_Steps::build_pages(QWidget *content)
 {
     Panel1 = new QWidget(content);
-    Panel1->setGeometry(8, 280, 745, 50);
+    Panel1->setGeometry(8, 280, 745, explanation_height);
     for (const int number : page_stacking) {
         auto *page = new QPlainTextEdit(page_text(number), Panel1);
+        page->setReadOnly(true);
         page->setObjectName(QStringLiteral("Memo%1").arg(number));
         page->setGeometry(Panel1->rect());
         page->raise();
@@ -168,8 +171,20 @@ void TForm_Steps::ListBox_StepsClick(int line)
         Memo_Array[line]->raise();
 }
 
+void TForm_Steps::raise_page(int line)
+{
+    if (line >= 0 && line < Page_Count && pages_by_number_[line])
+        pages_by_number_[line]->raise();
+}
+
 void TForm_Steps::refresh_from_model()
 {
+    // The page follows the stage; a line clicked meanwhile keeps its page until the next change.
+    const int current_stage = sim_.Frame_LineMetal.Stadiya_Raboti;
+    if (current_stage != stage_explained_) {
+        stage_explained_ = current_stage;
+        raise_page(current_stage);
+    }
     const QString stage = QString::fromStdString(sim_.Edit_CheckBox_stadiya_raboti);
     if (Edit_CheckBox_stadiya_raboti->text() != stage)
         Edit_CheckBox_stadiya_raboti->setText(stage);

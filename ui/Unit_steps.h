@@ -62,9 +62,11 @@ private:
     void build_pages(QWidget *content);
     void build_modes(QWidget *content);
     void ListBox_StepsClick(int line);
+    void raise_page(int line);
 
     zun::TSimulator &sim_;
     QWidget *Panel1;
     std::array<QPlainTextEdit *, Page_Count> pages_by_number_{};
     unsigned polls_seen_ = 0;
+    int stage_explained_ = -1; // the stage whose page was last brought up
 };

@@ -28,6 +28,7 @@ public:
     void hide_target() override {}
     void show_key_of_cur_mech() override {}
     void show_bell_page_and_hand() override {}
+    void show_hand_at_new_coil_button() override {}
     void show_page(const std::string &) override {}
     void open_document(const std::string &, const std::string &) override {}
     void message_box(const std::string &text) override

@@ -78,6 +78,17 @@ TEST(SimRunnerTest, TheHintEndsTheLineAsItIs)
     EXPECT_EQ(result.out.substr(result.out.find("hint=")), "hint= 4 перемещение разматывателя \n");
 }
 
+TEST(SimRunnerTest, ShowsAStepsExplanationPage)
+{
+    const ScriptRun result = run("show explanation 13\nshow time\n");
+    EXPECT_EQ(result.status, SimRunner::Completed);
+    EXPECT_TRUE(result.out.starts_with("Шаг 13. Поднять холостые ролики."));
+    EXPECT_NE(result.out.find("\nПОСТ 1, пульт «Post1_Pult_4», ключ «20 качание выдающего ролика»: "
+                              "щелчок левой кнопкой мыши"),
+              std::string::npos);
+    EXPECT_TRUE(result.out.ends_with(".\ntime=0\n")) << "the page, then the next command's line";
+}
+
 TEST(SimRunnerTest, ABadLineStopsTheScriptBeforeItRuns)
 {
     struct Case {
@@ -101,6 +112,7 @@ TEST(SimRunnerTest, ABadLineStopsTheScriptBeforeItRuns)
         {"until stage 3 within", "line 3: 'until stage' takes 1 or 3 argument(s), not 2\n"},
         {"until stage 3 inside 100", "line 3: expected 'within', not 'inside'\n"},
         {"beep", "line 3: unknown command 'beep'\n"},
+        {"show explanation 50", "line 3: step 50 outside 0..49\n"},
     };
     for (const Case &each : cases) {
         SCOPED_TRACE(each.line);

@@ -4,10 +4,14 @@
 #include "console/key_frame.h"
 #include "ui/Unit_hand.h"
 #include "ui/Unit_main.h"
+#include "ui/Unit_main_commands.h"
 #include "ui/Unit_posts.h"
 #include "ui/Unit_target.h"
+#include "ui/key_tip.h"
 
+#include <QHelpEvent>
 #include <QMouseEvent>
+#include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
 
@@ -104,6 +108,7 @@ TEST_F(PostsTest, TheKeysOfTheCurrentMechanismFlashAndTheHandPointsAtTheLast)
 TEST_F(PostsTest, AMechanismWithoutAKeyChangesNothing)
 {
     pages_shown.clear();
+    Form_Hand->hide(); // it points at the first step's button since the start-up state
     sim.Cur_Mech = 12;
     Form_Main_ZUN->f_Show_Key_Of_Cur_Mech();
     EXPECT_TRUE(flashed_keys().empty());
@@ -203,6 +208,52 @@ TEST_F(PostsTest, TheMarkerSitsOverTheCurrentMechanismsFirstPicture)
     sim.Cur_Mech = 12; // in the hidden store
     sim.scheduler.advance_by(100);
     EXPECT_EQ(Form_Target->pos(), over_drum);
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(PostsTest, ACompletedStagePointsAtTheNextStepsKeyOnItsPage)
+{
+    // The start-up state completes stage 0 in the first mode: the hand shows the new coil's button.
+    const QPushButton &new_coil = *Form_Main_ZUN->commands->Button_Get_Rulon;
+    EXPECT_TRUE(Form_Hand->isVisible());
+    EXPECT_EQ(Form_Hand->pos() + TForm_Hand::fingertip(),
+              new_coil.mapToGlobal(QPoint(new_coil.width() / 2, new_coil.height())));
+
+    pick_tab("PageControl_Posts", "TabSheet_Post_2");
+    sim.Frame_LineMetal.Stadiya_Raboti = 13;
+    sim.f_Point_To_Next_Step();
+    EXPECT_EQ(current("PageControl_Posts"), posts.page("TabSheet_Post_1"));
+    EXPECT_EQ(current("PageControl_Pults_Of_Post_1"), posts.page("TabSheet_Post1_Pult_4"));
+    EXPECT_EQ(flashed_keys(), std::vector<std::string>{"Frame_45_Key_Fix_26"});
+    EXPECT_EQ(Form_Hand->pos(), hand_place_over(*frame("Frame_45_Key_Fix_26").widget));
+    EXPECT_TRUE(Form_Target->isVisible());
+}
+
+TEST_F(PostsTest, TheFirstRestOnAKeyTellsWhichButtonTurnsItOnlyOnce)
+{
+    const auto rest_on = [](const char *key_frame, const TPanel_Posts &on) {
+        QWidget *caption = on.frame(key_frame).key->Label1;
+        QHelpEvent rest(QEvent::ToolTip, QPoint(5, 5), caption->mapToGlobal(QPoint(5, 5)));
+        return QCoreApplication::sendEvent(caption, &rest);
+    };
+    TKeyTip &tip = *Form_Main_ZUN->key_tip;
+    pick_tab("PageControl_Posts", "TabSheet_Post_1");
+    pick_tab("PageControl_Pults_Of_Post_1", "TabSheet_Post1_Pult_4");
+    sim.b_Key_Tips = false;
+    rest_on("Frame_45_Key_Back_3", posts);
+    EXPECT_EQ(tip.note(), nullptr) << "not in an examination";
+
+    sim.b_Key_Tips = true;
+    EXPECT_TRUE(rest_on("Frame_45_Key_Back_3", posts));
+    ASSERT_NE(tip.note(), nullptr);
+    EXPECT_TRUE(tip.note()->isVisible());
+    EXPECT_TRUE(tip.note()->text().contains(QStringLiteral("к надписи «рез»")));
+    tip.note()->hide();
+    rest_on("Frame_45_Key_Fix_26", posts);
+    EXPECT_FALSE(tip.note()->isVisible()) << "once in a session";
 }
 
 } // namespace

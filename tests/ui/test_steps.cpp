@@ -33,7 +33,7 @@ protected:
 TEST_F(StepsWindowTest, ThePollShowsTheStageAndItsStep)
 {
     EXPECT_EQ(Form_Steps->ListBox_Steps->count(), 50);
-    EXPECT_EQ(Form_Steps->top_page()->objectName(), "Memo9");
+    EXPECT_EQ(Form_Steps->top_page()->objectName(), "Memo0") << "the page of the current stage";
     advance(1000);
     EXPECT_EQ(Form_Steps->Edit_CheckBox_stadiya_raboti->text(), "стадия работы  0");
     EXPECT_EQ(Form_Main_ZUN->commands->Label_Current_Step->text(), "шаг №");
@@ -42,6 +42,7 @@ TEST_F(StepsWindowTest, ThePollShowsTheStageAndItsStep)
     EXPECT_EQ(Form_Steps->ListBox_Steps->currentRow(), 21);
     EXPECT_EQ(Form_Main_ZUN->commands->Label_Current_Step->text(),
               "шаг №21) полосу подать в последующие машины агрегата.");
+    EXPECT_EQ(Form_Steps->top_page()->objectName(), "Memo21");
 }
 
 TEST_F(StepsWindowTest, LeavingTheAutomaticModeForClicksKeepsTheCaptionAndDisablesBoth)
@@ -60,7 +61,7 @@ TEST_F(StepsWindowTest, LeavingTheAutomaticModeForClicksKeepsTheCaptionAndDisabl
     EXPECT_EQ(main->caption(), "пуск в автомате с текущего места");
 }
 
-TEST_F(StepsWindowTest, AClickOnAnotherLineOnlyExplainsItUntilThePoll)
+TEST_F(StepsWindowTest, AClickOnAnotherLineOnlyExplainsItUntilTheStageChanges)
 {
     advance(5000); // mode 0 from the main window's show; the stage-0 state completes
     const int stage = sim.Frame_LineMetal.Stadiya_Raboti;
@@ -72,6 +73,11 @@ TEST_F(StepsWindowTest, AClickOnAnotherLineOnlyExplainsItUntilThePoll)
     EXPECT_EQ(sim.Frame_LineMetal.Stadiya_Raboti, stage);
     EXPECT_EQ(Form_Steps->ListBox_Steps->currentRow(), stage);
     EXPECT_EQ(Form_Steps->top_page()->objectName(), "Memo7");
+    sim.Button_Get_RulonClick();
+    advance(10);
+    EXPECT_EQ(Form_Steps->top_page()->objectName(), "Memo2") << "the next stage's page";
+    EXPECT_TRUE(Form_Steps->top_page()->toPlainText().startsWith(
+        QStringLiteral("Шаг 2. Сжать барабан разматывателя")));
 
     QTest::mouseClick(Form_Steps->RadioGroup1->button(1), Qt::LeftButton, {}, QPoint(6, 7));
     click_line(30);

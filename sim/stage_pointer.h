@@ -1,0 +1,22 @@
+#pragma once
+
+// The control a step begins with, read from the step's commands: where the next-step pointers
+// lead the trainee, and what the step's explanation starts from.
+namespace zun::stages {
+
+struct Step_Control {
+    enum class Kind {
+        None,            // the step needs no control: it completes by itself
+        Key,             // a console key, of `mech`
+        New_Coil_Button, // "поставить новый рулон" of the main window
+        Bell,            // the bell button "звонок"
+    };
+    Kind kind = Kind::None;
+    int mech = 0;
+};
+
+// The first control among the stage's commands: the first mechanism with a key, the new coil,
+// the bell, or the working-speed key; none for a stage outside 0..48.
+Step_Control first_control(int stage);
+
+} // namespace zun::stages

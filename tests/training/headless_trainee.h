@@ -1,0 +1,49 @@
+#pragma once
+
+#include "sim/Unit_simulator.h"
+#include "training/step_facts.h"
+
+#include <map>
+#include <string>
+
+namespace zun::training {
+
+// A trainee without a screen: reads each step's instruction from the same facts its page is
+// written from, and gives the inputs a trainee gives with one mouse — press, hold, release, one
+// control at a time — waiting for what the page says to wait for.
+class Headless_Trainee {
+public:
+    // One input of the trainee's mouse.
+    struct Input {
+        enum class Kind { Key_Press, Key_Release, New_Coil_Click, Bell_Press, Bell_Release };
+        Kind kind;
+        const console::Control *key = nullptr;
+        bool left_button = true;
+    };
+
+    explicit Headless_Trainee(TSimulator &sim) : sim_(sim) {}
+
+    // Does the current step as its page says; false if a key does not stand where the page says
+    // or the stage has not advanced within `limit` of virtual time.
+    bool do_current_step(Millis limit);
+
+    // What went wrong last, for the failure message.
+    const std::string &trouble() const { return trouble_; }
+
+private:
+    void turn(const Key_Action &action);
+    void hold(const Key_Action &action, int stage);
+    void apply(const Input &input);
+    void wait_for(const std::function<bool()> &done);
+    bool stage_left(int stage) const;
+    int angle_of(const console::Control &key) const;
+
+    TSimulator &sim_;
+    // The keys as the trainee has left them: the console's state, which this model does not
+    // hold yet.
+    std::map<const console::Control *, int> angles_;
+    Millis deadline_ = 0;
+    std::string trouble_;
+};
+
+} // namespace zun::training

@@ -1,0 +1,60 @@
+#include "key_tip.h"
+
+#include "console/caption_label.h"
+#include "console/key_frame.h"
+#include "sim/Unit_simulator.h"
+#include "sim/console_layout.h"
+#include "training/explanations.h"
+#include "ui/Unit_posts.h"
+
+#include <QEvent>
+#include <QTimer>
+
+namespace {
+
+constexpr int note_width = 300;
+constexpr int note_lasts_ms = 8000;
+
+} // namespace
+
+TKeyTip::TKeyTip(const zun::TSimulator &sim, const TPanel_Posts &posts, QObject *parent)
+    : QObject(parent), sim_(sim), posts_(posts)
+{
+    for (const TPanel_Posts::Frame &frame : posts.frames())
+        if (frame.key)
+            frame.key->Label1->installEventFilter(this);
+}
+
+// A rest of the pointer arrives as a tooltip event; the key's own hint waits for later rests.
+bool TKeyTip::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::Leave && note_ && watched == tipped_caption_)
+        note_->hide();
+    if (event->type() != QEvent::ToolTip || shown_ || !sim_.b_Key_Tips)
+        return false;
+    for (const TPanel_Posts::Frame &frame : posts_.frames()) {
+        if (!frame.key || frame.key->Label1 != watched)
+            continue;
+        show_for(*frame.key->Label1,
+                 QString::fromStdString(zun::training::key_tip(*frame.control)));
+        return true;
+    }
+    return false;
+}
+
+void TKeyTip::show_for(QWidget &caption, const QString &text)
+{
+    shown_ = true;
+    tipped_caption_ = &caption;
+    note_ = std::make_unique<QLabel>(text, nullptr, Qt::ToolTip);
+    note_->setObjectName(QStringLiteral("Key_Tip"));
+    note_->setWordWrap(true);
+    note_->setFixedWidth(note_width);
+    note_->setMargin(6);
+    note_->setStyleSheet(QStringLiteral("background: rgb(255, 255, 225); color: black; "
+                                        "border: 1px solid gray;"));
+    note_->adjustSize();
+    note_->move(caption.mapToGlobal(QPoint(caption.width(), 0)));
+    note_->show();
+    QTimer::singleShot(note_lasts_ms, note_.get(), &QWidget::hide);
+}
