@@ -81,6 +81,15 @@ std::string stage_note(int stage)
     return std::string(stage_key).append(std::to_string(stage)).append("\n");
 }
 
+std::string hash_text(std::uint64_t hash)
+{
+    constexpr std::size_t width = 16;
+    char digits[width];
+    const char *end = std::to_chars(digits, digits + width, hash, 16).ptr;
+    const auto count = static_cast<std::size_t>(end - digits);
+    return std::string(width - count, '0') + std::string(digits, count);
+}
+
 SessionScript read_session(std::istream &in)
 {
     const std::string content{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};

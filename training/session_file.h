@@ -38,6 +38,8 @@ struct SessionScript {
 std::string header_lines(const SessionHeader &header);
 std::string end_line(std::string_view hash);
 std::string stage_note(int stage);
+// A state hash as the end line writes it: sixteen hexadecimal digits.
+std::string hash_text(std::uint64_t hash);
 
 // Reads a whole session file. Only the layout is checked here; the runner checks each line.
 SessionScript read_session(std::istream &in);
