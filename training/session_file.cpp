@@ -1,9 +1,12 @@
 #include "session_file.h"
 
+#include <algorithm>
 #include <charconv>
+#include <fstream>
 #include <istream>
 #include <iterator>
 #include <limits>
+#include <utility>
 
 namespace zun {
 namespace {
@@ -56,6 +59,17 @@ void read_comment(std::string_view line, SessionScript &script)
         script.end_hash = value_after(end_key);
     else if (const auto stage = number_after(line, stage_key))
         script.last_stage = static_cast<int>(*stage);
+}
+
+// Names begin with the start's date and time; "-N" numbers the later files of one second.
+std::pair<std::string, std::int64_t> start_order(const std::filesystem::path &path)
+{
+    constexpr std::size_t date_time_length = std::string_view("YYYY-MM-DD_HH-MM-SS").size();
+    const std::string stem = path.stem().string();
+    const std::string date_time = stem.substr(0, date_time_length);
+    const std::optional<std::int64_t> occurrence =
+        number_after(std::string_view(stem).substr(date_time.size()), "-");
+    return {date_time, occurrence.value_or(1)};
 }
 
 } // namespace
@@ -117,6 +131,25 @@ SessionScript read_session(std::istream &in)
         script.lines.push_back({number, std::string(line)});
     }
     return script;
+}
+
+std::vector<SessionSummary> list_sessions(const std::filesystem::path &folder)
+{
+    std::vector<SessionSummary> sessions;
+    std::error_code error;
+    for (const auto &entry : std::filesystem::directory_iterator(folder, error)) {
+        if (!entry.is_regular_file(error) || entry.path().extension() != ".zs")
+            continue;
+        std::ifstream in(entry.path());
+        if (!in)
+            continue;
+        const SessionScript script = read_session(in);
+        sessions.push_back({entry.path(), script.header, script.length_ms, script.last_stage,
+                            script.end_hash.has_value()});
+    }
+    std::ranges::sort(sessions, std::ranges::greater{},
+                      [](const SessionSummary &session) { return start_order(session.path); });
+    return sessions;
 }
 
 } // namespace zun

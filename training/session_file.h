@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <filesystem>
 #include <iosfwd>
 #include <optional>
 #include <string>
@@ -43,5 +44,17 @@ std::string hash_text(std::uint64_t hash);
 
 // Reads a whole session file. Only the layout is checked here; the runner checks each line.
 SessionScript read_session(std::istream &in);
+
+// What the list of recorded sessions shows of one file.
+struct SessionSummary {
+    std::filesystem::path path;
+    SessionHeader header;
+    std::int64_t length_ms = 0;
+    std::optional<int> last_stage;
+    bool ended = false; // it has its end line
+};
+
+// The session files (*.zs) of a folder, the newest first; a missing folder has none.
+std::vector<SessionSummary> list_sessions(const std::filesystem::path &folder);
 
 } // namespace zun

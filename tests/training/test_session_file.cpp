@@ -89,6 +89,28 @@ TEST_F(SessionFolder, NeverOverwritesASessionStartedInTheSameSecond)
     EXPECT_EQ(third.path().filename(), "2026-03-07_09-04-05-3.zs");
 }
 
+TEST_F(SessionFolder, ListsTheSessionsNewestFirstWithWhatTheyHold)
+{
+    EXPECT_TRUE(list_sessions(folder_).empty());
+    for (int i = 0; i < 11; ++i) {
+        SessionWriter writer(folder_, start_, header_);
+        writer.stage(i * 1000, i);
+        if (i == 10)
+            writer.end(12000, "00");
+    }
+    std::ofstream(folder_ / "notes.txt") << "not a session";
+    const std::vector<SessionSummary> sessions = list_sessions(folder_);
+    ASSERT_EQ(sessions.size(), 11u);
+    EXPECT_EQ(sessions[0].path.filename(), "2026-03-07_09-04-05-11.zs");
+    EXPECT_EQ(sessions[1].path.filename(), "2026-03-07_09-04-05-10.zs");
+    EXPECT_EQ(sessions[10].path.filename(), "2026-03-07_09-04-05.zs");
+    EXPECT_EQ(sessions[0].length_ms, 12000);
+    EXPECT_EQ(sessions[0].last_stage, 10);
+    EXPECT_TRUE(sessions[0].ended);
+    EXPECT_FALSE(sessions[1].ended);
+    EXPECT_EQ(sessions[1].header.trainee, "Пётр Иванов");
+}
+
 TEST_F(SessionFolder, AFolderThatCannotBeMadeIsReportedAndTheSessionGoesOn)
 {
     std::filesystem::create_directories(folder_);
