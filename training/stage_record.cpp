@@ -26,7 +26,8 @@ void StageRecord::input(std::int64_t time, const AssessedInput &input)
             ++current_.operations;
         const auto remark = [&](StageRemark::What what) {
             remarks_.push_back({time, what, current_.stage, input.control, input.mech,
-                                input.direction, input.refused});
+                                input.direction,
+                                what == StageRemark::What::Refused ? input.refused : ""});
         };
         if (!input.refused.empty()) {
             current_.refused += counted ? 1 : 0;

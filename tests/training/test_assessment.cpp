@@ -1,4 +1,5 @@
 #include "sim/stage_tables.h"
+#include "training/report.h"
 #include "training/score.h"
 #include "training/stage_record.h"
 #include "training/stage_usage.h"
@@ -111,6 +112,29 @@ TEST(StageRecord, AutomaticRunAndJumpsAreNotTheTraineesWork)
     EXPECT_FALSE(record.trainee_operated());
     EXPECT_EQ(score(entries, record.trainee_operated(), ReferenceTimes::from_automatic_run()),
               std::nullopt);
+}
+
+TEST(Report, PrintsTheScoreTheStepsAndTheRemarks)
+{
+    StageRecord record;
+    record.stage_changed(500, 2);
+    AssessedInput key = operation(10, Direction::Forward);
+    key.control = "Frame_45_Key_Fix_1";
+    record.input(4000, key);
+    record.input(5000, operation(72, Direction::Reverse, "interlock"));
+    record.stage_changed(9000, 3);
+
+    EXPECT_EQ(report_lines({record, 64}),
+              "score=64\n"
+              "stage=2 began=500 ended=9000 by=trainee ops=2 refused=1 out_of_sequence=2 hints=0\n"
+              "stage=3 began=9000 ended=- by=open ops=0 refused=0 out_of_sequence=0 hints=0\n"
+              "t=4000 what=out_of_sequence stage=2 control=Frame_45_Key_Fix_1 mech=10 dir=fwd "
+              "reason=-\n"
+              "t=5000 what=refused stage=2 control=- mech=72 dir=rws reason=interlock\n"
+              "t=5000 what=out_of_sequence stage=2 control=- mech=72 dir=rws reason=-\n");
+    const std::string html = report_html({record, std::nullopt}, "<сеанс & 1>");
+    EXPECT_NE(html.find("<title>&lt;сеанс &amp; 1&gt;</title>"), std::string::npos);
+    EXPECT_NE(html.find("<td>R 5</td>"), std::string::npos) << "the pulses of step 2";
 }
 
 TEST(Score, FollowsItsRule)
