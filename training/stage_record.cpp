@@ -21,6 +21,7 @@ void StageRecord::input(std::int64_t time, const AssessedInput &input)
     switch (input.kind) {
     case AssessedInput::Kind::Operation: {
         trainee_operated_ = true;
+        marks_.push_back({time, current_.stage, TimelineMark::What::Operation});
         const bool counted = current_is_step_;
         if (counted)
             ++current_.operations;
@@ -40,6 +41,7 @@ void StageRecord::input(std::int64_t time, const AssessedInput &input)
         break;
     }
     case AssessedInput::Kind::Pass:
+        marks_.push_back({time, current_.stage, TimelineMark::What::Pass});
         (mode_ == automatic_mode ? automatic_ : passed_) = true;
         break;
     case AssessedInput::Kind::ModeChosen:

@@ -53,6 +53,14 @@ struct StageRemark {
     std::string reason; // of a refusal
 };
 
+// A moment the timeline marks: an operation of the trainee or a press of "пройти стадию".
+struct TimelineMark {
+    enum class What { Operation, Pass };
+    std::int64_t time = 0;
+    int stage = 0;
+    What what = What::Operation;
+};
+
 // The record of a session's stages, built from its inputs and stage changes in order, so that the
 // live program and a replay of the session's file build the same record. An input is given
 // before the stage changes it caused.
@@ -64,6 +72,7 @@ public:
     // Every completed step in order, then the open one the session is in (if it is a step).
     std::vector<StageEntry> entries() const;
     const std::vector<StageRemark> &remarks() const { return remarks_; }
+    const std::vector<TimelineMark> &marks() const { return marks_; }
     bool trainee_operated() const { return trainee_operated_; }
 
 private:
@@ -76,6 +85,7 @@ private:
     bool entered_by_click_ = false;
     bool last_input_was_click_ = false; // a click in mode 1, which sets a stage at once
     std::vector<StageRemark> remarks_;
+    std::vector<TimelineMark> marks_;
     bool trainee_operated_ = false;
 };
 
