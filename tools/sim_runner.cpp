@@ -2,6 +2,7 @@
 
 #include "sim/console_layout.h"
 #include "sim/stage_tables.h"
+#include "sim/state_hash.h"
 #include "sim/steps_texts.h"
 #include "training/explanations.h"
 
@@ -125,20 +126,54 @@ SimRunner::ExitStatus SimRunner::run(std::istream &script, std::ostream &errors)
 {
     std::string line;
     for (int number = 1; std::getline(script, line); ++number) {
-        try {
-            run_line(line);
-        } catch (const BadLine &error) {
-            errors << "line " << number << ": " << error.what() << '\n';
-            return ScriptError;
-        } catch (const GoalMissed &error) {
-            errors << "line " << number << ": " << error.what() << '\n';
-            return Failed;
-        } catch (const std::exception &error) {
-            errors << "line " << number << ": the model failed: " << error.what() << '\n';
-            return Failed;
-        }
+        if (const ExitStatus status = run_numbered(number, line, errors); status != Completed)
+            return status;
     }
     return Completed;
+}
+
+SimRunner::ExitStatus SimRunner::replay(const zun::SessionScript &session, bool check,
+                                        std::ostream &errors)
+{
+    for (const zun::SessionLine &line : session.lines) {
+        if (const ExitStatus status = run_numbered(line.number, line.text, errors);
+            status != Completed)
+            return status;
+    }
+    if (session.last_line_cut)
+        errors << "warning: the last line was cut short and is left out\n";
+    if (!check)
+        return Completed;
+    const std::string reached = zun::hash_text(zun::state_hash(sim_));
+    if (!session.end_hash) {
+        errors << "no end line: the session did not end normally; state hash=" << reached
+               << '\n';
+        return Failed;
+    }
+    if (*session.end_hash != reached) {
+        errors << "state hash differs: recorded=" << *session.end_hash << " replayed=" << reached
+               << '\n';
+        return Failed;
+    }
+    return Completed;
+}
+
+SimRunner::ExitStatus SimRunner::run_numbered(int number, std::string_view line,
+                                              std::ostream &errors)
+{
+    try {
+        run_line(line);
+        return Completed;
+    } catch (const BadLine &error) {
+        errors << "line " << number << ": " << error.what() << '\n';
+        return ScriptError;
+    } catch (const GoalMissed &error) {
+        errors << "line " << number << ": " << error.what() << '\n';
+        return Failed;
+    } catch (const std::exception &error) {
+        errors << "line " << number << ": the model failed: " << error.what() << '\n';
+        return Failed;
+    }
 }
 
 void SimRunner::run_line(std::string_view line)

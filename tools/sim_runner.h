@@ -2,6 +2,7 @@
 
 #include "sim/Unit_simulator.h"
 #include "sim/ui_port.h"
+#include "training/session_file.h"
 
 #include <cstdint>
 #include <iosfwd>
@@ -24,6 +25,11 @@ public:
     // "line N: ..." before anything of it runs. A goal not reached, or a failing model, ends the
     // run with Failed.
     ExitStatus run(std::istream &script, std::ostream &errors);
+
+    // Replays a session file's lines. A last line cut short is dropped with a warning. With
+    // `check`, the final state hash must equal the file's end line; a session without one
+    // (killed, or still running) cannot be checked and fails.
+    ExitStatus replay(const zun::SessionScript &session, bool check, std::ostream &errors);
 
     // From the start, the automatic mode and one press of "пройти стадию": runs `cycles` whole
     // scenarios and prints the virtual time, the CPU time and their ratio.
@@ -57,6 +63,8 @@ private:
     };
     static const std::vector<Command> &commands();
 
+    // Runs one line numbered as in its file; reports a failure and returns its status.
+    ExitStatus run_numbered(int number, std::string_view line, std::ostream &errors);
     const Command *match(const std::vector<std::string_view> &tokens) const;
     Argument parse(ArgumentKind kind, std::string_view token) const;
     void on_stage_change(std::int8_t before, std::int8_t after);
