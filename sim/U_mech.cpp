@@ -152,6 +152,39 @@ void TMech::f_Stop()
     b_No_Stop = true;
 }
 
+// The terms of f_Evaluate's latch for one direction, read in their order.
+Refusal TMech::f_Refusal(MechCommand command) const
+{
+    const bool at_forward_end = b_Stop_At_KV && bi_KV_FWD;
+    const bool at_reverse_end = b_Stop_At_KV && bi_KV_RWS;
+    switch (command) {
+    case MechCommand::Stop:
+        return Refusal::None;
+    case MechCommand::Forward:
+        if (!b_Permit)
+            return Refusal::NotPermitted;
+        if (b_KM_RWS)
+            return Refusal::RunningOpposite;
+        if (!b_Permit_FWD)
+            return Refusal::Interlocked;
+        return at_forward_end ? Refusal::AtEnd : Refusal::None;
+    case MechCommand::Reverse: {
+        const bool forward_holds =
+            b_Permit && !b_KM_RWS && b_Permit_FWD && b_KM_FWD && !at_forward_end;
+        if (forward_holds)
+            return Refusal::RunningOpposite;
+        if (b_Auto_Return && bi_KV_FWD)
+            return Refusal::None;
+        if (!b_Permit)
+            return Refusal::NotPermitted;
+        if (!b_Permit_RWS)
+            return Refusal::Interlocked;
+        return at_reverse_end ? Refusal::AtEnd : Refusal::None;
+    }
+    }
+    return Refusal::None;
+}
+
 void TMech::f_Pulse(bool TMech::*pulse)
 {
     if (Picture *first = Image_Pos[0]) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "sim/inputs.h"
 #include "sim/picture_store.h"
 #include "sim/scheduler.h"
 
@@ -69,6 +70,8 @@ public:
     void f_Step_RWS();
     void f_Evaluate();
     void f_Stop();
+    // Why a pulse in that direction would not latch now; Refusal::None if it would.
+    Refusal f_Refusal(MechCommand command) const;
     void f_Start_FWD_Pulse();
     void f_Start_RWS_Pulse();
     void f_Start_FWD_Pulse_Fast();

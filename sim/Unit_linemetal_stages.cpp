@@ -14,7 +14,6 @@ using namespace line_mech;
 
 constexpr int short_rest = 1000; // a rest of strip too short for another coil
 constexpr int rest_start = 330;  // where the rest begins once the device's shears have cut
-constexpr int automatic_mode = 2;
 constexpr int working_speed_drives[] = {3, 25, 31, 46, 69};
 
 } // namespace
@@ -47,7 +46,7 @@ void TFrame_LineMetal::f_Check_Stage()
         f_Stop_All_Mech();
         ++Stadiya_Raboti;
         main_window_.f_Hide_Close_Ups();
-        if (main_window_.Working_Mode == automatic_mode)
+        if (main_window_.Working_Mode == WorkingMode::Automatic)
             Timer_Pause_Between_Steps.set_enabled(true);
     }
 }
@@ -134,7 +133,7 @@ void TFrame_LineMetal::f_Pass_Stage()
     if (Stadiya_Raboti >= 0 && Stadiya_Raboti <= stages::Last_Stage)
         for (const stages::Command &command : stages::commands(Stadiya_Raboti))
             f_Run_Command(command);
-    main_window_.ui.show_key_of_cur_mech();
+    main_window_.f_Show_Key_Of_Cur_Mech();
 }
 
 void TFrame_LineMetal::f_Run_Command(const stages::Command &command)
@@ -157,7 +156,7 @@ void TFrame_LineMetal::f_Run_Command(const stages::Command &command)
         f_Start_Stop_All_Timer();
         break;
     case Op::Bell: // the line presses the bell for the trainee, showing where it is
-        main_window_.ui.show_bell_page_and_hand();
+        main_window_.f_Show_Bell_Page();
         main_window_.b_Beep_Pressed = true;
         break;
     case Op::WorkingSpeed:

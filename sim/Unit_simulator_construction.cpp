@@ -153,7 +153,9 @@ void TSimulator::f_Init_Start_Pos()
 
 void TSimulator::f_Init_Links()
 {
-    const auto link = [this](int number) { return number == 0 ? nullptr : Mech_Array[number]; };
+    const auto link = [this](int number) -> TMech * {
+        return number == 0 ? nullptr : Mech_Array[number].get();
+    };
     for (const mechanism_table::MechanismConfig &config : mechanism_table::configuration()) {
         TMech &mech = *Mech_Array[config.number];
         for (std::size_t slot = 0; slot < mech.Co_Mech.size(); ++slot) {

@@ -65,14 +65,14 @@ void TSimulator::f_Picture_Click(Picture &picture)
         const Picture &terminal = *pictures.find_picture("Shape_Pult_Promasl_Mashini");
         Image_Operator->set_left(terminal.left() - operator_offset);
         Image_Operator->set_top(terminal.top() - operator_offset);
-        ui.show_page("TabSheet_Post2_Pult_1");
+        f_Bring_Forward(console::find_page("TabSheet_Post2_Pult_1"));
     } else if (f_Is_Mech_Picture(picture) || name == "Image_Invisible_9") {
         b_Hover_Selects = true;
         f_Set_Cur_Mech(picture.tag());
-        ui.show_key_of_cur_mech();
+        f_Show_Key_Of_Cur_Mech();
         ui.show_target();
     } else if (is_one_of(name, pictures_without_drive)) {
-        ui.message_box("не имеет привода");
+        f_Message("не имеет привода");
     } else if (name == "Image_Ograda") {
         picture.set_visible(false);
     } else if (name == "Button1" && &picture.panel() == Panel_Kromkomotalka) {

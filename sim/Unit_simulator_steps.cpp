@@ -10,15 +10,14 @@ namespace zun {
 
 namespace {
 
-constexpr int mode_set_by_click = 1;
-
 } // namespace
 
 // Tells the line whether to count completed stages, and shows where the scenario stands.
 void TSimulator::Steps_Timer1Timer()
 {
     TFrame_LineMetal &line = Frame_LineMetal;
-    line.b_Check_Stage = Working_Mode == 0 || Working_Mode == 2;
+    line.b_Check_Stage =
+        Working_Mode == WorkingMode::PassStages || Working_Mode == WorkingMode::Automatic;
     Edit_CheckBox_stadiya_raboti = "стадия работы  " + std::to_string(line.Stadiya_Raboti);
     const int stage = line.Stadiya_Raboti;
     const bool listed = stage >= 0 && stage < steps::Line_Count;
@@ -34,7 +33,7 @@ void TSimulator::ListBox_StepsClick(int line)
     Frame_LineMetal.f_Stop_All_Mech();
     f_Restore_All_Speeds();
     f_Hide_Close_Ups();
-    if (Working_Mode == mode_set_by_click && line >= 0 && line < steps::Line_Count) {
+    if (Working_Mode == WorkingMode::StageByClick && line >= 0 && line < steps::Line_Count) {
         Frame_LineMetal.Stadiya_Raboti = static_cast<std::int8_t>(line);
         Frame_LineMetal.f_Set_Stage_State();
     }

@@ -87,6 +87,10 @@ struct PagePicture {
 inline constexpr std::string_view posts_panel = "Panel_Posts";
 inline constexpr Rect posts_panel_place{-51, 280, 800, 450};
 inline constexpr int mech_name_count = 127;
+// The sizes of the tables below, checked against the tables when they are compiled.
+inline constexpr int page_control_count = 3;
+inline constexpr int page_count = 11;
+inline constexpr int control_count = 108;
 
 // Each in creation order; pages of one page control in tab order.
 std::span<const PageControl> page_controls();
@@ -95,5 +99,14 @@ std::span<const PageDecoration> page_decorations();
 std::span<const Control> controls();
 std::span<const PagePicture> page_pictures();
 const PagePicture *find_page_picture(int tag);
+
+// Rows of the tables by name, or -1.
+int find_control(std::string_view frame);
+int find_page(std::string_view name);
+int find_page_control(std::string_view name);
+// The page control that holds page `page`, and the page that holds page control `control` (-1
+// for the posts' own, which fills the posts panel).
+int page_control_of(int page);
+int page_holding(int page_control);
 
 } // namespace zun::console

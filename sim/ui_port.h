@@ -14,17 +14,16 @@ public:
 
     virtual void show_target() = 0;
     virtual void hide_target() = 0;
-    // Flashes the keys of the current mechanism, brings their page forward, points the hand at
-    // the last of them; nothing for a mechanism without a key.
+    // Flashes the keys of the current mechanism, whose pages the model has brought forward, and
+    // points the hand at the last of them; nothing for a mechanism without a key.
     virtual void show_key_of_cur_mech() = 0;
-    // Brings the bell button's console page forward and points the hand at the button.
+    // Points the hand at the bell button, whose page the model has brought forward.
     virtual void show_bell_page_and_hand() = 0;
-    // Brings a console page forward, with the post page that holds it.
-    virtual void show_page(const std::string &page) = 0;
     // Asks the shell to open a document from a folder, without waiting; the result is not
     // looked at.
     virtual void open_document(const std::string &folder, const std::string &file) = 0;
-    // A modal box with one text and an OK button; returns when it is answered.
+    // A modal box with one text and an OK button; returns when it is answered. The model asks
+    // for it only after an input has been applied.
     virtual void message_box(const std::string &text) = 0;
 };
 
@@ -35,7 +34,6 @@ public:
     void hide_target() override { calls.emplace_back("hide_target"); }
     void show_key_of_cur_mech() override { calls.emplace_back("show_key_of_cur_mech"); }
     void show_bell_page_and_hand() override { calls.emplace_back("show_bell_page_and_hand"); }
-    void show_page(const std::string &page) override { calls.push_back("show_page " + page); }
     void open_document(const std::string &folder, const std::string &file) override
     {
         calls.push_back("open_document " + folder + " " + file);

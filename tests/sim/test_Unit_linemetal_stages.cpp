@@ -18,7 +18,7 @@ protected:
     // Selects a mode and waits for the poll that tells the line.
     void select_mode(int mode)
     {
-        sim.f_Select_Working_Mode(mode);
+        sim.f_Select_Working_Mode(static_cast<WorkingMode>(mode));
         advance(1000);
     }
 
@@ -54,12 +54,12 @@ TEST_F(StagesTest, ThePollTellsTheLineAndShowsTheStep)
     EXPECT_EQ(sim.Label_Current_Step, "шаг №");
     EXPECT_EQ(sim.Edit_CheckBox_stadiya_raboti, "стадия работы  0");
     line.Stadiya_Raboti = 21;
-    sim.f_Select_Working_Mode(1);
+    sim.f_Select_Working_Mode(zun::WorkingMode::StageByClick);
     advance(1000);
     EXPECT_FALSE(line.b_Check_Stage);
     EXPECT_EQ(sim.ListBox_Steps_ItemIndex, 21);
     EXPECT_EQ(sim.Label_Current_Step, "шаг №21) полосу подать в последующие машины агрегата.");
-    sim.f_Select_Working_Mode(2);
+    sim.f_Select_Working_Mode(zun::WorkingMode::Automatic);
     advance(1000);
     EXPECT_TRUE(line.b_Check_Stage);
 }
@@ -184,7 +184,7 @@ TEST_F(StagesTest, APauseAlreadyRunningStillPassesTheNextStage)
         ASSERT_EQ(stage(), 8);
         ASSERT_TRUE(line.Timer_Pause_Between_Steps.enabled());
         if (change_to_mode_1)
-            sim.f_Select_Working_Mode(1);
+            sim.f_Select_Working_Mode(zun::WorkingMode::StageByClick);
         else
             sim.Button_Steps_StopClick();
         advance(1000);

@@ -38,14 +38,18 @@ TEST_F(SceneTest, PicturesWithBehavioursOfTheirOwn)
 {
     ui.calls.clear();
     sim.f_Picture_Click(picture("Image_Rolik"));
-    EXPECT_EQ(ui.calls, std::vector<std::string>{"message_box не имеет привода"});
+    EXPECT_TRUE(ui.calls.empty()) << "the box waits until the input has been applied";
+    sim.apply(input::PictureClick{"Image_Rolik"});
+    EXPECT_EQ(ui.calls, (std::vector<std::string>{"message_box не имеет привода",
+                                                  "message_box не имеет привода"}));
 
     ui.calls.clear();
     sim.Cur_Mech = 30;
     sim.f_Picture_Click(picture("Image38_2"));
-    EXPECT_EQ(sim.Image_Operator->left(), 408 - 10);
+    EXPECT_EQ(sim.Image_Operator->left(), 408 - 10) << "no page is seen without the window";
     EXPECT_EQ(sim.Image_Operator->top(), 144 - 10);
-    EXPECT_EQ(ui.calls, std::vector<std::string>{"show_page TabSheet_Post2_Pult_1"});
+    EXPECT_EQ(sim.Front_Page[1], console::find_page("TabSheet_Post2_Pult_1"));
+    EXPECT_EQ(sim.Front_Page[0], console::find_page("TabSheet_Post_2"));
     EXPECT_EQ(sim.Cur_Mech, 30);
     EXPECT_FALSE(sim.b_Hover_Selects);
 
@@ -60,6 +64,19 @@ TEST_F(SceneTest, PicturesWithBehavioursOfTheirOwn)
     EXPECT_EQ(picture("Image2_Polosa_Body").hint(), "");
     sim.f_Picture_Hover(picture("Image_Nakladka_Rulona_Motalki_4"));
     EXPECT_EQ(picture("Image_Nakladka_Rulona_Motalki_4").hint(), "лефт= 166 топ= 45");
+}
+
+// With post 1 in front, the oiling machine's console and post 2 come into sight together: the
+// console's page is shown first and the post's last, so the operator ends on the post.
+TEST_F(SceneTest, TheOilingMachineBringsItsConsoleAndPostForwardPostLast)
+{
+    sim.apply(input::MainWindow{true});
+    sim.apply(input::TabChosen{console::find_page("TabSheet_Post_1")});
+    sim.apply(input::PictureClick{"Image38_0"});
+    EXPECT_EQ(&sim.Image_Operator->panel(), sim.Panel_Image_Scene.get());
+    EXPECT_EQ(sim.Image_Operator->left(), 241 + 182 / 2);
+    EXPECT_EQ(sim.Image_Operator->top(), 111 + (124 - 62) / 2);
+    EXPECT_TRUE(sim.f_Page_Visible(console::find_page("TabSheet_Post2_Pult_1")));
 }
 
 TEST_F(SceneTest, DraggingMovesThePanoramaWithoutLimitAndTheCloseUpsOnlyForAMoment)

@@ -11,16 +11,16 @@
 // virtual clock and then refreshes the windows, as the program's clock driver does.
 class ProgramTest : public ::testing::Test {
 protected:
-    ProgramTest() { Form_Main_ZUN->show(); }
+    ProgramTest() { forms.main().show(); }
 
     void advance(zun::Millis duration)
     {
         sim.scheduler.advance_by(duration);
-        Form_Main_ZUN->refresh_from_model();
-        Form_Steps->refresh_from_model();
+        forms.main().refresh_from_model();
+        forms.steps().refresh_from_model();
     }
 
     zun::RecordingUiPort ui_port;
     Forms forms{ui_port};
-    zun::TSimulator &sim = Form_Main_ZUN->sim;
+    zun::TSimulator &sim = forms.sim();
 };

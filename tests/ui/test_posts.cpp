@@ -2,6 +2,7 @@
 #include "app/qt_ui_port.h"
 #include "console/caption_label.h"
 #include "console/key_frame.h"
+#include "sim/console_layout.h"
 #include "ui/Unit_hand.h"
 #include "ui/Unit_main.h"
 #include "ui/Unit_posts.h"
@@ -18,19 +19,29 @@
 
 namespace {
 
+// Writes down the pages that come into sight, by name.
+class PageLog final : public zun::InputObserver {
+public:
+    void input_applied(zun::Millis, const zun::Input &, const zun::Answer &) override {}
+    void page_shown(zun::Millis, int page) override
+    {
+        names.emplace_back(zun::console::pages()[static_cast<std::size_t>(page)].name);
+    }
+
+    std::vector<std::string> names;
+};
+
 // The program's windows with the main window shown, the model settled in its start-up state.
 class PostsTest : public ::testing::Test {
 protected:
     PostsTest()
     {
-        Form_Main_ZUN->show();
+        ui_port.attach(forms);
+        forms.main().show();
         sim.scheduler.advance_by(5000);
-        const auto shown = posts.on_page_shown;
-        posts.on_page_shown = [this, shown](TConsolePage &page) {
-            pages_shown.push_back(page.name());
-            shown(page);
-        };
+        sim.add_observer(page_log);
     }
+    ~PostsTest() override { sim.remove_observer(page_log); }
 
     const TPanel_Posts::Frame &frame(const char *name) { return posts.frame(name); }
     static void move_over(QWidget *widget)
@@ -50,10 +61,19 @@ protected:
     }
     QPoint hand_place_over(const QWidget &control) const
     {
-        const QPoint window = Form_Main_ZUN->frameGeometry().topLeft();
+        const QPoint window = forms.main().frameGeometry().topLeft();
         const QRect place = control.geometry();
         return {window.x() - 51 + place.left() + (place.width() - 104) / 2 + 30,
                 window.y() + 280 + place.top() + (place.height() - 112) / 2 + 110};
+    }
+    // Each key's flash ends at its own timer's tick.
+    void end_flashes() const
+    {
+        for (const TPanel_Posts::Frame &each : posts.frames())
+            if (each.key && each.key->Timer1.isActive()) {
+                each.key->Timer1.stop();
+                each.key->Timer1Timer();
+            }
     }
     std::vector<std::string> flashed_keys() const
     {
@@ -66,9 +86,10 @@ protected:
 
     QtUiPort ui_port;
     Forms forms{ui_port};
-    zun::TSimulator &sim = Form_Main_ZUN->sim;
-    TPanel_Posts &posts = *Form_Main_ZUN->Panel_Posts;
-    std::vector<std::string> pages_shown;
+    zun::TSimulator &sim = forms.sim();
+    TPanel_Posts &posts = *forms.main().Panel_Posts;
+    PageLog page_log;
+    std::vector<std::string> &pages_shown = page_log.names;
 };
 
 TEST_F(PostsTest, TheKeysOfTheCurrentMechanismFlashAndTheHandPointsAtTheLast)
@@ -84,36 +105,36 @@ TEST_F(PostsTest, TheKeysOfTheCurrentMechanismFlashAndTheHandPointsAtTheLast)
     };
     for (const Case &each : cases) {
         SCOPED_TRACE(each.mech);
-        sim.scheduler.advance_by(100); // earlier flashes end
+        end_flashes();
         sim.Cur_Mech = each.mech;
-        Form_Main_ZUN->f_Show_Key_Of_Cur_Mech();
+        sim.f_Show_Key_Of_Cur_Mech();
         EXPECT_EQ(flashed_keys(), each.flashed);
-        EXPECT_TRUE(Form_Hand->isVisible());
-        EXPECT_EQ(Form_Hand->pos(), hand_place_over(*frame(each.hand_at).widget));
+        EXPECT_TRUE(forms.hand().isVisible());
+        EXPECT_EQ(forms.hand().pos(), hand_place_over(*frame(each.hand_at).widget));
     }
     EXPECT_EQ(current("PageControl_Posts"), posts.page("TabSheet_Post_2"));
     EXPECT_EQ(current("PageControl_Pults_Of_Post_2"), posts.page("TabSheet_Post2_Pult_1"));
 
-    sim.scheduler.advance_by(100);
+    end_flashes();
     sim.Cur_Mech = 0;
-    Form_Main_ZUN->f_Show_Key_Of_Cur_Mech();
+    sim.f_Show_Key_Of_Cur_Mech();
     EXPECT_EQ(flashed_keys().size(), 27u);
-    EXPECT_EQ(Form_Hand->pos(), hand_place_over(*frame("Frame_45_Key_Fix_11").widget));
+    EXPECT_EQ(forms.hand().pos(), hand_place_over(*frame("Frame_45_Key_Fix_11").widget));
 }
 
 TEST_F(PostsTest, AMechanismWithoutAKeyChangesNothing)
 {
     pages_shown.clear();
     sim.Cur_Mech = 12;
-    Form_Main_ZUN->f_Show_Key_Of_Cur_Mech();
+    sim.f_Show_Key_Of_Cur_Mech();
     EXPECT_TRUE(flashed_keys().empty());
-    EXPECT_FALSE(Form_Hand->isVisible());
+    EXPECT_FALSE(forms.hand().isVisible());
     EXPECT_TRUE(pages_shown.empty());
 }
 
 TEST_F(PostsTest, TheLinePressingTheBellShowsItsPageThenTheKeyOfTheCurrentMechanism)
 {
-    sim.f_Select_Working_Mode(1);
+    sim.f_Select_Working_Mode(zun::WorkingMode::StageByClick);
     sim.scheduler.advance_by(1000);
     sim.ListBox_StepsClick(39);
     sim.scheduler.advance_by(3000);
@@ -124,7 +145,7 @@ TEST_F(PostsTest, TheLinePressingTheBellShowsItsPageThenTheKeyOfTheCurrentMechan
     ASSERT_GE(pages_shown.size(), 2u);
     EXPECT_EQ(pages_shown[0], "TabSheet_Post2_Pult_2") << "the bell's page first";
     EXPECT_EQ(sim.Cur_Mech, 72);
-    EXPECT_EQ(Form_Hand->pos(), hand_place_over(*frame("Frame_45_Key_Fix_51").widget))
+    EXPECT_EQ(forms.hand().pos(), hand_place_over(*frame("Frame_45_Key_Fix_51").widget))
         << "then the key of the removal car";
 }
 
@@ -186,23 +207,25 @@ TEST_F(PostsTest, TheDrumKeysAndTheirBarePagesOpenAndCloseTheCloseUps)
 
 TEST_F(PostsTest, TheMarkerSitsOverTheCurrentMechanismsFirstPicture)
 {
-    const QPoint window = Form_Main_ZUN->frameGeometry().topLeft();
+    const QPoint window = forms.main().frameGeometry().topLeft();
     sim.Cur_Mech = 1;
-    Form_Main_ZUN->f_Place_Target();
+    forms.main().f_Place_Target();
     const zun::Picture &car = *sim.Mech_Array[1]->Image_Pos[0];
-    EXPECT_EQ(Form_Target->pos(),
+    EXPECT_EQ(forms.target().pos(),
               QPoint(window.x() + (86 - 105) / 2 + sim.Panel_Image_Scene->left() + car.left(),
                      window.y() + (41 - 105) / 2 + 40 + car.top() + 25));
 
     sim.Cur_Mech = 5;
-    sim.scheduler.advance_by(100);
-    EXPECT_EQ(Form_Target->pos(),
+    EXPECT_TRUE(forms.target().Timer1.isActive()) << "the marker places itself on its own timer";
+    EXPECT_EQ(forms.target().Timer1.interval(), 100);
+    forms.target().Timer1Timer();
+    EXPECT_EQ(forms.target().pos(),
               QPoint(window.x() + (100 - 105) / 2 + sim.Panel_5_mech->left() + 70,
                      window.y() + (100 - 105) / 2 + 63 + 70 + 25));
-    const QPoint over_drum = Form_Target->pos();
+    const QPoint over_drum = forms.target().pos();
     sim.Cur_Mech = 12; // in the hidden store
-    sim.scheduler.advance_by(100);
-    EXPECT_EQ(Form_Target->pos(), over_drum);
+    forms.target().Timer1Timer();
+    EXPECT_EQ(forms.target().pos(), over_drum);
 }
 
 } // namespace

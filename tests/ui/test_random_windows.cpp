@@ -49,9 +49,9 @@ TEST(RandomWindowsTest, TheProgramSurvivesRandomUseOfItsWindows)
 {
     zun::RecordingUiPort ui_port;
     Forms forms(ui_port);
-    zun::TSimulator &sim = Form_Main_ZUN->sim;
-    Form_Main_ZUN->show();
-    Form_Steps->show();
+    zun::TSimulator &sim = forms.sim();
+    forms.main().show();
+    forms.steps().show();
     std::mt19937 random(7);
     const auto pick = [&random](std::size_t count) {
         return std::uniform_int_distribution<std::size_t>(0, count - 1)(random);
@@ -62,8 +62,8 @@ TEST(RandomWindowsTest, TheProgramSurvivesRandomUseOfItsWindows)
     const auto aim = [&](QWidget *&target, QPoint &at) {
         switch (pick(4)) {
         case 0: {
-            std::vector<TPanelView *> views{Form_Main_ZUN->Panel_Image_Scene};
-            for (TPanelView *close_up : Form_Main_ZUN->close_ups)
+            std::vector<TPanelView *> views{forms.main().Panel_Image_Scene};
+            for (TPanelView *close_up : forms.main().close_ups)
                 if (close_up->isVisible())
                     views.push_back(close_up);
             TPanelView *view = views[pick(views.size())];
@@ -79,14 +79,14 @@ TEST(RandomWindowsTest, TheProgramSurvivesRandomUseOfItsWindows)
         }
         case 1: {
             std::vector<CaptionLabel *> labels;
-            for (CaptionLabel *label : Form_Main_ZUN->findChildren<CaptionLabel *>())
+            for (CaptionLabel *label : forms.main().findChildren<CaptionLabel *>())
                 if (label->isVisible())
                     labels.push_back(label);
             target = labels[pick(labels.size())];
             break;
         }
         case 2: {
-            const auto bars = Form_Main_ZUN->findChildren<QTabBar *>();
+            const auto bars = forms.main().findChildren<QTabBar *>();
             std::vector<QTabBar *> shown;
             for (QTabBar *bar : bars)
                 if (bar->isVisible())
@@ -100,7 +100,7 @@ TEST(RandomWindowsTest, TheProgramSurvivesRandomUseOfItsWindows)
         default: {
             std::vector<QWidget *> widgets;
             for (QWidget *window : forms.windows())
-                if (window->isVisible() && window != Form_Start)
+                if (window->isVisible() && window != &forms.start())
                     for (QWidget *child : window->findChildren<QWidget *>())
                         if (child->isVisible())
                             widgets.push_back(child);
@@ -114,7 +114,7 @@ TEST(RandomWindowsTest, TheProgramSurvivesRandomUseOfItsWindows)
     };
     for (int event = 0; event < 6000; ++event) {
         if (event == 3000) { // the automation lays the strip through the line
-            sim.f_Select_Working_Mode(1);
+            sim.f_Select_Working_Mode(zun::WorkingMode::StageByClick);
             sim.ListBox_StepsClick(30);
         }
         QWidget *target = nullptr;
@@ -149,8 +149,8 @@ TEST(RandomWindowsTest, TheProgramSurvivesRandomUseOfItsWindows)
         }
         default:
             sim.scheduler.advance_by(static_cast<zun::Millis>(pick(500)));
-            Form_Main_ZUN->refresh_from_model();
-            Form_Steps->refresh_from_model();
+            forms.main().refresh_from_model();
+            forms.steps().refresh_from_model();
             break;
         }
         if (alive)
