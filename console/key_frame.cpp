@@ -90,11 +90,13 @@ void TKeyFrame::apply_settings()
 }
 
 // A message box the press asked for takes the button's release; a spring-return key whose
-// button went up meanwhile comes back upright all the same.
+// button went up while the box was open comes back upright all the same.
 void TKeyFrame::Label1MouseDown(Qt::MouseButton button)
 {
+    const std::uint64_t boxes = door_.model().messages_shown();
     door_.apply(zun::input::ControlPress{control_, mouse_button_of(button)});
-    if (kind_ == Kind::Back && !(QGuiApplication::mouseButtons() & button) && !state().b_Angle_0)
+    const bool box_shown = door_.model().messages_shown() != boxes;
+    if (kind_ == Kind::Back && box_shown && !(QGuiApplication::mouseButtons() & button))
         door_.apply(zun::input::ControlRelease{control_, mouse_button_of(button)});
 }
 

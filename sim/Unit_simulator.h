@@ -131,6 +131,8 @@ public:
     // is a logic error of the caller.
     Answer apply(const Input &input);
     void add_observer(InputObserver &observer);
+    // How many message boxes have been shown: a box takes the mouse while it is open.
+    std::uint64_t messages_shown() const { return messages_shown_; }
     void remove_observer(InputObserver &observer);
 
     // The name of mechanism n as the find list gives it; empty beyond the list.
@@ -240,6 +242,7 @@ private:
     std::vector<InputObserver *> observers_;
     std::deque<std::string> pending_messages_;
     std::optional<PulseAnswer> answer_; // the pulse the input being applied sent
+    std::uint64_t messages_shown_ = 0;
     bool applying_ = false;
     bool delivering_ = false;
 };

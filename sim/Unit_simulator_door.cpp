@@ -125,6 +125,7 @@ void TSimulator::f_Deliver_Messages()
         while (!pending_messages_.empty()) {
             const std::string text = std::move(pending_messages_.front());
             pending_messages_.pop_front();
+            ++messages_shown_;
             ui.message_box(text);
         }
     } catch (...) {

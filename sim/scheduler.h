@@ -77,6 +77,8 @@ public:
     void set_enabled(bool enabled);
     Millis interval() const { return interval_; }
     void set_interval(Millis interval);
+    // When the next tick is due, or -1 when none is queued.
+    Millis due() const { return queued_ ? due_ : -1; }
 
 private:
     friend class Scheduler;
