@@ -44,7 +44,7 @@ public:
     QLabel *Label5;       // the title
     TShape *Shape1;       // the wipe's white disc
     QPushButton *Button2; // "X"
-    QTimer Timer1; // the wipe's steps
+    QTimer Timer1;        // the wipe's steps
 
     int Down_X = 0;
     int Down_Y = 0;

@@ -36,8 +36,8 @@ QLabel *inscription(const QString &text, QPoint place, QWidget *frame)
 } // namespace
 
 TKeyFrame::TKeyFrame(Kind kind, zun::Door door, int control, QWidget *parent)
-    : QWidget(parent), Label1(nullptr), Label2(nullptr), Label3(nullptr), kind_(kind),
-      door_(door), control_(control)
+    : QWidget(parent), Label1(nullptr), Label2(nullptr), Label3(nullptr), kind_(kind), door_(door),
+      control_(control)
 {
     resize(Width, Height);
     const QPoint right_place = kind == Kind::Back    ? QPoint(93, 23)

@@ -49,17 +49,15 @@ void TMech::f_Show()
 void TMech::f_Step_FWD()
 {
     switch (Kind_Move) {
-    case 0:
+    case KindMove::Rotation:
         Phase = Phase >= 3 ? 0 : static_cast<std::int16_t>(Phase + 1);
         break;
-    case 1:
+    case KindMove::Phases:
         if (Phase < 3)
             ++Phase;
         break;
-    case 2:
+    case KindMove::Travel:
         f_Travel(Direction::Forward);
-        break;
-    default:
         break;
     }
 }
@@ -67,17 +65,15 @@ void TMech::f_Step_FWD()
 void TMech::f_Step_RWS()
 {
     switch (Kind_Move) {
-    case 0:
+    case KindMove::Rotation:
         Phase = Phase <= 0 ? 3 : static_cast<std::int16_t>(Phase - 1);
         break;
-    case 1:
+    case KindMove::Phases:
         if (Phase > 0)
             --Phase;
         break;
-    case 2:
+    case KindMove::Travel:
         f_Travel(Direction::Reverse);
-        break;
-    default:
         break;
     }
 }
@@ -130,17 +126,17 @@ void TMech::f_Evaluate()
 void TMech::f_Update_Limit_Switches()
 {
     switch (Kind_Move) {
-    case 1:
+    case KindMove::Phases:
         bi_KV_FWD = Phase == 3;
         bi_KV_RWS = Phase == 0;
         break;
-    case 2:
+    case KindMove::Travel:
         bi_KV_FWD = (Step_X > 0 && Pos_X >= X_Max) || (Step_X < 0 && Pos_X <= X_Min) ||
                     (Step_Y > 0 && Pos_Y >= Y_Max) || (Step_Y < 0 && Pos_Y <= Y_Min);
         bi_KV_RWS = (Step_X < 0 && Pos_X >= X_Max) || (Step_X > 0 && Pos_X <= X_Min) ||
                     (Step_Y < 0 && Pos_Y >= Y_Max) || (Step_Y > 0 && Pos_Y <= Y_Min);
         break;
-    default: // a rotating mechanism has no limit switches
+    case KindMove::Rotation: // a rotating mechanism has no limit switches
         break;
     }
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "sim/inputs.h"
+#include "sim/kind_move.h"
 #include "sim/picture_store.h"
 #include "sim/scheduler.h"
 
@@ -33,7 +34,7 @@ public:
 
     Timer Timer_Drive;                    // one tick = one step; 100 ms unless configured
     std::array<Picture *, 4> Image_Pos{}; // the picture of each phase; [0] carries the number
-    std::int8_t Kind_Move = 0; // 0 endless rotation, 1 four phases between ends, 2 travel
+    KindMove Kind_Move = KindMove::Rotation;
     bool bi_KV_FWD = false;    // at the forward end
     bool bi_KV_RWS = false;    // at the reverse (initial) end
     bool b_Enable_Drive = true;

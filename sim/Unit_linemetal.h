@@ -1,6 +1,7 @@
 #pragma once
 
 #include "sim/U_mech.h"
+#include "sim/coil_places.h"
 #include "sim/picture_store.h"
 #include "sim/scheduler.h"
 #include "sim/stage_tables.h"
@@ -41,8 +42,8 @@ public:
     std::int32_t Razmer_Rulona_Motalki = 0;       // size class 0..3; 10: almost nothing wound
     std::int32_t Razmer_Rulona_Razmativatela = 0; // size class 0..3
     Watched<std::int8_t> Stadiya_Raboti{0};       // the work stage, 0..49
-    std::int8_t Gde_Rulon_Motalki = 0;            // 0 none, 1 recoiler, 2 removal table, 3 rotating
-    std::int8_t Gde_Rulon_Razmativatela = 0;      // 0 none, 1 on the car's table, 2 on the uncoiler
+    RecoilerPlace Gde_Rulon_Motalki = RecoilerPlace::None;
+    UncoilerPlace Gde_Rulon_Razmativatela = UncoilerPlace::None;
     std::array<bool, 5> Zone_Head{};
     bool b_Stage_Done = false;
     bool b_Check_Stage = false;

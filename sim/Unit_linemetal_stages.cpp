@@ -77,8 +77,8 @@ void TFrame_LineMetal::f_Set_Stage_State()
     command(Removal_Car);
 
     f_Reset_Line();
-    Gde_Rulon_Razmativatela = static_cast<std::int8_t>(state.uncoiler_place);
-    Gde_Rulon_Motalki = static_cast<std::int8_t>(state.recoiler_place);
+    Gde_Rulon_Razmativatela = state.uncoiler_place;
+    Gde_Rulon_Motalki = state.recoiler_place;
     f_Lay_Strip(Stadiya_Raboti);
     if (state.shown == stages::Close_Up::Drum_5)
         main_window_.Panel_5_mech->set_visible(true);
@@ -150,7 +150,7 @@ void TFrame_LineMetal::f_Run_Command(const stages::Command &command)
         f_Reset_Line();
         break;
     case Op::CoilOnCar:
-        Gde_Rulon_Razmativatela = 1;
+        Gde_Rulon_Razmativatela = UncoilerPlace::CarTable;
         break;
     case Op::DelayedStop:
         f_Start_Stop_All_Timer();
@@ -172,7 +172,7 @@ void TFrame_LineMetal::f_Run_Command(const stages::Command &command)
 void TFrame_LineMetal::f_Stop_All_Mech()
 {
     for (TMech *mech : main_window_.Mech_Array)
-        if (mech->Kind_Move == 0)
+        if (mech->Kind_Move == KindMove::Rotation)
             mech->f_Stop();
 }
 

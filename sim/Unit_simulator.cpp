@@ -34,8 +34,8 @@ TSimulator::TSimulator(UiPort &ui_port)
 {
     f_Construct();
     for (int control = 0; control < console::page_control_count; ++control)
-        Front_Page[static_cast<std::size_t>(control)] =
-            console::find_page(console::page_controls()[static_cast<std::size_t>(control)].active_page);
+        Front_Page[static_cast<std::size_t>(control)] = console::find_page(
+            console::page_controls()[static_cast<std::size_t>(control)].active_page);
     Timer_Blocking.set_enabled(true);
     Steps_Timer1.set_enabled(true);
 }
@@ -68,7 +68,7 @@ void TSimulator::RadioGroup1Click()
 
 void TSimulator::Button_Get_RulonClick()
 {
-    Frame_LineMetal.Gde_Rulon_Razmativatela = 1;
+    Frame_LineMetal.Gde_Rulon_Razmativatela = UncoilerPlace::CarTable;
 }
 
 void TSimulator::ComboBox_Find_MechChange(int index)

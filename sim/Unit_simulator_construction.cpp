@@ -213,8 +213,7 @@ void TSimulator::f_Bind_Line_Images()
         for (int n = 0; n < group.count; ++n) {
             std::string name = group.pattern;
             name.replace(name.find('#'), 1, std::to_string(group.first + n));
-            if (Picture *found = pictures.find_picture(name))
-                Frame_LineMetal.Line_Images[group.slot + n] = found;
+            Frame_LineMetal.Line_Images[group.slot + n] = &picture(name);
         }
     }
 }

@@ -62,7 +62,7 @@ void TSimulator::f_Picture_Click(Picture &picture)
     const bool oiling = parse_position_name(name, mechanism, position) &&
                         mechanism == oiling_machine;
     if (oiling) { // the operator goes to the oiling machine's terminal, its console comes up
-        const Picture &terminal = *pictures.find_picture("Shape_Pult_Promasl_Mashini");
+        const Picture &terminal = this->picture("Shape_Pult_Promasl_Mashini");
         Image_Operator->set_left(terminal.left() - operator_offset);
         Image_Operator->set_top(terminal.top() - operator_offset);
         f_Bring_Forward(console::find_page("TabSheet_Post2_Pult_1"));
@@ -78,7 +78,7 @@ void TSimulator::f_Picture_Click(Picture &picture)
     } else if (name == "Button1" && &picture.panel() == Panel_Kromkomotalka) {
         // The close button held the focus: leaving the basement brings the fence back.
         Panel_Kromkomotalka->set_visible(false);
-        pictures.find_picture("Image_Ograda")->set_visible(true);
+        this->picture("Image_Ograda").set_visible(true);
     }
 }
 
@@ -100,7 +100,7 @@ void TSimulator::f_Picture_Hover(Picture &picture)
 // The foreground names the coil car when pressed over it.
 void TSimulator::Image_Fon2MouseDown(int x)
 {
-    Picture &foreground = *pictures.find_picture("Image_Fon2");
+    Picture &foreground = picture("Image_Fon2");
     const Picture &car = *Mech_Array[1]->Image_Pos[0];
     const int at = foreground.left() + x;
     foreground.set_hint(car.left() < at && at < car.left() + car.width() ? car.hint() : "Z");

@@ -10,15 +10,17 @@ namespace zun::stages {
 namespace {
 
 using L = TFrame_LineMetal;
+using UC = UncoilerPlace;
+using RC = RecoilerPlace;
 
 // Completion conditions, stage by stage. KV_F / KV_R: a mechanism at its forward / reverse end;
 // h0, t0: the head and the tail of piece 0.
 constexpr Condition condition_table[] = {
     [](L &l) { // 0: the initial state
         return l.KV_F(7) && l.KV_R(1) && l.KV_R(2) && l.KV_F(5) && l.h0() == l.X_Razmativatela &&
-               l.Gde_Rulon_Motalki == 0 && l.Gde_Rulon_Razmativatela == 0;
+               l.Gde_Rulon_Motalki == RC::None && l.Gde_Rulon_Razmativatela == UC::None;
     },
-    [](L &l) { return l.Gde_Rulon_Razmativatela == 1; },                       // 1
+    [](L &l) { return l.Gde_Rulon_Razmativatela == UC::CarTable; },            // 1
     [](L &l) { return l.KV_R(5); },                                            // 2
     [](L &l) { return l.KV_F(1); },                                            // 3
     [](L &l) { return l.KV_R(7); },                                            // 4
@@ -62,9 +64,9 @@ constexpr Condition condition_table[] = {
     [](L &l) { return l.f_RWS_Run_Ended(64); },                                // 42
     [](L &l) { return l.Line_Images[5]->left() <= l.f_X(69); },                // 43
     [](L &l) { return l.KV_F(74) && l.KV_F(75) && l.KV_R(70); },               // 44
-    [](L &l) { return l.Gde_Rulon_Motalki == 2; },                             // 45
-    [](L &l) { return l.Gde_Rulon_Motalki == 2 && l.KV_R(72); },               // 46
-    [](L &l) { return l.Gde_Rulon_Motalki == 3 && l.KV_R(73); },               // 47
+    [](L &l) { return l.Gde_Rulon_Motalki == RC::RemovalTable; },              // 45
+    [](L &l) { return l.Gde_Rulon_Motalki == RC::RemovalTable && l.KV_R(72); }, // 46
+    [](L &l) { return l.Gde_Rulon_Motalki == RC::RotatingTable && l.KV_R(73); }, // 47
     [](L &l) { return l.f_Half_Turn(76); },                                    // 48
 };
 static_assert(std::size(condition_table) == Last_Stage + 1);
@@ -94,83 +96,166 @@ StripState rest_only()
     return {StripState::Kind::RestOnly};
 }
 
-const std::vector<StageState> &state_table()
+// One row per stage: a row more or less does not compile.
+template <typename Row, std::size_t Rows>
+constexpr std::span<const Row, Last_Stage + 1> one_row_per_stage(const Row (&rows)[Rows])
+{
+    static_assert(Rows == Last_Stage + 1, "a stage table has one row per stage");
+    return std::span<const Row, Last_Stage + 1>(rows);
+}
+
+std::span<const StageState, Last_Stage + 1> state_table()
 {
     // forward of Commanded, uncoiler coil place, recoiler coil place, strip, close-up shown,
     // target[, removal car's phase reset, one more sent forward]
-    static const std::vector<StageState> table{
-        {{5, 7, 9, 72}, 0, 0, as_reset(), Close_Up::None, 0},                           // 0
-        {{5, 7, 9, 72}, 1, 0, as_reset(), Close_Up::None, 0},                           // 1
-        {{7, 9, 72}, 1, 0, as_reset(), Close_Up::Drum_5, 5},                            // 2
-        {{1, 2, 5, 7, 9, 72}, 1, 0, as_reset(), Close_Up::None, 1},                     // 3
-        {{1, 2, 5, 9, 72}, 2, 0, as_reset(), Close_Up::None, 7},                        // 4
-        {{1, 5, 9, 72}, 2, 0, as_reset(), Close_Up::None, 2},                           // 5
-        {{5, 9, 72}, 2, 0, as_reset(), Close_Up::None, 1},                              // 6
-        {{5, 9, 72}, 2, 0, as_reset(), Close_Up::Drum_5, 5},                            // 7
-        {{5, 9, 72}, 2, 0, as_reset(), Close_Up::None, 3},                              // 8
-        {{5, 9, 10, 72}, 2, 0, as_reset(), Close_Up::None, 10},                         // 9
-        {{5, 9, 10, 72}, 2, 0, head_at(10), Close_Up::None, 3},                         // 10
-        {{5, 9, 72}, 2, 0, head_at(10), Close_Up::None, 10},                            // 11
-        {{5, 9, 72}, 2, 0, head_at(15), Close_Up::None, 3},                             // 12
-        {{5, 9, 20, 72}, 2, 0, head_at(15), Close_Up::None, 19},                        // 13
-        {{5, 9, 20, 22, 72}, 2, 0, head_at(15), Close_Up::None, 22},                    // 14
-        {{5, 9, 20, 22, 72}, 2, 0, head_at(18), Close_Up::None, 3},                     // 15
-        {{5, 20, 22, 72}, 2, 0, head_at(18), Close_Up::None, 9},                        // 16
-        {{5, 20, 22, 72}, 2, 0, head_at(19), Close_Up::None, 3},                        // 17
-        {{5, 20, 22, 72}, 2, 0, head_at(19), Close_Up::None, 18, false, 18},            // 18
-        {{5, 20, 22, 72}, 2, 0, head_at(19), Close_Up::None, 19},                       // 19
-        {{5, 20, 72}, 2, 0, head_at(19), Close_Up::None, 22},                           // 20
-        {{5, 20, 72}, 2, 0, head_at(49), Close_Up::None, 25},                           // 21
-        {{5, 20, 27, 72}, 2, 0, head_at(49), Close_Up::None, 27},                       // 22
-        {{5, 20, 27, 72}, 2, 0, head_at(49), Close_Up::None, 31},                       // 23
-        {{5, 20, 27, 49, 72}, 2, 0, head_at(49), Close_Up::None, 49},                   // 24
-        {{5, 20, 27, 49, 72}, 2, 0, head_at(46), Close_Up::None, 25},                   // 25
-        {{5, 20, 27, 49, 72}, 2, 0, head_at(31), Close_Up::None, 25},                   // 26
-        {{5, 20, 27, 49, 61, 72}, 2, 0, head_at(60), Close_Up::None, 46},               // 27
-        {{5, 20, 27, 49, 72}, 2, 0, head_at(60), Close_Up::None, 61},                   // 28
-        {{5, 20, 27, 49, 60, 72}, 2, 0, head_at(69), Close_Up::None, 60},               // 29
-        {{5, 20, 27, 49, 60, 70, 72}, 2, 0, head_at(69), Close_Up::Drum_70, 70},        // 30
-        {{5, 20, 27, 49, 60, 65, 70, 72}, 2, 0, head_at(69), Close_Up::None, 65},       // 31
-        {{5, 20, 27, 49, 60, 61, 65, 70, 72}, 2, 0, head_at(69), Close_Up::None, 61},   // 32
-        {{5, 20, 27, 49, 61, 65, 70, 72}, 2, 0, head_at(69), Close_Up::None, 60},       // 33
-        {{5, 20, 27, 49, 61, 65, 70, 72}, 2, 0, head_at(69), Close_Up::None, 31},       // 34
-        {{5, 20, 27, 49, 61, 70, 72}, 2, 0, head_at(69), Close_Up::None, 65},           // 35
-        {{5, 20, 27, 49, 61, 66, 70, 72}, 2, 0, head_at(69), Close_Up::None, 66},       // 36
-        {{5, 20, 27, 49, 61, 66, 70, 72}, 2, 1, head_at(69, -20), Close_Up::None, 69},  // 37
-        {{5, 20, 27, 49, 61, 65, 70, 72}, 2, 1, head_at(69, -20), Close_Up::None, 65},  // 38
-        {{5, 20, 27, 49, 61, 65, 70, 72}, 2, 1, head_at(69, -20), Close_Up::None, 0},   // 39
-        {{5, 20, 27, 49, 61, 65, 70, 72}, 2, 1, tail_at_uncoiler(), Close_Up::None, 0}, // 40
-        {{5, 20, 27, 49, 61, 65, 70, 72}, 2, 1, tail_at_uncoiler(), Close_Up::None, 0}, // 41
+    static const StageState table[] = {
+        {{5, 7, 9, 72}, UC::None, RC::None, as_reset(), Close_Up::None, 0},                    // 0
+        {{5, 7, 9, 72}, UC::CarTable, RC::None, as_reset(), Close_Up::None, 0},                // 1
+        {{7, 9, 72}, UC::CarTable, RC::None, as_reset(), Close_Up::Drum_5, 5},                 // 2
+        {{1, 2, 5, 7, 9, 72}, UC::CarTable, RC::None, as_reset(), Close_Up::None, 1},          // 3
+        {{1, 2, 5, 9, 72}, UC::Uncoiler, RC::None, as_reset(), Close_Up::None, 7},             // 4
+        {{1, 5, 9, 72}, UC::Uncoiler, RC::None, as_reset(), Close_Up::None, 2},                // 5
+        {{5, 9, 72}, UC::Uncoiler, RC::None, as_reset(), Close_Up::None, 1},                   // 6
+        {{5, 9, 72}, UC::Uncoiler, RC::None, as_reset(), Close_Up::Drum_5, 5},                 // 7
+        {{5, 9, 72}, UC::Uncoiler, RC::None, as_reset(), Close_Up::None, 3},                   // 8
+        {{5, 9, 10, 72}, UC::Uncoiler, RC::None, as_reset(), Close_Up::None, 10},              // 9
+        {{5, 9, 10, 72}, UC::Uncoiler, RC::None, head_at(10), Close_Up::None, 3},              // 10
+        {{5, 9, 72}, UC::Uncoiler, RC::None, head_at(10), Close_Up::None, 10},                 // 11
+        {{5, 9, 72}, UC::Uncoiler, RC::None, head_at(15), Close_Up::None, 3},                  // 12
+        {{5, 9, 20, 72}, UC::Uncoiler, RC::None, head_at(15), Close_Up::None, 19},             // 13
+        {{5, 9, 20, 22, 72}, UC::Uncoiler, RC::None, head_at(15), Close_Up::None, 22},         // 14
+        {{5, 9, 20, 22, 72}, UC::Uncoiler, RC::None, head_at(18), Close_Up::None, 3},          // 15
+        {{5, 20, 22, 72}, UC::Uncoiler, RC::None, head_at(18), Close_Up::None, 9},             // 16
+        {{5, 20, 22, 72}, UC::Uncoiler, RC::None, head_at(19), Close_Up::None, 3},             // 17
+        {{5, 20, 22, 72}, UC::Uncoiler, RC::None, head_at(19), Close_Up::None, 18, false, 18}, // 18
+        {{5, 20, 22, 72}, UC::Uncoiler, RC::None, head_at(19), Close_Up::None, 19},            // 19
+        {{5, 20, 72}, UC::Uncoiler, RC::None, head_at(19), Close_Up::None, 22},                // 20
+        {{5, 20, 72}, UC::Uncoiler, RC::None, head_at(49), Close_Up::None, 25},                // 21
+        {{5, 20, 27, 72}, UC::Uncoiler, RC::None, head_at(49), Close_Up::None, 27},            // 22
+        {{5, 20, 27, 72}, UC::Uncoiler, RC::None, head_at(49), Close_Up::None, 31},            // 23
+        {{5, 20, 27, 49, 72}, UC::Uncoiler, RC::None, head_at(49), Close_Up::None, 49},        // 24
+        {{5, 20, 27, 49, 72}, UC::Uncoiler, RC::None, head_at(46), Close_Up::None, 25},        // 25
+        {{5, 20, 27, 49, 72}, UC::Uncoiler, RC::None, head_at(31), Close_Up::None, 25},        // 26
+        {{5, 20, 27, 49, 61, 72}, UC::Uncoiler, RC::None, head_at(60), Close_Up::None, 46},    // 27
+        {{5, 20, 27, 49, 72}, UC::Uncoiler, RC::None, head_at(60), Close_Up::None, 61},        // 28
+        {{5, 20, 27, 49, 60, 72}, UC::Uncoiler, RC::None, head_at(69), Close_Up::None, 60},    // 29
+        {{5, 20, 27, 49, 60, 70, 72},
+         UC::Uncoiler,
+         RC::None,
+         head_at(69),
+         Close_Up::Drum_70,
+         70}, // 30
+        {{5, 20, 27, 49, 60, 65, 70, 72},
+         UC::Uncoiler,
+         RC::None,
+         head_at(69),
+         Close_Up::None,
+         65}, // 31
+        {{5, 20, 27, 49, 60, 61, 65, 70, 72},
+         UC::Uncoiler,
+         RC::None,
+         head_at(69),
+         Close_Up::None,
+         61}, // 32
+        {{5, 20, 27, 49, 61, 65, 70, 72},
+         UC::Uncoiler,
+         RC::None,
+         head_at(69),
+         Close_Up::None,
+         60}, // 33
+        {{5, 20, 27, 49, 61, 65, 70, 72},
+         UC::Uncoiler,
+         RC::None,
+         head_at(69),
+         Close_Up::None,
+         31}, // 34
+        {{5, 20, 27, 49, 61, 70, 72},
+         UC::Uncoiler,
+         RC::None,
+         head_at(69),
+         Close_Up::None,
+         65}, // 35
+        {{5, 20, 27, 49, 61, 66, 70, 72},
+         UC::Uncoiler,
+         RC::None,
+         head_at(69),
+         Close_Up::None,
+         66}, // 36
+        {{5, 20, 27, 49, 61, 66, 70, 72},
+         UC::Uncoiler,
+         RC::Recoiler,
+         head_at(69, -20),
+         Close_Up::None,
+         69}, // 37
+        {{5, 20, 27, 49, 61, 65, 70, 72},
+         UC::Uncoiler,
+         RC::Recoiler,
+         head_at(69, -20),
+         Close_Up::None,
+         65}, // 38
+        {{5, 20, 27, 49, 61, 65, 70, 72},
+         UC::Uncoiler,
+         RC::Recoiler,
+         head_at(69, -20),
+         Close_Up::None,
+         0}, // 39
+        {{5, 20, 27, 49, 61, 65, 70, 72},
+         UC::Uncoiler,
+         RC::Recoiler,
+         tail_at_uncoiler(),
+         Close_Up::None,
+         0}, // 40
+        {{5, 20, 27, 49, 61, 65, 70, 72},
+         UC::Uncoiler,
+         RC::Recoiler,
+         tail_at_uncoiler(),
+         Close_Up::None,
+         0}, // 41
         {{5, 20, 27, 49, 61, 64, 65, 70, 72},
-         2,
-         1,
+         UC::Uncoiler,
+         RC::Recoiler,
          tail_at_uncoiler_cut(),
          Close_Up::None,
-         64},                                                                            // 42
-        {{5, 20, 27, 49, 61, 64, 65, 70, 72}, 2, 1, winding_done(), Close_Up::None, 69}, // 43
+         64}, // 42
+        {{5, 20, 27, 49, 61, 64, 65, 70, 72},
+         UC::Uncoiler,
+         RC::Recoiler,
+         winding_done(),
+         Close_Up::None,
+         69}, // 43
         {{5, 20, 27, 49, 61, 64, 65, 70, 72, 74, 75},
-         2,
-         1,
+         UC::Uncoiler,
+         RC::Recoiler,
          winding_done(),
          Close_Up::None,
          75}, // 44
         {{5, 20, 27, 49, 61, 64, 65, 72, 73, 74, 75},
-         2,
-         2,
+         UC::Uncoiler,
+         RC::RemovalTable,
          winding_done(),
          Close_Up::None,
          73}, // 45
         {{5, 20, 27, 49, 61, 64, 65, 73, 74, 75},
-         2,
-         2,
+         UC::Uncoiler,
+         RC::RemovalTable,
          winding_done(),
          Close_Up::None,
          72,
-         true},                                                                          // 46
-        {{5, 20, 27, 49, 61, 64, 65, 74, 75}, 2, 3, winding_done(), Close_Up::None, 72}, // 47
-        {{5, 20, 27, 49, 61, 64, 65, 74, 75}, 2, 3, rest_only(), Close_Up::None, 76},    // 48
+         true}, // 46
+        {{5, 20, 27, 49, 61, 64, 65, 74, 75},
+         UC::Uncoiler,
+         RC::RotatingTable,
+         winding_done(),
+         Close_Up::None,
+         72}, // 47
+        {{5, 20, 27, 49, 61, 64, 65, 74, 75},
+         UC::Uncoiler,
+         RC::RotatingTable,
+         rest_only(),
+         Close_Up::None,
+         76}, // 48
     };
-    return table;
+    return one_row_per_stage(table);
 }
 
 Command F(int mech)
@@ -207,9 +292,9 @@ Command stop_all()
 }
 
 // F j / R j: a forward / reverse pulse to mechanism j at normal speed, in the order listed.
-const std::vector<std::vector<Command>> &command_table()
+std::span<const std::vector<Command>, Last_Stage + 1> command_table()
 {
-    static const std::vector<std::vector<Command>> table{
+    static const std::vector<Command> table[] = {
         {reset_line(), F(5), F(7), R(1), R(2), F(72), F(71), F(61), R(60)}, // 0
         {coil_on_car()},                                                    // 1
         {R(5)},                                                             // 2
@@ -260,7 +345,7 @@ const std::vector<std::vector<Command>> &command_table()
         {R(73)},                                                            // 47
         {F(72), R(73), R(76)},                                              // 48
     };
-    return table;
+    return one_row_per_stage(table);
 }
 
 void check_stage(int stage)

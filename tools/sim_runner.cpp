@@ -221,10 +221,10 @@ void SimRunner::show_strip(const Arguments &)
 void SimRunner::show_coils(const Arguments &)
 {
     const zun::TFrame_LineMetal &line = sim_.Frame_LineMetal;
-    out_ << "uncoiler_place=" << int{line.Gde_Rulon_Razmativatela}
+    out_ << "uncoiler_place=" << static_cast<int>(line.Gde_Rulon_Razmativatela)
          << " uncoiler_percent=" << line.Percent_Razmativatela
          << " uncoiler_class=" << line.Razmer_Rulona_Razmativatela
-         << " recoiler_place=" << int{line.Gde_Rulon_Motalki}
+         << " recoiler_place=" << static_cast<int>(line.Gde_Rulon_Motalki)
          << " recoiler_percent=" << line.Percent_Motalki
          << " recoiler_class=" << line.Razmer_Rulona_Motalki << '\n';
 }
@@ -238,16 +238,6 @@ void SimRunner::advance(const Arguments &arguments)
 {
     sim_.scheduler.advance_by(std::get<long long>(arguments[0]));
 }
-
-
-
-
-
-
-
-
-
-
 
 void SimRunner::trace_on(const Arguments &)
 {
@@ -276,10 +266,6 @@ void SimRunner::until_stage(const Arguments &arguments)
                          std::to_string(limit) + " ms; the stage is " +
                          std::to_string(int{sim_.Frame_LineMetal.Stadiya_Raboti}));
 }
-
-
-
-
 
 void SimRunner::show_stage(const Arguments &)
 {
@@ -323,7 +309,7 @@ void SimRunner::show_cur(const Arguments &)
 void SimRunner::show_mech(const Arguments &arguments)
 {
     const zun::TMech &mech = this->mech(arguments[0]);
-    out_ << "mech=" << std::get<long long>(arguments[0]) << " kind=" << int{mech.Kind_Move}
+    out_ << "mech=" << std::get<long long>(arguments[0]) << " kind=" << static_cast<int>(mech.Kind_Move)
          << " phase=" << mech.Phase << " x=" << mech.Pos_X << " y=" << mech.Pos_Y
          << " z=" << mech.Pos_Z << " kv_fwd=" << mech.bi_KV_FWD << " kv_rws=" << mech.bi_KV_RWS
          << " km_fwd=" << mech.b_KM_FWD << " km_rws=" << mech.b_KM_RWS
@@ -346,8 +332,8 @@ void SimRunner::show_key(const Arguments &arguments)
     const zun::console::Control &control = zun::console::controls()[row];
     const zun::TControl_State &state = sim_.Controls[row];
     using Kind = zun::console::ControlKind;
-    static constexpr const char *kinds[] = {"back", "fixed", "90", "button", "lamp", "knob",
-                                            "ammeter"};
+    static constexpr const char *kinds[] = {"back", "fixed", "90",     "button",
+                                            "lamp", "knob",  "ammeter"};
     out_ << "key=" << control.frame << " kind=" << kinds[static_cast<int>(control.kind)]
          << " tag=" << control.tag;
     if (control.is_key())

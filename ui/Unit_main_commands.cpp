@@ -47,7 +47,8 @@ TMainCommands::TMainCommands(zun::Door door, Windows windows, QWidget *client)
 {
     Button_Steps = button(QStringLiteral("что делать"), {-44, 9, 97, 25}, client);
     Button_Steps->setStyleSheet(QStringLiteral("color: red; font-weight: bold;"));
-    connect(Button_Steps, &QPushButton::clicked, this, [windows] { show_in_front(&windows.steps); });
+    connect(Button_Steps, &QPushButton::clicked, this,
+            [windows] { show_in_front(&windows.steps); });
 
     build_find_box();
 

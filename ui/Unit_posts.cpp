@@ -48,8 +48,8 @@ void fill_with(QWidget *container, QWidget *content)
 } // namespace
 
 TConsolePage::TConsolePage(int row, QWidget *parent)
-    : QWidget(parent), name_(zun::console::pages()[static_cast<std::size_t>(row)].name),
-      row_(row), tag_(zun::console::pages()[static_cast<std::size_t>(row)].tag)
+    : QWidget(parent), name_(zun::console::pages()[static_cast<std::size_t>(row)].name), row_(row),
+      tag_(zun::console::pages()[static_cast<std::size_t>(row)].tag)
 {
     setObjectName(QString::fromStdString(name_));
     setMouseTracking(true);
@@ -133,7 +133,7 @@ void TPanel_Posts::sync_pages()
     const auto controls = zun::console::page_controls();
     for (std::size_t control = 0; control < controls.size(); ++control) {
         const int front = sim.Front_Page[control];
-        page_controls_.at(std::string(controls[control].name))
+        page_control(controls[control].name)
             ->setCurrentWidget(page(zun::console::pages()[static_cast<std::size_t>(front)].name));
     }
     syncing_ = false;
@@ -186,5 +186,8 @@ TConsolePage *TPanel_Posts::page(std::string_view name) const
 
 QTabWidget *TPanel_Posts::page_control(std::string_view name) const
 {
-    return page_controls_.at(std::string(name));
+    const auto found = page_controls_.find(name);
+    if (found == page_controls_.end())
+        throw std::out_of_range("no page control " + std::string(name));
+    return found->second;
 }

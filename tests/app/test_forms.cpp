@@ -33,9 +33,9 @@ protected:
 
 TEST_F(FormsTest, BuildsTheNineWindowsOverOneModel)
 {
-    const std::vector<QWidget *> expected{
-        &forms.start(),  &forms.main(),   &forms.steps(), &forms.test(),      &forms.blocking(),
-        &forms.status(), &forms.target(), &forms.hand(),  &forms.video_menu()};
+    const std::vector<QWidget *> expected{&forms.start(),  &forms.main(),     &forms.steps(),
+                                          &forms.test(),   &forms.blocking(), &forms.status(),
+                                          &forms.target(), &forms.hand(),     &forms.video_menu()};
     EXPECT_EQ(forms.windows(), expected);
     QStringList names;
     for (const QWidget *window : forms.windows()) {

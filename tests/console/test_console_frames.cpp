@@ -67,7 +67,7 @@ protected:
         made->move(0, 0);
         made->show();
         const int tag = zun::console::controls()[static_cast<std::size_t>(row)].tag;
-        sim.Mech_Array[tag]->Kind_Move = 0;
+        sim.Mech_Array[tag]->Kind_Move = zun::KindMove::Rotation;
         sim.Mech_Array[tag]->bi_KV_FWD = false;
         sim.Mech_Array[tag]->bi_KV_RWS = false;
         return *made;

@@ -205,7 +205,7 @@ TEST_F(StagesTest, AStageStateCommandsTheTwentyDrivesAndPointsAtTheTarget)
 
     sim.ListBox_StepsClick(39); // no target: the removal car, commanded last, stays current
     EXPECT_EQ(sim.Cur_Mech, 72);
-    EXPECT_EQ(line.Gde_Rulon_Motalki, 1);
+    EXPECT_EQ(line.Gde_Rulon_Motalki, RecoilerPlace::Recoiler);
     advance(5000);
 
     sim.ListBox_StepsClick(42);
@@ -215,7 +215,7 @@ TEST_F(StagesTest, AStageStateCommandsTheTwentyDrivesAndPointsAtTheTarget)
 
     sim.ListBox_StepsClick(2);
     EXPECT_TRUE(sim.Panel_5_mech->visible());
-    EXPECT_EQ(line.Gde_Rulon_Razmativatela, 1);
+    EXPECT_EQ(line.Gde_Rulon_Razmativatela, UncoilerPlace::CarTable);
     EXPECT_FALSE(mech(2).b_Normal_Speed) << "left fast until the speeds are restored";
 }
 

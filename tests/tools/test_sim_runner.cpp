@@ -139,8 +139,7 @@ TEST(SimRunnerTest, ABadLineStopsTheScriptBeforeItRuns)
         {"until stage 3 within", "line 3: 'until stage' takes 1 or 3 argument(s), not 2\n"},
         {"until stage 3 inside 100", "line 3: expected 'within', not 'inside'\n"},
         {"beep", "line 3: unknown command 'beep'\n"},
-        {"key Frame_45_Key_Fix_1 press up",
-         "line 3: expected left, right or middle, not 'up'\n"},
+        {"key Frame_45_Key_Fix_1 press up", "line 3: expected left, right or middle, not 'up'\n"},
         {"show key Frame_99", "line 3: unknown console control 'Frame_99'\n"},
         {"tab ПОСТ", "line 3: unknown console page 'ПОСТ'\n"},
     };

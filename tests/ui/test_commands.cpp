@@ -79,7 +79,8 @@ TEST_F(CommandsTest, TheMainWindowsPassButtonFollowsTheModeAndWorksHidden)
     EXPECT_EQ(sim.Frame_LineMetal.Stadiya_Raboti, 1);
     EXPECT_FALSE(forms.steps().isVisible());
     QTest::mouseClick(pass, Qt::LeftButton);
-    EXPECT_EQ(sim.Frame_LineMetal.Gde_Rulon_Razmativatela, 1) << "stage 1: the coil is put on";
+    EXPECT_EQ(sim.Frame_LineMetal.Gde_Rulon_Razmativatela, zun::UncoilerPlace::CarTable)
+        << "stage 1: the coil is put on";
     EXPECT_EQ(commands.Label_Current_Step->text().left(5), "шаг №");
 
     sim.f_Select_Working_Mode(zun::WorkingMode::StageByClick);

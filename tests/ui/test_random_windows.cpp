@@ -13,14 +13,14 @@
 #include "tools/sim_runner.h"
 #include "ui/Unit_main.h"
 #include "ui/Unit_main_commands.h"
-#include "ui/wrapped_button.h"
 #include "ui/Unit_steps.h"
 #include "ui/scene_view.h"
+#include "ui/wrapped_button.h"
 
 #include <QApplication>
 #include <QComboBox>
-#include <QLineEdit>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QMouseEvent>
 #include <QTabBar>
 #include <QTest>
@@ -92,9 +92,9 @@ template <typename Pick> void bring_pages_forward(Forms &forms, Pick &pick)
             if (picture->visible() && forms.sim().f_Is_Mech_Picture(*picture))
                 mechanisms.push_back(picture);
         const zun::Picture *picture = mechanisms[pick(mechanisms.size())];
-        QTest::mouseClick(window.Panel_Image_Scene, Qt::LeftButton, {},
-                          QPoint(picture->left() + picture->width() / 2,
-                                 picture->top() + picture->height() / 2));
+        QTest::mouseClick(
+            window.Panel_Image_Scene, Qt::LeftButton, {},
+            QPoint(picture->left() + picture->width() / 2, picture->top() + picture->height() / 2));
         break;
     }
     case 1: {
@@ -245,8 +245,8 @@ TEST(RandomWindowsTest, TheProgramSurvivesRandomUseOfItsWindows)
     std::map<std::string, int> kinds;
     for (const auto &[time, line] : recorder.lines)
         ++kinds[line.substr(0, line.find(' '))];
-    std::cout << "[ recorded ] " << recorder.lines.size() << " inputs over "
-              << sim.scheduler.now() << " ms:";
+    std::cout << "[ recorded ] " << recorder.lines.size() << " inputs over " << sim.scheduler.now()
+              << " ms:";
     for (const auto &[kind, count] : kinds)
         std::cout << " " << kind << "=" << count;
     std::cout << "\n";

@@ -1,7 +1,7 @@
 #include "program_fixture.h"
+#include "sim/console_layout.h"
 #include "ui/Unit_main.h"
 #include "ui/Unit_posts.h"
-#include "sim/console_layout.h"
 #include "ui/scene_view.h"
 
 #include <QMouseEvent>
@@ -52,7 +52,8 @@ TEST_F(SceneViewTest, ThePanoramaAndTheDrumCloseUpsFollowTheModel)
     EXPECT_TRUE(drum->isVisible());
     EXPECT_EQ(drum->pos(), TForm_Main_ZUN::on_client(9 + 770, 63));
 
-    forms.main().Panel_Posts->page_control("PageControl_Posts")
+    forms.main()
+        .Panel_Posts->page_control("PageControl_Posts")
         ->setCurrentWidget(forms.main().Panel_Posts->page("TabSheet_Post_1"));
     advance(2000);
     EXPECT_EQ(scene->pos(), TForm_Main_ZUN::on_client(-151, 40));
@@ -96,8 +97,7 @@ TEST_F(SceneViewTest, DraggingThePanoramaByItsHandle)
 }
 
 // Paints what the clock brings for one virtual second, 10 ms at a time, as the program does.
-long long area_painted_in_a_second(zun::TSimulator &sim, TForm_Main_ZUN &window,
-                                   TPanelView &view)
+long long area_painted_in_a_second(zun::TSimulator &sim, TForm_Main_ZUN &window, TPanelView &view)
 {
     const long long before = view.painted_area();
     for (int tick = 0; tick < 100; ++tick) {
