@@ -41,6 +41,7 @@ void Forms::refresh()
 {
     main_->refresh_from_model();
     steps_->refresh_from_model();
+    sim_.deliver_to_views();
 }
 
 void Forms::input_applied(zun::Millis, const zun::Input &, const zun::Answer &)

@@ -44,7 +44,7 @@ public:
     // The nine windows: the start screen, the main window, then the others.
     std::vector<QWidget *> windows() const;
 
-    // Brings the windows up to the model.
+    // Brings the windows up to the model and hands them what the model asked of them.
     void refresh();
 
 private:

@@ -23,10 +23,10 @@ void QtUiPort::hide_target()
         forms_->target().hide();
 }
 
-void QtUiPort::show_key_of_cur_mech()
+void QtUiPort::show_keys_of(int mech)
 {
     if (forms_)
-        forms_->main().f_Show_Key_Of_Cur_Mech();
+        forms_->main().f_Show_Keys_Of(mech);
 }
 
 void QtUiPort::show_bell_page_and_hand()

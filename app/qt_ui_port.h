@@ -13,7 +13,7 @@ public:
 
     void show_target() override;
     void hide_target() override;
-    void show_key_of_cur_mech() override;
+    void show_keys_of(int mech) override;
     void show_bell_page_and_hand() override;
     void open_document(const std::string &folder, const std::string &file) override;
     void message_box(const std::string &text) override;

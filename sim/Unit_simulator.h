@@ -61,7 +61,8 @@ public:
 
     // Declared first: every timer of the program lives on it and must go before it.
     Scheduler scheduler;
-    UiPort &ui;
+    // What the model asks of the windows, handed over by deliver_to_views.
+    UiRequests ui;
 
     // Every panel and component of the main window's picture panels, and those the model uses.
     // Pointers into the model pass its constness on: a const model gives const pictures.
@@ -126,13 +127,16 @@ public:
     std::int32_t Main_Window_Scroll_Y = 0;
 
     // The door: applies one input at the current virtual time and offers it, with the answer,
-    // to every observer. Message boxes the input asks for are shown through the UI port after
-    // it has been applied, one at a time. An input that arrives while another is being applied
-    // is a logic error of the caller.
+    // to every observer; then hands what the model asked of the windows (message boxes among
+    // them) to the UI port, one call at a time. An input that arrives while another is being
+    // applied is a logic error of the caller.
     Answer apply(const Input &input);
+    // Hands what the model asked of the windows to the UI port; the clock's driver calls it
+    // after each advance, so that no window code runs inside a timer's tick.
+    void deliver_to_views() { ui.deliver(); }
     void add_observer(InputObserver &observer);
     // How many message boxes have been shown: a box takes the mouse while it is open.
-    std::uint64_t messages_shown() const { return messages_shown_; }
+    std::uint64_t messages_shown() const { return ui.boxes_shown(); }
     void remove_observer(InputObserver &observer);
 
     // The name of mechanism n as the find list gives it; empty beyond the list.
@@ -229,7 +233,6 @@ private:
     void f_Key_Turned(int control);
     void f_Send_Command(int control);
     void f_Command(int mech, MechCommand command);
-    void f_Deliver_Messages();
     void f_Construct();
     void f_Build_Description();
     void f_Set_Description_Intervals();
@@ -240,11 +243,8 @@ private:
     Picture &picture(std::string_view name);
 
     std::vector<InputObserver *> observers_;
-    std::deque<std::string> pending_messages_;
     std::optional<PulseAnswer> answer_; // the pulse the input being applied sent
-    std::uint64_t messages_shown_ = 0;
     bool applying_ = false;
-    bool delivering_ = false;
 };
 
 } // namespace zun

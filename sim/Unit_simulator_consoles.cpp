@@ -222,7 +222,7 @@ void TSimulator::f_Show_Key_Of_Cur_Mech()
     for (const console::Control &control : controls)
         if (control.is_key() && control.tag == Cur_Mech)
             f_Bring_Forward(console::find_page(control.page));
-    ui.show_key_of_cur_mech();
+    ui.show_keys_of(Cur_Mech);
 }
 
 void TSimulator::f_Show_Bell_Page()
@@ -250,7 +250,7 @@ void TSimulator::FormHide()
 
 void TSimulator::f_Message(std::string text)
 {
-    pending_messages_.push_back(std::move(text));
+    ui.message_box(std::move(text));
 }
 
 } // namespace zun

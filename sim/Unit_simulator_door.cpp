@@ -100,7 +100,7 @@ Answer TSimulator::apply(const Input &input)
     const Answer answer{answer_};
     for (InputObserver *observer : observers_)
         observer->input_applied(scheduler.now(), input, answer);
-    f_Deliver_Messages();
+    ui.deliver();
     return answer;
 }
 
@@ -113,26 +113,6 @@ void TSimulator::remove_observer(InputObserver &observer)
 {
     observers_.erase(std::remove(observers_.begin(), observers_.end(), &observer),
                      observers_.end());
-}
-
-// A box shown from inside a box's own loop only queues its text: the outer delivery shows it.
-void TSimulator::f_Deliver_Messages()
-{
-    if (delivering_)
-        return;
-    delivering_ = true;
-    try {
-        while (!pending_messages_.empty()) {
-            const std::string text = std::move(pending_messages_.front());
-            pending_messages_.pop_front();
-            ++messages_shown_;
-            ui.message_box(text);
-        }
-    } catch (...) {
-        delivering_ = false;
-        throw;
-    }
-    delivering_ = false;
 }
 
 } // namespace zun

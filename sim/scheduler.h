@@ -38,6 +38,8 @@ public:
 
     // Due time of the earliest queued tick, or -1 when no timer is enabled.
     Millis next_due() const;
+    // Whether a tick's handler is running.
+    bool advancing() const { return advancing_; }
 
 private:
     friend class Timer;

@@ -158,6 +158,7 @@ void SimRunner::run_line(std::string_view line)
     for (std::size_t i = 0; i < given.size(); ++i)
         arguments.push_back(parse(command->arguments[i], given[i]));
     (this->*command->action)(arguments);
+    sim_.deliver_to_views(); // what the line asked of the windows, as the program hands it over
 }
 
 // The command whose words begin the line, the longest one where several do.

@@ -101,12 +101,12 @@ void TForm_Main_ZUN::refresh_from_model()
     commands->refresh();
 }
 
-void TForm_Main_ZUN::f_Show_Key_Of_Cur_Mech()
+void TForm_Main_ZUN::f_Show_Keys_Of(int mech)
 {
     Panel_Posts->sync();
     TKeyFrame *last = nullptr;
     for (const TPanel_Posts::Frame &frame : Panel_Posts->frames()) {
-        if (!frame.key || frame.key->Label1->tag != sim.Cur_Mech)
+        if (!frame.key || frame.key->Label1->tag != mech)
             continue;
         frame.key->f_Highlight();
         last = frame.key;

@@ -49,9 +49,9 @@ public:
     // and after each input.
     void refresh_from_model();
 
-    // Flashes every key of the current mechanism, whose pages the model has brought forward, and
+    // Flashes every key of mechanism `mech`, whose pages the model has brought forward, and
     // points the hand at the last of them.
-    void f_Show_Key_Of_Cur_Mech();
+    void f_Show_Keys_Of(int mech);
     // Points the hand at the bell button, whose page the model has brought forward.
     void f_Show_Bell_Page_And_Hand();
     // Shows the hand over a console control: 30 pixels right of and 110 below the place that

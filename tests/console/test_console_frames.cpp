@@ -29,7 +29,7 @@ class BoxPort final : public zun::UiPort {
 public:
     void show_target() override { ++targets_shown; }
     void hide_target() override {}
-    void show_key_of_cur_mech() override {}
+    void show_keys_of(int) override {}
     void show_bell_page_and_hand() override {}
     void open_document(const std::string &, const std::string &) override {}
     void message_box(const std::string &text) override

@@ -8,6 +8,13 @@ namespace {
 
 class SimulatorTest : public ::testing::Test {
 protected:
+    // The calls the model's requests made once handed to the port, as the program hands them.
+    const std::vector<std::string> &delivered()
+    {
+        sim.deliver_to_views();
+        return ui.calls;
+    }
+
     RecordingUiPort ui;
     TSimulator sim{ui};
 };
@@ -51,17 +58,18 @@ TEST_F(SimulatorTest, CurrentMechanismStaysAMechanismNumber)
 
 TEST_F(SimulatorTest, ShowingAPostScrollsTheSceneTowardsItInTwentyPixelSteps)
 {
+    delivered();
     ui.calls.clear();
     EXPECT_EQ(sim.Main_Window_Width, 1024) << "the main window's opening width";
     sim.f_Page_Shown(20); // post 2, at the left end of the line
     EXPECT_EQ(sim.Scene_Left_Limit, 1024 - 1159);
     sim.scheduler.advance_by(50);
     EXPECT_EQ(sim.Panel_Image_Scene->left(), -31);
-    EXPECT_EQ(ui.calls.front(), "hide_target");
+    EXPECT_EQ(delivered().front(), "hide_target");
     sim.scheduler.advance_by(1000);
     EXPECT_EQ(sim.Panel_Image_Scene->left(), 9) << "the first step past the goal";
     EXPECT_FALSE(sim.Timer_Scene_Right.enabled());
-    EXPECT_EQ(ui.calls.back(), "show_target");
+    EXPECT_EQ(delivered().back(), "show_target");
 
     sim.f_Page_Shown(10); // post 1
     sim.scheduler.advance_by(2000);

@@ -11,6 +11,13 @@ class SceneTest : public ::testing::Test {
 protected:
     Picture &picture(const char *name) { return *sim.pictures.find_picture(name); }
 
+    // The calls the model's requests made once handed to the port, as the program hands them.
+    const std::vector<std::string> &delivered()
+    {
+        sim.deliver_to_views();
+        return ui.calls;
+    }
+
     RecordingUiPort ui;
     TSimulator sim{ui};
 };
@@ -22,11 +29,12 @@ TEST_F(SceneTest, AClickOnAPictureChoosesItsMechanismAndPointingFollowsAfterward
     EXPECT_EQ(sim.Cur_Mech, 30) << "pointing chooses nothing before a click";
     EXPECT_FALSE(sim.b_Hover_Selects);
 
+    delivered();
     ui.calls.clear();
     sim.f_Picture_Click(picture("Image106_0"));
     EXPECT_EQ(sim.Cur_Mech, 5) << "a drum segment stands for its drum";
     EXPECT_TRUE(sim.b_Hover_Selects);
-    EXPECT_EQ(ui.calls, (std::vector<std::string>{"show_key_of_cur_mech", "show_target"}));
+    EXPECT_EQ(delivered(), (std::vector<std::string>{"show_keys_of 5", "show_target"}));
     sim.f_Picture_Hover(picture("Image1_0"));
     EXPECT_EQ(sim.Cur_Mech, 1);
 
@@ -36,13 +44,15 @@ TEST_F(SceneTest, AClickOnAPictureChoosesItsMechanismAndPointingFollowsAfterward
 
 TEST_F(SceneTest, PicturesWithBehavioursOfTheirOwn)
 {
+    delivered();
     ui.calls.clear();
     sim.f_Picture_Click(picture("Image_Rolik"));
-    EXPECT_TRUE(ui.calls.empty()) << "the box waits until the input has been applied";
+    EXPECT_TRUE(ui.calls.empty()) << "the box waits to be handed over";
     sim.apply(input::PictureClick{"Image_Rolik"});
-    EXPECT_EQ(ui.calls, (std::vector<std::string>{"message_box не имеет привода",
-                                                  "message_box не имеет привода"}));
+    EXPECT_EQ(delivered(), (std::vector<std::string>{"message_box не имеет привода",
+                                                     "message_box не имеет привода"}));
 
+    delivered();
     ui.calls.clear();
     sim.Cur_Mech = 30;
     sim.f_Picture_Click(picture("Image38_2"));
@@ -83,13 +93,14 @@ TEST_F(SceneTest, DraggingMovesThePanoramaWithoutLimitAndTheCloseUpsOnlyForAMome
 {
     sim.scheduler.advance_by(5000);
     const int start = sim.Panel_Image_Scene->left();
+    delivered();
     ui.calls.clear();
     sim.Panel1MouseDown(30);
-    EXPECT_EQ(ui.calls, std::vector<std::string>{"hide_target"});
+    EXPECT_EQ(delivered(), std::vector<std::string>{"hide_target"});
     sim.f_Drag_Scene(50);
     sim.f_Drag_Scene(3000);
     EXPECT_EQ(sim.Panel_Image_Scene->left(), start + 20 + 2970);
-    EXPECT_EQ(ui.calls.back(), "show_target");
+    EXPECT_EQ(delivered().back(), "show_target");
     sim.Panel1MouseUp();
     sim.f_Drag_Scene(0);
     EXPECT_EQ(sim.Panel_Image_Scene->left(), start + 2990) << "no drag after the release";
@@ -124,11 +135,12 @@ TEST_F(SceneTest, CloseUpsCloseAndTheFenceComesBack)
 TEST_F(SceneTest, APickInTheFindBoxShowsTheMechanismAndStopsPointingFromChoosing)
 {
     sim.f_Picture_Click(picture("Image1_0"));
+    delivered();
     ui.calls.clear();
     sim.ComboBox_Find_MechChange(5);
     EXPECT_EQ(sim.Cur_Mech, 5);
     EXPECT_TRUE(sim.Panel_5_mech->visible());
-    EXPECT_EQ(ui.calls, (std::vector<std::string>{"show_key_of_cur_mech", "show_target"}));
+    EXPECT_EQ(delivered(), (std::vector<std::string>{"show_keys_of 5", "show_target"}));
     sim.f_Picture_Hover(picture("Image1_0"));
     EXPECT_EQ(sim.Cur_Mech, 5) << "pointing chooses nothing after a pick";
 

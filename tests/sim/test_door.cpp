@@ -36,7 +36,7 @@ class BoxPort final : public UiPort {
 public:
     void show_target() override {}
     void hide_target() override {}
-    void show_key_of_cur_mech() override {}
+    void show_keys_of(int) override {}
     void show_bell_page_and_hand() override {}
     void open_document(const std::string &, const std::string &) override {}
     void message_box(const std::string &text) override
@@ -200,6 +200,43 @@ TEST_F(DoorTest, ButtonsAndKnobsKeepTheirStateInTheModel)
     const std::uint64_t version = sim.Consoles_Version;
     sim.apply(input::ControlMove{knob});
     EXPECT_EQ(sim.Consoles_Version, version) << "moving over a knob changes nothing";
+}
+
+// The automatic run scrolls the scene, passes stages, presses the bell and shows keys, all from
+// the model's timers: none of it reaches the windows inside a tick, all of it after the advance.
+TEST(UiRequestsTest, NothingReachesTheWindowsInsideATick)
+{
+    class Watching final : public UiPort {
+    public:
+        const Scheduler *clock = nullptr;
+        int calls = 0;
+        int inside_a_tick = 0;
+
+    private:
+        void seen()
+        {
+            ++calls;
+            inside_a_tick += clock->advancing() ? 1 : 0;
+        }
+        void show_target() override { seen(); }
+        void hide_target() override { seen(); }
+        void show_keys_of(int) override { seen(); }
+        void show_bell_page_and_hand() override { seen(); }
+        void open_document(const std::string &, const std::string &) override { seen(); }
+        void message_box(const std::string &) override { seen(); }
+    } port;
+    TSimulator sim(port);
+    port.clock = &sim.scheduler;
+    sim.apply(input::MainWindow{true});
+    sim.apply(input::SelectMode{WorkingMode::Automatic});
+    sim.apply(input::Pass{});
+    for (int second = 0; second < 100; ++second) { // the bell is pressed at 82 s
+        sim.scheduler.advance_by(1000);
+        sim.deliver_to_views();
+    }
+    EXPECT_GT(int{sim.Frame_LineMetal.Stadiya_Raboti}, 39) << "the run went past the bell";
+    EXPECT_GT(port.calls, 50);
+    EXPECT_EQ(port.inside_a_tick, 0);
 }
 
 } // namespace

@@ -108,6 +108,7 @@ TEST_F(PostsTest, TheKeysOfTheCurrentMechanismFlashAndTheHandPointsAtTheLast)
         end_flashes();
         sim.Cur_Mech = each.mech;
         sim.f_Show_Key_Of_Cur_Mech();
+        sim.deliver_to_views();
         EXPECT_EQ(flashed_keys(), each.flashed);
         EXPECT_TRUE(forms.hand().isVisible());
         EXPECT_EQ(forms.hand().pos(), hand_place_over(*frame(each.hand_at).widget));
@@ -118,6 +119,7 @@ TEST_F(PostsTest, TheKeysOfTheCurrentMechanismFlashAndTheHandPointsAtTheLast)
     end_flashes();
     sim.Cur_Mech = 0;
     sim.f_Show_Key_Of_Cur_Mech();
+    sim.deliver_to_views();
     EXPECT_EQ(flashed_keys().size(), 27u);
     EXPECT_EQ(forms.hand().pos(), hand_place_over(*frame("Frame_45_Key_Fix_11").widget));
 }
@@ -127,6 +129,7 @@ TEST_F(PostsTest, AMechanismWithoutAKeyChangesNothing)
     pages_shown.clear();
     sim.Cur_Mech = 12;
     sim.f_Show_Key_Of_Cur_Mech();
+    sim.deliver_to_views();
     EXPECT_TRUE(flashed_keys().empty());
     EXPECT_FALSE(forms.hand().isVisible());
     EXPECT_TRUE(pages_shown.empty());
@@ -141,6 +144,7 @@ TEST_F(PostsTest, TheLinePressingTheBellShowsItsPageThenTheKeyOfTheCurrentMechan
     pick_tab("PageControl_Posts", "TabSheet_Post_1");
     pages_shown.clear();
     sim.Button_Pass_StageClick();
+    sim.deliver_to_views();
     EXPECT_TRUE(sim.b_Beep_Pressed);
     ASSERT_GE(pages_shown.size(), 2u);
     EXPECT_EQ(pages_shown[0], "TabSheet_Post2_Pult_2") << "the bell's page first";
