@@ -7,6 +7,7 @@
 
 #include <array>
 #include <cstdint>
+#include <experimental/propagate_const>
 
 namespace zun {
 
@@ -33,7 +34,8 @@ public:
     TMech &operator=(const TMech &) = delete;
 
     Timer Timer_Drive;                    // one tick = one step; 100 ms unless configured
-    std::array<Picture *, 4> Image_Pos{}; // the picture of each phase; [0] carries the number
+    // The picture of each phase; [0] carries the number. A const mechanism gives const pictures.
+    std::array<std::experimental::propagate_const<Picture *>, 4> Image_Pos{};
     KindMove Kind_Move = KindMove::Rotation;
     bool bi_KV_FWD = false;    // at the forward end
     bool bi_KV_RWS = false;    // at the reverse (initial) end

@@ -45,7 +45,7 @@ void TFrame_LineMetal::f_Init_Line()
         KM_RWS_Of[i] = &mech->b_KM_RWS;
         KM_FWD_Of[i] = &mech->b_KM_FWD;
         KV_FWD_Of[i] = &mech->bi_KV_FWD;
-        Image_Of[i] = mech->Image_Pos[0];
+        Image_Of[i] = mech->Image_Pos[0].get();
         Pos_X_Of[i] = &mech->Pos_X;
     }
     X_Razmativatela = f_X(Uncoiler);

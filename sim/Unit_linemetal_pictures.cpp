@@ -159,7 +159,7 @@ void TFrame_LineMetal::f_Show_Rulons()
 // peeler stands.
 void TFrame_LineMetal::f_Show_Petla_Otgibatela()
 {
-    const std::array<Picture *, 4> &peeler = Mech_Of[Peeler]->Image_Pos;
+    const auto &peeler = Mech_Of[Peeler]->Image_Pos;
     const bool hanging = f_Covered(f_X(Peeler), f_X(Uncoiler) + coil_reach) &&
                          Line_Images[Uncoiler_Coils + 3]->visible() &&
                          Gde_Rulon_Razmativatela == UncoilerPlace::Uncoiler &&
