@@ -39,12 +39,18 @@ std::vector<QWidget *> Forms::windows() const
 
 void Forms::refresh()
 {
-    main_->refresh_from_model();
-    steps_->refresh_from_model();
+    follow_model();
     sim_.deliver_to_views();
 }
 
+void Forms::follow_model()
+{
+    main_->refresh_from_model();
+    steps_->refresh_from_model();
+}
+
+// The door hands the model's requests over itself, once every observer has seen the input.
 void Forms::input_applied(zun::Millis, const zun::Input &, const zun::Answer &)
 {
-    refresh();
+    follow_model();
 }

@@ -48,6 +48,7 @@ public:
     void refresh();
 
 private:
+    void follow_model();
     void input_applied(zun::Millis time, const zun::Input &input,
                        const zun::Answer &answer) override;
 

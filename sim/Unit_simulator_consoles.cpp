@@ -189,7 +189,8 @@ void TSimulator::f_Show_Pages_Come_Into_Sight(const PageSet &before)
             if (is_console != consoles || before[row] || !after[row])
                 continue;
             f_Page_Shown(console::pages()[row].tag);
-            for (InputObserver *observer : observers_)
+            const std::vector<InputObserver *> observers = observers_;
+            for (InputObserver *observer : observers)
                 observer->page_shown(scheduler.now(), page);
         }
     }

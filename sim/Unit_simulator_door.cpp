@@ -98,7 +98,8 @@ Answer TSimulator::apply(const Input &input)
     }
     applying_ = false;
     const Answer answer{answer_};
-    for (InputObserver *observer : observers_)
+    const std::vector<InputObserver *> observers = observers_; // one may leave while told
+    for (InputObserver *observer : observers)
         observer->input_applied(scheduler.now(), input, answer);
     ui.deliver();
     return answer;

@@ -16,8 +16,7 @@ protected:
     void advance(zun::Millis duration)
     {
         sim.scheduler.advance_by(duration);
-        forms.main().refresh_from_model();
-        forms.steps().refresh_from_model();
+        forms.refresh();
     }
 
     zun::RecordingUiPort ui_port;

@@ -217,8 +217,7 @@ TEST(RandomWindowsTest, TheProgramSurvivesRandomUseOfItsWindows)
         }
         default:
             sim.scheduler.advance_by(static_cast<zun::Millis>(pick(500)));
-            forms.main().refresh_from_model();
-            forms.steps().refresh_from_model();
+            forms.refresh();
             break;
         }
         if (alive)
