@@ -38,6 +38,7 @@ public:
     zun::TSimulator &sim() { return sim_; }
 
     // Runs one script line; a bad line throws std::invalid_argument before anything of it runs.
+    // Lines that are no command of the runner's own are inputs, applied through the model's door.
     void run_line(std::string_view line);
 
 private:
@@ -45,14 +46,12 @@ private:
         Duration,
         Mechanism,
         PictureName,
-        Mode,
-        StepLine,
         Stage,
         Within,
-        FindItem,
-        PageTag,
+        Control,
+        StepLine,
     };
-    using Argument = std::variant<long long, zun::Picture *>;
+    using Argument = std::variant<long long, const zun::Picture *>;
     using Arguments = std::vector<Argument>;
 
     struct Command {
@@ -70,23 +69,9 @@ private:
     void on_stage_change(std::int8_t before, std::int8_t after);
 
     void advance(const Arguments &arguments);
-    void forward_pulse(const Arguments &arguments);
-    void reverse_pulse(const Arguments &arguments);
-    void halt(const Arguments &arguments);
-    void new_coil(const Arguments &arguments);
-    void select_mode(const Arguments &arguments);
-    void pass(const Arguments &arguments);
-    void step(const Arguments &arguments);
-    void stop(const Arguments &arguments);
-    void beep_down(const Arguments &arguments);
-    void beep_up(const Arguments &arguments);
     void trace_on(const Arguments &arguments);
     void trace_off(const Arguments &arguments);
     void until_stage(const Arguments &arguments);
-    void click(const Arguments &arguments);
-    void hover(const Arguments &arguments);
-    void find(const Arguments &arguments);
-    void page(const Arguments &arguments);
     void show_time(const Arguments &arguments);
     void show_cur(const Arguments &arguments);
     void show_stage(const Arguments &arguments);
@@ -95,6 +80,7 @@ private:
     void show_strip(const Arguments &arguments);
     void show_coils(const Arguments &arguments);
     void show_explanation(const Arguments &arguments);
+    void show_key(const Arguments &arguments);
     zun::TMech &mech(const Argument &argument);
 
     std::ostream &out_;

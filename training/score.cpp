@@ -30,7 +30,6 @@ const std::string_view score_rule =
 
 ReferenceTimes ReferenceTimes::from_automatic_run()
 {
-    constexpr int automatic_mode = 2;
     constexpr Millis limit = 3'600'000;
     RecordingUiPort ui;
     TSimulator sim(ui);
@@ -43,8 +42,8 @@ ReferenceTimes ReferenceTimes::from_automatic_run()
         began = sim.scheduler.now();
         cycle_done = cycle_done || before == stages::Last_Stage;
     });
-    sim.f_Select_Working_Mode(automatic_mode);
-    sim.Button_Pass_StageClick();
+    sim.apply(input::SelectMode{WorkingMode::Automatic});
+    sim.apply(input::Pass{});
     while (!cycle_done && sim.scheduler.now() < limit)
         sim.scheduler.advance_by(1000);
     if (!cycle_done)
