@@ -105,6 +105,52 @@ TEST_F(FormsTest, TheMainWindowButtonShowsTheMainWindowOnRelease)
     EXPECT_EQ(Form_Start->Label1->text(), zun::texts::Main_Window_Button);
 }
 
+std::string extent(const QRegion &region)
+{
+    const QRect box = region.boundingRect();
+    return std::to_string(box.width()) + "x" + std::to_string(box.height()) + "+" +
+           std::to_string(box.x()) + "+" + std::to_string(box.y()) + " in " +
+           std::to_string(region.rectCount()) + " rectangles";
+}
+
+// The window's shape is what it shows that is not white, whatever happened before: presses,
+// wipes and a mask already cut must not shift it or leave holes.
+TEST_F(FormsTest, TheStartWindowKeepsTheShapeOfItsContent)
+{
+    const QRegion at_start = Form_Start->mask();
+    ASSERT_FALSE(at_start.isEmpty());
+    for (QWidget *part : {static_cast<QWidget *>(Form_Start->Button2),
+                          static_cast<QWidget *>(Form_Start->Shape2),
+                          static_cast<QWidget *>(Form_Start->Shape5),
+                          static_cast<QWidget *>(Form_Start->Shape6)}) {
+        const QRect place = part->geometry();
+        EXPECT_TRUE(at_start.contains(place.center())) << part->metaObject()->className();
+    }
+    EXPECT_FALSE(at_start.contains(QPoint(2, 2))) << "the white corner is cut away";
+
+    QTest::mousePress(Form_Start->Shape2, Qt::LeftButton);
+    EXPECT_TRUE(Form_Start->mask().contains(Form_Start->Button2->geometry()));
+    EXPECT_EQ(extent(Form_Start->mask()), extent(at_start)) << "while pressed";
+    QTest::mouseRelease(Form_Start->Shape2, Qt::LeftButton);
+    EXPECT_TRUE(Form_Start->mask() == at_start) << "after the release: " << extent(Form_Start->mask());
+
+    Form_Main_ZUN->sim.scheduler.advance_by(300);
+    const QRegion mid_wipe = Form_Start->mask();
+    EXPECT_FALSE(mid_wipe.contains(Form_Start->Shape1->geometry().center()))
+        << "the disc cuts a hole";
+    Form_Main_ZUN->sim.scheduler.advance_by(310);
+    ASSERT_TRUE(Form_Main_ZUN->isVisible());
+    EXPECT_TRUE(Form_Start->mask() == at_start)
+        << "after the wipe, whole again: " << extent(Form_Start->mask());
+
+    for (int press = 0; press < 2; ++press) {
+        QTest::mousePress(Form_Start->Label2, Qt::LeftButton);
+        QTest::mouseRelease(Form_Start->Label2, Qt::LeftButton);
+    }
+    EXPECT_TRUE(Form_Start->mask() == at_start)
+        << "after the videos' button twice: " << extent(Form_Start->mask());
+}
+
 TEST_F(FormsTest, DraggingThePictureMovesTheWindowByThePointersTravel)
 {
     const QPoint start = Form_Start->pos();
