@@ -1,6 +1,7 @@
 #include "Unit_main.h"
 
 #include "app/forms.h"
+#include "assets/pointer_art.h"
 #include "console/caption_label.h"
 #include "console/key_frame.h"
 #include "sim/console_layout.h"
@@ -21,9 +22,6 @@ namespace {
 
 constexpr int client_range_width = 1050;
 constexpr int client_range_height = 730;
-constexpr int hand_shift_right = 30;
-constexpr int hand_shift_down = 110;
-constexpr int marker_shift_down = 25;
 
 } // namespace
 
@@ -51,7 +49,6 @@ TForm_Main_ZUN::TForm_Main_ZUN(zun::UiPort &ui_port, QWidget *parent)
     Panel_Posts->on_page_shown = [this](TConsolePage &page) { TabSheet_Post1_Pult_1Show(page); };
     Panel_Posts->on_bare_page_move = [this](TConsolePage &page) { bare_page_moved(page); };
     size_client();
-    scroll_area_->horizontalScrollBar()->setValue(Opening_Scroll);
 }
 
 // The window's widgets run timers on the model's clock: they go before the model does.
@@ -63,6 +60,13 @@ TForm_Main_ZUN::~TForm_Main_ZUN()
 void TForm_Main_ZUN::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
+    // The bars get their ranges only once the window is laid out, at its first showing; later
+    // showings keep the trainee's scroll.
+    if (!opened_) {
+        opened_ = true;
+        size_client();
+        scroll_area_->horizontalScrollBar()->setValue(Opening_Scroll);
+    }
     if (!event->spontaneous())
         FormShow();
 }
@@ -75,12 +79,13 @@ void TForm_Main_ZUN::resizeEvent(QResizeEvent *event)
 }
 
 // The client area reaches at least the scroll of the opening view beyond the visible width, so
-// that the trainee can scroll back to its left edge.
+// that the trainee can scroll back to its left edge. The visible width is taken from the
+// window's own size: the viewport follows it only once laid out.
 void TForm_Main_ZUN::size_client()
 {
-    const QSize visible = scroll_area_->viewport()->size();
-    client_->resize(std::max(client_range_width, visible.width() + Opening_Scroll),
-                    std::max(client_range_height, visible.height()));
+    const int visible_width = scroll_area_->maximumViewportSize().width();
+    client_->resize(std::max(client_range_width, visible_width + Opening_Scroll),
+                    client_range_height);
 }
 
 void TForm_Main_ZUN::refresh_from_model()
@@ -141,15 +146,13 @@ void TForm_Main_ZUN::f_Point_Hand_At(const QWidget &control)
         return;
     Form_Hand->show();
     Form_Hand->raise();
-    const QPoint window = frameGeometry().topLeft();
-    const zun::Rect posts = zun::console::posts_panel_place;
-    const QRect place = control.geometry();
-    Form_Hand->move(window.x() + posts.left + place.left() +
-                        (place.width() - Form_Hand->width()) / 2 + hand_shift_right,
-                    window.y() + posts.top + place.top() +
-                        (place.height() - Form_Hand->height()) / 2 + hand_shift_down);
+    const QPoint on_control(control.width() / 2, control.height() - control.height() / 4);
+    const QPointF tip = art::pointing_hand_fingertip(QSizeF(Form_Hand->size()));
+    Form_Hand->move(control.mapToGlobal(on_control) - tip.toPoint());
 }
 
+// Taken from the model's places rather than from the views, which follow them only after
+// the clock's step.
 void TForm_Main_ZUN::f_Place_Target()
 {
     if (!Form_Target)
@@ -158,9 +161,8 @@ void TForm_Main_ZUN::f_Place_Target()
     const zun::Panel &holder = first.panel();
     if (&holder == sim.Panel_Image_Sours)
         return;
-    const QPoint window = frameGeometry().topLeft();
-    Form_Target->move(window.x() + (first.width() - Form_Target->width()) / 2 + holder.left() +
-                          first.left(),
-                      window.y() + (first.height() - Form_Target->height()) / 2 + holder.top() +
-                          first.top() + marker_shift_down);
+    const QPoint centre = on_client(holder.left() + first.left() + first.width() / 2,
+                                    holder.top() + first.top() + first.height() / 2);
+    const QPoint marker_half(Form_Target->width() / 2, Form_Target->height() / 2);
+    Form_Target->move(client_->mapToGlobal(centre) - marker_half);
 }

@@ -1,5 +1,6 @@
 #include "app/forms.h"
 #include "app/qt_ui_port.h"
+#include "assets/pointer_art.h"
 #include "console/caption_label.h"
 #include "console/key_frame.h"
 #include "ui/Unit_hand.h"
@@ -8,6 +9,8 @@
 #include "ui/Unit_target.h"
 
 #include <QMouseEvent>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTabWidget>
 #include <QTest>
 
@@ -48,12 +51,16 @@ protected:
         QTabWidget *tabs = posts.page_control(page_control);
         tabs->setCurrentWidget(posts.page(page));
     }
-    QPoint hand_place_over(const QWidget &control) const
+    // The hand's fingertip lies on the control, in the middle of its width.
+    static void expect_hand_points_at(const QWidget &control)
     {
-        const QPoint window = Form_Main_ZUN->frameGeometry().topLeft();
-        const QRect place = control.geometry();
-        return {window.x() - 51 + place.left() + (place.width() - 104) / 2 + 30,
-                window.y() + 280 + place.top() + (place.height() - 112) / 2 + 110};
+        ASSERT_TRUE(Form_Hand->isVisible());
+        const QPoint tip =
+            Form_Hand->pos() + art::pointing_hand_fingertip(QSizeF(Form_Hand->size())).toPoint();
+        const QRect on_screen(control.mapToGlobal(QPoint()), control.size());
+        EXPECT_TRUE(on_screen.contains(tip));
+        EXPECT_NEAR(tip.x(), on_screen.center().x(), 2);
+        EXPECT_GT(tip.y(), on_screen.center().y()) << "below the caption, pointing up from below";
     }
     std::vector<std::string> flashed_keys() const
     {
@@ -88,8 +95,7 @@ TEST_F(PostsTest, TheKeysOfTheCurrentMechanismFlashAndTheHandPointsAtTheLast)
         sim.Cur_Mech = each.mech;
         Form_Main_ZUN->f_Show_Key_Of_Cur_Mech();
         EXPECT_EQ(flashed_keys(), each.flashed);
-        EXPECT_TRUE(Form_Hand->isVisible());
-        EXPECT_EQ(Form_Hand->pos(), hand_place_over(*frame(each.hand_at).widget));
+        expect_hand_points_at(*frame(each.hand_at).widget);
     }
     EXPECT_EQ(current("PageControl_Posts"), posts.page("TabSheet_Post_2"));
     EXPECT_EQ(current("PageControl_Pults_Of_Post_2"), posts.page("TabSheet_Post2_Pult_1"));
@@ -98,7 +104,7 @@ TEST_F(PostsTest, TheKeysOfTheCurrentMechanismFlashAndTheHandPointsAtTheLast)
     sim.Cur_Mech = 0;
     Form_Main_ZUN->f_Show_Key_Of_Cur_Mech();
     EXPECT_EQ(flashed_keys().size(), 27u);
-    EXPECT_EQ(Form_Hand->pos(), hand_place_over(*frame("Frame_45_Key_Fix_11").widget));
+    expect_hand_points_at(*frame("Frame_45_Key_Fix_11").widget);
 }
 
 TEST_F(PostsTest, AMechanismWithoutAKeyChangesNothing)
@@ -124,8 +130,8 @@ TEST_F(PostsTest, TheLinePressingTheBellShowsItsPageThenTheKeyOfTheCurrentMechan
     ASSERT_GE(pages_shown.size(), 2u);
     EXPECT_EQ(pages_shown[0], "TabSheet_Post2_Pult_2") << "the bell's page first";
     EXPECT_EQ(sim.Cur_Mech, 72);
-    EXPECT_EQ(Form_Hand->pos(), hand_place_over(*frame("Frame_45_Key_Fix_51").widget))
-        << "then the key of the removal car";
+    SCOPED_TRACE("then the key of the removal car");
+    expect_hand_points_at(*frame("Frame_45_Key_Fix_51").widget);
 }
 
 TEST_F(PostsTest, PickingAPostShowsItsConsoleFirstAndMovesTheOperator)
@@ -184,21 +190,45 @@ TEST_F(PostsTest, TheDrumKeysAndTheirBarePagesOpenAndCloseTheCloseUps)
     EXPECT_FALSE(sim.Panel_70_mech->visible());
 }
 
-TEST_F(PostsTest, TheMarkerSitsOverTheCurrentMechanismsFirstPicture)
+// Where a picture's centre lies on the screen: the client area scrolled by the bar, the panel
+// on it at its model place.
+QPoint centre_on_screen(const zun::Picture &picture, const zun::Panel &panel)
 {
-    const QPoint window = Form_Main_ZUN->frameGeometry().topLeft();
-    sim.Cur_Mech = 1;
-    Form_Main_ZUN->f_Place_Target();
-    const zun::Picture &car = *sim.Mech_Array[1]->Image_Pos[0];
-    EXPECT_EQ(Form_Target->pos(),
-              QPoint(window.x() + (86 - 105) / 2 + sim.Panel_Image_Scene->left() + car.left(),
-                     window.y() + (41 - 105) / 2 + 40 + car.top() + 25));
+    const int scroll = Form_Main_ZUN->findChild<QScrollArea *>()->horizontalScrollBar()->value();
+    return Form_Main_ZUN->mapToGlobal(QPoint()) +
+           QPoint(panel.left() + TForm_Main_ZUN::Opening_Scroll - scroll, panel.top()) +
+           QPoint(picture.left() + picture.width() / 2, picture.top() + picture.height() / 2);
+}
 
-    sim.Cur_Mech = 5;
-    sim.scheduler.advance_by(100);
-    EXPECT_EQ(Form_Target->pos(),
-              QPoint(window.x() + (100 - 105) / 2 + sim.Panel_5_mech->left() + 70,
-                     window.y() + (100 - 105) / 2 + 63 + 70 + 25));
+QPoint marker_centre()
+{
+    return Form_Target->pos() + QPoint(Form_Target->width() / 2, Form_Target->height() / 2);
+}
+
+TEST_F(PostsTest, TheMarkerSitsOverTheCurrentMechanismsFirstPictureWhereverItIsScrolled)
+{
+    QScrollBar *bar = Form_Main_ZUN->findChild<QScrollArea *>()->horizontalScrollBar();
+    struct Case {
+        int mech;
+        const zun::Panel *holder;
+    };
+    const Case cases[] = {{1, sim.Panel_Image_Scene}, {72, sim.Panel_Image_Scene},
+                          {5, sim.Panel_5_mech}};
+    for (const int scroll : {TForm_Main_ZUN::Opening_Scroll, 0, bar->maximum()}) {
+        bar->setValue(scroll);
+        for (const Case &each : cases) {
+            SCOPED_TRACE("mechanism " + std::to_string(each.mech) + ", scroll " +
+                         std::to_string(scroll));
+            sim.Cur_Mech = each.mech;
+            sim.scheduler.advance_by(100);
+            const zun::Picture &first = *sim.Mech_Array[each.mech]->Image_Pos[0];
+            ASSERT_EQ(&first.panel(), each.holder);
+            const QPoint expected = centre_on_screen(first, *each.holder);
+            EXPECT_NEAR(marker_centre().x(), expected.x(), 2);
+            EXPECT_NEAR(marker_centre().y(), expected.y(), 2);
+        }
+    }
+
     const QPoint over_drum = Form_Target->pos();
     sim.Cur_Mech = 12; // in the hidden store
     sim.scheduler.advance_by(100);
