@@ -158,9 +158,10 @@ QTabWidget *TPanel_Posts::page_control(std::string_view name) const
 
 void TPanel_Posts::bring_forward(TConsolePage &page)
 {
-    // Outer page first: showing it shows its current console page before itself.
+    // The page first, unseen while its post's page is behind; then showing the post's page
+    // shows it before itself: only pages that come into view report, inner first.
     auto *tabs = qobject_cast<QTabWidget *>(page.parentWidget()->parentWidget());
+    tabs->setCurrentWidget(&page);
     if (auto *outer_page = qobject_cast<TConsolePage *>(tabs->parentWidget()))
         bring_forward(*outer_page);
-    tabs->setCurrentWidget(&page);
 }

@@ -155,6 +155,38 @@ TEST_F(PostsTest, PickingAPostShowsItsConsoleFirstAndMovesTheOperator)
     EXPECT_EQ(&figure.panel(), sim.Panel_Kromkomotalka);
 }
 
+// The console page comes forward inside its post's page before that page shows: each page
+// newly shown moves the operator, the console's first and the post's last.
+TEST_F(PostsTest, TheOilingMachineBringsItsConsoleForwardAndTheOperatorFollowsThePagesShown)
+{
+    struct Case {
+        const char *post_in_front;
+        const char *console_in_front;
+        std::vector<std::string> shown;
+        QPoint operator_at;
+    };
+    const Case cases[] = {
+        {"TabSheet_Post_1", "TabSheet_Post2_Pult_2",
+         {"TabSheet_Post2_Pult_1", "TabSheet_Post_2"}, {241 + 182 / 2, 111 + (124 - 62) / 2}},
+        {"TabSheet_Post_2", "TabSheet_Post2_Pult_2", {"TabSheet_Post2_Pult_1"},
+         {346 + 56 / 2, 140 + (45 - 62) / 2}},
+        {"TabSheet_Post_2", "TabSheet_Post2_Pult_1", {}, {408 - 10, 144 - 10}},
+    };
+    for (const Case &each : cases) {
+        SCOPED_TRACE(std::string(each.post_in_front) + ", " + each.console_in_front);
+        pick_tab("PageControl_Posts", "TabSheet_Post_2");
+        pick_tab("PageControl_Pults_Of_Post_2", each.console_in_front);
+        pick_tab("PageControl_Posts", each.post_in_front);
+        pages_shown.clear();
+        sim.f_Picture_Click(*sim.pictures.find_picture("Image38_0"));
+        EXPECT_EQ(pages_shown, each.shown);
+        EXPECT_EQ(current("PageControl_Posts"), posts.page("TabSheet_Post_2"));
+        EXPECT_EQ(current("PageControl_Pults_Of_Post_2"), posts.page("TabSheet_Post2_Pult_1"));
+        EXPECT_EQ(sim.Image_Operator->left(), each.operator_at.x());
+        EXPECT_EQ(sim.Image_Operator->top(), each.operator_at.y());
+    }
+}
+
 TEST_F(PostsTest, TheWorkingSpeedKeyStartsAndStopsTheLine)
 {
     pick_tab("PageControl_Pults_Of_Post_2", "TabSheet_Post2_Pult_2");
