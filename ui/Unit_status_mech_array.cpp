@@ -6,7 +6,6 @@
 
 #include <QCheckBox>
 #include <QLabel>
-#include <QScrollArea>
 
 namespace {
 
@@ -27,11 +26,9 @@ TForm_Status_Mech_Array::TForm_Status_Mech_Array(zun::TSimulator &sim)
     QFont rows_font = font();
     rows_font.setPixelSize(11);
     setFont(rows_font);
-    auto *scroll = new QScrollArea(this);
-    scroll->setGeometry(rect());
     auto *content = new QWidget;
     content->resize(880, row_spacing * (Rows + 2) + 10);
-    scroll->setWidget(content);
+    fill_with_scroll_area(*this, content);
 
     for (int j = 1; j <= Rows; ++j) {
         const QString number = QString::number(j);

@@ -66,13 +66,9 @@ void TStepsList::keyPressEvent(QKeyEvent *event)
 TForm_Steps::TForm_Steps(zun::TSimulator &sim) : QWidget(nullptr), sim_(sim)
 {
     setup_window(*this, QStringLiteral("Form_Steps"), {772, 405}, Qt::WindowStaysOnTopHint);
-    auto *scroll = new QScrollArea(this);
     auto *content = new QWidget;
     content->setFixedSize(772, 405);
-    scroll->setWidget(content);
-    scroll->setFrameShape(QFrame::NoFrame);
-    scroll->setGeometry(rect());
-    scroll->setWidgetResizable(false);
+    fill_with_scroll_area(*this, content)->setFrameShape(QFrame::NoFrame);
     setMinimumSize(100, 100);
 
     ListBox_Steps = new TStepsList(content);

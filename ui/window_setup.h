@@ -4,9 +4,14 @@
 #include <QString>
 #include <Qt>
 
+class QScrollArea;
 class QWidget;
 
 // Gives a top-level window its name and caption (the same text), its client size and its place
 // at the screen's top-left corner; `flags` adds to the window's type.
 void setup_window(QWidget &window, const QString &name, QSize client_size,
                   Qt::WindowFlags flags = {});
+
+// Fills the window with a scroll area over `content`, following the window's size, so that a
+// window made smaller than its content scrolls it.
+QScrollArea *fill_with_scroll_area(QWidget &window, QWidget *content);
