@@ -5,6 +5,7 @@
 #include "ui/Unit_blocking.h"
 #include "ui/Unit_hand.h"
 #include "ui/Unit_main.h"
+#include "ui/Unit_main_commands.h"
 #include "ui/Unit_status_mech_array.h"
 #include "ui/Unit_steps.h"
 #include "ui/Unit_target.h"
@@ -15,6 +16,9 @@
 
 #include <QApplication>
 #include <QFont>
+#include <QImage>
+#include <QLabel>
+#include <QPainter>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
@@ -206,6 +210,42 @@ TEST(FontsTest, EveryWindowWritesInTahoma)
     zun::RecordingUiPort ui_port;
     const Forms forms(ui_port);
     EXPECT_EQ(Form_Start->Label1->font().family(), "Tahoma");
+}
+
+// How much ink a text takes in a font, black on white.
+double ink_of(const QString &text, const QFont &font)
+{
+    QImage image(900, 80, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.setFont(font);
+    painter.drawText(5, 60, text);
+    painter.end();
+    double ink = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            ink += (255 - qGray(image.pixel(x, y))) / 255.0;
+    return ink;
+}
+
+// The texts described as bold are drawn visibly heavier than their regular face.
+TEST(FontsTest, BoldTextsAreDrawnBold)
+{
+    zun::RecordingUiPort ui_port;
+    const Forms forms(ui_port);
+    TMainCommands &commands = *Form_Main_ZUN->commands;
+    const QWidget *bold_texts[] = {Form_Start->Button2, commands.Button_Steps,
+                                   commands.Label_Current_Step};
+    for (const QWidget *widget : bold_texts) {
+        const_cast<QWidget *>(widget)->ensurePolished();
+        const QString text = QString::fromUtf8("что делать Шаг X");
+        const QFont font = widget->font();
+        SCOPED_TRACE(widget->metaObject()->className());
+        EXPECT_TRUE(font.bold());
+        QFont regular = font;
+        regular.setBold(false);
+        EXPECT_GT(ink_of(text, font), 1.25 * ink_of(text, regular));
+    }
 }
 
 } // namespace
