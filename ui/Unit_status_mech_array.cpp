@@ -43,7 +43,7 @@ TForm_Status_Mech_Array::TForm_Status_Mech_Array(zun::TSimulator &sim)
         }
         Label[j] = new QLabel(QString::fromStdString(name), content);
         Label[j]->move(label_left, row_spacing * j);
-        Label[j]->adjustSize();
+        fit_label_to_text(*Label[j]);
     }
     Timer_Status.set_enabled(true);
 }

@@ -96,6 +96,7 @@ TForm_Steps::TForm_Steps(zun::TSimulator &sim) : QWidget(nullptr), sim_(sim)
 
     auto *heading = new QLabel(QStringLiteral("возможные пояснения для текущего шага:"), content);
     heading->move(8, 266);
+    fit_label_to_text(*heading);
     build_pages(content);
     refresh_from_model();
 }

@@ -1,8 +1,13 @@
 #include "window_setup.h"
 
+#include <QFontMetricsF>
+#include <QLabel>
 #include <QScrollArea>
 #include <QVBoxLayout>
 #include <QWidget>
+
+#include <algorithm>
+#include <cmath>
 
 void setup_window(QWidget &window, const QString &name, QSize client_size, Qt::WindowFlags flags)
 {
@@ -20,4 +25,17 @@ QScrollArea *fill_with_scroll_area(QWidget &window, QWidget *content)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(area);
     return area;
+}
+
+void fit_label_to_text(QLabel &label)
+{
+    const QFontMetricsF metrics(label.font());
+    const QRectF ink = metrics.tightBoundingRect(label.text());
+    constexpr double rounding = 1; // a device pixel's worth of room at ratios up to 2
+    const auto room = [](double overhang) {
+        return static_cast<int>(std::ceil(std::max(0.0, overhang) + rounding));
+    };
+    label.setContentsMargins(0, room(-ink.top() - metrics.ascent()), 0,
+                             room(ink.bottom() - metrics.descent()));
+    label.adjustSize();
 }

@@ -4,6 +4,7 @@
 #include <QString>
 #include <Qt>
 
+class QLabel;
 class QScrollArea;
 class QWidget;
 
@@ -15,3 +16,8 @@ void setup_window(QWidget &window, const QString &name, QSize client_size,
 // Fills the window with a scroll area over `content`, following the window's size, so that a
 // window made smaller than its content scrolls it.
 QScrollArea *fill_with_scroll_area(QWidget &window, QWidget *content);
+
+// Sizes a one-line label to its text, with room for what rises above the font's ascent (the
+// breve of Й, the dots of Ё) or hangs below its descent, rounded up so that the letters stay
+// whole at any device pixel ratio. The label keeps its top-left corner.
+void fit_label_to_text(QLabel &label);

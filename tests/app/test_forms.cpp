@@ -123,10 +123,9 @@ TEST_F(FormsTest, TheStartWindowKeepsTheShapeOfItsContent)
 {
     const QRegion at_start = Form_Start->mask();
     ASSERT_FALSE(at_start.isEmpty());
-    for (QWidget *part : {static_cast<QWidget *>(Form_Start->Button2),
-                          static_cast<QWidget *>(Form_Start->Shape2),
-                          static_cast<QWidget *>(Form_Start->Shape5),
-                          static_cast<QWidget *>(Form_Start->Shape6)}) {
+    for (QWidget *part :
+         {static_cast<QWidget *>(Form_Start->Button2), static_cast<QWidget *>(Form_Start->Shape2),
+          static_cast<QWidget *>(Form_Start->Shape5), static_cast<QWidget *>(Form_Start->Shape6)}) {
         const QRect place = part->geometry();
         EXPECT_TRUE(at_start.contains(place.center())) << part->metaObject()->className();
     }
@@ -136,7 +135,8 @@ TEST_F(FormsTest, TheStartWindowKeepsTheShapeOfItsContent)
     EXPECT_TRUE(Form_Start->mask().contains(Form_Start->Button2->geometry()));
     EXPECT_EQ(extent(Form_Start->mask()), extent(at_start)) << "while pressed";
     QTest::mouseRelease(Form_Start->Shape2, Qt::LeftButton);
-    EXPECT_TRUE(Form_Start->mask() == at_start) << "after the release: " << extent(Form_Start->mask());
+    EXPECT_TRUE(Form_Start->mask() == at_start)
+        << "after the release: " << extent(Form_Start->mask());
 
     Form_Main_ZUN->sim.scheduler.advance_by(300);
     const QRegion mid_wipe = Form_Start->mask();

@@ -166,9 +166,13 @@ TEST_F(PostsTest, TheOilingMachineBringsItsConsoleForwardAndTheOperatorFollowsTh
         QPoint operator_at;
     };
     const Case cases[] = {
-        {"TabSheet_Post_1", "TabSheet_Post2_Pult_2",
-         {"TabSheet_Post2_Pult_1", "TabSheet_Post_2"}, {241 + 182 / 2, 111 + (124 - 62) / 2}},
-        {"TabSheet_Post_2", "TabSheet_Post2_Pult_2", {"TabSheet_Post2_Pult_1"},
+        {"TabSheet_Post_1",
+         "TabSheet_Post2_Pult_2",
+         {"TabSheet_Post2_Pult_1", "TabSheet_Post_2"},
+         {241 + 182 / 2, 111 + (124 - 62) / 2}},
+        {"TabSheet_Post_2",
+         "TabSheet_Post2_Pult_2",
+         {"TabSheet_Post2_Pult_1"},
          {346 + 56 / 2, 140 + (45 - 62) / 2}},
         {"TabSheet_Post_2", "TabSheet_Post2_Pult_1", {}, {408 - 10, 144 - 10}},
     };
@@ -244,8 +248,8 @@ TEST_F(PostsTest, TheMarkerSitsOverTheCurrentMechanismsFirstPictureWhereverItIsS
         int mech;
         const zun::Panel *holder;
     };
-    const Case cases[] = {{1, sim.Panel_Image_Scene}, {72, sim.Panel_Image_Scene},
-                          {5, sim.Panel_5_mech}};
+    const Case cases[] = {
+        {1, sim.Panel_Image_Scene}, {72, sim.Panel_Image_Scene}, {5, sim.Panel_5_mech}};
     for (const int scroll : {TForm_Main_ZUN::Opening_Scroll, 0, bar->maximum()}) {
         bar->setValue(scroll);
         for (const Case &each : cases) {

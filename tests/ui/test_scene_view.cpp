@@ -1,7 +1,7 @@
 #include "program_fixture.h"
 #include "ui/Unit_main.h"
-#include "ui/Unit_posts.h"
 #include "ui/Unit_main_commands.h"
+#include "ui/Unit_posts.h"
 #include "ui/scene_view.h"
 
 #include <QMouseEvent>

@@ -1,0 +1,89 @@
+#include "program_fixture.h"
+#include "sim/steps_texts.h"
+#include "ui/Unit_main_commands.h"
+
+#include <QImage>
+#include <QLabel>
+#include <QPainter>
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+// The ink a label's text leaves when drawn in a label of the given size, at a device pixel
+// ratio.
+double ink_of(const QLabel &label, QSize size, qreal ratio)
+{
+    QLabel probe(label.text());
+    probe.setTextFormat(label.textFormat());
+    probe.setFont(label.font());
+    probe.setAlignment(label.alignment());
+    probe.setWordWrap(label.wordWrap());
+    probe.setMargin(label.margin());
+    probe.setIndent(label.indent());
+    probe.setContentsMargins(label.contentsMargins());
+    probe.resize(size);
+    QImage image(size * ratio, QImage::Format_RGB32);
+    image.setDevicePixelRatio(ratio);
+    image.fill(Qt::white);
+    probe.render(&image, QPoint(), QRegion(), QWidget::DrawChildren);
+    double ink = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            ink += (255 - qGray(image.pixel(x, y))) / 255.0;
+    return ink;
+}
+
+// The part of a label's ink that its own rectangle cuts off: drawn with room to spare around
+// it (only below and above for wrapped text, whose lines depend on the width), the same text
+// leaves more ink.
+double ink_cut_off(const QLabel &label, qreal ratio)
+{
+    constexpr int room = 8;
+    const QSize roomy = label.size() + QSize(label.wordWrap() ? 0 : 2 * room, 2 * room);
+    return ink_of(label, roomy, ratio) - ink_of(label, label.size(), ratio);
+}
+
+class TextsTest : public ProgramTest {
+protected:
+    // Every label of every window whose text cuts off ink at the ratio.
+    std::vector<std::string> labels_cut(qreal ratio) const
+    {
+        std::vector<std::string> cut;
+        for (QWidget *window : forms.windows())
+            for (QLabel *label : window->findChildren<QLabel *>()) {
+                label->ensurePolished();
+                if (label->text().isEmpty() || label->size().isEmpty())
+                    continue;
+                const double lost = ink_cut_off(*label, ratio);
+                if (lost > 0.5)
+                    cut.push_back(label->objectName().toStdString() + " \"" +
+                                  label->text().toStdString() + "\" loses " + std::to_string(lost));
+            }
+        return cut;
+    }
+};
+
+TEST_F(TextsTest, NoLabelCutsOffAnyPartOfItsLetters)
+{
+    for (const qreal ratio : {1.0, 2.0}) {
+        SCOPED_TRACE("device pixel ratio " + std::to_string(ratio));
+        EXPECT_EQ(labels_cut(ratio), std::vector<std::string>{});
+    }
+}
+
+TEST_F(TextsTest, NoStepCutsOffAnyPartOfItsLettersInTheMainWindow)
+{
+    QLabel &current = *Form_Main_ZUN->commands->Label_Current_Step;
+    for (const std::string_view line : zun::steps::lines()) {
+        sim.Label_Current_Step = "шаг №" + std::string(line);
+        Form_Main_ZUN->commands->refresh();
+        for (const qreal ratio : {1.0, 2.0})
+            EXPECT_LE(ink_cut_off(current, ratio), 0.5) << line << " at ratio " << ratio;
+    }
+}
+
+} // namespace
