@@ -1,6 +1,7 @@
 // The trainer's entry point: the nine windows, the clock that drives the model, the message loop.
 #include "app/application.h"
 #include "app/clock_driver.h"
+#include "app/display_retries.h"
 #include "app/fonts.h"
 #include "app/forms.h"
 #include "app/qt_ui_port.h"
@@ -9,7 +10,9 @@
 
 int main(int argc, char *argv[])
 {
+    const DisplayRetries display_retries(argc, argv);
     ZunApplication application(argc, argv);
+    display_retries.application_made();
     try {
         install_application_font();
         QtUiPort ui_port;
