@@ -202,4 +202,7 @@ void TForm_Start::key_out_white()
     content.fill(Qt::white);
     render(&content, QPoint(), QRegion(rect()), QWidget::DrawChildren | QWidget::IgnoreMask);
     setMask(QBitmap::fromImage(content.createMaskFromColor(qRgb(255, 255, 255), Qt::MaskInColor)));
+    // A control moved before the cut asked for a repaint only inside the old shape: what it
+    // uncovered there (the disc's trail) would keep its old paint.
+    update();
 }
