@@ -14,7 +14,8 @@ void setup_window(QWidget &window, const QString &name, QSize client_size, Qt::W
     window.setObjectName(name);
     window.setWindowTitle(name);
     window.setWindowFlags(Qt::Window | flags);
-    window.setGeometry(0, 0, client_size.width(), client_size.height());
+    window.resize(client_size);
+    window.move(0, 0); // a window's place is that of its frame, title bar included
 }
 
 QScrollArea *fill_with_scroll_area(QWidget &window, QWidget *content)

@@ -9,7 +9,7 @@ class QScrollArea;
 class QWidget;
 
 // Gives a top-level window its name and caption (the same text), its client size and its place
-// at the screen's top-left corner; `flags` adds to the window's type.
+// at the screen's top-left corner, its frame included; `flags` adds to the window's type.
 void setup_window(QWidget &window, const QString &name, QSize client_size,
                   Qt::WindowFlags flags = {});
 
