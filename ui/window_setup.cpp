@@ -36,7 +36,9 @@ void fit_label_to_text(QLabel &label)
     const auto room = [](double overhang) {
         return static_cast<int>(std::ceil(std::max(0.0, overhang) + rounding));
     };
-    label.setContentsMargins(0, room(-ink.top() - metrics.ascent()), 0,
-                             room(ink.bottom() - metrics.descent()));
+    const int text_top = label.y() + label.contentsMargins().top();
+    const int above = room(-ink.top() - metrics.ascent());
+    label.setContentsMargins(0, above, 0, room(ink.bottom() - metrics.descent()));
+    label.move(label.x(), text_top - above);
     label.adjustSize();
 }

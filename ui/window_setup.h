@@ -19,5 +19,6 @@ QScrollArea *fill_with_scroll_area(QWidget &window, QWidget *content);
 
 // Sizes a one-line label to its text, with room for what rises above the font's ascent (the
 // breve of Й, the dots of Ё) or hangs below its descent, rounded up so that the letters stay
-// whole at any device pixel ratio. The label keeps its top-left corner.
+// whole at any device pixel ratio. The text keeps its place: the room above grows upwards, so
+// that labels side by side keep one baseline.
 void fit_label_to_text(QLabel &label);

@@ -86,4 +86,21 @@ TEST_F(TextsTest, NoStepCutsOffAnyPartOfItsLettersInTheMainWindow)
     }
 }
 
+// The room made for the letters grows above the text, which keeps its place: headings side by
+// side keep one baseline.
+TEST_F(TextsTest, HeadingsKeepTheirTextsPlace)
+{
+    for (const char *name : {"Label_Disk_Nojn", "Label_Napr_Stol"}) {
+        const auto *heading = Form_Main_ZUN->findChild<QLabel *>(name);
+        ASSERT_NE(heading, nullptr) << name;
+        EXPECT_EQ(heading->y() + heading->contentsMargins().top(), 5) << name;
+    }
+    QLabel &current = *Form_Main_ZUN->commands->Label_Current_Step;
+    for (const char *text : {"шаг №", "ЙЁ", "шаг №"}) {
+        sim.Label_Current_Step = text;
+        Form_Main_ZUN->commands->refresh();
+        EXPECT_EQ(current.y() + current.contentsMargins().top(), 14) << text;
+    }
+}
+
 } // namespace
