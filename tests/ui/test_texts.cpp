@@ -1,10 +1,13 @@
 #include "program_fixture.h"
 #include "sim/steps_texts.h"
+#include "ui/Unit_main.h"
 #include "ui/Unit_main_commands.h"
+#include "ui/scene_view.h"
 
 #include <QImage>
 #include <QLabel>
 #include <QPainter>
+#include <QPixmap>
 
 #include <gtest/gtest.h>
 
@@ -101,6 +104,22 @@ TEST_F(TextsTest, HeadingsKeepTheirTextsPlace)
         Form_Main_ZUN->commands->refresh();
         EXPECT_EQ(current.y() + current.contentsMargins().top(), 14) << text;
     }
+}
+
+// The drag handle's words fit its box: nothing of its red letters reaches the bottom edge,
+// where a line that did not fit would be cut.
+TEST_F(TextsTest, TheDragHandlesWordsFitItsBox)
+{
+    const zun::Picture &handle = *sim.pictures.find_picture("Label10");
+    const QRect box(handle.left(), handle.top(), handle.width(), handle.height());
+    const QImage drawn = Form_Main_ZUN->Panel_Image_Scene->grab(box).toImage();
+    int red_on_bottom_rows = 0;
+    for (int y = drawn.height() - 3; y < drawn.height(); ++y)
+        for (int x = 0; x < drawn.width(); ++x) {
+            const QColor pixel = drawn.pixelColor(x, y);
+            red_on_bottom_rows += pixel.red() > 150 && pixel.green() < 120;
+        }
+    EXPECT_EQ(red_on_bottom_rows, 0);
 }
 
 } // namespace
