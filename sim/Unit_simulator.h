@@ -3,6 +3,7 @@
 #include "sim/U_mech.h"
 #include "sim/Unit_linemetal.h"
 #include "sim/console_layout.h"
+#include "sim/deep.h"
 #include "sim/inputs.h"
 #include "sim/picture_store.h"
 #include "sim/scheduler.h"
@@ -11,7 +12,6 @@
 #include <array>
 #include <cstdint>
 #include <deque>
-#include <experimental/propagate_const>
 #include <optional>
 #include <string>
 #include <vector>
@@ -43,7 +43,6 @@ struct TControl_State {
 class TSimulator final : public TMech_Host {
 public:
     static constexpr int Mech_Count = 200;
-    template <typename T> using Deep = std::experimental::propagate_const<T *>;
 
     // A mechanism as a component of the main window, found by its name "Mech" + number.
     struct Mech_Component {
@@ -65,7 +64,6 @@ public:
     UiRequests ui;
 
     // Every panel and component of the main window's picture panels, and those the model uses.
-    // Pointers into the model pass its constness on: a const model gives const pictures.
     PictureStore pictures;
     Deep<Panel> Panel_Image_Scene = nullptr;
     Deep<Panel> Panel_Image_Sours = nullptr;
