@@ -20,9 +20,9 @@ void shift(std::int16_t &value, int amount)
     value = static_cast<std::int16_t>(value + amount);
 }
 
-template <typename Each> void for_each_linked(const std::array<TMech *, 4> &links, Each each)
+template <typename Links, typename Each> void for_each_linked(Links &links, Each each)
 {
-    for (TMech *mech : links)
+    for (auto &mech : links)
         if (mech)
             each(*mech);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "sim/deep.h"
 #include "sim/inputs.h"
 #include "sim/kind_move.h"
 #include "sim/picture_store.h"
@@ -7,7 +8,6 @@
 
 #include <array>
 #include <cstdint>
-#include <experimental/propagate_const>
 
 namespace zun {
 
@@ -34,8 +34,7 @@ public:
     TMech &operator=(const TMech &) = delete;
 
     Timer Timer_Drive;                    // one tick = one step; 100 ms unless configured
-    // The picture of each phase; [0] carries the number. A const mechanism gives const pictures.
-    std::array<std::experimental::propagate_const<Picture *>, 4> Image_Pos{};
+    std::array<Deep<Picture>, 4> Image_Pos{}; // the picture of each phase; [0] carries the number
     KindMove Kind_Move = KindMove::Rotation;
     bool bi_KV_FWD = false;    // at the forward end
     bool bi_KV_RWS = false;    // at the reverse (initial) end
@@ -65,8 +64,8 @@ public:
     std::int16_t Z_Min = 0;
     std::int16_t Phase = 0; // which of the four pictures is shown
     std::int32_t Saved_Interval = 0;
-    std::array<TMech *, 4> Co_Mech{};     // driven by this mechanism's latches
-    std::array<TMech *, 4> Follow_Mech{}; // copy the phase, carried by the travel
+    std::array<Deep<TMech>, 4> Co_Mech{};     // driven by this mechanism's latches
+    std::array<Deep<TMech>, 4> Follow_Mech{}; // copy the phase, carried by the travel
 
     void f_Show();
     void f_Step_FWD();

@@ -2,6 +2,7 @@
 
 #include "sim/U_mech.h"
 #include "sim/coil_places.h"
+#include "sim/deep.h"
 #include "sim/picture_store.h"
 #include "sim/scheduler.h"
 #include "sim/stage_tables.h"
@@ -9,7 +10,6 @@
 
 #include <array>
 #include <cstdint>
-#include <experimental/propagate_const>
 
 namespace zun {
 
@@ -21,8 +21,6 @@ class TSimulator;
 // fields are public, as the other parts of the line and the windows read them.
 class TFrame_LineMetal {
 public:
-    // Pointers into the model pass its constness on.
-    template <typename T> using Deep = std::experimental::propagate_const<T *>;
     static constexpr int Bound_Mechs = 80; // mechanisms 1..79 are bound
     static constexpr int No_Seg = 1000;    // f_Seg_At_Mech: no piece spans the mechanism
 
@@ -51,13 +49,13 @@ public:
     bool b_Stage_Done = false;
     bool b_Check_Stage = false;
     std::array<bool, Bound_Mechs> Edge_Memo{};
-    std::array<bool *, 101> KV_RWS_Of{};
-    std::array<bool *, 101> KM_RWS_Of{};
-    std::array<bool *, 101> KM_FWD_Of{};
-    std::array<bool *, 101> KV_FWD_Of{};
+    std::array<Deep<bool>, 101> KV_RWS_Of{};
+    std::array<Deep<bool>, 101> KM_RWS_Of{};
+    std::array<Deep<bool>, 101> KM_FWD_Of{};
+    std::array<Deep<bool>, 101> KV_FWD_Of{};
     std::array<Deep<TMech>, Bound_Mechs> Mech_Of{};
     std::array<Deep<Picture>, Bound_Mechs> Image_Of{};
-    std::array<std::int16_t *, Bound_Mechs> Pos_X_Of{};
+    std::array<Deep<std::int16_t>, Bound_Mechs> Pos_X_Of{};
     std::array<std::int8_t, Bound_Mechs> Turn_Start_Phase{};
     std::array<std::int8_t, Bound_Mechs> Turn_Cur_Phase{};
     std::int32_t Seg_Count = 0;

@@ -3,6 +3,7 @@
 #include "sim/U_mech.h"
 #include "sim/Unit_linemetal.h"
 #include "sim/console_layout.h"
+#include "sim/deep.h"
 #include "sim/inputs.h"
 #include "sim/picture_store.h"
 #include "sim/scheduler.h"
@@ -11,7 +12,6 @@
 #include <array>
 #include <cstdint>
 #include <deque>
-#include <experimental/propagate_const>
 #include <optional>
 #include <string>
 #include <vector>
@@ -43,7 +43,6 @@ struct TControl_State {
 class TSimulator final : public TMech_Host {
 public:
     static constexpr int Mech_Count = 200;
-    template <typename T> using Deep = std::experimental::propagate_const<T *>;
 
     // A mechanism as a component of the main window, found by its name "Mech" + number.
     struct Mech_Component {
@@ -65,7 +64,6 @@ public:
     UiRequests ui;
 
     // Every panel and component of the main window's picture panels, and those the model uses.
-    // Pointers into the model pass its constness on: a const model gives const pictures.
     PictureStore pictures;
     Deep<Panel> Panel_Image_Scene = nullptr;
     Deep<Panel> Panel_Image_Sours = nullptr;
@@ -78,7 +76,7 @@ public:
     std::array<std::string, console::mech_name_count> Find_Mech_List;
 
     std::array<Deep<TMech>, Mech_Count> Mech_Array{}; // slot j is mechanism j
-    std::int32_t Cur_Mech = 0;                    // always 0..199
+    std::int32_t Cur_Mech = 0;                        // always 0..199
     bool b_Hover_Selects = false; // pointing at a mechanism picture makes it current
     bool b_Beep_Pressed = false;  // the bell button "звонок" is held down
     // Training aids, on while training; an examination switches them off.
@@ -134,13 +132,13 @@ public:
     // them) to the UI port, one call at a time. An input that arrives while another is being
     // applied is a logic error of the caller.
     Answer apply(const Input &input);
-    // Hands what the model asked of the windows to the UI port; the clock's driver calls it
-    // after each advance, so that no window code runs inside a timer's tick.
-    void deliver_to_views() { ui.deliver(); }
     void add_observer(InputObserver &observer);
+    void remove_observer(InputObserver &observer);
+    // Hands what the model asked of the windows to the UI port; the program calls it after each
+    // advance of the clock, so that no window code runs inside a timer's tick.
+    void deliver_to_views() { ui.deliver(); }
     // How many message boxes have been shown: a box takes the mouse while it is open.
     std::uint64_t messages_shown() const { return ui.boxes_shown(); }
-    void remove_observer(InputObserver &observer);
 
     // The name of mechanism n as the find list gives it; empty beyond the list.
     const std::string &f_Mech_Name(int number) const;
