@@ -1,12 +1,11 @@
-// The trainer's entry point: the nine windows, the clock that drives the model, the message loop.
+// The trainer's entry point: the model and its nine windows, the clock that drives the model,
+// the message loop.
 #include "app/application.h"
 #include "app/clock_driver.h"
 #include "app/fonts.h"
 #include "app/forms.h"
 #include "app/qt_ui_port.h"
 #include "assets/icon_art.h"
-#include "ui/Unit_main.h"
-#include "ui/Unit_steps.h"
 
 int main(int argc, char *argv[])
 {
@@ -17,14 +16,13 @@ int main(int argc, char *argv[])
     try {
         install_application_font();
         QtUiPort ui_port;
-        const Forms forms(ui_port);
-        ClockDriver clock(Form_Main_ZUN->sim.scheduler, application.errors());
-        QObject::connect(&clock, &ClockDriver::advanced, Form_Main_ZUN,
-                         &TForm_Main_ZUN::refresh_from_model);
-        QObject::connect(&clock, &ClockDriver::advanced, Form_Steps,
-                         &TForm_Steps::refresh_from_model);
+        Forms forms(ui_port);
+        ui_port.attach(forms);
+        ClockDriver clock(forms.sim().scheduler, application.errors());
+        QObject::connect(&clock, &ClockDriver::advanced, &clock, [&forms] { forms.refresh(); });
         clock.start();
         ZunApplication::exec();
+        ui_port.detach();
     } catch (...) {
         ErrorReporter::show_error_box(current_exception_message());
     }

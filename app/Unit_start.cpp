@@ -1,11 +1,9 @@
 #include "Unit_start.h"
 
-#include "app/forms.h"
 #include "app/start_controls.h"
 #include "assets/start_art.h"
 #include "sim/texts.h"
 #include "sim/ui_port.h"
-#include "ui/Unit_main.h"
 #include "ui/Unit_videomenu.h"
 #include "ui/window_setup.h"
 
@@ -21,7 +19,7 @@ namespace {
 
 const QColor silver(192, 192, 192);
 constexpr int pressed_pen_width = 5;
-constexpr zun::Millis wipe_interval = 1; // ticks at the clock's shortest period
+constexpr int wipe_interval = 10; // ms: a timer set to 1 ms, ticking at the shortest period
 constexpr int wipe_step = 20;
 const QRect picture_place(0, 8, 671, 315);
 
@@ -49,7 +47,8 @@ void press_together(PressableControl *shape, PressableControl *text, std::functi
 
 } // namespace
 
-TForm_Start::TForm_Start(zun::UiPort &ui_port) : QWidget(nullptr), ui_(ui_port)
+TForm_Start::TForm_Start(zun::UiPort &ui_port, Windows windows)
+    : QWidget(nullptr), ui_(ui_port), windows_(windows)
 {
     setup_window(*this, QStringLiteral("Form_Start"), {679, 358}, Qt::FramelessWindowHint);
     setAutoFillBackground(true);
@@ -104,19 +103,13 @@ TForm_Start::TForm_Start(zun::UiPort &ui_port) : QWidget(nullptr), ui_(ui_port)
     press_together(
         Shape6, Label3, [this] { Label3MouseDown(); }, nullptr);
 
+    Timer1.setInterval(wipe_interval);
+    Timer1.setTimerType(Qt::PreciseTimer);
+    connect(&Timer1, &QTimer::timeout, this, &TForm_Start::Timer1Timer);
+
     // The disc waits just left of the picture.
     Shape1->move(picture_place.left() - Disc_Width, Shape1->y());
     key_out_white();
-}
-
-void TForm_Start::attach_clock(zun::Scheduler &scheduler)
-{
-    Timer1 = std::make_unique<zun::Timer>(scheduler, wipe_interval, [this] { Timer1Timer(); });
-}
-
-void TForm_Start::detach_clock()
-{
-    Timer1.reset();
 }
 
 void TForm_Start::closeEvent(QCloseEvent *event)
@@ -154,8 +147,8 @@ void TForm_Start::Shape2MouseDown()
 void TForm_Start::Shape2MouseUp()
 {
     Shape2->set_pen_width(1);
-    if (Timer1)
-        Timer1->set_enabled(true);
+    if (!Timer1.isActive())
+        Timer1.start();
     key_out_white();
 }
 
@@ -169,8 +162,9 @@ void TForm_Start::Shape5MouseUp()
 {
     Shape5->set_pen_width(1);
     key_out_white();
-    VideoMenu->show();
-    VideoMenu->raise();
+    QWidget &videos = windows_.video_menu;
+    videos.show();
+    videos.raise();
 }
 
 void TForm_Start::Label3MouseDown()
@@ -184,10 +178,10 @@ void TForm_Start::Timer1Timer()
 {
     Shape1->move(Shape1->x() + wipe_step, Shape1->y());
     if (picture_place.left() + picture_place.width() < Shape1->x()) {
-        Form_Main_ZUN->show();
-        Form_Main_ZUN->raise();
-        Form_Main_ZUN->activateWindow();
-        Timer1->set_enabled(false);
+        windows_.main.show();
+        windows_.main.raise();
+        windows_.main.activateWindow();
+        Timer1.stop();
         Shape1->move(picture_place.left() - Disc_Width, Shape1->y());
     }
     key_out_white();

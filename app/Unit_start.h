@@ -1,16 +1,14 @@
 #pragma once
 
-#include "sim/scheduler.h"
-
+#include <QTimer>
 #include <QWidget>
-
-#include <memory>
 
 class QLabel;
 class QPushButton;
 class TDrawnPicture;
 class TRotatedLabel;
 class TShape;
+class TVideoMenu;
 
 namespace zun {
 class UiPort;
@@ -26,12 +24,13 @@ class TForm_Start final : public QWidget {
 public:
     static constexpr int Disc_Width = 537;
 
-    explicit TForm_Start(zun::UiPort &ui_port);
+    // The windows the start screen brings up: the main window at the wipe's end, the videos.
+    struct Windows {
+        QWidget &main;
+        TVideoMenu &video_menu;
+    };
 
-    // The wipe's timer runs on the model's clock, which comes with the main window, after
-    // this window; it must go before that clock does.
-    void attach_clock(zun::Scheduler &scheduler);
-    void detach_clock();
+    TForm_Start(zun::UiPort &ui_port, Windows windows);
 
     TDrawnPicture *Image1;
     TShape *Shape3;
@@ -45,7 +44,7 @@ public:
     QLabel *Label5;       // the title
     TShape *Shape1;       // the wipe's white disc
     QPushButton *Button2; // "X"
-    std::unique_ptr<zun::Timer> Timer1;
+    QTimer Timer1;        // the wipe's steps
 
     int Down_X = 0;
     int Down_Y = 0;
@@ -69,6 +68,7 @@ private:
     void key_out_white();
 
     zun::UiPort &ui_;
+    Windows windows_;
     QPoint drag_window_;  // the window's place when the drag began
     QPoint drag_pointer_; // the pointer's place on the screen when the drag began
 };

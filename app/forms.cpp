@@ -1,6 +1,7 @@
 #include "forms.h"
 
 #include "app/Unit_start.h"
+#include "sim/door.h"
 #include "ui/Unit_blocking.h"
 #include "ui/Unit_hand.h"
 #include "ui/Unit_main.h"
@@ -10,63 +11,46 @@
 #include "ui/Unit_test.h"
 #include "ui/Unit_videomenu.h"
 
-TForm_Start *Form_Start = nullptr;
-TForm_Main_ZUN *Form_Main_ZUN = nullptr;
-TForm_Steps *Form_Steps = nullptr;
-TForm_Test *Form_Test = nullptr;
-TForm_Blocking *Form_Blocking = nullptr;
-TForm_Status_Mech_Array *Form_Status_Mech_Array = nullptr;
-TForm_Target *Form_Target = nullptr;
-TForm_Hand *Form_Hand = nullptr;
-TVideoMenu *VideoMenu = nullptr;
-
-namespace {
-
-template <typename Form, typename... Arguments>
-void create(std::unique_ptr<Form> &owner, Form *&reference, Arguments &&...arguments)
-{
-    owner = std::make_unique<Form>(std::forward<Arguments>(arguments)...);
-    reference = owner.get();
-}
-
-} // namespace
-
 Forms::Forms(zun::UiPort &ui_port)
+    : sim_(ui_port), steps_(std::make_unique<TForm_Steps>(zun::Door(sim_))),
+      test_(std::make_unique<TForm_Test>()), blocking_(std::make_unique<TForm_Blocking>()),
+      status_(std::make_unique<TForm_Status_Mech_Array>(sim_)),
+      target_(std::make_unique<TForm_Target>()), hand_(std::make_unique<TForm_Hand>()),
+      video_menu_(std::make_unique<TVideoMenu>(ui_port)),
+      main_(std::make_unique<TForm_Main_ZUN>(
+          zun::Door(sim_), TForm_Main_ZUN::Windows{*steps_, *status_, *target_, *hand_})),
+      start_(std::make_unique<TForm_Start>(ui_port, TForm_Start::Windows{*main_, *video_menu_}))
 {
-    create(start_, Form_Start, ui_port);
-    create(main_, Form_Main_ZUN, ui_port);
-    create(steps_, Form_Steps, Form_Main_ZUN->sim);
-    create(test_, Form_Test);
-    create(blocking_, Form_Blocking);
-    create(status_, Form_Status_Mech_Array, Form_Main_ZUN->sim);
-    create(target_, Form_Target, Form_Main_ZUN->sim.scheduler,
-           [] { Form_Main_ZUN->f_Place_Target(); });
-    create(hand_, Form_Hand);
-    create(video_menu_, VideoMenu, ui_port);
-    Form_Start->attach_clock(Form_Main_ZUN->sim.scheduler); // its wipe ticks after every other
-    Form_Start->show();
+    target_->set_placing([this] { main_->f_Place_Target(); });
+    sim_.add_observer(*this);
+    start_->show();
 }
 
 Forms::~Forms()
 {
-    Form_Start->detach_clock(); // the clock goes with the main window
-    const auto destroy = [](auto &owner, auto *&reference) {
-        owner.reset();
-        reference = nullptr;
-    };
-    destroy(video_menu_, VideoMenu);
-    destroy(hand_, Form_Hand);
-    destroy(target_, Form_Target);
-    destroy(status_, Form_Status_Mech_Array);
-    destroy(blocking_, Form_Blocking);
-    destroy(test_, Form_Test);
-    destroy(steps_, Form_Steps);
-    destroy(main_, Form_Main_ZUN);
-    destroy(start_, Form_Start);
+    sim_.remove_observer(*this);
 }
 
 std::vector<QWidget *> Forms::windows() const
 {
     return {start_.get(),  main_.get(),   steps_.get(), test_.get(),      blocking_.get(),
             status_.get(), target_.get(), hand_.get(),  video_menu_.get()};
+}
+
+void Forms::refresh()
+{
+    follow_model();
+    sim_.deliver_to_views();
+}
+
+void Forms::follow_model()
+{
+    main_->refresh_from_model();
+    steps_->refresh_from_model();
+}
+
+// The door hands the model's requests over itself, once every observer has seen the input.
+void Forms::input_applied(zun::Millis, const zun::Input &, const zun::Answer &)
+{
+    follow_model();
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "sim/Unit_simulator.h"
+
 #include <memory>
 #include <vector>
 
@@ -18,33 +20,39 @@ namespace zun {
 class UiPort;
 }
 
-// The program's windows, one of each, reachable from everywhere while they exist.
-extern TForm_Start *Form_Start;
-extern TForm_Main_ZUN *Form_Main_ZUN;
-extern TForm_Steps *Form_Steps;
-extern TForm_Test *Form_Test;
-extern TForm_Blocking *Form_Blocking;
-extern TForm_Status_Mech_Array *Form_Status_Mech_Array;
-extern TForm_Target *Form_Target;
-extern TForm_Hand *Form_Hand;
-extern TVideoMenu *VideoMenu;
-
-// Creates the nine windows in their fixed order, each reference set as soon as its window
-// exists, and destroys them in the reverse order, clearing the references. The order matters:
-// the start window comes first, and windows made after the main window may read it.
-class Forms {
+// The owner of the program: it builds the model, then the nine windows, handing each what it
+// needs, and shows the start screen. Whatever the windows do to the model goes through the door;
+// after each input, and after each advance of the clock (refresh), the windows follow the model.
+class Forms final : private zun::InputObserver {
 public:
     explicit Forms(zun::UiPort &ui_port);
     Forms(const Forms &) = delete;
     Forms &operator=(const Forms &) = delete;
     ~Forms();
 
-    // The nine windows in creation order.
+    zun::TSimulator &sim() { return sim_; }
+    TForm_Start &start() const { return *start_; }
+    TForm_Main_ZUN &main() const { return *main_; }
+    TForm_Steps &steps() const { return *steps_; }
+    TForm_Test &test() const { return *test_; }
+    TForm_Blocking &blocking() const { return *blocking_; }
+    TForm_Status_Mech_Array &status() const { return *status_; }
+    TForm_Target &target() const { return *target_; }
+    TForm_Hand &hand() const { return *hand_; }
+    TVideoMenu &video_menu() const { return *video_menu_; }
+
+    // The nine windows: the start screen, the main window, then the others.
     std::vector<QWidget *> windows() const;
 
+    // Brings the windows up to the model and hands them what the model asked of them.
+    void refresh();
+
 private:
-    std::unique_ptr<TForm_Start> start_;
-    std::unique_ptr<TForm_Main_ZUN> main_;
+    void follow_model();
+    void input_applied(zun::Millis time, const zun::Input &input,
+                       const zun::Answer &answer) override;
+
+    zun::TSimulator sim_; // made first, gone last: the windows hold it
     std::unique_ptr<TForm_Steps> steps_;
     std::unique_ptr<TForm_Test> test_;
     std::unique_ptr<TForm_Blocking> blocking_;
@@ -52,4 +60,6 @@ private:
     std::unique_ptr<TForm_Target> target_;
     std::unique_ptr<TForm_Hand> hand_;
     std::unique_ptr<TVideoMenu> video_menu_;
+    std::unique_ptr<TForm_Main_ZUN> main_;
+    std::unique_ptr<TForm_Start> start_;
 };

@@ -5,7 +5,6 @@
 #include "app/forms.h"
 #include "ui/Unit_main.h"
 #include "ui/Unit_main_commands.h"
-#include "ui/Unit_posts.h"
 #include "ui/Unit_target.h"
 
 #include <QDesktopServices>
@@ -13,44 +12,36 @@
 #include <QPushButton>
 #include <QUrl>
 
-// The marker window is made after the main window: calls from the main window's construction
-// find no marker to move.
 void QtUiPort::show_target()
 {
-    if (!Form_Target)
+    if (!forms_)
         return;
-    Form_Target->show();
-    Form_Target->raise();
+    forms_->target().show();
+    forms_->target().raise();
 }
 
 void QtUiPort::hide_target()
 {
-    if (Form_Target)
-        Form_Target->hide();
+    if (forms_)
+        forms_->target().hide();
 }
 
-void QtUiPort::show_key_of_cur_mech()
+void QtUiPort::show_keys_of(int mech)
 {
-    if (Form_Main_ZUN)
-        Form_Main_ZUN->f_Show_Key_Of_Cur_Mech();
+    if (forms_)
+        forms_->main().f_Show_Keys_Of(mech);
 }
 
 void QtUiPort::show_bell_page_and_hand()
 {
-    if (Form_Main_ZUN)
-        Form_Main_ZUN->f_Show_Bell_Page_And_Hand();
+    if (forms_)
+        forms_->main().f_Show_Bell_Page_And_Hand();
 }
 
 void QtUiPort::show_hand_at_new_coil_button()
 {
-    if (Form_Main_ZUN)
-        Form_Main_ZUN->f_Point_Hand_Below(*Form_Main_ZUN->commands->Button_Get_Rulon);
-}
-
-void QtUiPort::show_page(const std::string &page)
-{
-    if (Form_Main_ZUN)
-        Form_Main_ZUN->Panel_Posts->bring_forward(*Form_Main_ZUN->Panel_Posts->page(page));
+    if (forms_)
+        forms_->main().f_Point_Hand_Below(*forms_->main().commands->Button_Get_Rulon);
 }
 
 // The shell's "open": the manual as the desktop can show it, a video where one is found. A
@@ -62,7 +53,8 @@ void QtUiPort::open_document(const std::string &folder, const std::string &file)
     if (folder == "help") {
         const HelpChoice help = choose_help(places, name, desktop_opens_chm);
         if (help.kind == HelpChoice::Kind::Message)
-            QMessageBox::information(Form_Start, QStringLiteral("Project_ZUN"), help.text);
+            QMessageBox::information(forms_ ? &forms_->start() : nullptr,
+                                     QStringLiteral("Project_ZUN"), help.text);
         else
             QDesktopServices::openUrl(QUrl::fromLocalFile(help.text));
         return;
@@ -74,6 +66,6 @@ void QtUiPort::open_document(const std::string &folder, const std::string &file)
 
 void QtUiPort::message_box(const std::string &text)
 {
-    QMessageBox::information(Form_Main_ZUN, QStringLiteral("Project_ZUN"),
+    QMessageBox::information(forms_ ? &forms_->main() : nullptr, QStringLiteral("Project_ZUN"),
                              QString::fromStdString(text));
 }

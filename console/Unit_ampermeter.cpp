@@ -9,16 +9,14 @@
 
 namespace {
 
-constexpr zun::Millis needle_interval = 1000;
+constexpr int needle_interval = 1000; // ms
 const QRect dial_place(0, 0, 80, 55);
 const QRect case_place(0, 0, 84, 55);
 const QString no_currents = QStringLiteral("в программе токи не оотображаются");
 
 } // namespace
 
-TFrame_Ampermeter::TFrame_Ampermeter(zun::Scheduler &scheduler, QWidget *parent)
-    : QWidget(parent), Label1(nullptr),
-      Timer_Visu(scheduler, needle_interval, [this] { Timer_VisuTimer(); })
+TFrame_Ampermeter::TFrame_Ampermeter(QWidget *parent) : QWidget(parent), Label1(nullptr)
 {
     resize(84, 80);
     setToolTip(no_currents); // the case
@@ -26,7 +24,8 @@ TFrame_Ampermeter::TFrame_Ampermeter(zun::Scheduler &scheduler, QWidget *parent)
     Label1->setGeometry(0, 55, 84, 25);
     Label1->setText(QStringLiteral("Label1"));
     Label1->setToolTip(no_currents);
-    Timer_Visu.set_enabled(true);
+    connect(&Timer_Visu, &QTimer::timeout, this, &TFrame_Ampermeter::Timer_VisuTimer);
+    Timer_Visu.start(needle_interval);
 }
 
 void TFrame_Ampermeter::apply(const zun::console::Control &control)

@@ -1,7 +1,6 @@
 #pragma once
 
-#include "sim/scheduler.h"
-
+#include <QTimer>
 #include <QWidget>
 
 #include <array>
@@ -12,17 +11,18 @@ namespace zun::console {
 struct Control;
 }
 
-// An ammeter of a console: a dial and a needle that the trainer leaves at rest.
+// An ammeter of a console: a dial and a needle that the trainer leaves at rest. What it shows
+// belongs to the view alone.
 class TFrame_Ampermeter final : public QWidget {
     Q_OBJECT
 
 public:
-    TFrame_Ampermeter(zun::Scheduler &scheduler, QWidget *parent);
+    explicit TFrame_Ampermeter(QWidget *parent);
 
     void apply(const zun::console::Control &control);
 
     CaptionLabel *Label1;
-    zun::Timer Timer_Visu;
+    QTimer Timer_Visu;
     int Needle_Pos = 1;
     // Whether the needle picture of position 1..5 is shown.
     bool needle_visible(int position) const { return needles_visible_[position - 1]; }

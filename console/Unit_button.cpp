@@ -8,49 +8,47 @@
 
 namespace {
 
-constexpr int released_outline = 4;
-constexpr int pressed_outline = 6;
 constexpr int face_size = 30;
 
 } // namespace
 
-TFrame_Button::TFrame_Button(QWidget *parent)
-    : QWidget(parent), Label1(nullptr), b_Pressed(&own_pressed_)
+TFrame_Button::TFrame_Button(zun::Door door, int control, QWidget *parent)
+    : QWidget(parent), Label1(nullptr), door_(door), control_(control)
 {
-    resize(70, 50);
     Label1 = new CaptionLabel(this);
-    Label1->on_press = [this](Qt::MouseButton) { Label1MouseDown(); };
-    Label1->on_release = [this](Qt::MouseButton) { Label1MouseUp(); };
-}
-
-void TFrame_Button::apply(const zun::console::Control &control)
-{
-    const zun::Rect place = control.rect();
+    Label1->on_press = [this](Qt::MouseButton button) {
+        door_.apply(zun::input::ControlPress{control_, mouse_button_of(button)});
+    };
+    Label1->on_release = [this](Qt::MouseButton button) {
+        door_.apply(zun::input::ControlRelease{control_, mouse_button_of(button)});
+    };
+    const zun::console::Control &layout =
+        zun::console::controls()[static_cast<std::size_t>(control_)];
+    const zun::Rect place = layout.rect();
     setGeometry(place.left, place.top, place.width, place.height);
     Label1->setGeometry(rect());
-    Label1->show_caption(control);
-    red_face_ = control.look == zun::console::ControlLook::RedFace;
-    if (control.look == zun::console::ControlLook::Large)
+    Label1->show_caption(layout);
+    red_face_ = layout.look == zun::console::ControlLook::RedFace;
+    if (layout.look == zun::console::ControlLook::Large)
         header_width_ = 111;
-    if (control.look == zun::console::ControlLook::WideHeader) {
+    if (layout.look == zun::console::ControlLook::WideHeader) {
         header_width_ = 120;
         face_top_ = 22;
     }
-    update();
+    painted_pressed_ = state().b_Pressed;
 }
 
-void TFrame_Button::Label1MouseDown()
+const zun::TControl_State &TFrame_Button::state() const
 {
-    outline_ = pressed_outline;
-    *b_Pressed = true;
-    update();
+    return door_.model().Controls[static_cast<std::size_t>(control_)];
 }
 
-void TFrame_Button::Label1MouseUp()
+void TFrame_Button::sync()
 {
-    outline_ = released_outline;
-    *b_Pressed = false;
-    update();
+    if (painted_pressed_ != state().b_Pressed) {
+        painted_pressed_ = state().b_Pressed;
+        update();
+    }
 }
 
 void TFrame_Button::paintEvent(QPaintEvent *)
@@ -61,9 +59,10 @@ void TFrame_Button::paintEvent(QPaintEvent *)
     painter.setPen(QColor(120, 120, 120));
     painter.setBrush(art::header_strip);
     painter.drawRect(QRectF(0.5, 0.5, header_width_ - 1, 19));
-    painter.setPen(QPen(Qt::black, outline_));
+    const int outline = face_outline();
+    painter.setPen(QPen(Qt::black, outline));
     painter.setBrush(red_face_ ? art::button_face_red : art::button_face);
-    const double inset = outline_ / 2.0;
+    const double inset = outline / 2.0;
     painter.drawEllipse(
-        QRectF(20 + inset, face_top_ + inset, face_size - outline_, face_size - outline_));
+        QRectF(20 + inset, face_top_ + inset, face_size - outline, face_size - outline));
 }

@@ -1,39 +1,34 @@
 #pragma once
 
+#include "sim/door.h"
+
 #include <QWidget>
 
 class CaptionLabel;
 
-namespace zun::console {
-struct Control;
-}
-
-// A push-button of a console: its face's outline thickens while the mouse holds it. Only the
-// bell button's held state means anything to the line; it lives in the model.
+// A push-button of a console: its face's outline thickens while the mouse holds it. The held
+// state lives in the model; only the bell button's means anything to the line.
 class TFrame_Button final : public QWidget {
     Q_OBJECT
 
 public:
-    explicit TFrame_Button(QWidget *parent);
-
-    void apply(const zun::console::Control &control);
-    // Keeps the held state in `flag` instead of the frame's own.
-    void bind_pressed_flag(bool &flag) { b_Pressed = &flag; }
+    TFrame_Button(zun::Door door, int control, QWidget *parent);
 
     CaptionLabel *Label1;
-    bool *b_Pressed;
-    int face_outline() const { return outline_; }
+    int face_outline() const { return state().face_outline(); }
+    const zun::TControl_State &state() const;
 
-    void Label1MouseDown();
-    void Label1MouseUp();
+    // Repaints when the model's state of the button has changed.
+    void sync();
 
 protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    bool own_pressed_ = false;
-    int outline_ = 4;
+    zun::Door door_;
+    int control_;
     int header_width_ = 70;
     int face_top_ = 20;
     bool red_face_ = false;
+    bool painted_pressed_ = false;
 };

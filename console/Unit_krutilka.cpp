@@ -9,40 +9,44 @@
 
 namespace {
 
-constexpr int positions = 3;
 const QRect knob_place(13, 22, 50, 50);
 
 } // namespace
 
-TFrame_Krutilka::TFrame_Krutilka(QWidget *parent) : QWidget(parent), Label1(nullptr)
+TFrame_Krutilka::TFrame_Krutilka(zun::Door door, int control, QWidget *parent)
+    : QWidget(parent), Label1(nullptr), door_(door), control_(control)
 {
     resize(79, 71);
     Label1 = new CaptionLabel(this);
     Label1->setToolTip(QStringLiteral("в программе регулирование не осуществляется"));
-    Label1->on_press = [this](Qt::MouseButton button) { Label1MouseDown(button); };
+    Label1->on_press = [this](Qt::MouseButton button) {
+        door_.apply(zun::input::ControlPress{control_, mouse_button_of(button)});
+    };
+    const zun::console::Control &layout =
+        zun::console::controls()[static_cast<std::size_t>(control_)];
+    move(layout.left, layout.top);
+    Label1->show_caption(layout);
+    painted_position_ = state().Knob_Pos;
 }
 
-void TFrame_Krutilka::apply(const zun::console::Control &control)
+const zun::TControl_State &TFrame_Krutilka::state() const
 {
-    move(control.left, control.top);
-    Label1->show_caption(control);
+    return door_.model().Controls[static_cast<std::size_t>(control_)];
 }
 
-// Left steps down, right steps up, both round the three positions; other buttons change nothing.
-void TFrame_Krutilka::Label1MouseDown(Qt::MouseButton button)
+void TFrame_Krutilka::sync()
 {
-    if (button == Qt::LeftButton)
-        Knob_Pos = (Knob_Pos + positions - 1) % positions;
-    else if (button == Qt::RightButton)
-        Knob_Pos = (Knob_Pos + 1) % positions;
-    update();
+    if (painted_position_ != state().Knob_Pos) {
+        painted_position_ = state().Knob_Pos;
+        update();
+    }
 }
 
 void TFrame_Krutilka::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     painter.fillRect(rect(), art::console_panel);
-    const int position = Knob_Pos;
+    const int position = state().Knob_Pos;
     painter.drawPixmap(
         knob_place.topLeft(),
         art::cached(QStringLiteral("knob_%1").arg(position), knob_place.size(), devicePixelRatioF(),

@@ -4,6 +4,13 @@
 
 #include <QMouseEvent>
 
+zun::MouseButton mouse_button_of(Qt::MouseButton button)
+{
+    return button == Qt::LeftButton    ? zun::MouseButton::Left
+           : button == Qt::RightButton ? zun::MouseButton::Right
+                                       : zun::MouseButton::Middle;
+}
+
 CaptionLabel::CaptionLabel(QWidget *frame) : QLabel(frame)
 {
     setGeometry(frame->rect());

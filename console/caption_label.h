@@ -1,5 +1,7 @@
 #pragma once
 
+#include "sim/inputs.h"
+
 #include <QLabel>
 
 #include <functional>
@@ -7,6 +9,9 @@
 namespace zun::console {
 struct Control;
 }
+
+// The model's name of a mouse button; buttons other than left and right count as the middle one.
+zun::MouseButton mouse_button_of(Qt::MouseButton button);
 
 // The caption label `Label1` of a console frame: it covers the frame, carries the console's text
 // and the mechanism number (its tag), and receives all of the frame's mouse events. A press keeps

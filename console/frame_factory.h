@@ -1,15 +1,9 @@
 #pragma once
 
+#include "sim/door.h"
+
 class QWidget;
 
-namespace zun {
-class TSimulator;
-namespace console {
-struct Control;
-}
-} // namespace zun
-
-// Builds the frame of a console control on its page, with the console's settings and the extra
-// handlers the console binds to it.
-QWidget *create_console_frame(const zun::console::Control &control, zun::TSimulator &sim,
-                              QWidget *page);
+// Builds the frame of the console control in row `control` of the console layout on its page,
+// with the console's settings.
+QWidget *create_console_frame(zun::Door door, int control, QWidget *page);

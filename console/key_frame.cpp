@@ -3,15 +3,15 @@
 #include "assets/console_art.h"
 #include "assets/picture_cache.h"
 #include "console/caption_label.h"
-#include "sim/Unit_simulator.h"
 #include "sim/console_layout.h"
 #include "sim/texts.h"
 
+#include <QGuiApplication>
 #include <QPainter>
 
 namespace {
 
-constexpr zun::Millis flash_interval = 100;
+constexpr int flash_interval = 100; // ms
 constexpr int picture_size = 40;
 constexpr int caption_pixel_size = 9;
 constexpr int inscription_pixel_size = 9;
@@ -35,9 +35,9 @@ QLabel *inscription(const QString &text, QPoint place, QWidget *frame)
 
 } // namespace
 
-TKeyFrame::TKeyFrame(Kind kind, zun::TSimulator &sim, QWidget *parent)
-    : QWidget(parent), Label1(nullptr), Label2(nullptr), Label3(nullptr),
-      Timer1(sim.scheduler, flash_interval, [this] { Timer1Timer(); }), kind_(kind), sim_(sim)
+TKeyFrame::TKeyFrame(Kind kind, zun::Door door, int control, QWidget *parent)
+    : QWidget(parent), Label1(nullptr), Label2(nullptr), Label3(nullptr), kind_(kind), door_(door),
+      control_(control)
 {
     resize(Width, Height);
     const QPoint right_place = kind == Kind::Back    ? QPoint(93, 23)
@@ -53,23 +53,30 @@ TKeyFrame::TKeyFrame(Kind kind, zun::TSimulator &sim, QWidget *parent)
     Label1->setText(kind == Kind::Back    ? QStringLiteral("возвр")
                     : kind == Kind::Fixed ? QStringLiteral("фикс")
                                           : QStringLiteral("90"));
-    Label1->on_press = [this](Qt::MouseButton button) {
-        Label1MouseDown(button);
-        if (after_mouse_down)
-            after_mouse_down();
-    };
+    Label1->on_press = [this](Qt::MouseButton button) { Label1MouseDown(button); };
     if (kind == Kind::Back)
-        Label1->on_release = [this](Qt::MouseButton) { Label1MouseUp(); };
-    Label1->on_move = [this] {
-        Label1MouseMove();
-        if (after_mouse_move)
-            after_mouse_move();
-    };
-    f_Show_Angle();
+        Label1->on_release = [this](Qt::MouseButton button) {
+            door_.apply(zun::input::ControlRelease{control_, mouse_button_of(button)});
+        };
+    Label1->on_move = [this] { door_.apply(zun::input::ControlMove{control_}); };
+    Timer1.setSingleShot(true);
+    Timer1.setInterval(flash_interval);
+    connect(&Timer1, &QTimer::timeout, this, &TKeyFrame::Timer1Timer);
+    apply_settings();
+    painted_angle_ = state().Angle;
 }
 
-void TKeyFrame::apply(const zun::console::Control &control)
+const zun::TControl_State &TKeyFrame::state() const
 {
+    return door_.model().Controls[static_cast<std::size_t>(control_)];
+}
+
+// The console's settings: tag, caption, hint, direction inscriptions.
+void TKeyFrame::apply_settings()
+{
+    const zun::console::Control &control =
+        zun::console::controls()[static_cast<std::size_t>(control_)];
+    move(control.left, control.top);
     Label1->tag = control.tag;
     Label1->show_caption(control);
     if (control.left_inscription) {
@@ -82,70 +89,42 @@ void TKeyFrame::apply(const zun::console::Control &control)
     }
 }
 
+// A message box the press asked for takes the button's release; a spring-return key whose
+// button went up while the box was open comes back upright all the same.
 void TKeyFrame::Label1MouseDown(Qt::MouseButton button)
 {
-    if (button == Qt::LeftButton && Angle > -max_angle())
-        Angle -= 45;
-    else if (button == Qt::RightButton && Angle < max_angle())
-        Angle += 45;
-    f_Show_Angle();
-    f_Send_Command();
+    const std::uint64_t boxes = door_.model().messages_shown();
+    door_.apply(zun::input::ControlPress{control_, mouse_button_of(button)});
+    const bool box_shown = door_.model().messages_shown() != boxes;
+    if (kind_ == Kind::Back && box_shown && !(QGuiApplication::mouseButtons() & button))
+        door_.apply(zun::input::ControlRelease{control_, mouse_button_of(button)});
 }
 
-void TKeyFrame::Label1MouseUp()
+bool TKeyFrame::picture_visible(Position position) const
 {
-    Angle = 0;
-    f_Show_Angle();
-    f_Send_Command();
+    const zun::TControl_State &key = state();
+    const bool flags[] = {key.b_Left_90, key.b_Left_45, key.b_Angle_0, key.b_Right_45,
+                          key.b_Right_90};
+    return flags[position];
 }
 
-void TKeyFrame::Label1MouseMove()
+void TKeyFrame::sync()
 {
-    sim_.f_Set_Cur_Mech(Label1->tag);
-    sim_.ui.show_target();
+    if (painted_angle_ != state().Angle) {
+        painted_angle_ = state().Angle;
+        update();
+    }
 }
 
 void TKeyFrame::Timer1Timer()
 {
     Label1->set_flashed(false);
-    Timer1.set_enabled(false);
 }
 
 void TKeyFrame::f_Highlight()
 {
     Label1->set_flashed(true);
-    Timer1.set_enabled(true);
-}
-
-void TKeyFrame::f_Show_Angle()
-{
-    b_Left_90 = Angle == -90;
-    b_Left_45 = Angle == -45;
-    b_Angle_0 = Angle == 0;
-    b_Right_45 = Angle == 45;
-    b_Right_90 = Angle == 90;
-    pictures_visible_ = {b_Left_90, b_Left_45, b_Angle_0, b_Right_45, b_Right_90};
-    update();
-}
-
-// Left is forward, right is reverse, upright is stop; a spring-return key stops before it starts
-// again. A key bound to no mechanism commands mechanism 0 and then says it is not used.
-void TKeyFrame::f_Send_Command()
-{
-    const int number = Label1->tag;
-    if (number < 0 || number >= zun::TSimulator::Mech_Count)
-        return;
-    zun::TMech &mech = *sim_.Mech_Array[number];
-    if (b_Left_45 || b_Right_45 || b_Angle_0) {
-        if (kind_ == Kind::Back || b_Angle_0)
-            mech.f_Stop();
-        if (b_Left_45)
-            mech.f_Start_FWD_Pulse();
-        else if (b_Right_45)
-            mech.f_Start_RWS_Pulse();
-    }
-    if (number == 0)
-        sim_.ui.message_box(zun::texts::Not_Used);
+    Timer1.start();
 }
 
 void TKeyFrame::paintEvent(QPaintEvent *)
@@ -160,7 +139,7 @@ void TKeyFrame::paintEvent(QPaintEvent *)
     painter.drawRect(plate);
     // Each position's picture turns the handle about the middle of the plate.
     for (int position = Left_90; position <= Right_90; ++position) {
-        if (!pictures_visible_[position])
+        if (!picture_visible(static_cast<Position>(position)))
             continue;
         const int degrees = angle_of(static_cast<Position>(position));
         const QPixmap handle =

@@ -1,25 +1,17 @@
 #pragma once
 
-#include "sim/scheduler.h"
+#include "sim/door.h"
 
+#include <QTimer>
 #include <QWidget>
-
-#include <array>
-#include <functional>
 
 class CaptionLabel;
 class QLabel;
 
-namespace zun {
-class TSimulator;
-namespace console {
-struct Control;
-}
-} // namespace zun
-
-// A key of a console: turned 45 degrees per click, it commands the mechanism whose number its
-// caption label carries. Left is forward ("туда"), right is reverse ("сюда"), upright is stop.
-// The three kinds differ in how far they turn and whether they spring back.
+// A key of a console: it paints the model's state of its control (the row of the console
+// layout it stands for) and forwards the mouse through the door. Left is forward ("туда"),
+// right is reverse ("сюда"), upright is stop; the three kinds differ in how far they turn and
+// whether they spring back.
 class TKeyFrame : public QWidget {
     Q_OBJECT
 
@@ -30,54 +22,43 @@ public:
     static constexpr int Width = 120;
     static constexpr int Height = 85;
 
-    TKeyFrame(Kind kind, zun::TSimulator &sim, QWidget *parent);
-
-    // The console's settings: tag, caption, hint, direction inscriptions.
-    void apply(const zun::console::Control &control);
+    TKeyFrame(Kind kind, zun::Door door, int control, QWidget *parent);
 
     Kind kind() const { return kind_; }
+    int control() const { return control_; }
+    const zun::TControl_State &state() const;
     CaptionLabel *Label1;
     QLabel *Label2;
     QLabel *Label3;
-    zun::Timer Timer1; // ends the highlight flash
+    QTimer Timer1; // ends the highlight flash
 
-    int Angle = 0;
-    bool b_Left_45 = false;
-    bool b_Right_45 = false;
-    bool b_Angle_0 = true;
-    bool b_Left_90 = false;
-    bool b_Right_90 = false;
-    bool picture_visible(Position position) const { return pictures_visible_[position]; }
+    bool picture_visible(Position position) const;
 
-    // Extra work a console binds to the caption label after the key's own handling.
-    std::function<void()> after_mouse_down;
-    std::function<void()> after_mouse_move;
-
-    void Label1MouseDown(Qt::MouseButton button);
-    void Label1MouseUp();
-    void Label1MouseMove();
-    void Timer1Timer();
-    void f_Show_Angle();
-    void f_Send_Command();
-    // Flashes the caption red for one tick of Timer1.
+    // Repaints when the model's state of the key has changed.
+    void sync();
+    // Flashes the caption red until Timer1 ticks once.
     void f_Highlight();
+    void Timer1Timer();
 
 protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    int max_angle() const { return kind_ == Kind::Ninety ? 90 : 45; }
+    void apply_settings();
+    void Label1MouseDown(Qt::MouseButton button);
 
     Kind kind_;
-    zun::TSimulator &sim_;
-    std::array<bool, 5> pictures_visible_{false, false, true, false, false};
+    zun::Door door_;
+    int control_;
+    std::int32_t painted_angle_ = 0;
 };
 
 // Spring-return key: turned only while the button is held.
 class TFrame_45_Key_Back_ final : public TKeyFrame {
     Q_OBJECT
 public:
-    TFrame_45_Key_Back_(zun::TSimulator &sim, QWidget *parent) : TKeyFrame(Kind::Back, sim, parent)
+    TFrame_45_Key_Back_(zun::Door door, int control, QWidget *parent)
+        : TKeyFrame(Kind::Back, door, control, parent)
     {
     }
 };
@@ -86,7 +67,8 @@ public:
 class TFrame_45_Key_Fix_ final : public TKeyFrame {
     Q_OBJECT
 public:
-    TFrame_45_Key_Fix_(zun::TSimulator &sim, QWidget *parent) : TKeyFrame(Kind::Fixed, sim, parent)
+    TFrame_45_Key_Fix_(zun::Door door, int control, QWidget *parent)
+        : TKeyFrame(Kind::Fixed, door, control, parent)
     {
     }
 };
@@ -95,5 +77,8 @@ public:
 class TFrame_90_Key_ final : public TKeyFrame {
     Q_OBJECT
 public:
-    TFrame_90_Key_(zun::TSimulator &sim, QWidget *parent) : TKeyFrame(Kind::Ninety, sim, parent) {}
+    TFrame_90_Key_(zun::Door door, int control, QWidget *parent)
+        : TKeyFrame(Kind::Ninety, door, control, parent)
+    {
+    }
 };

@@ -7,6 +7,8 @@ source scripts/packages.sh
 scripts/install-deps.sh "${build_packages[@]}" "${test_packages[@]}"
 jobs="$(nproc)"
 export QT_QPA_PLATFORM=offscreen
+source scripts/test-postgres.sh
+start_test_postgres
 
 cmake -S . -B build/test -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZUN_WARNINGS_AS_ERRORS=ON
 cmake --build build/test

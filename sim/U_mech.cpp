@@ -49,17 +49,15 @@ void TMech::f_Show()
 void TMech::f_Step_FWD()
 {
     switch (Kind_Move) {
-    case 0:
+    case KindMove::Rotation:
         Phase = Phase >= 3 ? 0 : static_cast<std::int16_t>(Phase + 1);
         break;
-    case 1:
+    case KindMove::Phases:
         if (Phase < 3)
             ++Phase;
         break;
-    case 2:
+    case KindMove::Travel:
         f_Travel(Direction::Forward);
-        break;
-    default:
         break;
     }
 }
@@ -67,17 +65,15 @@ void TMech::f_Step_FWD()
 void TMech::f_Step_RWS()
 {
     switch (Kind_Move) {
-    case 0:
+    case KindMove::Rotation:
         Phase = Phase <= 0 ? 3 : static_cast<std::int16_t>(Phase - 1);
         break;
-    case 1:
+    case KindMove::Phases:
         if (Phase > 0)
             --Phase;
         break;
-    case 2:
+    case KindMove::Travel:
         f_Travel(Direction::Reverse);
-        break;
-    default:
         break;
     }
 }
@@ -130,17 +126,17 @@ void TMech::f_Evaluate()
 void TMech::f_Update_Limit_Switches()
 {
     switch (Kind_Move) {
-    case 1:
+    case KindMove::Phases:
         bi_KV_FWD = Phase == 3;
         bi_KV_RWS = Phase == 0;
         break;
-    case 2:
+    case KindMove::Travel:
         bi_KV_FWD = (Step_X > 0 && Pos_X >= X_Max) || (Step_X < 0 && Pos_X <= X_Min) ||
                     (Step_Y > 0 && Pos_Y >= Y_Max) || (Step_Y < 0 && Pos_Y <= Y_Min);
         bi_KV_RWS = (Step_X < 0 && Pos_X >= X_Max) || (Step_X > 0 && Pos_X <= X_Min) ||
                     (Step_Y < 0 && Pos_Y >= Y_Max) || (Step_Y > 0 && Pos_Y <= Y_Min);
         break;
-    default: // a rotating mechanism has no limit switches
+    case KindMove::Rotation: // a rotating mechanism has no limit switches
         break;
     }
 }
@@ -150,6 +146,39 @@ void TMech::f_Stop()
     b_No_Stop = false;
     f_Evaluate();
     b_No_Stop = true;
+}
+
+// The terms of f_Evaluate's latch for one direction, read in their order.
+Refusal TMech::f_Refusal(MechCommand command) const
+{
+    const bool at_forward_end = b_Stop_At_KV && bi_KV_FWD;
+    const bool at_reverse_end = b_Stop_At_KV && bi_KV_RWS;
+    switch (command) {
+    case MechCommand::Stop:
+        return Refusal::None;
+    case MechCommand::Forward:
+        if (!b_Permit)
+            return Refusal::NotPermitted;
+        if (b_KM_RWS)
+            return Refusal::RunningOpposite;
+        if (!b_Permit_FWD)
+            return Refusal::Interlocked;
+        return at_forward_end ? Refusal::AtEnd : Refusal::None;
+    case MechCommand::Reverse: {
+        const bool forward_holds =
+            b_Permit && !b_KM_RWS && b_Permit_FWD && b_KM_FWD && !at_forward_end;
+        if (forward_holds)
+            return Refusal::RunningOpposite;
+        if (b_Auto_Return && bi_KV_FWD)
+            return Refusal::None;
+        if (!b_Permit)
+            return Refusal::NotPermitted;
+        if (!b_Permit_RWS)
+            return Refusal::Interlocked;
+        return at_reverse_end ? Refusal::AtEnd : Refusal::None;
+    }
+    }
+    return Refusal::None;
 }
 
 void TMech::f_Pulse(bool TMech::*pulse)

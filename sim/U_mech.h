@@ -1,10 +1,13 @@
 #pragma once
 
+#include "sim/inputs.h"
+#include "sim/kind_move.h"
 #include "sim/picture_store.h"
 #include "sim/scheduler.h"
 
 #include <array>
 #include <cstdint>
+#include <experimental/propagate_const>
 
 namespace zun {
 
@@ -31,8 +34,9 @@ public:
     TMech &operator=(const TMech &) = delete;
 
     Timer Timer_Drive;                    // one tick = one step; 100 ms unless configured
-    std::array<Picture *, 4> Image_Pos{}; // the picture of each phase; [0] carries the number
-    std::int8_t Kind_Move = 0; // 0 endless rotation, 1 four phases between ends, 2 travel
+    // The picture of each phase; [0] carries the number. A const mechanism gives const pictures.
+    std::array<std::experimental::propagate_const<Picture *>, 4> Image_Pos{};
+    KindMove Kind_Move = KindMove::Rotation;
     bool bi_KV_FWD = false;    // at the forward end
     bool bi_KV_RWS = false;    // at the reverse (initial) end
     bool b_Enable_Drive = true;
@@ -69,6 +73,8 @@ public:
     void f_Step_RWS();
     void f_Evaluate();
     void f_Stop();
+    // Why a pulse in that direction would not latch now; Refusal::None if it would.
+    Refusal f_Refusal(MechCommand command) const;
     void f_Start_FWD_Pulse();
     void f_Start_RWS_Pulse();
     void f_Start_FWD_Pulse_Fast();

@@ -4,6 +4,7 @@
 
 #include "sim/Unit_simulator.h"
 
+#include <stdexcept>
 #include <string>
 
 namespace zun {
@@ -44,7 +45,7 @@ void TFrame_LineMetal::f_Init_Line()
         KM_RWS_Of[i] = &mech->b_KM_RWS;
         KM_FWD_Of[i] = &mech->b_KM_FWD;
         KV_FWD_Of[i] = &mech->bi_KV_FWD;
-        Image_Of[i] = mech->Image_Pos[0];
+        Image_Of[i] = mech->Image_Pos[0].get();
         Pos_X_Of[i] = &mech->Pos_X;
     }
     X_Razmativatela = f_X(Uncoiler);
@@ -63,7 +64,9 @@ void TFrame_LineMetal::f_Init_Line()
 void TFrame_LineMetal::f_Bind_Named_Pictures()
 {
     const auto find = [this](const std::string &name) {
-        return main_window_.pictures.find_picture(name);
+        if (Picture *found = main_window_.pictures.find_picture(name))
+            return found;
+        throw std::logic_error("the strip line finds no picture " + name);
     };
     Label_SizeMot_Int = find("Label_SizeMot_Int");
     Label_SizeMot_Perc = find("Label_SizeMot_Perc");
@@ -88,8 +91,8 @@ void TFrame_LineMetal::f_Reset_Line()
     Seg_Start = {static_cast<std::int16_t>(X_Razmativatela), 0, 0, 0, 0};
     Seg_Len = {Dlina_Polosy, 0, 0, 0, 0};
     Seg_Count = 1;
-    Gde_Rulon_Razmativatela = 0;
-    Gde_Rulon_Motalki = 0;
+    Gde_Rulon_Razmativatela = UncoilerPlace::None;
+    Gde_Rulon_Motalki = RecoilerPlace::None;
 }
 
 void TFrame_LineMetal::Timer_Visu_i_StadiyaTimer()
@@ -140,7 +143,7 @@ bool TFrame_LineMetal::f_Left_FWD_End(int j)
 bool TFrame_LineMetal::f_Half_Turn(int j)
 {
     const TMech &mech = *Mech_Of[j];
-    if (mech.Kind_Move != 0)
+    if (mech.Kind_Move != KindMove::Rotation)
         return false;
     const bool running = mech.Timer_Drive.enabled();
     if (!running) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "sim/U_mech.h"
+#include "sim/coil_places.h"
 #include "sim/picture_store.h"
 #include "sim/scheduler.h"
 #include "sim/stage_tables.h"
@@ -8,6 +9,7 @@
 
 #include <array>
 #include <cstdint>
+#include <experimental/propagate_const>
 
 namespace zun {
 
@@ -19,6 +21,8 @@ class TSimulator;
 // fields are public, as the other parts of the line and the windows read them.
 class TFrame_LineMetal {
 public:
+    // Pointers into the model pass its constness on.
+    template <typename T> using Deep = std::experimental::propagate_const<T *>;
     static constexpr int Bound_Mechs = 80; // mechanisms 1..79 are bound
     static constexpr int No_Seg = 1000;    // f_Seg_At_Mech: no piece spans the mechanism
 
@@ -35,14 +39,14 @@ public:
     std::array<std::int16_t, 5> Seg_Start{}; // x of each piece's head (its left end)
     std::array<std::int16_t, 5> Seg_Len{};   // length; 0 marks a free slot
     std::int32_t Seg_Slots = 5;
-    std::array<Picture *, 75> Line_Images{};
+    std::array<Deep<Picture>, 75> Line_Images{};
     std::int32_t Zone_Width = 0;
     std::int32_t X_Razmativatela = 0; // x of the uncoiler drive: where a new strip's head lies
     std::int32_t Razmer_Rulona_Motalki = 0;       // size class 0..3; 10: almost nothing wound
     std::int32_t Razmer_Rulona_Razmativatela = 0; // size class 0..3
     Watched<std::int8_t> Stadiya_Raboti{0};       // the work stage, 0..49
-    std::int8_t Gde_Rulon_Motalki = 0;            // 0 none, 1 recoiler, 2 removal table, 3 rotating
-    std::int8_t Gde_Rulon_Razmativatela = 0;      // 0 none, 1 on the car's table, 2 on the uncoiler
+    RecoilerPlace Gde_Rulon_Motalki = RecoilerPlace::None;
+    UncoilerPlace Gde_Rulon_Razmativatela = UncoilerPlace::None;
     std::array<bool, 5> Zone_Head{};
     bool b_Stage_Done = false;
     bool b_Check_Stage = false;
@@ -51,8 +55,8 @@ public:
     std::array<bool *, 101> KM_RWS_Of{};
     std::array<bool *, 101> KM_FWD_Of{};
     std::array<bool *, 101> KV_FWD_Of{};
-    std::array<TMech *, Bound_Mechs> Mech_Of{};
-    std::array<Picture *, Bound_Mechs> Image_Of{};
+    std::array<Deep<TMech>, Bound_Mechs> Mech_Of{};
+    std::array<Deep<Picture>, Bound_Mechs> Image_Of{};
     std::array<std::int16_t *, Bound_Mechs> Pos_X_Of{};
     std::array<std::int8_t, Bound_Mechs> Turn_Start_Phase{};
     std::array<std::int8_t, Bound_Mechs> Turn_Cur_Phase{};
@@ -100,12 +104,12 @@ public:
     void f_Show_Kromka(int k);
 
     // Pictures the line drives besides Line_Images, found by name at f_Init_Line.
-    Picture *Image_Vnutrennosti_Rulona_Razmativatela = nullptr;
-    Picture *Image_Vnutrennosti_Rulona_Motalki = nullptr;
-    std::array<Picture *, 3> Image_Petla_Otgibatela{};
-    Picture *Image_Petla_Motalki = nullptr;
-    std::array<Picture *, 3> Image_Kromka{};
-    Picture *Image_Provodka_sleva = nullptr;
+    Deep<Picture> Image_Vnutrennosti_Rulona_Razmativatela = nullptr;
+    Deep<Picture> Image_Vnutrennosti_Rulona_Motalki = nullptr;
+    std::array<Deep<Picture>, 3> Image_Petla_Otgibatela{};
+    Deep<Picture> Image_Petla_Motalki = nullptr;
+    std::array<Deep<Picture>, 3> Image_Kromka{};
+    Deep<Picture> Image_Provodka_sleva = nullptr;
 
     // The x of mechanism j: its current Pos_X.
     int f_X(int j) const { return *Pos_X_Of[j]; }

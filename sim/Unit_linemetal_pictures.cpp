@@ -50,10 +50,10 @@ void TFrame_LineMetal::f_Place_Rulon_Razmativatela()
 {
     int left = 0;
     int top = 0;
-    if (Gde_Rulon_Razmativatela == 2) { // on the uncoiler
+    if (Gde_Rulon_Razmativatela == UncoilerPlace::Uncoiler) { // on the uncoiler
         left = 1019;
         top = 44;
-    } else if (Gde_Rulon_Razmativatela == 1) { // riding on the car's lifting table
+    } else if (Gde_Rulon_Razmativatela == UncoilerPlace::CarTable) { // on the car's table
         left = f_X(Car_Table) + 8;
         top = Image_Of[Car_Table]->top() - 32;
     } else {
@@ -68,10 +68,10 @@ void TFrame_LineMetal::f_Place_Rulon_Motalki()
 {
     int left = 166; // on the recoiler, or none
     int top = 45;
-    if (Gde_Rulon_Motalki == 2) { // on the removal table
+    if (Gde_Rulon_Motalki == RecoilerPlace::RemovalTable) { // on the removal table
         left = f_X(Removal_Table) + 1;
         top = Image_Of[Removal_Table]->top() - 33;
-    } else if (Gde_Rulon_Motalki == 3) { // on the rotating table
+    } else if (Gde_Rulon_Motalki == RecoilerPlace::RotatingTable) { // on the rotating table
         left = 85;
         top = 127;
     }
@@ -134,12 +134,14 @@ void TFrame_LineMetal::f_Show_Rulons()
 {
     for (int k = 0; k < coil_classes; ++k) {
         Picture &uncoiler_coil = *Line_Images[Uncoiler_Coils + k];
-        uncoiler_coil.set_visible(Gde_Rulon_Razmativatela != 0 && Razmer_Rulona_Razmativatela == k);
+        uncoiler_coil.set_visible(Gde_Rulon_Razmativatela != UncoilerPlace::None &&
+                                  Razmer_Rulona_Razmativatela == k);
         Line_Images[Right_Diagonals + k]->set_visible(
             f_Covered(f_X(Feed_Roll), f_X(Uncoiler) + coil_reach) && uncoiler_coil.visible() &&
-            Gde_Rulon_Razmativatela == 2);
+            Gde_Rulon_Razmativatela == UncoilerPlace::Uncoiler);
         Picture &recoiler_coil = *Line_Images[Recoiler_Coils + k];
-        recoiler_coil.set_visible(Gde_Rulon_Motalki != 0 && Razmer_Rulona_Motalki == k);
+        recoiler_coil.set_visible(Gde_Rulon_Motalki != RecoilerPlace::None &&
+                                  Razmer_Rulona_Motalki == k);
         Line_Images[Recoiler_Overlays + k]->set_visible(recoiler_coil.visible());
         Line_Images[Left_Diagonals + k]->set_visible(f_Covered(f_X(Recoiler), f_X(Device)) &&
                                                      recoiler_coil.visible() &&
@@ -157,10 +159,10 @@ void TFrame_LineMetal::f_Show_Rulons()
 // peeler stands.
 void TFrame_LineMetal::f_Show_Petla_Otgibatela()
 {
-    const std::array<Picture *, 4> &peeler = Mech_Of[Peeler]->Image_Pos;
+    const auto &peeler = Mech_Of[Peeler]->Image_Pos;
     const bool hanging = f_Covered(f_X(Peeler), f_X(Uncoiler) + coil_reach) &&
                          Line_Images[Uncoiler_Coils + 3]->visible() &&
-                         Gde_Rulon_Razmativatela == 2 &&
+                         Gde_Rulon_Razmativatela == UncoilerPlace::Uncoiler &&
                          !f_Any_Visible(Right_Diagonals, coil_classes);
     Image_Petla_Otgibatela[0]->set_visible(hanging &&
                                            (peeler[3]->visible() || peeler[2]->visible()));

@@ -14,7 +14,6 @@ using namespace line_mech;
 
 constexpr int short_rest = 1000; // a rest of strip too short for another coil
 constexpr int rest_start = 330;  // where the rest begins once the device's shears have cut
-constexpr int automatic_mode = 2;
 constexpr int working_speed_drives[] = {3, 25, 31, 46, 69};
 
 } // namespace
@@ -47,7 +46,7 @@ void TFrame_LineMetal::f_Check_Stage()
         f_Stop_All_Mech();
         ++Stadiya_Raboti;
         main_window_.f_Hide_Close_Ups();
-        if (main_window_.Working_Mode == automatic_mode)
+        if (main_window_.Working_Mode == WorkingMode::Automatic)
             Timer_Pause_Between_Steps.set_enabled(true);
         main_window_.f_Point_To_Next_Step();
     }
@@ -79,8 +78,8 @@ void TFrame_LineMetal::f_Set_Stage_State()
     command(Removal_Car);
 
     f_Reset_Line();
-    Gde_Rulon_Razmativatela = static_cast<std::int8_t>(state.uncoiler_place);
-    Gde_Rulon_Motalki = static_cast<std::int8_t>(state.recoiler_place);
+    Gde_Rulon_Razmativatela = state.uncoiler_place;
+    Gde_Rulon_Motalki = state.recoiler_place;
     f_Lay_Strip(Stadiya_Raboti);
     if (state.shown == stages::Close_Up::Drum_5)
         main_window_.Panel_5_mech->set_visible(true);
@@ -135,7 +134,7 @@ void TFrame_LineMetal::f_Pass_Stage()
     if (Stadiya_Raboti >= 0 && Stadiya_Raboti <= stages::Last_Stage)
         for (const stages::Command &command : stages::commands(Stadiya_Raboti))
             f_Run_Command(command);
-    main_window_.ui.show_key_of_cur_mech();
+    main_window_.f_Show_Key_Of_Cur_Mech();
 }
 
 void TFrame_LineMetal::f_Run_Command(const stages::Command &command)
@@ -152,13 +151,13 @@ void TFrame_LineMetal::f_Run_Command(const stages::Command &command)
         f_Reset_Line();
         break;
     case Op::CoilOnCar:
-        Gde_Rulon_Razmativatela = 1;
+        Gde_Rulon_Razmativatela = UncoilerPlace::CarTable;
         break;
     case Op::DelayedStop:
         f_Start_Stop_All_Timer();
         break;
     case Op::Bell: // the line presses the bell for the trainee, showing where it is
-        main_window_.ui.show_bell_page_and_hand();
+        main_window_.f_Show_Bell_Page();
         main_window_.b_Beep_Pressed = true;
         break;
     case Op::WorkingSpeed:
@@ -174,7 +173,7 @@ void TFrame_LineMetal::f_Run_Command(const stages::Command &command)
 void TFrame_LineMetal::f_Stop_All_Mech()
 {
     for (TMech *mech : main_window_.Mech_Array)
-        if (mech->Kind_Move == 0)
+        if (mech->Kind_Move == KindMove::Rotation)
             mech->f_Stop();
 }
 

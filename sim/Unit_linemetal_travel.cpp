@@ -80,7 +80,7 @@ bool TFrame_LineMetal::f_Engaged(int j, int k) const
     const Picture &first = *Image_Of[j];
     return f_X(j) + first.width() < f_Tail(k) + engage_tolerance &&
            f_X(j) > f_Head(k) - engage_tolerance &&
-           &first.panel() == main_window_.Panel_Image_Scene && Mech_Of[j]->Kind_Move == 0;
+           &first.panel() == main_window_.Panel_Image_Scene && Mech_Of[j]->Kind_Move == KindMove::Rotation;
 }
 
 void TFrame_LineMetal::f_Remove_Seg(int k)
@@ -174,7 +174,7 @@ bool TFrame_LineMetal::f_Left_Drive_Passes(int head, bool driven) const
     if (f_X(Tilting_Table) < head && head < f_X(Delivery_Roll))
         driven = driven && *KV_RWS_Of[Tilting_Table];
     if (head < f_X(Recoiler))
-        driven = driven && *KM_FWD_Of[Recoiler] && Gde_Rulon_Motalki == 1;
+        driven = driven && *KM_FWD_Of[Recoiler] && Gde_Rulon_Motalki == RecoilerPlace::Recoiler;
     return driven;
 }
 
@@ -212,40 +212,44 @@ void TFrame_LineMetal::f_Move_Rulons()
     const auto at_forward_end = [this](int j) { return *KV_FWD_Of[j]; };
     const auto at_reverse_end = [this](int j) { return *KV_RWS_Of[j]; };
 
-    if (f_Reached_FWD_End(Removal_Table) && Gde_Rulon_Motalki == 1 && at_forward_end(Removal_Car) &&
-        at_reverse_end(Recoiler_Drum))
-        Gde_Rulon_Motalki = 2;
-    if (f_Left_FWD_End(Removal_Table) && Gde_Rulon_Motalki == 2 && at_reverse_end(Removal_Car))
-        Gde_Rulon_Motalki = 3;
-    if (f_Reached_FWD_End(Removal_Table) && Gde_Rulon_Motalki == 3 && at_reverse_end(Removal_Car))
-        Gde_Rulon_Motalki = 2;
-    if ((*KM_RWS_Of[Rotating_Table] || *KM_FWD_Of[Rotating_Table]) && Gde_Rulon_Motalki == 3) {
+    if (f_Reached_FWD_End(Removal_Table) && Gde_Rulon_Motalki == RecoilerPlace::Recoiler &&
+        at_forward_end(Removal_Car) && at_reverse_end(Recoiler_Drum))
+        Gde_Rulon_Motalki = RecoilerPlace::RemovalTable;
+    if (f_Left_FWD_End(Removal_Table) && Gde_Rulon_Motalki == RecoilerPlace::RemovalTable &&
+        at_reverse_end(Removal_Car))
+        Gde_Rulon_Motalki = RecoilerPlace::RotatingTable;
+    if (f_Reached_FWD_End(Removal_Table) && Gde_Rulon_Motalki == RecoilerPlace::RotatingTable &&
+        at_reverse_end(Removal_Car))
+        Gde_Rulon_Motalki = RecoilerPlace::RemovalTable;
+    if ((*KM_RWS_Of[Rotating_Table] || *KM_FWD_Of[Rotating_Table]) &&
+        Gde_Rulon_Motalki == RecoilerPlace::RotatingTable) {
         f_Remove_Seg(0);
-        Gde_Rulon_Motalki = 0;
+        Gde_Rulon_Motalki = RecoilerPlace::None;
         Percent_Motalki = 0;
     }
-    if (f_Left_FWD_End(Removal_Table) && Gde_Rulon_Motalki == 2 && at_forward_end(Removal_Car))
-        Gde_Rulon_Motalki = 1;
+    if (f_Left_FWD_End(Removal_Table) && Gde_Rulon_Motalki == RecoilerPlace::RemovalTable &&
+        at_forward_end(Removal_Car))
+        Gde_Rulon_Motalki = RecoilerPlace::Recoiler;
     const Picture &recoiler = *Image_Of[Recoiler];
     if (f_Reached_FWD_End(Recoiler_Drum) && recoiler.left() + recoiler.width() >= f_Head(0) &&
-        Gde_Rulon_Motalki == 0)
-        Gde_Rulon_Motalki = 1;
+        Gde_Rulon_Motalki == RecoilerPlace::None)
+        Gde_Rulon_Motalki = RecoilerPlace::Recoiler;
 
     if (f_Left_FWD_End(Car_Table) && at_forward_end(Coil_Car) && !at_forward_end(Uncoiler_Drum) &&
-        Gde_Rulon_Razmativatela == 1) {
-        Gde_Rulon_Razmativatela = 2;
+        Gde_Rulon_Razmativatela == UncoilerPlace::CarTable) {
+        Gde_Rulon_Razmativatela = UncoilerPlace::Uncoiler;
         Seg_Start[0] = static_cast<std::int16_t>(Image_Of[Uncoiler]->left());
     }
     if (at_forward_end(Coil_Car) && at_forward_end(Car_Table) && !at_forward_end(Uncoiler_Drum) &&
-        Gde_Rulon_Razmativatela == 2) {
+        Gde_Rulon_Razmativatela == UncoilerPlace::Uncoiler) {
         f_Reset_Line();
-        Gde_Rulon_Razmativatela = 1;
+        Gde_Rulon_Razmativatela = UncoilerPlace::CarTable;
     }
     bool uncoiler_holds_strip = false;
     for (int k = 0; k < Seg_Count; ++k)
         uncoiler_holds_strip = uncoiler_holds_strip || f_Engaged(Uncoiler, k);
     if (!uncoiler_holds_strip)
-        Gde_Rulon_Razmativatela = 0;
+        Gde_Rulon_Razmativatela = UncoilerPlace::None;
 }
 
 } // namespace zun

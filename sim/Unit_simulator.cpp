@@ -33,6 +33,9 @@ TSimulator::TSimulator(UiPort &ui_port)
       Steps_Timer1(scheduler, steps_poll_interval, [this] { Steps_Timer1Timer(); })
 {
     f_Construct();
+    for (int control = 0; control < console::page_control_count; ++control)
+        Front_Page[static_cast<std::size_t>(control)] = console::find_page(
+            console::page_controls()[static_cast<std::size_t>(control)].active_page);
     Timer_Blocking.set_enabled(true);
     Steps_Timer1.set_enabled(true);
 }
@@ -44,7 +47,7 @@ const std::string &TSimulator::f_Mech_Name(int number) const
     return listed ? Find_Mech_List[number] : none;
 }
 
-bool TSimulator::f_Select_Working_Mode(int mode)
+bool TSimulator::f_Select_Working_Mode(WorkingMode mode)
 {
     if (mode == Working_Mode)
         return false;
@@ -55,16 +58,17 @@ bool TSimulator::f_Select_Working_Mode(int mode)
 
 void TSimulator::RadioGroup1Click()
 {
-    Pass_Button_Enabled = Working_Mode == 0 || Working_Mode == 2;
-    if (Working_Mode == 0)
+    Pass_Button_Enabled =
+        Working_Mode == WorkingMode::PassStages || Working_Mode == WorkingMode::Automatic;
+    if (Working_Mode == WorkingMode::PassStages)
         Pass_Button_Caption = texts::Pass_Stage;
-    else if (Working_Mode == 2)
+    else if (Working_Mode == WorkingMode::Automatic)
         Pass_Button_Caption = texts::Run_Automatically;
 }
 
 void TSimulator::Button_Get_RulonClick()
 {
-    Frame_LineMetal.Gde_Rulon_Razmativatela = 1;
+    Frame_LineMetal.Gde_Rulon_Razmativatela = UncoilerPlace::CarTable;
 }
 
 void TSimulator::ComboBox_Find_MechChange(int index)
@@ -73,7 +77,7 @@ void TSimulator::ComboBox_Find_MechChange(int index)
         return;
     b_Hover_Selects = false;
     Cur_Mech = index;
-    ui.show_key_of_cur_mech();
+    f_Show_Key_Of_Cur_Mech();
     f_Show_Container(Mech_Array[Cur_Mech]->Image_Pos[0]->panel());
     ui.show_target();
 }
@@ -96,14 +100,14 @@ void TSimulator::f_Show_Container(Panel &container)
     container.set_visible(true);
 }
 
-Panel &TSimulator::panel(std::string_view name) const
+Panel &TSimulator::panel(std::string_view name)
 {
     if (Panel *found = pictures.find_panel(name))
         return *found;
     throw std::logic_error("the main window has no panel " + std::string(name));
 }
 
-Picture &TSimulator::picture(std::string_view name) const
+Picture &TSimulator::picture(std::string_view name)
 {
     if (Picture *found = pictures.find_picture(name))
         return *found;

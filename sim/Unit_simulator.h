@@ -3,6 +3,7 @@
 #include "sim/U_mech.h"
 #include "sim/Unit_linemetal.h"
 #include "sim/console_layout.h"
+#include "sim/inputs.h"
 #include "sim/picture_store.h"
 #include "sim/scheduler.h"
 #include "sim/ui_port.h"
@@ -10,17 +11,39 @@
 #include <array>
 #include <cstdint>
 #include <deque>
+#include <experimental/propagate_const>
+#include <optional>
 #include <string>
+#include <vector>
 
 namespace zun {
 
+// A console control's state: a key's angle with its five position flags, a knob's position, a
+// button's pressed flag. Lamps and ammeters have none that the line knows of.
+struct TControl_State {
+    std::int32_t Angle = 0; // keys: negative = turned left
+    bool b_Left_90 = false;
+    bool b_Left_45 = false;
+    bool b_Angle_0 = true;
+    bool b_Right_45 = false;
+    bool b_Right_90 = false;
+    std::int32_t Knob_Pos = 2; // knobs: 0..2
+    bool b_Pressed = false;    // buttons: held down
+
+    // The outline of a button's face: thicker while held.
+    int face_outline() const { return b_Pressed ? 6 : 4; }
+    // Sets the position flags from the angle.
+    void f_Show_Angle();
+};
+
 // The whole simulated state of the trainer, driven by one virtual clock: the model half of the
-// main window and of the steps window. The windows hold it and only paint and forward input.
-// Its construction is the main window's: every step in its fixed order.
+// main window, of its consoles and of the steps window. The windows hold it as const and paint
+// it; every change they make is an input through the door, `apply`. Its construction is the
+// main window's: every step in its fixed order.
 class TSimulator final : public TMech_Host {
 public:
     static constexpr int Mech_Count = 200;
-    static constexpr int No_Working_Mode = -1;
+    template <typename T> using Deep = std::experimental::propagate_const<T *>;
 
     // A mechanism as a component of the main window, found by its name "Mech" + number.
     struct Mech_Component {
@@ -38,21 +61,23 @@ public:
 
     // Declared first: every timer of the program lives on it and must go before it.
     Scheduler scheduler;
-    UiPort &ui;
+    // What the model asks of the windows, handed over by deliver_to_views.
+    UiRequests ui;
 
     // Every panel and component of the main window's picture panels, and those the model uses.
+    // Pointers into the model pass its constness on: a const model gives const pictures.
     PictureStore pictures;
-    Panel *Panel_Image_Scene = nullptr;
-    Panel *Panel_Image_Sours = nullptr;
-    Panel *Panel_5_mech = nullptr;
-    Panel *Panel_70_mech = nullptr;
-    Panel *Panel_Kromkomotalka = nullptr;
-    Picture *Image_Beep = nullptr;
-    Picture *Image_Operator = nullptr;
+    Deep<Panel> Panel_Image_Scene = nullptr;
+    Deep<Panel> Panel_Image_Sours = nullptr;
+    Deep<Panel> Panel_5_mech = nullptr;
+    Deep<Panel> Panel_70_mech = nullptr;
+    Deep<Panel> Panel_Kromkomotalka = nullptr;
+    Deep<Picture> Image_Beep = nullptr;
+    Deep<Picture> Image_Operator = nullptr;
     // The find box's items: item n names mechanism n.
     std::array<std::string, console::mech_name_count> Find_Mech_List;
 
-    std::array<TMech *, Mech_Count> Mech_Array{}; // slot j is mechanism j
+    std::array<Deep<TMech>, Mech_Count> Mech_Array{}; // slot j is mechanism j
     std::int32_t Cur_Mech = 0;                    // always 0..199
     bool b_Hover_Selects = false; // pointing at a mechanism picture makes it current
     bool b_Beep_Pressed = false;  // the bell button "звонок" is held down
@@ -60,9 +85,7 @@ public:
     bool b_Next_Step_Pointers = true; // a completed stage points at the next step's control
     bool b_Key_Tips = true;           // the first rest on a key tells which button turns it
 
-    // The steps window's selector: no mode at start, then 0 (trainee passes stages), 1 (a step
-    // click sets that step's state) or 2 (automatic run).
-    int Working_Mode = No_Working_Mode;
+    WorkingMode Working_Mode = WorkingMode::None;
     // Both "pass the stage" buttons, the steps window's and the main window's, look alike.
     bool Pass_Button_Enabled = true;
     std::string Pass_Button_Caption;
@@ -93,12 +116,42 @@ public:
     unsigned Steps_Polls = 0; // counts the polls, so that a view selects the line only at one
     std::string Label_Current_Step = "Label_Current_Step";
 
+    // Every console control's state, by its row of the console layout; which page of each page
+    // control is in front, by page row. Both count their changes in Consoles_Version.
+    std::array<TControl_State, console::control_count> Controls{};
+    std::array<int, console::page_control_count> Front_Page{};
+    std::uint64_t Consoles_Version = 0;
+
+    // The windows as far as the line depends on them.
+    bool b_Main_Window_Visible = false; // only then do pages coming forward count as shown
+    bool b_Steps_Window_Visible = false;
+    std::int32_t Main_Window_Width = 1024;
+    std::int32_t Main_Window_Scroll_X = 52;
+    std::int32_t Main_Window_Scroll_Y = 0;
+
+    // The door: applies one input at the current virtual time and offers it, with the answer,
+    // to every observer; then hands what the model asked of the windows (message boxes among
+    // them) to the UI port, one call at a time. An input that arrives while another is being
+    // applied is a logic error of the caller.
+    Answer apply(const Input &input);
+    // Hands what the model asked of the windows to the UI port; the clock's driver calls it
+    // after each advance, so that no window code runs inside a timer's tick.
+    void deliver_to_views() { ui.deliver(); }
+    void add_observer(InputObserver &observer);
+    // How many message boxes have been shown: a box takes the mouse while it is open.
+    std::uint64_t messages_shown() const { return ui.boxes_shown(); }
+    void remove_observer(InputObserver &observer);
+
     // The name of mechanism n as the find list gives it; empty beyond the list.
     const std::string &f_Mech_Name(int number) const;
+    const TControl_State &control_state(std::string_view frame) const;
+    // Whether a page is seen: in front of its page control, all its holders too, and the main
+    // window shown.
+    bool f_Page_Visible(int page) const;
 
     // Selects a working mode as the selector does; a mode that is already selected changes
     // nothing. Returns whether the mode changed.
-    bool f_Select_Working_Mode(int mode);
+    bool f_Select_Working_Mode(WorkingMode mode);
 
     void f_Set_Cur_Mech(std::int32_t number) override;
     void f_Show_Container(Panel &container) override;
@@ -133,9 +186,9 @@ public:
 
     void Timer_BlockingTimer();
 
-    // A post or console page with `tag` has been shown in a main window `window_width` wide:
-    // the operator goes onto the page's picture, the scene scrolls towards a post.
-    void f_Page_Shown(int tag, int window_width);
+    // A post or console page with `tag` has been shown in the main window: the operator goes
+    // onto the page's picture, the scene scrolls towards a post.
+    void f_Page_Shown(int tag);
     void Timer_Scene_LeftTimer();
     void Timer_Scene_RightTimer();
 
@@ -153,20 +206,51 @@ public:
 
     // "поставить новый рулон": a new coil stands on the coil car's table.
     void Button_Get_RulonClick();
+
+    // The consoles. A key turns and commands its mechanism, a button is held, a knob steps.
+    void Label1MouseDown(int control, MouseButton button);
+    void Label1MouseUp(int control);
+    void Label1MouseMove(int control);
+    void f_Bare_Page_Move(int page);
+    // Brings a page forward with every page that holds it; the pages that come into sight run
+    // the page-show handler, console pages first and post pages last.
+    void f_Bring_Forward(int page);
+    void f_Tab_Chosen(int page);
+    // Brings the pages of the current mechanism's keys forward; the windows flash the keys and
+    // point the hand at the last of them.
+    void f_Show_Key_Of_Cur_Mech();
+    // Brings the bell button's page forward; the windows point the hand at it.
+    void f_Show_Bell_Page();
+    void FormShow();
+    void FormHide();
+    // Asks for a message box, shown when the present input has been applied.
+    void f_Message(std::string text);
     // An item picked in the find box (typed or chosen): the mechanism becomes current and is
     // shown, and pointing at pictures no longer chooses; an index that names no mechanism
     // changes nothing.
     void ComboBox_Find_MechChange(int index);
 
 private:
+    struct InputApplier;
+    using PageSet = std::array<bool, console::page_count>;
+
+    PageSet f_Visible_Pages() const;
+    void f_Show_Pages_Come_Into_Sight(const PageSet &before);
+    void f_Key_Turned(int control);
+    void f_Send_Command(int control);
+    void f_Command(int mech, MechCommand command);
     void f_Construct();
     void f_Build_Description();
     void f_Set_Description_Intervals();
     void f_Interlock_Removal_Table();
     void f_Show_Current_Mechanism();
     void RadioGroup1Click();
-    Panel &panel(std::string_view name) const;
-    Picture &picture(std::string_view name) const;
+    Panel &panel(std::string_view name);
+    Picture &picture(std::string_view name);
+
+    std::vector<InputObserver *> observers_;
+    std::optional<PulseAnswer> answer_; // the pulse the input being applied sent
+    bool applying_ = false;
 };
 
 } // namespace zun

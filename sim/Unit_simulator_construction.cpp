@@ -153,7 +153,9 @@ void TSimulator::f_Init_Start_Pos()
 
 void TSimulator::f_Init_Links()
 {
-    const auto link = [this](int number) { return number == 0 ? nullptr : Mech_Array[number]; };
+    const auto link = [this](int number) -> TMech * {
+        return number == 0 ? nullptr : Mech_Array[number].get();
+    };
     for (const mechanism_table::MechanismConfig &config : mechanism_table::configuration()) {
         TMech &mech = *Mech_Array[config.number];
         for (std::size_t slot = 0; slot < mech.Co_Mech.size(); ++slot) {
@@ -211,8 +213,7 @@ void TSimulator::f_Bind_Line_Images()
         for (int n = 0; n < group.count; ++n) {
             std::string name = group.pattern;
             name.replace(name.find('#'), 1, std::to_string(group.first + n));
-            if (Picture *found = pictures.find_picture(name))
-                Frame_LineMetal.Line_Images[group.slot + n] = found;
+            Frame_LineMetal.Line_Images[group.slot + n] = &picture(name);
         }
     }
 }

@@ -15,12 +15,13 @@ constexpr int scroll_step = 20;
 
 } // namespace
 
-void TSimulator::f_Page_Shown(int tag, int window_width)
+void TSimulator::f_Page_Shown(int tag)
 {
+    const int window_width = Main_Window_Width;
     const console::PagePicture *stands_for = console::find_page_picture(tag);
     if (!stands_for)
         return;
-    const Picture &post = picture(stands_for->picture);
+    Picture &post = picture(stands_for->picture);
     const int scene_width = Panel_Image_Scene->width();
     if (tag == post_1) {
         Scene_Left_Limit = window_width - scene_width;

@@ -62,23 +62,23 @@ void TSimulator::f_Picture_Click(Picture &picture)
     const bool oiling = parse_position_name(name, mechanism, position) &&
                         mechanism == oiling_machine;
     if (oiling) { // the operator goes to the oiling machine's terminal, its console comes up
-        const Picture &terminal = *pictures.find_picture("Shape_Pult_Promasl_Mashini");
+        const Picture &terminal = this->picture("Shape_Pult_Promasl_Mashini");
         Image_Operator->set_left(terminal.left() - operator_offset);
         Image_Operator->set_top(terminal.top() - operator_offset);
-        ui.show_page("TabSheet_Post2_Pult_1");
+        f_Bring_Forward(console::find_page("TabSheet_Post2_Pult_1"));
     } else if (f_Is_Mech_Picture(picture) || name == "Image_Invisible_9") {
         b_Hover_Selects = true;
         f_Set_Cur_Mech(picture.tag());
-        ui.show_key_of_cur_mech();
+        f_Show_Key_Of_Cur_Mech();
         ui.show_target();
     } else if (is_one_of(name, pictures_without_drive)) {
-        ui.message_box("не имеет привода");
+        f_Message("не имеет привода");
     } else if (name == "Image_Ograda") {
         picture.set_visible(false);
     } else if (name == "Button1" && &picture.panel() == Panel_Kromkomotalka) {
         // The close button held the focus: leaving the basement brings the fence back.
         Panel_Kromkomotalka->set_visible(false);
-        pictures.find_picture("Image_Ograda")->set_visible(true);
+        this->picture("Image_Ograda").set_visible(true);
     }
 }
 
@@ -100,7 +100,7 @@ void TSimulator::f_Picture_Hover(Picture &picture)
 // The foreground names the coil car when pressed over it.
 void TSimulator::Image_Fon2MouseDown(int x)
 {
-    Picture &foreground = *pictures.find_picture("Image_Fon2");
+    Picture &foreground = picture("Image_Fon2");
     const Picture &car = *Mech_Array[1]->Image_Pos[0];
     const int at = foreground.left() + x;
     foreground.set_hint(car.left() < at && at < car.left() + car.width() ? car.hint() : "Z");

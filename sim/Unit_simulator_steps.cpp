@@ -9,18 +9,12 @@
 
 namespace zun {
 
-namespace {
-
-constexpr int mode_passed_by_trainee = 0;
-constexpr int mode_set_by_click = 1;
-
-} // namespace
-
 // Tells the line whether to count completed stages, and shows where the scenario stands.
 void TSimulator::Steps_Timer1Timer()
 {
     TFrame_LineMetal &line = Frame_LineMetal;
-    line.b_Check_Stage = Working_Mode == 0 || Working_Mode == 2;
+    line.b_Check_Stage =
+        Working_Mode == WorkingMode::PassStages || Working_Mode == WorkingMode::Automatic;
     Edit_CheckBox_stadiya_raboti = "стадия работы  " + std::to_string(line.Stadiya_Raboti);
     const int stage = line.Stadiya_Raboti;
     const bool listed = stage >= 0 && stage < steps::Line_Count;
@@ -36,7 +30,7 @@ void TSimulator::ListBox_StepsClick(int line)
     Frame_LineMetal.f_Stop_All_Mech();
     f_Restore_All_Speeds();
     f_Hide_Close_Ups();
-    if (Working_Mode == mode_set_by_click && line >= 0 && line < steps::Line_Count) {
+    if (Working_Mode == WorkingMode::StageByClick && line >= 0 && line < steps::Line_Count) {
         Frame_LineMetal.Stadiya_Raboti = static_cast<std::int8_t>(line);
         Frame_LineMetal.f_Set_Stage_State();
     }
@@ -63,21 +57,21 @@ void TSimulator::Form_StepsHide()
 
 void TSimulator::f_Point_To_Next_Step()
 {
-    if (Working_Mode != mode_passed_by_trainee || !b_Next_Step_Pointers)
+    if (Working_Mode != WorkingMode::PassStages || !b_Next_Step_Pointers)
         return;
     using Kind = stages::Step_Control::Kind;
     const stages::Step_Control next = stages::first_control(Frame_LineMetal.Stadiya_Raboti);
     switch (next.kind) {
     case Kind::Key:
         f_Set_Cur_Mech(next.mech);
-        ui.show_key_of_cur_mech();
+        f_Show_Key_Of_Cur_Mech();
         ui.show_target();
         break;
     case Kind::New_Coil_Button:
         ui.show_hand_at_new_coil_button();
         break;
     case Kind::Bell:
-        ui.show_bell_page_and_hand();
+        f_Show_Bell_Page();
         break;
     case Kind::None:
         break;

@@ -283,6 +283,10 @@ Rect Control::rect() const
     return {left, top, 0, 0};
 }
 
+static_assert(std::size(page_control_table) == page_control_count);
+static_assert(std::size(page_table) == page_count);
+static_assert(std::size(control_table) == control_count);
+
 std::span<const PageControl> page_controls()
 {
     return page_control_table;
@@ -325,7 +329,7 @@ const Control *key_of(int mech)
     return last;
 }
 
-const Page *find_page(std::string_view name)
+const Page *page_named(std::string_view name)
 {
     for (const Page &page : page_table)
         if (page.name == name)
@@ -338,6 +342,44 @@ const Control &bell_button()
     const auto bell = std::find_if(std::begin(control_table), std::end(control_table),
                                    [](const Control &control) { return control.bell; });
     return *bell;
+}
+
+namespace {
+
+template <typename Row, typename Name>
+int row_named(std::span<const Row> rows, std::string_view name, Name Row::*field)
+{
+    for (std::size_t row = 0; row < rows.size(); ++row)
+        if (rows[row].*field == name)
+            return static_cast<int>(row);
+    return -1;
+}
+
+} // namespace
+
+int find_control(std::string_view frame)
+{
+    return row_named(controls(), frame, &Control::frame);
+}
+
+int find_page(std::string_view name)
+{
+    return row_named(pages(), name, &Page::name);
+}
+
+int find_page_control(std::string_view name)
+{
+    return row_named(page_controls(), name, &PageControl::name);
+}
+
+int page_control_of(int page)
+{
+    return find_page_control(page_table[page].page_control);
+}
+
+int page_holding(int page_control)
+{
+    return find_page(page_control_table[page_control].parent);
 }
 
 } // namespace zun::console

@@ -87,6 +87,10 @@ struct PagePicture {
 inline constexpr std::string_view posts_panel = "Panel_Posts";
 inline constexpr Rect posts_panel_place{-51, 280, 800, 450};
 inline constexpr int mech_name_count = 127;
+// The sizes of the tables below, checked against the tables when they are compiled.
+inline constexpr int page_control_count = 3;
+inline constexpr int page_count = 11;
+inline constexpr int control_count = 108;
 
 // Each in creation order; pages of one page control in tab order.
 std::span<const PageControl> page_controls();
@@ -100,8 +104,16 @@ const PagePicture *find_page_picture(int tag);
 // for a mechanism without a key.
 const Control *key_of(int mech);
 // A page by its name; null for none.
-const Page *find_page(std::string_view name);
+const Page *page_named(std::string_view name);
 // The bell button "звонок".
 const Control &bell_button();
+// Rows of the tables by name, or -1.
+int find_control(std::string_view frame);
+int find_page(std::string_view name);
+int find_page_control(std::string_view name);
+// The page control that holds page `page`, and the page that holds page control `control` (-1
+// for the posts' own, which fills the posts panel).
+int page_control_of(int page);
+int page_holding(int page_control);
 
 } // namespace zun::console

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "sim/kind_move.h"
+
 #include <array>
 #include <cstdint>
 #include <optional>
@@ -17,7 +19,7 @@ struct Bounds {
 
 struct MechanismConfig {
     int number;
-    std::int8_t kind; // 0 endless rotation, 1 four phases between ends, 2 travel
+    KindMove kind;
     std::int16_t step_x;
     std::int16_t step_y;
     std::int16_t step_z;

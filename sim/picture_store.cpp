@@ -108,25 +108,37 @@ void Panel::set_placement(Rect place, bool visible)
         return;
     place_ = place;
     visible_ = visible;
-    placement_changed_ = true;
+    ++placement_version_;
 }
 
-Picture *Panel::picture_at(int x, int y) const
+void Panel::add_damage(Rect area)
+{
+    if (area.empty())
+        return;
+    ++damage_version_;
+    damages_.push_back({damage_version_, area});
+    if (damages_.size() > kept_damages) {
+        const Rect oldest = damages_.front().area;
+        damages_.pop_front();
+        damages_.front().area = oldest.united(damages_.front().area);
+    }
+}
+
+Rect Panel::damage_since(std::uint64_t version) const
+{
+    Rect area;
+    for (const Damage &damage : damages_)
+        if (damage.version > version)
+            area = area.united(damage.area);
+    return area;
+}
+
+const Picture *Panel::picture_at(int x, int y) const
 {
     const auto hit = std::find_if(pictures_.rbegin(), pictures_.rend(), [x, y](const Picture *p) {
         return p->visible() && p->rect().contains(x, y);
     });
     return hit == pictures_.rend() ? nullptr : *hit;
-}
-
-Rect Panel::take_damage()
-{
-    return std::exchange(damage_, Rect{});
-}
-
-bool Panel::take_placement_change()
-{
-    return std::exchange(placement_changed_, false);
 }
 
 Panel &PictureStore::add_panel(std::string name, Rect place, bool visible)
@@ -154,12 +166,22 @@ template <typename Map> auto *find_by_name(const Map &map, std::string_view name
 
 } // namespace
 
-Panel *PictureStore::find_panel(std::string_view name) const
+const Panel *PictureStore::find_panel(std::string_view name) const
 {
     return find_by_name(panels_by_name_, name);
 }
 
-Picture *PictureStore::find_picture(std::string_view name) const
+const Picture *PictureStore::find_picture(std::string_view name) const
+{
+    return find_by_name(pictures_by_name_, name);
+}
+
+Panel *PictureStore::find_panel(std::string_view name)
+{
+    return find_by_name(panels_by_name_, name);
+}
+
+Picture *PictureStore::find_picture(std::string_view name)
 {
     return find_by_name(pictures_by_name_, name);
 }

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <deque>
+#include <span>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -51,7 +52,8 @@ public:
     Picture &operator=(const Picture &) = delete;
 
     const std::string &name() const { return name_; }
-    Panel &panel() const { return *panel_; }
+    const Panel &panel() const { return *panel_; }
+    Panel &panel() { return *panel_; }
     Rect rect() const { return place_; }
     int left() const { return place_.left; }
     int top() const { return place_.top; }
@@ -105,34 +107,44 @@ public:
     int width() const { return place_.width; }
     int height() const { return place_.height; }
     bool visible() const { return visible_; }
-    const std::vector<Picture *> &pictures() const { return pictures_; }
+    std::span<const Picture *const> pictures() const { return pictures_; }
+    std::span<Picture *const> pictures() { return pictures_; }
 
     void set_left(int left);
     void set_top(int top);
     void set_visible(bool visible);
 
     // The topmost visible picture under a point of the panel, or null.
-    Picture *picture_at(int x, int y) const;
+    const Picture *picture_at(int x, int y) const;
 
-    // What changed since the views last looked: the area of the panel to repaint, and whether the
-    // panel itself moved, appeared or disappeared. Taking a change clears it.
-    Rect damage() const { return damage_; }
-    Rect take_damage();
-    bool placement_changed() const { return placement_changed_; }
-    bool take_placement_change();
+    // What changed, as version counts that a view compares with those it painted last: every
+    // change that needs painting, and every move, showing or hiding of the panel itself.
+    std::uint64_t damage_version() const { return damage_version_; }
+    std::uint64_t placement_version() const { return placement_version_; }
+    // The area of the panel changed after `version` of the damage; an empty rectangle when
+    // nothing did. May be larger than what changed, never smaller.
+    Rect damage_since(std::uint64_t version) const;
 
 private:
     friend class Picture;
 
-    void add_damage(Rect area) { damage_ = damage_.united(area); }
+    // The areas of the recent changes, oldest first; the oldest are merged to keep it short.
+    struct Damage {
+        std::uint64_t version; // the newest change it holds
+        Rect area;
+    };
+    static constexpr std::size_t kept_damages = 64;
+
+    void add_damage(Rect area);
     void set_placement(Rect place, bool visible);
 
     std::string name_;
     Rect place_;
     bool visible_;
     std::vector<Picture *> pictures_;
-    Rect damage_;
-    bool placement_changed_ = false;
+    std::deque<Damage> damages_;
+    std::uint64_t damage_version_ = 0;
+    std::uint64_t placement_version_ = 0;
 };
 
 // Owns every panel and picture of a window's description, in creation order, and finds them by
@@ -147,8 +159,10 @@ public:
     Picture &add_picture(Panel &panel, std::string name, Rect place, bool visible,
                          Appearance appearance = {});
 
-    Panel *find_panel(std::string_view name) const;
-    Picture *find_picture(std::string_view name) const;
+    const Panel *find_panel(std::string_view name) const;
+    const Picture *find_picture(std::string_view name) const;
+    Panel *find_panel(std::string_view name);
+    Picture *find_picture(std::string_view name);
     const std::deque<Panel> &panels() const { return panels_; }
     const std::deque<Picture> &pictures() const { return pictures_; }
 

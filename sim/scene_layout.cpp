@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <stdexcept>
 #include <string>
 
 namespace zun::scene {
@@ -351,7 +352,12 @@ public:
     }
 
 private:
-    Panel &panel(std::string_view name) const { return *store_.find_panel(name); }
+    Panel &panel(std::string_view name) const
+    {
+        if (Panel *found = store_.find_panel(name))
+            return *found;
+        throw std::logic_error("the scene has no panel " + std::string(name));
+    }
 
     void add_component(const Component &row, std::string name)
     {

@@ -38,6 +38,8 @@ public:
 
     // Due time of the earliest queued tick, or -1 when no timer is enabled.
     Millis next_due() const;
+    // Whether a tick's handler is running.
+    bool advancing() const { return advancing_; }
 
 private:
     friend class Timer;
@@ -77,6 +79,8 @@ public:
     void set_enabled(bool enabled);
     Millis interval() const { return interval_; }
     void set_interval(Millis interval);
+    // When the next tick is due, or -1 when none is queued.
+    Millis due() const { return queued_ ? due_ : -1; }
 
 private:
     friend class Scheduler;

@@ -11,6 +11,8 @@ namespace zun::stages {
 namespace {
 
 using T = Test::Kind;
+using UC = UncoilerPlace;
+using RC = RecoilerPlace;
 
 Test fwd_end(int mech)
 {
@@ -29,13 +31,13 @@ Test half_turn(int mech)
     return {T::Half_Turn, mech};
 }
 
-Test uncoiler_coil(int place)
+Test uncoiler_coil(UncoilerPlace place)
 {
-    return {T::Uncoiler_Coil_At, 0, place};
+    return {T::Uncoiler_Coil_At, 0, static_cast<int>(place)};
 }
-Test recoiler_coil(int place)
+Test recoiler_coil(RecoilerPlace place)
 {
-    return {T::Recoiler_Coil_At, 0, place};
+    return {T::Recoiler_Coil_At, 0, static_cast<int>(place)};
 }
 
 // Completion conditions, stage by stage: every test of a row must hold.
@@ -43,10 +45,11 @@ const std::vector<std::vector<Test>> &condition_table()
 {
     static const std::vector<Test> initial_state{
         fwd_end(7),       rws_end(1),      rws_end(2), fwd_end(5), {T::Head_At_Uncoiler},
-        recoiler_coil(0), uncoiler_coil(0)};
+        recoiler_coil(RecoilerPlace::None),
+        uncoiler_coil(UncoilerPlace::None)};
     static const std::vector<std::vector<Test>> table{
         initial_state,                                         // 0
-        {uncoiler_coil(1)},                                    // 1
+        {uncoiler_coil(UncoilerPlace::CarTable)},                               // 1
         {rws_end(5)},                                          // 2
         {fwd_end(1)},                                          // 3
         {rws_end(7)},                                          // 4
@@ -90,9 +93,9 @@ const std::vector<std::vector<Test>> &condition_table()
         {{T::Reverse_Run_Ended, 64}},                          // 42
         {{T::Tail_Picture_Reached, 69}},                       // 43
         {fwd_end(74), fwd_end(75), rws_end(70)},               // 44
-        {recoiler_coil(2)},                                    // 45
-        {recoiler_coil(2), rws_end(72)},                       // 46
-        {recoiler_coil(3), rws_end(73)},                       // 47
+        {recoiler_coil(RecoilerPlace::RemovalTable)},                               // 45
+        {recoiler_coil(RecoilerPlace::RemovalTable), rws_end(72)},                       // 46
+        {recoiler_coil(RecoilerPlace::RotatingTable), rws_end(73)},                       // 47
         {half_turn(76)},                                       // 48
     };
     return table;
@@ -118,9 +121,9 @@ bool holds(const Test &test, TFrame_LineMetal &l)
     case T::Tail_Picture_Reached:
         return l.Line_Images[5]->left() <= l.f_X(test.mech);
     case T::Uncoiler_Coil_At:
-        return l.Gde_Rulon_Razmativatela == test.value;
+        return static_cast<int>(l.Gde_Rulon_Razmativatela) == test.value;
     case T::Recoiler_Coil_At:
-        return l.Gde_Rulon_Motalki == test.value;
+        return static_cast<int>(l.Gde_Rulon_Motalki) == test.value;
     case T::Uncoiler_Coil_Size:
         return l.Razmer_Rulona_Razmativatela == test.value;
     case T::Half_Turn:
@@ -160,83 +163,166 @@ StripState rest_only()
     return {StripState::Kind::RestOnly};
 }
 
-const std::vector<StageState> &state_table()
+// One row per stage: a row more or less does not compile.
+template <typename Row, std::size_t Rows>
+constexpr std::span<const Row, Last_Stage + 1> one_row_per_stage(const Row (&rows)[Rows])
+{
+    static_assert(Rows == Last_Stage + 1, "a stage table has one row per stage");
+    return std::span<const Row, Last_Stage + 1>(rows);
+}
+
+std::span<const StageState, Last_Stage + 1> state_table()
 {
     // forward of Commanded, uncoiler coil place, recoiler coil place, strip, close-up shown,
     // target[, removal car's phase reset, one more sent forward]
-    static const std::vector<StageState> table{
-        {{5, 7, 9, 72}, 0, 0, as_reset(), Close_Up::None, 0},                           // 0
-        {{5, 7, 9, 72}, 1, 0, as_reset(), Close_Up::None, 0},                           // 1
-        {{7, 9, 72}, 1, 0, as_reset(), Close_Up::Drum_5, 5},                            // 2
-        {{1, 2, 5, 7, 9, 72}, 1, 0, as_reset(), Close_Up::None, 1},                     // 3
-        {{1, 2, 5, 9, 72}, 2, 0, as_reset(), Close_Up::None, 7},                        // 4
-        {{1, 5, 9, 72}, 2, 0, as_reset(), Close_Up::None, 2},                           // 5
-        {{5, 9, 72}, 2, 0, as_reset(), Close_Up::None, 1},                              // 6
-        {{5, 9, 72}, 2, 0, as_reset(), Close_Up::Drum_5, 5},                            // 7
-        {{5, 9, 72}, 2, 0, as_reset(), Close_Up::None, 3},                              // 8
-        {{5, 9, 10, 72}, 2, 0, as_reset(), Close_Up::None, 10},                         // 9
-        {{5, 9, 10, 72}, 2, 0, head_at(10), Close_Up::None, 3},                         // 10
-        {{5, 9, 72}, 2, 0, head_at(10), Close_Up::None, 10},                            // 11
-        {{5, 9, 72}, 2, 0, head_at(15), Close_Up::None, 3},                             // 12
-        {{5, 9, 20, 72}, 2, 0, head_at(15), Close_Up::None, 19},                        // 13
-        {{5, 9, 20, 22, 72}, 2, 0, head_at(15), Close_Up::None, 22},                    // 14
-        {{5, 9, 20, 22, 72}, 2, 0, head_at(18), Close_Up::None, 3},                     // 15
-        {{5, 20, 22, 72}, 2, 0, head_at(18), Close_Up::None, 9},                        // 16
-        {{5, 20, 22, 72}, 2, 0, head_at(19), Close_Up::None, 3},                        // 17
-        {{5, 20, 22, 72}, 2, 0, head_at(19), Close_Up::None, 18, false, 18},            // 18
-        {{5, 20, 22, 72}, 2, 0, head_at(19), Close_Up::None, 19},                       // 19
-        {{5, 20, 72}, 2, 0, head_at(19), Close_Up::None, 22},                           // 20
-        {{5, 20, 72}, 2, 0, head_at(49), Close_Up::None, 25},                           // 21
-        {{5, 20, 27, 72}, 2, 0, head_at(49), Close_Up::None, 27},                       // 22
-        {{5, 20, 27, 72}, 2, 0, head_at(49), Close_Up::None, 31},                       // 23
-        {{5, 20, 27, 49, 72}, 2, 0, head_at(49), Close_Up::None, 49},                   // 24
-        {{5, 20, 27, 49, 72}, 2, 0, head_at(46), Close_Up::None, 25},                   // 25
-        {{5, 20, 27, 49, 72}, 2, 0, head_at(31), Close_Up::None, 25},                   // 26
-        {{5, 20, 27, 49, 61, 72}, 2, 0, head_at(60), Close_Up::None, 46},               // 27
-        {{5, 20, 27, 49, 72}, 2, 0, head_at(60), Close_Up::None, 61},                   // 28
-        {{5, 20, 27, 49, 60, 72}, 2, 0, head_at(69), Close_Up::None, 60},               // 29
-        {{5, 20, 27, 49, 60, 70, 72}, 2, 0, head_at(69), Close_Up::Drum_70, 70},        // 30
-        {{5, 20, 27, 49, 60, 65, 70, 72}, 2, 0, head_at(69), Close_Up::None, 65},       // 31
-        {{5, 20, 27, 49, 60, 61, 65, 70, 72}, 2, 0, head_at(69), Close_Up::None, 61},   // 32
-        {{5, 20, 27, 49, 61, 65, 70, 72}, 2, 0, head_at(69), Close_Up::None, 60},       // 33
-        {{5, 20, 27, 49, 61, 65, 70, 72}, 2, 0, head_at(69), Close_Up::None, 31},       // 34
-        {{5, 20, 27, 49, 61, 70, 72}, 2, 0, head_at(69), Close_Up::None, 65},           // 35
-        {{5, 20, 27, 49, 61, 66, 70, 72}, 2, 0, head_at(69), Close_Up::None, 66},       // 36
-        {{5, 20, 27, 49, 61, 66, 70, 72}, 2, 1, head_at(69, -20), Close_Up::None, 69},  // 37
-        {{5, 20, 27, 49, 61, 65, 70, 72}, 2, 1, head_at(69, -20), Close_Up::None, 65},  // 38
-        {{5, 20, 27, 49, 61, 65, 70, 72}, 2, 1, head_at(69, -20), Close_Up::None, 0},   // 39
-        {{5, 20, 27, 49, 61, 65, 70, 72}, 2, 1, tail_at_uncoiler(), Close_Up::None, 0}, // 40
-        {{5, 20, 27, 49, 61, 65, 70, 72}, 2, 1, tail_at_uncoiler(), Close_Up::None, 0}, // 41
+    static const StageState table[] = {
+        {{5, 7, 9, 72}, UC::None, RC::None, as_reset(), Close_Up::None, 0},                    // 0
+        {{5, 7, 9, 72}, UC::CarTable, RC::None, as_reset(), Close_Up::None, 0},                // 1
+        {{7, 9, 72}, UC::CarTable, RC::None, as_reset(), Close_Up::Drum_5, 5},                 // 2
+        {{1, 2, 5, 7, 9, 72}, UC::CarTable, RC::None, as_reset(), Close_Up::None, 1},          // 3
+        {{1, 2, 5, 9, 72}, UC::Uncoiler, RC::None, as_reset(), Close_Up::None, 7},             // 4
+        {{1, 5, 9, 72}, UC::Uncoiler, RC::None, as_reset(), Close_Up::None, 2},                // 5
+        {{5, 9, 72}, UC::Uncoiler, RC::None, as_reset(), Close_Up::None, 1},                   // 6
+        {{5, 9, 72}, UC::Uncoiler, RC::None, as_reset(), Close_Up::Drum_5, 5},                 // 7
+        {{5, 9, 72}, UC::Uncoiler, RC::None, as_reset(), Close_Up::None, 3},                   // 8
+        {{5, 9, 10, 72}, UC::Uncoiler, RC::None, as_reset(), Close_Up::None, 10},              // 9
+        {{5, 9, 10, 72}, UC::Uncoiler, RC::None, head_at(10), Close_Up::None, 3},              // 10
+        {{5, 9, 72}, UC::Uncoiler, RC::None, head_at(10), Close_Up::None, 10},                 // 11
+        {{5, 9, 72}, UC::Uncoiler, RC::None, head_at(15), Close_Up::None, 3},                  // 12
+        {{5, 9, 20, 72}, UC::Uncoiler, RC::None, head_at(15), Close_Up::None, 19},             // 13
+        {{5, 9, 20, 22, 72}, UC::Uncoiler, RC::None, head_at(15), Close_Up::None, 22},         // 14
+        {{5, 9, 20, 22, 72}, UC::Uncoiler, RC::None, head_at(18), Close_Up::None, 3},          // 15
+        {{5, 20, 22, 72}, UC::Uncoiler, RC::None, head_at(18), Close_Up::None, 9},             // 16
+        {{5, 20, 22, 72}, UC::Uncoiler, RC::None, head_at(19), Close_Up::None, 3},             // 17
+        {{5, 20, 22, 72}, UC::Uncoiler, RC::None, head_at(19), Close_Up::None, 18, false, 18}, // 18
+        {{5, 20, 22, 72}, UC::Uncoiler, RC::None, head_at(19), Close_Up::None, 19},            // 19
+        {{5, 20, 72}, UC::Uncoiler, RC::None, head_at(19), Close_Up::None, 22},                // 20
+        {{5, 20, 72}, UC::Uncoiler, RC::None, head_at(49), Close_Up::None, 25},                // 21
+        {{5, 20, 27, 72}, UC::Uncoiler, RC::None, head_at(49), Close_Up::None, 27},            // 22
+        {{5, 20, 27, 72}, UC::Uncoiler, RC::None, head_at(49), Close_Up::None, 31},            // 23
+        {{5, 20, 27, 49, 72}, UC::Uncoiler, RC::None, head_at(49), Close_Up::None, 49},        // 24
+        {{5, 20, 27, 49, 72}, UC::Uncoiler, RC::None, head_at(46), Close_Up::None, 25},        // 25
+        {{5, 20, 27, 49, 72}, UC::Uncoiler, RC::None, head_at(31), Close_Up::None, 25},        // 26
+        {{5, 20, 27, 49, 61, 72}, UC::Uncoiler, RC::None, head_at(60), Close_Up::None, 46},    // 27
+        {{5, 20, 27, 49, 72}, UC::Uncoiler, RC::None, head_at(60), Close_Up::None, 61},        // 28
+        {{5, 20, 27, 49, 60, 72}, UC::Uncoiler, RC::None, head_at(69), Close_Up::None, 60},    // 29
+        {{5, 20, 27, 49, 60, 70, 72},
+         UC::Uncoiler,
+         RC::None,
+         head_at(69),
+         Close_Up::Drum_70,
+         70}, // 30
+        {{5, 20, 27, 49, 60, 65, 70, 72},
+         UC::Uncoiler,
+         RC::None,
+         head_at(69),
+         Close_Up::None,
+         65}, // 31
+        {{5, 20, 27, 49, 60, 61, 65, 70, 72},
+         UC::Uncoiler,
+         RC::None,
+         head_at(69),
+         Close_Up::None,
+         61}, // 32
+        {{5, 20, 27, 49, 61, 65, 70, 72},
+         UC::Uncoiler,
+         RC::None,
+         head_at(69),
+         Close_Up::None,
+         60}, // 33
+        {{5, 20, 27, 49, 61, 65, 70, 72},
+         UC::Uncoiler,
+         RC::None,
+         head_at(69),
+         Close_Up::None,
+         31}, // 34
+        {{5, 20, 27, 49, 61, 70, 72},
+         UC::Uncoiler,
+         RC::None,
+         head_at(69),
+         Close_Up::None,
+         65}, // 35
+        {{5, 20, 27, 49, 61, 66, 70, 72},
+         UC::Uncoiler,
+         RC::None,
+         head_at(69),
+         Close_Up::None,
+         66}, // 36
+        {{5, 20, 27, 49, 61, 66, 70, 72},
+         UC::Uncoiler,
+         RC::Recoiler,
+         head_at(69, -20),
+         Close_Up::None,
+         69}, // 37
+        {{5, 20, 27, 49, 61, 65, 70, 72},
+         UC::Uncoiler,
+         RC::Recoiler,
+         head_at(69, -20),
+         Close_Up::None,
+         65}, // 38
+        {{5, 20, 27, 49, 61, 65, 70, 72},
+         UC::Uncoiler,
+         RC::Recoiler,
+         head_at(69, -20),
+         Close_Up::None,
+         0}, // 39
+        {{5, 20, 27, 49, 61, 65, 70, 72},
+         UC::Uncoiler,
+         RC::Recoiler,
+         tail_at_uncoiler(),
+         Close_Up::None,
+         0}, // 40
+        {{5, 20, 27, 49, 61, 65, 70, 72},
+         UC::Uncoiler,
+         RC::Recoiler,
+         tail_at_uncoiler(),
+         Close_Up::None,
+         0}, // 41
         {{5, 20, 27, 49, 61, 64, 65, 70, 72},
-         2,
-         1,
+         UC::Uncoiler,
+         RC::Recoiler,
          tail_at_uncoiler_cut(),
          Close_Up::None,
-         64},                                                                            // 42
-        {{5, 20, 27, 49, 61, 64, 65, 70, 72}, 2, 1, winding_done(), Close_Up::None, 69}, // 43
+         64}, // 42
+        {{5, 20, 27, 49, 61, 64, 65, 70, 72},
+         UC::Uncoiler,
+         RC::Recoiler,
+         winding_done(),
+         Close_Up::None,
+         69}, // 43
         {{5, 20, 27, 49, 61, 64, 65, 70, 72, 74, 75},
-         2,
-         1,
+         UC::Uncoiler,
+         RC::Recoiler,
          winding_done(),
          Close_Up::None,
          75}, // 44
         {{5, 20, 27, 49, 61, 64, 65, 72, 73, 74, 75},
-         2,
-         2,
+         UC::Uncoiler,
+         RC::RemovalTable,
          winding_done(),
          Close_Up::None,
          73}, // 45
         {{5, 20, 27, 49, 61, 64, 65, 73, 74, 75},
-         2,
-         2,
+         UC::Uncoiler,
+         RC::RemovalTable,
          winding_done(),
          Close_Up::None,
          72,
-         true},                                                                          // 46
-        {{5, 20, 27, 49, 61, 64, 65, 74, 75}, 2, 3, winding_done(), Close_Up::None, 72}, // 47
-        {{5, 20, 27, 49, 61, 64, 65, 74, 75}, 2, 3, rest_only(), Close_Up::None, 76},    // 48
+         true}, // 46
+        {{5, 20, 27, 49, 61, 64, 65, 74, 75},
+         UC::Uncoiler,
+         RC::RotatingTable,
+         winding_done(),
+         Close_Up::None,
+         72}, // 47
+        {{5, 20, 27, 49, 61, 64, 65, 74, 75},
+         UC::Uncoiler,
+         RC::RotatingTable,
+         rest_only(),
+         Close_Up::None,
+         76}, // 48
     };
-    return table;
+    return one_row_per_stage(table);
 }
 
 Command F(int mech)
@@ -273,9 +359,9 @@ Command stop_all()
 }
 
 // F j / R j: a forward / reverse pulse to mechanism j at normal speed, in the order listed.
-const std::vector<std::vector<Command>> &command_table()
+std::span<const std::vector<Command>, Last_Stage + 1> command_table()
 {
-    static const std::vector<std::vector<Command>> table{
+    static const std::vector<Command> table[] = {
         {reset_line(), F(5), F(7), R(1), R(2), F(72), F(71), F(61), R(60)}, // 0
         {coil_on_car()},                                                    // 1
         {R(5)},                                                             // 2
@@ -326,7 +412,7 @@ const std::vector<std::vector<Command>> &command_table()
         {R(73)},                                                            // 47
         {F(72), R(73), R(76)},                                              // 48
     };
-    return table;
+    return one_row_per_stage(table);
 }
 
 void check_stage(int stage)

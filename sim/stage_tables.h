@@ -1,5 +1,7 @@
 #pragma once
 
+#include "sim/coil_places.h"
+
 #include <array>
 #include <span>
 #include <vector>
@@ -68,8 +70,8 @@ enum class Close_Up { None, Drum_5, Drum_70 };
 
 struct StageState {
     std::vector<int> forward; // of Commanded; the others are sent back
-    int uncoiler_place;       // Gde_Rulon_Razmativatela
-    int recoiler_place;       // Gde_Rulon_Motalki
+    UncoilerPlace uncoiler_place;
+    RecoilerPlace recoiler_place;
     StripState strip;
     Close_Up shown;
     int target; // 0: none

@@ -1,7 +1,9 @@
 #include "sim_runner.h"
 
 #include "sim/console_layout.h"
+#include "sim/input_lines.h"
 #include "sim/stage_tables.h"
+#include "sim/state_hash.h"
 #include "sim/steps_texts.h"
 #include "training/explanations.h"
 
@@ -75,23 +77,9 @@ const std::vector<SimRunner::Command> &SimRunner::commands()
     using K = ArgumentKind;
     static const std::vector<Command> table{
         {{"advance"}, {K::Duration}, &SimRunner::advance},
-        {{"fwd"}, {K::Mechanism}, &SimRunner::forward_pulse},
-        {{"rws"}, {K::Mechanism}, &SimRunner::reverse_pulse},
-        {{"halt"}, {K::Mechanism}, &SimRunner::halt},
-        {{"newcoil"}, {}, &SimRunner::new_coil},
-        {{"mode"}, {K::Mode}, &SimRunner::select_mode},
-        {{"pass"}, {}, &SimRunner::pass},
-        {{"step"}, {K::StepLine}, &SimRunner::step},
-        {{"stop"}, {}, &SimRunner::stop},
-        {{"beep", "down"}, {}, &SimRunner::beep_down},
-        {{"beep", "up"}, {}, &SimRunner::beep_up},
         {{"trace", "on"}, {}, &SimRunner::trace_on},
         {{"trace", "off"}, {}, &SimRunner::trace_off},
         {{"until", "stage"}, {K::Stage, K::Within, K::Duration}, &SimRunner::until_stage, 1},
-        {{"click"}, {K::PictureName}, &SimRunner::click},
-        {{"hover"}, {K::PictureName}, &SimRunner::hover},
-        {{"find"}, {K::FindItem}, &SimRunner::find},
-        {{"page"}, {K::PageTag}, &SimRunner::page},
         {{"show", "time"}, {}, &SimRunner::show_time},
         {{"show", "cur"}, {}, &SimRunner::show_cur},
         {{"show", "stage"}, {}, &SimRunner::show_stage},
@@ -100,6 +88,7 @@ const std::vector<SimRunner::Command> &SimRunner::commands()
         {{"show", "strip"}, {}, &SimRunner::show_strip},
         {{"show", "coils"}, {}, &SimRunner::show_coils},
         {{"show", "explanation"}, {K::StepLine}, &SimRunner::show_explanation},
+        {{"show", "key"}, {K::Control}, &SimRunner::show_key},
     };
     return table;
 }
@@ -125,20 +114,54 @@ SimRunner::ExitStatus SimRunner::run(std::istream &script, std::ostream &errors)
 {
     std::string line;
     for (int number = 1; std::getline(script, line); ++number) {
-        try {
-            run_line(line);
-        } catch (const BadLine &error) {
-            errors << "line " << number << ": " << error.what() << '\n';
-            return ScriptError;
-        } catch (const GoalMissed &error) {
-            errors << "line " << number << ": " << error.what() << '\n';
-            return Failed;
-        } catch (const std::exception &error) {
-            errors << "line " << number << ": the model failed: " << error.what() << '\n';
-            return Failed;
-        }
+        if (const ExitStatus status = run_numbered(number, line, errors); status != Completed)
+            return status;
     }
     return Completed;
+}
+
+SimRunner::ExitStatus SimRunner::replay(const zun::SessionScript &session, bool check,
+                                        std::ostream &errors)
+{
+    for (const zun::SessionLine &line : session.lines) {
+        if (const ExitStatus status = run_numbered(line.number, line.text, errors);
+            status != Completed)
+            return status;
+    }
+    if (session.last_line_cut)
+        errors << "warning: the last line was cut short and is left out\n";
+    if (!check)
+        return Completed;
+    const std::string reached = zun::hash_text(zun::state_hash(sim_));
+    if (!session.end_hash) {
+        errors << "no end line: the session did not end normally; state hash=" << reached
+               << '\n';
+        return Failed;
+    }
+    if (*session.end_hash != reached) {
+        errors << "state hash differs: recorded=" << *session.end_hash << " replayed=" << reached
+               << '\n';
+        return Failed;
+    }
+    return Completed;
+}
+
+SimRunner::ExitStatus SimRunner::run_numbered(int number, std::string_view line,
+                                              std::ostream &errors)
+{
+    try {
+        run_line(line);
+        return Completed;
+    } catch (const BadLine &error) {
+        errors << "line " << number << ": " << error.what() << '\n';
+        return ScriptError;
+    } catch (const GoalMissed &error) {
+        errors << "line " << number << ": " << error.what() << '\n';
+        return Failed;
+    } catch (const std::exception &error) {
+        errors << "line " << number << ": the model failed: " << error.what() << '\n';
+        return Failed;
+    }
 }
 
 void SimRunner::run_line(std::string_view line)
@@ -147,8 +170,18 @@ void SimRunner::run_line(std::string_view line)
     if (tokens.empty())
         return;
     const Command *command = match(tokens);
-    if (!command)
-        throw BadLine("unknown command '" + joined(tokens) + "'");
+    if (!command) {
+        std::optional<zun::Input> input;
+        try {
+            input = zun::script::parse_input(tokens, sim_.pictures);
+        } catch (const zun::script::BadLine &error) {
+            throw BadLine(error.what());
+        }
+        if (!input)
+            throw BadLine("unknown command '" + joined(tokens) + "'");
+        sim_.apply(*input);
+        return;
+    }
     const std::vector<std::string_view> given(tokens.begin() + command->words.size(), tokens.end());
     const std::size_t all = command->arguments.size();
     if (given.size() != command->required && given.size() != all) {
@@ -162,6 +195,7 @@ void SimRunner::run_line(std::string_view line)
     for (std::size_t i = 0; i < given.size(); ++i)
         arguments.push_back(parse(command->arguments[i], given[i]));
     (this->*command->action)(arguments);
+    sim_.deliver_to_views(); // what the line asked of the windows, as the program hands it over
 }
 
 // The command whose words begin the line, the longest one where several do.
@@ -194,23 +228,19 @@ SimRunner::Argument SimRunner::parse(ArgumentKind kind, std::string_view token) 
         return value;
     }
     case ArgumentKind::PictureName:
-        if (zun::Picture *picture = sim_.pictures.find_picture(token))
+        if (const zun::Picture *picture = sim_.pictures.find_picture(token))
             return picture;
         throw BadLine("unknown picture '" + std::string(token) + "'");
-    case ArgumentKind::Mode:
-        return in_range(token, 0, 2, "mode");
-    case ArgumentKind::StepLine:
-        return in_range(token, 0, zun::steps::Line_Count - 1, "step");
     case ArgumentKind::Stage:
         return in_range(token, 0, zun::stages::Last_Stage + 1, "stage");
-    case ArgumentKind::FindItem:
-        return in_range(token, 0, zun::console::mech_name_count - 1, "find item");
-    case ArgumentKind::PageTag: {
-        const long long tag = parse_number(token);
-        if (!zun::console::find_page_picture(static_cast<int>(tag)))
-            throw BadLine("no console page has the tag " + std::string(token));
-        return tag;
+    case ArgumentKind::Control: {
+        const int row = zun::console::find_control(token);
+        if (row < 0)
+            throw BadLine("unknown console control '" + std::string(token) + "'");
+        return static_cast<long long>(row);
     }
+    case ArgumentKind::StepLine:
+        return in_range(token, 0, zun::steps::Line_Count - 1, "step");
     case ArgumentKind::Within:
         if (token != "within")
             throw BadLine("expected 'within', not '" + std::string(token) + "'");
@@ -231,10 +261,10 @@ void SimRunner::show_strip(const Arguments &)
 void SimRunner::show_coils(const Arguments &)
 {
     const zun::TFrame_LineMetal &line = sim_.Frame_LineMetal;
-    out_ << "uncoiler_place=" << int{line.Gde_Rulon_Razmativatela}
+    out_ << "uncoiler_place=" << static_cast<int>(line.Gde_Rulon_Razmativatela)
          << " uncoiler_percent=" << line.Percent_Razmativatela
          << " uncoiler_class=" << line.Razmer_Rulona_Razmativatela
-         << " recoiler_place=" << int{line.Gde_Rulon_Motalki}
+         << " recoiler_place=" << static_cast<int>(line.Gde_Rulon_Motalki)
          << " recoiler_percent=" << line.Percent_Motalki
          << " recoiler_class=" << line.Razmer_Rulona_Motalki << '\n';
 }
@@ -252,56 +282,6 @@ zun::TMech &SimRunner::mech(const Argument &argument)
 void SimRunner::advance(const Arguments &arguments)
 {
     sim_.scheduler.advance_by(std::get<long long>(arguments[0]));
-}
-
-void SimRunner::forward_pulse(const Arguments &arguments)
-{
-    mech(arguments[0]).f_Start_FWD_Pulse();
-}
-
-void SimRunner::reverse_pulse(const Arguments &arguments)
-{
-    mech(arguments[0]).f_Start_RWS_Pulse();
-}
-
-void SimRunner::halt(const Arguments &arguments)
-{
-    mech(arguments[0]).f_Stop();
-}
-
-void SimRunner::new_coil(const Arguments &)
-{
-    sim_.Button_Get_RulonClick();
-}
-
-void SimRunner::select_mode(const Arguments &arguments)
-{
-    sim_.f_Select_Working_Mode(static_cast<int>(std::get<long long>(arguments[0])));
-}
-
-void SimRunner::pass(const Arguments &)
-{
-    sim_.Button_Pass_StageClick();
-}
-
-void SimRunner::step(const Arguments &arguments)
-{
-    sim_.ListBox_StepsClick(static_cast<int>(std::get<long long>(arguments[0])));
-}
-
-void SimRunner::stop(const Arguments &)
-{
-    sim_.Button_Steps_StopClick();
-}
-
-void SimRunner::beep_down(const Arguments &)
-{
-    sim_.b_Beep_Pressed = true;
-}
-
-void SimRunner::beep_up(const Arguments &)
-{
-    sim_.b_Beep_Pressed = false;
 }
 
 void SimRunner::trace_on(const Arguments &)
@@ -332,28 +312,6 @@ void SimRunner::until_stage(const Arguments &arguments)
                          std::to_string(int{sim_.Frame_LineMetal.Stadiya_Raboti}));
 }
 
-void SimRunner::click(const Arguments &arguments)
-{
-    sim_.f_Picture_Click(*std::get<zun::Picture *>(arguments[0]));
-}
-
-void SimRunner::hover(const Arguments &arguments)
-{
-    sim_.f_Picture_Hover(*std::get<zun::Picture *>(arguments[0]));
-}
-
-void SimRunner::find(const Arguments &arguments)
-{
-    sim_.ComboBox_Find_MechChange(static_cast<int>(std::get<long long>(arguments[0])));
-}
-
-// The page shown in a main window of its opening width.
-void SimRunner::page(const Arguments &arguments)
-{
-    constexpr int window_width = 1024;
-    sim_.f_Page_Shown(static_cast<int>(std::get<long long>(arguments[0])), window_width);
-}
-
 void SimRunner::show_stage(const Arguments &)
 {
     out_ << "stage=" << int{sim_.Frame_LineMetal.Stadiya_Raboti} << '\n';
@@ -363,10 +321,9 @@ SimRunner::ExitStatus SimRunner::bench(int cycles, std::ostream &errors)
 {
     // A cycle takes some minutes of virtual time; a run that stalls gives up after an hour each.
     const zun::Millis limit = static_cast<zun::Millis>(cycles + 1) * 3600000;
-    constexpr int automatic_mode = 2;
     const std::clock_t cpu_start = std::clock();
-    sim_.f_Select_Working_Mode(automatic_mode);
-    sim_.Button_Pass_StageClick();
+    sim_.apply(zun::input::SelectMode{zun::WorkingMode::Automatic});
+    sim_.apply(zun::input::Pass{});
     stage_1_begun_ = 0;
     while (stage_1_begun_ < cycles + 1 && sim_.scheduler.now() < limit)
         sim_.scheduler.advance_by(1000);
@@ -397,7 +354,7 @@ void SimRunner::show_cur(const Arguments &)
 void SimRunner::show_mech(const Arguments &arguments)
 {
     const zun::TMech &mech = this->mech(arguments[0]);
-    out_ << "mech=" << std::get<long long>(arguments[0]) << " kind=" << int{mech.Kind_Move}
+    out_ << "mech=" << std::get<long long>(arguments[0]) << " kind=" << static_cast<int>(mech.Kind_Move)
          << " phase=" << mech.Phase << " x=" << mech.Pos_X << " y=" << mech.Pos_Y
          << " z=" << mech.Pos_Z << " kv_fwd=" << mech.bi_KV_FWD << " kv_rws=" << mech.bi_KV_RWS
          << " km_fwd=" << mech.b_KM_FWD << " km_rws=" << mech.b_KM_RWS
@@ -407,9 +364,28 @@ void SimRunner::show_mech(const Arguments &arguments)
 
 void SimRunner::show_picture(const Arguments &arguments)
 {
-    const zun::Picture &picture = *std::get<zun::Picture *>(arguments[0]);
+    const zun::Picture &picture = *std::get<const zun::Picture *>(arguments[0]);
     out_ << "picture=" << picture.name() << " panel=" << picture.panel().name()
          << " left=" << picture.left() << " top=" << picture.top() << " width=" << picture.width()
          << " height=" << picture.height() << " visible=" << picture.visible()
          << " tag=" << picture.tag() << " hint=" << picture.hint() << '\n';
+}
+
+void SimRunner::show_key(const Arguments &arguments)
+{
+    const auto row = static_cast<std::size_t>(std::get<long long>(arguments[0]));
+    const zun::console::Control &control = zun::console::controls()[row];
+    const zun::TControl_State &state = sim_.Controls[row];
+    using Kind = zun::console::ControlKind;
+    static constexpr const char *kinds[] = {"back", "fixed", "90",     "button",
+                                            "lamp", "knob",  "ammeter"};
+    out_ << "key=" << control.frame << " kind=" << kinds[static_cast<int>(control.kind)]
+         << " tag=" << control.tag;
+    if (control.is_key())
+        out_ << " angle=" << state.Angle;
+    else if (control.kind == Kind::Button)
+        out_ << " pressed=" << state.b_Pressed;
+    else if (control.kind == Kind::Knob)
+        out_ << " position=" << state.Knob_Pos;
+    out_ << '\n';
 }

@@ -2,6 +2,7 @@
 
 #include "sim/Unit_simulator.h"
 #include "sim/ui_port.h"
+#include "training/session_file.h"
 
 #include <cstdint>
 #include <iosfwd>
@@ -25,6 +26,11 @@ public:
     // run with Failed.
     ExitStatus run(std::istream &script, std::ostream &errors);
 
+    // Replays a session file's lines. A last line cut short is dropped with a warning. With
+    // `check`, the final state hash must equal the file's end line; a session without one
+    // (killed, or still running) cannot be checked and fails.
+    ExitStatus replay(const zun::SessionScript &session, bool check, std::ostream &errors);
+
     // From the start, the automatic mode and one press of "пройти стадию": runs `cycles` whole
     // scenarios and prints the virtual time, the CPU time and their ratio.
     ExitStatus bench(int cycles, std::ostream &errors);
@@ -32,6 +38,7 @@ public:
     zun::TSimulator &sim() { return sim_; }
 
     // Runs one script line; a bad line throws std::invalid_argument before anything of it runs.
+    // Lines that are no command of the runner's own are inputs, applied through the model's door.
     void run_line(std::string_view line);
 
 private:
@@ -39,14 +46,12 @@ private:
         Duration,
         Mechanism,
         PictureName,
-        Mode,
-        StepLine,
         Stage,
         Within,
-        FindItem,
-        PageTag,
+        Control,
+        StepLine,
     };
-    using Argument = std::variant<long long, zun::Picture *>;
+    using Argument = std::variant<long long, const zun::Picture *>;
     using Arguments = std::vector<Argument>;
 
     struct Command {
@@ -57,28 +62,16 @@ private:
     };
     static const std::vector<Command> &commands();
 
+    // Runs one line numbered as in its file; reports a failure and returns its status.
+    ExitStatus run_numbered(int number, std::string_view line, std::ostream &errors);
     const Command *match(const std::vector<std::string_view> &tokens) const;
     Argument parse(ArgumentKind kind, std::string_view token) const;
     void on_stage_change(std::int8_t before, std::int8_t after);
 
     void advance(const Arguments &arguments);
-    void forward_pulse(const Arguments &arguments);
-    void reverse_pulse(const Arguments &arguments);
-    void halt(const Arguments &arguments);
-    void new_coil(const Arguments &arguments);
-    void select_mode(const Arguments &arguments);
-    void pass(const Arguments &arguments);
-    void step(const Arguments &arguments);
-    void stop(const Arguments &arguments);
-    void beep_down(const Arguments &arguments);
-    void beep_up(const Arguments &arguments);
     void trace_on(const Arguments &arguments);
     void trace_off(const Arguments &arguments);
     void until_stage(const Arguments &arguments);
-    void click(const Arguments &arguments);
-    void hover(const Arguments &arguments);
-    void find(const Arguments &arguments);
-    void page(const Arguments &arguments);
     void show_time(const Arguments &arguments);
     void show_cur(const Arguments &arguments);
     void show_stage(const Arguments &arguments);
@@ -87,6 +80,7 @@ private:
     void show_strip(const Arguments &arguments);
     void show_coils(const Arguments &arguments);
     void show_explanation(const Arguments &arguments);
+    void show_key(const Arguments &arguments);
     zun::TMech &mech(const Argument &argument);
 
     std::ostream &out_;

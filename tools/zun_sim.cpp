@@ -1,6 +1,7 @@
-// zun-sim: runs the trainer's model without windows from a script (a file, or standard input),
-// or measures a number of automatic cycles of the scenario (--bench N).
+// zun-sim: runs the trainer's model without windows from a script (standard input), replays or
+// checks a session file, or measures a number of automatic cycles of the scenario (--bench N).
 #include "tools/sim_runner.h"
+#include "training/session_file.h"
 
 #include <charconv>
 #include <fstream>
@@ -11,8 +12,27 @@ namespace {
 
 int usage()
 {
-    std::cerr << "usage: zun-sim [SCRIPT] | zun-sim --bench CYCLES\n";
+    std::cerr << "usage: zun-sim [SCRIPT] | zun-sim --check SESSION_FILE | zun-sim --bench CYCLES\n";
     return SimRunner::ScriptError;
+}
+
+int bench(SimRunner &runner, std::string_view count)
+{
+    int cycles = 0;
+    const auto [end, error] = std::from_chars(count.data(), count.data() + count.size(), cycles);
+    if (error != std::errc() || end != count.data() + count.size() || cycles < 1)
+        return usage();
+    return runner.bench(cycles, std::cerr);
+}
+
+int replay(SimRunner &runner, const char *path, bool check)
+{
+    std::ifstream file(path);
+    if (!file) {
+        std::cerr << "zun-sim: cannot read " << path << '\n';
+        return SimRunner::ScriptError;
+    }
+    return runner.replay(zun::read_session(file), check, std::cerr);
 }
 
 } // namespace
@@ -23,21 +43,11 @@ int main(int argc, char *argv[])
     if (argc == 1)
         return runner.run(std::cin, std::cerr);
     const std::string_view first = argv[1];
-    if (first == "--bench") {
-        int cycles = 0;
-        const std::string_view count = argc == 3 ? argv[2] : "";
-        const auto [end, error] =
-            std::from_chars(count.data(), count.data() + count.size(), cycles);
-        if (argc != 3 || error != std::errc() || end != count.data() + count.size() || cycles < 1)
-            return usage();
-        return runner.bench(cycles, std::cerr);
-    }
-    if (argc > 2)
+    if (first == "--bench")
+        return argc == 3 ? bench(runner, argv[2]) : usage();
+    if (first == "--check")
+        return argc == 3 ? replay(runner, argv[2], true) : usage();
+    if (argc > 2 || first.starts_with("--"))
         return usage();
-    std::ifstream script(argv[1]);
-    if (!script) {
-        std::cerr << "zun-sim: cannot read " << argv[1] << '\n';
-        return SimRunner::ScriptError;
-    }
-    return runner.run(script, std::cerr);
+    return replay(runner, argv[1], false);
 }

@@ -62,7 +62,7 @@ bool has_ends(int mech)
 {
     for (const mechanism_table::MechanismConfig &config : mechanism_table::configuration())
         if (config.number == mech)
-            return config.kind != 0;
+            return config.kind != KindMove::Rotation;
     return false;
 }
 
@@ -79,11 +79,11 @@ std::string mech_name(int mech)
 
 std::string place_of(const console::Control &control)
 {
-    const console::Page &page = *console::find_page(control.page);
+    const console::Page &page = *console::page_named(control.page);
     for (const console::PageControl &holder : console::page_controls()) {
         if (holder.name != page.page_control)
             continue;
-        if (const console::Page *post = console::find_page(holder.parent))
+        if (const console::Page *post = console::page_named(holder.parent))
             return std::string(post->tab_caption) + ", пульт «" + std::string(page.tab_caption) +
                    "»";
     }

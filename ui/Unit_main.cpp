@@ -1,6 +1,5 @@
 #include "Unit_main.h"
 
-#include "app/forms.h"
 #include "console/caption_label.h"
 #include "console/key_frame.h"
 #include "sim/console_layout.h"
@@ -28,9 +27,10 @@ constexpr int marker_shift_down = 25;
 
 } // namespace
 
-TForm_Main_ZUN::TForm_Main_ZUN(zun::UiPort &ui_port, QWidget *parent)
-    : QWidget(parent), sim(ui_port), Panel_Image_Scene(nullptr), Panel_Posts(nullptr),
-      commands(nullptr), key_tip(nullptr), scroll_area_(new QScrollArea(this)), client_(new QWidget)
+TForm_Main_ZUN::TForm_Main_ZUN(zun::Door door, Windows windows, QWidget *parent)
+    : QWidget(parent), sim(door.model()), Panel_Image_Scene(nullptr), Panel_Posts(nullptr),
+      commands(nullptr), key_tip(nullptr), door_(door), windows_(windows),
+      scroll_area_(new QScrollArea(this)), client_(new QWidget)
 {
     setup_window(*this, QStringLiteral("Form_Main_ZUN"), {1024, 760});
     setAttribute(Qt::WA_AlwaysShowToolTips);
@@ -38,35 +38,42 @@ TForm_Main_ZUN::TForm_Main_ZUN(zun::UiPort &ui_port, QWidget *parent)
     scroll_area_->setFrameShape(QFrame::NoFrame);
 
     // In layer order: the close-ups lie over the scene and the posts.
-    Panel_Image_Scene = new TPanelView(sim, *sim.Panel_Image_Scene, client_);
-    Panel_Posts = new TPanel_Posts(sim, client_);
+    Panel_Image_Scene = new TPanelView(door, *sim.Panel_Image_Scene, client_);
+    Panel_Posts = new TPanel_Posts(door, client_);
     key_tip = new TKeyTip(sim, *Panel_Posts, this);
-    for (zun::Panel *close_up : {sim.Panel_Kromkomotalka, sim.Panel_70_mech, sim.Panel_5_mech})
-        close_ups.push_back(new TPanelView(sim, *close_up, client_));
-    commands = new TMainCommands(sim, client_);
-    commands->after_input = [this] { refresh_from_model(); };
-    Panel_Image_Scene->after_input = [this] { refresh_from_model(); };
-    for (TPanelView *close_up : close_ups)
-        close_up->after_input = [this] { refresh_from_model(); };
+    for (const zun::Panel *close_up :
+         {sim.Panel_Kromkomotalka.get(), sim.Panel_70_mech.get(), sim.Panel_5_mech.get()})
+        close_ups.push_back(new TPanelView(door, *close_up, client_));
+    commands = new TMainCommands(door, {windows.steps, windows.status}, client_);
     const zun::Rect posts = zun::console::posts_panel_place;
     Panel_Posts->move(on_client(posts.left, posts.top));
-    Panel_Posts->on_page_shown = [this](TConsolePage &page) { TabSheet_Post1_Pult_1Show(page); };
-    Panel_Posts->on_bare_page_move = [this](TConsolePage &page) { bare_page_moved(page); };
     size_client();
     scroll_area_->horizontalScrollBar()->setValue(Opening_Scroll);
+    for (QScrollBar *bar : {scroll_area_->horizontalScrollBar(), scroll_area_->verticalScrollBar()})
+        connect(bar, &QScrollBar::valueChanged, this, &TForm_Main_ZUN::scrolled);
 }
 
-// The window's widgets run timers on the model's clock: they go before the model does.
-TForm_Main_ZUN::~TForm_Main_ZUN()
-{
-    qDeleteAll(findChildren<QWidget *>(Qt::FindDirectChildrenOnly));
-}
-
+// The pages in front are shown with the window, before it.
 void TForm_Main_ZUN::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
     if (!event->spontaneous())
-        FormShow();
+        door_.apply(zun::input::MainWindow{true});
+}
+
+void TForm_Main_ZUN::hideEvent(QHideEvent *event)
+{
+    QWidget::hideEvent(event);
+    if (!event->spontaneous())
+        door_.apply(zun::input::MainWindow{false});
+}
+
+void TForm_Main_ZUN::scrolled()
+{
+    const int x = scroll_area_->horizontalScrollBar()->value();
+    const int y = scroll_area_->verticalScrollBar()->value();
+    if (x != sim.Main_Window_Scroll_X || y != sim.Main_Window_Scroll_Y)
+        door_.apply(zun::input::MainWindowScroll{x, y});
 }
 
 void TForm_Main_ZUN::resizeEvent(QResizeEvent *event)
@@ -74,6 +81,8 @@ void TForm_Main_ZUN::resizeEvent(QResizeEvent *event)
     QWidget::resizeEvent(event);
     scroll_area_->setGeometry(rect());
     size_client();
+    if (width() != sim.Main_Window_Width)
+        door_.apply(zun::input::MainWindowWidth{width()});
 }
 
 // The client area reaches at least the scroll of the opening view beyond the visible width, so
@@ -90,36 +99,17 @@ void TForm_Main_ZUN::refresh_from_model()
     Panel_Image_Scene->sync();
     for (TPanelView *close_up : close_ups)
         close_up->sync();
+    Panel_Posts->sync();
     commands->refresh();
 }
 
-// Every showing puts the steps window back into the first working mode.
-void TForm_Main_ZUN::FormShow()
+void TForm_Main_ZUN::f_Show_Keys_Of(int mech)
 {
-    sim.f_Select_Working_Mode(0);
-}
-
-void TForm_Main_ZUN::TabSheet_Post1_Pult_1Show(TConsolePage &page)
-{
-    sim.f_Page_Shown(page.tag(), width());
-}
-
-// Pointing at the bare page of a drum's console closes that drum's close-up.
-void TForm_Main_ZUN::bare_page_moved(TConsolePage &page)
-{
-    if (page.name() == "TabSheet_Post1_Pult_1")
-        sim.Panel_5_mech->set_visible(false);
-    else if (page.name() == "TabSheet_Post2_Pult_3")
-        sim.Panel_70_mech->set_visible(false);
-}
-
-void TForm_Main_ZUN::f_Show_Key_Of_Cur_Mech()
-{
-    const TKeyFrame *last = nullptr;
+    Panel_Posts->sync();
+    TKeyFrame *last = nullptr;
     for (const TPanel_Posts::Frame &frame : Panel_Posts->frames()) {
-        if (!frame.key || frame.key->Label1->tag != sim.Cur_Mech)
+        if (!frame.key || frame.key->Label1->tag != mech)
             continue;
-        Panel_Posts->bring_forward(*frame.page);
         frame.key->f_Highlight();
         last = frame.key;
     }
@@ -129,50 +119,44 @@ void TForm_Main_ZUN::f_Show_Key_Of_Cur_Mech()
 
 void TForm_Main_ZUN::f_Show_Bell_Page_And_Hand()
 {
-    for (const TPanel_Posts::Frame &frame : Panel_Posts->frames()) {
-        if (!frame.control->bell)
-            continue;
-        Panel_Posts->bring_forward(*frame.page);
-        f_Point_Hand_At(*frame.widget);
-    }
+    Panel_Posts->sync();
+    for (const TPanel_Posts::Frame &frame : Panel_Posts->frames())
+        if (frame.control->bell)
+            f_Point_Hand_At(*frame.widget);
 }
 
 void TForm_Main_ZUN::f_Point_Hand_At(const QWidget &control)
 {
-    if (!Form_Hand)
-        return;
-    Form_Hand->show();
-    Form_Hand->raise();
+    TForm_Hand &hand = windows_.hand;
+    hand.show();
+    hand.raise();
     const QPoint window = frameGeometry().topLeft();
     const zun::Rect posts = zun::console::posts_panel_place;
     const QRect place = control.geometry();
-    Form_Hand->move(window.x() + posts.left + place.left() +
-                        (place.width() - Form_Hand->width()) / 2 + hand_shift_right,
-                    window.y() + posts.top + place.top() +
-                        (place.height() - Form_Hand->height()) / 2 + hand_shift_down);
+    hand.move(window.x() + posts.left + place.left() + (place.width() - hand.width()) / 2 +
+                  hand_shift_right,
+              window.y() + posts.top + place.top() + (place.height() - hand.height()) / 2 +
+                  hand_shift_down);
 }
 
 void TForm_Main_ZUN::f_Point_Hand_Below(const QWidget &control)
 {
-    if (!Form_Hand)
-        return;
-    Form_Hand->show();
-    Form_Hand->raise();
+    TForm_Hand &hand = windows_.hand;
+    hand.show();
+    hand.raise();
     const QPoint below = control.mapToGlobal(QPoint(control.width() / 2, control.height()));
-    Form_Hand->move(below - TForm_Hand::fingertip());
+    hand.move(below - TForm_Hand::fingertip());
 }
 
 void TForm_Main_ZUN::f_Place_Target()
 {
-    if (!Form_Target)
-        return;
+    TForm_Target &target = windows_.target;
     const zun::Picture &first = *sim.Mech_Array[sim.Cur_Mech]->Image_Pos[0];
     const zun::Panel &holder = first.panel();
     if (&holder == sim.Panel_Image_Sours)
         return;
     const QPoint window = frameGeometry().topLeft();
-    Form_Target->move(window.x() + (first.width() - Form_Target->width()) / 2 + holder.left() +
-                          first.left(),
-                      window.y() + (first.height() - Form_Target->height()) / 2 + holder.top() +
-                          first.top() + marker_shift_down);
+    target.move(window.x() + (first.width() - target.width()) / 2 + holder.left() + first.left(),
+                window.y() + (first.height() - target.height()) / 2 + holder.top() + first.top() +
+                    marker_shift_down);
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "sim/Unit_simulator.h"
+#include "sim/door.h"
 
 #include <QWidget>
 
@@ -9,23 +9,34 @@
 class QScrollArea;
 class TMainCommands;
 class TConsolePage;
+class TForm_Hand;
 class TKeyTip;
+class TForm_Status_Mech_Array;
+class TForm_Steps;
+class TForm_Target;
 class TPanelView;
 class TPanel_Posts;
 
 // The main window: the scene of the line, the posts with their consoles and the commands, over
-// the model it holds. Closing it only hides it. Its children stand in a client area that opens
-// scrolled 52 pixels to the right; their places are given in that scrolled view.
+// the model. Closing it only hides it. Its children stand in a client area that opens scrolled
+// 52 pixels to the right; their places are given in that scrolled view.
 class TForm_Main_ZUN final : public QWidget {
     Q_OBJECT
 
 public:
     static constexpr int Opening_Scroll = 52;
 
-    explicit TForm_Main_ZUN(zun::UiPort &ui_port, QWidget *parent = nullptr);
-    ~TForm_Main_ZUN() override;
+    // The windows this one shows or places.
+    struct Windows {
+        TForm_Steps &steps;
+        TForm_Status_Mech_Array &status;
+        TForm_Target &target;
+        TForm_Hand &hand;
+    };
 
-    zun::TSimulator sim;
+    TForm_Main_ZUN(zun::Door door, Windows windows, QWidget *parent = nullptr);
+
+    const zun::TSimulator &sim;
     TPanelView *Panel_Image_Scene;
     TPanel_Posts *Panel_Posts;
     std::vector<TPanelView *> close_ups; // the basement's and the two drums'
@@ -36,14 +47,14 @@ public:
     QWidget *client() const { return client_; }
     static QPoint on_client(int left, int top) { return {left + Opening_Scroll, top}; }
 
-    // Brings every view up to the model; the clock calls it after each advance, the views after
-    // each input they hand to the model.
+    // Brings every view up to the model; the program calls it after each advance of the clock
+    // and after each input.
     void refresh_from_model();
 
-    // Flashes every key of the current mechanism, brings its pages forward and points the hand
-    // at the last of them.
-    void f_Show_Key_Of_Cur_Mech();
-    // Brings the bell button's page forward and points the hand at the button.
+    // Flashes every key of mechanism `mech`, whose pages the model has brought forward, and
+    // points the hand at the last of them.
+    void f_Show_Keys_Of(int mech);
+    // Points the hand at the bell button, whose page the model has brought forward.
     void f_Show_Bell_Page_And_Hand();
     // Shows the hand over a console control: 30 pixels right of and 110 below the place that
     // would centre it, counted from the window's outer corner.
@@ -56,14 +67,15 @@ public:
 
 protected:
     void showEvent(QShowEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
 
 private:
-    void FormShow();
-    void TabSheet_Post1_Pult_1Show(TConsolePage &page);
-    void bare_page_moved(TConsolePage &page);
     void size_client();
+    void scrolled();
 
+    zun::Door door_;
+    Windows windows_;
     QScrollArea *scroll_area_;
     QWidget *client_;
 };

@@ -1,7 +1,5 @@
 #include "Unit_main_commands.h"
 
-#include "app/forms.h"
-#include "sim/Unit_simulator.h"
 #include "ui/Unit_main.h"
 #include "ui/Unit_status_mech_array.h"
 #include "ui/Unit_steps.h"
@@ -44,11 +42,13 @@ bool set_text(QLabel &label, const std::string &text)
 
 } // namespace
 
-TMainCommands::TMainCommands(zun::TSimulator &sim, QWidget *client) : QObject(client), sim_(sim)
+TMainCommands::TMainCommands(zun::Door door, Windows windows, QWidget *client)
+    : QObject(client), door_(door), sim_(door.model())
 {
     Button_Steps = button(QStringLiteral("что делать"), {-44, 9, 97, 25}, client);
     Button_Steps->setStyleSheet(QStringLiteral("color: red; font-weight: bold;"));
-    connect(Button_Steps, &QPushButton::clicked, this, [] { show_in_front(Form_Steps); });
+    connect(Button_Steps, &QPushButton::clicked, this,
+            [windows] { show_in_front(&windows.steps); });
 
     build_find_box();
 
@@ -59,17 +59,14 @@ TMainCommands::TMainCommands(zun::TSimulator &sim, QWidget *client) : QObject(cl
 
     Button_Get_Rulon = button(QStringLiteral("поставить новый рулон"), {755, 286, 124, 25}, client);
     Button_Get_Rulon->setStyleSheet(QStringLiteral("background: rgb(0, 160, 0); color: white;"));
-    connect(Button_Get_Rulon, &QPushButton::clicked, this, [this] {
-        sim_.Button_Get_RulonClick();
-        if (after_input)
-            after_input();
-    });
+    connect(Button_Get_Rulon, &QPushButton::clicked, this,
+            [this] { door_.apply(zun::input::NewCoil{}); });
 
     Button_Form_Status_Mech_Array =
         button(QStringLiteral("состояние механизмов"), {755, 317, 124, 25}, client);
-    connect(Button_Form_Status_Mech_Array, &QPushButton::clicked, this, [] {
-        show_in_front(Form_Status_Mech_Array);
-        Form_Status_Mech_Array->Timer_Status.set_enabled(true);
+    connect(Button_Form_Status_Mech_Array, &QPushButton::clicked, this, [windows] {
+        show_in_front(&windows.status);
+        windows.status.Timer_Status.start();
     });
 
     // Presses the steps window's button by program: it works while that window is hidden.
@@ -77,11 +74,7 @@ TMainCommands::TMainCommands(zun::TSimulator &sim, QWidget *client) : QObject(cl
     Button_f_switch_Iskusstvenno_Proyti_Tekuschuyu_Stadiyu->setGeometry(
         QRect(TForm_Main_ZUN::on_client(754, 386), QSize(124, 57)));
     connect(Button_f_switch_Iskusstvenno_Proyti_Tekuschuyu_Stadiyu, &QPushButton::clicked, this,
-            [this] {
-                sim_.Button_Pass_StageClick();
-                if (after_input)
-                    after_input();
-            });
+            [this] { door_.apply(zun::input::Pass{}); });
 
     build_panel1();
     refresh();
@@ -130,9 +123,7 @@ void TMainCommands::find_text_edited(const QString &text)
 
 void TMainCommands::pick(int index)
 {
-    sim_.ComboBox_Find_MechChange(index);
-    if (after_input)
-        after_input();
+    door_.apply(zun::input::FindPick{index});
 }
 
 void TMainCommands::build_panel1()

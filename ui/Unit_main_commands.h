@@ -1,16 +1,18 @@
 #pragma once
 
+#include "sim/door.h"
+
 #include <QWidget>
+
+#include <functional>
 
 class QCheckBox;
 class QComboBox;
 class QLabel;
 class QPushButton;
+class TForm_Status_Mech_Array;
+class TForm_Steps;
 class TWrappedButton;
-
-namespace zun {
-class TSimulator;
-}
 
 // The main window's own commands and the current-mechanism panel, placed in its client area:
 // they read the model at every refresh and hand the trainee's presses to it.
@@ -18,7 +20,13 @@ class TMainCommands final : public QObject {
     Q_OBJECT
 
 public:
-    TMainCommands(zun::TSimulator &sim, QWidget *client);
+    // The windows the commands bring up.
+    struct Windows {
+        TForm_Steps &steps;
+        TForm_Status_Mech_Array &status;
+    };
+
+    TMainCommands(zun::Door door, Windows windows, QWidget *client);
 
     QPushButton *Button_Steps;
     QComboBox *ComboBox_Find_Mech;
@@ -36,14 +44,12 @@ public:
     // Brings the controls up to the model.
     void refresh();
 
-    // Called after every press the commands hand to the model.
-    std::function<void()> after_input;
-
 private:
     void build_find_box();
     void build_panel1();
     void find_text_edited(const QString &text);
     void pick(int index);
 
-    zun::TSimulator &sim_;
+    zun::Door door_;
+    const zun::TSimulator &sim_;
 };

@@ -1,12 +1,13 @@
 #include "Unit_posts.h"
 
+#include "console/Unit_button.h"
+#include "console/Unit_krutilka.h"
 #include "console/frame_factory.h"
 #include "console/key_frame.h"
 #include "sim/console_layout.h"
 
 #include <QLabel>
 #include <QMouseEvent>
-#include <QShowEvent>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -46,18 +47,12 @@ void fill_with(QWidget *container, QWidget *content)
 
 } // namespace
 
-TConsolePage::TConsolePage(std::string_view name, int tag, QWidget *parent)
-    : QWidget(parent), name_(name), tag_(tag)
+TConsolePage::TConsolePage(int row, QWidget *parent)
+    : QWidget(parent), name_(zun::console::pages()[static_cast<std::size_t>(row)].name), row_(row),
+      tag_(zun::console::pages()[static_cast<std::size_t>(row)].tag)
 {
-    setObjectName(text_of(name));
+    setObjectName(QString::fromStdString(name_));
     setMouseTracking(true);
-}
-
-void TConsolePage::showEvent(QShowEvent *event)
-{
-    QWidget::showEvent(event);
-    if (!event->spontaneous() && on_shown)
-        on_shown(*this);
 }
 
 void TConsolePage::mouseMoveEvent(QMouseEvent *event)
@@ -67,17 +62,17 @@ void TConsolePage::mouseMoveEvent(QMouseEvent *event)
         on_bare_move(*this);
 }
 
-TPanel_Posts::TPanel_Posts(zun::TSimulator &sim, QWidget *parent) : QWidget(parent)
+TPanel_Posts::TPanel_Posts(zun::Door door, QWidget *parent) : QWidget(parent), door_(door)
 {
     setObjectName(text_of(zun::console::posts_panel));
     const zun::Rect place = zun::console::posts_panel_place;
     resize(place.width, place.height);
+    syncing_ = true; // filling the page controls changes their current pages
     build_pages();
     build_decorations();
-    build_controls(sim);
-    for (const zun::console::PageControl &control : zun::console::page_controls())
-        page_controls_.at(std::string(control.name))
-            ->setCurrentWidget(pages_.at(std::string(control.active_page)));
+    build_controls();
+    sync_pages();
+    seen_version_ = door_.model().Consoles_Version;
 }
 
 void TPanel_Posts::build_pages()
@@ -90,22 +85,58 @@ void TPanel_Posts::build_pages()
             fill_with(this, tabs);
         else
             fill_with(pages_.at(std::string(control.parent)), tabs);
-        for (const zun::console::Page &page : zun::console::pages()) {
-            if (page.page_control != control.name)
+        const auto pages = zun::console::pages();
+        for (std::size_t row = 0; row < pages.size(); ++row) {
+            if (pages[row].page_control != control.name)
                 continue;
-            auto *sheet = new TConsolePage(page.name, page.tag, tabs);
-            sheet->on_shown = [this](TConsolePage &shown) {
-                if (on_page_shown)
-                    on_page_shown(shown);
-            };
+            auto *sheet = new TConsolePage(static_cast<int>(row), tabs);
             sheet->on_bare_move = [this](TConsolePage &moved) {
-                if (on_bare_page_move)
-                    on_bare_page_move(moved);
+                door_.apply(zun::input::BarePageMove{moved.row()});
             };
-            tabs->addTab(sheet, text_of(page.tab_caption));
-            pages_.emplace(page.name, sheet);
+            tabs->addTab(sheet, text_of(pages[row].tab_caption));
+            pages_.emplace(pages[row].name, sheet);
         }
+        connect(tabs, &QTabWidget::currentChanged, this, [this, tabs] { tab_chosen(*tabs); });
     }
+}
+
+void TPanel_Posts::tab_chosen(QTabWidget &tabs)
+{
+    if (syncing_)
+        return;
+    if (const auto *page = qobject_cast<const TConsolePage *>(tabs.currentWidget()))
+        door_.apply(zun::input::TabChosen{page->row()});
+}
+
+void TPanel_Posts::sync()
+{
+    const zun::TSimulator &sim = door_.model();
+    if (seen_version_ == sim.Consoles_Version)
+        return;
+    seen_version_ = sim.Consoles_Version;
+    sync_pages();
+    for (const Frame &frame : frames_) {
+        if (frame.key)
+            frame.key->sync();
+        else if (auto *button = qobject_cast<TFrame_Button *>(frame.widget))
+            button->sync();
+        else if (auto *knob = qobject_cast<TFrame_Krutilka *>(frame.widget))
+            knob->sync();
+    }
+}
+
+// Outer page controls first, as they were made.
+void TPanel_Posts::sync_pages()
+{
+    const zun::TSimulator &sim = door_.model();
+    syncing_ = true;
+    const auto controls = zun::console::page_controls();
+    for (std::size_t control = 0; control < controls.size(); ++control) {
+        const int front = sim.Front_Page[control];
+        page_control(controls[control].name)
+            ->setCurrentWidget(page(zun::console::pages()[static_cast<std::size_t>(front)].name));
+    }
+    syncing_ = false;
 }
 
 void TPanel_Posts::build_decorations()
@@ -125,11 +156,13 @@ void TPanel_Posts::build_decorations()
     }
 }
 
-void TPanel_Posts::build_controls(zun::TSimulator &sim)
+void TPanel_Posts::build_controls()
 {
-    for (const zun::console::Control &control : zun::console::controls()) {
+    const auto controls = zun::console::controls();
+    for (std::size_t row = 0; row < controls.size(); ++row) {
+        const zun::console::Control &control = controls[row];
         TConsolePage *on_page = page(control.page);
-        QWidget *widget = create_console_frame(control, sim, on_page);
+        QWidget *widget = create_console_frame(door_, static_cast<int>(row), on_page);
         widget->setObjectName(text_of(control.frame));
         frames_.push_back({&control, widget, qobject_cast<TKeyFrame *>(widget), on_page});
     }
@@ -153,14 +186,8 @@ TConsolePage *TPanel_Posts::page(std::string_view name) const
 
 QTabWidget *TPanel_Posts::page_control(std::string_view name) const
 {
-    return page_controls_.at(std::string(name));
-}
-
-void TPanel_Posts::bring_forward(TConsolePage &page)
-{
-    // Outer page first: showing it shows its current console page before itself.
-    auto *tabs = qobject_cast<QTabWidget *>(page.parentWidget()->parentWidget());
-    if (auto *outer_page = qobject_cast<TConsolePage *>(tabs->parentWidget()))
-        bring_forward(*outer_page);
-    tabs->setCurrentWidget(&page);
+    const auto found = page_controls_.find(name);
+    if (found == page_controls_.end())
+        throw std::out_of_range("no page control " + std::string(name));
+    return found->second;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "sim/door.h"
+
 #include <QWidget>
 
 #include <functional>
@@ -11,37 +13,35 @@
 class QTabWidget;
 class TKeyFrame;
 
-namespace zun {
-class TSimulator;
-namespace console {
+namespace zun::console {
 struct Control;
 }
-} // namespace zun
 
-// A console or post page: it reports being shown, and pointer moves over its bare background.
+// A console or post page: it reports pointer moves over its bare background.
 class TConsolePage final : public QWidget {
     Q_OBJECT
 
 public:
-    TConsolePage(std::string_view name, int tag, QWidget *parent);
+    TConsolePage(int row, QWidget *parent);
 
     const std::string &name() const { return name_; }
+    int row() const { return row_; } // in the console layout's pages
     int tag() const { return tag_; }
 
-    std::function<void(TConsolePage &)> on_shown;
     std::function<void(TConsolePage &)> on_bare_move;
 
 protected:
-    void showEvent(QShowEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
 
 private:
     std::string name_;
+    int row_;
     int tag_;
 };
 
 // The posts and their consoles: tabbed pages in tabbed pages, every control built from the
-// console layout in its order.
+// console layout in its order. The model says which page is in front of each page control; a
+// tab the trainee picks is an input.
 class TPanel_Posts final : public QWidget {
     Q_OBJECT
 
@@ -53,7 +53,7 @@ public:
         TConsolePage *page;
     };
 
-    TPanel_Posts(zun::TSimulator &sim, QWidget *parent);
+    TPanel_Posts(zun::Door door, QWidget *parent);
 
     // The frames in the order of their creation.
     const std::vector<Frame> &frames() const { return frames_; }
@@ -61,18 +61,19 @@ public:
     TConsolePage *page(std::string_view name) const;
     QTabWidget *page_control(std::string_view name) const;
 
-    // Makes the page current in its page control, and its page control's own page current in
-    // turn, so that the page comes forward; each page newly shown reports it, inner page first.
-    void bring_forward(TConsolePage &page);
-
-    std::function<void(TConsolePage &)> on_page_shown;
-    std::function<void(TConsolePage &)> on_bare_page_move;
+    // Brings the pages in front and the controls up to the model, when its consoles changed.
+    void sync();
 
 private:
     void build_pages();
     void build_decorations();
-    void build_controls(zun::TSimulator &sim);
+    void build_controls();
+    void sync_pages();
+    void tab_chosen(QTabWidget &tabs);
 
+    zun::Door door_;
+    std::uint64_t seen_version_ = 0;
+    bool syncing_ = false; // the page controls follow the model, not the trainee
     std::map<std::string, QTabWidget *, std::less<>> page_controls_;
     std::map<std::string, TConsolePage *, std::less<>> pages_;
     std::vector<Frame> frames_;

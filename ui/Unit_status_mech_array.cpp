@@ -10,7 +10,7 @@
 
 namespace {
 
-constexpr zun::Millis refresh_interval = 500;
+constexpr int refresh_interval = 500; // ms
 constexpr int row_spacing = 15;
 constexpr int columns[] = {10, 129, 249, 369};
 constexpr int label_left = 485;
@@ -19,9 +19,8 @@ const char *const keyed_captions[] = {" в \"исходном\"", " условн
 
 } // namespace
 
-TForm_Status_Mech_Array::TForm_Status_Mech_Array(zun::TSimulator &sim)
-    : QWidget(nullptr),
-      Timer_Status(sim.scheduler, refresh_interval, [this] { Timer_StatusTimer(); }), sim_(sim)
+TForm_Status_Mech_Array::TForm_Status_Mech_Array(const zun::TSimulator &sim)
+    : QWidget(nullptr), sim_(sim)
 {
     setup_window(*this, QStringLiteral("Form_Status_Mech_Array"), {900, 700});
     QFont rows_font = font();
@@ -48,7 +47,8 @@ TForm_Status_Mech_Array::TForm_Status_Mech_Array(zun::TSimulator &sim)
         Label[j]->move(label_left, row_spacing * j);
         Label[j]->adjustSize();
     }
-    Timer_Status.set_enabled(true);
+    connect(&Timer_Status, &QTimer::timeout, this, &TForm_Status_Mech_Array::Timer_StatusTimer);
+    Timer_Status.start(refresh_interval);
 }
 
 // Indicators only: whatever the trainee clicked, the next tick shows the mechanism again.

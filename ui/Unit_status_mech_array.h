@@ -1,7 +1,6 @@
 #pragma once
 
-#include "sim/scheduler.h"
-
+#include <QTimer>
 #include <QWidget>
 
 #include <array>
@@ -21,16 +20,16 @@ class TForm_Status_Mech_Array final : public QWidget {
 public:
     static constexpr int Rows = 79;
 
-    explicit TForm_Status_Mech_Array(zun::TSimulator &sim);
+    explicit TForm_Status_Mech_Array(const zun::TSimulator &sim);
 
     // Index 0 stays empty; the four columns: in the initial position, latched back, latched
     // forward, in the end position.
     std::array<std::array<QCheckBox *, Rows + 1>, 4> Check_Box{};
     std::array<QLabel *, Rows + 1> Label{};
-    zun::Timer Timer_Status;
+    QTimer Timer_Status;
 
     void Timer_StatusTimer();
 
 private:
-    zun::TSimulator &sim_;
+    const zun::TSimulator &sim_;
 };

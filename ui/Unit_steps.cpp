@@ -64,7 +64,7 @@ void TStepsList::keyPressEvent(QKeyEvent *event)
         on_click(currentRow());
 }
 
-TForm_Steps::TForm_Steps(zun::TSimulator &sim) : QWidget(nullptr), sim_(sim)
+TForm_Steps::TForm_Steps(zun::Door door) : QWidget(nullptr), door_(door), sim_(door.model())
 {
     setup_window(*this, QStringLiteral("Form_Steps"), {772, window_height},
                  Qt::WindowStaysOnTopHint);
@@ -96,7 +96,7 @@ TForm_Steps::TForm_Steps(zun::TSimulator &sim) : QWidget(nullptr), sim_(sim)
 
     Button1 = new QPushButton(QStringLiteral("стоп"), content);
     Button1->setGeometry(648, 160, 89, 25);
-    connect(Button1, &QPushButton::clicked, this, [this] { sim_.Button_Steps_StopClick(); });
+    connect(Button1, &QPushButton::clicked, this, [this] { door_.apply(zun::input::Stop{}); });
 
     build_modes(content);
 
@@ -118,15 +118,14 @@ void TForm_Steps::build_modes(QWidget *content)
     }
     RadioGroup1->setExclusive(false); // none selected until a mode is chosen
     connect(RadioGroup1, &QButtonGroup::idClicked, this, [this](int mode) {
-        sim_.f_Select_Working_Mode(mode);
-        refresh_from_model();
+        door_.apply(zun::input::SelectMode{static_cast<zun::WorkingMode>(mode)});
     });
 
     // Over the right half of the group.
     Button_f_switch_Iskusstvenno_Proyti_Tekuschuyu_Stadiyu = new QPushButton(content);
     Button_f_switch_Iskusstvenno_Proyti_Tekuschuyu_Stadiyu->setGeometry(387, 198, 350, 18);
     connect(Button_f_switch_Iskusstvenno_Proyti_Tekuschuyu_Stadiyu, &QPushButton::clicked, this,
-            [this] { sim_.Button_Pass_StageClick(); });
+            [this] { door_.apply(zun::input::Pass{}); });
 }
 
 void TForm_Steps::build_pages(QWidget *content)
@@ -155,18 +154,20 @@ void TForm_Steps::showEvent(QShowEvent *event)
     QWidget::showEvent(event);
     for (int number = 0; number < zun::steps::Line_Count; ++number)
         Memo_Array[number] = pages_by_number_[number];
+    if (!event->spontaneous())
+        door_.apply(zun::input::StepsWindow{true});
 }
 
 void TForm_Steps::hideEvent(QHideEvent *event)
 {
     QWidget::hideEvent(event);
     if (!event->spontaneous())
-        sim_.Form_StepsHide();
+        door_.apply(zun::input::StepsWindow{false});
 }
 
 void TForm_Steps::ListBox_StepsClick(int line)
 {
-    sim_.ListBox_StepsClick(line);
+    door_.apply(zun::input::StepClick{line});
     if (line >= 0 && line < Page_Count && Memo_Array[line])
         Memo_Array[line]->raise();
 }
@@ -194,7 +195,7 @@ void TForm_Steps::refresh_from_model()
         ListBox_Steps->setCurrentRow(sim_.ListBox_Steps_ItemIndex);
     }
     for (QAbstractButton *item : RadioGroup1->buttons())
-        item->setChecked(RadioGroup1->id(item) == sim_.Working_Mode);
+        item->setChecked(RadioGroup1->id(item) == static_cast<int>(sim_.Working_Mode));
     QPushButton *pass = Button_f_switch_Iskusstvenno_Proyti_Tekuschuyu_Stadiyu;
     const QString caption = QString::fromStdString(sim_.Pass_Button_Caption);
     if (pass->text() != caption)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "sim/door.h"
+
 #include <QListWidget>
 #include <QWidget>
 
@@ -10,10 +12,6 @@ class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
 class QStackedLayout;
-
-namespace zun {
-class TSimulator;
-}
 
 // The scenario's list: a line chosen by the mouse or by the keyboard is a click; a line the
 // program selects is not.
@@ -39,7 +37,7 @@ class TForm_Steps final : public QWidget {
 public:
     static constexpr int Page_Count = 51;
 
-    explicit TForm_Steps(zun::TSimulator &sim);
+    explicit TForm_Steps(zun::Door door);
 
     TStepsList *ListBox_Steps;
     QLineEdit *Edit_CheckBox_stadiya_raboti;
@@ -64,7 +62,8 @@ private:
     void ListBox_StepsClick(int line);
     void raise_page(int line);
 
-    zun::TSimulator &sim_;
+    zun::Door door_;
+    const zun::TSimulator &sim_;
     QWidget *Panel1;
     std::array<QPlainTextEdit *, Page_Count> pages_by_number_{};
     unsigned polls_seen_ = 0;

@@ -4,14 +4,20 @@
 
 namespace {
 
-constexpr zun::Millis placing_interval = 100;
+constexpr int placing_interval = 100; // ms
 
 } // namespace
 
-TForm_Target::TForm_Target(zun::Scheduler &scheduler, std::function<void()> place)
+TForm_Target::TForm_Target()
     : TShapedWindow(QStringLiteral("Form_Target"), {105, 105}, art::draw_target_marker,
-                    Qt::WindowStaysOnTopHint | Qt::WindowDoesNotAcceptFocus),
-      Timer1(scheduler, placing_interval, std::move(place))
+                    Qt::WindowStaysOnTopHint | Qt::WindowDoesNotAcceptFocus)
 {
-    Timer1.set_enabled(true);
+    connect(&Timer1, &QTimer::timeout, this, &TForm_Target::Timer1Timer);
+    Timer1.start(placing_interval);
+}
+
+void TForm_Target::Timer1Timer()
+{
+    if (place_)
+        place_();
 }

@@ -28,30 +28,34 @@ constexpr int basement_border = 5;
 
 } // namespace
 
-TPanelView::TPanelView(zun::TSimulator &sim, zun::Panel &panel, QWidget *client)
-    : QWidget(client), sim_(sim), panel_(panel)
+TPanelView::TPanelView(zun::Door door, const zun::Panel &panel, QWidget *client)
+    : QWidget(client), door_(door), sim_(door.model()), panel_(panel)
 {
     setObjectName(QString::fromStdString(panel.name()));
     setMouseTracking(true);
     setGeometry(QRect(TForm_Main_ZUN::on_client(panel.left(), panel.top()),
                       QSize(panel.width(), panel.height())));
     setVisible(panel.visible());
-    panel_.take_placement_change();
-    panel_.take_damage();
+    seen_placement_ = panel_.placement_version();
+    seen_damage_ = panel_.damage_version();
 }
 
 void TPanelView::sync()
 {
-    if (panel_.take_placement_change()) {
+    if (seen_placement_ != panel_.placement_version()) {
+        seen_placement_ = panel_.placement_version();
         move(TForm_Main_ZUN::on_client(panel_.left(), panel_.top()));
         setVisible(panel_.visible());
     }
-    const zun::Rect damage = panel_.take_damage();
-    if (!damage.empty())
-        update(rect_of(damage));
+    if (seen_damage_ != panel_.damage_version()) {
+        const zun::Rect damage = panel_.damage_since(seen_damage_);
+        seen_damage_ = panel_.damage_version();
+        if (!damage.empty())
+            update(rect_of(damage));
+    }
 }
 
-zun::Picture *TPanelView::picture_at(QPoint point) const
+const zun::Picture *TPanelView::picture_at(QPoint point) const
 {
     return panel_.picture_at(point.x(), point.y());
 }
@@ -64,12 +68,6 @@ bool TPanelView::is_close_up() const
 bool TPanelView::is_drag_handle(const zun::Picture *picture) const
 {
     return picture && picture->name() == "Label10";
-}
-
-void TPanelView::handled()
-{
-    if (after_input)
-        after_input();
 }
 
 bool TPanelView::event(QEvent *event)
@@ -91,12 +89,11 @@ void TPanelView::mousePressEvent(QMouseEvent *event)
     pressed_ = picture_at(at);
     surface_pressed_ = !pressed_;
     if (is_drag_handle(pressed_))
-        sim_.Panel1MouseDown(at.x() - pressed_->left());
+        door_.apply(zun::input::SceneDragPress{at.x() - pressed_->left()});
     else if (surface_pressed_ && is_close_up())
-        sim_.Panel1MouseDown(at.x());
+        door_.apply(zun::input::CloseUpPress{panel_.name(), at.x()});
     else if (pressed_ && pressed_->name() == "Image_Fon2")
-        sim_.Image_Fon2MouseDown(at.x() - pressed_->left());
-    handled();
+        door_.apply(zun::input::ForegroundPress{at.x() - pressed_->left()});
 }
 
 void TPanelView::mouseMoveEvent(QMouseEvent *event)
@@ -104,34 +101,30 @@ void TPanelView::mouseMoveEvent(QMouseEvent *event)
     const QPoint at = event->position().toPoint();
     if (event->buttons() != Qt::NoButton) {
         if (is_drag_handle(pressed_))
-            sim_.f_Drag_Scene(at.x() - pressed_->left());
+            door_.apply(zun::input::SceneDragMove{at.x() - pressed_->left()});
         else if (surface_pressed_ && is_close_up())
-            sim_.f_Drag_Close_Up(panel_, at.x());
-        handled();
+            door_.apply(zun::input::CloseUpDrag{panel_.name(), at.x()});
         return;
     }
-    zun::Picture *under = picture_at(at);
+    const zun::Picture *under = picture_at(at);
     setCursor(under && under->appearance().hand_cursor ? Qt::PointingHandCursor : Qt::ArrowCursor);
-    if (under) {
-        sim_.f_Picture_Hover(*under);
-        handled();
-    }
+    if (under)
+        door_.apply(zun::input::PictureHover{under->name()});
 }
 
 // A click is a press and a release over the same picture, or over the bare surface.
 void TPanelView::mouseReleaseEvent(QMouseEvent *event)
 {
     const QPoint at = event->position().toPoint();
-    zun::Picture *pressed = std::exchange(pressed_, nullptr);
+    const zun::Picture *pressed = std::exchange(pressed_, nullptr);
     const bool surface = std::exchange(surface_pressed_, false);
     if (is_drag_handle(pressed) || (surface && is_close_up()))
-        sim_.Panel1MouseUp();
-    zun::Picture *under = picture_at(at);
+        door_.apply(zun::input::DragRelease{});
+    const zun::Picture *under = picture_at(at);
     if (pressed && under == pressed)
-        sim_.f_Picture_Click(*pressed);
-    else if (surface && !under && rect().contains(at))
-        sim_.f_Close_Up_Surface_Click(panel_);
-    handled();
+        door_.apply(zun::input::PictureClick{pressed->name()});
+    else if (surface && !under && is_close_up() && rect().contains(at))
+        door_.apply(zun::input::CloseUpClick{panel_.name()});
 }
 
 void TPanelView::paintEvent(QPaintEvent *event)

@@ -1,14 +1,8 @@
 #pragma once
 
+#include "sim/door.h"
+
 #include <QWidget>
-
-#include <functional>
-
-namespace zun {
-class Panel;
-class Picture;
-class TSimulator;
-} // namespace zun
 
 // A view of one of the model's picture panels (the scene or a close-up): it paints the panel's
 // pictures in their layer order, finds the topmost picture under the pointer, and hands the
@@ -17,15 +11,12 @@ class TPanelView final : public QWidget {
     Q_OBJECT
 
 public:
-    TPanelView(zun::TSimulator &sim, zun::Panel &panel, QWidget *client);
+    TPanelView(zun::Door door, const zun::Panel &panel, QWidget *client);
 
-    zun::Panel &panel() const { return panel_; }
+    const zun::Panel &panel() const { return panel_; }
 
     // Brings the widget up to the model: its place and visibility, the area that changed.
     void sync();
-
-    // Called after every input the view hands to the model.
-    std::function<void()> after_input;
 
     // The area painted since the view was made, in square pixels: what painting costs.
     long long painted_area() const { return painted_area_; }
@@ -38,16 +29,18 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
-    zun::Picture *picture_at(QPoint point) const;
+    const zun::Picture *picture_at(QPoint point) const;
     bool is_close_up() const;
     bool is_drag_handle(const zun::Picture *picture) const;
     void paint_picture(QPainter &painter, const zun::Picture &picture) const;
     void paint_surface(QPainter &painter) const;
-    void handled();
 
-    zun::TSimulator &sim_;
-    zun::Panel &panel_;
-    zun::Picture *pressed_ = nullptr; // the picture a press went to, until its release
+    zun::Door door_;
+    const zun::TSimulator &sim_;
+    const zun::Panel &panel_;
+    std::uint64_t seen_placement_ = 0; // the panel's versions painted last
+    std::uint64_t seen_damage_ = 0;
+    const zun::Picture *pressed_ = nullptr; // the picture a press went to, until its release
     bool surface_pressed_ = false;
     long long painted_area_ = 0;
 };

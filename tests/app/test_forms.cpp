@@ -12,6 +12,7 @@
 #include "ui/Unit_videomenu.h"
 
 #include <QMouseEvent>
+#include <QPointer>
 
 #include <QApplication>
 #include <QFont>
@@ -30,85 +31,99 @@ protected:
     Forms forms{ui_port};
 };
 
-TEST_F(FormsTest, CreatesTheNineWindowsInOrderBehindTheirReferences)
+TEST_F(FormsTest, BuildsTheNineWindowsOverOneModel)
 {
-    const std::vector<QWidget *> expected{Form_Start,  Form_Main_ZUN, Form_Steps,
-                                          Form_Test,   Form_Blocking, Form_Status_Mech_Array,
-                                          Form_Target, Form_Hand,     VideoMenu};
+    const std::vector<QWidget *> expected{&forms.start(),  &forms.main(),     &forms.steps(),
+                                          &forms.test(),   &forms.blocking(), &forms.status(),
+                                          &forms.target(), &forms.hand(),     &forms.video_menu()};
     EXPECT_EQ(forms.windows(), expected);
     QStringList names;
     for (const QWidget *window : forms.windows()) {
         ASSERT_NE(window, nullptr);
         names.append(window->objectName());
         EXPECT_EQ(window->windowTitle(), window->objectName());
-        EXPECT_EQ(window->isVisible(), window == Form_Start) << window->objectName().toStdString();
+        EXPECT_EQ(window->isVisible(), window == &forms.start())
+            << window->objectName().toStdString();
     }
     EXPECT_EQ(names, (QStringList{"Form_Start", "Form_Main_ZUN", "Form_Steps", "Form_Test",
                                   "Form_Blocking", "Form_Status_Mech_Array", "Form_Target",
                                   "Form_Hand", "VideoMenu"}));
-    EXPECT_EQ(Form_Main_ZUN->geometry(), QRect(0, 0, 1024, 760));
-    EXPECT_EQ(Form_Test->size(), QSize(426, 216));
-    EXPECT_EQ(Form_Blocking->size(), QSize(426, 216));
-    EXPECT_EQ(Form_Start->size(), QSize(679, 358));
-    EXPECT_TRUE(Form_Start->windowFlags() & Qt::FramelessWindowHint);
-    EXPECT_EQ(Form_Main_ZUN->sim.Working_Mode, zun::TSimulator::No_Working_Mode);
+    EXPECT_EQ(forms.main().geometry(), QRect(0, 0, 1024, 760));
+    EXPECT_EQ(forms.test().size(), QSize(426, 216));
+    EXPECT_EQ(forms.blocking().size(), QSize(426, 216));
+    EXPECT_EQ(forms.start().size(), QSize(679, 358));
+    EXPECT_TRUE(forms.start().windowFlags() & Qt::FramelessWindowHint);
+    EXPECT_EQ(forms.sim().Working_Mode, zun::WorkingMode::None);
 }
 
-TEST(FormsLifetimeTest, ReferencesAreClearedWithTheWindows)
+// With a key flashing, the marker placing itself and the steps window shown: nothing in the
+// windows' destruction waits on another window or on the model.
+TEST(FormsLifetimeTest, TheWindowsGoWithTheirOwner)
 {
+    std::vector<QPointer<QWidget>> windows;
     {
         zun::RecordingUiPort ui_port;
-        const Forms forms(ui_port);
-        EXPECT_NE(VideoMenu, nullptr);
+        Forms forms(ui_port);
+        forms.main().show();
+        forms.steps().show();
+        forms.sim().apply(zun::input::FindPick{4});
+        forms.sim().scheduler.advance_by(1000);
+        for (QWidget *window : forms.windows())
+            windows.emplace_back(window);
     }
-    EXPECT_EQ(Form_Start, nullptr);
-    EXPECT_EQ(Form_Main_ZUN, nullptr);
-    EXPECT_EQ(VideoMenu, nullptr);
+    for (const QPointer<QWidget> &window : windows)
+        EXPECT_TRUE(window.isNull());
 }
 
 TEST_F(FormsTest, ShowingTheMainWindowSelectsTheFirstWorkingMode)
 {
-    zun::TSimulator &sim = Form_Main_ZUN->sim;
-    Form_Main_ZUN->show();
-    EXPECT_EQ(sim.Working_Mode, 0);
+    zun::TSimulator &sim = forms.sim();
+    forms.main().show();
+    EXPECT_EQ(sim.Working_Mode, zun::WorkingMode::PassStages);
     EXPECT_EQ(sim.Pass_Button_Caption, zun::texts::Pass_Stage);
 
-    sim.f_Select_Working_Mode(2);
-    Form_Main_ZUN->close();
-    EXPECT_FALSE(Form_Main_ZUN->isVisible()) << "closing the main window hides it";
-    EXPECT_EQ(sim.Working_Mode, 2) << "and keeps its state";
-    Form_Main_ZUN->show();
-    EXPECT_EQ(sim.Working_Mode, 0);
+    sim.f_Select_Working_Mode(zun::WorkingMode::Automatic);
+    forms.main().close();
+    EXPECT_FALSE(forms.main().isVisible()) << "closing the main window hides it";
+    EXPECT_EQ(sim.Working_Mode, zun::WorkingMode::Automatic) << "and keeps its state";
+    forms.main().show();
+    EXPECT_EQ(sim.Working_Mode, zun::WorkingMode::PassStages);
     EXPECT_EQ(sim.Pass_Button_Caption, zun::texts::Pass_Stage);
     EXPECT_TRUE(sim.Pass_Button_Enabled);
 }
 
 TEST_F(FormsTest, TheMainWindowButtonShowsTheMainWindowOnRelease)
 {
-    for (PressableControl *control : {static_cast<PressableControl *>(Form_Start->Shape2),
-                                      static_cast<PressableControl *>(Form_Start->Label1)}) {
-        Form_Main_ZUN->hide();
+    for (PressableControl *control : {static_cast<PressableControl *>(forms.start().Shape2),
+                                      static_cast<PressableControl *>(forms.start().Label1)}) {
+        forms.main().hide();
         QTest::mousePress(control, Qt::LeftButton);
-        EXPECT_EQ(Form_Start->Shape2->pen_width(), 5) << "the oval thickens while pressed";
-        EXPECT_FALSE(Form_Main_ZUN->isVisible());
+        EXPECT_EQ(forms.start().Shape2->pen_width(), 5) << "the oval thickens while pressed";
+        EXPECT_FALSE(forms.main().isVisible());
         QTest::mouseRelease(control, Qt::LeftButton);
-        EXPECT_EQ(Form_Start->Shape2->pen_width(), 1);
-        Form_Main_ZUN->sim.scheduler.advance_by(600);
-        EXPECT_FALSE(Form_Main_ZUN->isVisible()) << "after 60 steps of the wipe";
-        EXPECT_EQ(Form_Start->Shape1->x(), -537 + 60 * 20);
+        EXPECT_EQ(forms.start().Shape2->pen_width(), 1);
+        QTimer &wipe = forms.start().Timer1;
+        EXPECT_TRUE(wipe.isActive()) << "the wipe's own timer runs, not the model's clock";
+        EXPECT_EQ(wipe.interval(), 10);
+        for (int step = 0; step < 60; ++step)
+            forms.start().Timer1Timer();
+        EXPECT_FALSE(forms.main().isVisible()) << "after 60 steps of the wipe";
+        EXPECT_EQ(forms.start().Shape1->x(), -537 + 60 * 20);
         QTest::mouseRelease(control, Qt::LeftButton); // a release during the wipe
-        Form_Main_ZUN->sim.scheduler.advance_by(10);
-        EXPECT_TRUE(Form_Main_ZUN->isVisible()) << "at the 61st";
-        EXPECT_EQ(Form_Start->Shape1->x(), -537);
-        EXPECT_FALSE(Form_Start->Timer1->enabled());
+        forms.start().Timer1Timer();
+        EXPECT_TRUE(forms.main().isVisible()) << "at the 61st";
+        EXPECT_EQ(forms.start().Shape1->x(), -537);
+        EXPECT_FALSE(wipe.isActive());
+        EXPECT_EQ(forms.sim().Working_Mode, zun::WorkingMode::PassStages)
+            << "the main window's show went through the door";
     }
-    EXPECT_EQ(Form_Start->Label1->text(), zun::texts::Main_Window_Button);
+    EXPECT_EQ(forms.start().Label1->text(), zun::texts::Main_Window_Button);
 }
 
 TEST_F(FormsTest, DraggingThePictureMovesTheWindowByThePointersTravel)
 {
-    const QPoint start = Form_Start->pos();
-    QWidget *picture = reinterpret_cast<QWidget *>(Form_Start->Image1);
+    const QPoint start = forms.start().pos();
+    QWidget *picture = reinterpret_cast<QWidget *>(forms.start().Image1);
     const QPoint grab(100, 100);
     QMouseEvent press(QEvent::MouseButtonPress, QPointF(grab), picture->mapToGlobal(QPointF(grab)),
                       Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
@@ -117,16 +132,16 @@ TEST_F(FormsTest, DraggingThePictureMovesTheWindowByThePointersTravel)
     QMouseEvent move(QEvent::MouseMove, QPointF(to), picture->mapToGlobal(QPointF(to)),
                      Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
     QCoreApplication::sendEvent(picture, &move);
-    EXPECT_EQ(Form_Start->pos(), start + QPoint(30, 20));
-    EXPECT_TRUE(Form_Start->b_Drag);
+    EXPECT_EQ(forms.start().pos(), start + QPoint(30, 20));
+    EXPECT_TRUE(forms.start().b_Drag);
 }
 
 TEST_F(FormsTest, TheHelpAndTheVideosAskTheShell)
 {
-    QTest::mousePress(Form_Start->Label3, Qt::LeftButton);
-    for (QPushButton *button : VideoMenu->Buttons)
+    QTest::mousePress(forms.start().Label3, Qt::LeftButton);
+    for (QPushButton *button : forms.video_menu().Buttons)
         button->click();
-    VideoMenu->Buttons[0]->click();
+    forms.video_menu().Buttons[0]->click();
     EXPECT_EQ(ui_port.calls,
               (std::vector<std::string>{"open_document help help_zun5.chm",
                                         "open_document video video_navigation.avi",
@@ -135,15 +150,15 @@ TEST_F(FormsTest, TheHelpAndTheVideosAskTheShell)
                                         "open_document video video_jump_to_any_step.avi",
                                         "open_document video video_full_auto.avi",
                                         "open_document video video_navigation.avi"}));
-    EXPECT_EQ(VideoMenu->Buttons[1]->text(), "ролик о работе ключами  на постах");
+    EXPECT_EQ(forms.video_menu().Buttons[1]->text(), "ролик о работе ключами  на постах");
 }
 
 TEST_F(FormsTest, ClosingTheStartWindowEndsTheProgramWhileOthersAreVisible)
 {
-    Form_Main_ZUN->show();
-    Form_Target->show();
+    forms.main().show();
+    forms.target().show();
     bool ended_by_guard = false;
-    QTimer::singleShot(0, Form_Start->Button2, &QPushButton::click);
+    QTimer::singleShot(0, forms.start().Button2, &QPushButton::click);
     // Only reached when closing failed to end the loop.
     QTimer::singleShot(10000, qApp, [&ended_by_guard] {
         ended_by_guard = true;
@@ -151,7 +166,7 @@ TEST_F(FormsTest, ClosingTheStartWindowEndsTheProgramWhileOthersAreVisible)
     });
     EXPECT_EQ(QApplication::exec(), 0);
     EXPECT_FALSE(ended_by_guard);
-    EXPECT_FALSE(Form_Start->isVisible());
+    EXPECT_FALSE(forms.start().isVisible());
 }
 
 TEST(FontsTest, EveryWindowWritesInTahoma)
@@ -159,7 +174,7 @@ TEST(FontsTest, EveryWindowWritesInTahoma)
     EXPECT_EQ(QApplication::font().family(), "Tahoma");
     zun::RecordingUiPort ui_port;
     const Forms forms(ui_port);
-    EXPECT_EQ(Form_Start->Label1->font().family(), "Tahoma");
+    EXPECT_EQ(forms.start().Label1->font().family(), "Tahoma");
 }
 
 } // namespace

@@ -45,12 +45,12 @@ TEST(ArtTest, TheFourPositionsOfTurningAndSwingingMachinesDiffer)
     const auto kind_of = [](int number) {
         for (const auto &config : zun::mechanism_table::configuration())
             if (config.number == number)
-                return int{config.kind};
-        return 0; // unconfigured mechanisms keep kind 0
+                return config.kind;
+        return zun::KindMove::Rotation; // unconfigured mechanisms keep their construction kind
     };
     for (const zun::scene::MechanismPictures &row : zun::scene::mechanism_pictures()) {
         if (row.own_pictures != 4 || row.panel == zun::scene::Panel_Image_Sours ||
-            kind_of(row.number) == 2)
+            kind_of(row.number) == zun::KindMove::Travel)
             continue;
         SCOPED_TRACE(row.number);
         const QSize size(row.first.width, row.first.height);

@@ -9,10 +9,13 @@
 #include "sim/texts.h"
 
 #include <QMouseEvent>
+#include <QPainter>
+#include <QPixmap>
 #include <QTest>
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -26,17 +29,20 @@ class BoxPort final : public zun::UiPort {
 public:
     void show_target() override { ++targets_shown; }
     void hide_target() override {}
-    void show_key_of_cur_mech() override {}
+    void show_keys_of(int) override {}
     void show_bell_page_and_hand() override {}
     void show_hand_at_new_coil_button() override {}
-    void show_page(const std::string &) override {}
     void open_document(const std::string &, const std::string &) override {}
     void message_box(const std::string &text) override
     {
         boxes.push_back(text);
         latched_before_box.push_back(
             sim && (sim->Mech_Array[0]->b_KM_FWD || sim->Mech_Array[0]->b_KM_RWS));
+        if (on_box)
+            std::exchange(on_box, nullptr)();
     }
+
+    std::function<void()> on_box; // what the trainee does while the next box is open
 
     const zun::TSimulator *sim = nullptr;
     std::vector<std::string> boxes;
@@ -53,12 +59,19 @@ protected:
         page.show();
     }
 
-    template <typename Key> Key &key(int tag)
+    // The frame of a control of the console layout, on a bare page; its mechanism turns round
+    // without end, so that no limit switch refuses a pulse.
+    template <typename Frame> Frame &frame(std::string_view name)
     {
-        auto *frame = new Key(sim, &page);
-        frame->Label1->tag = tag;
-        frame->show();
-        return *frame;
+        const int row = zun::console::find_control(name);
+        auto *made = new Frame(zun::Door(sim), row, &page);
+        made->move(0, 0);
+        made->show();
+        const int tag = zun::console::controls()[static_cast<std::size_t>(row)].tag;
+        sim.Mech_Array[tag]->Kind_Move = zun::KindMove::Rotation;
+        sim.Mech_Array[tag]->bi_KV_FWD = false;
+        sim.Mech_Array[tag]->bi_KV_RWS = false;
+        return *made;
     }
 
     void move_over(QWidget *widget)
@@ -86,7 +99,8 @@ struct Expected {
 
 void run_sequence(TKeyFrame &frame, zun::TSimulator &sim, const std::vector<Expected> &steps)
 {
-    const zun::TMech &mech = *sim.Mech_Array[3];
+    const int tag = frame.Label1->tag;
+    const zun::TMech &mech = *sim.Mech_Array[tag];
     for (std::size_t i = 0; i < steps.size(); ++i) {
         const Expected &step = steps[i];
         SCOPED_TRACE(i);
@@ -107,20 +121,20 @@ void run_sequence(TKeyFrame &frame, zun::TSimulator &sim, const std::vector<Expe
         }
         if (step.event != Event::Release && frame.kind() != TKeyFrame::Kind::Back)
             QTest::mouseRelease(frame.Label1, Qt::LeftButton);
-        EXPECT_EQ(frame.Angle, step.angle);
+        EXPECT_EQ(frame.state().Angle, step.angle);
         for (int position = Position::Left_90; position <= Position::Right_90; ++position)
             EXPECT_EQ(frame.picture_visible(static_cast<Position>(position)),
                       position == step.picture)
                 << position;
         EXPECT_EQ(mech.b_KM_FWD, step.latch == Latch::Forward);
         EXPECT_EQ(mech.b_KM_RWS, step.latch == Latch::Reverse);
-        EXPECT_EQ(sim.Cur_Mech == 3, step.pulse);
+        EXPECT_EQ(sim.Cur_Mech == tag, step.pulse);
     }
 }
 
 TEST_F(ConsoleFramesTest, AFixedKeyStaysWhereItIsTurned)
 {
-    run_sequence(key<TFrame_45_Key_Fix_>(3), sim,
+    run_sequence(frame<TFrame_45_Key_Fix_>("Frame_45_Key_Fix_25"), sim,
                  {
                      {Event::Left, -45, Position::Left_45, Latch::Forward, true},
                      {Event::Left, -45, Position::Left_45, Latch::Forward, true},
@@ -132,8 +146,9 @@ TEST_F(ConsoleFramesTest, AFixedKeyStaysWhereItIsTurned)
 
 TEST_F(ConsoleFramesTest, ABackKeyRunsWhileHeld)
 {
+    TFrame_45_Key_Back_ &back = frame<TFrame_45_Key_Back_>("Frame_45_Key_Back_1");
     sim.Mech_Array[3]->f_Start_FWD_Pulse(); // running forward: the press stops it first
-    run_sequence(key<TFrame_45_Key_Back_>(3), sim,
+    run_sequence(back, sim,
                  {
                      {Event::Right, 45, Position::Right_45, Latch::Reverse, true},
                      {Event::Release, 0, Position::Upright, Latch::None, false},
@@ -144,7 +159,7 @@ TEST_F(ConsoleFramesTest, ABackKeyRunsWhileHeld)
 
 TEST_F(ConsoleFramesTest, ANinetyDegreeKeyCommandsOnlyAtFortyFive)
 {
-    run_sequence(key<TFrame_90_Key_>(3), sim,
+    run_sequence(frame<TFrame_90_Key_>("Frame_90_Key_1"), sim,
                  {
                      {Event::Left, -45, Position::Left_45, Latch::Forward, true},
                      {Event::Left, -90, Position::Left_90, Latch::Forward, false},
@@ -158,7 +173,7 @@ TEST_F(ConsoleFramesTest, ANinetyDegreeKeyCommandsOnlyAtFortyFive)
 
 TEST_F(ConsoleFramesTest, AnUnboundKeyCommandsMechanismZeroThenSaysSo)
 {
-    TFrame_45_Key_Back_ &unbound = key<TFrame_45_Key_Back_>(0);
+    TFrame_45_Key_Back_ &unbound = frame<TFrame_45_Key_Back_>("Frame_45_Key_Back_8");
     QTest::mousePress(unbound.Label1, Qt::LeftButton);
     QTest::mouseRelease(unbound.Label1, Qt::LeftButton);
     EXPECT_EQ(port.boxes, (std::vector<std::string>{zun::texts::Not_Used, zun::texts::Not_Used}))
@@ -171,37 +186,49 @@ TEST_F(ConsoleFramesTest, AnUnboundKeyCommandsMechanismZeroThenSaysSo)
     EXPECT_EQ(port.targets_shown, 1);
 }
 
-TEST_F(ConsoleFramesTest, TheFlashEndsAfterOneTickOfTheKeysTimer)
+// The box after the press takes the button's release: the spring-return key still comes back
+// upright and stops its mechanism once the box is answered.
+TEST_F(ConsoleFramesTest, ASpringReturnKeyReleasedWhileItsBoxIsOpenComesBack)
 {
-    TFrame_45_Key_Fix_ &frame = key<TFrame_45_Key_Fix_>(5);
-    frame.f_Highlight();
-    EXPECT_TRUE(frame.Label1->flashed());
-    sim.scheduler.advance_by(99);
-    EXPECT_TRUE(frame.Label1->flashed());
-    sim.scheduler.advance_by(1);
-    EXPECT_FALSE(frame.Label1->flashed());
-    EXPECT_FALSE(frame.Timer1.enabled());
+    TFrame_45_Key_Back_ &unbound = frame<TFrame_45_Key_Back_>("Frame_45_Key_Back_8");
+    QWidget box; // stands for the message box, which gets the release
+    box.resize(50, 50);
+    box.show();
+    port.on_box = [&box] { QTest::mouseRelease(&box, Qt::LeftButton); };
+    QTest::mousePress(unbound.Label1, Qt::LeftButton);
+    EXPECT_EQ(unbound.state().Angle, 0);
+    EXPECT_TRUE(unbound.picture_visible(Position::Upright));
+    EXPECT_FALSE(sim.Mech_Array[0]->b_KM_FWD) << "the stop was sent";
+    EXPECT_EQ(port.boxes.size(), 2u) << "after the press and after the release";
+}
+
+TEST_F(ConsoleFramesTest, TheFlashEndsAtOneTickOfTheKeysOwnTimer)
+{
+    TFrame_45_Key_Fix_ &key = frame<TFrame_45_Key_Fix_>("Frame_45_Key_Fix_1");
+    key.f_Highlight();
+    EXPECT_TRUE(key.Label1->flashed());
+    EXPECT_TRUE(key.Timer1.isActive());
+    EXPECT_TRUE(key.Timer1.isSingleShot());
+    EXPECT_EQ(key.Timer1.interval(), 100);
+    sim.scheduler.advance_by(1000);
+    EXPECT_TRUE(key.Label1->flashed()) << "the model's clock does not end it";
+    key.Timer1Timer();
+    EXPECT_FALSE(key.Label1->flashed());
 }
 
 TEST_F(ConsoleFramesTest, ConsoleSettingsReachTheKey)
 {
-    const auto controls = zun::console::controls();
-    const auto oiling = std::find_if(controls.begin(), controls.end(), [](const auto &control) {
-        return control.frame == "Frame_45_Key_Fix_43";
-    });
-    TFrame_45_Key_Fix_ &frame = key<TFrame_45_Key_Fix_>(0);
-    frame.apply(*oiling);
-    EXPECT_EQ(frame.Label1->tag, 38);
-    EXPECT_EQ(frame.Label1->text(), "38? промасливающая машина");
-    EXPECT_EQ(frame.Label2->text(), "авт");
-    EXPECT_EQ(frame.Label3->text(), "руч");
-    EXPECT_FALSE(frame.Label1->toolTip().isEmpty());
+    TFrame_45_Key_Fix_ &key = frame<TFrame_45_Key_Fix_>("Frame_45_Key_Fix_43");
+    EXPECT_EQ(key.Label1->tag, 38);
+    EXPECT_EQ(key.Label1->text(), "38? промасливающая машина");
+    EXPECT_EQ(key.Label2->text(), "авт");
+    EXPECT_EQ(key.Label3->text(), "руч");
+    EXPECT_FALSE(key.Label1->toolTip().isEmpty());
 }
 
 TEST_F(ConsoleFramesTest, AKnobStepsRoundItsThreePositions)
 {
-    auto *knob = new TFrame_Krutilka(&page);
-    knob->show();
+    TFrame_Krutilka &knob = frame<TFrame_Krutilka>("Frame_Krutilka2");
     struct Step {
         Qt::MouseButton button;
         int position;
@@ -209,97 +236,97 @@ TEST_F(ConsoleFramesTest, AKnobStepsRoundItsThreePositions)
     for (const Step &step :
          {Step{Qt::LeftButton, 1}, Step{Qt::LeftButton, 0}, Step{Qt::LeftButton, 2},
           Step{Qt::RightButton, 0}, Step{Qt::MiddleButton, 0}, Step{Qt::RightButton, 1}}) {
-        QTest::mouseClick(knob->Label1, step.button);
-        EXPECT_EQ(knob->Knob_Pos, step.position);
+        QTest::mouseClick(knob.Label1, step.button);
+        EXPECT_EQ(knob.Knob_Pos(), step.position);
+        EXPECT_EQ(sim.control_state("Frame_Krutilka2").Knob_Pos, step.position);
     }
 }
 
 TEST_F(ConsoleFramesTest, AButtonIsHeldWhilePressed)
 {
-    auto *bell = new TFrame_Button(&page);
-    bell->bind_pressed_flag(sim.b_Beep_Pressed);
-    bell->show();
-    QTest::mousePress(bell->Label1, Qt::RightButton);
+    TFrame_Button &bell = frame<TFrame_Button>("Frame_Button_Beep");
+    QTest::mousePress(bell.Label1, Qt::RightButton);
     EXPECT_TRUE(sim.b_Beep_Pressed);
-    EXPECT_EQ(bell->face_outline(), 6);
-    QTest::mouseRelease(bell->Label1, Qt::RightButton);
+    EXPECT_EQ(bell.face_outline(), 6);
+    QTest::mouseRelease(bell.Label1, Qt::RightButton);
     EXPECT_FALSE(sim.b_Beep_Pressed);
-    EXPECT_EQ(bell->face_outline(), 4);
+    EXPECT_EQ(bell.face_outline(), 4);
 
-    auto *other = new TFrame_Button(&page);
-    QTest::mousePress(other->Label1, Qt::LeftButton);
-    EXPECT_TRUE(*other->b_Pressed);
+    TFrame_Button &other = frame<TFrame_Button>("Frame_Button6");
+    QTest::mousePress(other.Label1, Qt::LeftButton);
+    EXPECT_TRUE(other.state().b_Pressed);
     EXPECT_FALSE(sim.b_Beep_Pressed);
 }
 
-TEST_F(ConsoleFramesTest, TheAmmeterShowsItsNeedleAtRestAfterASecond)
+TEST_F(ConsoleFramesTest, TheAmmeterShowsItsNeedleAtRestAtItsOwnTimersTick)
 {
-    TFrame_Ampermeter ammeter(sim.scheduler, &page);
+    TFrame_Ampermeter ammeter(&page);
     for (int position = 1; position <= 5; ++position)
         EXPECT_TRUE(ammeter.needle_visible(position));
-    sim.scheduler.advance_by(1000);
+    EXPECT_TRUE(ammeter.Timer_Visu.isActive());
+    EXPECT_EQ(ammeter.Timer_Visu.interval(), 1000);
+    ammeter.Timer_VisuTimer();
     EXPECT_TRUE(ammeter.needle_visible(1));
     for (int position = 2; position <= 5; ++position)
         EXPECT_FALSE(ammeter.needle_visible(position));
 }
 
-// With ZUN_GALLERY set to a file name, draws every kind of frame in every position into it.
+// With ZUN_GALLERY set to a file name, draws every kind of frame in every position into it: each
+// frame is drawn in each state the model gives it.
 TEST_F(ConsoleFramesTest, Gallery)
 {
     const QByteArray file = qgetenv("ZUN_GALLERY");
     if (file.isEmpty())
         GTEST_SKIP() << "set ZUN_GALLERY to a PNG file name to draw the gallery";
-    QWidget gallery;
-    gallery.resize(5 * 125 + 10, 4 * 90 + 10);
-    gallery.setAutoFillBackground(true);
+    QPixmap gallery(5 * 125 + 10, 4 * 90 + 10);
+    gallery.fill(QColor(212, 208, 200));
+    QPainter painter(&gallery);
+    const auto draw = [this, &painter](QWidget &frame, std::string_view name, QPoint at,
+                                       const std::function<void(zun::TControl_State &)> &set) {
+        set(sim.Controls[static_cast<std::size_t>(zun::console::find_control(name))]);
+        frame.update();
+        painter.drawPixmap(at, frame.grab());
+    };
+    const auto turned = [](int angle) {
+        return [angle](zun::TControl_State &state) {
+            state.Angle = angle;
+            state.f_Show_Angle();
+        };
+    };
+    TKeyFrame &ninety = frame<TFrame_90_Key_>("Frame_90_Key_1");
+    TKeyFrame &fixed = frame<TFrame_45_Key_Fix_>("Frame_45_Key_Fix_43");
+    TKeyFrame &back = frame<TFrame_45_Key_Back_>("Frame_45_Key_Back_3");
+    int column = 0;
+    for (const int angle : {-90, -45, 0, 45, 90}) {
+        draw(ninety, "Frame_90_Key_1", {5 + column * 125, 5}, turned(angle));
+        if (angle >= -45 && angle <= 45) {
+            draw(fixed, "Frame_45_Key_Fix_43", {5 + column * 125, 95}, turned(angle));
+            draw(back, "Frame_45_Key_Back_3", {5 + column * 125, 185}, turned(angle));
+        }
+        ++column;
+    }
+    TFrame_Krutilka &knob = frame<TFrame_Krutilka>("Frame_Krutilka2");
+    for (int position = 0; position < 3; ++position)
+        draw(knob, "Frame_Krutilka2", {5 + position * 85, 275},
+             [position](zun::TControl_State &state) { state.Knob_Pos = position; });
     const auto controls = zun::console::controls();
     const auto find = [&controls](std::string_view name) {
         return *std::find_if(controls.begin(), controls.end(),
                              [name](const auto &control) { return control.frame == name; });
     };
-    int column = 0;
-    for (const int angle : {-90, -45, 0, 45, 90}) {
-        auto *ninety = new TFrame_90_Key_(sim, &gallery);
-        ninety->apply(find("Frame_90_Key_1"));
-        ninety->Angle = angle;
-        ninety->f_Show_Angle();
-        ninety->move(5 + column * 125, 5);
-        if (angle >= -45 && angle <= 45) {
-            auto *fixed = new TFrame_45_Key_Fix_(sim, &gallery);
-            fixed->apply(find("Frame_45_Key_Fix_43"));
-            fixed->Angle = angle;
-            fixed->f_Show_Angle();
-            fixed->move(5 + column * 125, 95);
-            auto *back = new TFrame_45_Key_Back_(sim, &gallery);
-            back->apply(find("Frame_45_Key_Back_3"));
-            back->Angle = angle;
-            back->f_Show_Angle();
-            back->move(5 + column * 125, 185);
-        }
-        ++column;
-    }
-    for (int position = 0; position < 3; ++position) {
-        auto *knob = new TFrame_Krutilka(&gallery);
-        knob->apply(find("Frame_Krutilka2"));
-        knob->Knob_Pos = position;
-        knob->move(5 + position * 85, 275);
-    }
-    auto *lamp = new TFrame_Lamp(&gallery);
-    lamp->apply(find("Frame_Lamp5"));
-    lamp->move(265, 275);
-    auto *button = new TFrame_Button(&gallery);
-    button->apply(find("Frame_Button_Beep"));
-    button->move(335, 275);
-    auto *red = new TFrame_Button(&gallery);
-    red->apply(find("Frame_Button6"));
-    red->move(410, 275);
-    red->Label1MouseDown();
-    auto *ammeter = new TFrame_Ampermeter(sim.scheduler, &gallery);
-    ammeter->apply(find("Frame_Ampermeter1"));
-    ammeter->move(490, 275);
-    sim.scheduler.advance_by(1000);
-    gallery.show();
-    EXPECT_TRUE(gallery.grab().save(QString::fromLocal8Bit(file)));
+    TFrame_Lamp lamp(&page);
+    lamp.apply(find("Frame_Lamp5"));
+    painter.drawPixmap(265, 275, lamp.grab());
+    const auto as_is = [](zun::TControl_State &) {};
+    draw(frame<TFrame_Button>("Frame_Button_Beep"), "Frame_Button_Beep", {335, 275}, as_is);
+    draw(frame<TFrame_Button>("Frame_Button6"), "Frame_Button6", {410, 275},
+         [](zun::TControl_State &state) { state.b_Pressed = true; });
+    TFrame_Ampermeter ammeter(&page);
+    ammeter.apply(find("Frame_Ampermeter1"));
+    ammeter.Timer_VisuTimer();
+    painter.drawPixmap(490, 275, ammeter.grab());
+    painter.end();
+    EXPECT_TRUE(gallery.save(QString::fromLocal8Bit(file)));
 }
 
 } // namespace

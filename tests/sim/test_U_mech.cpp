@@ -48,7 +48,7 @@ protected:
     TMech &make_travel(int number, std::int16_t step_x, std::int16_t step_y)
     {
         TMech &mech = make_mech(number, scene, {100, 100, 20, 20});
-        mech.Kind_Move = 2;
+        mech.Kind_Move = KindMove::Travel;
         mech.Step_X = step_x;
         mech.Step_Y = step_y;
         return mech;
@@ -116,7 +116,7 @@ TEST_F(MechTest, RotationTurnsEndlesslyBothWaysUntilStopped)
 TEST_F(MechTest, FourPhasesRunOneExtraTickAtTheEnd)
 {
     TMech &drum = make_mech(5, scene, {70, 70, 100, 100});
-    drum.Kind_Move = 1;
+    drum.Kind_Move = KindMove::Phases;
     drum.Timer_Drive.set_interval(400);
     drum.f_Start_FWD_Pulse();
     struct Expected {
@@ -141,7 +141,7 @@ TEST_F(MechTest, FourPhasesAtTheForwardEndShowNoMotion)
 {
     // Switch already on: the pulse is refused.
     TMech &known_end = make_mech(9, scene, {915, 60, 70, 50});
-    known_end.Kind_Move = 1;
+    known_end.Kind_Move = KindMove::Phases;
     known_end.Phase = 3;
     known_end.bi_KV_FWD = true;
     known_end.f_Start_FWD_Pulse();
@@ -150,7 +150,7 @@ TEST_F(MechTest, FourPhasesAtTheForwardEndShowNoMotion)
 
     // Phase set from outside, switch not yet read: the first tick drops the latch before a step.
     TMech &stale = make_mech(22, scene, {788, 47, 61, 44});
-    stale.Kind_Move = 1;
+    stale.Kind_Move = KindMove::Phases;
     stale.Phase = 3;
     stale.f_Start_FWD_Pulse();
     EXPECT_TRUE(stale.b_KM_FWD);
@@ -306,7 +306,7 @@ TEST_F(MechTest, FollowersKeepTheirDistanceAndTakeTheExtraStepBack)
 TEST_F(MechTest, FollowersCopyTheLeadersPhase)
 {
     TMech &peeler = make_mech(10, scene, {974, 34, 70, 70});
-    peeler.Kind_Move = 1;
+    peeler.Kind_Move = KindMove::Phases;
     TMech &second_picture = make_mech(110, scene, {950, 10, 70, 70});
     peeler.Follow_Mech[0] = &second_picture;
     peeler.f_Start_FWD_Pulse();
@@ -321,10 +321,10 @@ TEST_F(MechTest, FollowersCopyTheLeadersPhase)
 TEST_F(MechTest, CoMechanismsMoveOnlyOnTheLeadersTicks)
 {
     TMech &drum = make_mech(5, close_up, {70, 70, 100, 100});
-    drum.Kind_Move = 1;
+    drum.Kind_Move = KindMove::Phases;
     drum.Timer_Drive.set_interval(400);
     TMech &segment = make_mech(105, close_up, {83, 83, 37, 37});
-    segment.Kind_Move = 2;
+    segment.Kind_Move = KindMove::Travel;
     segment.Step_X = -1;
     segment.Step_Y = 1;
     drum.Co_Mech[0] = &segment;
@@ -354,7 +354,7 @@ TEST_F(MechTest, CoMechanismsMoveOnlyOnTheLeadersTicks)
 TEST_F(MechTest, FastModeTicksEveryTenMillisecondsUntilSpeedIsRestored)
 {
     TMech &drum = make_mech(5, close_up, {70, 70, 100, 100});
-    drum.Kind_Move = 1;
+    drum.Kind_Move = KindMove::Phases;
     drum.Timer_Drive.set_interval(400);
     drum.f_Save_Interval();
     TMech &segment = make_mech(105, close_up, {83, 83, 37, 37});

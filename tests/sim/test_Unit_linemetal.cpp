@@ -62,7 +62,10 @@ TEST_F(LineTest, MachinesInTheWayGateTheLeftwardTravel)
         {"tilting table lowered", 800, 19,
          [](TSimulator &s, bool open) { s.Mech_Array[22]->bi_KV_RWS = open; }},
         {"recoiler winding a coil", 170, 69,
-         [](TSimulator &s, bool open) { s.Frame_LineMetal.Gde_Rulon_Motalki = open ? 1 : 0; }},
+         [](TSimulator &s, bool open) {
+             s.Frame_LineMetal.Gde_Rulon_Motalki =
+                 open ? RecoilerPlace::Recoiler : RecoilerPlace::None;
+         }},
     };
     for (const Case &each : cases) {
         SCOPED_TRACE(each.gate);
@@ -160,44 +163,47 @@ TEST_F(LineTest, TheRecoilerCoilTravelsToTheRotatingTableAndAway)
     line.f_Move_Rulons();
     drum.bi_KV_FWD = true;
     line.f_Move_Rulons();
-    EXPECT_EQ(line.Gde_Rulon_Motalki, 1) << "the drum expands under the strip head";
+    EXPECT_EQ(line.Gde_Rulon_Motalki, RecoilerPlace::Recoiler)
+        << "the drum expands under the strip head";
 
     drum.bi_KV_FWD = false;
     drum.bi_KV_RWS = true;
     car.bi_KV_FWD = true;
     table.bi_KV_FWD = true;
     line.f_Move_Rulons();
-    EXPECT_EQ(line.Gde_Rulon_Motalki, 1) << "the table must have been up one tick already";
+    EXPECT_EQ(line.Gde_Rulon_Motalki, RecoilerPlace::Recoiler)
+        << "the table must have been up one tick already";
     line.f_Move_Rulons();
-    EXPECT_EQ(line.Gde_Rulon_Motalki, 2);
+    EXPECT_EQ(line.Gde_Rulon_Motalki, RecoilerPlace::RemovalTable);
 
     car.bi_KV_FWD = false;
     car.bi_KV_RWS = true;
     table.bi_KV_FWD = false;
     line.f_Move_Rulons();
-    EXPECT_EQ(line.Gde_Rulon_Motalki, 3) << "lowered over the rotating table";
+    EXPECT_EQ(line.Gde_Rulon_Motalki, RecoilerPlace::RotatingTable)
+        << "lowered over the rotating table";
     table.bi_KV_FWD = true;
     line.f_Move_Rulons();
-    EXPECT_EQ(line.Gde_Rulon_Motalki, 2) << "lifted again";
+    EXPECT_EQ(line.Gde_Rulon_Motalki, RecoilerPlace::RemovalTable) << "lifted again";
     table.bi_KV_FWD = false;
     line.f_Move_Rulons();
-    EXPECT_EQ(line.Gde_Rulon_Motalki, 3);
+    EXPECT_EQ(line.Gde_Rulon_Motalki, RecoilerPlace::RotatingTable);
 
     line.Percent_Motalki = 40;
     mech(76).b_KM_FWD = true;
     line.f_Move_Rulons();
-    EXPECT_EQ(line.Gde_Rulon_Motalki, 0);
+    EXPECT_EQ(line.Gde_Rulon_Motalki, RecoilerPlace::None);
     EXPECT_EQ(line.Percent_Motalki, 0);
     EXPECT_EQ(line.Seg_Count, 0) << "the finished coil leaves with its piece";
 }
 
 TEST_F(LineTest, TheRemovalTableTakesTheCoilBackUnderTheRecoiler)
 {
-    line.Gde_Rulon_Motalki = 2;
+    line.Gde_Rulon_Motalki = RecoilerPlace::RemovalTable;
     mech(72).bi_KV_FWD = true;
     mech(73).bi_KV_FWD = false;
     line.f_Move_Rulons();
-    EXPECT_EQ(line.Gde_Rulon_Motalki, 1);
+    EXPECT_EQ(line.Gde_Rulon_Motalki, RecoilerPlace::Recoiler);
 }
 
 TEST_F(LineTest, TheUncoilerCoilGoesOnTheUncoilerAndBackOntoTheCar)
@@ -205,25 +211,26 @@ TEST_F(LineTest, TheUncoilerCoilGoesOnTheUncoilerAndBackOntoTheCar)
     TMech &car = mech(1);
     TMech &lift = mech(2);
     sim.Button_Get_RulonClick();
-    EXPECT_EQ(line.Gde_Rulon_Razmativatela, 1);
+    EXPECT_EQ(line.Gde_Rulon_Razmativatela, UncoilerPlace::CarTable);
     lay({{1030, 3000}});
     car.bi_KV_FWD = true;
     lift.bi_KV_FWD = true;
     line.f_Move_Rulons();
     lift.bi_KV_FWD = false; // the table lowers the coil onto the uncoiler
     line.f_Move_Rulons();
-    EXPECT_EQ(line.Gde_Rulon_Razmativatela, 2);
+    EXPECT_EQ(line.Gde_Rulon_Razmativatela, UncoilerPlace::Uncoiler);
     EXPECT_EQ(line.Seg_Start[0], 1027) << "the head jumps to the uncoiler picture";
 
     lay({{600, 400}, {1027, 900}});
     lift.bi_KV_FWD = true;
     line.f_Move_Rulons();
-    EXPECT_EQ(line.Gde_Rulon_Razmativatela, 1);
+    EXPECT_EQ(line.Gde_Rulon_Razmativatela, UncoilerPlace::CarTable);
     EXPECT_EQ(pieces(), (std::vector<std::pair<int, int>>{{1027, 3000}})) << "a whole coil again";
 
     lay({{400, 300}});
     line.f_Move_Rulons();
-    EXPECT_EQ(line.Gde_Rulon_Razmativatela, 0) << "no strip at the uncoiler drive";
+    EXPECT_EQ(line.Gde_Rulon_Razmativatela, UncoilerPlace::None)
+        << "no strip at the uncoiler drive";
 }
 
 TEST_F(LineTest, PercentagesAreTruncatedIntoSizeClasses)

@@ -83,7 +83,7 @@ TEST_F(LinePicturesTest, ExactlyOneHeadShowsBetweenTheRecoilerAndTheUncoiler)
 
 TEST_F(LinePicturesTest, TheRecoilerCoilShowsOnceMoreThanOnePercentIsWound)
 {
-    line.Gde_Rulon_Motalki = 1;
+    line.Gde_Rulon_Motalki = RecoilerPlace::Recoiler;
     lay({{180 - 45, 2000}}); // 1 %
     show();
     EXPECT_FALSE(shown("Image_Rulon_Motalki_1"));
@@ -96,7 +96,7 @@ TEST_F(LinePicturesTest, TheRecoilerCoilShowsOnceMoreThanOnePercentIsWound)
     EXPECT_FALSE(shown("Image_Rulon_Motalki_2"));
     EXPECT_EQ(picture("Image_Rulon_Motalki_1").left(), 166);
 
-    line.Gde_Rulon_Motalki = 3;
+    line.Gde_Rulon_Motalki = RecoilerPlace::RotatingTable;
     show();
     EXPECT_EQ(picture("Image_Nakladka_Rulona_Motalki_1").left(), 85);
     EXPECT_EQ(picture("Image_Vnutrennosti_Rulona_Motalki").top(), 127);
@@ -105,7 +105,7 @@ TEST_F(LinePicturesTest, TheRecoilerCoilShowsOnceMoreThanOnePercentIsWound)
 TEST_F(LinePicturesTest, ThePeelerLoopHidesTheStripItReplaces)
 {
     sim.Button_Get_RulonClick();
-    line.Gde_Rulon_Razmativatela = 2;
+    line.Gde_Rulon_Razmativatela = UncoilerPlace::Uncoiler;
     mech(3).b_KM_FWD = false;
     lay({{950, 2900}}); // head under the peeler, tail far on the uncoiler coil
     show();
@@ -125,7 +125,7 @@ TEST_F(LinePicturesTest, ThePeelerLoopHidesTheStripItReplaces)
 
 TEST_F(LinePicturesTest, TheRecoilerLoopHidesTheBodyTheDiagonalsAndTheHead)
 {
-    line.Gde_Rulon_Motalki = 1;
+    line.Gde_Rulon_Motalki = RecoilerPlace::Recoiler;
     lay({{180, 900}});
     show();
     EXPECT_TRUE(shown("Image0_Polosa_Body"));

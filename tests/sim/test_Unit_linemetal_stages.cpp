@@ -18,7 +18,7 @@ protected:
     // Selects a mode and waits for the poll that tells the line.
     void select_mode(int mode)
     {
-        sim.f_Select_Working_Mode(mode);
+        sim.f_Select_Working_Mode(static_cast<WorkingMode>(mode));
         advance(1000);
     }
 
@@ -42,6 +42,13 @@ protected:
         return sim.scheduler.now() - start;
     }
 
+    // The calls the model's requests made once handed to the port, as the program hands them.
+    const std::vector<std::string> &delivered()
+    {
+        sim.deliver_to_views();
+        return ui.calls;
+    }
+
     RecordingUiPort ui;
     TSimulator sim{ui};
     TFrame_LineMetal &line = sim.Frame_LineMetal;
@@ -54,12 +61,12 @@ TEST_F(StagesTest, ThePollTellsTheLineAndShowsTheStep)
     EXPECT_EQ(sim.Label_Current_Step, "шаг №");
     EXPECT_EQ(sim.Edit_CheckBox_stadiya_raboti, "стадия работы  0");
     line.Stadiya_Raboti = 21;
-    sim.f_Select_Working_Mode(1);
+    sim.f_Select_Working_Mode(zun::WorkingMode::StageByClick);
     advance(1000);
     EXPECT_FALSE(line.b_Check_Stage);
     EXPECT_EQ(sim.ListBox_Steps_ItemIndex, 21);
     EXPECT_EQ(sim.Label_Current_Step, "шаг №21) полосу подать в последующие машины агрегата.");
-    sim.f_Select_Working_Mode(2);
+    sim.f_Select_Working_Mode(zun::WorkingMode::Automatic);
     advance(1000);
     EXPECT_TRUE(line.b_Check_Stage);
 }
@@ -184,7 +191,7 @@ TEST_F(StagesTest, APauseAlreadyRunningStillPassesTheNextStage)
         ASSERT_EQ(stage(), 8);
         ASSERT_TRUE(line.Timer_Pause_Between_Steps.enabled());
         if (change_to_mode_1)
-            sim.f_Select_Working_Mode(1);
+            sim.f_Select_Working_Mode(zun::WorkingMode::StageByClick);
         else
             sim.Button_Steps_StopClick();
         advance(1000);
@@ -201,11 +208,12 @@ TEST_F(StagesTest, AStageStateCommandsTheTwentyDrivesAndPointsAtTheTarget)
     EXPECT_TRUE(mech(61).bi_KV_RWS && mech(1).bi_KV_RWS);
     EXPECT_EQ(line.Seg_Start[0], mech(69).Pos_X);
     EXPECT_EQ(sim.Cur_Mech, 70);
-    EXPECT_NE(std::find(ui.calls.begin(), ui.calls.end(), "show_target"), ui.calls.end());
+    const std::vector<std::string> &calls = delivered();
+    EXPECT_NE(std::find(calls.begin(), calls.end(), "show_target"), calls.end());
 
     sim.ListBox_StepsClick(39); // no target: the removal car, commanded last, stays current
     EXPECT_EQ(sim.Cur_Mech, 72);
-    EXPECT_EQ(line.Gde_Rulon_Motalki, 1);
+    EXPECT_EQ(line.Gde_Rulon_Motalki, RecoilerPlace::Recoiler);
     advance(5000);
 
     sim.ListBox_StepsClick(42);
@@ -215,18 +223,19 @@ TEST_F(StagesTest, AStageStateCommandsTheTwentyDrivesAndPointsAtTheTarget)
 
     sim.ListBox_StepsClick(2);
     EXPECT_TRUE(sim.Panel_5_mech->visible());
-    EXPECT_EQ(line.Gde_Rulon_Razmativatela, 1);
+    EXPECT_EQ(line.Gde_Rulon_Razmativatela, UncoilerPlace::CarTable);
     EXPECT_FALSE(mech(2).b_Normal_Speed) << "left fast until the speeds are restored";
 }
 
 TEST_F(StagesTest, TheLinePressesTheBellForTheTrainee)
 {
     go_to_stage(39, 1);
+    delivered();
     ui.calls.clear();
     sim.Button_Pass_StageClick();
     EXPECT_TRUE(sim.b_Beep_Pressed);
-    EXPECT_EQ(ui.calls, (std::vector<std::string>{"show_bell_page_and_hand", "show_key_of_cur_mech",
-                                                  "show_target"}));
+    EXPECT_EQ(delivered(), (std::vector<std::string>{"show_bell_page_and_hand", "show_keys_of 72",
+                                                     "show_target"}));
     line.Stadiya_Raboti = 41;
     sim.Button_Pass_StageClick();
     EXPECT_FALSE(sim.b_Beep_Pressed) << "the next pass releases it";

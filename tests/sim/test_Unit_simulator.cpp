@@ -8,29 +8,37 @@ namespace {
 
 class SimulatorTest : public ::testing::Test {
 protected:
+    // The calls the model's requests made once handed to the port, as the program hands them.
+    const std::vector<std::string> &delivered()
+    {
+        sim.deliver_to_views();
+        return ui.calls;
+    }
+
     RecordingUiPort ui;
     TSimulator sim{ui};
 };
 
 TEST_F(SimulatorTest, WorkingModesSetThePassButtons)
 {
-    EXPECT_EQ(sim.Working_Mode, TSimulator::No_Working_Mode);
+    EXPECT_EQ(sim.Working_Mode, WorkingMode::None);
     struct Case {
-        int mode;
+        WorkingMode mode;
         bool changed;
         bool enabled;
         const char *caption;
     };
     const Case cases[] = {
-        {0, true, true, texts::Pass_Stage},
-        {0, false, true, texts::Pass_Stage},
-        {2, true, true, texts::Run_Automatically},
-        {1, true, false, texts::Run_Automatically}, // mode 1 keeps the caption it found
-        {0, true, true, texts::Pass_Stage},
-        {1, true, false, texts::Pass_Stage},
+        {WorkingMode::PassStages, true, true, texts::Pass_Stage},
+        {WorkingMode::PassStages, false, true, texts::Pass_Stage},
+        {WorkingMode::Automatic, true, true, texts::Run_Automatically},
+        // mode 1 keeps the caption it found
+        {WorkingMode::StageByClick, true, false, texts::Run_Automatically},
+        {WorkingMode::PassStages, true, true, texts::Pass_Stage},
+        {WorkingMode::StageByClick, true, false, texts::Pass_Stage},
     };
     for (const Case &step : cases) {
-        SCOPED_TRACE(step.mode);
+        SCOPED_TRACE(static_cast<int>(step.mode));
         EXPECT_EQ(sim.f_Select_Working_Mode(step.mode), step.changed);
         EXPECT_EQ(sim.Working_Mode, step.mode);
         EXPECT_EQ(sim.Pass_Button_Enabled, step.enabled);
@@ -50,23 +58,25 @@ TEST_F(SimulatorTest, CurrentMechanismStaysAMechanismNumber)
 
 TEST_F(SimulatorTest, ShowingAPostScrollsTheSceneTowardsItInTwentyPixelSteps)
 {
+    delivered();
     ui.calls.clear();
-    sim.f_Page_Shown(20, 1024); // post 2, at the left end of the line
+    EXPECT_EQ(sim.Main_Window_Width, 1024) << "the main window's opening width";
+    sim.f_Page_Shown(20); // post 2, at the left end of the line
     EXPECT_EQ(sim.Scene_Left_Limit, 1024 - 1159);
     sim.scheduler.advance_by(50);
     EXPECT_EQ(sim.Panel_Image_Scene->left(), -31);
-    EXPECT_EQ(ui.calls.front(), "hide_target");
+    EXPECT_EQ(delivered().front(), "hide_target");
     sim.scheduler.advance_by(1000);
     EXPECT_EQ(sim.Panel_Image_Scene->left(), 9) << "the first step past the goal";
     EXPECT_FALSE(sim.Timer_Scene_Right.enabled());
-    EXPECT_EQ(ui.calls.back(), "show_target");
+    EXPECT_EQ(delivered().back(), "show_target");
 
-    sim.f_Page_Shown(10, 1024); // post 1
+    sim.f_Page_Shown(10); // post 1
     sim.scheduler.advance_by(2000);
     EXPECT_EQ(sim.Panel_Image_Scene->left(), -151);
     EXPECT_FALSE(sim.Timer_Scene_Left.enabled());
 
-    sim.f_Page_Shown(12, 1024); // a console of post 1: no scroll
+    sim.f_Page_Shown(12); // a console of post 1: no scroll
     EXPECT_FALSE(sim.Timer_Scene_Left.enabled() || sim.Timer_Scene_Right.enabled());
     EXPECT_EQ(&sim.Image_Operator->panel(), sim.Panel_Image_Scene);
 }

@@ -62,7 +62,7 @@ TEST_F(ConstructionTest, LimitSwitchesAtTheStartCoordinates)
     const std::set<int> forward_end{6, 48, 53, 54, 71, 72};
     for (int number = 0; number < TSimulator::Mech_Count; ++number) {
         TMech &each = mech(number);
-        if (each.Kind_Move != 2)
+        if (each.Kind_Move != KindMove::Travel)
             continue;
         // The start-up state's pulses evaluated the drives it commands; nothing has moved yet.
         if (!each.b_KM_FWD && !each.b_KM_RWS)

@@ -11,6 +11,13 @@ class SceneTest : public ::testing::Test {
 protected:
     Picture &picture(const char *name) { return *sim.pictures.find_picture(name); }
 
+    // The calls the model's requests made once handed to the port, as the program hands them.
+    const std::vector<std::string> &delivered()
+    {
+        sim.deliver_to_views();
+        return ui.calls;
+    }
+
     RecordingUiPort ui;
     TSimulator sim{ui};
 };
@@ -22,11 +29,12 @@ TEST_F(SceneTest, AClickOnAPictureChoosesItsMechanismAndPointingFollowsAfterward
     EXPECT_EQ(sim.Cur_Mech, 30) << "pointing chooses nothing before a click";
     EXPECT_FALSE(sim.b_Hover_Selects);
 
+    delivered();
     ui.calls.clear();
     sim.f_Picture_Click(picture("Image106_0"));
     EXPECT_EQ(sim.Cur_Mech, 5) << "a drum segment stands for its drum";
     EXPECT_TRUE(sim.b_Hover_Selects);
-    EXPECT_EQ(ui.calls, (std::vector<std::string>{"show_key_of_cur_mech", "show_target"}));
+    EXPECT_EQ(delivered(), (std::vector<std::string>{"show_keys_of 5", "show_target"}));
     sim.f_Picture_Hover(picture("Image1_0"));
     EXPECT_EQ(sim.Cur_Mech, 1);
 
@@ -36,16 +44,22 @@ TEST_F(SceneTest, AClickOnAPictureChoosesItsMechanismAndPointingFollowsAfterward
 
 TEST_F(SceneTest, PicturesWithBehavioursOfTheirOwn)
 {
+    delivered();
     ui.calls.clear();
     sim.f_Picture_Click(picture("Image_Rolik"));
-    EXPECT_EQ(ui.calls, std::vector<std::string>{"message_box не имеет привода"});
+    EXPECT_TRUE(ui.calls.empty()) << "the box waits to be handed over";
+    sim.apply(input::PictureClick{"Image_Rolik"});
+    EXPECT_EQ(delivered(), (std::vector<std::string>{"message_box не имеет привода",
+                                                     "message_box не имеет привода"}));
 
+    delivered();
     ui.calls.clear();
     sim.Cur_Mech = 30;
     sim.f_Picture_Click(picture("Image38_2"));
-    EXPECT_EQ(sim.Image_Operator->left(), 408 - 10);
+    EXPECT_EQ(sim.Image_Operator->left(), 408 - 10) << "no page is seen without the window";
     EXPECT_EQ(sim.Image_Operator->top(), 144 - 10);
-    EXPECT_EQ(ui.calls, std::vector<std::string>{"show_page TabSheet_Post2_Pult_1"});
+    EXPECT_EQ(sim.Front_Page[1], console::find_page("TabSheet_Post2_Pult_1"));
+    EXPECT_EQ(sim.Front_Page[0], console::find_page("TabSheet_Post_2"));
     EXPECT_EQ(sim.Cur_Mech, 30);
     EXPECT_FALSE(sim.b_Hover_Selects);
 
@@ -62,17 +76,31 @@ TEST_F(SceneTest, PicturesWithBehavioursOfTheirOwn)
     EXPECT_EQ(picture("Image_Nakladka_Rulona_Motalki_4").hint(), "лефт= 166 топ= 45");
 }
 
+// With post 1 in front, the oiling machine's console and post 2 come into sight together: the
+// console's page is shown first and the post's last, so the operator ends on the post.
+TEST_F(SceneTest, TheOilingMachineBringsItsConsoleAndPostForwardPostLast)
+{
+    sim.apply(input::MainWindow{true});
+    sim.apply(input::TabChosen{console::find_page("TabSheet_Post_1")});
+    sim.apply(input::PictureClick{"Image38_0"});
+    EXPECT_EQ(&sim.Image_Operator->panel(), sim.Panel_Image_Scene.get());
+    EXPECT_EQ(sim.Image_Operator->left(), 241 + 182 / 2);
+    EXPECT_EQ(sim.Image_Operator->top(), 111 + (124 - 62) / 2);
+    EXPECT_TRUE(sim.f_Page_Visible(console::find_page("TabSheet_Post2_Pult_1")));
+}
+
 TEST_F(SceneTest, DraggingMovesThePanoramaWithoutLimitAndTheCloseUpsOnlyForAMoment)
 {
     sim.scheduler.advance_by(5000);
     const int start = sim.Panel_Image_Scene->left();
+    delivered();
     ui.calls.clear();
     sim.Panel1MouseDown(30);
-    EXPECT_EQ(ui.calls, std::vector<std::string>{"hide_target"});
+    EXPECT_EQ(delivered(), std::vector<std::string>{"hide_target"});
     sim.f_Drag_Scene(50);
     sim.f_Drag_Scene(3000);
     EXPECT_EQ(sim.Panel_Image_Scene->left(), start + 20 + 2970);
-    EXPECT_EQ(ui.calls.back(), "show_target");
+    EXPECT_EQ(delivered().back(), "show_target");
     sim.Panel1MouseUp();
     sim.f_Drag_Scene(0);
     EXPECT_EQ(sim.Panel_Image_Scene->left(), start + 2990) << "no drag after the release";
@@ -107,11 +135,12 @@ TEST_F(SceneTest, CloseUpsCloseAndTheFenceComesBack)
 TEST_F(SceneTest, APickInTheFindBoxShowsTheMechanismAndStopsPointingFromChoosing)
 {
     sim.f_Picture_Click(picture("Image1_0"));
+    delivered();
     ui.calls.clear();
     sim.ComboBox_Find_MechChange(5);
     EXPECT_EQ(sim.Cur_Mech, 5);
     EXPECT_TRUE(sim.Panel_5_mech->visible());
-    EXPECT_EQ(ui.calls, (std::vector<std::string>{"show_key_of_cur_mech", "show_target"}));
+    EXPECT_EQ(delivered(), (std::vector<std::string>{"show_keys_of 5", "show_target"}));
     sim.f_Picture_Hover(picture("Image1_0"));
     EXPECT_EQ(sim.Cur_Mech, 5) << "pointing chooses nothing after a pick";
 

@@ -20,7 +20,7 @@ TEST(DeterminismTest, TheSameAutomaticRunGivesTheSameState)
     for (std::uint64_t &hash : hashes) {
         RecordingUiPort ui;
         TSimulator sim(ui);
-        sim.f_Select_Working_Mode(2);
+        sim.f_Select_Working_Mode(WorkingMode::Automatic);
         sim.Button_Pass_StageClick();
         sim.scheduler.advance_by(400000);
         hash = state_hash(sim);
@@ -29,7 +29,7 @@ TEST(DeterminismTest, TheSameAutomaticRunGivesTheSameState)
 
     RecordingUiPort ui;
     TSimulator other(ui);
-    other.f_Select_Working_Mode(2);
+    other.f_Select_Working_Mode(WorkingMode::Automatic);
     other.Button_Pass_StageClick();
     other.scheduler.advance_by(399990);
     EXPECT_NE(state_hash(other), hashes[0]) << "the hash sees the state change";
@@ -49,7 +49,7 @@ TEST(DeterminismTest, EveryCycleAfterTheFirstRunsAlike)
         if (!cycles.empty())
             cycles.back().push_back({sim.scheduler.now() - cycle_start, after});
     });
-    sim.f_Select_Working_Mode(2);
+    sim.f_Select_Working_Mode(WorkingMode::Automatic);
     sim.Button_Pass_StageClick();
     while (cycles.size() < 11 && sim.scheduler.now() < 10 * 3600000)
         sim.scheduler.advance_by(1000);

@@ -22,15 +22,17 @@ protected:
     // Stage 1 completes when a coil stands on the car: the new-coil button does it.
     void complete_stage_1()
     {
-        sim.f_Select_Working_Mode(mode);
+        sim.apply(input::SelectMode{mode});
         sim.scheduler.advance_by(1000); // the poll passes the mode on to the line
         line.Stadiya_Raboti = 1;
+        sim.deliver_to_views();
         ui.calls.clear();
-        sim.Button_Get_RulonClick();
+        sim.apply(input::NewCoil{});
         sim.scheduler.advance_by(10);
+        sim.deliver_to_views();
     }
 
-    int mode = 0;
+    WorkingMode mode = WorkingMode::PassStages;
     RecordingUiPort ui;
     TSimulator sim{ui};
     TFrame_LineMetal &line = sim.Frame_LineMetal;
@@ -41,7 +43,7 @@ TEST_F(NextStepPointerTest, ACompletedStagePointsAtTheKeyOfTheNextStepWithoutDoi
     complete_stage_1();
     ASSERT_EQ(line.Stadiya_Raboti, 2);
     EXPECT_EQ(sim.Cur_Mech, 5);
-    EXPECT_EQ(ui.calls, (std::vector<std::string>{"show_key_of_cur_mech", "show_target"}));
+    EXPECT_EQ(ui.calls, (std::vector<std::string>{"show_keys_of 5", "show_target"}));
     sim.scheduler.advance_by(3000);
     EXPECT_FALSE(line.KV_R(5)) << "the drum stays as it was";
     EXPECT_EQ(line.Stadiya_Raboti, 2);
@@ -55,27 +57,30 @@ TEST_F(NextStepPointerTest, EachStepIsPointedAtByItsFirstControl)
         std::vector<std::string> calls;
         int cur_mech; // -1: unchanged
     };
-    const std::vector<std::string> key{"show_key_of_cur_mech", "show_target"};
+    const auto key = [](int mech) {
+        return std::vector<std::string>{"show_keys_of " + std::to_string(mech), "show_target"};
+    };
     const Case cases[] = {
         {1, {"show_hand_at_new_coil_button"}, -1},
-        {12, key, 3},  // the first keyed mechanism of the commands
-        {13, key, 20}, // "raise the idle rolls" is the delivery roll's key
-        {14, key, 22},
-        {18, key, 20},
-        {24, key, 49},
-        {25, key, 25}, // mechanism 62 has no key
+        {12, key(3), 3},  // the first keyed mechanism of the commands
+        {13, key(20), 20}, // "raise the idle rolls" is the delivery roll's key
+        {14, key(22), 22},
+        {18, key(20), 20},
+        {24, key(49), 49},
+        {25, key(25), 25}, // mechanism 62 has no key
         {39, {"show_bell_page_and_hand"}, -1},
-        {40, key, 79}, // the working-speed key
+        {40, key(79), 79}, // the working-speed key
         {41, {}, -1},  // completes by itself
         {49, {}, -1},
     };
-    sim.f_Select_Working_Mode(0);
+    sim.apply(input::SelectMode{WorkingMode::PassStages});
     for (const Case &each : cases) {
         SCOPED_TRACE(each.stage);
         sim.Cur_Mech = 100;
         ui.calls.clear();
         line.Stadiya_Raboti = static_cast<std::int8_t>(each.stage);
         sim.f_Point_To_Next_Step();
+        sim.deliver_to_views();
         EXPECT_EQ(ui.calls, each.calls);
         EXPECT_EQ(sim.Cur_Mech, each.cur_mech < 0 ? 100 : each.cur_mech);
         EXPECT_EQ(stages::first_control(each.stage).kind == Kind::None, each.calls.empty());
@@ -84,17 +89,19 @@ TEST_F(NextStepPointerTest, EachStepIsPointedAtByItsFirstControl)
 
 TEST_F(NextStepPointerTest, NoPointersInTheOtherModesNorWhenSwitchedOff)
 {
-    mode = 2;
+    mode = WorkingMode::Automatic;
     complete_stage_1();
     ASSERT_EQ(line.Stadiya_Raboti, 2);
     EXPECT_EQ(ui.calls, std::vector<std::string>{}) << "the automatic run points by itself";
 
-    sim.f_Select_Working_Mode(0);
+    sim.apply(input::SelectMode{WorkingMode::PassStages});
     sim.b_Next_Step_Pointers = false;
     sim.scheduler.advance_by(1000);
     line.Stadiya_Raboti = 13;
+    sim.deliver_to_views();
     ui.calls.clear();
     sim.f_Point_To_Next_Step();
+    sim.deliver_to_views();
     EXPECT_EQ(ui.calls, std::vector<std::string>{});
 }
 

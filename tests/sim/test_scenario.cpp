@@ -51,7 +51,7 @@ TEST_F(ScenarioTest, TheAutomaticRunPassesEveryStageByItsOwnCondition)
             restarting = false;
     });
 
-    sim.f_Select_Working_Mode(2);
+    sim.f_Select_Working_Mode(zun::WorkingMode::Automatic);
     sim.Button_Pass_StageClick();
     int cycles = 0;
     while (cycles < 2 && sim.scheduler.now() < 3600000) {
@@ -79,7 +79,7 @@ TEST_F(ScenarioTest, TheAutomaticRunPassesEveryStageByItsOwnCondition)
 
 TEST_F(ScenarioTest, EveryStageStatePutsTheLineWhereItsRowSays)
 {
-    sim.f_Select_Working_Mode(1);
+    sim.f_Select_Working_Mode(zun::WorkingMode::StageByClick);
     sim.scheduler.advance_by(1000);
     for (int stage = 0; stage <= stages::Last_Stage; ++stage) {
         SCOPED_TRACE(stage);

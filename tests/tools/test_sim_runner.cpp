@@ -89,6 +89,44 @@ TEST(SimRunnerTest, ShowsAStepsExplanationPage)
     EXPECT_TRUE(result.out.ends_with(".\ntime=0\n")) << "the page, then the next command's line";
 }
 
+// From the settled start, a key does what the runner's pulses do.
+TEST(SimRunnerTest, KeysCommandTheirMechanismsAsPulsesDo)
+{
+    const std::string settled = "advance 3000\n";
+    const ScriptRun fixed = run(settled + "key Frame_45_Key_Fix_1 press right\n"
+                                          "advance 2000\n"
+                                          "show mech 5\n"
+                                          "show key Frame_45_Key_Fix_1\n");
+    const ScriptRun reverse = run(settled + "rws 5\nadvance 2000\nshow mech 5\n");
+    EXPECT_EQ(fixed.out, reverse.out + "key=Frame_45_Key_Fix_1 kind=fixed tag=5 angle=45\n");
+
+    const ScriptRun back = run(settled + "key Frame_45_Key_Back_1 press left\n"
+                                         "advance 500\n"
+                                         "key Frame_45_Key_Back_1 release left\n"
+                                         "show mech 3\n"
+                                         "show key Frame_45_Key_Back_1\n");
+    const ScriptRun jog = run(settled + "halt 3\nfwd 3\nadvance 500\nhalt 3\nshow mech 3\n");
+    EXPECT_EQ(back.out, jog.out + "key=Frame_45_Key_Back_1 kind=back tag=3 angle=0\n");
+    EXPECT_EQ(back.status, SimRunner::Completed);
+}
+
+TEST(SimRunnerTest, ShowKeyTellsEachKindOfControl)
+{
+    const ScriptRun result = run("key Frame_90_Key_1 press left\n"
+                                 "key Frame_90_Key_1 press left\n"
+                                 "show key Frame_90_Key_1\n"
+                                 "beep down\n"
+                                 "show key Frame_Button_Beep\n"
+                                 "key Frame_Krutilka1 press right\n"
+                                 "show key Frame_Krutilka1\n"
+                                 "show key Frame_Lamp5\n");
+    EXPECT_EQ(result.errors, "");
+    EXPECT_EQ(result.out, "key=Frame_90_Key_1 kind=90 tag=53 angle=-90\n"
+                          "key=Frame_Button_Beep kind=button tag=0 pressed=1\n"
+                          "key=Frame_Krutilka1 kind=knob tag=0 position=0\n"
+                          "key=Frame_Lamp5 kind=lamp tag=0\n");
+}
+
 TEST(SimRunnerTest, ABadLineStopsTheScriptBeforeItRuns)
 {
     struct Case {
@@ -113,6 +151,9 @@ TEST(SimRunnerTest, ABadLineStopsTheScriptBeforeItRuns)
         {"until stage 3 inside 100", "line 3: expected 'within', not 'inside'\n"},
         {"beep", "line 3: unknown command 'beep'\n"},
         {"show explanation 50", "line 3: step 50 outside 0..49\n"},
+        {"key Frame_45_Key_Fix_1 press up", "line 3: expected left, right or middle, not 'up'\n"},
+        {"show key Frame_99", "line 3: unknown console control 'Frame_99'\n"},
+        {"tab ПОСТ", "line 3: unknown console page 'ПОСТ'\n"},
     };
     for (const Case &each : cases) {
         SCOPED_TRACE(each.line);

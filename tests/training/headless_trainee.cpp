@@ -1,6 +1,15 @@
 #include "headless_trainee.h"
 
 namespace zun::training {
+namespace {
+
+// A control's row in the console layout, which is how inputs name it.
+int row_of(const console::Control &control)
+{
+    return static_cast<int>(&control - console::controls().data());
+}
+
+} // namespace
 
 namespace {
 
@@ -79,47 +88,26 @@ void Headless_Trainee::hold(const Key_Action &action, int stage)
     apply({Input::Kind::Key_Release, action.key, left});
 }
 
-// The one place that turns an input into the model's operations: a key's own commands as its
-// console frame sends them (left forward, right reverse, upright stop; a spring-return key stops
-// before it starts), the working-speed key's extra start, the new-coil button, the bell.
 void Headless_Trainee::apply(const Input &input)
 {
     using Kind = Input::Kind;
+    const MouseButton button = input.left_button ? MouseButton::Left : MouseButton::Right;
     switch (input.kind) {
     case Kind::New_Coil_Click:
-        sim_.Button_Get_RulonClick();
+        sim_.apply(zun::input::NewCoil{});
         return;
     case Kind::Bell_Press:
-        sim_.b_Beep_Pressed = true;
+        sim_.apply(zun::input::ControlPress{row_of(console::bell_button()), MouseButton::Left});
         return;
     case Kind::Bell_Release:
-        sim_.b_Beep_Pressed = false;
+        sim_.apply(zun::input::ControlRelease{row_of(console::bell_button()), MouseButton::Left});
         return;
     case Kind::Key_Press:
+        sim_.apply(zun::input::ControlPress{row_of(*input.key), button});
+        return;
     case Kind::Key_Release:
-        break;
-    }
-    const console::Control &key = *input.key;
-    int &angle = angles_[&key];
-    const bool spring_return = key.kind == console::ControlKind::BackKey;
-    if (input.kind == Kind::Key_Release)
-        angle = Upright;
-    else if (input.left_button)
-        angle = std::max(angle - 45, Turned_Left);
-    else
-        angle = std::min(angle + 45, Turned_Right);
-    TMech &mech = *sim_.Mech_Array[key.tag];
-    if (spring_return || angle == Upright)
-        mech.f_Stop();
-    if (angle == Turned_Left)
-        mech.f_Start_FWD_Pulse();
-    if (angle == Turned_Right)
-        mech.f_Start_RWS_Pulse();
-    if (input.kind == Kind::Key_Press && key.handler == console::LabelHandler::WorkingSpeed) {
-        if (angle == Turned_Left)
-            sim_.Frame_LineMetal.f_Start_Working_Speed();
-        if (angle == Turned_Right)
-            sim_.Frame_LineMetal.f_Stop_All_Mech();
+        sim_.apply(zun::input::ControlRelease{row_of(*input.key), button});
+        return;
     }
 }
 
@@ -136,8 +124,7 @@ bool Headless_Trainee::stage_left(int stage) const
 
 int Headless_Trainee::angle_of(const console::Control &key) const
 {
-    const auto known = angles_.find(&key);
-    return known == angles_.end() ? Upright : known->second;
+    return sim_.Controls[static_cast<std::size_t>(row_of(key))].Angle;
 }
 
 } // namespace zun::training

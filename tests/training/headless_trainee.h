@@ -3,7 +3,7 @@
 #include "sim/Unit_simulator.h"
 #include "training/step_facts.h"
 
-#include <map>
+#include <functional>
 #include <string>
 
 namespace zun::training {
@@ -33,15 +33,13 @@ public:
 private:
     void turn(const Key_Action &action);
     void hold(const Key_Action &action, int stage);
+    // Gives the model the input through its door, as the console frames and buttons do.
     void apply(const Input &input);
     void wait_for(const std::function<bool()> &done);
     bool stage_left(int stage) const;
     int angle_of(const console::Control &key) const;
 
     TSimulator &sim_;
-    // The keys as the trainee has left them: the console's state, which this model does not
-    // hold yet.
-    std::map<const console::Control *, int> angles_;
     Millis deadline_ = 0;
     std::string trouble_;
 };

@@ -64,7 +64,7 @@ std::string post_of(const console::Page &page)
 {
     for (const console::PageControl &holder : console::page_controls())
         if (holder.name == page.page_control)
-            if (const console::Page *post = console::find_page(holder.parent))
+            if (const console::Page *post = console::page_named(holder.parent))
                 return std::string(post->tab_caption);
     return {};
 }
@@ -96,7 +96,7 @@ TEST(ExplanationsTest, EveryInstructionNamesAControlOnThePageItNamesBoundToTheSt
             }
             const auto &all = console::controls();
             const auto found = std::find_if(all.begin(), all.end(), [&](const console::Control &c) {
-                const console::Page &on = *console::find_page(c.page);
+                const console::Page &on = *console::page_named(c.page);
                 return c.caption == each.caption && on.tab_caption == each.page &&
                        post_of(on) == each.post;
             });

@@ -16,7 +16,7 @@ TEST(HeadlessTraineeTest, DoesSteps1To48InTheFirstModeWithoutPassingAStage)
 {
     RecordingUiPort ui;
     TSimulator sim(ui);
-    sim.f_Select_Working_Mode(0);
+    sim.apply(input::SelectMode{WorkingMode::PassStages});
     const std::clock_t cpu_start = std::clock();
     sim.scheduler.advance_by(5000); // the start-up state completes stage 0
     ASSERT_EQ(sim.Frame_LineMetal.Stadiya_Raboti, 1);
@@ -27,7 +27,7 @@ TEST(HeadlessTraineeTest, DoesSteps1To48InTheFirstModeWithoutPassingAStage)
     }
     // Strip is left behind the recoiler: the next coil is threaded from the device on.
     EXPECT_EQ(sim.Frame_LineMetal.Stadiya_Raboti, 27);
-    EXPECT_EQ(sim.Working_Mode, 0);
+    EXPECT_EQ(sim.Working_Mode, WorkingMode::PassStages);
     const double cpu_ms = 1000.0 * static_cast<double>(std::clock() - cpu_start) / CLOCKS_PER_SEC;
     std::cout << "[ measured ] steps 1-48: virtual_ms=" << sim.scheduler.now()
               << " cpu_ms=" << static_cast<long long>(cpu_ms) << '\n';

@@ -11,16 +11,15 @@
 // virtual clock and then refreshes the windows, as the program's clock driver does.
 class ProgramTest : public ::testing::Test {
 protected:
-    ProgramTest() { Form_Main_ZUN->show(); }
+    ProgramTest() { forms.main().show(); }
 
     void advance(zun::Millis duration)
     {
         sim.scheduler.advance_by(duration);
-        Form_Main_ZUN->refresh_from_model();
-        Form_Steps->refresh_from_model();
+        forms.refresh();
     }
 
     zun::RecordingUiPort ui_port;
     Forms forms{ui_port};
-    zun::TSimulator &sim = Form_Main_ZUN->sim;
+    zun::TSimulator &sim = forms.sim();
 };

@@ -26,7 +26,7 @@ class CommandsTest : public ProgramTest {
 protected:
     CommandsTest() { advance(5000); }
 
-    TMainCommands &commands = *Form_Main_ZUN->commands;
+    TMainCommands &commands = *forms.main().commands;
 };
 
 TEST_F(CommandsTest, TheFindBoxCompletesATypedBeginningToAPick)
@@ -77,15 +77,16 @@ TEST_F(CommandsTest, TheMainWindowsPassButtonFollowsTheModeAndWorksHidden)
     EXPECT_EQ(pass->caption(), "пройти стадию");
     advance(1000);
     EXPECT_EQ(sim.Frame_LineMetal.Stadiya_Raboti, 1);
-    EXPECT_FALSE(Form_Steps->isVisible());
+    EXPECT_FALSE(forms.steps().isVisible());
     QTest::mouseClick(pass, Qt::LeftButton);
-    EXPECT_EQ(sim.Frame_LineMetal.Gde_Rulon_Razmativatela, 1) << "stage 1: the coil is put on";
+    EXPECT_EQ(sim.Frame_LineMetal.Gde_Rulon_Razmativatela, zun::UncoilerPlace::CarTable)
+        << "stage 1: the coil is put on";
     EXPECT_EQ(commands.Label_Current_Step->text().left(5), "шаг №");
 
-    sim.f_Select_Working_Mode(1);
+    sim.f_Select_Working_Mode(zun::WorkingMode::StageByClick);
     advance(10);
     EXPECT_FALSE(pass->isEnabled());
-    sim.f_Select_Working_Mode(2);
+    sim.f_Select_Working_Mode(zun::WorkingMode::Automatic);
     advance(10);
     EXPECT_EQ(pass->caption(), "пуск в автомате с текущего места");
 }

@@ -2,6 +2,7 @@
 #include "app/qt_ui_port.h"
 #include "console/caption_label.h"
 #include "console/key_frame.h"
+#include "sim/console_layout.h"
 #include "ui/Unit_hand.h"
 #include "ui/Unit_main.h"
 #include "ui/Unit_main_commands.h"
@@ -22,19 +23,30 @@
 
 namespace {
 
+// Writes down the pages that come into sight, by name.
+class PageLog final : public zun::InputObserver {
+public:
+    void input_applied(zun::Millis, const zun::Input &, const zun::Answer &) override {}
+    void page_shown(zun::Millis, int page) override
+    {
+        names.emplace_back(zun::console::pages()[static_cast<std::size_t>(page)].name);
+    }
+
+    std::vector<std::string> names;
+};
+
 // The program's windows with the main window shown, the model settled in its start-up state.
 class PostsTest : public ::testing::Test {
 protected:
     PostsTest()
     {
-        Form_Main_ZUN->show();
+        ui_port.attach(forms);
+        forms.main().show();
         sim.scheduler.advance_by(5000);
-        const auto shown = posts.on_page_shown;
-        posts.on_page_shown = [this, shown](TConsolePage &page) {
-            pages_shown.push_back(page.name());
-            shown(page);
-        };
+        forms.refresh();
+        sim.add_observer(page_log);
     }
+    ~PostsTest() override { sim.remove_observer(page_log); }
 
     const TPanel_Posts::Frame &frame(const char *name) { return posts.frame(name); }
     static void move_over(QWidget *widget)
@@ -54,10 +66,19 @@ protected:
     }
     QPoint hand_place_over(const QWidget &control) const
     {
-        const QPoint window = Form_Main_ZUN->frameGeometry().topLeft();
+        const QPoint window = forms.main().frameGeometry().topLeft();
         const QRect place = control.geometry();
         return {window.x() - 51 + place.left() + (place.width() - 104) / 2 + 30,
                 window.y() + 280 + place.top() + (place.height() - 112) / 2 + 110};
+    }
+    // Each key's flash ends at its own timer's tick.
+    void end_flashes() const
+    {
+        for (const TPanel_Posts::Frame &each : posts.frames())
+            if (each.key && each.key->Timer1.isActive()) {
+                each.key->Timer1.stop();
+                each.key->Timer1Timer();
+            }
     }
     std::vector<std::string> flashed_keys() const
     {
@@ -70,9 +91,10 @@ protected:
 
     QtUiPort ui_port;
     Forms forms{ui_port};
-    zun::TSimulator &sim = Form_Main_ZUN->sim;
-    TPanel_Posts &posts = *Form_Main_ZUN->Panel_Posts;
-    std::vector<std::string> pages_shown;
+    zun::TSimulator &sim = forms.sim();
+    TPanel_Posts &posts = *forms.main().Panel_Posts;
+    PageLog page_log;
+    std::vector<std::string> &pages_shown = page_log.names;
 };
 
 TEST_F(PostsTest, TheKeysOfTheCurrentMechanismFlashAndTheHandPointsAtTheLast)
@@ -88,48 +110,52 @@ TEST_F(PostsTest, TheKeysOfTheCurrentMechanismFlashAndTheHandPointsAtTheLast)
     };
     for (const Case &each : cases) {
         SCOPED_TRACE(each.mech);
-        sim.scheduler.advance_by(100); // earlier flashes end
+        end_flashes();
         sim.Cur_Mech = each.mech;
-        Form_Main_ZUN->f_Show_Key_Of_Cur_Mech();
+        sim.f_Show_Key_Of_Cur_Mech();
+        sim.deliver_to_views();
         EXPECT_EQ(flashed_keys(), each.flashed);
-        EXPECT_TRUE(Form_Hand->isVisible());
-        EXPECT_EQ(Form_Hand->pos(), hand_place_over(*frame(each.hand_at).widget));
+        EXPECT_TRUE(forms.hand().isVisible());
+        EXPECT_EQ(forms.hand().pos(), hand_place_over(*frame(each.hand_at).widget));
     }
     EXPECT_EQ(current("PageControl_Posts"), posts.page("TabSheet_Post_2"));
     EXPECT_EQ(current("PageControl_Pults_Of_Post_2"), posts.page("TabSheet_Post2_Pult_1"));
 
-    sim.scheduler.advance_by(100);
+    end_flashes();
     sim.Cur_Mech = 0;
-    Form_Main_ZUN->f_Show_Key_Of_Cur_Mech();
+    sim.f_Show_Key_Of_Cur_Mech();
+    sim.deliver_to_views();
     EXPECT_EQ(flashed_keys().size(), 27u);
-    EXPECT_EQ(Form_Hand->pos(), hand_place_over(*frame("Frame_45_Key_Fix_11").widget));
+    EXPECT_EQ(forms.hand().pos(), hand_place_over(*frame("Frame_45_Key_Fix_11").widget));
 }
 
 TEST_F(PostsTest, AMechanismWithoutAKeyChangesNothing)
 {
     pages_shown.clear();
-    Form_Hand->hide(); // it points at the first step's button since the start-up state
+    forms.hand().hide(); // it points at the first step's button since the start-up state
     sim.Cur_Mech = 12;
-    Form_Main_ZUN->f_Show_Key_Of_Cur_Mech();
+    sim.f_Show_Key_Of_Cur_Mech();
+    sim.deliver_to_views();
     EXPECT_TRUE(flashed_keys().empty());
-    EXPECT_FALSE(Form_Hand->isVisible());
+    EXPECT_FALSE(forms.hand().isVisible());
     EXPECT_TRUE(pages_shown.empty());
 }
 
 TEST_F(PostsTest, TheLinePressingTheBellShowsItsPageThenTheKeyOfTheCurrentMechanism)
 {
-    sim.f_Select_Working_Mode(1);
+    sim.f_Select_Working_Mode(zun::WorkingMode::StageByClick);
     sim.scheduler.advance_by(1000);
     sim.ListBox_StepsClick(39);
     sim.scheduler.advance_by(3000);
     pick_tab("PageControl_Posts", "TabSheet_Post_1");
     pages_shown.clear();
     sim.Button_Pass_StageClick();
+    sim.deliver_to_views();
     EXPECT_TRUE(sim.b_Beep_Pressed);
     ASSERT_GE(pages_shown.size(), 2u);
     EXPECT_EQ(pages_shown[0], "TabSheet_Post2_Pult_2") << "the bell's page first";
     EXPECT_EQ(sim.Cur_Mech, 72);
-    EXPECT_EQ(Form_Hand->pos(), hand_place_over(*frame("Frame_45_Key_Fix_51").widget))
+    EXPECT_EQ(forms.hand().pos(), hand_place_over(*frame("Frame_45_Key_Fix_51").widget))
         << "then the key of the removal car";
 }
 
@@ -191,23 +217,25 @@ TEST_F(PostsTest, TheDrumKeysAndTheirBarePagesOpenAndCloseTheCloseUps)
 
 TEST_F(PostsTest, TheMarkerSitsOverTheCurrentMechanismsFirstPicture)
 {
-    const QPoint window = Form_Main_ZUN->frameGeometry().topLeft();
+    const QPoint window = forms.main().frameGeometry().topLeft();
     sim.Cur_Mech = 1;
-    Form_Main_ZUN->f_Place_Target();
+    forms.main().f_Place_Target();
     const zun::Picture &car = *sim.Mech_Array[1]->Image_Pos[0];
-    EXPECT_EQ(Form_Target->pos(),
+    EXPECT_EQ(forms.target().pos(),
               QPoint(window.x() + (86 - 105) / 2 + sim.Panel_Image_Scene->left() + car.left(),
                      window.y() + (41 - 105) / 2 + 40 + car.top() + 25));
 
     sim.Cur_Mech = 5;
-    sim.scheduler.advance_by(100);
-    EXPECT_EQ(Form_Target->pos(),
+    EXPECT_TRUE(forms.target().Timer1.isActive()) << "the marker places itself on its own timer";
+    EXPECT_EQ(forms.target().Timer1.interval(), 100);
+    forms.target().Timer1Timer();
+    EXPECT_EQ(forms.target().pos(),
               QPoint(window.x() + (100 - 105) / 2 + sim.Panel_5_mech->left() + 70,
                      window.y() + (100 - 105) / 2 + 63 + 70 + 25));
-    const QPoint over_drum = Form_Target->pos();
+    const QPoint over_drum = forms.target().pos();
     sim.Cur_Mech = 12; // in the hidden store
-    sim.scheduler.advance_by(100);
-    EXPECT_EQ(Form_Target->pos(), over_drum);
+    forms.target().Timer1Timer();
+    EXPECT_EQ(forms.target().pos(), over_drum);
 }
 
 } // namespace
@@ -217,19 +245,20 @@ namespace {
 TEST_F(PostsTest, ACompletedStagePointsAtTheNextStepsKeyOnItsPage)
 {
     // The start-up state completes stage 0 in the first mode: the hand shows the new coil's button.
-    const QPushButton &new_coil = *Form_Main_ZUN->commands->Button_Get_Rulon;
-    EXPECT_TRUE(Form_Hand->isVisible());
-    EXPECT_EQ(Form_Hand->pos() + TForm_Hand::fingertip(),
+    const QPushButton &new_coil = *forms.main().commands->Button_Get_Rulon;
+    EXPECT_TRUE(forms.hand().isVisible());
+    EXPECT_EQ(forms.hand().pos() + TForm_Hand::fingertip(),
               new_coil.mapToGlobal(QPoint(new_coil.width() / 2, new_coil.height())));
 
     pick_tab("PageControl_Posts", "TabSheet_Post_2");
     sim.Frame_LineMetal.Stadiya_Raboti = 13;
     sim.f_Point_To_Next_Step();
+    sim.deliver_to_views();
     EXPECT_EQ(current("PageControl_Posts"), posts.page("TabSheet_Post_1"));
     EXPECT_EQ(current("PageControl_Pults_Of_Post_1"), posts.page("TabSheet_Post1_Pult_4"));
     EXPECT_EQ(flashed_keys(), std::vector<std::string>{"Frame_45_Key_Fix_26"});
-    EXPECT_EQ(Form_Hand->pos(), hand_place_over(*frame("Frame_45_Key_Fix_26").widget));
-    EXPECT_TRUE(Form_Target->isVisible());
+    EXPECT_EQ(forms.hand().pos(), hand_place_over(*frame("Frame_45_Key_Fix_26").widget));
+    EXPECT_TRUE(forms.target().isVisible());
 }
 
 TEST_F(PostsTest, TheFirstRestOnAKeyTellsWhichButtonTurnsItOnlyOnce)
@@ -239,7 +268,7 @@ TEST_F(PostsTest, TheFirstRestOnAKeyTellsWhichButtonTurnsItOnlyOnce)
         QHelpEvent rest(QEvent::ToolTip, QPoint(5, 5), caption->mapToGlobal(QPoint(5, 5)));
         return QCoreApplication::sendEvent(caption, &rest);
     };
-    TKeyTip &tip = *Form_Main_ZUN->key_tip;
+    TKeyTip &tip = *forms.main().key_tip;
     pick_tab("PageControl_Posts", "TabSheet_Post_1");
     pick_tab("PageControl_Pults_Of_Post_1", "TabSheet_Post1_Pult_4");
     sim.b_Key_Tips = false;

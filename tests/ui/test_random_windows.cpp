@@ -1,25 +1,36 @@
 // Thousands of random presses, releases, moves, drags and keys aimed at every visible window,
 // control and picture; the boxes the program shows are answered through the UI port. The
-// program must stay responsive and the model keep its promises.
+// program must stay responsive and the model keep its promises; the inputs that passed the door,
+// written as script lines with their times and replayed by the headless runner, give the same
+// state.
 #include "app/Unit_start.h"
 #include "app/forms.h"
 #include "app/start_controls.h"
 #include "console/caption_label.h"
+#include "sim/input_lines.h"
+#include "sim/state_hash.h"
 #include "sim/ui_port.h"
+#include "tools/sim_runner.h"
 #include "ui/Unit_main.h"
+#include "ui/Unit_main_commands.h"
 #include "ui/Unit_steps.h"
 #include "ui/scene_view.h"
+#include "ui/wrapped_button.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QMouseEvent>
 #include <QTabBar>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
 #include <iostream>
 #include <map>
 #include <random>
+#include <sstream>
 
 namespace {
 
@@ -45,13 +56,68 @@ std::string kind_of(QWidget *target, QPoint at)
     return target->metaObject()->className();
 }
 
+// Writes every input that passes the door as a script line, with its virtual time.
+class LineRecorder final : public zun::InputObserver {
+public:
+    void input_applied(zun::Millis time, const zun::Input &input, const zun::Answer &) override
+    {
+        lines.emplace_back(time, zun::script::line_of(input));
+    }
+
+    std::vector<std::pair<zun::Millis, std::string>> lines;
+};
+
+// Replays recorded lines in the headless runner, each at its time, up to `end`.
+std::uint64_t replayed_hash(const std::vector<std::pair<zun::Millis, std::string>> &lines,
+                            zun::Millis end)
+{
+    std::ostringstream out;
+    SimRunner runner(out);
+    for (const auto &[time, line] : lines) {
+        runner.run_line("advance " + std::to_string(time - runner.sim().scheduler.now()));
+        runner.run_line(line);
+    }
+    runner.run_line("advance " + std::to_string(end - runner.sim().scheduler.now()));
+    return zun::state_hash(runner.sim());
+}
+
+// A click on a mechanism's picture, a typed beginning in the find box, or the pass button.
+template <typename Pick> void bring_pages_forward(Forms &forms, Pick &pick)
+{
+    TForm_Main_ZUN &window = forms.main();
+    switch (pick(3)) {
+    case 0: {
+        std::vector<const zun::Picture *> mechanisms;
+        for (const zun::Picture *picture : window.Panel_Image_Scene->panel().pictures())
+            if (picture->visible() && forms.sim().f_Is_Mech_Picture(*picture))
+                mechanisms.push_back(picture);
+        const zun::Picture *picture = mechanisms[pick(mechanisms.size())];
+        QTest::mouseClick(
+            window.Panel_Image_Scene, Qt::LeftButton, {},
+            QPoint(picture->left() + picture->width() / 2, picture->top() + picture->height() / 2));
+        break;
+    }
+    case 1: {
+        QLineEdit *edit = window.commands->ComboBox_Find_Mech->lineEdit();
+        edit->clear();
+        QTest::keyClick(edit, static_cast<char>('1' + pick(9)));
+        break;
+    }
+    default:
+        window.commands->Button_f_switch_Iskusstvenno_Proyti_Tekuschuyu_Stadiyu->click();
+        break;
+    }
+}
+
 TEST(RandomWindowsTest, TheProgramSurvivesRandomUseOfItsWindows)
 {
     zun::RecordingUiPort ui_port;
     Forms forms(ui_port);
-    zun::TSimulator &sim = Form_Main_ZUN->sim;
-    Form_Main_ZUN->show();
-    Form_Steps->show();
+    zun::TSimulator &sim = forms.sim();
+    LineRecorder recorder;
+    sim.add_observer(recorder);
+    forms.main().show();
+    forms.steps().show();
     std::mt19937 random(7);
     const auto pick = [&random](std::size_t count) {
         return std::uniform_int_distribution<std::size_t>(0, count - 1)(random);
@@ -62,8 +128,8 @@ TEST(RandomWindowsTest, TheProgramSurvivesRandomUseOfItsWindows)
     const auto aim = [&](QWidget *&target, QPoint &at) {
         switch (pick(4)) {
         case 0: {
-            std::vector<TPanelView *> views{Form_Main_ZUN->Panel_Image_Scene};
-            for (TPanelView *close_up : Form_Main_ZUN->close_ups)
+            std::vector<TPanelView *> views{forms.main().Panel_Image_Scene};
+            for (TPanelView *close_up : forms.main().close_ups)
                 if (close_up->isVisible())
                     views.push_back(close_up);
             TPanelView *view = views[pick(views.size())];
@@ -79,14 +145,14 @@ TEST(RandomWindowsTest, TheProgramSurvivesRandomUseOfItsWindows)
         }
         case 1: {
             std::vector<CaptionLabel *> labels;
-            for (CaptionLabel *label : Form_Main_ZUN->findChildren<CaptionLabel *>())
+            for (CaptionLabel *label : forms.main().findChildren<CaptionLabel *>())
                 if (label->isVisible())
                     labels.push_back(label);
             target = labels[pick(labels.size())];
             break;
         }
         case 2: {
-            const auto bars = Form_Main_ZUN->findChildren<QTabBar *>();
+            const auto bars = forms.main().findChildren<QTabBar *>();
             std::vector<QTabBar *> shown;
             for (QTabBar *bar : bars)
                 if (bar->isVisible())
@@ -100,7 +166,7 @@ TEST(RandomWindowsTest, TheProgramSurvivesRandomUseOfItsWindows)
         default: {
             std::vector<QWidget *> widgets;
             for (QWidget *window : forms.windows())
-                if (window->isVisible() && window != Form_Start)
+                if (window->isVisible() && window != &forms.start())
                     for (QWidget *child : window->findChildren<QWidget *>())
                         if (child->isVisible())
                             widgets.push_back(child);
@@ -114,9 +180,11 @@ TEST(RandomWindowsTest, TheProgramSurvivesRandomUseOfItsWindows)
     };
     for (int event = 0; event < 6000; ++event) {
         if (event == 3000) { // the automation lays the strip through the line
-            sim.f_Select_Working_Mode(1);
-            sim.ListBox_StepsClick(30);
+            sim.apply(zun::input::SelectMode{zun::WorkingMode::StageByClick});
+            sim.apply(zun::input::StepClick{30});
         }
+        if (event % 50 == 25) // inputs that bring pages forward: a picture, a find pick, a pass
+            bring_pages_forward(forms, pick);
         QWidget *target = nullptr;
         QPoint at;
         aim(target, at);
@@ -149,8 +217,7 @@ TEST(RandomWindowsTest, TheProgramSurvivesRandomUseOfItsWindows)
         }
         default:
             sim.scheduler.advance_by(static_cast<zun::Millis>(pick(500)));
-            Form_Main_ZUN->refresh_from_model();
-            Form_Steps->refresh_from_model();
+            forms.refresh();
             break;
         }
         if (alive)
@@ -172,6 +239,19 @@ TEST(RandomWindowsTest, TheProgramSurvivesRandomUseOfItsWindows)
     // Still responsive: the clock runs and a pass is carried out.
     sim.scheduler.advance_by(1000);
     EXPECT_LE(sim.Frame_LineMetal.Stadiya_Raboti, 49);
+
+    sim.remove_observer(recorder);
+    std::map<std::string, int> kinds;
+    for (const auto &[time, line] : recorder.lines)
+        ++kinds[line.substr(0, line.find(' '))];
+    std::cout << "[ recorded ] " << recorder.lines.size() << " inputs over " << sim.scheduler.now()
+              << " ms:";
+    for (const auto &[kind, count] : kinds)
+        std::cout << " " << kind << "=" << count;
+    std::cout << "\n";
+    for (const char *kind : {"key", "tab", "click", "find", "pass", "hover", "step"})
+        EXPECT_GT(kinds[kind], 0) << kind;
+    EXPECT_EQ(replayed_hash(recorder.lines, sim.scheduler.now()), zun::state_hash(sim));
 }
 
 } // namespace

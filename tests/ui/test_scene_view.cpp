@@ -1,4 +1,5 @@
 #include "program_fixture.h"
+#include "sim/console_layout.h"
 #include "ui/Unit_main.h"
 #include "ui/Unit_posts.h"
 #include "ui/scene_view.h"
@@ -32,13 +33,13 @@ protected:
 
     TPanelView *close_up(const zun::Panel *panel) const
     {
-        for (TPanelView *view : Form_Main_ZUN->close_ups)
+        for (TPanelView *view : forms.main().close_ups)
             if (&view->panel() == panel)
                 return view;
         return nullptr;
     }
 
-    TPanelView *scene = Form_Main_ZUN->Panel_Image_Scene;
+    TPanelView *scene = forms.main().Panel_Image_Scene;
 };
 
 TEST_F(SceneViewTest, ThePanoramaAndTheDrumCloseUpsFollowTheModel)
@@ -51,8 +52,9 @@ TEST_F(SceneViewTest, ThePanoramaAndTheDrumCloseUpsFollowTheModel)
     EXPECT_TRUE(drum->isVisible());
     EXPECT_EQ(drum->pos(), TForm_Main_ZUN::on_client(9 + 770, 63));
 
-    Form_Main_ZUN->Panel_Posts->page_control("PageControl_Posts")
-        ->setCurrentWidget(Form_Main_ZUN->Panel_Posts->page("TabSheet_Post_1"));
+    forms.main()
+        .Panel_Posts->page_control("PageControl_Posts")
+        ->setCurrentWidget(forms.main().Panel_Posts->page("TabSheet_Post_1"));
     advance(2000);
     EXPECT_EQ(scene->pos(), TForm_Main_ZUN::on_client(-151, 40));
     EXPECT_EQ(drum->pos(), TForm_Main_ZUN::on_client(-151 + 770, 63));
@@ -75,8 +77,7 @@ TEST_F(SceneViewTest, AClickOnAPictureGoesToTheModel)
 
 TEST_F(SceneViewTest, TheOilingMachineKeepsTheOperatorBesideItsTerminal)
 {
-    Form_Main_ZUN->Panel_Posts->bring_forward(
-        *Form_Main_ZUN->Panel_Posts->page("TabSheet_Post2_Pult_1"));
+    sim.f_Bring_Forward(zun::console::find_page("TabSheet_Post2_Pult_1"));
     QTest::mouseClick(scene, Qt::LeftButton, {},
                       centre_of(*sim.pictures.find_picture("Image38_0")));
     EXPECT_EQ(sim.Image_Operator->left(), 398);
@@ -96,12 +97,12 @@ TEST_F(SceneViewTest, DraggingThePanoramaByItsHandle)
 }
 
 // Paints what the clock brings for one virtual second, 10 ms at a time, as the program does.
-long long area_painted_in_a_second(zun::TSimulator &sim, TPanelView &view)
+long long area_painted_in_a_second(zun::TSimulator &sim, TForm_Main_ZUN &window, TPanelView &view)
 {
     const long long before = view.painted_area();
     for (int tick = 0; tick < 100; ++tick) {
         sim.scheduler.advance_by(10);
-        Form_Main_ZUN->refresh_from_model();
+        window.refresh_from_model();
         QCoreApplication::processEvents();
     }
     return view.painted_area() - before;
@@ -111,15 +112,15 @@ TEST_F(SceneViewTest, AnIdleLineRepaintsNothingAndARunningStripLittle)
 {
     advance(5000);
     QCoreApplication::processEvents();
-    EXPECT_EQ(area_painted_in_a_second(sim, *scene), 0) << "idle";
+    EXPECT_EQ(area_painted_in_a_second(sim, forms.main(), *scene), 0) << "idle";
 
-    sim.f_Select_Working_Mode(1);
+    sim.f_Select_Working_Mode(zun::WorkingMode::StageByClick);
     sim.scheduler.advance_by(1000);
     sim.ListBox_StepsClick(40); // the line at working speed, winding
     sim.Frame_LineMetal.f_Start_Working_Speed();
     advance(2000);
     QCoreApplication::processEvents();
-    const long long running = area_painted_in_a_second(sim, *scene);
+    const long long running = area_painted_in_a_second(sim, forms.main(), *scene);
     const long long whole = 100LL * scene->width() * scene->height();
     std::cout << "[ measured ] running strip: " << running << " px painted per second, "
               << 100.0 * static_cast<double>(running) / static_cast<double>(whole)

@@ -20,11 +20,11 @@ namespace {
 
 class StepsWindowTest : public ProgramTest {
 protected:
-    StepsWindowTest() { Form_Steps->show(); }
+    StepsWindowTest() { forms.steps().show(); }
 
     void click_line(int line)
     {
-        QListWidget *list = Form_Steps->ListBox_Steps;
+        QListWidget *list = forms.steps().ListBox_Steps;
         const QRect place = list->visualItemRect(list->item(line));
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, place.center());
     }
@@ -32,30 +32,30 @@ protected:
 
 TEST_F(StepsWindowTest, ThePollShowsTheStageAndItsStep)
 {
-    EXPECT_EQ(Form_Steps->ListBox_Steps->count(), 50);
-    EXPECT_EQ(Form_Steps->top_page()->objectName(), "Memo0") << "the page of the current stage";
+    EXPECT_EQ(forms.steps().ListBox_Steps->count(), 50);
+    EXPECT_EQ(forms.steps().top_page()->objectName(), "Memo0") << "the page of the current stage";
     advance(1000);
-    EXPECT_EQ(Form_Steps->Edit_CheckBox_stadiya_raboti->text(), "стадия работы  0");
-    EXPECT_EQ(Form_Main_ZUN->commands->Label_Current_Step->text(), "шаг №");
+    EXPECT_EQ(forms.steps().Edit_CheckBox_stadiya_raboti->text(), "стадия работы  0");
+    EXPECT_EQ(forms.main().commands->Label_Current_Step->text(), "шаг №");
     sim.Frame_LineMetal.Stadiya_Raboti = 21;
     advance(1000);
-    EXPECT_EQ(Form_Steps->ListBox_Steps->currentRow(), 21);
-    EXPECT_EQ(Form_Main_ZUN->commands->Label_Current_Step->text(),
+    EXPECT_EQ(forms.steps().ListBox_Steps->currentRow(), 21);
+    EXPECT_EQ(forms.main().commands->Label_Current_Step->text(),
               "шаг №21) полосу подать в последующие машины агрегата.");
-    EXPECT_EQ(Form_Steps->top_page()->objectName(), "Memo21");
+    EXPECT_EQ(forms.steps().top_page()->objectName(), "Memo21");
 }
 
 TEST_F(StepsWindowTest, LeavingTheAutomaticModeForClicksKeepsTheCaptionAndDisablesBoth)
 {
-    QPushButton *own = Form_Steps->Button_f_switch_Iskusstvenno_Proyti_Tekuschuyu_Stadiyu;
+    QPushButton *own = forms.steps().Button_f_switch_Iskusstvenno_Proyti_Tekuschuyu_Stadiyu;
     TWrappedButton *main =
-        Form_Main_ZUN->commands->Button_f_switch_Iskusstvenno_Proyti_Tekuschuyu_Stadiyu;
-    QTest::mouseClick(Form_Steps->RadioGroup1->button(2), Qt::LeftButton, {}, QPoint(6, 7));
-    EXPECT_EQ(sim.Working_Mode, 2);
-    QTest::mouseClick(Form_Steps->RadioGroup1->button(1), Qt::LeftButton, {}, QPoint(6, 7));
+        forms.main().commands->Button_f_switch_Iskusstvenno_Proyti_Tekuschuyu_Stadiyu;
+    QTest::mouseClick(forms.steps().RadioGroup1->button(2), Qt::LeftButton, {}, QPoint(6, 7));
+    EXPECT_EQ(sim.Working_Mode, zun::WorkingMode::Automatic);
+    QTest::mouseClick(forms.steps().RadioGroup1->button(1), Qt::LeftButton, {}, QPoint(6, 7));
     advance(10);
-    EXPECT_TRUE(Form_Steps->RadioGroup1->button(1)->isChecked());
-    EXPECT_FALSE(Form_Steps->RadioGroup1->button(2)->isChecked());
+    EXPECT_TRUE(forms.steps().RadioGroup1->button(1)->isChecked());
+    EXPECT_FALSE(forms.steps().RadioGroup1->button(2)->isChecked());
     EXPECT_FALSE(own->isEnabled() || main->isEnabled());
     EXPECT_EQ(own->text(), "пуск в автомате с текущего места");
     EXPECT_EQ(main->caption(), "пуск в автомате с текущего места");
@@ -67,26 +67,26 @@ TEST_F(StepsWindowTest, AClickOnAnotherLineOnlyExplainsItUntilTheStageChanges)
     const int stage = sim.Frame_LineMetal.Stadiya_Raboti;
     ASSERT_EQ(stage, 1);
     click_line(7);
-    EXPECT_EQ(Form_Steps->top_page()->objectName(), "Memo7");
-    EXPECT_EQ(Form_Steps->ListBox_Steps->currentRow(), 7);
+    EXPECT_EQ(forms.steps().top_page()->objectName(), "Memo7");
+    EXPECT_EQ(forms.steps().ListBox_Steps->currentRow(), 7);
     advance(1000);
     EXPECT_EQ(sim.Frame_LineMetal.Stadiya_Raboti, stage);
-    EXPECT_EQ(Form_Steps->ListBox_Steps->currentRow(), stage);
-    EXPECT_EQ(Form_Steps->top_page()->objectName(), "Memo7");
-    sim.Button_Get_RulonClick();
+    EXPECT_EQ(forms.steps().ListBox_Steps->currentRow(), stage);
+    EXPECT_EQ(forms.steps().top_page()->objectName(), "Memo7");
+    forms.sim().apply(zun::input::NewCoil{});
     advance(10);
-    EXPECT_EQ(Form_Steps->top_page()->objectName(), "Memo2") << "the next stage's page";
-    EXPECT_TRUE(Form_Steps->top_page()->toPlainText().startsWith(
+    EXPECT_EQ(forms.steps().top_page()->objectName(), "Memo2") << "the next stage's page";
+    EXPECT_TRUE(forms.steps().top_page()->toPlainText().startsWith(
         QStringLiteral("Шаг 2. Сжать барабан разматывателя")));
 
-    QTest::mouseClick(Form_Steps->RadioGroup1->button(1), Qt::LeftButton, {}, QPoint(6, 7));
+    QTest::mouseClick(forms.steps().RadioGroup1->button(1), Qt::LeftButton, {}, QPoint(6, 7));
     click_line(30);
     EXPECT_EQ(sim.Frame_LineMetal.Stadiya_Raboti, 30) << "a click sets the stage in this mode";
 }
 
 TEST_F(StepsWindowTest, TheStatusWindowCaptionsItsRowsAndFollowsTheMechanisms)
 {
-    TForm_Status_Mech_Array &status = *Form_Status_Mech_Array;
+    TForm_Status_Mech_Array &status = forms.status();
     for (int column = 0; column < 4; ++column)
         EXPECT_EQ(status.Check_Box[column][12]->text(), "12-------");
     EXPECT_EQ(status.Label[12]->text(), "12------------не существует");
@@ -101,6 +101,9 @@ TEST_F(StepsWindowTest, TheStatusWindowCaptionsItsRowsAndFollowsTheMechanisms)
     advance(5000);
     sim.Mech_Array[1]->f_Start_FWD_Pulse();
     advance(500);
+    EXPECT_TRUE(status.Timer_Status.isActive()) << "the window refreshes on its own timer";
+    EXPECT_EQ(status.Timer_Status.interval(), 500);
+    status.Timer_StatusTimer();
     EXPECT_TRUE(status.Check_Box[2][1]->isChecked());
     EXPECT_FALSE(status.Check_Box[3][1]->isChecked());
 }

@@ -28,8 +28,9 @@ public:
 
     void show_target() override { windows_.show_target(); }
     void hide_target() override { windows_.hide_target(); }
-    void show_key_of_cur_mech() override { windows_.show_key_of_cur_mech(); }
+    void show_keys_of(int mech) override { windows_.show_keys_of(mech); }
     void show_bell_page_and_hand() override { windows_.show_bell_page_and_hand(); }
+    void show_hand_at_new_coil_button() override { windows_.show_hand_at_new_coil_button(); }
     void open_document(const std::string &, const std::string &) override {}
     void message_box(const std::string &text) override;
 

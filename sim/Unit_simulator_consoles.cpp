@@ -1,0 +1,257 @@
+// The consoles in the model: keys turned and commanding their mechanisms, buttons held, knobs
+// stepped, and which page of each page control is in front.
+#include "Unit_simulator.h"
+
+#include "sim/texts.h"
+
+#include <stdexcept>
+
+namespace zun {
+
+namespace {
+
+using console::ControlKind;
+using console::LabelHandler;
+
+constexpr int knob_positions = 3;
+
+int max_angle(ControlKind kind)
+{
+    return kind == ControlKind::Key90 ? 90 : 45;
+}
+
+} // namespace
+
+void TControl_State::f_Show_Angle()
+{
+    b_Left_90 = Angle == -90;
+    b_Left_45 = Angle == -45;
+    b_Angle_0 = Angle == 0;
+    b_Right_45 = Angle == 45;
+    b_Right_90 = Angle == 90;
+}
+
+const TControl_State &TSimulator::control_state(std::string_view frame) const
+{
+    const int row = console::find_control(frame);
+    if (row < 0)
+        throw std::out_of_range("no console control " + std::string(frame));
+    return Controls[static_cast<std::size_t>(row)];
+}
+
+// A key turns one step per press (another button sends the present command again); a button is
+// held; a knob steps down on the left button and up on the right one, round its positions.
+void TSimulator::Label1MouseDown(int control, MouseButton button)
+{
+    const console::Control &layout = console::controls()[static_cast<std::size_t>(control)];
+    TControl_State &state = Controls[static_cast<std::size_t>(control)];
+    ++Consoles_Version;
+    if (layout.is_key()) {
+        if (button == MouseButton::Left && state.Angle > -max_angle(layout.kind))
+            state.Angle -= 45;
+        else if (button == MouseButton::Right && state.Angle < max_angle(layout.kind))
+            state.Angle += 45;
+        f_Key_Turned(control);
+        if (layout.handler == LabelHandler::WorkingSpeed) { // left runs the line, right stops it
+            if (state.b_Left_45)
+                Frame_LineMetal.f_Start_Working_Speed();
+            if (state.b_Right_45)
+                Frame_LineMetal.f_Stop_All_Mech();
+        }
+    } else if (layout.kind == ControlKind::Button) {
+        state.b_Pressed = true;
+        if (layout.bell)
+            b_Beep_Pressed = true;
+    } else if (layout.kind == ControlKind::Knob) {
+        if (button == MouseButton::Left)
+            state.Knob_Pos = (state.Knob_Pos + knob_positions - 1) % knob_positions;
+        else if (button == MouseButton::Right)
+            state.Knob_Pos = (state.Knob_Pos + 1) % knob_positions;
+    }
+}
+
+// A spring-return key comes back upright and stops; a button is let go.
+void TSimulator::Label1MouseUp(int control)
+{
+    const console::Control &layout = console::controls()[static_cast<std::size_t>(control)];
+    TControl_State &state = Controls[static_cast<std::size_t>(control)];
+    if (layout.kind == ControlKind::BackKey) {
+        ++Consoles_Version;
+        state.Angle = 0;
+        f_Key_Turned(control);
+    } else if (layout.kind == ControlKind::Button) {
+        ++Consoles_Version;
+        state.b_Pressed = false;
+        if (layout.bell)
+            b_Beep_Pressed = false;
+    }
+}
+
+// Pointing at a key makes its mechanism current (0 for an unbound key) and shows the marker;
+// the drums' keys also open their close-ups.
+void TSimulator::Label1MouseMove(int control)
+{
+    const console::Control &layout = console::controls()[static_cast<std::size_t>(control)];
+    if (!layout.is_key())
+        return;
+    Cur_Mech = layout.tag;
+    ui.show_target();
+    if (layout.handler == LabelHandler::ShowPanel5Mech)
+        Panel_5_mech->set_visible(true);
+    else if (layout.handler == LabelHandler::ShowPanel70Mech)
+        Panel_70_mech->set_visible(true);
+}
+
+// Pointing at the bare page of a drum's console closes that drum's close-up.
+void TSimulator::f_Bare_Page_Move(int page)
+{
+    const std::string_view name = console::pages()[static_cast<std::size_t>(page)].name;
+    if (name == "TabSheet_Post1_Pult_1")
+        Panel_5_mech->set_visible(false);
+    else if (name == "TabSheet_Post2_Pult_3")
+        Panel_70_mech->set_visible(false);
+}
+
+void TSimulator::f_Key_Turned(int control)
+{
+    Controls[static_cast<std::size_t>(control)].f_Show_Angle();
+    f_Send_Command(control);
+}
+
+// Left is forward, right is reverse, upright is stop; a spring-return key stops before it starts
+// again, and the 90-degree positions send nothing. A key bound to no mechanism commands
+// mechanism 0 and then says it is not used.
+void TSimulator::f_Send_Command(int control)
+{
+    const console::Control &layout = console::controls()[static_cast<std::size_t>(control)];
+    const TControl_State &state = Controls[static_cast<std::size_t>(control)];
+    const int number = layout.tag;
+    if (state.b_Left_45 || state.b_Right_45 || state.b_Angle_0) {
+        if (layout.kind == ControlKind::BackKey || state.b_Angle_0)
+            f_Command(number, MechCommand::Stop);
+        if (state.b_Left_45)
+            f_Command(number, MechCommand::Forward);
+        else if (state.b_Right_45)
+            f_Command(number, MechCommand::Reverse);
+    }
+    if (number == 0)
+        f_Message(texts::Not_Used);
+}
+
+// The answer to the input is the last command it sent to a mechanism.
+void TSimulator::f_Command(int mech, MechCommand command)
+{
+    TMech &target = *Mech_Array[static_cast<std::size_t>(mech)];
+    const Refusal refusal = target.f_Refusal(command);
+    switch (command) {
+    case MechCommand::Forward:
+        target.f_Start_FWD_Pulse();
+        break;
+    case MechCommand::Reverse:
+        target.f_Start_RWS_Pulse();
+        break;
+    case MechCommand::Stop:
+        target.f_Stop();
+        break;
+    }
+    answer_ = PulseAnswer{mech, command, refusal};
+}
+
+bool TSimulator::f_Page_Visible(int page) const
+{
+    if (!b_Main_Window_Visible)
+        return false;
+    for (int shown = page; shown >= 0;) {
+        const int control = console::page_control_of(shown);
+        if (Front_Page[static_cast<std::size_t>(control)] != shown)
+            return false;
+        shown = console::page_holding(control);
+    }
+    return true;
+}
+
+TSimulator::PageSet TSimulator::f_Visible_Pages() const
+{
+    PageSet visible{};
+    for (int page = 0; page < console::page_count; ++page)
+        visible[static_cast<std::size_t>(page)] = f_Page_Visible(page);
+    return visible;
+}
+
+// Pages held in a post's page control are the consoles: they come first, the posts last.
+void TSimulator::f_Show_Pages_Come_Into_Sight(const PageSet &before)
+{
+    const PageSet after = f_Visible_Pages();
+    for (const bool consoles : {true, false}) {
+        for (int page = 0; page < console::page_count; ++page) {
+            const auto row = static_cast<std::size_t>(page);
+            const bool is_console = console::page_holding(console::page_control_of(page)) >= 0;
+            if (is_console != consoles || before[row] || !after[row])
+                continue;
+            f_Page_Shown(console::pages()[row].tag);
+            const std::vector<InputObserver *> observers = observers_;
+            for (InputObserver *observer : observers)
+                observer->page_shown(scheduler.now(), page);
+        }
+    }
+}
+
+void TSimulator::f_Bring_Forward(int page)
+{
+    const PageSet before = f_Visible_Pages();
+    for (int shown = page; shown >= 0;) {
+        const int control = console::page_control_of(shown);
+        Front_Page[static_cast<std::size_t>(control)] = shown;
+        shown = console::page_holding(control);
+    }
+    ++Consoles_Version;
+    f_Show_Pages_Come_Into_Sight(before);
+}
+
+// Only the chosen page comes forward in its page control; if that is out of sight, so is it.
+void TSimulator::f_Tab_Chosen(int page)
+{
+    const PageSet before = f_Visible_Pages();
+    Front_Page[static_cast<std::size_t>(console::page_control_of(page))] = page;
+    ++Consoles_Version;
+    f_Show_Pages_Come_Into_Sight(before);
+}
+
+void TSimulator::f_Show_Key_Of_Cur_Mech()
+{
+    const auto controls = console::controls();
+    for (const console::Control &control : controls)
+        if (control.is_key() && control.tag == Cur_Mech)
+            f_Bring_Forward(console::find_page(control.page));
+    ui.show_keys_of(Cur_Mech);
+}
+
+void TSimulator::f_Show_Bell_Page()
+{
+    for (const console::Control &control : console::controls())
+        if (control.bell)
+            f_Bring_Forward(console::find_page(control.page));
+    ui.show_bell_page_and_hand();
+}
+
+// The pages in front come into sight before the window's own show; every showing puts the
+// steps window back into the first working mode.
+void TSimulator::FormShow()
+{
+    const PageSet before = f_Visible_Pages();
+    b_Main_Window_Visible = true;
+    f_Show_Pages_Come_Into_Sight(before);
+    f_Select_Working_Mode(WorkingMode::PassStages);
+}
+
+void TSimulator::FormHide()
+{
+    b_Main_Window_Visible = false;
+}
+
+void TSimulator::f_Message(std::string text)
+{
+    ui.message_box(std::move(text));
+}
+
+} // namespace zun

@@ -1,0 +1,246 @@
+#include "history_database.h"
+
+#include "store/history_error.h"
+
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QUuid>
+#include <QVariant>
+
+#include <array>
+#include <initializer_list>
+#include <utility>
+
+namespace {
+
+// Each step takes the schema from the version before it to its own; a database is migrated step
+// by step inside one transaction.
+struct Migration {
+    int version;
+    std::initializer_list<const char *> statements;
+};
+
+constexpr std::array migrations{
+    Migration{1,
+              {"CREATE TABLE sessions ("
+               " file_name TEXT PRIMARY KEY,"
+               " trainee TEXT NOT NULL,"
+               " started TEXT NOT NULL,"
+               " length_ms BIGINT NOT NULL,"
+               " modes TEXT NOT NULL,"
+               " stages_by_trainee INTEGER NOT NULL,"
+               " score INTEGER,"
+               " file_text TEXT NOT NULL)"}},
+    Migration{2,
+              {"ALTER TABLE sessions ADD COLUMN lesson TEXT NOT NULL DEFAULT 'training'",
+               "CREATE INDEX sessions_by_trainee ON sessions (trainee, started)"}},
+};
+static_assert(migrations.back().version == HistoryDatabase::schema_version);
+
+QString driver_of(HistoryConnection::Engine engine)
+{
+    return engine == HistoryConnection::Engine::SQLite ? QStringLiteral("QSQLITE")
+                                                       : QStringLiteral("QPSQL");
+}
+
+} // namespace
+
+// A statement on the history's connection that throws on failure. Only statements with values
+// are prepared: PostgreSQL cannot prepare schema changes.
+class HistoryDatabase::Query {
+public:
+    Query(const QString &connection_name, const QString &sql)
+        : query_(QSqlDatabase::database(connection_name, false)), sql_(sql)
+    {
+    }
+    Query &&bind(const QVariant &value) &&
+    {
+        values_ << value;
+        return std::move(*this);
+    }
+    QSqlQuery run() &&
+    {
+        if (values_.isEmpty()) {
+            if (!query_.exec(sql_))
+                fail();
+            return std::move(query_);
+        }
+        if (!query_.prepare(sql_))
+            fail();
+        for (const QVariant &value : values_)
+            query_.addBindValue(value);
+        if (!query_.exec())
+            fail();
+        return std::move(query_);
+    }
+
+private:
+    [[noreturn]] void fail() const
+    {
+        throw HistoryError(QStringLiteral("the history database failed: %1")
+                               .arg(query_.lastError().text()));
+    }
+
+    QSqlQuery query_;
+    QString sql_;
+    QVariantList values_;
+};
+
+HistoryDatabase::HistoryDatabase(const HistoryConnection &connection)
+    : connection_name_(QUuid::createUuid().toString())
+{
+    QSqlDatabase database =
+        QSqlDatabase::addDatabase(driver_of(connection.engine), connection_name_);
+    if (!database.isValid()) {
+        database = {};
+        QSqlDatabase::removeDatabase(connection_name_);
+        throw HistoryError(
+            QStringLiteral("the history database cannot be opened: Qt has no %1 driver")
+                .arg(driver_of(connection.engine)));
+    }
+    if (connection.engine == HistoryConnection::Engine::SQLite) {
+        database.setDatabaseName(connection.sqlite_file);
+    } else {
+        database.setHostName(connection.host);
+        database.setPort(connection.port);
+        database.setDatabaseName(connection.database);
+        database.setUserName(connection.user);
+    }
+    try {
+        if (!database.open())
+            throw HistoryError(QStringLiteral("the history database %1 cannot be opened: %2")
+                                   .arg(connection.describe(), database.lastError().text()));
+        migrate();
+    } catch (...) {
+        database = {};
+        QSqlDatabase::removeDatabase(connection_name_);
+        throw;
+    }
+}
+
+HistoryDatabase::~HistoryDatabase()
+{
+    QSqlDatabase::database(connection_name_, false).close();
+    QSqlDatabase::removeDatabase(connection_name_);
+}
+
+void HistoryDatabase::migrate()
+{
+    QSqlDatabase database = QSqlDatabase::database(connection_name_, false);
+    if (!database.tables().contains("schema_version")) {
+        database.transaction();
+        Query(connection_name_, "CREATE TABLE IF NOT EXISTS schema_version"
+                                " (version INTEGER NOT NULL)").run();
+        Query(connection_name_, "INSERT INTO schema_version (version) SELECT 0"
+                                " WHERE NOT EXISTS (SELECT 1 FROM schema_version)").run();
+        database.commit();
+    }
+    database.transaction();
+    try {
+        // Two programs opening a new server at once: the second waits and finds it migrated.
+        if (database.driverName() == "QPSQL")
+            Query(connection_name_, "LOCK TABLE schema_version IN EXCLUSIVE MODE").run();
+        const int stored = stored_schema_version();
+        if (stored > schema_version)
+            throw HistoryError(QStringLiteral("the history database has schema version %1, newer "
+                                              "than this program's %2: update the program")
+                                   .arg(stored)
+                                   .arg(schema_version));
+        for (const Migration &migration : migrations) {
+            if (migration.version <= stored)
+                continue;
+            for (const char *statement : migration.statements)
+                Query(connection_name_, statement).run();
+        }
+        if (stored < schema_version)
+            Query(connection_name_, "UPDATE schema_version SET version = ?")
+                .bind(schema_version)
+                .run();
+    } catch (...) {
+        database.rollback();
+        throw;
+    }
+    if (!database.commit())
+        throw HistoryError(QStringLiteral("the history database failed: %1")
+                               .arg(database.lastError().text()));
+}
+
+int HistoryDatabase::stored_schema_version() const
+{
+    QSqlQuery query = Query(connection_name_, "SELECT version FROM schema_version").run();
+    return query.next() ? query.value(0).toInt() : 0;
+}
+
+bool HistoryDatabase::add(const HistorySession &session, const QString &file_text)
+{
+    QSqlQuery query =
+        Query(connection_name_,
+              "INSERT INTO sessions (file_name, trainee, started, length_ms, modes, lesson,"
+              " stages_by_trainee, score, file_text) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)"
+              " ON CONFLICT (file_name) DO NOTHING")
+            .bind(session.file_name)
+            .bind(session.trainee)
+            .bind(session.started.toString(Qt::ISODate))
+            .bind(session.length_ms)
+            .bind(session.modes)
+            .bind(session.lesson)
+            .bind(session.stages_by_trainee)
+            .bind(session.score ? QVariant(*session.score) : QVariant(QMetaType::fromType<int>()))
+            .bind(file_text)
+            .run();
+    return query.numRowsAffected() == 1;
+}
+
+bool HistoryDatabase::contains(const QString &file_name) const
+{
+    return Query(connection_name_, "SELECT 1 FROM sessions WHERE file_name = ?")
+        .bind(file_name)
+        .run()
+        .next();
+}
+
+QStringList HistoryDatabase::trainees() const
+{
+    QSqlQuery query =
+        Query(connection_name_, "SELECT DISTINCT trainee FROM sessions ORDER BY trainee").run();
+    QStringList names;
+    while (query.next())
+        names << query.value(0).toString();
+    return names;
+}
+
+std::vector<HistorySession> HistoryDatabase::sessions_of(const QString &trainee) const
+{
+    QSqlQuery query =
+        Query(connection_name_,
+              "SELECT file_name, trainee, started, length_ms, modes, lesson, stages_by_trainee,"
+              " score FROM sessions WHERE trainee = ? ORDER BY started, file_name")
+            .bind(trainee)
+            .run();
+    std::vector<HistorySession> sessions;
+    while (query.next()) {
+        HistorySession session;
+        session.file_name = query.value(0).toString();
+        session.trainee = query.value(1).toString();
+        session.started = QDateTime::fromString(query.value(2).toString(), Qt::ISODate);
+        session.length_ms = query.value(3).toLongLong();
+        session.modes = query.value(4).toString();
+        session.lesson = query.value(5).toString();
+        session.stages_by_trainee = query.value(6).toInt();
+        if (!query.value(7).isNull())
+            session.score = query.value(7).toInt();
+        sessions.push_back(session);
+    }
+    return sessions;
+}
+
+std::optional<QString> HistoryDatabase::session_text(const QString &file_name) const
+{
+    QSqlQuery query = Query(connection_name_, "SELECT file_text FROM sessions WHERE file_name = ?")
+                           .bind(file_name)
+                           .run();
+    if (!query.next())
+        return std::nullopt;
+    return query.value(0).toString();
+}

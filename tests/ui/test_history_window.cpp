@@ -1,0 +1,67 @@
+#include "store/history_database.h"
+#include "ui/history_window.h"
+#include "ui/score_plot.h"
+
+#include <gtest/gtest.h>
+
+#include <QListWidget>
+#include <QTableWidget>
+#include <QTemporaryDir>
+
+namespace {
+
+HistorySession session(const QString &file_name, const QString &trainee, const QString &started,
+                       std::optional<int> score)
+{
+    HistorySession session;
+    session.file_name = file_name;
+    session.trainee = trainee;
+    session.started = QDateTime::fromString(started, Qt::ISODate);
+    session.length_ms = 95'000;
+    session.modes = "0";
+    session.score = score;
+    return session;
+}
+
+TEST(HistoryWindow, ShowsEachTraineesSessionsAndScores)
+{
+    const QTemporaryDir folder;
+    HistoryConnection connection;
+    connection.sqlite_file = folder.filePath("history.sqlite");
+    HistoryDatabase history(connection);
+    history.add(session("1.zs", "Пётр", "2026-12-01T09:00:00", 40), "");
+    history.add(session("2.zs", "Пётр", "2026-12-02T09:00:00", {}), "");
+    history.add(session("3.zs", "Пётр", "2026-12-03T09:00:00", 75), "");
+    history.add(session("4.zs", "Анна", "2026-12-03T10:00:00", 90), "");
+
+    HistoryWindow window;
+    window.show_history(&history);
+    ASSERT_EQ(window.trainees().count(), 2);
+    EXPECT_EQ(window.trainees().currentItem()->text(), "Анна");
+    EXPECT_EQ(window.sessions().rowCount(), 1);
+
+    window.trainees().setCurrentRow(1);
+    ASSERT_EQ(window.sessions().rowCount(), 3);
+    EXPECT_EQ(window.sessions().item(0, 0)->text(), "2026-12-01 09:00");
+    EXPECT_EQ(window.sessions().item(0, 1)->text(), "1:35");
+    EXPECT_EQ(window.sessions().item(1, 5)->text(), "—");
+    EXPECT_EQ(window.sessions().item(2, 0)->data(Qt::UserRole), "3.zs");
+    EXPECT_EQ(window.plot().scores(), (std::vector<std::optional<int>>{40, std::nullopt, 75}));
+
+    history.add(session("5.zs", "Пётр", "2026-12-04T09:00:00", 80), "");
+    window.show_history(&history);
+    EXPECT_EQ(window.trainees().currentItem()->text(), "Пётр") << "the choice survives a refresh";
+    EXPECT_EQ(window.sessions().rowCount(), 4);
+    EXPECT_TRUE(window.message().isEmpty());
+}
+
+TEST(HistoryWindow, SaysWhyThereIsNoHistory)
+{
+    HistoryWindow window;
+    window.show_history(nullptr, "the history database cannot be opened");
+    EXPECT_EQ(window.message(), "the history database cannot be opened");
+    EXPECT_EQ(window.trainees().count(), 0);
+    EXPECT_EQ(window.sessions().rowCount(), 0);
+}
+
+} // namespace

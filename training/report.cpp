@@ -1,0 +1,129 @@
+#include "report.h"
+
+#include "sim/stage_tables.h"
+#include "sim/steps_texts.h"
+#include "training/score.h"
+
+namespace zun {
+namespace {
+
+std::string time_text(std::optional<std::int64_t> time)
+{
+    return time ? std::to_string(*time) : "-";
+}
+
+std::string remark_what(StageRemark::What what)
+{
+    return what == StageRemark::What::Refused ? "refused" : "out_of_sequence";
+}
+
+std::string escaped(std::string_view text)
+{
+    std::string html;
+    for (const char c : text) {
+        switch (c) {
+        case '&': html += "&amp;"; break;
+        case '<': html += "&lt;"; break;
+        case '>': html += "&gt;"; break;
+        case '"': html += "&quot;"; break;
+        default: html += c;
+        }
+    }
+    return html;
+}
+
+std::string cell(std::string_view text)
+{
+    return "<td>" + escaped(text) + "</td>";
+}
+
+std::string pulses_text(int stage)
+{
+    std::string text;
+    for (const UsedPulse &pulse : used_pulses(stage))
+        text += (text.empty() ? "" : ", ") +
+                std::string(pulse.direction == Direction::Forward ? "F " : "R ") +
+                std::to_string(pulse.mech);
+    return text.empty() ? "—" : text;
+}
+
+} // namespace
+
+std::string_view completion_word(Completion by)
+{
+    switch (by) {
+    case Completion::Trainee: return "trainee";
+    case Completion::Pass: return "pass";
+    case Completion::Auto: return "auto";
+    case Completion::Jump: return "jump";
+    case Completion::Open: return "open";
+    }
+    return "open";
+}
+
+std::string_view direction_word(Direction direction)
+{
+    switch (direction) {
+    case Direction::Forward: return "fwd";
+    case Direction::Reverse: return "rws";
+    case Direction::Stop: return "stop";
+    }
+    return "stop";
+}
+
+std::string report_lines(const Report &report)
+{
+    std::string text = "score=" + (report.score ? std::to_string(*report.score) : "-") + "\n";
+    for (const StageEntry &entry : report.record.entries())
+        text += "stage=" + std::to_string(entry.stage) + " began=" + std::to_string(entry.began) +
+                " ended=" + time_text(entry.ended) + " by=" +
+                std::string(completion_word(entry.by)) + " ops=" +
+                std::to_string(entry.operations) + " refused=" + std::to_string(entry.refused) +
+                " out_of_sequence=" + std::to_string(entry.out_of_sequence) +
+                " hints=" + std::to_string(entry.hints) + "\n";
+    for (const StageRemark &remark : report.record.remarks())
+        text += "t=" + std::to_string(remark.time) + " what=" + remark_what(remark.what) +
+                " stage=" + std::to_string(remark.stage) + " control=" + remark.control +
+                " mech=" + std::to_string(remark.mech) + " dir=" +
+                std::string(direction_word(remark.direction)) +
+                " reason=" + (remark.reason.empty() ? "-" : remark.reason) + "\n";
+    return text;
+}
+
+std::string report_html(const Report &report, std::string_view title)
+{
+    std::string html = "<!DOCTYPE html>\n<html lang=\"ru\"><head><meta charset=\"utf-8\">"
+                       "<title>" + escaped(title) + "</title></head><body>\n";
+    html += "<h1>Отчёт о сеансе " + escaped(title) + "</h1>\n";
+    html += "<p><b>Оценка: " + (report.score ? std::to_string(*report.score) : "—") +
+            "</b></p>\n<p>" + escaped(score_rule) + "</p>\n";
+    html += "<h2>Шаги</h2>\n<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\">\n<tr>"
+            "<th>шаг</th><th>начало, мс</th><th>конец, мс</th><th>выполнен</th>"
+            "<th>операций</th><th>отказов</th><th>не по порядку</th><th>подсказок</th></tr>\n";
+    for (const StageEntry &entry : report.record.entries())
+        html += "<tr>" + cell(std::string(steps::lines()[static_cast<std::size_t>(entry.stage)])) +
+                cell(std::to_string(entry.began)) + cell(time_text(entry.ended)) +
+                cell(completion_word(entry.by)) + cell(std::to_string(entry.operations)) +
+                cell(std::to_string(entry.refused)) +
+                cell(std::to_string(entry.out_of_sequence)) +
+                cell(std::to_string(entry.hints)) + "</tr>\n";
+    html += "</table>\n<h2>Замечания</h2>\n<ul>\n";
+    for (const StageRemark &remark : report.record.remarks())
+        html += "<li>" + escaped(std::to_string(remark.time) + " мс, шаг " +
+                                 std::to_string(remark.stage) + ": " + remark_what(remark.what) +
+                                 ", " + remark.control + ", механизм " +
+                                 std::to_string(remark.mech) + " " +
+                                 std::string(direction_word(remark.direction)) +
+                                 (remark.reason.empty() ? "" : " (" + remark.reason + ")")) +
+                "</li>\n";
+    html += "</ul>\n<h2>Какие команды относятся к каждому шагу</h2>\n<p>Операция не по порядку "
+            "— импульс вперёд (F) или назад (R) механизму, которого шаг не использует; стоп "
+            "никогда не считается операцией не по порядку.</p>\n<table border=\"1\" "
+            "cellspacing=\"0\" cellpadding=\"3\">\n<tr><th>шаг</th><th>команды</th></tr>\n";
+    for (int stage = 1; stage <= stages::Last_Stage; ++stage)
+        html += "<tr>" + cell(std::to_string(stage)) + cell(pulses_text(stage)) + "</tr>\n";
+    html += "</table>\n</body></html>\n";
+    return html;
+}
+
+} // namespace zun

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "training/stage_record.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace zun {
+
+// What a session's report says, the same in the program and headless.
+struct Report {
+    const StageRecord &record;
+    std::optional<int> score;
+};
+
+std::string_view completion_word(Completion by);
+std::string_view direction_word(Direction direction);
+
+// "score=N" (or "score=-"), a line per step, then a line per remark.
+std::string report_lines(const Report &report);
+
+// The same as a whole HTML page, with the score rule and the pulses each step uses; `title`
+// names the session.
+std::string report_html(const Report &report, std::string_view title);
+
+} // namespace zun

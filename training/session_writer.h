@@ -1,0 +1,65 @@
+#pragma once
+
+#include "training/session_file.h"
+
+#include <cstdint>
+#include <cstdio>
+#include <ctime>
+#include <filesystem>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace zun {
+
+// Where session files go: $XDG_DATA_HOME (when absolute), else ~/.local/share, each under the
+// program's folder; with neither, a folder beside the program.
+std::filesystem::path sessions_folder(const char *xdg_data_home, const char *home,
+                                      const std::filesystem::path &program_folder);
+
+// "YYYY-MM-DD_HH-MM-SS.zs", with "-2", "-3" ... for the second and later files of that second.
+std::string session_file_name(const std::tm &local_time, int occurrence);
+
+// Appends one session to its file, line by line: each line is flushed before the caller goes on,
+// so a crash loses nothing written before it. A file that cannot be created or written stops
+// the writing; the error says why, and the session itself goes on without it.
+class SessionWriter {
+public:
+    // Creates a new file in `folder` (made if missing) named from `local_time`, never overwriting
+    // an existing one, and writes the header.
+    SessionWriter(const std::filesystem::path &folder, const std::tm &local_time,
+                  const SessionHeader &header);
+
+    // An input line applied at virtual `time` (never earlier than the last line written).
+    void input(std::int64_t time, std::string_view line);
+    // The work stage has changed to `stage` at `time`.
+    void stage(std::int64_t time, int stage);
+    // A comment such as where the session goes on; `text` is one line.
+    void note(std::int64_t time, std::string_view text);
+    // The normal end: the state hash at `time`. Nothing is written after it.
+    void end(std::int64_t time, std::string_view hash);
+
+    bool failed() const { return !error_.empty(); }
+    const std::string &error() const { return error_; }
+    const std::filesystem::path &path() const { return path_; }
+    bool ended() const { return ended_; }
+
+private:
+    struct FileCloser {
+        void operator()(std::FILE *file) const { std::fclose(file); }
+    };
+
+    void create(const std::filesystem::path &folder, const std::tm &local_time);
+    void write_at(std::int64_t time, std::string_view text);
+    void write(std::string_view text);
+    void fail(const std::string &what, int error_number);
+
+    std::unique_ptr<std::FILE, FileCloser> file_;
+    std::filesystem::path path_;
+    std::string error_;
+    std::int64_t written_until_ = 0;
+    bool ended_ = false;
+};
+
+} // namespace zun

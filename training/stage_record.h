@@ -1,0 +1,92 @@
+#pragma once
+
+#include "training/stage_usage.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace zun {
+
+// What the assessment learns of one input that passed the door, with the model's answer.
+struct AssessedInput {
+    enum class Kind {
+        Operation,  // the trainee's own: a control turned or pressed, or a pulse given directly
+        Pass,       // "пройти стадию"
+        ModeChosen, // a working mode selected
+        StepChosen, // a click on a line of the steps list
+        Hint,       // a pick in the find box
+    };
+    Kind kind = Kind::Operation;
+    std::string control = "-"; // the console control's name; "-" for a pulse given directly
+    int mech = 0;
+    Direction direction = Direction::Stop; // Stop also for a button without a drive
+    std::string refused;                   // why the pulse was refused; empty when accepted
+    int mode = 0;                          // of ModeChosen
+};
+
+enum class Completion { Trainee, Pass, Auto, Jump, Open };
+
+// One step as the trainee went through it: from the moment the stage took its number until it
+// changed.
+struct StageEntry {
+    int stage = 0;
+    std::int64_t began = 0;
+    std::optional<std::int64_t> ended;
+    Completion by = Completion::Open;
+    int operations = 0;
+    int refused = 0;
+    int out_of_sequence = 0;
+    int hints = 0;
+};
+
+// An operation worth the instructor's attention.
+struct StageRemark {
+    enum class What { OutOfSequence, Refused };
+    std::int64_t time = 0;
+    What what = What::OutOfSequence;
+    int stage = 0;
+    std::string control;
+    int mech = 0;
+    Direction direction = Direction::Forward;
+    std::string reason; // of a refusal
+};
+
+// A moment the timeline marks: an operation of the trainee or a press of "пройти стадию".
+struct TimelineMark {
+    enum class What { Operation, Pass };
+    std::int64_t time = 0;
+    int stage = 0;
+    What what = What::Operation;
+};
+
+// The record of a session's stages, built from its inputs and stage changes in order, so that the
+// live program and a replay of the session's file build the same record. An input is given
+// before the stage changes it caused.
+class StageRecord {
+public:
+    void input(std::int64_t time, const AssessedInput &input);
+    void stage_changed(std::int64_t time, int after);
+
+    // Every completed step in order, then the open one the session is in (if it is a step).
+    std::vector<StageEntry> entries() const;
+    const std::vector<StageRemark> &remarks() const { return remarks_; }
+    const std::vector<TimelineMark> &marks() const { return marks_; }
+    bool trainee_operated() const { return trainee_operated_; }
+
+private:
+    std::vector<StageEntry> completed_;
+    StageEntry current_{};
+    bool current_is_step_ = false;
+    std::optional<int> mode_;
+    bool automatic_ = false;     // since "пуск в автомате" in mode 2
+    bool passed_ = false;        // "пройти стадию" during the current stage
+    bool entered_by_click_ = false;
+    bool last_input_was_click_ = false; // a click in mode 1, which sets a stage at once
+    std::vector<StageRemark> remarks_;
+    std::vector<TimelineMark> marks_;
+    bool trainee_operated_ = false;
+};
+
+} // namespace zun

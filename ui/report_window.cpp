@@ -1,0 +1,189 @@
+#include "report_window.h"
+
+#include "training/report.h"
+#include "training/score.h"
+#include "training/stage_record.h"
+#include "ui/timeline_plot.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QFile>
+#include <QFileDialog>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPdfWriter>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTextDocument>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace {
+
+const QStringList columns{"шаг", "начало, с", "конец, с", "выполнен", "операций", "отказов",
+                          "не по порядку", "подсказок"};
+
+QString seconds(std::optional<std::int64_t> ms)
+{
+    return ms ? QString::number(double(*ms) / 1000.0, 'f', 1) : QStringLiteral("—");
+}
+
+QString completion_text(zun::Completion by)
+{
+    switch (by) {
+    case zun::Completion::Trainee: return "сам";
+    case zun::Completion::Pass: return "кнопкой";
+    case zun::Completion::Auto: return "автомат";
+    case zun::Completion::Jump: return "переход";
+    case zun::Completion::Open: return "идёт";
+    }
+    return {};
+}
+
+QTableWidgetItem *cell(const QString &text)
+{
+    auto *item = new QTableWidgetItem(text);
+    item->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled);
+    return item;
+}
+
+} // namespace
+
+ReportWindow::ReportWindow(QWidget *parent)
+    : QWidget(parent, Qt::Window), summary_(new QLabel), table_(new QTableWidget),
+      plot_(new TimelinePlot)
+{
+    setWindowTitle("отчёт");
+    resize(760, 640);
+    table_->setColumnCount(int(columns.size()));
+    table_->setHorizontalHeaderLabels(columns);
+    table_->verticalHeader()->hide();
+    summary_->setWordWrap(true);
+    summary_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+
+    auto *rule = new QLabel(QString::fromUtf8(zun::score_rule.data(),
+                                              qsizetype(zun::score_rule.size())));
+    rule->setWordWrap(true);
+    rule->setStyleSheet("color: #505050");
+    auto *legend = new QLabel(
+        QStringLiteral("<span style='color:%1'>●</span> операция &nbsp; "
+                       "<span style='color:%2'>●</span> «пройти стадию» &nbsp; "
+                       "<span style='color:%3'>●</span> отказ &nbsp; "
+                       "<span style='color:%4'>●</span> не по порядку")
+            .arg(TimelinePlot::operation_colour.name(), TimelinePlot::pass_colour.name(),
+                 TimelinePlot::refused_colour.name(),
+                 TimelinePlot::out_of_sequence_colour.name()));
+    auto *copy = new QPushButton("копировать");
+    auto *save = new QPushButton("сохранить");
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(copy);
+    buttons->addWidget(save);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(summary_);
+    layout->addWidget(rule);
+    layout->addWidget(plot_, 2);
+    layout->addWidget(legend);
+    layout->addWidget(table_, 3);
+    layout->addLayout(buttons);
+
+    connect(copy, &QPushButton::clicked, this, [this] { copy_text(); });
+    connect(save, &QPushButton::clicked, this, [this] { ask_and_save(); });
+}
+
+void ReportWindow::show_report(const zun::StageRecord &record, std::optional<int> score,
+                               qint64 now_ms, const QString &title)
+{
+    record_ = &record;
+    score_ = score;
+    title_ = title;
+    const std::vector<zun::StageEntry> entries = record.entries();
+    table_->setRowCount(int(entries.size()));
+    int by_trainee = 0;
+    for (int row = 0; row < int(entries.size()); ++row) {
+        const zun::StageEntry &entry = entries[std::size_t(row)];
+        by_trainee += entry.by == zun::Completion::Trainee ? 1 : 0;
+        const QStringList values{QString::number(entry.stage), seconds(entry.began),
+                                 seconds(entry.ended), completion_text(entry.by),
+                                 QString::number(entry.operations),
+                                 QString::number(entry.refused),
+                                 QString::number(entry.out_of_sequence),
+                                 QString::number(entry.hints)};
+        for (int column = 0; column < values.size(); ++column)
+            table_->setItem(row, column, cell(values[column]));
+    }
+    table_->resizeColumnsToContents();
+    summary_->setText(QStringLiteral("<b>%1</b><br>Шагов выполнено самостоятельно: %2. "
+                                     "Отказов: %3. Оценка: <b>%4</b>")
+                          .arg(title.toHtmlEscaped())
+                          .arg(by_trainee)
+                          .arg(std::ranges::count_if(record.remarks(),
+                                                     [](const zun::StageRemark &remark) {
+                                                         return remark.what ==
+                                                                zun::StageRemark::What::Refused;
+                                                     }))
+                          .arg(score ? QString::number(*score) : QStringLiteral("нет (демонстрация)")));
+    plot_->show_record(&record, now_ms);
+}
+
+QString ReportWindow::summary() const
+{
+    return summary_->text();
+}
+
+QString ReportWindow::text() const
+{
+    if (!record_)
+        return {};
+    return QString::fromStdString(zun::report_lines({*record_, score_}));
+}
+
+bool ReportWindow::save(const QString &path, QString &error) const
+{
+    if (!record_) {
+        error = "нет отчёта";
+        return false;
+    }
+    const QString html = QString::fromStdString(zun::report_html({*record_, score_},
+                                                                 title_.toStdString()));
+    if (path.endsWith(".pdf", Qt::CaseInsensitive)) {
+        QPdfWriter pdf(path);
+        pdf.setTitle(title_);
+        pdf.setPageSize(QPageSize(QPageSize::A4));
+        QTextDocument document;
+        document.setHtml(html);
+        document.print(&pdf);
+        if (!QFile::exists(path) || QFile(path).size() == 0) {
+            error = QStringLiteral("не удалось записать %1").arg(path);
+            return false;
+        }
+        return true;
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
+        file.write(html.toUtf8()) < 0 || !file.flush()) {
+        error = QStringLiteral("не удалось записать %1: %2").arg(path, file.errorString());
+        return false;
+    }
+    return true;
+}
+
+void ReportWindow::copy_text() const
+{
+    QApplication::clipboard()->setText(text());
+}
+
+void ReportWindow::ask_and_save()
+{
+    const QString path = QFileDialog::getSaveFileName(this, "сохранить отчёт", title_ + ".pdf",
+                                                      "PDF (*.pdf);;HTML (*.html)");
+    if (path.isEmpty())
+        return;
+    QString error;
+    if (!save(path, error))
+        QMessageBox::warning(this, "отчёт", error);
+}

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QWidget>
+
+#include <optional>
+
+namespace zun {
+class StageRecord;
+}
+class QLabel;
+class QTableWidget;
+class TimelinePlot;
+
+// The report of the session: its steps as a table, the summary and the score with its rule, and
+// the course of the session as a plot. It can copy the table as text and save the report as HTML
+// or PDF.
+class ReportWindow : public QWidget {
+public:
+    explicit ReportWindow(QWidget *parent = nullptr);
+
+    // The record is read again at each call; it must outlive the window or be replaced first.
+    void show_report(const zun::StageRecord &record, std::optional<int> score, qint64 now_ms,
+                     const QString &title);
+
+    QTableWidget &table() const { return *table_; }
+    QString summary() const;
+    // The report as text, as the headless runner prints it.
+    QString text() const;
+    // Writes the report as HTML or, for a name ending in .pdf, as PDF; false with `error` set when
+    // it cannot be written.
+    bool save(const QString &path, QString &error) const;
+
+private:
+    void copy_text() const;
+    void ask_and_save();
+
+    const zun::StageRecord *record_ = nullptr;
+    std::optional<int> score_;
+    QString title_;
+    QLabel *summary_;
+    QTableWidget *table_;
+    TimelinePlot *plot_;
+};
