@@ -4,7 +4,6 @@
 #include "app/forms.h"
 #include "sim/input_lines.h"
 #include "tools/video/pointer_targets.h"
-#include "tools/video/video_encoder.h"
 #include "tools/video/video_ui_port.h"
 #include "ui/Unit_hand.h"
 #include "ui/Unit_main.h"
@@ -62,8 +61,8 @@ Buttons buttons_of(const zun::Input &input)
 
 } // namespace
 
-DemoPlayer::DemoPlayer(Forms &forms, VideoUiPort &ui, VideoEncoder &encoder)
-    : forms_(forms), ui_(ui), encoder_(encoder),
+DemoPlayer::DemoPlayer(Forms &forms, VideoUiPort &ui, FrameSink frames)
+    : forms_(forms), ui_(ui), frames_(std::move(frames)),
       pointer_(QPointF(video::Frame_Size.width() * 0.6, video::Frame_Size.height() * 0.6))
 {
 }
@@ -125,17 +124,23 @@ void DemoPlayer::apply(const zun::Input &input)
     const zun::Millis now = forms_.sim().scheduler.now();
     // A target the glide did not reach (two inputs too close together) is jumped to; a pick in
     // the find box happens on its list's line, not on the box.
-    if (const auto target = pointer_target(forms_, input);
-        target && !std::holds_alternative<zun::input::FindPick>(input))
-        if (QLineF(pointer_.at(now), *target).length() > 2)
-            pointer_.glide(now, now, *target);
-    // Showing and hiding go through the windows, which tell the model themselves.
-    if (const auto *steps = std::get_if<zun::input::StepsWindow>(&input))
+    const auto target = pointer_target(forms_, input);
+    if (target && !std::holds_alternative<zun::input::FindPick>(input) &&
+        QLineF(pointer_.at(now), *target).length() > 2)
+        pointer_.glide(now, now, *target);
+    // Showing and hiding go through the windows, which tell the model themselves; so does a
+    // line of the steps list, whose window also shows that line's explanation.
+    if (const auto *steps = std::get_if<zun::input::StepsWindow>(&input)) {
         forms_.steps().setVisible(steps->shown);
-    else if (const auto *main = std::get_if<zun::input::MainWindow>(&input))
+    } else if (const auto *click = std::get_if<zun::input::StepClick>(&input)) {
+        TStepsList &list = *forms_.steps().ListBox_Steps;
+        list.setCurrentRow(click->line);
+        list.on_click(click->line);
+    } else if (const auto *main = std::get_if<zun::input::MainWindow>(&input)) {
         forms_.main().setVisible(main->shown);
-    else
+    } else {
         forms_.sim().apply(input);
+    }
     show_pick(input);
     const Buttons buttons = buttons_of(input);
     if (buttons.held)
@@ -202,7 +207,7 @@ void DemoPlayer::settle()
 void DemoPlayer::write_frame()
 {
     const video::Overlay overlay{pointer_.at(next_frame_), held_now(), caption_};
-    encoder_.add_frame(video::compose_frame(windows_bottom_up(), overlay));
+    frames_(video::compose_frame(windows_bottom_up(), overlay));
 }
 
 video::Held DemoPlayer::held_now() const

@@ -6,13 +6,15 @@
 
 #include "sim/inputs.h"
 
+#include <QImage>
 #include <QString>
+
+#include <functional>
 
 #include <optional>
 
 class Forms;
 class QWidget;
-class VideoEncoder;
 class VideoUiPort;
 
 // Plays a demonstration into the program's own windows on the virtual clock, 25 frames to the
@@ -24,7 +26,10 @@ public:
     static constexpr int Frames_Per_Second = 25;
     static constexpr zun::Millis Frame_Ms = 1000 / Frames_Per_Second;
 
-    DemoPlayer(Forms &forms, VideoUiPort &ui, VideoEncoder &encoder);
+    // Takes each frame as it is made.
+    using FrameSink = std::function<void(const QImage &frame)>;
+
+    DemoPlayer(Forms &forms, VideoUiPort &ui, FrameSink frames);
 
     // To the demonstration's end, or up to `limit_ms` of it.
     void play(const zun::video::Demo_Script &script, zun::Millis limit_ms);
@@ -45,7 +50,7 @@ private:
 
     Forms &forms_;
     VideoUiPort &ui_;
-    VideoEncoder &encoder_;
+    FrameSink frames_;
     PointerTrack pointer_;
     QString caption_;
     video::Held held_ = video::Held::None;

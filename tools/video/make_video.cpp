@@ -67,7 +67,9 @@ int main(int argc, char *argv[])
         ui.attach(forms);
         VideoEncoder encoder(QString::fromStdString(given->video), video::Frame_Size,
                              DemoPlayer::Frames_Per_Second);
-        DemoPlayer(forms, ui, encoder).play(script, given->limit_ms);
+        DemoPlayer(forms, ui, [&encoder](const QImage &frame) {
+            encoder.add_frame(frame);
+        }).play(script, given->limit_ms);
         encoder.finish();
         ui.detach();
         std::cout << given->video << ": frames=" << encoder.frames()

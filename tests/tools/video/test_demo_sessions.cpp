@@ -2,9 +2,12 @@
 // parser reads, of a video's length, and doing what its captions say it shows.
 #include "app/forms.h"
 #include "sim/input_lines.h"
+#include "sim/state_hash.h"
 #include "sim/ui_port.h"
 #include "tools/sim_runner.h"
+#include "tools/video/demo_player.h"
 #include "tools/video/demo_script.h"
+#include "tools/video/video_ui_port.h"
 
 #include <gtest/gtest.h>
 
@@ -52,6 +55,41 @@ TEST_P(DemoSessionTest, ReplayedHeadlessItGetsAsFarAsItShows)
     for (std::string line; std::getline(in, line);)
         ASSERT_NO_THROW(runner.run_line(line)) << "line " << ++number << ": " << line;
     EXPECT_GE(runner.sim().Frame_LineMetal.Stadiya_Raboti, GetParam().stage_at_end_at_least);
+}
+
+// Into the windows, frame by frame, the session leaves the model as the headless runner does.
+TEST(DemoPlayerTest, ReplaysIntoTheWindowsAsTheHeadlessRunnerDoes)
+{
+    constexpr zun::Millis played = 16000;
+    const std::string path = ZUN_VIDEO_SESSIONS_DIR "/video_key_work.zs";
+    std::ifstream in(path);
+    const zun::video::Demo_Script script = zun::video::read_demo(in);
+    VideoUiPort ui;
+    Forms forms(ui);
+    ui.attach(forms);
+    int frames = 0;
+    DemoPlayer(forms, ui, [&frames](const QImage &frame) {
+        EXPECT_EQ(frame.size(), video::Frame_Size);
+        ++frames;
+    }).play(script, played);
+    EXPECT_EQ(frames, played / DemoPlayer::Frame_Ms + 1);
+    EXPECT_EQ(forms.sim().scheduler.now(), played);
+
+    std::ostringstream out;
+    SimRunner runner(out);
+    for (const zun::video::Demo_Step &step : script.steps) {
+        const zun::Millis left = played - runner.sim().scheduler.now();
+        if (const auto *advance = std::get_if<zun::video::Advance>(&step)) {
+            runner.run_line("advance " + std::to_string(std::min(advance->ms, left)));
+            if (advance->ms >= left)
+                break;
+        } else if (const auto *line = std::get_if<zun::video::Input_Line>(&step)) {
+            runner.run_line(line->text);
+        }
+    }
+    EXPECT_GE(runner.sim().Frame_LineMetal.Stadiya_Raboti, 3) << "the demonstration got going";
+    EXPECT_EQ(zun::state_hash(forms.sim()), zun::state_hash(runner.sim()));
+    ui.detach();
 }
 
 INSTANTIATE_TEST_SUITE_P(Videos, DemoSessionTest,
