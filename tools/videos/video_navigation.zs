@@ -86,8 +86,11 @@ advance 6000
 # caption: Пояснение говорит, где ключ и какой кнопкой мыши его повернуть
 step 3
 advance 6000
-# caption: Щелчок по механизму без привода
+# caption: Щелчок по промасливающей машине открывает её терминал на посту 2
 click Image38_0
-advance 3000
+advance 3500
+# caption: У фиксирующих роликов привода нет — тренажёр так и говорит
+click Image_FixRolTop
+advance 4000
 # caption:
 advance 2000
