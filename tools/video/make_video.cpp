@@ -43,6 +43,16 @@ std::optional<Arguments> arguments(int argc, char *argv[])
     return parsed;
 }
 
+// The offscreen platform says for every raise() and mask that it cannot do them; the frames
+// stack the windows and cut the masks themselves.
+void quiet_about_offscreen(QtMsgType type, const QMessageLogContext &context,
+                           const QString &message)
+{
+    if (message.startsWith(QLatin1String("This plugin does not support")))
+        return;
+    std::cerr << qPrintable(qFormatLogMessage(type, context, message)) << '\n';
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -54,6 +64,7 @@ int main(int argc, char *argv[])
     }
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    qInstallMessageHandler(quiet_about_offscreen);
     ZunApplication application(argc, argv);
     try {
         std::ifstream in(given->session);
