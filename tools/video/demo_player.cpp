@@ -98,6 +98,8 @@ void DemoPlayer::advance(zun::Millis ms, const std::optional<zun::Input> &next)
     bool glide_planned = !next;
     while (next_frame_ <= end && next_frame_ <= limit_) {
         if (!glide_planned && next_frame_ >= glide_start) {
+            if (const auto *click = std::get_if<zun::input::StepClick>(&*next))
+                bring_line_into_view(click->line);
             if (const auto target = pointer_target(forms_, *next))
                 pointer_.glide(clock.now(), std::max(clock.now(), glide_end), *target);
             if (const auto *pick = std::get_if<zun::input::FindPick>(&*next)) {
@@ -122,6 +124,9 @@ void DemoPlayer::advance(zun::Millis ms, const std::optional<zun::Input> &next)
 void DemoPlayer::apply(const zun::Input &input)
 {
     const zun::Millis now = forms_.sim().scheduler.now();
+    // The steps window's poll may have scrolled the list since the glide began.
+    if (const auto *click = std::get_if<zun::input::StepClick>(&input))
+        bring_line_into_view(click->line);
     // A target the glide did not reach (two inputs too close together) is jumped to; a pick in
     // the find box happens on its list's line, not on the box.
     const auto target = pointer_target(forms_, input);
@@ -150,6 +155,16 @@ void DemoPlayer::apply(const zun::Input &input)
         click_shown_until_ = now + click_shown_ms;
     }
     settle();
+}
+
+// The trainee scrolls the steps list to a line before clicking it.
+void DemoPlayer::bring_line_into_view(int line)
+{
+    TStepsList &list = *forms_.steps().ListBox_Steps;
+    if (QListWidgetItem *item = list.item(line)) {
+        list.scrollToItem(item, QAbstractItemView::EnsureVisible);
+        QApplication::processEvents();
+    }
 }
 
 // The drop-down of the find box, open at the item about to be picked, as the trainee sees it
