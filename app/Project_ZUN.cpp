@@ -2,6 +2,7 @@
 // the message loop.
 #include "app/application.h"
 #include "app/clock_driver.h"
+#include "app/display_retries.h"
 #include "app/fonts.h"
 #include "app/forms.h"
 #include "app/qt_ui_port.h"
@@ -9,7 +10,9 @@
 
 int main(int argc, char *argv[])
 {
+    const DisplayRetries display_retries(argc, argv);
     ZunApplication application(argc, argv);
+    display_retries.application_made();
     // The launcher's name lets the desktop match the windows to it.
     ZunApplication::setDesktopFileName(QStringLiteral(ZUN_APP_ID));
     ZunApplication::setWindowIcon(art::trainer_icon());

@@ -187,11 +187,16 @@ void TForm_Start::Timer1Timer()
     key_out_white();
 }
 
-// The window keeps only what is not white, cut in device-independent pixels.
+// The window keeps only what is not white, cut in device-independent pixels. Drawn off the
+// screen, so it holds while other windows cover this one; the mask in force must not clip the
+// drawing, or the shape would only shrink and shift with each cut.
 void TForm_Start::key_out_white()
 {
     QImage content(size(), QImage::Format_RGB32);
     content.fill(Qt::white);
-    render(&content, QPoint(), QRegion(), QWidget::DrawChildren);
+    render(&content, QPoint(), QRegion(rect()), QWidget::DrawChildren | QWidget::IgnoreMask);
     setMask(QBitmap::fromImage(content.createMaskFromColor(qRgb(255, 255, 255), Qt::MaskInColor)));
+    // A control moved before the cut asked for a repaint only inside the old shape: what it
+    // uncovered there (the disc's trail) would keep its old paint.
+    update();
 }

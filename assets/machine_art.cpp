@@ -171,12 +171,6 @@ void drum_core(QPainter &painter, QSizeF size, int position)
     painter.setBrush(QColor(80, 84, 92));
     painter.drawEllipse(centre, size.width() * 0.47, size.height() * 0.47);
     roll(painter, centre, size.width() * (0.16 + 0.03 * position), position, steel);
-    painter.setPen(Qt::white);
-    QFont small = painter.font();
-    small.setPixelSize(10);
-    painter.setFont(small);
-    painter.drawText(QRectF(0, size.height() * 0.78, size.width(), 14), Qt::AlignCenter,
-                     QStringLiteral("%1/3").arg(position));
 }
 
 // A quarter of the drum's shell, by its corner: 0 upper left, 1 upper right, 2 lower left, 3

@@ -23,8 +23,7 @@ void draw_target_marker(QPainter &painter, QSizeF size)
         painter.drawLine(centre + direction * radius * 1.05, centre + direction * radius * 0.3);
 }
 
-// The pointer windows are placed so that the control lies near the top of the picture, a
-// little right of its middle: the index finger points up at it from below.
+// The index finger points up, its tip near the top of the picture, a little right of its middle.
 void draw_pointing_hand(QPainter &painter, QSizeF size)
 {
     painter.setRenderHint(QPainter::Antialiasing, false);
@@ -34,8 +33,10 @@ void draw_pointing_hand(QPainter &painter, QSizeF size)
     const QColor skin(255, 214, 170);
     painter.setPen(QPen(Qt::black, 2));
     painter.setBrush(skin);
-    // The index finger, up to the tip at about (0.68 w, 0.03 h).
-    painter.drawRoundedRect(QRectF(w * 0.60, h * 0.03, w * 0.16, h * 0.50), w * 0.08, w * 0.08);
+    // The index finger, up to its tip.
+    const QPointF tip = pointing_hand_fingertip(size);
+    painter.drawRoundedRect(QRectF(tip.x() - w * 0.08, tip.y(), w * 0.16, h * 0.50), w * 0.08,
+                            w * 0.08);
     // The fist with three folded fingers and the thumb.
     QPainterPath fist;
     fist.addRoundedRect(QRectF(w * 0.30, h * 0.40, w * 0.50, h * 0.38), w * 0.1, w * 0.1);
@@ -48,6 +49,11 @@ void draw_pointing_hand(QPainter &painter, QSizeF size)
     // The cuff.
     painter.setBrush(QColor(40, 90, 170));
     painter.drawRect(QRectF(w * 0.36, h * 0.78, w * 0.38, h * 0.18));
+}
+
+QPointF pointing_hand_fingertip(QSizeF size)
+{
+    return {size.width() * 0.68, size.height() * 0.03};
 }
 
 } // namespace art

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPointF>
 #include <QSizeF>
 
 class QPainter;
@@ -12,5 +13,7 @@ namespace art {
 void draw_target_marker(QPainter &painter, QSizeF size);
 // A hand pointing up at a control, 104 x 112.
 void draw_pointing_hand(QPainter &painter, QSizeF size);
+// Where the tip of the hand's index finger lies in its picture of that size.
+QPointF pointing_hand_fingertip(QSizeF size);
 
 } // namespace art

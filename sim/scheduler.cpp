@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <stdexcept>
+#include <string>
 #include <utility>
 
 namespace zun {
@@ -20,12 +21,24 @@ private:
     bool &flag_;
 };
 
+// Rejects an interval the clock could not hold.
+Millis checked_interval(Millis interval)
+{
+    if (interval > Scheduler::latest)
+        throw std::out_of_range("timer interval " + std::to_string(interval) +
+                                " ms beyond the clock's end");
+    return interval;
+}
+
 } // namespace
 
 void Scheduler::advance_to(Millis time)
 {
     if (advancing_)
         throw std::logic_error("Scheduler::advance_to called from a timer handler");
+    if (time > latest)
+        throw std::out_of_range("virtual time " + std::to_string(time) +
+                                " ms beyond the clock's end at " + std::to_string(latest));
     const FlagGuard guard(advancing_);
     while (!queue_.empty() && queue_.begin()->due <= time) {
         // Requeue the timer at its next due time before its handler runs, so that the handler
@@ -40,6 +53,15 @@ void Scheduler::advance_to(Millis time)
         timer.on_tick_();
     }
     now_ = std::max(now_, time);
+}
+
+void Scheduler::advance_by(Millis duration)
+{
+    if (duration < 0 || duration > latest - now_)
+        throw std::out_of_range("advancing " + std::to_string(duration) + " ms from " +
+                                std::to_string(now_) + " leaves the clock's range 0.." +
+                                std::to_string(latest));
+    advance_to(now_ + duration);
 }
 
 Millis Scheduler::next_due() const
@@ -63,7 +85,7 @@ void Scheduler::unqueue(Timer &timer)
 }
 
 Timer::Timer(Scheduler &scheduler, Millis interval, std::function<void()> on_tick)
-    : scheduler_(scheduler), on_tick_(std::move(on_tick)), interval_(interval),
+    : scheduler_(scheduler), on_tick_(std::move(on_tick)), interval_(checked_interval(interval)),
       order_(scheduler.register_timer())
 {
 }
@@ -85,7 +107,7 @@ void Timer::set_interval(Millis interval)
 {
     if (interval == interval_)
         return;
-    interval_ = interval;
+    interval_ = checked_interval(interval);
     reschedule();
 }
 

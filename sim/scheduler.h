@@ -20,6 +20,9 @@ public:
     // Like message-loop timers, no timer ticks more often than this; a shorter interval is kept
     // as set but ticks at this period.
     static constexpr Millis shortest_period = 10;
+    // The clock's end: ten years (of 366 days) of virtual time. No time and no interval goes
+    // beyond it, so that a time plus a period never overflows.
+    static constexpr Millis latest = Millis{10} * 366 * 24 * 60 * 60 * 1000;
 
     Scheduler() = default;
     Scheduler(const Scheduler &) = delete;
@@ -32,9 +35,12 @@ public:
     // now() is that tick's due time. Afterwards now() is `time` (time never goes back). An
     // exception from a handler propagates with the scheduler consistent: now() is the failed
     // tick's due time, that timer's next tick is already queued, and a later call goes on from
-    // there. A handler must not advance the clock itself.
+    // there. A handler must not advance the clock itself. A time past `latest` throws
+    // std::out_of_range before anything runs.
     void advance_to(Millis time);
-    void advance_by(Millis duration) { advance_to(now_ + duration); }
+    // Advances by a duration of 0 up to what is left before `latest`; others throw
+    // std::out_of_range before anything runs.
+    void advance_by(Millis duration);
 
     // Due time of the earliest queued tick, or -1 when no timer is enabled.
     Millis next_due() const;
@@ -67,7 +73,8 @@ private:
 // A periodic timer on a Scheduler, owned by whoever ticks on it. Enabling a disabled timer
 // schedules its first tick one period later; enabling an enabled one changes nothing; giving an
 // enabled timer another interval restarts its period from now; a handler that disables its own
-// timer makes it one-shot. An interval of 0 never ticks, as with message-loop timers.
+// timer makes it one-shot. An interval of 0 never ticks, as with message-loop timers; an
+// interval beyond the clock's end throws std::out_of_range.
 class Timer {
 public:
     Timer(Scheduler &scheduler, Millis interval, std::function<void()> on_tick);

@@ -11,6 +11,7 @@
 #include <charconv>
 #include <ctime>
 #include <istream>
+#include <limits>
 #include <ostream>
 #include <stdexcept>
 
@@ -219,7 +220,7 @@ SimRunner::Argument SimRunner::parse(ArgumentKind kind, std::string_view token) 
         const long long value = parse_number(token);
         if (value < 0)
             throw BadLine("a duration cannot be negative: " + std::string(token));
-        return value;
+        return in_range(token, 0, zun::Scheduler::latest, "duration");
     }
     case ArgumentKind::Mechanism: {
         const long long value = parse_number(token);
@@ -281,7 +282,19 @@ zun::TMech &SimRunner::mech(const Argument &argument)
 
 void SimRunner::advance(const Arguments &arguments)
 {
-    sim_.scheduler.advance_by(std::get<long long>(arguments[0]));
+    const long long duration = std::get<long long>(arguments[0]);
+    refuse_past_clock_end(duration, "advance");
+    sim_.scheduler.advance_by(duration);
+}
+
+// A wait that would take the clock past its end is the script's fault, found before it runs.
+void SimRunner::refuse_past_clock_end(long long duration, const char *what) const
+{
+    const zun::Millis left = zun::Scheduler::latest - sim_.scheduler.now();
+    if (duration > left)
+        throw BadLine(std::string(what) + " " + std::to_string(duration) +
+                      " would take the clock past its end: " + std::to_string(left) +
+                      " ms left of " + std::to_string(zun::Scheduler::latest));
 }
 
 void SimRunner::trace_on(const Arguments &)
@@ -300,6 +313,7 @@ void SimRunner::until_stage(const Arguments &arguments)
     const int goal = static_cast<int>(std::get<long long>(arguments[0]));
     const long long limit =
         arguments.size() == 3 ? std::get<long long>(arguments[2]) : default_until_limit;
+    refuse_past_clock_end(limit, "waiting");
     awaited_stage_ = goal;
     awaited_reached_ = sim_.Frame_LineMetal.Stadiya_Raboti == goal;
     const zun::Millis start = sim_.scheduler.now();
@@ -317,10 +331,14 @@ void SimRunner::show_stage(const Arguments &)
     out_ << "stage=" << int{sim_.Frame_LineMetal.Stadiya_Raboti} << '\n';
 }
 
-SimRunner::ExitStatus SimRunner::bench(int cycles, std::ostream &errors)
+SimRunner::ExitStatus SimRunner::bench(long long cycles, std::ostream &errors)
 {
-    // A cycle takes some minutes of virtual time; a run that stalls gives up after an hour each.
-    const zun::Millis limit = static_cast<zun::Millis>(cycles + 1) * 3600000;
+    if (cycles < 1 || cycles > Max_Bench_Cycles) {
+        errors << "zun-sim: --bench takes 1.." << Max_Bench_Cycles << " cycles, not " << cycles
+               << '\n';
+        return ScriptError;
+    }
+    const zun::Millis limit = (cycles + 1) * bench_cycle_limit;
     const std::clock_t cpu_start = std::clock();
     sim_.apply(zun::input::SelectMode{zun::WorkingMode::Automatic});
     sim_.apply(zun::input::Pass{});

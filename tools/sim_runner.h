@@ -31,9 +31,15 @@ public:
     // (killed, or still running) cannot be checked and fails.
     ExitStatus replay(const zun::SessionScript &session, bool check, std::ostream &errors);
 
+    // A cycle takes some minutes of virtual time; a run that stalls gives up after an hour
+    // each, and the clock must hold that hour for every cycle and the start.
+    static constexpr zun::Millis bench_cycle_limit = 3600000;
+    static constexpr long long Max_Bench_Cycles = zun::Scheduler::latest / bench_cycle_limit - 1;
+
     // From the start, the automatic mode and one press of "пройти стадию": runs `cycles` whole
-    // scenarios and prints the virtual time, the CPU time and their ratio.
-    ExitStatus bench(int cycles, std::ostream &errors);
+    // scenarios and prints the virtual time, the CPU time and their ratio. A count outside
+    // 1..Max_Bench_Cycles is refused as a script error.
+    ExitStatus bench(long long cycles, std::ostream &errors);
 
     zun::TSimulator &sim() { return sim_; }
 
@@ -67,6 +73,7 @@ private:
     const Command *match(const std::vector<std::string_view> &tokens) const;
     Argument parse(ArgumentKind kind, std::string_view token) const;
     void on_stage_change(std::int8_t before, std::int8_t after);
+    void refuse_past_clock_end(long long duration, const char *what) const;
 
     void advance(const Arguments &arguments);
     void trace_on(const Arguments &arguments);

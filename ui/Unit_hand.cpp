@@ -8,8 +8,7 @@ TForm_Hand::TForm_Hand()
 {
 }
 
-// The art draws the finger's tip at about 0.68 of the width, 0.03 of the height.
 QPoint TForm_Hand::fingertip()
 {
-    return {71, 3};
+    return art::pointing_hand_fingertip(QSizeF(104, 112)).toPoint();
 }

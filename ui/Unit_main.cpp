@@ -21,9 +21,6 @@ namespace {
 
 constexpr int client_range_width = 1050;
 constexpr int client_range_height = 730;
-constexpr int hand_shift_right = 30;
-constexpr int hand_shift_down = 110;
-constexpr int marker_shift_down = 25;
 
 } // namespace
 
@@ -48,7 +45,6 @@ TForm_Main_ZUN::TForm_Main_ZUN(zun::Door door, Windows windows, QWidget *parent)
     const zun::Rect posts = zun::console::posts_panel_place;
     Panel_Posts->move(on_client(posts.left, posts.top));
     size_client();
-    scroll_area_->horizontalScrollBar()->setValue(Opening_Scroll);
     for (QScrollBar *bar : {scroll_area_->horizontalScrollBar(), scroll_area_->verticalScrollBar()})
         connect(bar, &QScrollBar::valueChanged, this, &TForm_Main_ZUN::scrolled);
 }
@@ -57,6 +53,13 @@ TForm_Main_ZUN::TForm_Main_ZUN(zun::Door door, Windows windows, QWidget *parent)
 void TForm_Main_ZUN::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
+    // The bars get their ranges only once the window is laid out, at its first showing; later
+    // showings keep the trainee's scroll.
+    if (!opened_) {
+        opened_ = true;
+        size_client();
+        scroll_area_->horizontalScrollBar()->setValue(Opening_Scroll);
+    }
     if (!event->spontaneous())
         door_.apply(zun::input::MainWindow{true});
 }
@@ -86,12 +89,13 @@ void TForm_Main_ZUN::resizeEvent(QResizeEvent *event)
 }
 
 // The client area reaches at least the scroll of the opening view beyond the visible width, so
-// that the trainee can scroll back to its left edge.
+// that the trainee can scroll back to its left edge. The visible width is taken from the
+// window's own size: the viewport follows it only once laid out.
 void TForm_Main_ZUN::size_client()
 {
-    const QSize visible = scroll_area_->viewport()->size();
-    client_->resize(std::max(client_range_width, visible.width() + Opening_Scroll),
-                    std::max(client_range_height, visible.height()));
+    const int visible_width = scroll_area_->maximumViewportSize().width();
+    client_->resize(std::max(client_range_width, visible_width + Opening_Scroll),
+                    client_range_height);
 }
 
 void TForm_Main_ZUN::refresh_from_model()
@@ -130,13 +134,8 @@ void TForm_Main_ZUN::f_Point_Hand_At(const QWidget &control)
     TForm_Hand &hand = windows_.hand;
     hand.show();
     hand.raise();
-    const QPoint window = frameGeometry().topLeft();
-    const zun::Rect posts = zun::console::posts_panel_place;
-    const QRect place = control.geometry();
-    hand.move(window.x() + posts.left + place.left() + (place.width() - hand.width()) / 2 +
-                  hand_shift_right,
-              window.y() + posts.top + place.top() + (place.height() - hand.height()) / 2 +
-                  hand_shift_down);
+    const QPoint on_control(control.width() / 2, control.height() - control.height() / 4);
+    hand.move(control.mapToGlobal(on_control) - TForm_Hand::fingertip());
 }
 
 void TForm_Main_ZUN::f_Point_Hand_Below(const QWidget &control)
@@ -148,6 +147,8 @@ void TForm_Main_ZUN::f_Point_Hand_Below(const QWidget &control)
     hand.move(below - TForm_Hand::fingertip());
 }
 
+// Taken from the model's places rather than from the views, which follow them only after
+// the clock's step.
 void TForm_Main_ZUN::f_Place_Target()
 {
     TForm_Target &target = windows_.target;
@@ -155,8 +156,8 @@ void TForm_Main_ZUN::f_Place_Target()
     const zun::Panel &holder = first.panel();
     if (&holder == sim.Panel_Image_Sours)
         return;
-    const QPoint window = frameGeometry().topLeft();
-    target.move(window.x() + (first.width() - target.width()) / 2 + holder.left() + first.left(),
-                window.y() + (first.height() - target.height()) / 2 + holder.top() + first.top() +
-                    marker_shift_down);
+    const QPoint centre = on_client(holder.left() + first.left() + first.width() / 2,
+                                    holder.top() + first.top() + first.height() / 2);
+    const QPoint marker_half(target.width() / 2, target.height() / 2);
+    target.move(client_->mapToGlobal(centre) - marker_half);
 }

@@ -56,13 +56,13 @@ public:
     void f_Show_Keys_Of(int mech);
     // Points the hand at the bell button, whose page the model has brought forward.
     void f_Show_Bell_Page_And_Hand();
-    // Shows the hand over a console control: 30 pixels right of and 110 below the place that
-    // would centre it, counted from the window's outer corner.
+    // Shows the hand with its fingertip on a console control, in the middle of its lower part,
+    // wherever the control lies on the screen.
     void f_Point_Hand_At(const QWidget &control);
     // Shows the hand with its fingertip just below the middle of a control of this window.
     void f_Point_Hand_Below(const QWidget &control);
-    // Centres the target marker over the current mechanism's first picture, unless that lies in
-    // the hidden store.
+    // Centres the target marker over the current mechanism's first picture where it lies on the
+    // screen, unless that picture lies in the hidden store.
     void f_Place_Target();
 
 protected:
@@ -78,4 +78,5 @@ private:
     Windows windows_;
     QScrollArea *scroll_area_;
     QWidget *client_;
+    bool opened_ = false; // shown once, with its opening scroll
 };

@@ -3,6 +3,7 @@
 #include "ui/Unit_main.h"
 #include "ui/Unit_status_mech_array.h"
 #include "ui/Unit_steps.h"
+#include "ui/window_setup.h"
 #include "ui/wrapped_button.h"
 
 #include <QCheckBox>
@@ -55,7 +56,7 @@ TMainCommands::TMainCommands(zun::Door door, Windows windows, QWidget *client)
     Label_Current_Step = new QLabel(QStringLiteral("Label_Current_Step"), client);
     Label_Current_Step->move(TForm_Main_ZUN::on_client(309, 14));
     Label_Current_Step->setStyleSheet(QStringLiteral("color: blue; font-weight: bold;"));
-    Label_Current_Step->adjustSize();
+    fit_label_to_text(*Label_Current_Step);
 
     Button_Get_Rulon = button(QStringLiteral("поставить новый рулон"), {755, 286, 124, 25}, client);
     Button_Get_Rulon->setStyleSheet(QStringLiteral("background: rgb(0, 160, 0); color: white;"));
@@ -157,7 +158,7 @@ void TMainCommands::build_panel1()
 void TMainCommands::refresh()
 {
     if (set_text(*Label_Current_Step, sim_.Label_Current_Step))
-        Label_Current_Step->adjustSize();
+        fit_label_to_text(*Label_Current_Step);
     TWrappedButton *pass = Button_f_switch_Iskusstvenno_Proyti_Tekuschuyu_Stadiyu;
     pass->set_caption(QString::fromStdString(sim_.Pass_Button_Caption));
     pass->setEnabled(sim_.Pass_Button_Enabled);

@@ -5,6 +5,7 @@
 #include "console/frame_factory.h"
 #include "console/key_frame.h"
 #include "sim/console_layout.h"
+#include "ui/window_setup.h"
 
 #include <QLabel>
 #include <QMouseEvent>
@@ -35,7 +36,7 @@ void fit_heading(QLabel &heading)
     QFont font = heading.font();
     font.setPixelSize(10);
     heading.setFont(font);
-    heading.adjustSize();
+    fit_label_to_text(heading);
 }
 
 void fill_with(QWidget *container, QWidget *content)

@@ -6,7 +6,6 @@
 
 #include <QCheckBox>
 #include <QLabel>
-#include <QScrollArea>
 
 namespace {
 
@@ -26,11 +25,9 @@ TForm_Status_Mech_Array::TForm_Status_Mech_Array(const zun::TSimulator &sim)
     QFont rows_font = font();
     rows_font.setPixelSize(11);
     setFont(rows_font);
-    auto *scroll = new QScrollArea(this);
-    scroll->setGeometry(rect());
     auto *content = new QWidget;
     content->resize(880, row_spacing * (Rows + 2) + 10);
-    scroll->setWidget(content);
+    fill_with_scroll_area(*this, content);
 
     for (int j = 1; j <= Rows; ++j) {
         const QString number = QString::number(j);
@@ -45,7 +42,7 @@ TForm_Status_Mech_Array::TForm_Status_Mech_Array(const zun::TSimulator &sim)
         }
         Label[j] = new QLabel(QString::fromStdString(name), content);
         Label[j]->move(label_left, row_spacing * j);
-        Label[j]->adjustSize();
+        fit_label_to_text(*Label[j]);
     }
     connect(&Timer_Status, &QTimer::timeout, this, &TForm_Status_Mech_Array::Timer_StatusTimer);
     Timer_Status.start(refresh_interval);

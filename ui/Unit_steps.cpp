@@ -68,13 +68,9 @@ TForm_Steps::TForm_Steps(zun::Door door) : QWidget(nullptr), door_(door), sim_(d
 {
     setup_window(*this, QStringLiteral("Form_Steps"), {772, window_height},
                  Qt::WindowStaysOnTopHint);
-    auto *scroll = new QScrollArea(this);
     auto *content = new QWidget;
     content->setFixedSize(772, window_height);
-    scroll->setWidget(content);
-    scroll->setFrameShape(QFrame::NoFrame);
-    scroll->setGeometry(rect());
-    scroll->setWidgetResizable(false);
+    fill_with_scroll_area(*this, content)->setFrameShape(QFrame::NoFrame);
     setMinimumSize(100, 100);
 
     ListBox_Steps = new TStepsList(content);
@@ -102,6 +98,7 @@ TForm_Steps::TForm_Steps(zun::Door door) : QWidget(nullptr), door_(door), sim_(d
 
     auto *heading = new QLabel(QStringLiteral("возможные пояснения для текущего шага:"), content);
     heading->move(8, 266);
+    fit_label_to_text(*heading);
     build_pages(content);
     refresh_from_model();
 }

@@ -172,7 +172,9 @@ void TPanelView::paint_picture(QPainter &painter, const zun::Picture &picture) c
         QFont font = painter.font();
         if (picture.name() == "Label10") { // the drag handle: opaque, big red letters
             painter.fillRect(place, panel_grey);
-            font.setPixelSize(17); // a font 20 pixels high, leading included
+            // A font 20 pixels high, leading included, is some 16.6 pixels to the em: at 16,
+            // "ВЛЕВО-ВПРАВО" keeps to one line and the three lines fit the handle whole.
+            font.setPixelSize(16);
             painter.setPen(QColor(255, 0, 0));
         } else {
             font.setPixelSize(11);

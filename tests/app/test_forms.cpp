@@ -5,6 +5,7 @@
 #include "ui/Unit_blocking.h"
 #include "ui/Unit_hand.h"
 #include "ui/Unit_main.h"
+#include "ui/Unit_main_commands.h"
 #include "ui/Unit_status_mech_array.h"
 #include "ui/Unit_steps.h"
 #include "ui/Unit_target.h"
@@ -16,6 +17,9 @@
 
 #include <QApplication>
 #include <QFont>
+#include <QImage>
+#include <QLabel>
+#include <QPainter>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
@@ -120,6 +124,57 @@ TEST_F(FormsTest, TheMainWindowButtonShowsTheMainWindowOnRelease)
     EXPECT_EQ(forms.start().Label1->text(), zun::texts::Main_Window_Button);
 }
 
+std::string extent(const QRegion &region)
+{
+    const QRect box = region.boundingRect();
+    return std::to_string(box.width()) + "x" + std::to_string(box.height()) + "+" +
+           std::to_string(box.x()) + "+" + std::to_string(box.y()) + " in " +
+           std::to_string(region.rectCount()) + " rectangles";
+}
+
+// The window's shape is what it shows that is not white, whatever happened before: presses,
+// wipes and a mask already cut must not shift it or leave holes.
+TEST_F(FormsTest, TheStartWindowKeepsTheShapeOfItsContent)
+{
+    TForm_Start &start = forms.start();
+    const QRegion at_start = start.mask();
+    ASSERT_FALSE(at_start.isEmpty());
+    for (QWidget *part :
+         {static_cast<QWidget *>(start.Button2), static_cast<QWidget *>(start.Shape2),
+          static_cast<QWidget *>(start.Shape5), static_cast<QWidget *>(start.Shape6)}) {
+        const QRect place = part->geometry();
+        EXPECT_TRUE(at_start.contains(place.center())) << part->metaObject()->className();
+    }
+    EXPECT_FALSE(at_start.contains(QPoint(2, 2))) << "the white corner is cut away";
+
+    QTest::mousePress(start.Shape2, Qt::LeftButton);
+    EXPECT_TRUE(start.mask().contains(start.Button2->geometry()));
+    EXPECT_EQ(extent(start.mask()), extent(at_start)) << "while pressed";
+    QTest::mouseRelease(start.Shape2, Qt::LeftButton);
+    EXPECT_TRUE(start.mask() == at_start)
+        << "after the release: " << extent(start.mask());
+
+    const auto wipe_for = [&start](int steps) {
+        for (int step = 0; step < steps && start.Timer1.isActive(); ++step)
+            start.Timer1Timer();
+    };
+    wipe_for(30);
+    const QRegion mid_wipe = start.mask();
+    EXPECT_FALSE(mid_wipe.contains(start.Shape1->geometry().center()))
+        << "the disc cuts a hole";
+    wipe_for(100);
+    ASSERT_TRUE(forms.main().isVisible());
+    EXPECT_TRUE(start.mask() == at_start)
+        << "after the wipe, whole again: " << extent(start.mask());
+
+    for (int press = 0; press < 2; ++press) {
+        QTest::mousePress(start.Label2, Qt::LeftButton);
+        QTest::mouseRelease(start.Label2, Qt::LeftButton);
+    }
+    EXPECT_TRUE(start.mask() == at_start)
+        << "after the videos' button twice: " << extent(start.mask());
+}
+
 TEST_F(FormsTest, DraggingThePictureMovesTheWindowByThePointersTravel)
 {
     const QPoint start = forms.start().pos();
@@ -175,6 +230,42 @@ TEST(FontsTest, EveryWindowWritesInTahoma)
     zun::RecordingUiPort ui_port;
     const Forms forms(ui_port);
     EXPECT_EQ(forms.start().Label1->font().family(), "Tahoma");
+}
+
+// How much ink a text takes in a font, black on white.
+double ink_of(const QString &text, const QFont &font)
+{
+    QImage image(900, 80, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.setFont(font);
+    painter.drawText(5, 60, text);
+    painter.end();
+    double ink = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            ink += (255 - qGray(image.pixel(x, y))) / 255.0;
+    return ink;
+}
+
+// The texts described as bold are drawn visibly heavier than their regular face.
+TEST(FontsTest, BoldTextsAreDrawnBold)
+{
+    zun::RecordingUiPort ui_port;
+    const Forms forms(ui_port);
+    TMainCommands &commands = *forms.main().commands;
+    const QWidget *bold_texts[] = {forms.start().Button2, commands.Button_Steps,
+                                   commands.Label_Current_Step};
+    for (const QWidget *widget : bold_texts) {
+        const_cast<QWidget *>(widget)->ensurePolished();
+        const QString text = QString::fromUtf8("что делать Шаг X");
+        const QFont font = widget->font();
+        SCOPED_TRACE(widget->metaObject()->className());
+        EXPECT_TRUE(font.bold());
+        QFont regular = font;
+        regular.setBold(false);
+        EXPECT_GT(ink_of(text, font), 1.25 * ink_of(text, regular));
+    }
 }
 
 } // namespace

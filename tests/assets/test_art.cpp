@@ -83,3 +83,25 @@ TEST(ArtTest, CoilsGrowWithTheirSizeClass)
 }
 
 } // namespace
+
+namespace {
+
+// The drums' cores show the drum's state by the hub alone: nothing white is written on them,
+// which would show between the segments as a stray text.
+TEST(ArtTest, TheDrumCoresCarryNoWriting)
+{
+    const QSize size(100, 100);
+    for (const int drum : {5, 70})
+        for (int position = 0; position < 4; ++position) {
+            const QImage image = drawn(QStringLiteral("Image%1_%2").arg(drum).arg(position), size);
+            int white = 0;
+            for (int y = 0; y < size.height(); ++y)
+                for (int x = 0; x < size.width(); ++x) {
+                    const QRgb pixel = image.pixel(x, y);
+                    white += qAlpha(pixel) == 255 && qGray(pixel) > 235;
+                }
+            EXPECT_EQ(white, 0) << "drum " << drum << ", position " << position;
+        }
+}
+
+} // namespace

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <memory>
 #include <stdexcept>
 #include <string>
@@ -186,6 +187,59 @@ TEST_F(SchedulerTest, DisabledTimersAreNotQueued)
     make_timer("busy", 10);
     scheduler.advance_to(1000);
     EXPECT_EQ(ticks.size(), 100u);
+}
+
+// The clock holds ten years; what would pass its end is refused before anything runs, so that
+// no sum of times overflows.
+TEST_F(SchedulerTest, TheClockHoldsTenYearsAndRefusesToPassItsEnd)
+{
+    constexpr Millis ten_years = Millis{10} * 365 * 24 * 3600 * 1000;
+    EXPECT_GE(Scheduler::latest, ten_years);
+    struct Case {
+        std::vector<Millis> advances; // by these durations, in turn
+        bool refused_last;
+        Millis now_after;
+    };
+    const Millis end = Scheduler::latest;
+    const Millis most = std::numeric_limits<Millis>::max();
+    const Case cases[] = {
+        {{end}, false, end},
+        {{end - 1, 1}, false, end},
+        {{end, 1}, true, end},
+        {{end / 2 + 1, end / 2 + 1}, true, end / 2 + 1},
+        {{end + 1}, true, 0},
+        {{most}, true, 0},
+        {{1, most}, true, 1},
+        {{-1}, true, 0},
+        {{5, std::numeric_limits<Millis>::min()}, true, 5},
+    };
+    for (const Case &each : cases) {
+        SCOPED_TRACE(std::to_string(each.advances.back()));
+        Scheduler clock;
+        Timer yearly(clock, end / 3, [] {});
+        yearly.set_enabled(true);
+        for (std::size_t i = 0; i + 1 < each.advances.size(); ++i)
+            clock.advance_by(each.advances[i]);
+        if (each.refused_last)
+            EXPECT_THROW(clock.advance_by(each.advances.back()), std::out_of_range);
+        else
+            clock.advance_by(each.advances.back());
+        EXPECT_EQ(clock.now(), each.now_after);
+    }
+    EXPECT_THROW(scheduler.advance_to(end + 1), std::out_of_range);
+    scheduler.advance_to(end);
+    EXPECT_EQ(scheduler.now(), end);
+}
+
+TEST_F(SchedulerTest, AnIntervalBeyondTheClocksEndIsRefused)
+{
+    Timer &longest = make_timer("longest", Scheduler::latest);
+    scheduler.advance_to(Scheduler::latest);
+    EXPECT_EQ(ticks, (std::vector<Tick>{{"longest", Scheduler::latest}}));
+    EXPECT_EQ(scheduler.next_due(), 2 * Scheduler::latest) << "queued without overflow";
+    EXPECT_THROW(longest.set_interval(Scheduler::latest + 1), std::out_of_range);
+    EXPECT_EQ(longest.interval(), Scheduler::latest);
+    EXPECT_THROW(Timer(scheduler, std::numeric_limits<Millis>::max(), [] {}), std::out_of_range);
 }
 
 } // namespace

@@ -165,4 +165,61 @@ TEST(SimRunnerTest, ABadLineStopsTheScriptBeforeItRuns)
     }
 }
 
+// Every number is bounded so that nothing overflows: past its range, or past the clock's end,
+// it is a script error found before the line runs.
+TEST(SimRunnerTest, NumbersBeyondWhatTheRunnerCanHonourAreScriptErrors)
+{
+    struct Case {
+        const char *script;
+        SimRunner::ExitStatus status;
+        const char *out_or_error;
+    };
+    const Case cases[] = {
+        {"advance 0\nshow time\n", SimRunner::Completed, "time=0\n"},
+        {"advance 316224000001\n", SimRunner::ScriptError,
+         "line 1: duration 316224000001 outside 0..316224000000\n"},
+        {"advance 9223372036854775807\n", SimRunner::ScriptError,
+         "line 1: duration 9223372036854775807 outside 0..316224000000\n"},
+        {"advance 100\nadvance 316223999901\n", SimRunner::ScriptError,
+         "line 2: advance 316223999901 would take the clock past its end: 316223999900 ms left of "
+         "316224000000\n"},
+        {"advance 100\nuntil stage 0 within 316224000000\n", SimRunner::ScriptError,
+         "line 2: waiting 316224000000 would take the clock past its end: 316223999900 ms left "
+         "of 316224000000\n"},
+        {"until stage 3 within 316224000001\n", SimRunner::ScriptError,
+         "line 1: duration 316224000001 outside 0..316224000000\n"},
+        {"page 4294967306\n", SimRunner::ScriptError,
+         "line 1: no console page has the tag 4294967306\n"},
+        {"page -4294967286\n", SimRunner::ScriptError,
+         "line 1: no console page has the tag -4294967286\n"},
+        {"page 10\n", SimRunner::Completed, ""},
+        {"show mech 4294967297\n", SimRunner::ScriptError,
+         "line 1: mechanism 4294967297 outside 0..199\n"},
+        {"step 4294967296\n", SimRunner::ScriptError, "line 1: step 4294967296 outside 0..49\n"},
+        {"find 4294967296\n", SimRunner::ScriptError,
+         "line 1: find item 4294967296 outside 0..126\n"},
+    };
+    for (const Case &each : cases) {
+        SCOPED_TRACE(each.script);
+        const ScriptRun result = run(each.script);
+        EXPECT_EQ(result.status, each.status);
+        EXPECT_EQ(each.status == SimRunner::Completed ? result.out : result.errors,
+                  each.out_or_error);
+    }
+}
+
+TEST(SimRunnerTest, TheBenchRefusesCountsTheClockCannotHold)
+{
+    EXPECT_EQ(SimRunner::Max_Bench_Cycles, 87839);
+    for (const long long cycles : {0LL, -1LL, SimRunner::Max_Bench_Cycles + 1, 2147483647LL}) {
+        std::ostringstream out;
+        std::ostringstream errors;
+        SimRunner runner(out);
+        EXPECT_EQ(runner.bench(cycles, errors), SimRunner::ScriptError) << cycles;
+        EXPECT_EQ(errors.str(),
+                  "zun-sim: --bench takes 1..87839 cycles, not " + std::to_string(cycles) + "\n");
+        EXPECT_EQ(out.str(), "");
+    }
+}
+
 } // namespace

@@ -1,5 +1,6 @@
 #include "app/forms.h"
 #include "app/qt_ui_port.h"
+#include "assets/pointer_art.h"
 #include "console/caption_label.h"
 #include "console/key_frame.h"
 #include "sim/console_layout.h"
@@ -13,6 +14,8 @@
 #include <QHelpEvent>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTabWidget>
 #include <QTest>
 
@@ -64,12 +67,16 @@ protected:
         QTabWidget *tabs = posts.page_control(page_control);
         tabs->setCurrentWidget(posts.page(page));
     }
-    QPoint hand_place_over(const QWidget &control) const
+    // The hand's fingertip lies on the control, in the middle of its width.
+    void expect_hand_points_at(const QWidget &control) const
     {
-        const QPoint window = forms.main().frameGeometry().topLeft();
-        const QRect place = control.geometry();
-        return {window.x() - 51 + place.left() + (place.width() - 104) / 2 + 30,
-                window.y() + 280 + place.top() + (place.height() - 112) / 2 + 110};
+        ASSERT_TRUE(forms.hand().isVisible());
+        const QPoint tip = forms.hand().pos() +
+                           art::pointing_hand_fingertip(QSizeF(forms.hand().size())).toPoint();
+        const QRect on_screen(control.mapToGlobal(QPoint()), control.size());
+        EXPECT_TRUE(on_screen.contains(tip));
+        EXPECT_NEAR(tip.x(), on_screen.center().x(), 2);
+        EXPECT_GT(tip.y(), on_screen.center().y()) << "below the caption, pointing up from below";
     }
     // Each key's flash ends at its own timer's tick.
     void end_flashes() const
@@ -115,8 +122,7 @@ TEST_F(PostsTest, TheKeysOfTheCurrentMechanismFlashAndTheHandPointsAtTheLast)
         sim.f_Show_Key_Of_Cur_Mech();
         sim.deliver_to_views();
         EXPECT_EQ(flashed_keys(), each.flashed);
-        EXPECT_TRUE(forms.hand().isVisible());
-        EXPECT_EQ(forms.hand().pos(), hand_place_over(*frame(each.hand_at).widget));
+        expect_hand_points_at(*frame(each.hand_at).widget);
     }
     EXPECT_EQ(current("PageControl_Posts"), posts.page("TabSheet_Post_2"));
     EXPECT_EQ(current("PageControl_Pults_Of_Post_2"), posts.page("TabSheet_Post2_Pult_1"));
@@ -126,7 +132,7 @@ TEST_F(PostsTest, TheKeysOfTheCurrentMechanismFlashAndTheHandPointsAtTheLast)
     sim.f_Show_Key_Of_Cur_Mech();
     sim.deliver_to_views();
     EXPECT_EQ(flashed_keys().size(), 27u);
-    EXPECT_EQ(forms.hand().pos(), hand_place_over(*frame("Frame_45_Key_Fix_11").widget));
+    expect_hand_points_at(*frame("Frame_45_Key_Fix_11").widget);
 }
 
 TEST_F(PostsTest, AMechanismWithoutAKeyChangesNothing)
@@ -155,8 +161,8 @@ TEST_F(PostsTest, TheLinePressingTheBellShowsItsPageThenTheKeyOfTheCurrentMechan
     ASSERT_GE(pages_shown.size(), 2u);
     EXPECT_EQ(pages_shown[0], "TabSheet_Post2_Pult_2") << "the bell's page first";
     EXPECT_EQ(sim.Cur_Mech, 72);
-    EXPECT_EQ(forms.hand().pos(), hand_place_over(*frame("Frame_45_Key_Fix_51").widget))
-        << "then the key of the removal car";
+    SCOPED_TRACE("then the key of the removal car");
+    expect_hand_points_at(*frame("Frame_45_Key_Fix_51").widget);
 }
 
 TEST_F(PostsTest, PickingAPostShowsItsConsoleFirstAndMovesTheOperator)
@@ -178,6 +184,43 @@ TEST_F(PostsTest, PickingAPostShowsItsConsoleFirstAndMovesTheOperator)
     pick_tab("PageControl_Posts", "TabSheet_RM_Kromkomotalka");
     EXPECT_TRUE(sim.Panel_Kromkomotalka->visible());
     EXPECT_EQ(&figure.panel(), sim.Panel_Kromkomotalka);
+}
+
+// The console page comes forward inside its post's page before that page shows: each page
+// newly shown moves the operator, the console's first and the post's last.
+TEST_F(PostsTest, TheOilingMachineBringsItsConsoleForwardAndTheOperatorFollowsThePagesShown)
+{
+    struct Case {
+        const char *post_in_front;
+        const char *console_in_front;
+        std::vector<std::string> shown;
+        QPoint operator_at;
+    };
+    const Case cases[] = {
+        {"TabSheet_Post_1",
+         "TabSheet_Post2_Pult_2",
+         {"TabSheet_Post2_Pult_1", "TabSheet_Post_2"},
+         {241 + 182 / 2, 111 + (124 - 62) / 2}},
+        {"TabSheet_Post_2",
+         "TabSheet_Post2_Pult_2",
+         {"TabSheet_Post2_Pult_1"},
+         {346 + 56 / 2, 140 + (45 - 62) / 2}},
+        {"TabSheet_Post_2", "TabSheet_Post2_Pult_1", {}, {408 - 10, 144 - 10}},
+    };
+    for (const Case &each : cases) {
+        SCOPED_TRACE(std::string(each.post_in_front) + ", " + each.console_in_front);
+        pick_tab("PageControl_Posts", "TabSheet_Post_2");
+        pick_tab("PageControl_Pults_Of_Post_2", each.console_in_front);
+        pick_tab("PageControl_Posts", each.post_in_front);
+        pages_shown.clear();
+        sim.apply(zun::input::PictureClick{"Image38_0"});
+        forms.refresh();
+        EXPECT_EQ(pages_shown, each.shown);
+        EXPECT_EQ(current("PageControl_Posts"), posts.page("TabSheet_Post_2"));
+        EXPECT_EQ(current("PageControl_Pults_Of_Post_2"), posts.page("TabSheet_Post2_Pult_1"));
+        EXPECT_EQ(sim.Image_Operator->left(), each.operator_at.x());
+        EXPECT_EQ(sim.Image_Operator->top(), each.operator_at.y());
+    }
 }
 
 TEST_F(PostsTest, TheWorkingSpeedKeyStartsAndStopsTheLine)
@@ -215,23 +258,45 @@ TEST_F(PostsTest, TheDrumKeysAndTheirBarePagesOpenAndCloseTheCloseUps)
     EXPECT_FALSE(sim.Panel_70_mech->visible());
 }
 
-TEST_F(PostsTest, TheMarkerSitsOverTheCurrentMechanismsFirstPicture)
+// Where a picture's centre lies on the screen: the client area scrolled by the bar, the panel
+// on it at its model place.
+QPoint centre_on_screen(const Forms &forms, const zun::Picture &picture, const zun::Panel &panel)
 {
-    const QPoint window = forms.main().frameGeometry().topLeft();
-    sim.Cur_Mech = 1;
-    forms.main().f_Place_Target();
-    const zun::Picture &car = *sim.Mech_Array[1]->Image_Pos[0];
-    EXPECT_EQ(forms.target().pos(),
-              QPoint(window.x() + (86 - 105) / 2 + sim.Panel_Image_Scene->left() + car.left(),
-                     window.y() + (41 - 105) / 2 + 40 + car.top() + 25));
+    const int scroll = forms.main().findChild<QScrollArea *>()->horizontalScrollBar()->value();
+    return forms.main().mapToGlobal(QPoint()) +
+           QPoint(panel.left() + TForm_Main_ZUN::Opening_Scroll - scroll, panel.top()) +
+           QPoint(picture.left() + picture.width() / 2, picture.top() + picture.height() / 2);
+}
 
-    sim.Cur_Mech = 5;
-    EXPECT_TRUE(forms.target().Timer1.isActive()) << "the marker places itself on its own timer";
-    EXPECT_EQ(forms.target().Timer1.interval(), 100);
-    forms.target().Timer1Timer();
-    EXPECT_EQ(forms.target().pos(),
-              QPoint(window.x() + (100 - 105) / 2 + sim.Panel_5_mech->left() + 70,
-                     window.y() + (100 - 105) / 2 + 63 + 70 + 25));
+QPoint marker_centre(const Forms &forms)
+{
+    return forms.target().pos() + QPoint(forms.target().width() / 2, forms.target().height() / 2);
+}
+
+TEST_F(PostsTest, TheMarkerSitsOverTheCurrentMechanismsFirstPictureWhereverItIsScrolled)
+{
+    QScrollBar *bar = forms.main().findChild<QScrollArea *>()->horizontalScrollBar();
+    struct Case {
+        int mech;
+        const zun::Panel *holder;
+    };
+    const Case cases[] = {
+        {1, sim.Panel_Image_Scene}, {72, sim.Panel_Image_Scene}, {5, sim.Panel_5_mech}};
+    for (const int scroll : {TForm_Main_ZUN::Opening_Scroll, 0, bar->maximum()}) {
+        bar->setValue(scroll);
+        for (const Case &each : cases) {
+            SCOPED_TRACE("mechanism " + std::to_string(each.mech) + ", scroll " +
+                         std::to_string(scroll));
+            sim.Cur_Mech = each.mech;
+            forms.target().Timer1Timer();
+            const zun::Picture &first = *sim.Mech_Array[each.mech]->Image_Pos[0];
+            ASSERT_EQ(&first.panel(), each.holder);
+            const QPoint expected = centre_on_screen(forms, first, *each.holder);
+            EXPECT_NEAR(marker_centre(forms).x(), expected.x(), 2);
+            EXPECT_NEAR(marker_centre(forms).y(), expected.y(), 2);
+        }
+    }
+
     const QPoint over_drum = forms.target().pos();
     sim.Cur_Mech = 12; // in the hidden store
     forms.target().Timer1Timer();
@@ -257,7 +322,7 @@ TEST_F(PostsTest, ACompletedStagePointsAtTheNextStepsKeyOnItsPage)
     EXPECT_EQ(current("PageControl_Posts"), posts.page("TabSheet_Post_1"));
     EXPECT_EQ(current("PageControl_Pults_Of_Post_1"), posts.page("TabSheet_Post1_Pult_4"));
     EXPECT_EQ(flashed_keys(), std::vector<std::string>{"Frame_45_Key_Fix_26"});
-    EXPECT_EQ(forms.hand().pos(), hand_place_over(*frame("Frame_45_Key_Fix_26").widget));
+    expect_hand_points_at(*frame("Frame_45_Key_Fix_26").widget);
     EXPECT_TRUE(forms.target().isVisible());
 }
 

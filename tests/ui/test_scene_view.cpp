@@ -1,10 +1,14 @@
 #include "program_fixture.h"
 #include "sim/console_layout.h"
 #include "ui/Unit_main.h"
+#include "ui/Unit_main_commands.h"
 #include "ui/Unit_posts.h"
 #include "ui/scene_view.h"
 
 #include <QMouseEvent>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTabWidget>
 #include <QTest>
 
@@ -58,6 +62,35 @@ TEST_F(SceneViewTest, ThePanoramaAndTheDrumCloseUpsFollowTheModel)
     advance(2000);
     EXPECT_EQ(scene->pos(), TForm_Main_ZUN::on_client(-151, 40));
     EXPECT_EQ(drum->pos(), TForm_Main_ZUN::on_client(-151 + 770, 63));
+}
+
+// The window opens scrolled 52 pixels to the right, so that its children stand at the places
+// given for them; the bar reaches back to the left edge and on to the panorama's right end.
+TEST_F(SceneViewTest, TheMainWindowOpensScrolledToItsChildrensPlaces)
+{
+    auto *area = forms.main().findChild<QScrollArea *>();
+    ASSERT_NE(area, nullptr);
+    QScrollBar *bar = area->horizontalScrollBar();
+    EXPECT_EQ(bar->value(), TForm_Main_ZUN::Opening_Scroll);
+    EXPECT_EQ(bar->minimum(), 0);
+    EXPECT_EQ(forms.main().commands->Button_Steps->mapTo(&forms.main(), QPoint()),
+              QPoint(-44, 9));
+    EXPECT_EQ(scene->mapTo(&forms.main(), QPoint()), QPoint(9, 40));
+    EXPECT_EQ(forms.main().Panel_Posts->mapTo(&forms.main(), QPoint()), QPoint(-51, 280));
+
+    forms.main().Panel_Posts->page_control("PageControl_Posts")
+        ->setCurrentWidget(forms.main().Panel_Posts->page("TabSheet_Post_1"));
+    advance(2000);
+    bar->setValue(bar->maximum());
+    const QPoint panorama_end = scene->mapTo(area->viewport(), QPoint(scene->width(), 0));
+    EXPECT_LE(panorama_end.x(), area->viewport()->width()) << "the coil car's end is reachable";
+    bar->setValue(0);
+    EXPECT_EQ(scene->mapTo(&forms.main(), QPoint()).x(), -151 + TForm_Main_ZUN::Opening_Scroll);
+
+    forms.main().hide();
+    bar->setValue(20);
+    forms.main().show();
+    EXPECT_EQ(bar->value(), 20) << "showing the window again keeps the trainee's scroll";
 }
 
 TEST_F(SceneViewTest, AClickOnAPictureGoesToTheModel)

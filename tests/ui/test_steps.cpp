@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -106,6 +107,39 @@ TEST_F(StepsWindowTest, TheStatusWindowCaptionsItsRowsAndFollowsTheMechanisms)
     status.Timer_StatusTimer();
     EXPECT_TRUE(status.Check_Box[2][1]->isChecked());
     EXPECT_FALSE(status.Check_Box[3][1]->isChecked());
+}
+
+// A window made smaller than its contents scrolls them, so that everything stays reachable.
+void expect_reachable_by_scrolling(QWidget &window, QSize smaller, QWidget &far_corner)
+{
+    window.show();
+    window.resize(smaller);
+    QCoreApplication::processEvents();
+    auto *area = window.findChild<QScrollArea *>();
+    ASSERT_NE(area, nullptr);
+    EXPECT_EQ(area->geometry(), window.rect()) << "the scrolled area fills the window";
+    area->ensureWidgetVisible(&far_corner, 0, 0);
+    const QRect place(far_corner.mapTo(&window, QPoint()), far_corner.size());
+    const QRect seen =
+        QRect(area->viewport()->mapTo(&window, QPoint()), area->viewport()->size()) & window.rect();
+    EXPECT_TRUE(seen.contains(place))
+        << place.x() << "," << place.y() << " " << place.width() << "x" << place.height();
+}
+
+TEST_F(StepsWindowTest, TheStepsWindowScrollsWhenMadeSmaller)
+{
+    expect_reachable_by_scrolling(forms.steps(), {500, 300}, *forms.steps().Button1);
+}
+
+TEST_F(StepsWindowTest, TheStatusWindowScrollsWhenMadeSmaller)
+{
+    TForm_Status_Mech_Array &status = forms.status();
+    QLabel *widest = status.Label[1];
+    for (QLabel *label : status.Label)
+        if (label && label->width() > widest->width())
+            widest = label;
+    expect_reachable_by_scrolling(status, {600, 400}, *widest);
+    expect_reachable_by_scrolling(status, {600, 400}, *status.Label[TForm_Status_Mech_Array::Rows]);
 }
 
 } // namespace
