@@ -17,6 +17,8 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QLineF>
+#include <QScrollArea>
+#include <QScrollBar>
 
 #include <algorithm>
 #include <stdexcept>
@@ -133,8 +135,8 @@ void DemoPlayer::apply(const zun::Input &input)
     if (target && !std::holds_alternative<zun::input::FindPick>(input) &&
         QLineF(pointer_.at(now), *target).length() > 2)
         pointer_.glide(now, now, *target);
-    // Showing and hiding go through the windows, which tell the model themselves; so does a
-    // line of the steps list, whose window also shows that line's explanation.
+    // Showing, hiding, scrolling and sizing go through the windows, which tell the model
+    // themselves; so does a line of the steps list, whose window also shows its explanation.
     if (const auto *steps = std::get_if<zun::input::StepsWindow>(&input)) {
         forms_.steps().setVisible(steps->shown);
     } else if (const auto *click = std::get_if<zun::input::StepClick>(&input)) {
@@ -143,6 +145,10 @@ void DemoPlayer::apply(const zun::Input &input)
         list.on_click(click->line);
     } else if (const auto *main = std::get_if<zun::input::MainWindow>(&input)) {
         forms_.main().setVisible(main->shown);
+    } else if (const auto *scroll = std::get_if<zun::input::MainWindowScroll>(&input)) {
+        scroll_main_window(*scroll);
+    } else if (const auto *width = std::get_if<zun::input::MainWindowWidth>(&input)) {
+        forms_.main().resize(width->width, forms_.main().height());
     } else {
         forms_.sim().apply(input);
     }
@@ -155,6 +161,16 @@ void DemoPlayer::apply(const zun::Input &input)
         click_shown_until_ = now + click_shown_ms;
     }
     settle();
+}
+
+// The main window's own scroll bars move, and the window tells the model.
+void DemoPlayer::scroll_main_window(const zun::input::MainWindowScroll &scroll)
+{
+    auto *area = forms_.main().findChild<QScrollArea *>();
+    if (!area)
+        throw std::logic_error("the main window has no scroll area");
+    area->horizontalScrollBar()->setValue(scroll.x);
+    area->verticalScrollBar()->setValue(scroll.y);
 }
 
 // The trainee scrolls the steps list to a line before clicking it.

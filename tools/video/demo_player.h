@@ -37,6 +37,7 @@ public:
 private:
     void advance(zun::Millis ms, const std::optional<zun::Input> &next);
     void apply(const zun::Input &input);
+    void scroll_main_window(const zun::input::MainWindowScroll &scroll);
     void bring_line_into_view(int line);
     void open_find_list(int item);
     void show_pick(const zun::Input &input);

@@ -4,6 +4,7 @@
 # started: 2026-12-10 09:10:00
 # trainee: демонстрация
 window shown
+window scroll 0 0
 # caption: Способ работы «шаг за шагом» выбран в окне шагов
 mode 0
 advance 6000

@@ -4,6 +4,7 @@
 # started: 2026-12-10 09:20:00
 # trainee: демонстрация
 window shown
+window scroll 0 0
 # place steps 508 355
 steps shown
 # caption: Способ «с текущего места проходить стадии»
