@@ -1,8 +1,9 @@
-# The Debian packages that building and running the trainer needs.
+# The Debian packages that building and running the trainer needs: xdg-utils is the desktop's
+# "open" that shows the manual and the videos, ffmpeg encodes the videos.
 build_packages=(g++ cmake ninja-build qt6-base-dev qt6-svg-dev fonts-wine fonts-dejavu-core
-    libqt6sql6-sqlite libqt6sql6-psql)
+    libqt6sql6-sqlite libqt6sql6-psql xdg-utils ffmpeg)
 # The tests also read the installed tree as the desktop, the software centre and man do, and keep
 # the history in a PostgreSQL server of their own.
 test_packages=(libgtest-dev libgmock-dev desktop-file-utils appstream man-db postgresql)
-# Making the Debian package and checking it.
-package_packages=(dpkg-dev file lintian)
+# Making the Debian package and checking it; the compiled help file needs chmcmd.
+package_packages=(dpkg-dev file lintian fp-utils ffmpeg)

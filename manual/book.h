@@ -1,0 +1,55 @@
+#pragma once
+
+#include <filesystem>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+// The trainee's manual as pages of HTML bodies: hand-written pages from the repository's
+// manual/pages, and the pages made from the model's own tables (the machines of the line, the
+// 48 steps with the steps window's explanations).
+namespace zun::manual {
+
+// A keyword of the index and where it leads: "steps.html#step_7".
+struct Index_Entry {
+    std::string keyword;
+    std::string target;
+};
+
+// A section of a page, for the contents.
+struct Section {
+    std::string title;
+    std::string target;
+};
+
+struct Page {
+    std::string file; // "keys.html"
+    std::string title;
+    std::string body; // HTML inside <body>, starting with the page's <h1>
+    std::vector<Section> sections;
+    std::vector<Index_Entry> index;
+};
+
+struct Book {
+    std::string title;
+    std::vector<Page> pages; // in reading order; the first is the contents page index.html
+};
+
+// A page the build could not read or that lacks its heading.
+class Bad_Source : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// `sources` is the folder of the hand-written pages; `data_dir` the installed data folder the
+// pages name.
+Book make_book(const std::filesystem::path &sources, const std::string &data_dir);
+
+// The generated pages on their own.
+Page machines_page();
+Page steps_page();
+
+// The text made safe to stand in HTML.
+std::string escape(std::string_view text);
+
+} // namespace zun::manual

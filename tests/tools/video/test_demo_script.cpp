@@ -1,0 +1,61 @@
+#include "tools/video/demo_script.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+namespace {
+
+using namespace zun::video;
+
+Demo_Script read(const std::string &text)
+{
+    std::istringstream in(text);
+    return read_demo(in);
+}
+
+TEST(DemoScriptTest, CaptionsPlacesAdvancesAndInputsInTheirOrder)
+{
+    const Demo_Script script = read("# A demonstration, said in a comment\n"
+                                    "# program: zun_trainer 0.1\n"
+                                    "# caption:  Ключи и кнопки мыши \n"
+                                    "# place steps 508 -24\n"
+                                    "\n"
+                                    "  key Frame_45_Key_Fix_1 press right\n"
+                                    "advance 200\n"
+                                    "# caption:\n"
+                                    "advance 1800   \n"
+                                    "# end hash=0123456789abcdef\n");
+    ASSERT_EQ(script.steps.size(), 6U);
+    EXPECT_EQ(std::get<Caption>(script.steps[0]).text, "Ключи и кнопки мыши");
+    const Place &place = std::get<Place>(script.steps[1]);
+    EXPECT_EQ(place.window, "steps");
+    EXPECT_EQ(place.x, 508);
+    EXPECT_EQ(place.y, -24);
+    const Input_Line &input = std::get<Input_Line>(script.steps[2]);
+    EXPECT_EQ(input.number, 6);
+    EXPECT_EQ(input.text, "key Frame_45_Key_Fix_1 press right");
+    EXPECT_EQ(std::get<Advance>(script.steps[3]).ms, 200);
+    EXPECT_EQ(std::get<Caption>(script.steps[4]).text, "");
+    EXPECT_EQ(std::get<Advance>(script.steps[5]).ms, 1800);
+    EXPECT_EQ(script.length_ms, 2000);
+}
+
+class BadDemoTest : public testing::TestWithParam<const char *> {};
+
+TEST_P(BadDemoTest, IsRefusedWithItsLineNumber)
+{
+    try {
+        read(std::string("advance 10\n") + GetParam() + "\n");
+        FAIL() << "accepted";
+    } catch (const Bad_Demo &bad) {
+        EXPECT_NE(std::string(bad.what()).find("line 2"), std::string::npos) << bad.what();
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Lines, BadDemoTest,
+                         testing::Values("advance", "advance -5", "advance 1.5", "advance 10 20",
+                                         "# place steps 10", "# place steps 10 20 30",
+                                         "# place desktop 0 0", "# place steps x 0"));
+
+} // namespace

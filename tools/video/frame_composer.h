@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QImage>
+#include <QPointF>
+#include <QString>
+
+#include <optional>
+#include <vector>
+
+class QWidget;
+
+// One frame of a training video: the program's visible windows at their places on the screen,
+// the mouse pointer over them, and a caption below.
+namespace video {
+
+inline constexpr QSize Frame_Size{1280, 800};
+// The caption's band below the main window, which is 760 pixels high.
+inline constexpr int Caption_Top = 762;
+
+enum class Held { None, Left, Right };
+
+struct Overlay {
+    QPointF pointer;
+    Held held = Held::None;
+    QString caption;
+};
+
+// `windows` from the bottom up; hidden ones are left out. A shaped window shows only its mask.
+QImage compose_frame(const std::vector<QWidget *> &windows, const Overlay &overlay);
+
+} // namespace video
