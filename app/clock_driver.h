@@ -27,6 +27,10 @@ public:
 
     // Starts counting virtual time from the present wall time.
     void start();
+    // Drives another model's clock (the model was rebuilt), from the present wall time.
+    void drive(zun::Scheduler &scheduler);
+    // Stops driving until the next start (a replay runs the model's clock itself).
+    void stop() { timer_.stop(); }
     void set_speed(double factor);
     double speed() const { return speed_; }
 
@@ -41,7 +45,7 @@ signals:
 private:
     void arm();
 
-    zun::Scheduler &scheduler_;
+    zun::Scheduler *scheduler_;
     ErrorReporter &errors_;
     WallClock wall_clock_;
     QTimer timer_;
