@@ -10,6 +10,8 @@
 
 #include <algorithm>
 #include <ctime>
+#include <system_error>
+#include <utility>
 
 namespace {
 
@@ -77,6 +79,10 @@ std::vector<zun::SessionSummary> TrainerSession::sessions() const
 
 std::string TrainerSession::open_replay(const std::filesystem::path &file)
 {
+    // The live session's own file is played as it ends now.
+    std::error_code unknown; // a file that is not there is not the live one
+    if (recorder_ && std::filesystem::equivalent(file, recorder_->path(), unknown))
+        end_recording("its own replay was opened");
     LoadedSession loaded = load_session(file);
     if (!loaded.error.empty())
         return loaded.error;
@@ -239,9 +245,12 @@ void TrainerSession::go_live()
     clock_->drive(forms_->sim().scheduler);
 }
 
-// Told once, after the input that found it, never from inside the model's door.
+// Told once in the program's run, after the input that found it, never from inside the model's
+// door.
 void TrainerSession::report_failure(const std::string &error)
 {
+    if (std::exchange(failure_told_, true))
+        return;
     QTimer::singleShot(0, this, [this, error] {
         port_.message_box("Сеанс не записывается: " + error +
                           ". Обучение продолжается без записи.");

@@ -90,4 +90,5 @@ private:
     std::filesystem::path replay_file_;
     std::unique_ptr<zun::SessionPlayer> player_; // while a replay runs
     std::unique_ptr<TForm_Sessions> sessions_window_;
+    bool failure_told_ = false;
 };
