@@ -32,6 +32,7 @@ ClockDriver::ClockDriver(zun::Scheduler &scheduler, ErrorReporter &errors, WallC
 
 void ClockDriver::start()
 {
+    driving_ = true;
     last_wall_ = wall_clock_();
     owed_ = 0;
     arm();
@@ -39,8 +40,14 @@ void ClockDriver::start()
 
 void ClockDriver::drive(zun::Scheduler &scheduler)
 {
+    stop();
     scheduler_ = &scheduler;
-    start();
+}
+
+void ClockDriver::stop()
+{
+    driving_ = false;
+    timer_.stop();
 }
 
 void ClockDriver::set_speed(double factor)
@@ -52,7 +59,7 @@ void ClockDriver::set_speed(double factor)
 
 void ClockDriver::wake()
 {
-    if (advancing_)
+    if (advancing_ || !driving_)
         return;
     const double wall = wall_clock_();
     const double elapsed = std::max(wall - last_wall_, 0.0) * speed_;
@@ -74,7 +81,7 @@ void ClockDriver::wake()
 
 void ClockDriver::arm()
 {
-    if (speed_ <= 0) {
+    if (speed_ <= 0 || !driving_) {
         timer_.stop();
         return;
     }

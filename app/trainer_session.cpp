@@ -5,6 +5,7 @@
 #include "ui/Unit_main.h"
 #include "ui/Unit_steps.h"
 
+#include <QScreen>
 #include <QShortcut>
 #include <QTimer>
 
@@ -105,7 +106,7 @@ void TrainerSession::replay_play_to(zun::Millis time)
     if (!player_)
         return;
     player_->play_to(std::min(time, replay_length_));
-    forms_->show_windows_as_model();
+    show_windows_above_sessions();
     forms_->refresh();
 }
 
@@ -122,7 +123,7 @@ void TrainerSession::replay_seek(zun::Millis time)
     port_.set_quiet(QuietPort::Quiet::Everything);
     player_->play_to(time);
     port_.set_quiet(QuietPort::Quiet::Boxes);
-    forms_->show_windows_as_model();
+    show_windows_above_sessions();
     forms_->refresh();
 }
 
@@ -183,7 +184,7 @@ void TrainerSession::install(std::unique_ptr<Forms> fresh)
     }
     if (forms_built_)
         forms_built_(*fresh);
-    if (clock_)
+    if (clock_) // it never drives a model that is gone; going live starts it
         clock_->drive(fresh->sim().scheduler);
     forms_ = std::move(fresh);
     port_.set_quiet(QuietPort::Quiet::Everything);
@@ -191,6 +192,8 @@ void TrainerSession::install(std::unique_ptr<Forms> fresh)
     forms_->refresh();
     port_.set_quiet(QuietPort::Quiet::Boxes);
     add_shortcuts();
+    if (sessions_window_->isVisible())
+        sessions_window_->raise();
 }
 
 // The main window's keys; what they start rebuilds the windows, so it runs after the key's event.
@@ -202,13 +205,34 @@ void TrainerSession::add_shortcuts()
         connect(shortcut, &QShortcut::activated, this,
                 [this, action] { QTimer::singleShot(0, this, action); });
     };
-    add(Qt::CTRL | Qt::Key_O, [this] {
-        sessions_window_->show();
-        sessions_window_->raise();
-        sessions_window_->activateWindow();
-    });
+    add(Qt::CTRL | Qt::Key_O, [this] { show_sessions_window(); });
     add(Qt::CTRL | Qt::Key_1, [this] { go_back(60'000); });
     add(Qt::CTRL | Qt::Key_5, [this] { go_back(300'000); });
+}
+
+// The first time at the screen's right edge, beside the main window rather than over it.
+void TrainerSession::show_sessions_window()
+{
+    TForm_Sessions &window = *sessions_window_;
+    if (!window.isVisible() && !sessions_window_placed_) {
+        sessions_window_placed_ = true;
+        if (const QScreen *screen = forms_->main().screen()) {
+            const QRect free = screen->availableGeometry();
+            window.move(free.right() - window.frameGeometry().width(), free.top());
+        }
+    }
+    window.show();
+    window.raise();
+    window.activateWindow();
+}
+
+// A window the replay brings up comes above the others; the sessions window stays in sight.
+void TrainerSession::show_windows_above_sessions()
+{
+    const bool main_shown = forms_->main().isVisible();
+    forms_->show_windows_as_model();
+    if (!main_shown && forms_->main().isVisible() && sessions_window_->isVisible())
+        sessions_window_->raise();
 }
 
 void TrainerSession::start_recording(zun::InputTimeline earlier,
@@ -243,6 +267,7 @@ void TrainerSession::go_live()
     if (!recorder_)
         start_recording({}, {});
     clock_->drive(forms_->sim().scheduler);
+    clock_->start();
 }
 
 // Told once in the program's run, after the input that found it, never from inside the model's

@@ -73,6 +73,8 @@ private:
     // Puts fresh windows in place of the old ones, where those stood.
     void install(std::unique_ptr<Forms> fresh);
     void add_shortcuts();
+    void show_sessions_window();
+    void show_windows_above_sessions();
     void start_recording(zun::InputTimeline earlier, const std::filesystem::path &continues);
     void end_recording(const std::string &note);
     void go_live();
@@ -91,4 +93,5 @@ private:
     std::unique_ptr<zun::SessionPlayer> player_; // while a replay runs
     std::unique_ptr<TForm_Sessions> sessions_window_;
     bool failure_told_ = false;
+    bool sessions_window_placed_ = false;
 };

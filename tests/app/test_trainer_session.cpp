@@ -85,9 +85,10 @@ protected:
     std::filesystem::path folder = fresh_folder();
     zun::RecordingUiPort port;
     ErrorReporter errors;
+    double wall_ms = 0; // the wall clock the program's clock driver reads
     TrainerSession session{port, errors,
                            TrainerSession::Settings{folder, "zun-trainer test", "Пётр Иванов",
-                                                    [] { return 0.0; }}};
+                                                    [this] { return wall_ms; }}};
 };
 
 TEST_F(TrainerSessionTest, RecordsFromTheStartAndEndsWithTheStateHash)
@@ -189,6 +190,10 @@ TEST_F(TrainerSessionTest, ReplaysInTheWindowsSeeksBothWaysAndContinuesFromThere
 
     session.replay_play_to(13000);
     EXPECT_EQ(hash(), at_13s);
+    // The live clock does not run the replay.
+    wall_ms += 5000;
+    session.clock().wake();
+    EXPECT_EQ(now(), 13000);
     EXPECT_TRUE(session.forms().main().isVisible());
     // The trainee's input does not reach the model meanwhile.
     new_coil();
@@ -207,7 +212,9 @@ TEST_F(TrainerSessionTest, ReplaysInTheWindowsSeeksBothWaysAndContinuesFromThere
     EXPECT_EQ(read(continued).header.continues, recorded.filename().string());
     EXPECT_EQ(replayed(continued, false).hash, at_13s);
     new_coil();
-    live(2000);
+    wall_ms += 2000;
+    session.clock().wake(); // the live clock runs the continued session
+    EXPECT_EQ(now(), 13000 + ClockDriver::max_step);
     EXPECT_NE(hash(), at_13s);
     session.end();
     EXPECT_EQ(replayed(continued, true).status, SimRunner::Completed);
