@@ -323,6 +323,11 @@ TEST(RandomWindowsTest, DISABLED_HourOfRandomUseMeasured)
         std::cout << "[ hour     ] " << session.inputs().size() << " inputs over "
                   << sim.scheduler.now() << " ms: " << std::filesystem::file_size(file)
                   << " bytes\n";
+        // Kept for `zun-sim` and a profiler.
+        const std::filesystem::path kept =
+            std::filesystem::temp_directory_path() / "zun_hour_of_random_use.zs";
+        std::filesystem::copy_file(file, kept, std::filesystem::copy_options::overwrite_existing);
+        std::cout << "[ hour     ] kept as " << kept.string() << "\n";
     }
     zun::RecordingUiPort port;
     ErrorReporter errors;
