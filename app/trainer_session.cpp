@@ -89,6 +89,7 @@ std::string TrainerSession::open_replay(const std::filesystem::path &file)
         return loaded.error;
     end_recording("a replay of " + file.filename().string() + " was opened");
     clock_->stop();
+    player_.reset(); // it reads the inputs of the replay before
     replay_inputs_ = std::move(loaded.inputs);
     replay_length_ = loaded.length;
     replay_file_ = file;

@@ -206,10 +206,18 @@ TEST_F(TrainerSessionTest, ReplaysInTheWindowsSeeksBothWaysAndContinuesFromThere
     EXPECT_EQ(hash(), at_13s);
     EXPECT_TRUE(session.forms().main().isVisible());
 
+    // Another replay opened over this one starts at its own beginning.
+    const std::filesystem::path other = folder / "other.zs";
+    std::filesystem::copy_file(recorded, other);
+    ASSERT_EQ(session.open_replay(other), "");
+    EXPECT_EQ(session.replay_position(), 0);
+    session.replay_seek(13000);
+    EXPECT_EQ(hash(), at_13s);
+
     session.continue_from_here();
     EXPECT_FALSE(session.replaying());
     const std::filesystem::path continued = session.current_file();
-    EXPECT_EQ(read(continued).header.continues, recorded.filename().string());
+    EXPECT_EQ(read(continued).header.continues, other.filename().string());
     EXPECT_EQ(replayed(continued, false).hash, at_13s);
     new_coil();
     wall_ms += 2000;
