@@ -18,7 +18,8 @@ Forms::Forms(zun::UiPort &ui_port)
       target_(std::make_unique<TForm_Target>()), hand_(std::make_unique<TForm_Hand>()),
       video_menu_(std::make_unique<TVideoMenu>(ui_port)),
       main_(std::make_unique<TForm_Main_ZUN>(
-          zun::Door(sim_, door_lock_), TForm_Main_ZUN::Windows{*steps_, *status_, *target_, *hand_})),
+          zun::Door(sim_, door_lock_),
+          TForm_Main_ZUN::Windows{*steps_, *status_, *target_, *hand_})),
       start_(std::make_unique<TForm_Start>(ui_port, TForm_Start::Windows{*main_, *video_menu_}))
 {
     target_->set_placing([this] { main_->f_Place_Target(); });

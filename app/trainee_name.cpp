@@ -10,8 +10,9 @@ std::string name_from_account(std::string_view gecos, std::string_view login)
 {
     std::string_view full = gecos.substr(0, gecos.find(','));
     const std::size_t first = full.find_first_not_of(' ');
-    full = first == std::string_view::npos ? std::string_view{}
-                                           : full.substr(first, full.find_last_not_of(' ') - first + 1);
+    full = first == std::string_view::npos
+               ? std::string_view{}
+               : full.substr(first, full.find_last_not_of(' ') - first + 1);
     return std::string(full.empty() ? login : full);
 }
 

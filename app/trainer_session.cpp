@@ -156,7 +156,8 @@ void TrainerSession::go_back(zun::Millis by)
     const zun::Millis goal = std::max<zun::Millis>(forms_->sim().scheduler.now() - by, 0);
     zun::InputTimeline earlier = recorder_->inputs_until(goal);
     const std::filesystem::path parent = recorder_->path();
-    end_recording("went back to " + std::to_string(goal) + " ms; the session goes on in a new file");
+    end_recording("went back to " + std::to_string(goal) +
+                  " ms; the session goes on in a new file");
     install(rebuilt(earlier, goal));
     start_recording(std::move(earlier), parent);
     go_live();

@@ -28,9 +28,9 @@ public:
 
     // Starts the file with its header, then the inputs of `earlier` (a session continued from a
     // moment of another one: the model has been brought there by replaying them).
-    SessionRecorder(TSimulator &sim, const std::filesystem::path &folder,
-                    const std::tm &local_time, const SessionHeader &header,
-                    InputTimeline earlier = {}, FailureReport report_failure = {});
+    SessionRecorder(TSimulator &sim, const std::filesystem::path &folder, const std::tm &local_time,
+                    const SessionHeader &header, InputTimeline earlier = {},
+                    FailureReport report_failure = {});
     SessionRecorder(const SessionRecorder &) = delete;
     SessionRecorder &operator=(const SessionRecorder &) = delete;
     ~SessionRecorder();

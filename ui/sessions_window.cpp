@@ -57,9 +57,9 @@ TForm_Sessions::TForm_Sessions(SessionControl &control, QWidget *parent)
     setWindowTitle(QStringLiteral("сеансы"));
     resize(620, 480);
 
-    List_Sessions->setHorizontalHeaderLabels({QStringLiteral("дата"), QStringLiteral("длительность"),
-                                              QStringLiteral("обучаемый"),
-                                              QStringLiteral("последний шаг")});
+    List_Sessions->setHorizontalHeaderLabels(
+        {QStringLiteral("дата"), QStringLiteral("длительность"), QStringLiteral("обучаемый"),
+         QStringLiteral("последний шаг")});
     List_Sessions->setSelectionBehavior(QAbstractItemView::SelectRows);
     List_Sessions->setSelectionMode(QAbstractItemView::SingleSelection);
     List_Sessions->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -130,10 +130,9 @@ void TForm_Sessions::fill_list()
     List_Sessions->setRowCount(static_cast<int>(listed_.size()));
     for (int row = 0; row < static_cast<int>(listed_.size()); ++row) {
         const zun::SessionSummary &summary = listed_[static_cast<std::size_t>(row)];
-        const QStringList cells{QString::fromStdString(summary.header.started),
-                                clock_text(summary.length_ms),
-                                QString::fromStdString(summary.header.trainee),
-                                last_stage_text(summary)};
+        const QStringList cells{
+            QString::fromStdString(summary.header.started), clock_text(summary.length_ms),
+            QString::fromStdString(summary.header.trainee), last_stage_text(summary)};
         for (int column = 0; column < cells.size(); ++column)
             List_Sessions->setItem(row, column, new QTableWidgetItem(cells[column]));
     }
@@ -216,8 +215,8 @@ void TForm_Sessions::play_for(double wall_ms)
 void TForm_Sessions::follow_control()
 {
     const bool replaying = control_.replaying();
-    for (QWidget *replay_control :
-         std::initializer_list<QWidget *>{Button_Pause, ComboBox_Speed, Slider_Time, Button_Continue})
+    for (QWidget *replay_control : std::initializer_list<QWidget *>{Button_Pause, ComboBox_Speed,
+                                                                    Slider_Time, Button_Continue})
         replay_control->setEnabled(replaying);
     Button_Back_1->setEnabled(!replaying);
     Button_Back_5->setEnabled(!replaying);

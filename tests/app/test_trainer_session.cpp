@@ -11,9 +11,9 @@
 #include "ui/wrapped_button.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
-#include <QComboBox>
 #include <QTableWidget>
 
 #include <gtest/gtest.h>
@@ -146,7 +146,9 @@ TEST_F(TrainerSessionTest, GoingBackRebuildsThatMomentAndGoesOnInANewFile)
 
     // Live again: the windows' inputs reach the model and the new file.
     const std::uint64_t before = hash();
-    session.forms().main().commands->Button_f_switch_Iskusstvenno_Proyti_Tekuschuyu_Stadiyu->click();
+    session.forms()
+        .main()
+        .commands->Button_f_switch_Iskusstvenno_Proyti_Tekuschuyu_Stadiyu->click();
     live(1000);
     EXPECT_NE(hash(), before);
     session.end();
@@ -290,7 +292,8 @@ TEST_F(TrainerSessionTest, AFolderThatCannotBeWrittenIsToldOnceAndTrainingGoesOn
     const std::filesystem::path taken = folder / "taken";
     std::ofstream(taken) << "a file, not a folder";
     zun::RecordingUiPort quiet_port;
-    TrainerSession unwritten(quiet_port, errors, {taken, "zun-trainer test", "", [] { return 0.0; }});
+    TrainerSession unwritten(quiet_port, errors,
+                             {taken, "zun-trainer test", "", [] { return 0.0; }});
     unwritten.forms().main().show();
     unwritten.forms().main().commands->Button_Get_Rulon->click();
     QApplication::processEvents();

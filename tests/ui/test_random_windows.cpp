@@ -5,9 +5,9 @@
 // state.
 #include "app/Unit_start.h"
 #include "app/error_reporter.h"
-#include "app/trainer_session.h"
 #include "app/forms.h"
 #include "app/start_controls.h"
+#include "app/trainer_session.h"
 #include "console/caption_label.h"
 #include "sim/input_lines.h"
 #include "sim/state_hash.h"
@@ -91,9 +91,9 @@ std::uint64_t replayed_hash(const std::vector<std::pair<zun::Millis, std::string
 struct SessionFolder {
     SessionFolder() { std::filesystem::remove_all(path); }
     ~SessionFolder() { std::filesystem::remove_all(path); }
-    std::filesystem::path path =
-        std::filesystem::temp_directory_path() /
-        (std::string("zun_random_") + testing::UnitTest::GetInstance()->current_test_info()->name());
+    std::filesystem::path path = std::filesystem::temp_directory_path() /
+                                 (std::string("zun_random_") +
+                                  testing::UnitTest::GetInstance()->current_test_info()->name());
 };
 
 std::tm zun_start_time()
@@ -255,7 +255,8 @@ TEST(RandomWindowsTest, TheProgramSurvivesRandomUseOfItsWindows)
     LineRecorder recorder;
     sim.add_observer(recorder);
     const SessionFolder folder;
-    zun::SessionRecorder session(sim, folder.path, zun_start_time(), {"zun-trainer test", "", "", ""});
+    zun::SessionRecorder session(sim, folder.path, zun_start_time(),
+                                 {"zun-trainer test", "", "", ""});
     forms.main().show();
     forms.steps().show();
     std::map<std::string, int> reached;
@@ -335,8 +336,7 @@ TEST(RandomWindowsTest, DISABLED_HourOfRandomUseMeasured)
                            {folder.path / "replays", "zun-trainer test", "", [] { return 0.0; }});
     QElapsedTimer timer;
     const auto measured = [&timer](const char *what) {
-        std::cout << "[ seek     ] " << what << ": " << timer.nsecsElapsed() / 1000000.0
-                  << " ms\n";
+        std::cout << "[ seek     ] " << what << ": " << timer.nsecsElapsed() / 1000000.0 << " ms\n";
         timer.restart();
     };
     timer.start();
