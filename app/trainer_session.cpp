@@ -5,6 +5,7 @@
 #include "ui/Unit_main.h"
 #include "ui/Unit_steps.h"
 
+#include <QApplication>
 #include <QScreen>
 #include <QShortcut>
 #include <QTimer>
@@ -204,8 +205,13 @@ void TrainerSession::add_shortcuts()
     TForm_Main_ZUN &main = forms_->main();
     const auto add = [this, &main](QKeyCombination keys, std::function<void()> action) {
         auto *shortcut = new QShortcut(QKeySequence(keys), &main);
-        connect(shortcut, &QShortcut::activated, this,
-                [this, action] { QTimer::singleShot(0, this, action); });
+        connect(shortcut, &QShortcut::activated, this, [this, action] {
+            QTimer::singleShot(0, this, [action] {
+                // A box open over the windows would lose its parent in a rebuild.
+                if (!QApplication::activeModalWidget())
+                    action();
+            });
+        });
     };
     add(Qt::CTRL | Qt::Key_O, [this] { show_sessions_window(); });
     add(Qt::CTRL | Qt::Key_1, [this] { go_back(60'000); });
