@@ -1,12 +1,15 @@
 // The trainer's entry point: the model and its nine windows, the clock that drives the model,
-// the message loop.
+// the recorded session, the message loop.
 #include "app/application.h"
-#include "app/clock_driver.h"
 #include "app/display_retries.h"
 #include "app/fonts.h"
-#include "app/forms.h"
 #include "app/qt_ui_port.h"
+#include "app/trainee_name.h"
+#include "app/trainer_session.h"
 #include "assets/icon_art.h"
+#include "training/session_writer.h"
+
+#include <cstdlib>
 
 int main(int argc, char *argv[])
 {
@@ -19,12 +22,14 @@ int main(int argc, char *argv[])
     try {
         install_application_font();
         QtUiPort ui_port;
-        Forms forms(ui_port);
-        ui_port.attach(forms);
-        ClockDriver clock(forms.sim().scheduler, application.errors());
-        QObject::connect(&clock, &ClockDriver::advanced, &clock, [&forms] { forms.refresh(); });
-        clock.start();
+        TrainerSession session(
+            ui_port, application.errors(),
+            {zun::sessions_folder(std::getenv("XDG_DATA_HOME"), std::getenv("HOME"),
+                                  ZunApplication::applicationDirPath().toStdString()),
+             "zun-trainer " ZUN_VERSION, login_full_name()},
+            [&ui_port](const Forms &forms) { ui_port.attach(forms); });
         ZunApplication::exec();
+        session.end();
         ui_port.detach();
     } catch (...) {
         ErrorReporter::show_error_box(current_exception_message());

@@ -22,7 +22,7 @@ ClockDriver::WallClock monotonic_clock()
 
 ClockDriver::ClockDriver(zun::Scheduler &scheduler, ErrorReporter &errors, WallClock wall_clock,
                          QObject *parent)
-    : QObject(parent), scheduler_(scheduler), errors_(errors),
+    : QObject(parent), scheduler_(&scheduler), errors_(errors),
       wall_clock_(wall_clock ? std::move(wall_clock) : monotonic_clock())
 {
     timer_.setSingleShot(true);
@@ -32,9 +32,22 @@ ClockDriver::ClockDriver(zun::Scheduler &scheduler, ErrorReporter &errors, WallC
 
 void ClockDriver::start()
 {
+    driving_ = true;
     last_wall_ = wall_clock_();
     owed_ = 0;
     arm();
+}
+
+void ClockDriver::drive(zun::Scheduler &scheduler)
+{
+    stop();
+    scheduler_ = &scheduler;
+}
+
+void ClockDriver::stop()
+{
+    driving_ = false;
+    timer_.stop();
 }
 
 void ClockDriver::set_speed(double factor)
@@ -46,35 +59,35 @@ void ClockDriver::set_speed(double factor)
 
 void ClockDriver::wake()
 {
-    if (advancing_)
+    if (advancing_ || !driving_)
         return;
     const double wall = wall_clock_();
     const double elapsed = std::max(wall - last_wall_, 0.0) * speed_;
     owed_ = std::min(owed_ + elapsed, static_cast<double>(max_step));
     last_wall_ = wall;
-    const zun::Millis start = scheduler_.now();
+    const zun::Millis start = scheduler_->now();
     advancing_ = true;
     try {
-        scheduler_.advance_to(start + static_cast<zun::Millis>(std::floor(owed_)));
+        scheduler_->advance_to(start + static_cast<zun::Millis>(std::floor(owed_)));
     } catch (...) {
         errors_.report(current_exception_message());
     }
     advancing_ = false;
     // What ran is paid; after a failed tick the rest of the step runs at the next wake.
-    owed_ -= static_cast<double>(scheduler_.now() - start);
+    owed_ -= static_cast<double>(scheduler_->now() - start);
     emit advanced();
     arm();
 }
 
 void ClockDriver::arm()
 {
-    if (speed_ <= 0) {
+    if (speed_ <= 0 || !driving_) {
         timer_.stop();
         return;
     }
-    const zun::Millis next = scheduler_.next_due();
+    const zun::Millis next = scheduler_->next_due();
     // With nothing queued, look again after the shortest period: a handler may enable a timer.
     const double virtual_wait = next < 0 ? static_cast<double>(zun::Scheduler::shortest_period)
-                                         : static_cast<double>(next - scheduler_.now()) - owed_;
+                                         : static_cast<double>(next - scheduler_->now()) - owed_;
     timer_.start(static_cast<int>(std::ceil(std::max(virtual_wait, 0.0) / speed_)));
 }

@@ -27,6 +27,10 @@ public:
 
     // Starts counting virtual time from the present wall time.
     void start();
+    // Drives another model's clock (the model was rebuilt) from the next start; stops till then.
+    void drive(zun::Scheduler &scheduler);
+    // Stops driving until the next start (a replay runs the model's clock itself).
+    void stop();
     void set_speed(double factor);
     double speed() const { return speed_; }
 
@@ -41,7 +45,7 @@ signals:
 private:
     void arm();
 
-    zun::Scheduler &scheduler_;
+    zun::Scheduler *scheduler_;
     ErrorReporter &errors_;
     WallClock wall_clock_;
     QTimer timer_;
@@ -49,4 +53,5 @@ private:
     double owed_ = 0; // virtual milliseconds due but not yet run, below max_step
     double speed_ = 1;
     bool advancing_ = false;
+    bool driving_ = false; // from start to stop
 };

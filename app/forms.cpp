@@ -12,13 +12,14 @@
 #include "ui/Unit_videomenu.h"
 
 Forms::Forms(zun::UiPort &ui_port)
-    : sim_(ui_port), steps_(std::make_unique<TForm_Steps>(zun::Door(sim_))),
+    : sim_(ui_port), steps_(std::make_unique<TForm_Steps>(zun::Door(sim_, door_lock_))),
       test_(std::make_unique<TForm_Test>()), blocking_(std::make_unique<TForm_Blocking>()),
       status_(std::make_unique<TForm_Status_Mech_Array>(sim_)),
       target_(std::make_unique<TForm_Target>()), hand_(std::make_unique<TForm_Hand>()),
       video_menu_(std::make_unique<TVideoMenu>(ui_port)),
       main_(std::make_unique<TForm_Main_ZUN>(
-          zun::Door(sim_), TForm_Main_ZUN::Windows{*steps_, *status_, *target_, *hand_})),
+          zun::Door(sim_, door_lock_),
+          TForm_Main_ZUN::Windows{*steps_, *status_, *target_, *hand_})),
       start_(std::make_unique<TForm_Start>(ui_port, TForm_Start::Windows{*main_, *video_menu_}))
 {
     target_->set_placing([this] { main_->f_Place_Target(); });
@@ -43,6 +44,14 @@ void Forms::refresh()
     sim_.deliver_to_views();
 }
 
+void Forms::show_windows_as_model()
+{
+    main_->setVisible(sim_.b_Main_Window_Visible);
+    if (sim_.b_Main_Window_Visible)
+        main_->f_Place_As_Model();
+    steps_->setVisible(sim_.b_Steps_Window_Visible);
+}
+
 void Forms::follow_model()
 {
     main_->refresh_from_model();
@@ -50,7 +59,10 @@ void Forms::follow_model()
 }
 
 // The door hands the model's requests over itself, once every observer has seen the input.
+// While a replay plays through a locked door, its player refreshes the windows once it has
+// played up to its moment, instead of after each input.
 void Forms::input_applied(zun::Millis, const zun::Input &, const zun::Answer &)
 {
-    follow_model();
+    if (!door_lock_.locked())
+        follow_model();
 }

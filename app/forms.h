@@ -1,6 +1,7 @@
 #pragma once
 
 #include "sim/Unit_simulator.h"
+#include "sim/door.h"
 
 #include <memory>
 #include <vector>
@@ -47,12 +48,19 @@ public:
     // Brings the windows up to the model and hands them what the model asked of them.
     void refresh();
 
+    // While locked, the windows' inputs do not reach the model (a replay plays in them).
+    zun::DoorLock &door_lock() { return door_lock_; }
+    // Shows, hides, sizes and scrolls the main and the steps window as the model holds them,
+    // after the model was brought to a state without them (a replay, going back).
+    void show_windows_as_model();
+
 private:
     void follow_model();
     void input_applied(zun::Millis time, const zun::Input &input,
                        const zun::Answer &answer) override;
 
     zun::TSimulator sim_; // made first, gone last: the windows hold it
+    zun::DoorLock door_lock_;
     std::unique_ptr<TForm_Steps> steps_;
     std::unique_ptr<TForm_Test> test_;
     std::unique_ptr<TForm_Blocking> blocking_;

@@ -91,6 +91,9 @@ Answer TSimulator::apply(const Input &input)
     applying_ = true;
     answer_.reset();
     try {
+        const std::vector<InputObserver *> arriving = observers_; // one may leave while told
+        for (InputObserver *observer : arriving)
+            observer->input_arriving(scheduler.now(), input);
         std::visit(InputApplier{*this}, input);
     } catch (...) {
         applying_ = false;

@@ -88,6 +88,13 @@ void TForm_Main_ZUN::resizeEvent(QResizeEvent *event)
         door_.apply(zun::input::MainWindowWidth{width()});
 }
 
+void TForm_Main_ZUN::f_Place_As_Model()
+{
+    resize(sim.Main_Window_Width, height());
+    scroll_area_->horizontalScrollBar()->setValue(sim.Main_Window_Scroll_X);
+    scroll_area_->verticalScrollBar()->setValue(sim.Main_Window_Scroll_Y);
+}
+
 // The client area reaches at least the scroll of the opening view beyond the visible width, so
 // that the trainee can scroll back to its left edge. The visible width is taken from the
 // window's own size: the viewport follows it only once laid out.

@@ -64,6 +64,8 @@ public:
     // Centres the target marker over the current mechanism's first picture where it lies on the
     // screen, unless that picture lies in the hidden store.
     void f_Place_Target();
+    // Takes the width and the scroll the model holds (a state rebuilt by replaying inputs).
+    void f_Place_As_Model();
 
 protected:
     void showEvent(QShowEvent *event) override;

@@ -4,13 +4,16 @@
 // written as script lines with their times and replayed by the headless runner, give the same
 // state.
 #include "app/Unit_start.h"
+#include "app/error_reporter.h"
 #include "app/forms.h"
 #include "app/start_controls.h"
+#include "app/trainer_session.h"
 #include "console/caption_label.h"
 #include "sim/input_lines.h"
 #include "sim/state_hash.h"
 #include "sim/ui_port.h"
 #include "tools/sim_runner.h"
+#include "training/session_recorder.h"
 #include "ui/Unit_main.h"
 #include "ui/Unit_main_commands.h"
 #include "ui/Unit_steps.h"
@@ -19,6 +22,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -27,6 +31,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
 #include <iostream>
 #include <map>
 #include <random>
@@ -81,6 +87,23 @@ std::uint64_t replayed_hash(const std::vector<std::pair<zun::Millis, std::string
     return zun::state_hash(runner.sim());
 }
 
+// A folder of its own for the session files of a test.
+struct SessionFolder {
+    SessionFolder() { std::filesystem::remove_all(path); }
+    ~SessionFolder() { std::filesystem::remove_all(path); }
+    std::filesystem::path path = std::filesystem::temp_directory_path() /
+                                 (std::string("zun_random_") +
+                                  testing::UnitTest::GetInstance()->current_test_info()->name());
+};
+
+std::tm zun_start_time()
+{
+    std::tm time{};
+    time.tm_year = 126;
+    time.tm_mday = 1;
+    return time;
+}
+
 // A click on a mechanism's picture, a typed beginning in the find box, or the pass button.
 template <typename Pick> void bring_pages_forward(Forms &forms, Pick &pick)
 {
@@ -109,20 +132,14 @@ template <typename Pick> void bring_pages_forward(Forms &forms, Pick &pick)
     }
 }
 
-TEST(RandomWindowsTest, TheProgramSurvivesRandomUseOfItsWindows)
+// Random use of the windows, `events` of them; the virtual clock advances by chance too.
+void use_randomly(Forms &forms, int events, unsigned seed, std::map<std::string, int> &reached)
 {
-    zun::RecordingUiPort ui_port;
-    Forms forms(ui_port);
     zun::TSimulator &sim = forms.sim();
-    LineRecorder recorder;
-    sim.add_observer(recorder);
-    forms.main().show();
-    forms.steps().show();
-    std::mt19937 random(7);
+    std::mt19937 random(seed);
     const auto pick = [&random](std::size_t count) {
         return std::uniform_int_distribution<std::size_t>(0, count - 1)(random);
     };
-    std::map<std::string, int> reached;
     // Aimed targets: a picture of the scene or of an open close-up, a console control on the
     // page in front, a tab, or any visible widget of a visible window.
     const auto aim = [&](QWidget *&target, QPoint &at) {
@@ -178,8 +195,8 @@ TEST(RandomWindowsTest, TheProgramSurvivesRandomUseOfItsWindows)
             QPoint(static_cast<int>(pick(static_cast<std::size_t>(std::max(1, target->width())))),
                    static_cast<int>(pick(static_cast<std::size_t>(std::max(1, target->height())))));
     };
-    for (int event = 0; event < 6000; ++event) {
-        if (event == 3000) { // the automation lays the strip through the line
+    for (int event = 0; event < events; ++event) {
+        if (event == events / 2) { // the automation lays the strip through the line
             sim.apply(zun::input::SelectMode{zun::WorkingMode::StageByClick});
             sim.apply(zun::input::StepClick{30});
         }
@@ -228,6 +245,23 @@ TEST(RandomWindowsTest, TheProgramSurvivesRandomUseOfItsWindows)
         for (const zun::TMech *mech : sim.Mech_Array)
             ASSERT_FALSE(mech->b_KM_FWD && mech->b_KM_RWS);
     }
+}
+
+TEST(RandomWindowsTest, TheProgramSurvivesRandomUseOfItsWindows)
+{
+    zun::RecordingUiPort ui_port;
+    Forms forms(ui_port);
+    zun::TSimulator &sim = forms.sim();
+    LineRecorder recorder;
+    sim.add_observer(recorder);
+    const SessionFolder folder;
+    zun::SessionRecorder session(sim, folder.path, zun_start_time(),
+                                 {"zun-trainer test", "", "", ""});
+    forms.main().show();
+    forms.steps().show();
+    std::map<std::string, int> reached;
+    use_randomly(forms, 6000, 7, reached);
+    ASSERT_FALSE(HasFatalFailure());
     std::cout << "[ reached  ]";
     for (const auto &[kind, count] : reached)
         std::cout << " " << kind << "=" << count;
@@ -252,6 +286,73 @@ TEST(RandomWindowsTest, TheProgramSurvivesRandomUseOfItsWindows)
     for (const char *kind : {"key", "tab", "click", "find", "pass", "hover", "step"})
         EXPECT_GT(kinds[kind], 0) << kind;
     EXPECT_EQ(replayed_hash(recorder.lines, sim.scheduler.now()), zun::state_hash(sim));
+
+    // The session file the program writes replays headless to the same state.
+    session.end();
+    std::ifstream file(session.path());
+    std::ostringstream out;
+    std::ostringstream errors;
+    SimRunner runner(out);
+    EXPECT_EQ(runner.replay(zun::read_session(file), true, errors), SimRunner::Completed)
+        << errors.str();
+}
+
+} // namespace
+
+namespace {
+
+// Not a test but a measurement, run by hand: an hour of random use recorded to a session file,
+// then the file's size and how long seeking in its replay takes, the windows' refresh included.
+// ui_tests --gtest_also_run_disabled_tests --gtest_filter='*HourOfRandomUse*'
+TEST(RandomWindowsTest, DISABLED_HourOfRandomUseMeasured)
+{
+    const SessionFolder folder;
+    std::filesystem::path file;
+    {
+        zun::RecordingUiPort ui_port;
+        Forms forms(ui_port);
+        zun::TSimulator &sim = forms.sim();
+        zun::SessionRecorder session(sim, folder.path, zun_start_time(),
+                                     {"zun-trainer test", "", "", ""});
+        forms.main().show();
+        forms.steps().show();
+        std::map<std::string, int> reached;
+        for (unsigned seed = 1; sim.scheduler.now() < 3'600'000; ++seed)
+            use_randomly(forms, 2000, seed, reached);
+        session.end();
+        file = session.path();
+        std::cout << "[ hour     ] " << session.inputs().size() << " inputs over "
+                  << sim.scheduler.now() << " ms: " << std::filesystem::file_size(file)
+                  << " bytes\n";
+        // Kept for `zun-sim` and a profiler.
+        const std::filesystem::path kept =
+            std::filesystem::temp_directory_path() / "zun_hour_of_random_use.zs";
+        std::filesystem::copy_file(file, kept, std::filesystem::copy_options::overwrite_existing);
+        std::cout << "[ hour     ] kept as " << kept.string() << "\n";
+    }
+    zun::RecordingUiPort port;
+    ErrorReporter errors;
+    TrainerSession session(port, errors,
+                           {folder.path / "replays", "zun-trainer test", "", [] { return 0.0; }});
+    QElapsedTimer timer;
+    const auto measured = [&timer](const char *what) {
+        std::cout << "[ seek     ] " << what << ": " << timer.nsecsElapsed() / 1000000.0 << " ms\n";
+        timer.restart();
+    };
+    timer.start();
+    ASSERT_EQ(session.open_replay(file), "");
+    measured("open (read and check the file, build the windows)");
+    session.replay_seek(session.replay_length());
+    measured("forwards from the start to the end");
+    session.replay_seek(session.replay_length() - 60'000);
+    measured("back one minute from the end (rebuild, replay 59 minutes)");
+    session.replay_seek(session.replay_length() / 2);
+    measured("back to the middle");
+    {
+        zun::RecordingUiPort fresh_port;
+        Forms fresh(fresh_port);
+    }
+    measured("building the model and the windows alone");
 }
 
 } // namespace

@@ -1,0 +1,291 @@
+#include "trainer_session.h"
+
+#include "app/Unit_start.h"
+#include "tools/session_loader.h"
+#include "ui/Unit_main.h"
+#include "ui/Unit_steps.h"
+
+#include <QApplication>
+#include <QScreen>
+#include <QShortcut>
+#include <QTimer>
+
+#include <algorithm>
+#include <ctime>
+#include <system_error>
+#include <utility>
+
+namespace {
+
+std::tm local_now()
+{
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    return local;
+}
+
+std::string started_text(const std::tm &local)
+{
+    char text[32];
+    std::strftime(text, sizeof text, "%Y-%m-%d %H:%M:%S", &local);
+    return text;
+}
+
+} // namespace
+
+TrainerSession::TrainerSession(zun::UiPort &port, ErrorReporter &errors, Settings settings,
+                               FormsBuilt forms_built)
+    : port_(port), settings_(std::move(settings)), forms_built_(std::move(forms_built)),
+      sessions_window_(std::make_unique<TForm_Sessions>(*this))
+{
+    install(rebuilt({}, 0));
+    clock_ = std::make_unique<ClockDriver>(forms_->sim().scheduler, errors, settings_.wall_clock);
+    connect(clock_.get(), &ClockDriver::advanced, this, &TrainerSession::refresh);
+    go_live();
+}
+
+TrainerSession::~TrainerSession()
+{
+    recorder_.reset(); // it observes the model
+}
+
+std::filesystem::path TrainerSession::current_file() const
+{
+    return recorder_ ? recorder_->path() : std::filesystem::path();
+}
+
+void TrainerSession::set_trainee(const std::string &name)
+{
+    settings_.trainee = name;
+    if (recorder_)
+        recorder_->set_trainee(name);
+}
+
+void TrainerSession::refresh()
+{
+    forms_->refresh();
+    if (recorder_)
+        recorder_->follow_stage();
+}
+
+void TrainerSession::end()
+{
+    end_recording({});
+}
+
+std::vector<zun::SessionSummary> TrainerSession::sessions() const
+{
+    return zun::list_sessions(settings_.folder);
+}
+
+std::string TrainerSession::open_replay(const std::filesystem::path &file)
+{
+    // The live session's own file is played as it ends now.
+    std::error_code unknown; // a file that is not there is not the live one
+    if (recorder_ && std::filesystem::equivalent(file, recorder_->path(), unknown))
+        end_recording("its own replay was opened");
+    LoadedSession loaded = load_session(file);
+    if (!loaded.error.empty())
+        return loaded.error;
+    end_recording("a replay of " + file.filename().string() + " was opened");
+    clock_->stop();
+    player_.reset(); // it reads the inputs of the replay before
+    replay_inputs_ = std::move(loaded.inputs);
+    replay_length_ = loaded.length;
+    replay_file_ = file;
+    replay_seek(0);
+    return {};
+}
+
+zun::Millis TrainerSession::replay_position() const
+{
+    return player_ ? player_->position() : 0;
+}
+
+void TrainerSession::replay_play_to(zun::Millis time)
+{
+    if (!player_)
+        return;
+    player_->play_to(std::min(time, replay_length_));
+    show_windows_above_sessions();
+    forms_->refresh();
+}
+
+// Forwards plays on quietly; backwards starts again from a model built fresh.
+void TrainerSession::replay_seek(zun::Millis time)
+{
+    time = std::clamp<zun::Millis>(time, 0, replay_length_);
+    if (!player_ || time < player_->position()) {
+        player_.reset();
+        install(rebuilt({}, 0));
+        forms_->start().hide();
+        player_ = std::make_unique<zun::SessionPlayer>(forms_->sim(), replay_inputs_);
+    }
+    port_.set_quiet(QuietPort::Quiet::Everything);
+    player_->play_to(time);
+    port_.set_quiet(QuietPort::Quiet::Boxes);
+    show_windows_above_sessions();
+    forms_->refresh();
+}
+
+void TrainerSession::continue_from_here()
+{
+    if (!player_)
+        return;
+    zun::InputTimeline earlier = player_->played();
+    player_.reset();
+    forms_->start().show();
+    start_recording(std::move(earlier), replay_file_);
+    go_live();
+}
+
+void TrainerSession::close_replay()
+{
+    if (!player_)
+        return;
+    player_.reset();
+    install(rebuilt({}, 0));
+    forms_->start().show();
+    go_live();
+}
+
+void TrainerSession::go_back(zun::Millis by)
+{
+    if (player_ || !recorder_)
+        return;
+    const zun::Millis goal = std::max<zun::Millis>(forms_->sim().scheduler.now() - by, 0);
+    zun::InputTimeline earlier = recorder_->inputs_until(goal);
+    const std::filesystem::path parent = recorder_->path();
+    end_recording("went back to " + std::to_string(goal) +
+                  " ms; the session goes on in a new file");
+    install(rebuilt(earlier, goal));
+    start_recording(std::move(earlier), parent);
+    go_live();
+}
+
+std::unique_ptr<Forms> TrainerSession::rebuilt(const zun::InputTimeline &inputs, zun::Millis time)
+{
+    const QuietPort::Quiet before = port_.quiet();
+    port_.set_quiet(QuietPort::Quiet::Everything);
+    auto fresh = std::make_unique<Forms>(port_);
+    fresh->door_lock().set_locked(true);
+    zun::SessionPlayer(fresh->sim(), inputs).play_to(time);
+    port_.set_quiet(before);
+    return fresh;
+}
+
+void TrainerSession::install(std::unique_ptr<Forms> fresh)
+{
+    if (forms_) {
+        const std::vector<QWidget *> old_windows = forms_->windows();
+        const std::vector<QWidget *> new_windows = fresh->windows();
+        for (std::size_t i = 0; i < old_windows.size(); ++i)
+            if (old_windows[i]->isVisible())
+                new_windows[i]->move(old_windows[i]->pos());
+        fresh->start().setVisible(forms_->start().isVisible());
+    }
+    if (forms_built_)
+        forms_built_(*fresh);
+    if (clock_) // it never drives a model that is gone; going live starts it
+        clock_->drive(fresh->sim().scheduler);
+    forms_ = std::move(fresh);
+    port_.set_quiet(QuietPort::Quiet::Everything);
+    forms_->show_windows_as_model();
+    forms_->refresh();
+    port_.set_quiet(QuietPort::Quiet::Boxes);
+    add_shortcuts();
+    if (sessions_window_->isVisible())
+        sessions_window_->raise();
+}
+
+// The main window's keys; what they start rebuilds the windows, so it runs after the key's event.
+void TrainerSession::add_shortcuts()
+{
+    TForm_Main_ZUN &main = forms_->main();
+    const auto add = [this, &main](QKeyCombination keys, std::function<void()> action) {
+        auto *shortcut = new QShortcut(QKeySequence(keys), &main);
+        connect(shortcut, &QShortcut::activated, this, [this, action] {
+            QTimer::singleShot(0, this, [action] {
+                // A box open over the windows would lose its parent in a rebuild.
+                if (!QApplication::activeModalWidget())
+                    action();
+            });
+        });
+    };
+    add(Qt::CTRL | Qt::Key_O, [this] { show_sessions_window(); });
+    add(Qt::CTRL | Qt::Key_1, [this] { go_back(60'000); });
+    add(Qt::CTRL | Qt::Key_5, [this] { go_back(300'000); });
+}
+
+// The first time at the screen's right edge, beside the main window rather than over it.
+void TrainerSession::show_sessions_window()
+{
+    TForm_Sessions &window = *sessions_window_;
+    if (!window.isVisible() && !sessions_window_placed_) {
+        sessions_window_placed_ = true;
+        if (const QScreen *screen = forms_->main().screen()) {
+            const QRect free = screen->availableGeometry();
+            window.move(free.right() - window.frameGeometry().width(), free.top());
+        }
+    }
+    window.show();
+    window.raise();
+    window.activateWindow();
+}
+
+// A window the replay brings up comes above the others; the sessions window stays in sight.
+void TrainerSession::show_windows_above_sessions()
+{
+    const bool main_shown = forms_->main().isVisible();
+    forms_->show_windows_as_model();
+    if (!main_shown && forms_->main().isVisible() && sessions_window_->isVisible())
+        sessions_window_->raise();
+}
+
+void TrainerSession::start_recording(zun::InputTimeline earlier,
+                                     const std::filesystem::path &continues)
+{
+    const std::tm local = local_now();
+    const zun::SessionHeader header{settings_.program, started_text(local), settings_.trainee,
+                                    continues.filename().string()};
+    recorder_ = std::make_unique<zun::SessionRecorder>(
+        forms_->sim(), settings_.folder, local, header, std::move(earlier),
+        [this](const std::string &error) { report_failure(error); });
+}
+
+void TrainerSession::end_recording(const std::string &note)
+{
+    if (!recorder_)
+        return;
+    recorder_->end(note);
+    const std::filesystem::path file = recorder_->path();
+    const bool written = !recorder_->failed();
+    recorder_.reset();
+    if (written && file_ended_)
+        file_ended_(file);
+}
+
+// Live again: the trainee's input reaches the model, its requests show, the clock runs it, and
+// a file records it (a fresh one when none was started for it).
+void TrainerSession::go_live()
+{
+    port_.set_quiet(QuietPort::Quiet::Nothing);
+    forms_->door_lock().set_locked(false);
+    if (!recorder_)
+        start_recording({}, {});
+    clock_->drive(forms_->sim().scheduler);
+    clock_->start();
+}
+
+// Told once in the program's run, after the input that found it, never from inside the model's
+// door.
+void TrainerSession::report_failure(const std::string &error)
+{
+    if (std::exchange(failure_told_, true))
+        return;
+    QTimer::singleShot(0, this, [this, error] {
+        port_.message_box("Сеанс не записывается: " + error +
+                          ". Обучение продолжается без записи.");
+    });
+}

@@ -1,0 +1,97 @@
+#pragma once
+
+#include "app/clock_driver.h"
+#include "app/forms.h"
+#include "app/quiet_port.h"
+#include "training/session_player.h"
+#include "training/session_recorder.h"
+#include "ui/sessions_window.h"
+
+#include <QObject>
+
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <string>
+
+class ErrorReporter;
+
+// The program's training session: the model with its windows (a Forms), the clock that drives
+// it, and the file that records it from the start. It replays recorded sessions in the same
+// windows and goes back in time; both rebuild the model and the windows and replay inputs at
+// full speed, the windows' requests kept quiet meanwhile.
+//
+// For the other windows: the current file, the trainee's name, a call when a file ends, and a
+// call each time the model and its windows are built anew (observers of the model go with it).
+class TrainerSession final : public QObject, public SessionControl {
+    Q_OBJECT
+
+public:
+    struct Settings {
+        std::filesystem::path folder; // where session files go
+        std::string program;          // name and version for the header
+        std::string trainee;
+        ClockDriver::WallClock wall_clock = {}; // the monotonic clock unless a test gives one
+    };
+    using FormsBuilt = std::function<void(Forms &forms)>;
+    using FileEnded = std::function<void(const std::filesystem::path &file)>;
+
+    // Builds the model and its windows, shows the start screen and starts recording.
+    TrainerSession(zun::UiPort &port, ErrorReporter &errors, Settings settings,
+                   FormsBuilt forms_built = {});
+    ~TrainerSession() override;
+
+    Forms &forms() const { return *forms_; }
+    ClockDriver &clock() const { return *clock_; }
+    // The file the live session is written to; empty while a replay runs.
+    std::filesystem::path current_file() const;
+    const std::string &trainee() const { return settings_.trainee; }
+    void set_trainee(const std::string &name);
+    void set_file_ended(FileEnded file_ended) { file_ended_ = std::move(file_ended); }
+    // Brings the windows up to the model and notes a change of stage; after each clock advance.
+    void refresh();
+    // The program ends normally: the file gets its end line.
+    void end();
+
+    // What the sessions window does.
+    std::vector<zun::SessionSummary> sessions() const override;
+    std::string open_replay(const std::filesystem::path &file) override;
+    bool replaying() const override { return player_ != nullptr; }
+    zun::Millis replay_length() const override { return replay_length_; }
+    zun::Millis replay_position() const override;
+    void replay_play_to(zun::Millis time) override;
+    void replay_seek(zun::Millis time) override;
+    void continue_from_here() override;
+    void close_replay() override;
+    void go_back(zun::Millis by) override;
+
+    TForm_Sessions &sessions_window() const { return *sessions_window_; }
+
+private:
+    // A model with its windows brought to `time` by replaying `inputs`, all quietly.
+    std::unique_ptr<Forms> rebuilt(const zun::InputTimeline &inputs, zun::Millis time);
+    // Puts fresh windows in place of the old ones, where those stood.
+    void install(std::unique_ptr<Forms> fresh);
+    void add_shortcuts();
+    void show_sessions_window();
+    void show_windows_above_sessions();
+    void start_recording(zun::InputTimeline earlier, const std::filesystem::path &continues);
+    void end_recording(const std::string &note);
+    void go_live();
+    void report_failure(const std::string &error);
+
+    QuietPort port_;
+    Settings settings_;
+    FormsBuilt forms_built_;
+    FileEnded file_ended_;
+    std::unique_ptr<Forms> forms_;
+    std::unique_ptr<ClockDriver> clock_;
+    std::unique_ptr<zun::SessionRecorder> recorder_; // the live session's
+    zun::InputTimeline replay_inputs_;
+    zun::Millis replay_length_ = 0;
+    std::filesystem::path replay_file_;
+    std::unique_ptr<zun::SessionPlayer> player_; // while a replay runs
+    std::unique_ptr<TForm_Sessions> sessions_window_;
+    bool failure_told_ = false;
+    bool sessions_window_placed_ = false;
+};

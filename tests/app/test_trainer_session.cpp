@@ -1,0 +1,326 @@
+#include "app/Unit_start.h"
+#include "app/error_reporter.h"
+#include "app/trainee_name.h"
+#include "app/trainer_session.h"
+#include "sim/state_hash.h"
+#include "tools/sim_runner.h"
+#include "training/session_file.h"
+#include "ui/Unit_main.h"
+#include "ui/Unit_main_commands.h"
+#include "ui/Unit_steps.h"
+#include "ui/wrapped_button.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableWidget>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+namespace {
+
+std::filesystem::path fresh_folder()
+{
+    const auto folder = std::filesystem::temp_directory_path() /
+                        (std::string("zun_trainer_session_") +
+                         testing::UnitTest::GetInstance()->current_test_info()->name());
+    std::filesystem::remove_all(folder);
+    return folder;
+}
+
+zun::SessionScript read(const std::filesystem::path &file)
+{
+    std::ifstream in(file);
+    return zun::read_session(in);
+}
+
+// The file replayed by the headless runner: its status, its messages and the hash it reaches.
+struct Replayed {
+    SimRunner::ExitStatus status;
+    std::string errors;
+    std::uint64_t hash;
+};
+
+Replayed replayed(const std::filesystem::path &file, bool check)
+{
+    std::ostringstream out;
+    std::ostringstream errors;
+    SimRunner runner(out);
+    const SimRunner::ExitStatus status = runner.replay(read(file), check, errors);
+    return {status, errors.str(), zun::state_hash(runner.sim())};
+}
+
+class TrainerSessionTest : public testing::Test {
+protected:
+    ~TrainerSessionTest() override { std::filesystem::remove_all(folder); }
+
+    zun::TSimulator &sim() const { return session.forms().sim(); }
+    std::uint64_t hash() const { return zun::state_hash(sim()); }
+    zun::Millis now() const { return sim().scheduler.now(); }
+    // The clock runs as the program's driver runs it.
+    void live(zun::Millis duration)
+    {
+        sim().scheduler.advance_by(duration);
+        session.refresh();
+    }
+    void new_coil() const { session.forms().main().commands->Button_Get_Rulon->click(); }
+    // The trainee opens the main window, puts a coil on and lets the line run; then the
+    // automation lays the strip through the line.
+    void train(zun::Millis first, zun::Millis second)
+    {
+        session.forms().main().show();
+        live(3000);
+        new_coil();
+        live(first - 3000);
+        sim().apply(zun::input::SelectMode{zun::WorkingMode::StageByClick});
+        sim().apply(zun::input::StepClick{30});
+        live(second);
+    }
+
+    std::filesystem::path folder = fresh_folder();
+    zun::RecordingUiPort port;
+    ErrorReporter errors;
+    double wall_ms = 0; // the wall clock the program's clock driver reads
+    TrainerSession session{port, errors,
+                           TrainerSession::Settings{folder, "zun-trainer test", "Пётр Иванов",
+                                                    [this] { return wall_ms; }}};
+};
+
+TEST_F(TrainerSessionTest, RecordsFromTheStartAndEndsWithTheStateHash)
+{
+    std::vector<std::filesystem::path> ended;
+    session.set_file_ended([&ended](const std::filesystem::path &file) { ended.push_back(file); });
+    const std::filesystem::path file = session.current_file();
+    ASSERT_EQ(file.parent_path(), folder);
+    train(10000, 20000);
+    session.set_trainee("Анна Петрова");
+    session.end();
+    EXPECT_EQ(ended, std::vector{file});
+    const zun::SessionScript script = read(file);
+    EXPECT_EQ(script.header.program, "zun-trainer test");
+    EXPECT_EQ(script.header.trainee, "Анна Петрова");
+    EXPECT_EQ(script.length_ms, 30000);
+    EXPECT_EQ(script.end_hash, zun::hash_text(hash()));
+    bool new_coil_recorded = false;
+    for (const zun::SessionLine &line : script.lines)
+        new_coil_recorded |= line.text == "newcoil";
+    EXPECT_TRUE(new_coil_recorded);
+    const Replayed check = replayed(file, true);
+    EXPECT_EQ(check.status, SimRunner::Completed) << check.errors;
+}
+
+TEST_F(TrainerSessionTest, GoingBackRebuildsThatMomentAndGoesOnInANewFile)
+{
+    session.forms().main().show();
+    session.forms().steps().show();
+    live(3000);
+    new_coil();
+    live(20000);
+    const std::uint64_t at_goal = hash();
+    live(1000);
+    sim().apply(zun::input::SelectMode{zun::WorkingMode::StageByClick});
+    sim().apply(zun::input::StepClick{30});
+    session.forms().steps().hide();
+    live(60000);
+    ASSERT_NE(hash(), at_goal);
+    const std::filesystem::path parent = session.current_file();
+
+    session.go_back(61000);
+    EXPECT_EQ(now(), 23000);
+    EXPECT_EQ(hash(), at_goal);
+    EXPECT_TRUE(session.forms().main().isVisible());
+    EXPECT_TRUE(session.forms().steps().isVisible());
+    const zun::SessionScript ended = read(parent);
+    ASSERT_TRUE(ended.end_hash.has_value());
+    EXPECT_EQ(replayed(parent, true).status, SimRunner::Completed);
+
+    const std::filesystem::path file = session.current_file();
+    ASSERT_NE(file, parent);
+    EXPECT_EQ(read(file).header.continues, parent.filename().string());
+    EXPECT_EQ(replayed(file, false).hash, at_goal); // self-contained, to the moment itself
+
+    // Live again: the windows' inputs reach the model and the new file.
+    const std::uint64_t before = hash();
+    session.forms()
+        .main()
+        .commands->Button_f_switch_Iskusstvenno_Proyti_Tekuschuyu_Stadiyu->click();
+    live(1000);
+    EXPECT_NE(hash(), before);
+    session.end();
+    const Replayed check = replayed(file, true);
+    EXPECT_EQ(check.status, SimRunner::Completed) << check.errors;
+}
+
+TEST_F(TrainerSessionTest, GoingBackFurtherThanTheStartGoesToTheStart)
+{
+    session.forms().main().show();
+    live(5000);
+    new_coil();
+    live(5000);
+    session.go_back(300000);
+    EXPECT_EQ(now(), 0);
+    EXPECT_TRUE(session.forms().main().isVisible()); // shown at 0, before the clock ran
+}
+
+TEST_F(TrainerSessionTest, ReplaysInTheWindowsSeeksBothWaysAndContinuesFromThere)
+{
+    session.forms().main().show();
+    live(3000);
+    new_coil();
+    live(10000);
+    const std::uint64_t at_13s = hash();
+    live(1000);
+    sim().apply(zun::input::SelectMode{zun::WorkingMode::StageByClick});
+    sim().apply(zun::input::StepClick{30});
+    live(29000);
+    const std::uint64_t at_43s = hash();
+    live(5000);
+    const std::filesystem::path recorded = session.current_file();
+
+    // The live session's own file: it ends, then plays.
+    ASSERT_EQ(session.open_replay(recorded), "");
+    EXPECT_TRUE(session.replaying());
+    EXPECT_TRUE(session.current_file().empty());
+    EXPECT_TRUE(read(recorded).end_hash.has_value());
+    EXPECT_EQ(session.replay_length(), 48000);
+    EXPECT_FALSE(session.forms().start().isVisible());
+
+    session.replay_play_to(13000);
+    EXPECT_EQ(hash(), at_13s);
+    // The live clock does not run the replay.
+    wall_ms += 5000;
+    session.clock().wake();
+    EXPECT_EQ(now(), 13000);
+    EXPECT_TRUE(session.forms().main().isVisible());
+    // The trainee's input does not reach the model meanwhile.
+    new_coil();
+    session.forms().main().hide();
+    EXPECT_EQ(hash(), at_13s);
+
+    session.replay_seek(43000);
+    EXPECT_EQ(hash(), at_43s);
+    session.replay_seek(13000);
+    EXPECT_EQ(hash(), at_13s);
+    EXPECT_TRUE(session.forms().main().isVisible());
+
+    // Another replay opened over this one starts at its own beginning.
+    const std::filesystem::path other = folder / "other.zs";
+    std::filesystem::copy_file(recorded, other);
+    ASSERT_EQ(session.open_replay(other), "");
+    EXPECT_EQ(session.replay_position(), 0);
+    session.replay_seek(13000);
+    EXPECT_EQ(hash(), at_13s);
+
+    session.continue_from_here();
+    EXPECT_FALSE(session.replaying());
+    const std::filesystem::path continued = session.current_file();
+    EXPECT_EQ(read(continued).header.continues, other.filename().string());
+    EXPECT_EQ(replayed(continued, false).hash, at_13s);
+    new_coil();
+    wall_ms += 2000;
+    session.clock().wake(); // the live clock runs the continued session
+    EXPECT_EQ(now(), 13000 + ClockDriver::max_step);
+    EXPECT_NE(hash(), at_13s);
+    session.end();
+    EXPECT_EQ(replayed(continued, true).status, SimRunner::Completed);
+}
+
+TEST_F(TrainerSessionTest, ClosingAReplayStartsAFreshSession)
+{
+    train(5000, 5000);
+    const std::filesystem::path recorded = session.current_file();
+    ASSERT_EQ(session.open_replay(recorded), "");
+    session.replay_play_to(8000);
+    session.close_replay();
+    EXPECT_FALSE(session.replaying());
+    EXPECT_EQ(now(), 0);
+    EXPECT_TRUE(session.forms().start().isVisible());
+    EXPECT_FALSE(session.forms().main().isVisible());
+    zun::RecordingUiPort fresh_port;
+    const zun::TSimulator fresh(fresh_port);
+    EXPECT_EQ(hash(), zun::state_hash(fresh));
+    EXPECT_NE(session.current_file(), recorded);
+    EXPECT_FALSE(session.current_file().empty());
+}
+
+TEST_F(TrainerSessionTest, ABadFileGivesTheRunnersMessageAndOpensNothing)
+{
+    const std::filesystem::path bad = folder / "bad.zs";
+    std::ofstream(bad) << "# program: zun-trainer test\nadvance 10\nnewcoil\nfwd 250\n";
+    const std::filesystem::path live_file = session.current_file();
+    const std::string error = session.open_replay(bad);
+    EXPECT_EQ(error, "line 4: mechanism 250 outside 0..199");
+    EXPECT_EQ(error + "\n", replayed(bad, false).errors);
+    EXPECT_FALSE(session.replaying());
+    EXPECT_EQ(session.current_file(), live_file);
+}
+
+TEST_F(TrainerSessionTest, TheSessionsWindowPlaysAtTheChosenSpeedAndSaysTheInputIsIgnored)
+{
+    train(20000, 20000);
+    session.end();
+    TForm_Sessions &window = session.sessions_window();
+    window.show();
+    ASSERT_EQ(window.List_Sessions->rowCount(), 1);
+    EXPECT_EQ(window.List_Sessions->item(0, 1)->text(), "0:00:40");
+    EXPECT_EQ(window.List_Sessions->item(0, 2)->text(), "Пётр Иванов");
+    EXPECT_FALSE(window.Button_Continue->isEnabled());
+    window.List_Sessions->setCurrentCell(0, 0);
+    window.Button_Play->click();
+    ASSERT_TRUE(session.replaying());
+    EXPECT_TRUE(window.Label_State->text().contains("не принимается"));
+    EXPECT_FALSE(window.Button_Back_1->isEnabled());
+    window.ComboBox_Speed->setCurrentIndex(6); // ×16
+    window.play_for(1000);
+    EXPECT_EQ(session.replay_position(), 16000);
+    window.play_for(10000);
+    EXPECT_EQ(session.replay_position(), 40000);
+    EXPECT_TRUE(window.paused()); // at the end
+    window.close();
+    EXPECT_FALSE(session.replaying());
+    EXPECT_TRUE(window.Button_Back_1->isEnabled());
+}
+
+TEST_F(TrainerSessionTest, AFolderThatCannotBeWrittenIsToldOnceAndTrainingGoesOn)
+{
+    std::filesystem::create_directories(folder);
+    const std::filesystem::path taken = folder / "taken";
+    std::ofstream(taken) << "a file, not a folder";
+    zun::RecordingUiPort quiet_port;
+    TrainerSession unwritten(quiet_port, errors,
+                             {taken, "zun-trainer test", "", [] { return 0.0; }});
+    unwritten.forms().main().show();
+    unwritten.forms().main().commands->Button_Get_Rulon->click();
+    QApplication::processEvents();
+    unwritten.go_back(60000);
+    unwritten.forms().main().commands->Button_Get_Rulon->click();
+    QApplication::processEvents();
+    int boxes = 0;
+    for (const std::string &call : quiet_port.calls)
+        boxes += call.starts_with("message_box Сеанс не записывается");
+    EXPECT_EQ(boxes, 1);
+    EXPECT_TRUE(unwritten.forms().main().isVisible());
+}
+
+TEST(TraineeName, IsTheAccountsFullNameElseTheLogin)
+{
+    const struct {
+        const char *gecos;
+        const char *login;
+        const char *name;
+    } cases[] = {
+        {"Пётр Иванов,room 12,,", "petr", "Пётр Иванов"},
+        {"Anna Petrova", "anna", "Anna Petrova"},
+        {"", "student7", "student7"},
+        {" ,,,", "student8", "student8"},
+    };
+    for (const auto &each : cases)
+        EXPECT_EQ(name_from_account(each.gecos, each.login), each.name) << each.gecos;
+}
+
+} // namespace

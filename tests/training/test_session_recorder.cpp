@@ -1,0 +1,167 @@
+#include "training/session_player.h"
+#include "training/session_recorder.h"
+
+#include "sim/state_hash.h"
+#include "sim/ui_port.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+namespace zun {
+namespace {
+
+std::string content(const std::filesystem::path &path)
+{
+    std::ifstream in(path);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// Sees the file as it stands when the model has applied an input.
+class FileWatcher final : public InputObserver {
+public:
+    explicit FileWatcher(const std::filesystem::path &path) : path_(path) {}
+    void input_applied(Millis, const Input &, const Answer &) override { seen = content(path_); }
+
+    std::string seen;
+
+private:
+    const std::filesystem::path &path_;
+};
+
+class SessionRecorderTest : public testing::Test {
+protected:
+    SessionRecorderTest()
+        : folder_(std::filesystem::temp_directory_path() /
+                  (std::string("zun_recorder_") +
+                   testing::UnitTest::GetInstance()->current_test_info()->name()))
+    {
+        std::filesystem::remove_all(folder_);
+    }
+    ~SessionRecorderTest() override { std::filesystem::remove_all(folder_); }
+
+    std::filesystem::path folder_;
+    std::tm start_ = [] {
+        std::tm time{};
+        time.tm_year = 126;
+        time.tm_mon = 2;
+        time.tm_mday = 7;
+        time.tm_hour = 9;
+        time.tm_min = 4;
+        time.tm_sec = 5;
+        return time;
+    }();
+    SessionHeader header_{"zun-trainer 0.1", "2026-03-07 09:04:05", "Пётр Иванов", ""};
+    RecordingUiPort port_;
+    TSimulator sim_{port_};
+};
+
+TEST_F(SessionRecorderTest, WritesEachInputBeforeItIsApplied)
+{
+    SessionRecorder recorder(sim_, folder_, start_, header_);
+    FileWatcher watcher(recorder.path());
+    sim_.add_observer(watcher);
+    sim_.scheduler.advance_by(1200);
+    sim_.apply(input::NewCoil{});
+    EXPECT_NE(watcher.seen.find("advance 1200\nnewcoil\n"), std::string::npos) << watcher.seen;
+    // An input the model cannot apply is in the file all the same: it is what was given.
+    EXPECT_ANY_THROW(sim_.apply(input::CloseUpClick{"Panel_None"}));
+    sim_.remove_observer(watcher);
+    EXPECT_TRUE(content(recorder.path()).ends_with("closeup Panel_None click\n"));
+}
+
+TEST_F(SessionRecorderTest, NotesStagesAndEndsWithTheStateHash)
+{
+    SessionRecorder recorder(sim_, folder_, start_, header_);
+    sim_.apply(input::SelectMode{WorkingMode::StageByClick});
+    sim_.apply(input::StepClick{12});
+    sim_.scheduler.advance_by(500);
+    recorder.follow_stage();
+    recorder.set_trainee("Анна Петрова");
+    recorder.end("that is all");
+    std::ifstream in(recorder.path());
+    const SessionScript script = read_session(in);
+    EXPECT_EQ(script.end_hash, hash_text(state_hash(sim_)));
+    EXPECT_EQ(script.last_stage, int{sim_.Frame_LineMetal.Stadiya_Raboti});
+    EXPECT_EQ(script.header.trainee, "Анна Петрова");
+    EXPECT_EQ(script.length_ms, 500);
+    EXPECT_NE(content(recorder.path()).find("# that is all\n# end hash="), std::string::npos);
+    // Nothing after the end.
+    sim_.apply(input::NewCoil{});
+    EXPECT_EQ(recorder.inputs().size(), 2U);
+}
+
+TEST_F(SessionRecorderTest, ContinuesFromEarlierInputsInASelfContainedFile)
+{
+    InputTimeline earlier;
+    {
+        SessionRecorder first(sim_, folder_, start_, header_);
+        sim_.apply(input::MainWindow{true});
+        sim_.scheduler.advance_by(2000);
+        sim_.apply(input::NewCoil{});
+        sim_.scheduler.advance_by(3000);
+        sim_.apply(input::Command{1, MechCommand::Forward});
+        sim_.scheduler.advance_by(1000);
+        earlier = first.inputs_until(5000);
+        ASSERT_EQ(earlier.size(), 3U);
+    }
+    TSimulator rebuilt(port_);
+    SessionPlayer(rebuilt, earlier).play_to(5000);
+    SessionHeader continued = header_;
+    continued.continues = "2026-03-07_09-04-05.zs";
+    SessionRecorder second(rebuilt, folder_, start_, continued, earlier);
+    EXPECT_EQ(second.path().filename(), "2026-03-07_09-04-05-2.zs");
+    std::ifstream in(second.path());
+    const SessionScript script = read_session(in);
+    EXPECT_EQ(script.header.continues, "2026-03-07_09-04-05.zs");
+    // It holds the inputs up to that moment and the time after them.
+    TSimulator replayed(port_);
+    SessionPlayer(replayed, second.inputs()).play_to(script.length_ms);
+    EXPECT_EQ(script.length_ms, 5000);
+    EXPECT_EQ(state_hash(replayed), state_hash(rebuilt));
+}
+
+TEST_F(SessionRecorderTest, ReportsAFolderThatCannotBeWrittenOnceAndKeepsTheInputs)
+{
+    std::filesystem::create_directories(folder_);
+    std::ofstream(folder_ / "taken") << "a file, not a folder";
+    std::vector<std::string> reports;
+    SessionRecorder recorder(sim_, folder_ / "taken", start_, header_, {},
+                             [&reports](const std::string &error) { reports.push_back(error); });
+    sim_.apply(input::NewCoil{});
+    sim_.apply(input::MainWindow{true});
+    ASSERT_EQ(reports.size(), 1U);
+    EXPECT_NE(reports[0].find("taken"), std::string::npos) << reports[0];
+    EXPECT_EQ(recorder.inputs().size(), 2U);
+    recorder.end();
+    EXPECT_EQ(reports.size(), 1U);
+}
+
+TEST(SessionPlayer, AppliesEachInputAtItsTimeAndNeverGoesBack)
+{
+    RecordingUiPort port;
+    TSimulator recorded(port);
+    const InputTimeline inputs{{0, input::MainWindow{true}},
+                               {1500, input::NewCoil{}},
+                               {1500, input::Command{1, MechCommand::Forward}},
+                               {4000, input::Command{1, MechCommand::Stop}}};
+    for (const TimedInput &timed : inputs) {
+        recorded.scheduler.advance_to(timed.time);
+        recorded.apply(timed.input);
+    }
+    recorded.scheduler.advance_to(6000);
+
+    TSimulator played(port);
+    SessionPlayer player(played, inputs);
+    player.play_to(1500);
+    EXPECT_EQ(player.played().size(), 3U); // those at the moment itself included
+    player.play_to(6000);
+    player.play_to(100);
+    EXPECT_EQ(player.position(), 6000);
+    EXPECT_EQ(state_hash(played), state_hash(recorded));
+}
+
+} // namespace
+} // namespace zun

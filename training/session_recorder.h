@@ -1,0 +1,70 @@
+#pragma once
+
+#include "sim/Unit_simulator.h"
+#include "training/session_writer.h"
+
+#include <ctime>
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace zun {
+
+// An input with the virtual time it was applied at.
+struct TimedInput {
+    Millis time = 0;
+    Input input;
+};
+using InputTimeline = std::vector<TimedInput>;
+
+// Records a session of the model into a new session file: every input as it arrives at the door,
+// before it is applied, and a note at each change of the work stage. It keeps the inputs too, so
+// that the session can be rebuilt at an earlier moment. A file that cannot be written is reported
+// once; the inputs are kept all the same.
+class SessionRecorder final : public InputObserver {
+public:
+    using FailureReport = std::function<void(const std::string &error)>;
+
+    // Starts the file with its header, then the inputs of `earlier` (a session continued from a
+    // moment of another one: the model has been brought there by replaying them).
+    SessionRecorder(TSimulator &sim, const std::filesystem::path &folder, const std::tm &local_time,
+                    const SessionHeader &header, InputTimeline earlier = {},
+                    FailureReport report_failure = {});
+    SessionRecorder(const SessionRecorder &) = delete;
+    SessionRecorder &operator=(const SessionRecorder &) = delete;
+    ~SessionRecorder();
+
+    void input_arriving(Millis time, const Input &input) override;
+    void input_applied(Millis time, const Input &input, const Answer &answer) override;
+
+    // Writes a stage note when the stage has changed since the last; the program calls it after
+    // each advance of the clock.
+    void follow_stage();
+    // The trainee's name, set after the start (the instructor's window): a header line that
+    // overrides the first.
+    void set_trainee(const std::string &name);
+    // The normal end: `note` (when given) and the end line with the state hash. Nothing is
+    // recorded after it.
+    void end(const std::string &note = {});
+
+    const InputTimeline &inputs() const { return inputs_; }
+    // The inputs applied up to `time`, that one included.
+    InputTimeline inputs_until(Millis time) const;
+    const std::filesystem::path &path() const { return writer_.path(); }
+    bool ended() const { return writer_.ended(); }
+    bool failed() const { return writer_.failed(); }
+    const std::string &error() const { return writer_.error(); }
+
+private:
+    void check_writing();
+
+    TSimulator &sim_;
+    SessionWriter writer_;
+    InputTimeline inputs_;
+    FailureReport report_failure_;
+    int noted_stage_ = -1;
+    bool failure_reported_ = false;
+};
+
+} // namespace zun
