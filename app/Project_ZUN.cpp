@@ -5,6 +5,7 @@
 #include "app/display_retries.h"
 #include "app/fonts.h"
 #include "app/forms.h"
+#include "app/instructor_station.h"
 #include "app/qt_ui_port.h"
 #include "assets/icon_art.h"
 
@@ -23,6 +24,9 @@ int main(int argc, char *argv[])
         ui_port.attach(forms);
         ClockDriver clock(forms.sim().scheduler, application.errors());
         QObject::connect(&clock, &ClockDriver::advanced, &clock, [&forms] { forms.refresh(); });
+        InstructorStation instructor(forms, clock);
+        if (InstructorStation::asked_for(ZunApplication::arguments()))
+            instructor.window().open_on_request(nullptr);
         clock.start();
         ZunApplication::exec();
         ui_port.detach();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "sim/Unit_simulator.h"
+#include "sim/door.h"
 
 #include <memory>
 #include <vector>
@@ -47,12 +48,16 @@ public:
     // Brings the windows up to the model and hands them what the model asked of them.
     void refresh();
 
+    // While the line is frozen the main window says so and the trainee's gestures are ignored.
+    void set_frozen(bool frozen);
+
 private:
     void follow_model();
     void input_applied(zun::Millis time, const zun::Input &input,
                        const zun::Answer &answer) override;
 
     zun::TSimulator sim_; // made first, gone last: the windows hold it
+    zun::DoorGate gate_;  // the trainee's windows reach the model through it
     std::unique_ptr<TForm_Steps> steps_;
     std::unique_ptr<TForm_Test> test_;
     std::unique_ptr<TForm_Blocking> blocking_;

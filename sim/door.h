@@ -2,19 +2,48 @@
 
 #include "sim/Unit_simulator.h"
 
+#include <variant>
+
 namespace zun {
 
+// Shuts the windows' door to the trainee's gestures while the instructor holds the line frozen.
+// What the windows tell of themselves (shown, hidden, their width and scroll) still passes, so
+// that the model keeps knowing its windows.
+class DoorGate {
+public:
+    bool open() const { return open_; }
+    void set_open(bool open) { open_ = open; }
+
+    bool lets_through(const Input &input) const
+    {
+        return open_ || std::holds_alternative<input::StepsWindow>(input) ||
+               std::holds_alternative<input::MainWindow>(input) ||
+               std::holds_alternative<input::MainWindowWidth>(input) ||
+               std::holds_alternative<input::MainWindowScroll>(input);
+    }
+
+private:
+    bool open_ = true;
+};
+
 // What a window holds of the model: the model as const, to paint it, and the door, to change it.
-// Nothing else a window holds can change the model.
+// Nothing else a window holds can change the model. A door with a gate ignores what the gate
+// holds back, answering that nothing was commanded.
 class Door {
 public:
-    explicit Door(TSimulator &sim) : sim_(sim) {}
+    explicit Door(TSimulator &sim, const DoorGate *gate = nullptr) : sim_(sim), gate_(gate) {}
 
     const TSimulator &model() const { return sim_; }
-    Answer apply(const Input &input) const { return sim_.apply(input); }
+    Answer apply(const Input &input) const
+    {
+        if (gate_ && !gate_->lets_through(input))
+            return {};
+        return sim_.apply(input);
+    }
 
 private:
     TSimulator &sim_;
+    const DoorGate *gate_;
 };
 
 } // namespace zun
