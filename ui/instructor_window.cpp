@@ -266,9 +266,12 @@ void InstructorWindow::refresh_from_model()
         stage_seen_ = stage;
         stage_since_ = sim_.scheduler.now();
         const bool listed = stage >= 0 && stage < zun::steps::Line_Count;
-        stage_->setText(QStringLiteral("Шаг: %1").arg(
+        const QString text =
             listed ? QString::fromUtf8(zun::steps::lines()[static_cast<std::size_t>(stage)])
-                   : QString::number(stage)));
+                         .trimmed()
+                   : QString();
+        stage_->setText(text.isEmpty() ? QStringLiteral("Стадия %1").arg(stage)
+                                       : QStringLiteral("Шаг %1").arg(text));
     }
     stage_time_->setText(QStringLiteral("В этом шаге: %1, занятие идёт: %2")
                              .arg(clock_text(sim_.scheduler.now() - stage_since_),
