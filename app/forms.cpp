@@ -22,6 +22,7 @@ Forms::Forms(zun::UiPort &ui_port)
       start_(std::make_unique<TForm_Start>(ui_port, TForm_Start::Windows{*main_, *video_menu_}))
 {
     target_->set_placing([this] { main_->f_Place_Target(); });
+    gate_.set_on_held_back([this] { follow_model(); });
     sim_.add_observer(*this);
     start_->show();
 }

@@ -12,8 +12,7 @@ InstructorStation::InstructorStation(Forms &forms, ClockDriver &clock)
     forms.sim().add_observer(window_);
     QObject::connect(&window_, &InstructorWindow::freeze_requested, &clock,
                      &ClockDriver::set_frozen);
-    QObject::connect(&window_, &InstructorWindow::speed_requested, &clock,
-                     &ClockDriver::set_speed);
+    QObject::connect(&window_, &InstructorWindow::speed_requested, &clock, &ClockDriver::set_speed);
     QObject::connect(&clock, &ClockDriver::frozen_changed, &window_, [this](bool frozen) {
         forms_.set_frozen(frozen);
         window_.show_frozen(frozen);

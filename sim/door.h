@@ -2,6 +2,8 @@
 
 #include "sim/Unit_simulator.h"
 
+#include <functional>
+#include <utility>
 #include <variant>
 
 namespace zun {
@@ -13,6 +15,17 @@ class DoorGate {
 public:
     bool open() const { return open_; }
     void set_open(bool open) { open_ = open; }
+    // Called for each input held back, so that the windows show the model again, not what the
+    // gesture did to them.
+    void set_on_held_back(std::function<void()> on_held_back)
+    {
+        on_held_back_ = std::move(on_held_back);
+    }
+    void held_back() const
+    {
+        if (on_held_back_)
+            on_held_back_();
+    }
 
     bool lets_through(const Input &input) const
     {
@@ -24,6 +37,7 @@ public:
 
 private:
     bool open_ = true;
+    std::function<void()> on_held_back_;
 };
 
 // What a window holds of the model: the model as const, to paint it, and the door, to change it.
@@ -36,8 +50,10 @@ public:
     const TSimulator &model() const { return sim_; }
     Answer apply(const Input &input) const
     {
-        if (gate_ && !gate_->lets_through(input))
+        if (gate_ && !gate_->lets_through(input)) {
+            gate_->held_back();
             return {};
+        }
         return sim_.apply(input);
     }
 

@@ -17,7 +17,7 @@ constexpr int mech_count = 200;
 constexpr long long coordinate_limit = 1000000; // pixels, either side of a control's origin
 constexpr std::array<std::string_view, 3> button_words{"left", "right", "middle"};
 constexpr std::array<std::string_view, fault_kind_count> fault_words{"drive", "permit", "fwd_end",
-                                                                    "rws_end"};
+                                                                     "rws_end"};
 constexpr std::array<std::string_view, 3> close_ups{"Panel_5_mech", "Panel_70_mech",
                                                     "Panel_Kromkomotalka"};
 

@@ -31,10 +31,10 @@ enum class LessonKind : unsigned char { Training, Exam };
 
 // A malfunction the instructor gives a mechanism.
 enum class FaultKind : unsigned char {
-    Drive,       // "привод не включается": no pulse sets a latch, a running drive stops
-    Permit,      // "нет разрешения": the general permission is withdrawn
-    ForwardEnd,  // "не срабатывает конечный выключатель вперёд"
-    ReverseEnd,  // "не срабатывает конечный выключатель назад"
+    Drive,      // "привод не включается": no pulse sets a latch, a running drive stops
+    Permit,     // "нет разрешения": the general permission is withdrawn
+    ForwardEnd, // "не срабатывает конечный выключатель вперёд"
+    ReverseEnd, // "не срабатывает конечный выключатель назад"
 };
 inline constexpr int fault_kind_count = 4;
 

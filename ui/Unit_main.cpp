@@ -13,8 +13,8 @@
 
 #include <QLabel>
 #include <QScrollArea>
-#include <QShortcut>
 #include <QScrollBar>
+#include <QShortcut>
 #include <QShowEvent>
 
 #include <algorithm>
@@ -54,8 +54,8 @@ TForm_Main_ZUN::TForm_Main_ZUN(zun::Door door, Windows windows, QWidget *parent)
 
     pause_band_->setObjectName(QStringLiteral("Pause_Band"));
     pause_band_->setAlignment(Qt::AlignCenter);
-    pause_band_->setStyleSheet(QStringLiteral(
-        "background-color: rgba(200, 0, 0, 210); color: white; font-size: 30px; font-weight: bold;"));
+    pause_band_->setStyleSheet(QStringLiteral("background-color: rgba(200, 0, 0, 210); color: "
+                                              "white; font-size: 30px; font-weight: bold;"));
     pause_band_->hide();
     auto *instructor = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_I), this);
     instructor->setContext(Qt::WindowShortcut);

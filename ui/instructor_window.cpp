@@ -27,8 +27,7 @@ struct Speed {
     const char *caption;
     double factor;
 };
-constexpr Speed speeds[] = {{"×¼", 0.25}, {"×½", 0.5}, {"×1", 1},
-                            {"×2", 2},    {"×4", 4},   {"×8", 8}};
+constexpr Speed speeds[] = {{"×¼", 0.25}, {"×½", 0.5}, {"×1", 1}, {"×2", 2}, {"×4", 4}, {"×8", 8}};
 constexpr int normal_speed = 2;
 
 constexpr std::array<const char *, zun::fault_kind_count> fault_texts{
@@ -41,12 +40,18 @@ constexpr std::array<const char *, zun::fault_kind_count> fault_texts{
 QString refusal_text(zun::Refusal refusal)
 {
     switch (refusal) {
-    case zun::Refusal::None: return {};
-    case zun::Refusal::NotPermitted: return QStringLiteral("нет разрешения");
-    case zun::Refusal::RunningOpposite: return QStringLiteral("работает в другую сторону");
-    case zun::Refusal::Interlocked: return QStringLiteral("блокировка");
-    case zun::Refusal::AtEnd: return QStringLiteral("стоит на конечном выключателе");
-    case zun::Refusal::DriveFault: return QStringLiteral("привод не включается");
+    case zun::Refusal::None:
+        return {};
+    case zun::Refusal::NotPermitted:
+        return QStringLiteral("нет разрешения");
+    case zun::Refusal::RunningOpposite:
+        return QStringLiteral("работает в другую сторону");
+    case zun::Refusal::Interlocked:
+        return QStringLiteral("блокировка");
+    case zun::Refusal::AtEnd:
+        return QStringLiteral("стоит на конечном выключателе");
+    case zun::Refusal::DriveFault:
+        return QStringLiteral("привод не включается");
     }
     return {};
 }
@@ -69,18 +74,15 @@ bool is_operation(const zun::Input &input)
 QString clock_text(zun::Millis time)
 {
     const zun::Millis seconds = time / 1000;
-    return QStringLiteral("%1:%2")
-        .arg(seconds / 60)
-        .arg(seconds % 60, 2, 10, QLatin1Char('0'));
+    return QStringLiteral("%1:%2").arg(seconds / 60).arg(seconds % 60, 2, 10, QLatin1Char('0'));
 }
 
 std::optional<QString> ask_pin_in_dialog(QWidget &parent)
 {
     bool ok = false;
-    const QString pin =
-        QInputDialog::getText(&parent, QStringLiteral("Окно инструктора"),
-                              QStringLiteral("Идёт экзамен. PIN инструктора:"),
-                              QLineEdit::Password, {}, &ok);
+    const QString pin = QInputDialog::getText(&parent, QStringLiteral("Окно инструктора"),
+                                              QStringLiteral("Идёт экзамен. PIN инструктора:"),
+                                              QLineEdit::Password, {}, &ok);
     return ok ? std::optional<QString>(pin) : std::nullopt;
 }
 
@@ -198,8 +200,7 @@ QWidget *InstructorWindow::make_fault_box()
     column->addWidget(active_faults_);
     auto *clear = new QPushButton(QStringLiteral("Снять все неисправности"));
     clear->setObjectName(QStringLiteral("Button_Clear_Faults"));
-    connect(clear, &QPushButton::clicked, this,
-            [this] { door_.apply(zun::input::ClearFaults{}); });
+    connect(clear, &QPushButton::clicked, this, [this] { door_.apply(zun::input::ClearFaults{}); });
     column->addWidget(clear);
     return box;
 }
@@ -267,9 +268,9 @@ void InstructorWindow::refresh_from_model()
         stage_since_ = sim_.scheduler.now();
         const bool listed = stage >= 0 && stage < zun::steps::Line_Count;
         const QString text =
-            listed ? QString::fromUtf8(zun::steps::lines()[static_cast<std::size_t>(stage)])
-                         .trimmed()
-                   : QString();
+            listed
+                ? QString::fromUtf8(zun::steps::lines()[static_cast<std::size_t>(stage)]).trimmed()
+                : QString();
         stage_->setText(text.isEmpty() ? QStringLiteral("Стадия %1").arg(stage)
                                        : QStringLiteral("Шаг %1").arg(text));
     }
@@ -292,9 +293,9 @@ void InstructorWindow::follow_faults()
         for (std::size_t kind = 0; kind < fault_texts.size(); ++kind)
             if (sim_.Mech_Array[static_cast<std::size_t>(mech)]->f_Has_Fault(
                     static_cast<zun::FaultKind>(kind)))
-                active.append(QStringLiteral("%1: %2").arg(
-                    QString::fromStdString(sim_.f_Mech_Name(mech)),
-                    QString::fromUtf8(fault_texts[kind])));
+                active.append(
+                    QStringLiteral("%1: %2").arg(QString::fromStdString(sim_.f_Mech_Name(mech)),
+                                                 QString::fromUtf8(fault_texts[kind])));
     QStringList shown;
     for (int row = 0; row < active_faults_->count(); ++row)
         shown.append(active_faults_->item(row)->text());

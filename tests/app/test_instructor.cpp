@@ -6,10 +6,10 @@
 #include "app/instructor_station.h"
 #include "console/caption_label.h"
 #include "console/key_frame.h"
+#include "sim/state_hash.h"
 #include "ui/Unit_main.h"
 #include "ui/Unit_posts.h"
 #include "ui/Unit_steps.h"
-#include "sim/state_hash.h"
 #include "ui/instructor_pin.h"
 
 #include <QCheckBox>
@@ -21,6 +21,7 @@
 #include <QRadioButton>
 #include <QSettings>
 #include <QShortcut>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -95,6 +96,19 @@ TEST_F(InstructorTest, FrozenTheLineStandsShowsItsBandAndIgnoresTheTrainee)
     EXPECT_TRUE(sim.Mech_Array[1]->b_KM_FWD) << "the trainee's key works again";
 }
 
+TEST_F(InstructorTest, ATabChosenWhileFrozenGoesBackToThePageTheModelHasInFront)
+{
+    clock.set_frozen(true);
+    auto *posts =
+        forms.main().Panel_Posts->findChild<QTabWidget *>(QStringLiteral("PageControl_Posts"));
+    ASSERT_NE(posts, nullptr);
+    const int front = sim.Front_Page[0];
+    const int shown = posts->currentIndex();
+    posts->setCurrentIndex(shown == 0 ? 1 : 0);
+    EXPECT_EQ(sim.Front_Page[0], front);
+    EXPECT_EQ(posts->currentIndex(), shown);
+}
+
 TEST_F(InstructorTest, TheSpeedGoesToTheClocksDriver)
 {
     QComboBox &speed = child<QComboBox>("ComboBox_Speed");
@@ -152,7 +166,8 @@ TEST_F(InstructorTest, MalfunctionsAreSetListedAndClearedThroughTheDoor)
     EXPECT_FALSE(sim.Mech_Array[1]->b_KM_FWD);
     const QStringList &operations = window().operations();
     ASSERT_FALSE(operations.isEmpty());
-    EXPECT_TRUE(operations.last().endsWith("отказ: привод не включается")) << operations.last().toStdString();
+    EXPECT_TRUE(operations.last().endsWith("отказ: привод не включается"))
+        << operations.last().toStdString();
 
     child<QPushButton>("Button_Clear_Faults").click();
     EXPECT_EQ(active.count(), 0);

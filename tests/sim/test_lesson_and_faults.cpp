@@ -136,9 +136,8 @@ TEST_F(FaultTest, TheStageThatNeedsAFaultyDriveWaitsUntilTheFaultIsCleared)
 {
     int stage = 0;
     const stages::Command &command = first_keyed_pulse(stage);
-    const MechCommand direction = command.op == stages::Command::Op::Forward
-                                      ? MechCommand::Forward
-                                      : MechCommand::Reverse;
+    const MechCommand direction =
+        command.op == stages::Command::Op::Forward ? MechCommand::Forward : MechCommand::Reverse;
     // The line as the step before leaves it: that step completes, and this one begins.
     sim.apply(input::SelectMode{WorkingMode::StageByClick});
     sim.apply(input::StepClick{stage - 1});
@@ -203,4 +202,3 @@ TEST_F(LessonTest, AnExamBeforeAnyModeSelectsTheFirstAndTrainingLeavesItSelected
 
 } // namespace
 } // namespace zun
-
