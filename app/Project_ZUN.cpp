@@ -3,6 +3,7 @@
 #include "app/application.h"
 #include "app/display_retries.h"
 #include "app/fonts.h"
+#include "app/instructor_station.h"
 #include "app/qt_ui_port.h"
 #include "app/trainee_name.h"
 #include "app/trainer_session.h"
@@ -22,12 +23,24 @@ int main(int argc, char *argv[])
     try {
         install_application_font();
         QtUiPort ui_port;
+        InstructorStation *instructor = nullptr; // made once the session's clock exists
         TrainerSession session(
             ui_port, application.errors(),
             {zun::sessions_folder(std::getenv("XDG_DATA_HOME"), std::getenv("HOME"),
                                   ZunApplication::applicationDirPath().toStdString()),
              "zun-trainer " ZUN_VERSION, login_full_name()},
-            [&ui_port](const Forms &forms) { ui_port.attach(forms); });
+            [&ui_port, &instructor](Forms &forms) {
+                ui_port.attach(forms);
+                if (instructor)
+                    instructor->attach(forms);
+            });
+        InstructorStation station(session.clock());
+        instructor = &station;
+        station.attach(session.forms());
+        QObject::connect(&station.window(), &InstructorWindow::trainee_name_changed, &session,
+                         [&session](const QString &name) { session.set_trainee(name.toStdString()); });
+        if (InstructorStation::asked_for(ZunApplication::arguments()))
+            station.window().open_on_request(nullptr);
         ZunApplication::exec();
         session.end();
         ui_port.detach();

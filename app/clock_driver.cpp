@@ -57,13 +57,25 @@ void ClockDriver::set_speed(double factor)
     arm();
 }
 
+void ClockDriver::set_frozen(bool frozen)
+{
+    if (frozen == frozen_)
+        return;
+    wake(); // the time up to the freeze still runs
+    frozen_ = frozen;
+    arm();
+    emit frozen_changed(frozen_);
+}
+
 void ClockDriver::wake()
 {
     if (advancing_ || !driving_)
         return;
     const double wall = wall_clock_();
-    const double elapsed = std::max(wall - last_wall_, 0.0) * speed_;
-    owed_ = std::min(owed_ + elapsed, static_cast<double>(max_step));
+    const double elapsed = std::max(wall - last_wall_, 0.0) * running_speed();
+    // A stall is measured in wall time: at a higher speed the same stall owes more.
+    const double most_owed = static_cast<double>(max_step) * std::max(running_speed(), 1.0);
+    owed_ = std::min(owed_ + elapsed, most_owed);
     last_wall_ = wall;
     const zun::Millis start = scheduler_->now();
     advancing_ = true;
@@ -81,7 +93,7 @@ void ClockDriver::wake()
 
 void ClockDriver::arm()
 {
-    if (speed_ <= 0 || !driving_) {
+    if (running_speed() <= 0 || !driving_) {
         timer_.stop();
         return;
     }
@@ -89,5 +101,5 @@ void ClockDriver::arm()
     // With nothing queued, look again after the shortest period: a handler may enable a timer.
     const double virtual_wait = next < 0 ? static_cast<double>(zun::Scheduler::shortest_period)
                                          : static_cast<double>(next - scheduler_->now()) - owed_;
-    timer_.start(static_cast<int>(std::ceil(std::max(virtual_wait, 0.0) / speed_)));
+    timer_.start(static_cast<int>(std::ceil(std::max(virtual_wait, 0.0) / running_speed())));
 }

@@ -12,7 +12,8 @@ class ErrorReporter;
 // Runs the model's virtual clock from the monotonic wall clock with one precise timer armed for
 // the next due tick. It never advances more than max_step of virtual time in one call: after a
 // stall the rest of the lag is absorbed instead of firing a burst of catch-up ticks. A speed
-// factor scales virtual time against wall time; 0 pauses.
+// factor scales virtual time against wall time; 0 pauses. Frozen, the clock stands whatever the
+// speed, which comes back when the freeze ends. The model never knows either.
 class ClockDriver final : public QObject {
     Q_OBJECT
 
@@ -33,6 +34,8 @@ public:
     void stop();
     void set_speed(double factor);
     double speed() const { return speed_; }
+    void set_frozen(bool frozen);
+    bool frozen() const { return frozen_; }
 
     // Brings the virtual clock up to the wall clock, then waits for the next due tick. Called by
     // the timer; a call made while the clock is advancing (from a nested loop) does nothing.
@@ -41,9 +44,11 @@ public:
 signals:
     // The model may have changed: views refresh what they show of it.
     void advanced();
+    void frozen_changed(bool frozen);
 
 private:
     void arm();
+    double running_speed() const { return frozen_ ? 0 : speed_; }
 
     zun::Scheduler *scheduler_;
     ErrorReporter &errors_;
@@ -54,4 +59,5 @@ private:
     double speed_ = 1;
     bool advancing_ = false;
     bool driving_ = false; // from start to stop
+    bool frozen_ = false;
 };

@@ -12,17 +12,19 @@
 #include "ui/Unit_videomenu.h"
 
 Forms::Forms(zun::UiPort &ui_port)
-    : sim_(ui_port), steps_(std::make_unique<TForm_Steps>(zun::Door(sim_, door_lock_))),
+    : sim_(ui_port),
+      steps_(std::make_unique<TForm_Steps>(zun::Door(sim_, door_lock_, gate_))),
       test_(std::make_unique<TForm_Test>()), blocking_(std::make_unique<TForm_Blocking>()),
       status_(std::make_unique<TForm_Status_Mech_Array>(sim_)),
       target_(std::make_unique<TForm_Target>()), hand_(std::make_unique<TForm_Hand>()),
       video_menu_(std::make_unique<TVideoMenu>(ui_port)),
       main_(std::make_unique<TForm_Main_ZUN>(
-          zun::Door(sim_, door_lock_),
+          zun::Door(sim_, door_lock_, gate_),
           TForm_Main_ZUN::Windows{*steps_, *status_, *target_, *hand_})),
       start_(std::make_unique<TForm_Start>(ui_port, TForm_Start::Windows{*main_, *video_menu_}))
 {
     target_->set_placing([this] { main_->f_Place_Target(); });
+    gate_.set_on_held_back([this] { follow_model(); });
     sim_.add_observer(*this);
     start_->show();
 }
@@ -42,6 +44,12 @@ void Forms::refresh()
 {
     follow_model();
     sim_.deliver_to_views();
+}
+
+void Forms::set_frozen(bool frozen)
+{
+    gate_.set_open(!frozen);
+    main_->set_paused(frozen);
 }
 
 void Forms::show_windows_as_model()

@@ -53,6 +53,8 @@ public:
     // Shows, hides, sizes and scrolls the main and the steps window as the model holds them,
     // after the model was brought to a state without them (a replay, going back).
     void show_windows_as_model();
+    // While the line is frozen the main window says so and the trainee's gestures are ignored.
+    void set_frozen(bool frozen);
 
 private:
     void follow_model();
@@ -61,6 +63,7 @@ private:
 
     zun::TSimulator sim_; // made first, gone last: the windows hold it
     zun::DoorLock door_lock_;
+    zun::DoorGate gate_;  // the trainee's windows reach the model through it
     std::unique_ptr<TForm_Steps> steps_;
     std::unique_ptr<TForm_Test> test_;
     std::unique_ptr<TForm_Blocking> blocking_;

@@ -108,13 +108,14 @@ void TMech::f_Carry_Followers(Direction direction)
 
 void TMech::f_Evaluate()
 {
-    const bool running = b_Permit && b_No_Stop;
+    // A drive that does not switch on holds neither latch.
+    const bool running = !b_Fault_Drive && b_Permit && !b_Fault_Permit && b_No_Stop;
     const bool forward = running && !b_KM_RWS && b_Permit_FWD && (b_KM_FWD || b_Pulse_FWD) &&
                          (!b_Stop_At_KV || !bi_KV_FWD);
     // The auto-return term has no stop or permission factor: at the forward end it always wins.
     const bool reverse = (running && !forward && b_Permit_RWS && (b_KM_RWS || b_Pulse_RWS) &&
                           (!b_Stop_At_KV || !bi_KV_RWS)) ||
-                         (b_Auto_Return && bi_KV_FWD && !forward);
+                         (!b_Fault_Drive && b_Auto_Return && bi_KV_FWD && !forward);
     b_KM_FWD = forward;
     b_KM_RWS = reverse;
     Timer_Drive.set_enabled((b_KM_FWD != b_KM_RWS) && b_Enable_Drive);
@@ -139,6 +140,41 @@ void TMech::f_Update_Limit_Switches()
     case KindMove::Rotation: // a rotating mechanism has no limit switches
         break;
     }
+    bi_KV_FWD = bi_KV_FWD && !b_Fault_KV_FWD;
+    bi_KV_RWS = bi_KV_RWS && !b_Fault_KV_RWS;
+}
+
+bool &TMech::f_Fault_Flag(FaultKind kind)
+{
+    switch (kind) {
+    case FaultKind::Drive: return b_Fault_Drive;
+    case FaultKind::Permit: return b_Fault_Permit;
+    case FaultKind::ForwardEnd: return b_Fault_KV_FWD;
+    case FaultKind::ReverseEnd: return b_Fault_KV_RWS;
+    }
+    return b_Fault_Drive;
+}
+
+bool TMech::f_Has_Fault(FaultKind kind) const
+{
+    switch (kind) {
+    case FaultKind::Drive: return b_Fault_Drive;
+    case FaultKind::Permit: return b_Fault_Permit;
+    case FaultKind::ForwardEnd: return b_Fault_KV_FWD;
+    case FaultKind::ReverseEnd: return b_Fault_KV_RWS;
+    }
+    return false;
+}
+
+// Setting a malfunction that is already set, or clearing one that is not, changes nothing.
+void TMech::f_Set_Fault(FaultKind kind, bool on)
+{
+    bool &flag = f_Fault_Flag(kind);
+    if (flag == on)
+        return;
+    flag = on;
+    if (kind == FaultKind::ForwardEnd || kind == FaultKind::ReverseEnd)
+        f_Update_Limit_Switches();
 }
 
 void TMech::f_Stop()
@@ -148,16 +184,20 @@ void TMech::f_Stop()
     b_No_Stop = true;
 }
 
-// The terms of f_Evaluate's latch for one direction, read in their order.
+// The terms of f_Evaluate's latch for one direction, read in their order; a drive that does not
+// switch on refuses before anything else is read.
 Refusal TMech::f_Refusal(MechCommand command) const
 {
+    if (command != MechCommand::Stop && b_Fault_Drive)
+        return Refusal::DriveFault;
+    const bool permitted = b_Permit && !b_Fault_Permit;
     const bool at_forward_end = b_Stop_At_KV && bi_KV_FWD;
     const bool at_reverse_end = b_Stop_At_KV && bi_KV_RWS;
     switch (command) {
     case MechCommand::Stop:
         return Refusal::None;
     case MechCommand::Forward:
-        if (!b_Permit)
+        if (!permitted)
             return Refusal::NotPermitted;
         if (b_KM_RWS)
             return Refusal::RunningOpposite;
@@ -166,12 +206,12 @@ Refusal TMech::f_Refusal(MechCommand command) const
         return at_forward_end ? Refusal::AtEnd : Refusal::None;
     case MechCommand::Reverse: {
         const bool forward_holds =
-            b_Permit && !b_KM_RWS && b_Permit_FWD && b_KM_FWD && !at_forward_end;
+            permitted && !b_KM_RWS && b_Permit_FWD && b_KM_FWD && !at_forward_end;
         if (forward_holds)
             return Refusal::RunningOpposite;
         if (b_Auto_Return && bi_KV_FWD)
             return Refusal::None;
-        if (!b_Permit)
+        if (!permitted)
             return Refusal::NotPermitted;
         if (!b_Permit_RWS)
             return Refusal::Interlocked;

@@ -64,6 +64,12 @@ public:
     std::int16_t Z_Min = 0;
     std::int16_t Phase = 0; // which of the four pictures is shown
     std::int32_t Saved_Interval = 0;
+    // Malfunctions the instructor gives: the drive does not switch on, the permission is
+    // withdrawn, an end switch never reports.
+    bool b_Fault_Drive = false;
+    bool b_Fault_Permit = false;
+    bool b_Fault_KV_FWD = false;
+    bool b_Fault_KV_RWS = false;
     std::array<Deep<TMech>, 4> Co_Mech{};     // driven by this mechanism's latches
     std::array<Deep<TMech>, 4> Follow_Mech{}; // copy the phase, carried by the travel
 
@@ -82,6 +88,14 @@ public:
     void f_Save_Interval();
     void f_Restore_Speed();
     void Timer_DriveTimer();
+    // Sets or clears one malfunction; an end switch that stops reporting lets go at once, one
+    // that is mended reads the position again.
+    void f_Set_Fault(FaultKind kind, bool on);
+    bool f_Has_Fault(FaultKind kind) const;
+    bool f_Has_Fault() const
+    {
+        return b_Fault_Drive || b_Fault_Permit || b_Fault_KV_FWD || b_Fault_KV_RWS;
+    }
 
 private:
     // Signs of a travel step: +1 for a forward step, -1 for a reverse one.
@@ -91,6 +105,7 @@ private:
     void f_Carry_Followers(Direction direction);
     void f_Update_Limit_Switches();
     void f_Pulse(bool TMech::*pulse);
+    bool &f_Fault_Flag(FaultKind kind);
 
     TMech_Host &host_;
 };

@@ -49,7 +49,7 @@ const std::string &TSimulator::f_Mech_Name(int number) const
 
 bool TSimulator::f_Select_Working_Mode(WorkingMode mode)
 {
-    if (mode == Working_Mode)
+    if (mode == Working_Mode || (lesson_is_exam() && mode != WorkingMode::PassStages))
         return false;
     Working_Mode = mode;
     RadioGroup1Click();
@@ -58,12 +58,41 @@ bool TSimulator::f_Select_Working_Mode(WorkingMode mode)
 
 void TSimulator::RadioGroup1Click()
 {
-    Pass_Button_Enabled =
-        Working_Mode == WorkingMode::PassStages || Working_Mode == WorkingMode::Automatic;
+    Pass_Button_Enabled = !lesson_is_exam() && (Working_Mode == WorkingMode::PassStages ||
+                                                Working_Mode == WorkingMode::Automatic);
     if (Working_Mode == WorkingMode::PassStages)
         Pass_Button_Caption = texts::Pass_Stage;
     else if (Working_Mode == WorkingMode::Automatic)
         Pass_Button_Caption = texts::Run_Automatically;
+}
+
+// An examination selects the first working mode and takes the training aids and the pass
+// buttons away; training gives them back.
+void TSimulator::f_Set_Lesson(LessonKind kind)
+{
+    Lesson = kind;
+    b_Next_Step_Pointers = !lesson_is_exam();
+    b_Key_Tips = !lesson_is_exam();
+    if (lesson_is_exam())
+        f_Select_Working_Mode(WorkingMode::PassStages);
+    if (Working_Mode == WorkingMode::None)
+        Pass_Button_Enabled = !lesson_is_exam();
+    else
+        RadioGroup1Click();
+}
+
+void TSimulator::f_Set_Fault(int mech, FaultKind kind, bool on)
+{
+    if (!console::is_keyed(mech))
+        throw std::logic_error("no console key commands mechanism " + std::to_string(mech));
+    Mech_Array[static_cast<std::size_t>(mech)]->f_Set_Fault(kind, on);
+}
+
+void TSimulator::f_Clear_Faults()
+{
+    for (const int mech : console::keyed_mechanisms())
+        for (int kind = 0; kind < fault_kind_count; ++kind)
+            f_Set_Fault(mech, static_cast<FaultKind>(kind), false);
 }
 
 void TSimulator::Button_Get_RulonClick()

@@ -83,6 +83,11 @@ public:
     bool b_Next_Step_Pointers = true; // a completed stage points at the next step's control
     bool b_Key_Tips = true;           // the first rest on a key tells which button turns it
 
+    // Training, or an examination: then the trainee passes every stage alone in the first
+    // working mode, without the training aids and without "пройти стадию".
+    LessonKind Lesson = LessonKind::Training;
+    bool lesson_is_exam() const { return Lesson == LessonKind::Exam; }
+
     WorkingMode Working_Mode = WorkingMode::None;
     // Both "pass the stage" buttons, the steps window's and the main window's, look alike.
     bool Pass_Button_Enabled = true;
@@ -243,6 +248,9 @@ private:
     void f_Interlock_Removal_Table();
     void f_Show_Current_Mechanism();
     void RadioGroup1Click();
+    void f_Set_Lesson(LessonKind kind);
+    void f_Set_Fault(int mech, FaultKind kind, bool on);
+    void f_Clear_Faults();
     Panel &panel(std::string_view name);
     Picture &picture(std::string_view name);
 

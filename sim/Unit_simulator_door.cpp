@@ -82,6 +82,12 @@ struct TSimulator::InputApplier {
     {
         sim.f_Command(command.mech, command.command);
     }
+    void operator()(const input::Lesson &lesson) const { sim.f_Set_Lesson(lesson.kind); }
+    void operator()(const input::Fault &fault) const
+    {
+        sim.f_Set_Fault(fault.mech, fault.kind, fault.on);
+    }
+    void operator()(const input::ClearFaults &) const { sim.f_Clear_Faults(); }
 };
 
 Answer TSimulator::apply(const Input &input)

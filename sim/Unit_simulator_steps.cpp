@@ -36,8 +36,11 @@ void TSimulator::ListBox_StepsClick(int line)
     }
 }
 
+// An examination has no pass button to press.
 void TSimulator::Button_Pass_StageClick()
 {
+    if (lesson_is_exam())
+        return;
     f_Restore_All_Speeds();
     f_Hide_Close_Ups();
     Frame_LineMetal.f_Pass_Stage();

@@ -329,6 +329,22 @@ const Control *key_of(int mech)
     return last;
 }
 
+bool is_keyed(int mech)
+{
+    return mech > 0 && key_of(mech) != nullptr;
+}
+
+std::vector<int> keyed_mechanisms()
+{
+    std::vector<int> keyed;
+    for (const Control &control : control_table)
+        if (control.is_key() && control.tag > 0)
+            keyed.push_back(control.tag);
+    std::sort(keyed.begin(), keyed.end());
+    keyed.erase(std::unique(keyed.begin(), keyed.end()), keyed.end());
+    return keyed;
+}
+
 const Page *page_named(std::string_view name)
 {
     for (const Page &page : page_table)

@@ -4,6 +4,7 @@
 
 #include <span>
 #include <string_view>
+#include <vector>
 
 // The posts' console pages and every control on them, as the consoles are built. The model
 // reads the keys' captions and tags (the find list); the windows build the pages from the same
@@ -103,6 +104,10 @@ const PagePicture *find_page_picture(int tag);
 // The key of a mechanism that the hand points at: of several, the last in creation order; null
 // for a mechanism without a key.
 const Control *key_of(int mech);
+// Whether a console key commands mechanism `mech` (a key bound to none commands nothing).
+bool is_keyed(int mech);
+// Every mechanism a console key commands, in ascending order.
+std::vector<int> keyed_mechanisms();
 // A page by its name; null for none.
 const Page *page_named(std::string_view name);
 // The bell button "звонок".

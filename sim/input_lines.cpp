@@ -4,6 +4,7 @@
 #include "sim/picture_store.h"
 #include "sim/steps_texts.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <string>
@@ -15,6 +16,8 @@ namespace {
 constexpr int mech_count = 200;
 constexpr long long coordinate_limit = 1000000; // pixels, either side of a control's origin
 constexpr std::array<std::string_view, 3> button_words{"left", "right", "middle"};
+constexpr std::array<std::string_view, fault_kind_count> fault_words{"drive", "permit", "fwd_end",
+                                                                     "rws_end"};
 constexpr std::array<std::string_view, 3> close_ups{"Panel_5_mech", "Panel_70_mech",
                                                     "Panel_Kromkomotalka"};
 
@@ -210,6 +213,32 @@ std::optional<Input> drag_input(const std::vector<std::string_view> &words)
     throw BadLine("expected press, move or release, not '" + text(words[1]) + "'");
 }
 
+// "fault J drive|permit|fwd_end|rws_end on|off", "fault clear".
+Input fault_input(const std::vector<std::string_view> &words)
+{
+    if (words.size() == 2 && words[1] == "clear")
+        return input::ClearFaults{};
+    if (words.size() != 4)
+        throw BadLine("'fault' takes a mechanism, a malfunction and on or off, or clear");
+    const int mech = in_range(words[1], 0, mech_count - 1, "mechanism");
+    if (!console::is_keyed(mech))
+        throw BadLine("no console key commands mechanism " + text(words[1]));
+    const auto kind = std::find(fault_words.begin(), fault_words.end(), words[2]);
+    if (kind == fault_words.end())
+        throw BadLine("expected drive, permit, fwd_end or rws_end, not '" + text(words[2]) + "'");
+    if (words[3] != "on" && words[3] != "off")
+        throw BadLine("expected on or off, not '" + text(words[3]) + "'");
+    return input::Fault{mech, static_cast<FaultKind>(kind - fault_words.begin()), words[3] == "on"};
+}
+
+std::optional<Input> lesson_input(const Arguments &arguments)
+{
+    const std::string_view kind = arguments.expect(1)[0];
+    if (kind != "training" && kind != "exam")
+        throw BadLine("expected training or exam, not '" + text(kind) + "'");
+    return input::Lesson{kind == "exam" ? LessonKind::Exam : LessonKind::Training};
+}
+
 std::optional<Input> command_input(std::string_view command, const Arguments &arguments)
 {
     const int mech = in_range(arguments.expect(1)[0], 0, mech_count - 1, "mechanism");
@@ -331,9 +360,24 @@ struct LineWriter {
                                                                      : "halt ";
         return word + std::to_string(command.mech);
     }
+    std::string operator()(const input::Lesson &lesson) const
+    {
+        return lesson.kind == LessonKind::Exam ? "lesson exam" : "lesson training";
+    }
+    std::string operator()(const input::Fault &fault) const
+    {
+        return "fault " + std::to_string(fault.mech) + " " + text(fault_word(fault.kind)) +
+               (fault.on ? " on" : " off");
+    }
+    std::string operator()(const input::ClearFaults &) const { return "fault clear"; }
 };
 
 } // namespace
+
+std::string_view fault_word(FaultKind kind)
+{
+    return fault_words[static_cast<std::size_t>(kind)];
+}
 
 std::vector<std::string_view> split(std::string_view line)
 {
@@ -368,6 +412,10 @@ std::optional<Input> parse_input(const std::vector<std::string_view> &words,
         return window_input(words);
     if (command == "drag")
         return drag_input(words);
+    if (command == "fault")
+        return fault_input(words);
+    if (command == "lesson")
+        return lesson_input(arguments);
     if (command == "fwd" || command == "rws" || command == "halt")
         return command_input(command, arguments);
     if (command == "bare")

@@ -25,6 +25,9 @@ public:
 // The words of a line, split at blanks.
 std::vector<std::string_view> split(std::string_view line);
 
+// The word of a malfunction in its line: drive, permit, fwd_end, rws_end.
+std::string_view fault_word(FaultKind kind);
+
 // The line of an input, in the words the parser reads.
 std::string line_of(const Input &input);
 

@@ -26,6 +26,18 @@ enum class WorkingMode : std::int8_t {
 // A command sent to one mechanism, as the runner's fwd, rws and halt give it.
 enum class MechCommand : unsigned char { Forward, Reverse, Stop };
 
+// What the lesson is: training with every teaching aid, or an examination without them.
+enum class LessonKind : unsigned char { Training, Exam };
+
+// A malfunction the instructor gives a mechanism.
+enum class FaultKind : unsigned char {
+    Drive,      // "привод не включается": no pulse sets a latch, a running drive stops
+    Permit,     // "нет разрешения": the general permission is withdrawn
+    ForwardEnd, // "не срабатывает конечный выключатель вперёд"
+    ReverseEnd, // "не срабатывает конечный выключатель назад"
+};
+inline constexpr int fault_kind_count = 4;
+
 namespace input {
 
 // A press, release or move of the mouse on a console control (key, button or knob).
@@ -144,6 +156,23 @@ struct Command {
     bool operator==(const Command &) const = default;
 };
 
+// The instructor's choice of the lesson's kind.
+struct Lesson {
+    LessonKind kind;
+    bool operator==(const Lesson &) const = default;
+};
+// The instructor sets or clears one malfunction of a mechanism that a console key commands.
+struct Fault {
+    int mech;
+    FaultKind kind;
+    bool on;
+    bool operator==(const Fault &) const = default;
+};
+// The instructor clears every malfunction at once.
+struct ClearFaults {
+    bool operator==(const ClearFaults &) const = default;
+};
+
 } // namespace input
 
 using Input =
@@ -153,7 +182,8 @@ using Input =
                  input::MainWindowWidth, input::MainWindowScroll, input::PictureClick,
                  input::PictureHover, input::ForegroundPress, input::SceneDragPress,
                  input::SceneDragMove, input::CloseUpPress, input::CloseUpDrag, input::DragRelease,
-                 input::CloseUpClick, input::FindPick, input::NewCoil, input::Command>;
+                 input::CloseUpClick, input::FindPick, input::NewCoil, input::Command,
+                 input::Lesson, input::Fault, input::ClearFaults>;
 
 // Why a mechanism did not take a pulse, in the order the latch's terms are read.
 enum class Refusal : unsigned char {
@@ -162,6 +192,7 @@ enum class Refusal : unsigned char {
     RunningOpposite, // the other latch holds
     Interlocked,     // the permission for this direction is off
     AtEnd,           // it already stands at this direction's limit switch
+    DriveFault,      // its drive has a malfunction and does not switch on
 };
 
 // What the model answered to an input that commanded a mechanism: the command sent and whether

@@ -74,6 +74,13 @@ void add_mechanism(Fields &fields, const TMech &mech)
     fields.add("Z_Min", mech.Z_Min);
     fields.add("Phase", mech.Phase);
     fields.add("Saved_Interval", mech.Saved_Interval);
+    // Named only while set, so that a line without malfunctions hashes as before they existed.
+    if (mech.f_Has_Fault()) {
+        fields.add("b_Fault_Drive", mech.b_Fault_Drive);
+        fields.add("b_Fault_Permit", mech.b_Fault_Permit);
+        fields.add("b_Fault_KV_FWD", mech.b_Fault_KV_FWD);
+        fields.add("b_Fault_KV_RWS", mech.b_Fault_KV_RWS);
+    }
 }
 
 void add_line(Fields &fields, const TFrame_LineMetal &line)
@@ -153,6 +160,9 @@ void add_main_window(Fields &fields, const TSimulator &sim)
     fields.add("Cur_Mech", sim.Cur_Mech);
     fields.add("b_Hover_Selects", sim.b_Hover_Selects);
     fields.add("b_Beep_Pressed", sim.b_Beep_Pressed);
+    // Named only in an examination, as the malfunctions are; the training aids follow it.
+    if (sim.lesson_is_exam())
+        fields.add("Lesson", sim.Lesson);
     fields.add("Working_Mode", sim.Working_Mode);
     fields.add("Pass_Button_Enabled", sim.Pass_Button_Enabled);
     fields.add("Pass_Button_Caption", sim.Pass_Button_Caption);

@@ -1,5 +1,6 @@
 #include "report.h"
 
+#include "sim/input_lines.h"
 #include "sim/stage_tables.h"
 #include "sim/steps_texts.h"
 #include "training/score.h"
@@ -47,6 +48,17 @@ std::string pulses_text(int stage)
     return text.empty() ? "—" : text;
 }
 
+std::string lesson_lines(const LessonLog &lesson)
+{
+    std::string text = lesson.exam() ? "lesson=exam\n" : "";
+    for (const FaultEntry &fault : lesson.faults())
+        text += "fault=" + std::string(script::fault_word(fault.kind)) +
+                " mech=" + std::to_string(fault.mech) + " set=" + std::to_string(fault.set) +
+                " cleared=" + time_text(fault.cleared) + " reaction=" + time_text(fault.reaction) +
+                "\n";
+    return text;
+}
+
 } // namespace
 
 std::string_view completion_word(Completion by)
@@ -87,6 +99,8 @@ std::string report_lines(const Report &report)
                 " mech=" + std::to_string(remark.mech) + " dir=" +
                 std::string(direction_word(remark.direction)) +
                 " reason=" + (remark.reason.empty() ? "-" : remark.reason) + "\n";
+    if (report.lesson)
+        text += lesson_lines(*report.lesson);
     return text;
 }
 

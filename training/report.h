@@ -1,5 +1,6 @@
 #pragma once
 
+#include "training/lesson_log.h"
 #include "training/stage_record.h"
 
 #include <optional>
@@ -12,12 +13,14 @@ namespace zun {
 struct Report {
     const StageRecord &record;
     std::optional<int> score;
+    const LessonLog *lesson = nullptr; // the exam and the malfunctions, when known
 };
 
 std::string_view completion_word(Completion by);
 std::string_view direction_word(Direction direction);
 
-// "score=N" (or "score=-"), a line per step, then a line per remark.
+// "score=N" (or "score=-"), a line per step, then a line per remark; then "lesson=exam" for an
+// examination and a line per malfunction the instructor gave.
 std::string report_lines(const Report &report);
 
 // The same as a whole HTML page, with the score rule and the pulses each step uses; `title`

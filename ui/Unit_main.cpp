@@ -11,8 +11,10 @@
 #include "ui/scene_view.h"
 #include "ui/window_setup.h"
 
+#include <QLabel>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QShortcut>
 #include <QShowEvent>
 
 #include <algorithm>
@@ -21,13 +23,15 @@ namespace {
 
 constexpr int client_range_width = 1050;
 constexpr int client_range_height = 730;
+constexpr int pause_band_height = 56;
 
 } // namespace
 
 TForm_Main_ZUN::TForm_Main_ZUN(zun::Door door, Windows windows, QWidget *parent)
     : QWidget(parent), sim(door.model()), Panel_Image_Scene(nullptr), Panel_Posts(nullptr),
       commands(nullptr), key_tip(nullptr), door_(door), windows_(windows),
-      scroll_area_(new QScrollArea(this)), client_(new QWidget)
+      scroll_area_(new QScrollArea(this)), client_(new QWidget),
+      pause_band_(new QLabel(QStringLiteral("ПАУЗА"), this))
 {
     setup_window(*this, QStringLiteral("Form_Main_ZUN"), {1024, 760});
     setAttribute(Qt::WA_AlwaysShowToolTips);
@@ -47,6 +51,33 @@ TForm_Main_ZUN::TForm_Main_ZUN(zun::Door door, Windows windows, QWidget *parent)
     size_client();
     for (QScrollBar *bar : {scroll_area_->horizontalScrollBar(), scroll_area_->verticalScrollBar()})
         connect(bar, &QScrollBar::valueChanged, this, &TForm_Main_ZUN::scrolled);
+
+    pause_band_->setObjectName(QStringLiteral("Pause_Band"));
+    pause_band_->setAlignment(Qt::AlignCenter);
+    pause_band_->setStyleSheet(QStringLiteral("background-color: rgba(200, 0, 0, 210); color: "
+                                              "white; font-size: 30px; font-weight: bold;"));
+    pause_band_->hide();
+    auto *instructor = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_I), this);
+    instructor->setContext(Qt::WindowShortcut);
+    connect(instructor, &QShortcut::activated, this, &TForm_Main_ZUN::instructor_requested);
+}
+
+void TForm_Main_ZUN::set_paused(bool paused)
+{
+    place_pause_band();
+    pause_band_->setVisible(paused);
+    if (paused)
+        pause_band_->raise();
+}
+
+bool TForm_Main_ZUN::paused() const
+{
+    return !pause_band_->isHidden();
+}
+
+void TForm_Main_ZUN::place_pause_band()
+{
+    pause_band_->setGeometry(0, 0, width(), pause_band_height);
 }
 
 // The pages in front are shown with the window, before it.
@@ -83,6 +114,7 @@ void TForm_Main_ZUN::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
     scroll_area_->setGeometry(rect());
+    place_pause_band();
     size_client();
     if (width() != sim.Main_Window_Width)
         door_.apply(zun::input::MainWindowWidth{width()});

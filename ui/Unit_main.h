@@ -6,6 +6,7 @@
 
 #include <vector>
 
+class QLabel;
 class QScrollArea;
 class TMainCommands;
 class TConsolePage;
@@ -67,6 +68,14 @@ public:
     // Takes the width and the scroll the model holds (a state rebuilt by replaying inputs).
     void f_Place_As_Model();
 
+    // The "ПАУЗА" band across the top while the instructor holds the line frozen.
+    void set_paused(bool paused);
+    bool paused() const;
+
+signals:
+    // Ctrl+I: the instructor asks for the instructor's window.
+    void instructor_requested();
+
 protected:
     void showEvent(QShowEvent *event) override;
     void hideEvent(QHideEvent *event) override;
@@ -75,10 +84,12 @@ protected:
 private:
     void size_client();
     void scrolled();
+    void place_pause_band();
 
     zun::Door door_;
     Windows windows_;
     QScrollArea *scroll_area_;
     QWidget *client_;
+    QLabel *pause_band_;
     bool opened_ = false; // shown once, with its opening scroll
 };

@@ -105,8 +105,14 @@ void TPanel_Posts::tab_chosen(QTabWidget &tabs)
 {
     if (syncing_)
         return;
-    if (const auto *page = qobject_cast<const TConsolePage *>(tabs.currentWidget()))
-        door_.apply(zun::input::TabChosen{page->row()});
+    const auto *page = qobject_cast<const TConsolePage *>(tabs.currentWidget());
+    if (!page)
+        return;
+    door_.apply(zun::input::TabChosen{page->row()});
+    // A door held shut by the instructor's freeze leaves the model's page in front.
+    const int control = zun::console::page_control_of(page->row());
+    if (door_.model().Front_Page[static_cast<std::size_t>(control)] != page->row())
+        sync_pages();
 }
 
 void TPanel_Posts::sync()

@@ -191,8 +191,14 @@ void TForm_Steps::refresh_from_model()
         polls_seen_ = sim_.Steps_Polls;
         ListBox_Steps->setCurrentRow(sim_.ListBox_Steps_ItemIndex);
     }
-    for (QAbstractButton *item : RadioGroup1->buttons())
+    // An examination shows no explanations and keeps the first working mode.
+    const bool exam = sim_.lesson_is_exam();
+    if (Panel1->isHidden() != exam)
+        Panel1->setHidden(exam);
+    for (QAbstractButton *item : RadioGroup1->buttons()) {
         item->setChecked(RadioGroup1->id(item) == static_cast<int>(sim_.Working_Mode));
+        item->setEnabled(!exam || RadioGroup1->id(item) == 0);
+    }
     QPushButton *pass = Button_f_switch_Iskusstvenno_Proyti_Tekuschuyu_Stadiyu;
     const QString caption = QString::fromStdString(sim_.Pass_Button_Caption);
     if (pass->text() != caption)

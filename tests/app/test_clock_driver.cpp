@@ -63,6 +63,34 @@ TEST_F(ClockDriverTest, TheSpeedFactorScalesVirtualTime)
     EXPECT_EQ(scheduler.now(), 85) << "the pause is not made up afterwards";
 }
 
+TEST_F(ClockDriverTest, FrozenTheClockStandsAndThenRunsOnAtItsOwnSpeed)
+{
+    ten_ms.set_enabled(true);
+    driver.set_speed(4);
+    QList<bool> told;
+    QObject::connect(&driver, &ClockDriver::frozen_changed,
+                     [&told](bool frozen) { told.append(frozen); });
+    wall += 10;
+    driver.set_frozen(true);
+    EXPECT_EQ(scheduler.now(), 40) << "the time up to the freeze runs";
+    wall_advance(60000);
+    EXPECT_EQ(scheduler.now(), 40);
+    EXPECT_EQ(ticks, 4);
+    driver.set_frozen(true);
+    driver.set_frozen(false);
+    EXPECT_EQ(driver.speed(), 4);
+    wall_advance(5);
+    EXPECT_EQ(scheduler.now(), 60) << "the freeze is not made up afterwards";
+    EXPECT_EQ(told, (QList<bool>{true, false}));
+}
+
+TEST_F(ClockDriverTest, AStallAtAHigherSpeedIsAbsorbedAfterTheSameWallTime)
+{
+    driver.set_speed(8);
+    wall_advance(5000);
+    EXPECT_EQ(scheduler.now(), 8 * ClockDriver::max_step);
+}
+
 TEST_F(ClockDriverTest, AFailingTickIsReportedOnceAndTheClockGoesOn)
 {
     QStringList shown;

@@ -65,6 +65,13 @@ TEST_F(InputLinesTest, EveryInputRoundTripsThroughItsLine)
         {input::Command{199, MechCommand::Forward}, "fwd 199"},
         {input::Command{0, MechCommand::Reverse}, "rws 0"},
         {input::Command{7, MechCommand::Stop}, "halt 7"},
+        {input::Lesson{LessonKind::Exam}, "lesson exam"},
+        {input::Lesson{LessonKind::Training}, "lesson training"},
+        {input::Fault{1, FaultKind::Drive, true}, "fault 1 drive on"},
+        {input::Fault{1, FaultKind::Permit, false}, "fault 1 permit off"},
+        {input::Fault{5, FaultKind::ForwardEnd, true}, "fault 5 fwd_end on"},
+        {input::Fault{5, FaultKind::ReverseEnd, true}, "fault 5 rws_end on"},
+        {input::ClearFaults{}, "fault clear"},
     };
     std::vector<std::size_t> kinds;
     for (const Case &each : cases) {
@@ -105,6 +112,13 @@ TEST_F(InputLinesTest, MalformedInputLinesSayWhy)
         {"steps open", "expected shown or hidden, not 'open'"},
         {"find 127", "find item 127 outside 0..126"},
         {"click Image200_0", "unknown picture 'Image200_0'"},
+        {"lesson test", "expected training or exam, not 'test'"},
+        {"fault 199 drive on", "no console key commands mechanism 199"},
+        {"fault 0 drive on", "no console key commands mechanism 0"},
+        {"fault 200 drive on", "mechanism 200 outside 0..199"},
+        {"fault 1 motor on", "expected drive, permit, fwd_end or rws_end, not 'motor'"},
+        {"fault 1 drive yes", "expected on or off, not 'yes'"},
+        {"fault 1 drive", "'fault' takes a mechanism, a malfunction and on or off, or clear"},
     };
     for (const Case &each : cases) {
         SCOPED_TRACE(each.line);

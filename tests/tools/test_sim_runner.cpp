@@ -222,4 +222,38 @@ TEST(SimRunnerTest, TheBenchRefusesCountsTheClockCannotHold)
     }
 }
 
+// The instructor's malfunctions as the runner gives them, from the settled start.
+TEST(SimRunnerTest, AFaultyDriveLeavesTheCoilCarStandingUntilItIsMended)
+{
+    const std::string settled = "advance 3000\nshow mech 1\n";
+    const ScriptRun faulty = run(settled + "fault 1 drive on\nfwd 1\nadvance 4200\nshow mech 1\n");
+    EXPECT_EQ(faulty.status, SimRunner::Completed);
+    const std::string before = faulty.out.substr(0, faulty.out.find('\n') + 1);
+    EXPECT_EQ(faulty.out, before + before) << "the car stands where it stood";
+
+    const ScriptRun mended = run(settled + "fault 1 drive on\nfault 1 drive off\nfwd 1\n"
+                                           "advance 4200\nshow mech 1\n");
+    const ScriptRun healthy = run(settled + "fwd 1\nadvance 4200\nshow mech 1\n");
+    EXPECT_EQ(mended.out, healthy.out);
+    EXPECT_NE(healthy.out.substr(before.size()), before) << "the same pulse moves it";
+
+    // A running car stops within one step of its drive (100 ms).
+    const ScriptRun stopped = run("advance 3000\nfwd 1\nadvance 500\nfault 1 drive on\n"
+                                  "advance 100\nshow mech 1\nadvance 2000\nshow mech 1\n");
+    const std::string first = stopped.out.substr(0, stopped.out.find('\n') + 1);
+    EXPECT_NE(first.find("running=0"), std::string::npos) << first;
+    EXPECT_EQ(stopped.out, first + first);
+}
+
+TEST(SimRunnerTest, AFaultOutsideTheKeyedMechanismsIsAScriptError)
+{
+    for (const char *line : {"fault 199 drive on\n", "fault 1 brake on\n", "fault clear now\n"}) {
+        const ScriptRun result = run(line);
+        EXPECT_EQ(result.status, SimRunner::ScriptError) << line;
+        EXPECT_TRUE(result.errors.starts_with("line 1: ")) << result.errors;
+    }
+    EXPECT_EQ(run("fault 1 rws_end on\nfault clear\nlesson exam\nlesson training\n").status,
+              SimRunner::Completed);
+}
+
 } // namespace

@@ -1,0 +1,55 @@
+#include "instructor_station.h"
+
+#include "app/clock_driver.h"
+#include "app/forms.h"
+#include "ui/Unit_main.h"
+
+InstructorStation::InstructorStation(ClockDriver &clock)
+    : clock_(clock), settings_(QSettings::IniFormat, QSettings::UserScope,
+                               QStringLiteral("zun-trainer"), QStringLiteral("instructor")),
+      pin_(settings_), window_(pin_)
+{
+    QObject::connect(&window_, &InstructorWindow::freeze_requested, &clock,
+                     &ClockDriver::set_frozen);
+    QObject::connect(&window_, &InstructorWindow::speed_requested, &clock, &ClockDriver::set_speed);
+    QObject::connect(&clock, &ClockDriver::frozen_changed, &window_, [this](bool frozen) {
+        if (forms_)
+            forms_->set_frozen(frozen);
+        window_.show_frozen(frozen);
+    });
+    QObject::connect(&clock, &ClockDriver::advanced, &window_, [this] {
+        if (window_.isVisible())
+            window_.refresh_from_model();
+    });
+}
+
+InstructorStation::~InstructorStation()
+{
+    detach();
+}
+
+void InstructorStation::attach(Forms &forms)
+{
+    detach();
+    forms_ = &forms;
+    forms.sim().add_observer(window_);
+    window_.set_door(zun::Door(forms.sim()));
+    forms.set_frozen(clock_.frozen());
+    main_window_request_ =
+        QObject::connect(&forms.main(), &TForm_Main_ZUN::instructor_requested, &window_,
+                         [this] { window_.open_on_request(&forms_->main()); });
+}
+
+void InstructorStation::detach()
+{
+    if (!forms_)
+        return;
+    forms_->sim().remove_observer(window_);
+    QObject::disconnect(main_window_request_);
+    forms_ = nullptr;
+}
+
+bool InstructorStation::asked_for(const QStringList &arguments)
+{
+    return arguments.contains(QStringLiteral("--instructor"));
+}

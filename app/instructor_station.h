@@ -1,0 +1,39 @@
+#pragma once
+
+#include "ui/instructor_pin.h"
+#include "ui/instructor_window.h"
+
+#include <QSettings>
+
+class ClockDriver;
+class Forms;
+
+// The instructor's place in the program: the window with its PIN in the settings, told of every
+// input and of every advance of the clock, its freeze and speed handed to the clock's driver, and
+// opened by Ctrl+I in the main window. The model and its windows are built anew when the trainee
+// goes back in time or a replay ends: each new set is attached.
+class InstructorStation final {
+public:
+    explicit InstructorStation(ClockDriver &clock);
+    InstructorStation(const InstructorStation &) = delete;
+    InstructorStation &operator=(const InstructorStation &) = delete;
+    ~InstructorStation();
+
+    // Follows these windows and their model from now on, in place of the ones before.
+    void attach(Forms &forms);
+
+    InstructorWindow &window() { return window_; }
+
+    // Whether the program's arguments ask for the instructor's window at the start.
+    static bool asked_for(const QStringList &arguments);
+
+private:
+    void detach();
+
+    ClockDriver &clock_;
+    Forms *forms_ = nullptr;
+    QSettings settings_;
+    InstructorPin pin_;
+    InstructorWindow window_;
+    QMetaObject::Connection main_window_request_;
+};

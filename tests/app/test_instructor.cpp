@@ -1,0 +1,212 @@
+// The instructor's window wired into the program: freeze and speed on the clock's driver, the
+// lesson and the malfunctions through the door, the PIN during an exam.
+#include "app/clock_driver.h"
+#include "app/error_reporter.h"
+#include "app/forms.h"
+#include "app/instructor_station.h"
+#include "console/caption_label.h"
+#include "console/key_frame.h"
+#include "sim/state_hash.h"
+#include "ui/Unit_main.h"
+#include "ui/Unit_posts.h"
+#include "ui/Unit_steps.h"
+#include "ui/instructor_pin.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSettings>
+#include <QShortcut>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class InstructorTest : public ::testing::Test {
+protected:
+    InstructorTest()
+    {
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, config.path());
+        forms.main().show();
+        clock.start();
+        station.emplace(clock);
+        station->attach(forms);
+        wall_advance(3000);
+    }
+
+    void wall_advance(double milliseconds)
+    {
+        for (double done = 0; done < milliseconds; done += 50) {
+            wall += 50;
+            clock.wake();
+        }
+    }
+    InstructorWindow &window() { return station->window(); }
+    bool explanation_seen() const
+    {
+        const QWidget *page = forms.steps().findChild<QWidget *>(QStringLiteral("Memo0"));
+        return page && page->isVisibleTo(&forms.steps());
+    }
+    template <typename Widget> Widget &child(const char *name)
+    {
+        Widget *found = window().findChild<Widget *>(QString::fromLatin1(name));
+        if (!found)
+            throw std::logic_error(name);
+        return *found;
+    }
+    // A left click on the coil car's key, as the trainee gives it: forward.
+    void turn_coil_car_key()
+    {
+        CaptionLabel *key = forms.main().Panel_Posts->frame("Frame_45_Key_Fix_2").key->Label1;
+        QTest::mousePress(key, Qt::LeftButton);
+        QTest::mouseRelease(key, Qt::LeftButton);
+    }
+
+    QTemporaryDir config;
+    zun::RecordingUiPort ui_port;
+    Forms forms{ui_port};
+    zun::TSimulator &sim = forms.sim();
+    ErrorReporter errors;
+    double wall = 0;
+    ClockDriver clock{sim.scheduler, errors, [this] { return wall; }};
+    std::optional<InstructorStation> station;
+};
+
+TEST_F(InstructorTest, FrozenTheLineStandsShowsItsBandAndIgnoresTheTrainee)
+{
+    window().show();
+    child<QPushButton>("Button_Freeze").click();
+    EXPECT_TRUE(clock.frozen());
+    EXPECT_TRUE(forms.main().paused());
+    EXPECT_EQ(child<QPushButton>("Button_Freeze").text(), "Продолжить");
+    const std::uint64_t frozen_at = zun::state_hash(sim);
+    turn_coil_car_key();
+    wall_advance(5000);
+    EXPECT_EQ(zun::state_hash(sim), frozen_at) << "nothing changes while wall time passes";
+
+    child<QPushButton>("Button_Freeze").click();
+    EXPECT_FALSE(forms.main().paused());
+    turn_coil_car_key();
+    EXPECT_TRUE(sim.Mech_Array[1]->b_KM_FWD) << "the trainee's key works again";
+}
+
+TEST_F(InstructorTest, ATabChosenWhileFrozenGoesBackToThePageTheModelHasInFront)
+{
+    clock.set_frozen(true);
+    auto *posts =
+        forms.main().Panel_Posts->findChild<QTabWidget *>(QStringLiteral("PageControl_Posts"));
+    ASSERT_NE(posts, nullptr);
+    const int front = sim.Front_Page[0];
+    const int shown = posts->currentIndex();
+    posts->setCurrentIndex(shown == 0 ? 1 : 0);
+    EXPECT_EQ(sim.Front_Page[0], front);
+    EXPECT_EQ(posts->currentIndex(), shown);
+}
+
+TEST_F(InstructorTest, TheSpeedGoesToTheClocksDriver)
+{
+    QComboBox &speed = child<QComboBox>("ComboBox_Speed");
+    ASSERT_EQ(speed.count(), 6);
+    EXPECT_EQ(speed.currentText(), "×1");
+    emit speed.activated(5);
+    EXPECT_EQ(clock.speed(), 8);
+    const zun::Millis before = sim.scheduler.now();
+    wall_advance(50);
+    EXPECT_EQ(sim.scheduler.now() - before, 400);
+}
+
+TEST_F(InstructorTest, AnExamTakesTheAidsAwayAndItsWindowAsksForThePin)
+{
+    window().show();
+    child<QRadioButton>("Radio_Exam").click();
+    EXPECT_TRUE(sim.lesson_is_exam());
+    EXPECT_FALSE(explanation_seen()) << "no explanation pages";
+    EXPECT_FALSE(forms.steps().Button_f_switch_Iskusstvenno_Proyti_Tekuschuyu_Stadiyu->isEnabled());
+
+    child<QLineEdit>("Edit_Pin").setText("2718");
+    child<QPushButton>("Button_Set_Pin").click();
+    EXPECT_TRUE(child<QLineEdit>("Edit_Pin").text().isEmpty());
+    window().hide();
+    QStringList notices;
+    window().set_notice([&notices](QWidget *, const QString &text) { notices.append(text); });
+    QShortcut *ctrl_i = nullptr;
+    for (QShortcut *shortcut : forms.main().findChildren<QShortcut *>())
+        if (shortcut->key() == QKeySequence(Qt::CTRL | Qt::Key_I))
+            ctrl_i = shortcut;
+    ASSERT_NE(ctrl_i, nullptr);
+    for (const char *typed : {"1234", "2718"}) {
+        window().set_pin_asker([typed](QWidget &) { return QString::fromLatin1(typed); });
+        emit ctrl_i->activated();
+        EXPECT_EQ(window().isVisible(), QString::fromLatin1(typed) == "2718");
+    }
+    EXPECT_EQ(notices, QStringList{"Неверный PIN инструктора."});
+    EXPECT_TRUE(window().isVisible());
+
+    child<QRadioButton>("Radio_Training").click();
+    EXPECT_TRUE(explanation_seen());
+}
+
+TEST_F(InstructorTest, MalfunctionsAreSetListedAndClearedThroughTheDoor)
+{
+    window().show();
+    QComboBox &mech = child<QComboBox>("ComboBox_Fault_Mech");
+    mech.setCurrentIndex(mech.findData(1));
+    child<QCheckBox>("CheckBox_Fault_0").click();
+    EXPECT_TRUE(sim.Mech_Array[1]->b_Fault_Drive);
+    QListWidget &active = child<QListWidget>("List_Active_Faults");
+    ASSERT_EQ(active.count(), 1);
+    EXPECT_TRUE(active.item(0)->text().endsWith("привод не включается"));
+    turn_coil_car_key();
+    EXPECT_FALSE(sim.Mech_Array[1]->b_KM_FWD);
+    const QStringList &operations = window().operations();
+    ASSERT_FALSE(operations.isEmpty());
+    EXPECT_TRUE(operations.last().endsWith("отказ: привод не включается"))
+        << operations.last().toStdString();
+
+    child<QPushButton>("Button_Clear_Faults").click();
+    EXPECT_EQ(active.count(), 0);
+    EXPECT_FALSE(child<QCheckBox>("CheckBox_Fault_0").isChecked());
+}
+
+TEST_F(InstructorTest, KeepsTheTraineesLastTwentyOperations)
+{
+    for (int mech = 0; mech < 25; ++mech)
+        sim.apply(zun::input::Command{mech, zun::MechCommand::Stop});
+    sim.apply(zun::input::MainWindowScroll{40, 0}); // not the trainee's operation
+    const QStringList &operations = window().operations();
+    ASSERT_EQ(operations.size(), InstructorWindow::operations_shown);
+    EXPECT_TRUE(operations.first().endsWith("halt 5"));
+    EXPECT_TRUE(operations.last().endsWith("halt 24"));
+}
+
+TEST(InstructorPinTest, KeepsOnlyASaltedHash)
+{
+    QTemporaryDir folder;
+    QSettings settings(folder.filePath("pin.ini"), QSettings::IniFormat);
+    InstructorPin pin(settings);
+    EXPECT_FALSE(pin.is_set());
+    EXPECT_TRUE(pin.matches("anything")) << "no PIN, no question";
+    pin.set("2718");
+    const QString first = settings.value("instructor/pin_sha256").toString();
+    EXPECT_TRUE(pin.matches("2718"));
+    EXPECT_FALSE(pin.matches("27180"));
+    EXPECT_FALSE(pin.matches(""));
+    for (const QString &key : settings.allKeys())
+        EXPECT_FALSE(settings.value(key).toString().contains("2718")) << key.toStdString();
+    pin.set("2718");
+    EXPECT_NE(settings.value("instructor/pin_sha256").toString(), first) << "a new salt";
+
+    InstructorPin again(settings);
+    EXPECT_TRUE(again.matches("2718")) << "kept in the settings";
+    pin.set("");
+    EXPECT_FALSE(again.is_set());
+}
+
+} // namespace

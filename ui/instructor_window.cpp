@@ -1,0 +1,337 @@
+#include "instructor_window.h"
+
+#include "sim/input_lines.h"
+#include "sim/steps_texts.h"
+#include "ui/instructor_pin.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QInputDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include <variant>
+
+namespace {
+
+struct Speed {
+    const char *caption;
+    double factor;
+};
+constexpr Speed speeds[] = {{"×¼", 0.25}, {"×½", 0.5}, {"×1", 1}, {"×2", 2}, {"×4", 4}, {"×8", 8}};
+constexpr int normal_speed = 2;
+
+constexpr std::array<const char *, zun::fault_kind_count> fault_texts{
+    "привод не включается",
+    "нет разрешения",
+    "не срабатывает конечный выключатель вперёд",
+    "не срабатывает конечный выключатель назад",
+};
+
+QString refusal_text(zun::Refusal refusal)
+{
+    switch (refusal) {
+    case zun::Refusal::None:
+        return {};
+    case zun::Refusal::NotPermitted:
+        return QStringLiteral("нет разрешения");
+    case zun::Refusal::RunningOpposite:
+        return QStringLiteral("работает в другую сторону");
+    case zun::Refusal::Interlocked:
+        return QStringLiteral("блокировка");
+    case zun::Refusal::AtEnd:
+        return QStringLiteral("стоит на конечном выключателе");
+    case zun::Refusal::DriveFault:
+        return QStringLiteral("привод не включается");
+    }
+    return {};
+}
+
+// Whether an input is an operation of the trainee's, worth the instructor's eye: not a move of
+// the pointer, a window's own report or the instructor's own input.
+bool is_operation(const zun::Input &input)
+{
+    return std::holds_alternative<zun::input::ControlPress>(input) ||
+           std::holds_alternative<zun::input::Command>(input) ||
+           std::holds_alternative<zun::input::Pass>(input) ||
+           std::holds_alternative<zun::input::Stop>(input) ||
+           std::holds_alternative<zun::input::SelectMode>(input) ||
+           std::holds_alternative<zun::input::StepClick>(input) ||
+           std::holds_alternative<zun::input::FindPick>(input) ||
+           std::holds_alternative<zun::input::NewCoil>(input) ||
+           std::holds_alternative<zun::input::PictureClick>(input);
+}
+
+QString clock_text(zun::Millis time)
+{
+    const zun::Millis seconds = time / 1000;
+    return QStringLiteral("%1:%2").arg(seconds / 60).arg(seconds % 60, 2, 10, QLatin1Char('0'));
+}
+
+std::optional<QString> ask_pin_in_dialog(QWidget &parent)
+{
+    bool ok = false;
+    const QString pin = QInputDialog::getText(&parent, QStringLiteral("Окно инструктора"),
+                                              QStringLiteral("Идёт экзамен. PIN инструктора:"),
+                                              QLineEdit::Password, {}, &ok);
+    return ok ? std::optional<QString>(pin) : std::nullopt;
+}
+
+void warn_in_box(QWidget *parent, const QString &text)
+{
+    QMessageBox::warning(parent, QStringLiteral("Окно инструктора"), text);
+}
+
+} // namespace
+
+InstructorWindow::InstructorWindow(InstructorPin &pin, QWidget *parent)
+    : QWidget(parent, Qt::Window), pin_(pin),
+      ask_pin_(ask_pin_in_dialog), notice_(warn_in_box)
+{
+    setObjectName(QStringLiteral("Form_Instructor"));
+    setWindowTitle(QStringLiteral("Окно инструктора"));
+    auto *columns = new QHBoxLayout(this);
+    auto *left = new QVBoxLayout;
+    left->addWidget(make_run_box());
+    left->addWidget(make_lesson_box());
+    left->addWidget(make_fault_box());
+    columns->addLayout(left);
+    columns->addWidget(make_progress_box());
+    resize(860, 560);
+}
+
+QWidget *InstructorWindow::make_run_box()
+{
+    auto *box = new QGroupBox(QStringLiteral("Моделирование"));
+    auto *row = new QHBoxLayout(box);
+    freeze_ = new QPushButton(QStringLiteral("Заморозить"));
+    freeze_->setObjectName(QStringLiteral("Button_Freeze"));
+    freeze_->setCheckable(true);
+    connect(freeze_, &QPushButton::clicked, this, &InstructorWindow::freeze_requested);
+    speed_ = new QComboBox;
+    speed_->setObjectName(QStringLiteral("ComboBox_Speed"));
+    for (const Speed &speed : speeds)
+        speed_->addItem(QString::fromUtf8(speed.caption), speed.factor);
+    speed_->setCurrentIndex(normal_speed);
+    connect(speed_, &QComboBox::activated, this,
+            [this](int index) { emit speed_requested(speed_->itemData(index).toDouble()); });
+    row->addWidget(freeze_);
+    row->addStretch();
+    row->addWidget(new QLabel(QStringLiteral("Скорость:")));
+    row->addWidget(speed_);
+    return box;
+}
+
+QWidget *InstructorWindow::make_lesson_box()
+{
+    auto *box = new QGroupBox(QStringLiteral("Занятие"));
+    auto *form = new QFormLayout(box);
+    name_ = new QLineEdit;
+    name_->setObjectName(QStringLiteral("Edit_Trainee"));
+    name_->setPlaceholderText(qEnvironmentVariable("USER"));
+    connect(name_, &QLineEdit::textEdited, this,
+            [this] { emit trainee_name_changed(trainee_name()); });
+    form->addRow(QStringLiteral("Обучаемый:"), name_);
+
+    training_ = new QRadioButton(QStringLiteral("обучение"));
+    exam_ = new QRadioButton(QStringLiteral("экзамен"));
+    exam_->setObjectName(QStringLiteral("Radio_Exam"));
+    training_->setObjectName(QStringLiteral("Radio_Training"));
+    auto *kinds = new QButtonGroup(box);
+    kinds->addButton(training_);
+    kinds->addButton(exam_);
+    connect(training_, &QRadioButton::clicked, this,
+            [this] { door_->apply(zun::input::Lesson{zun::LessonKind::Training}); });
+    connect(exam_, &QRadioButton::clicked, this,
+            [this] { door_->apply(zun::input::Lesson{zun::LessonKind::Exam}); });
+    auto *kind_row = new QHBoxLayout;
+    kind_row->addWidget(training_);
+    kind_row->addWidget(exam_);
+    kind_row->addStretch();
+    form->addRow(QStringLiteral("Вид:"), kind_row);
+
+    pin_edit_ = new QLineEdit;
+    pin_edit_->setObjectName(QStringLiteral("Edit_Pin"));
+    pin_edit_->setEchoMode(QLineEdit::Password);
+    auto *set_pin = new QPushButton(QStringLiteral("Задать PIN"));
+    set_pin->setObjectName(QStringLiteral("Button_Set_Pin"));
+    connect(set_pin, &QPushButton::clicked, this, &InstructorWindow::set_pin);
+    pin_state_ = new QLabel;
+    auto *pin_row = new QHBoxLayout;
+    pin_row->addWidget(pin_edit_);
+    pin_row->addWidget(set_pin);
+    pin_row->addWidget(pin_state_);
+    form->addRow(QStringLiteral("PIN инструктора:"), pin_row);
+    return box;
+}
+
+void InstructorWindow::set_door(zun::Door door)
+{
+    door_.emplace(door);
+    if (mech_->count() == 0)
+        for (const int mech : zun::console::keyed_mechanisms())
+            mech_->addItem(QString::fromStdString(model().f_Mech_Name(mech)), mech);
+    refresh_from_model();
+}
+
+QWidget *InstructorWindow::make_fault_box()
+{
+    auto *box = new QGroupBox(QStringLiteral("Неисправности"));
+    auto *column = new QVBoxLayout(box);
+    mech_ = new QComboBox;
+    mech_->setObjectName(QStringLiteral("ComboBox_Fault_Mech"));
+    connect(mech_, &QComboBox::currentIndexChanged, this, &InstructorWindow::follow_faults);
+    column->addWidget(mech_);
+    for (std::size_t kind = 0; kind < fault_boxes_.size(); ++kind) {
+        auto *check = new QCheckBox(QString::fromUtf8(fault_texts[kind]));
+        check->setObjectName(QStringLiteral("CheckBox_Fault_%1").arg(kind));
+        connect(check, &QCheckBox::clicked, this, [this, kind](bool on) {
+            door_->apply(zun::input::Fault{chosen_mech(), static_cast<zun::FaultKind>(kind), on});
+        });
+        fault_boxes_[kind] = check;
+        column->addWidget(check);
+    }
+    column->addWidget(new QLabel(QStringLiteral("Действуют:")));
+    active_faults_ = new QListWidget;
+    active_faults_->setObjectName(QStringLiteral("List_Active_Faults"));
+    column->addWidget(active_faults_);
+    auto *clear = new QPushButton(QStringLiteral("Снять все неисправности"));
+    clear->setObjectName(QStringLiteral("Button_Clear_Faults"));
+    connect(clear, &QPushButton::clicked, this, [this] { door_->apply(zun::input::ClearFaults{}); });
+    column->addWidget(clear);
+    return box;
+}
+
+QWidget *InstructorWindow::make_progress_box()
+{
+    auto *box = new QGroupBox(QStringLiteral("Ход занятия"));
+    auto *column = new QVBoxLayout(box);
+    stage_ = new QLabel;
+    stage_->setObjectName(QStringLiteral("Label_Stage"));
+    stage_->setWordWrap(true);
+    stage_time_ = new QLabel;
+    stage_time_->setObjectName(QStringLiteral("Label_Stage_Time"));
+    column->addWidget(stage_);
+    column->addWidget(stage_time_);
+    column->addWidget(
+        new QLabel(QStringLiteral("Последние %1 операций обучаемого:").arg(operations_shown)));
+    operations_ = new QListWidget;
+    operations_->setObjectName(QStringLiteral("List_Operations"));
+    column->addWidget(operations_);
+    return box;
+}
+
+bool InstructorWindow::open_on_request(QWidget *asking)
+{
+    if (model().lesson_is_exam() && pin_.is_set() && !isVisible()) {
+        const std::optional<QString> typed = ask_pin_(asking ? *asking : *this);
+        if (!typed)
+            return false;
+        if (!pin_.matches(*typed)) {
+            notice_(asking, QStringLiteral("Неверный PIN инструктора."));
+            return false;
+        }
+    }
+    refresh_from_model();
+    show();
+    raise();
+    activateWindow();
+    return true;
+}
+
+QString InstructorWindow::trainee_name() const
+{
+    const QString typed = name_->text().trimmed();
+    return typed.isEmpty() ? name_->placeholderText() : typed;
+}
+
+void InstructorWindow::set_pin()
+{
+    pin_.set(pin_edit_->text());
+    pin_edit_->clear();
+    refresh_from_model();
+}
+
+int InstructorWindow::chosen_mech() const
+{
+    return mech_->currentData().toInt();
+}
+
+void InstructorWindow::refresh_from_model()
+{
+    const int stage = model().Frame_LineMetal.Stadiya_Raboti;
+    if (stage != stage_seen_) {
+        stage_seen_ = stage;
+        stage_since_ = model().scheduler.now();
+        const bool listed = stage >= 0 && stage < zun::steps::Line_Count;
+        const QString text =
+            listed
+                ? QString::fromUtf8(zun::steps::lines()[static_cast<std::size_t>(stage)]).trimmed()
+                : QString();
+        stage_->setText(text.isEmpty() ? QStringLiteral("Стадия %1").arg(stage)
+                                       : QStringLiteral("Шаг %1").arg(text));
+    }
+    stage_time_->setText(QStringLiteral("В этом шаге: %1, занятие идёт: %2")
+                             .arg(clock_text(model().scheduler.now() - stage_since_),
+                                  clock_text(model().scheduler.now())));
+    training_->setChecked(!model().lesson_is_exam());
+    exam_->setChecked(model().lesson_is_exam());
+    pin_state_->setText(pin_.is_set() ? QStringLiteral("задан") : QStringLiteral("не задан"));
+    follow_faults();
+}
+
+void InstructorWindow::follow_faults()
+{
+    const zun::TMech &chosen = *model().Mech_Array[static_cast<std::size_t>(chosen_mech())];
+    for (std::size_t kind = 0; kind < fault_boxes_.size(); ++kind)
+        fault_boxes_[kind]->setChecked(chosen.f_Has_Fault(static_cast<zun::FaultKind>(kind)));
+    QStringList active;
+    for (const int mech : zun::console::keyed_mechanisms())
+        for (std::size_t kind = 0; kind < fault_texts.size(); ++kind)
+            if (model().Mech_Array[static_cast<std::size_t>(mech)]->f_Has_Fault(
+                    static_cast<zun::FaultKind>(kind)))
+                active.append(
+                    QStringLiteral("%1: %2").arg(QString::fromStdString(model().f_Mech_Name(mech)),
+                                                 QString::fromUtf8(fault_texts[kind])));
+    QStringList shown;
+    for (int row = 0; row < active_faults_->count(); ++row)
+        shown.append(active_faults_->item(row)->text());
+    if (shown != active) {
+        active_faults_->clear();
+        active_faults_->addItems(active);
+    }
+}
+
+void InstructorWindow::show_frozen(bool frozen)
+{
+    freeze_->setChecked(frozen);
+    freeze_->setText(frozen ? QStringLiteral("Продолжить") : QStringLiteral("Заморозить"));
+}
+
+void InstructorWindow::input_applied(zun::Millis time, const zun::Input &input,
+                                     const zun::Answer &answer)
+{
+    if (is_operation(input)) {
+        QString text = clock_text(time) + QStringLiteral("  ") +
+                       QString::fromStdString(zun::script::line_of(input));
+        if (answer.pulse && answer.pulse->refusal != zun::Refusal::None)
+            text += QStringLiteral(" — отказ: ") + refusal_text(answer.pulse->refusal);
+        operations_list_.append(text);
+        while (operations_list_.size() > operations_shown)
+            operations_list_.removeFirst();
+        operations_->clear();
+        operations_->addItems(operations_list_);
+        operations_->scrollToBottom();
+    }
+    if (isVisible())
+        refresh_from_model();
+}

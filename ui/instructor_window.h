@@ -1,0 +1,98 @@
+#pragma once
+
+#include "sim/door.h"
+
+#include <QStringList>
+#include <QWidget>
+
+#include <array>
+#include <functional>
+#include <optional>
+
+class InstructorPin;
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class QRadioButton;
+
+// The instructor's window, apart from the trainee's: the run and freeze of the whole simulation
+// and its speed (both the clock driver's, asked for by signals), the lesson (the trainee's name,
+// training or exam, the PIN that guards this window during an exam), the malfunctions of the
+// keyed mechanisms, and the lesson as it goes. Lesson and malfunctions are inputs through its own
+// door, which the freeze never closes.
+class InstructorWindow final : public QWidget, public zun::InputObserver {
+    Q_OBJECT
+
+public:
+    // Asks for the PIN; nothing when the instructor cancels.
+    using PinAsker = std::function<std::optional<QString>(QWidget &parent)>;
+    // Tells the one who asked why the window stays closed.
+    using Notice = std::function<void(QWidget *parent, const QString &text)>;
+
+    static constexpr int operations_shown = 20;
+
+    explicit InstructorWindow(InstructorPin &pin, QWidget *parent = nullptr);
+
+    // The model the window follows and commands; it is set before the window is used, and again
+    // whenever the model is built anew.
+    void set_door(zun::Door door);
+
+    // Opens the window as Ctrl+I in the main window asks: during an exam only for the right PIN.
+    // Returns whether it is open.
+    bool open_on_request(QWidget *asking);
+    void set_pin_asker(PinAsker asker) { ask_pin_ = std::move(asker); }
+    void set_notice(Notice notice) { notice_ = std::move(notice); }
+
+    QString trainee_name() const;
+    // The trainee's last operations, the latest last.
+    const QStringList &operations() const { return operations_list_; }
+
+    // Follows the model: the stage and its time, the lesson, the malfunctions.
+    void refresh_from_model();
+    // The clock driver's freeze, as the button shows it.
+    void show_frozen(bool frozen);
+
+    void input_applied(zun::Millis time, const zun::Input &input,
+                       const zun::Answer &answer) override;
+
+signals:
+    void freeze_requested(bool frozen);
+    void speed_requested(double factor);
+    void trainee_name_changed(const QString &name);
+
+private:
+    QWidget *make_run_box();
+    QWidget *make_lesson_box();
+    QWidget *make_fault_box();
+    QWidget *make_progress_box();
+    int chosen_mech() const;
+    void set_pin();
+    void follow_faults();
+
+    const zun::TSimulator &model() const { return door_->model(); }
+
+    std::optional<zun::Door> door_;
+    InstructorPin &pin_;
+    PinAsker ask_pin_;
+    Notice notice_;
+
+    QPushButton *freeze_ = nullptr;
+    QComboBox *speed_ = nullptr;
+    QLineEdit *name_ = nullptr;
+    QRadioButton *training_ = nullptr;
+    QRadioButton *exam_ = nullptr;
+    QLineEdit *pin_edit_ = nullptr;
+    QLabel *pin_state_ = nullptr;
+    QComboBox *mech_ = nullptr;
+    std::array<QCheckBox *, zun::fault_kind_count> fault_boxes_{};
+    QListWidget *active_faults_ = nullptr;
+    QLabel *stage_ = nullptr;
+    QLabel *stage_time_ = nullptr;
+    QListWidget *operations_ = nullptr;
+    QStringList operations_list_;
+    int stage_seen_ = -1;
+    zun::Millis stage_since_ = 0;
+};
