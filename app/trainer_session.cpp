@@ -152,7 +152,7 @@ void TrainerSession::close_replay()
 
 void TrainerSession::go_back(zun::Millis by)
 {
-    if (player_ || !recorder_)
+    if (player_ || !recorder_ || forms_->sim().lesson_is_exam())
         return;
     const zun::Millis goal = std::max<zun::Millis>(forms_->sim().scheduler.now() - by, 0);
     zun::InputTimeline earlier = recorder_->inputs_until(goal);
@@ -221,6 +221,9 @@ void TrainerSession::add_shortcuts()
 // The first time at the screen's right edge, beside the main window rather than over it.
 void TrainerSession::show_sessions_window()
 {
+    // An examination is the trainee's own: no replays and no going back.
+    if (forms_->sim().lesson_is_exam())
+        return;
     TForm_Sessions &window = *sessions_window_;
     if (!window.isVisible() && !sessions_window_placed_) {
         sessions_window_placed_ = true;

@@ -66,6 +66,8 @@ public:
     void go_back(zun::Millis by) override;
 
     TForm_Sessions &sessions_window() const { return *sessions_window_; }
+    // Opens the sessions window, as Ctrl+O does; not during an examination.
+    void show_sessions_window();
 
 private:
     // A model with its windows brought to `time` by replaying `inputs`, all quietly.
@@ -73,7 +75,6 @@ private:
     // Puts fresh windows in place of the old ones, where those stood.
     void install(std::unique_ptr<Forms> fresh);
     void add_shortcuts();
-    void show_sessions_window();
     void show_windows_above_sessions();
     void start_recording(zun::InputTimeline earlier, const std::filesystem::path &continues);
     void end_recording(const std::string &note);

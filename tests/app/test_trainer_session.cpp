@@ -167,6 +167,21 @@ TEST_F(TrainerSessionTest, GoingBackFurtherThanTheStartGoesToTheStart)
     EXPECT_TRUE(session.forms().main().isVisible()); // shown at 0, before the clock ran
 }
 
+TEST_F(TrainerSessionTest, AnExaminationCannotGoBackNorOpenTheSessions)
+{
+    session.forms().main().show();
+    live(5000);
+    sim().apply(zun::input::Lesson{zun::LessonKind::Exam});
+    new_coil();
+    live(5000);
+    const std::filesystem::path file = session.current_file();
+    session.go_back(60000);
+    EXPECT_EQ(now(), 10000);
+    EXPECT_EQ(session.current_file(), file);
+    session.show_sessions_window();
+    EXPECT_FALSE(session.sessions_window().isVisible());
+}
+
 TEST_F(TrainerSessionTest, ReplaysInTheWindowsSeeksBothWaysAndContinuesFromThere)
 {
     session.forms().main().show();
