@@ -7,6 +7,11 @@
 #include "app/forms.h"
 #include "app/qt_ui_port.h"
 #include "assets/icon_art.h"
+#include "training/session_writer.h"
+
+#include <QSettings>
+
+#include <cstdlib>
 
 int main(int argc, char *argv[])
 {
@@ -21,6 +26,11 @@ int main(int argc, char *argv[])
         QtUiPort ui_port;
         Forms forms(ui_port);
         ui_port.attach(forms);
+        // The user's settings, falling back to the system-wide ones under /etc/xdg.
+        const QSettings settings(QStringLiteral("zun-trainer"), QStringLiteral("zun-trainer"));
+        forms.open_history(settings, zun::sessions_folder(
+                                         std::getenv("XDG_DATA_HOME"), std::getenv("HOME"),
+                                         ZunApplication::applicationDirPath().toStdString()));
         ClockDriver clock(forms.sim().scheduler, application.errors());
         QObject::connect(&clock, &ClockDriver::advanced, &clock, [&forms] { forms.refresh(); });
         clock.start();
