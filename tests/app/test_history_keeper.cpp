@@ -1,4 +1,7 @@
+#include "app/forms.h"
 #include "app/history_keeper.h"
+#include "sim/ui_port.h"
+#include "ui/history_window.h"
 #include "store/history_database.h"
 #include "tests/store/empty_database.h"
 #include "training/score.h"
@@ -9,6 +12,7 @@
 #include <QSettings>
 #include <QTemporaryDir>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <memory>
@@ -138,6 +142,25 @@ TEST(HistoryKeeper, RefusesAMistypedSettingWithItsName)
     EXPECT_EQ(keeper.database(), nullptr);
     EXPECT_TRUE(keeper.unavailable_reason().contains("engine"))
         << keeper.unavailable_reason().toStdString();
+}
+
+TEST(HistoryKeeper, TheProgramSaysOnceThatTheHistoryIsAwayAndGoesOn)
+{
+    const QTemporaryDir folder;
+    QSettings settings(folder.filePath("settings.ini"), QSettings::IniFormat);
+    settings.setValue("history/engine", "oracle");
+    zun::RecordingUiPort ui_port;
+    Forms forms(ui_port);
+    forms.open_history(settings, folder.filePath("sessions").toStdString());
+    forms.store_sessions();
+    const auto boxes = std::ranges::count_if(ui_port.calls, [](const std::string &call) {
+        return call.starts_with("message_box Журнал обучаемых недоступен");
+    });
+    EXPECT_EQ(boxes, 1);
+    EXPECT_TRUE(forms.journal().message().contains("engine"))
+        << forms.journal().message().toStdString();
+    forms.sim().apply(zun::input::NewCoil{});
+    EXPECT_TRUE(forms.assessment().record().trainee_operated()) << "the training goes on";
 }
 
 } // namespace
