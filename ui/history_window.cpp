@@ -7,6 +7,7 @@
 #include "ui/report_window.h"
 #include "ui/score_plot.h"
 
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -132,7 +133,7 @@ bool HistoryWindow::open_report(const QString &file_name)
     if (!report_)
         report_ = new ReportWindow(this);
     report_->show_report(replay->record(), replay->score(*reference_), replay->length(),
-                         file_name);
+                         QFileInfo(file_name).completeBaseName());
     replay_ = std::move(replay); // the window now reads the new record
     report_->show();
     report_->raise();
