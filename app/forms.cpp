@@ -111,11 +111,22 @@ void Forms::open_history(const QSettings &settings, const std::filesystem::path 
             "когда база данных снова будет доступна.");
 }
 
-void Forms::store_sessions(const std::filesystem::path &being_written)
+void Forms::session_file_started(const std::filesystem::path &file)
+{
+    session_file_ = file;
+}
+
+void Forms::session_file_ended()
+{
+    session_file_.clear();
+    store_sessions();
+}
+
+void Forms::store_sessions()
 {
     if (!history_)
         return;
-    history_->store_new_sessions(being_written);
+    history_->store_new_sessions(session_file_);
     journal_->show_history(history_->database(), history_->unavailable_reason());
 }
 

@@ -65,9 +65,12 @@ public:
     // `sessions_folder` it lacks. A database that cannot be opened is said once, in a box; the
     // training goes on and the files are stored when it is back.
     void open_history(const QSettings &settings, const std::filesystem::path &sessions_folder);
-    // Stores the session files the history lacks, but for `being_written`; a session file that
-    // has ended calls it.
-    void store_sessions(const std::filesystem::path &being_written = {});
+    // The file this session is being recorded to, which the history leaves alone until it has
+    // ended; then its summary is stored at once.
+    void session_file_started(const std::filesystem::path &file);
+    void session_file_ended();
+    // Stores the session files the history lacks, but for the one being recorded.
+    void store_sessions();
 
     // Brings the windows up to the model and hands them what the model asked of them.
     void refresh();
@@ -95,5 +98,6 @@ private:
     std::uint64_t report_version_ = 0; // of the assessment the report shows
     zun::Millis report_time_ = 0;      // the time the report's plot shows
     std::unique_ptr<HistoryKeeper> history_;
+    std::filesystem::path session_file_; // being recorded; empty when none is
     std::unique_ptr<HistoryWindow> journal_;
 };

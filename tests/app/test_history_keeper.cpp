@@ -1,15 +1,16 @@
 #include "app/forms.h"
 #include "app/history_keeper.h"
 #include "sim/ui_port.h"
-#include "ui/history_window.h"
 #include "store/history_database.h"
 #include "tests/store/empty_database.h"
 #include "training/score.h"
 #include "training/session_writer.h"
+#include "ui/history_window.h"
 
 #include <gtest/gtest.h>
 
 #include <QSettings>
+#include <QTableWidget>
 #include <QTemporaryDir>
 
 #include <algorithm>
@@ -161,6 +162,27 @@ TEST(HistoryKeeper, TheProgramSaysOnceThatTheHistoryIsAwayAndGoesOn)
         << forms.journal().message().toStdString();
     forms.sim().apply(zun::input::NewCoil{});
     EXPECT_TRUE(forms.assessment().record().trainee_operated()) << "the training goes on";
+}
+
+TEST(HistoryKeeper, TheProgramStoresItsOwnSessionOnlyOnceItHasEnded)
+{
+    const QTemporaryDir folder;
+    const std::filesystem::path sessions = folder.filePath("sessions").toStdString();
+    write_session(sessions, 9, "Пётр", false); // an earlier session, killed
+    QSettings settings(folder.filePath("settings.ini"), QSettings::IniFormat);
+    settings.setValue("history/file", folder.filePath("history.sqlite"));
+    zun::RecordingUiPort ui_port;
+    Forms forms(ui_port);
+    forms.session_file_started(write_session(sessions, 10, "Пётр", false));
+    forms.open_history(settings, sessions);
+    EXPECT_EQ(forms.journal().sessions().rowCount(), 1) << "the killed one, caught at start";
+    forms.show_journal();
+    EXPECT_EQ(forms.journal().sessions().rowCount(), 1) << "not the one being recorded";
+    forms.session_file_ended();
+    EXPECT_EQ(forms.journal().sessions().rowCount(), 2);
+    EXPECT_TRUE(std::ranges::none_of(ui_port.calls, [](const std::string &call) {
+        return call.starts_with("message_box");
+    })) << "the history is there: nothing to say";
 }
 
 } // namespace
