@@ -10,7 +10,10 @@
 #include "assets/icon_art.h"
 #include "training/session_writer.h"
 
+#include <QSettings>
+
 #include <cstdlib>
+#include <filesystem>
 
 int main(int argc, char *argv[])
 {
@@ -23,14 +26,20 @@ int main(int argc, char *argv[])
     try {
         install_application_font();
         QtUiPort ui_port;
+        const std::filesystem::path sessions =
+            zun::sessions_folder(std::getenv("XDG_DATA_HOME"), std::getenv("HOME"),
+                                 ZunApplication::applicationDirPath().toStdString());
+        // The user's settings, falling back to the system-wide ones under /etc/xdg.
+        const QSettings settings(QStringLiteral("zun-trainer"), QStringLiteral("zun-trainer"));
+        bool history_told = false; // a history that cannot be opened is said once
         InstructorStation *instructor = nullptr; // made once the session's clock exists
         TrainerSession session(
             ui_port, application.errors(),
-            {zun::sessions_folder(std::getenv("XDG_DATA_HOME"), std::getenv("HOME"),
-                                  ZunApplication::applicationDirPath().toStdString()),
-             "zun-trainer " ZUN_VERSION, login_full_name()},
-            [&ui_port, &instructor](Forms &forms) {
+            {sessions, "zun-trainer " ZUN_VERSION, login_full_name()},
+            [&ui_port, &instructor, &settings, &sessions, &history_told](Forms &forms) {
                 ui_port.attach(forms);
+                forms.open_history(settings, sessions, !history_told);
+                history_told = true;
                 if (instructor)
                     instructor->attach(forms);
             });
@@ -38,7 +47,9 @@ int main(int argc, char *argv[])
         instructor = &station;
         station.attach(session.forms());
         QObject::connect(&station.window(), &InstructorWindow::trainee_name_changed, &session,
-                         [&session](const QString &name) { session.set_trainee(name.toStdString()); });
+                         [&session](const QString &name) {
+                             session.set_trainee(name.toStdString());
+                         });
         if (InstructorStation::asked_for(ZunApplication::arguments()))
             station.window().open_on_request(nullptr);
         ZunApplication::exec();

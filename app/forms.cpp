@@ -1,6 +1,7 @@
 #include "forms.h"
 
 #include "app/Unit_start.h"
+#include "app/history_keeper.h"
 #include "sim/door.h"
 #include "ui/Unit_blocking.h"
 #include "ui/Unit_hand.h"
@@ -10,9 +11,22 @@
 #include "ui/Unit_target.h"
 #include "ui/Unit_test.h"
 #include "ui/Unit_videomenu.h"
+#include "ui/history_window.h"
+#include "ui/report_window.h"
+
+#include <QKeySequence>
+#include <QSettings>
+#include <QShortcut>
+
+namespace {
+
+// The live report's plot follows the clock in steps of this, when nothing else changed.
+constexpr zun::Millis report_time_step = 1000;
+
+} // namespace
 
 Forms::Forms(zun::UiPort &ui_port)
-    : sim_(ui_port),
+    : ui_port_(ui_port), sim_(ui_port), assessment_(std::make_unique<zun::Assessment>(sim_)),
       steps_(std::make_unique<TForm_Steps>(zun::Door(sim_, door_lock_, gate_))),
       test_(std::make_unique<TForm_Test>()), blocking_(std::make_unique<TForm_Blocking>()),
       status_(std::make_unique<TForm_Status_Mech_Array>(sim_)),
@@ -21,11 +35,17 @@ Forms::Forms(zun::UiPort &ui_port)
       main_(std::make_unique<TForm_Main_ZUN>(
           zun::Door(sim_, door_lock_, gate_),
           TForm_Main_ZUN::Windows{*steps_, *status_, *target_, *hand_})),
-      start_(std::make_unique<TForm_Start>(ui_port, TForm_Start::Windows{*main_, *video_menu_}))
+      start_(std::make_unique<TForm_Start>(ui_port, TForm_Start::Windows{*main_, *video_menu_})),
+      report_(std::make_unique<ReportWindow>()), journal_(std::make_unique<HistoryWindow>())
 {
     target_->set_placing([this] { main_->f_Place_Target(); });
     gate_.set_on_held_back([this] { follow_model(); });
     sim_.add_observer(*this);
+    journal_->show_history(nullptr, "Журнал не открыт.");
+    auto *report_key = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_R), main_.get());
+    QObject::connect(report_key, &QShortcut::activated, report_key, [this] { show_report(); });
+    auto *journal_key = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_J), main_.get());
+    QObject::connect(journal_key, &QShortcut::activated, journal_key, [this] { show_journal(); });
     start_->show();
 }
 
@@ -43,6 +63,7 @@ std::vector<QWidget *> Forms::windows() const
 void Forms::refresh()
 {
     follow_model();
+    follow_report();
     sim_.deliver_to_views();
 }
 
@@ -60,6 +81,83 @@ void Forms::show_windows_as_model()
     steps_->setVisible(sim_.b_Steps_Window_Visible);
 }
 
+void Forms::show_report()
+{
+    if (sim_.lesson_is_exam()) // the trainee sees the report after the examination
+        return;
+    report_version_ = assessment_->version() + 1; // shown afresh
+    report_->show();
+    follow_report();
+    report_->raise();
+    report_->activateWindow();
+}
+
+// While the report is shown it follows the session: at once when the record changed, and
+// second by second for the plot's time axis.
+void Forms::follow_report()
+{
+    if (!report_->isVisible())
+        return;
+    const zun::Millis now = sim_.scheduler.now();
+    if (assessment_->version() == report_version_ && now - report_time_ < report_time_step)
+        return;
+    report_version_ = assessment_->version();
+    report_time_ = now;
+    report_->show_report(assessment_->record(), assessment_->score(reference_times()), now,
+                         "текущий сеанс");
+}
+
+const zun::ReferenceTimes &Forms::reference_times() const
+{
+    if (!reference_)
+        reference_ = zun::ReferenceTimes::from_automatic_run();
+    return *reference_;
+}
+
+void Forms::show_journal()
+{
+    journal_->set_reference(reference_times());
+    store_sessions();
+    journal_->show();
+    journal_->raise();
+    journal_->activateWindow();
+}
+
+void Forms::open_history(const QSettings &settings, const std::filesystem::path &sessions_folder,
+                         bool say_when_unavailable)
+{
+    const QString default_file =
+        QString::fromStdString((sessions_folder.parent_path() / "history.sqlite").string());
+    journal_->set_reference(reference_times());
+    history_ = std::make_unique<HistoryKeeper>(settings, sessions_folder, default_file,
+                                               reference_times());
+    store_sessions();
+    if (!history_->database() && say_when_unavailable)
+        ui_port_.message_box(
+            "Журнал обучаемых недоступен: " + history_->unavailable_reason().toStdString() +
+            "\nОбучение продолжается: сеанс записывается в свой файл и попадёт в журнал, "
+            "когда база данных снова будет доступна.");
+}
+
+void Forms::session_file_started(const std::filesystem::path &file)
+{
+    session_file_ = file;
+}
+
+void Forms::session_file_ended()
+{
+    session_file_.clear();
+    store_sessions();
+}
+
+void Forms::store_sessions()
+{
+    if (!history_)
+        return;
+    history_->store_new_sessions(session_file_);
+    journal_->show_history(history_->database(), history_->unavailable_reason());
+}
+
 void Forms::follow_model()
 {
     main_->refresh_from_model();
@@ -71,6 +169,8 @@ void Forms::follow_model()
 // played up to its moment, instead of after each input.
 void Forms::input_applied(zun::Millis, const zun::Input &, const zun::Answer &)
 {
-    if (!door_lock_.locked())
+    if (!door_lock_.locked()) {
         follow_model();
+        follow_report();
+    }
 }

@@ -2,8 +2,12 @@
 
 #include "sim/Unit_simulator.h"
 #include "sim/door.h"
+#include "training/assessment.h"
+#include "training/score.h"
 
+#include <filesystem>
 #include <memory>
+#include <optional>
 #include <vector>
 
 class QWidget;
@@ -16,6 +20,10 @@ class TForm_Status_Mech_Array;
 class TForm_Target;
 class TForm_Hand;
 class TVideoMenu;
+class ReportWindow;
+class HistoryWindow;
+class HistoryKeeper;
+class QSettings;
 
 namespace zun {
 class UiPort;
@@ -45,6 +53,29 @@ public:
     // The nine windows: the start screen, the main window, then the others.
     std::vector<QWidget *> windows() const;
 
+    // How the trainee does in this session, kept from the first input on.
+    const zun::Assessment &assessment() const { return *assessment_; }
+    // Worked out from an automatic run when first asked for.
+    const zun::ReferenceTimes &reference_times() const;
+    // The session's report (Ctrl+R in the main window), following the session while shown.
+    ReportWindow &report() const { return *report_; }
+    void show_report();
+    // "журнал" (Ctrl+J in the main window): the trainees' history.
+    HistoryWindow &journal() const { return *journal_; }
+    void show_journal();
+
+    // Opens the trainees' history that the settings name and stores the session files of
+    // `sessions_folder` it lacks. A database that cannot be opened is said once, in a box; the
+    // training goes on and the files are stored when it is back.
+    void open_history(const QSettings &settings, const std::filesystem::path &sessions_folder,
+                      bool say_when_unavailable = true);
+    // The file this session is being recorded to, which the history leaves alone until it has
+    // ended; then its summary is stored at once.
+    void session_file_started(const std::filesystem::path &file);
+    void session_file_ended();
+    // Stores the session files the history lacks, but for the one being recorded.
+    void store_sessions();
+
     // Brings the windows up to the model and hands them what the model asked of them.
     void refresh();
 
@@ -58,12 +89,16 @@ public:
 
 private:
     void follow_model();
+    void follow_report();
     void input_applied(zun::Millis time, const zun::Input &input,
                        const zun::Answer &answer) override;
 
+    zun::UiPort &ui_port_;
     zun::TSimulator sim_; // made first, gone last: the windows hold it
     zun::DoorLock door_lock_;
     zun::DoorGate gate_;  // the trainee's windows reach the model through it
+    std::unique_ptr<zun::Assessment> assessment_;
+    mutable std::optional<zun::ReferenceTimes> reference_; // worked out when first needed
     std::unique_ptr<TForm_Steps> steps_;
     std::unique_ptr<TForm_Test> test_;
     std::unique_ptr<TForm_Blocking> blocking_;
@@ -73,4 +108,10 @@ private:
     std::unique_ptr<TVideoMenu> video_menu_;
     std::unique_ptr<TForm_Main_ZUN> main_;
     std::unique_ptr<TForm_Start> start_;
+    std::unique_ptr<ReportWindow> report_;
+    std::uint64_t report_version_ = 0; // of the assessment the report shows
+    zun::Millis report_time_ = 0;      // the time the report's plot shows
+    std::unique_ptr<HistoryKeeper> history_;
+    std::filesystem::path session_file_; // being recorded; empty when none is
+    std::unique_ptr<HistoryWindow> journal_;
 };

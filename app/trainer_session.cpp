@@ -255,6 +255,8 @@ void TrainerSession::start_recording(zun::InputTimeline earlier,
     recorder_ = std::make_unique<zun::SessionRecorder>(
         forms_->sim(), settings_.folder, local, header, std::move(earlier),
         [this](const std::string &error) { report_failure(error); });
+    if (!recorder_->failed())
+        forms_->session_file_started(recorder_->path());
 }
 
 void TrainerSession::end_recording(const std::string &note)
@@ -265,6 +267,7 @@ void TrainerSession::end_recording(const std::string &note)
     const std::filesystem::path file = recorder_->path();
     const bool written = !recorder_->failed();
     recorder_.reset();
+    forms_->session_file_ended();
     if (written && file_ended_)
         file_ended_(file);
 }

@@ -32,6 +32,8 @@ TSimulator::TSimulator(UiPort &ui_port)
       Timer_Scene_Right(scheduler, scroll_interval, [this] { Timer_Scene_RightTimer(); }),
       Steps_Timer1(scheduler, steps_poll_interval, [this] { Steps_Timer1Timer(); })
 {
+    Frame_LineMetal.Stadiya_Raboti.set_observer(
+        [this](std::int8_t before, std::int8_t after) { f_Stage_Changed(before, after); });
     f_Construct();
     for (int control = 0; control < console::page_control_count; ++control)
         Front_Page[static_cast<std::size_t>(control)] = console::find_page(

@@ -14,6 +14,7 @@
 #include <deque>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace zun {
@@ -254,7 +255,12 @@ private:
     Panel &panel(std::string_view name);
     Picture &picture(std::string_view name);
 
+    void f_Stage_Changed(int before, int after);
+    void f_Tell_Stage_Changes();
+
     std::vector<InputObserver *> observers_;
+    // Stage changes while an input is applied, told once its observers have seen the input.
+    std::vector<std::pair<int, int>> pending_stage_changes_;
     std::optional<PulseAnswer> answer_; // the pulse the input being applied sent
     bool applying_ = false;
 };

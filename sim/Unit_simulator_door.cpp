@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <stdexcept>
+#include <utility>
 
 namespace zun {
 
@@ -103,6 +104,7 @@ Answer TSimulator::apply(const Input &input)
         std::visit(InputApplier{*this}, input);
     } catch (...) {
         applying_ = false;
+        pending_stage_changes_.clear();
         throw;
     }
     applying_ = false;
@@ -110,8 +112,25 @@ Answer TSimulator::apply(const Input &input)
     const std::vector<InputObserver *> observers = observers_; // one may leave while told
     for (InputObserver *observer : observers)
         observer->input_applied(scheduler.now(), input, answer);
+    f_Tell_Stage_Changes();
     ui.deliver();
     return answer;
+}
+
+void TSimulator::f_Stage_Changed(int before, int after)
+{
+    pending_stage_changes_.emplace_back(before, after);
+    if (!applying_)
+        f_Tell_Stage_Changes();
+}
+
+void TSimulator::f_Tell_Stage_Changes()
+{
+    const std::vector<std::pair<int, int>> changes = std::exchange(pending_stage_changes_, {});
+    const std::vector<InputObserver *> observers = observers_;
+    for (const auto &[before, after] : changes)
+        for (InputObserver *observer : observers)
+            observer->stage_changed(scheduler.now(), before, after);
 }
 
 void TSimulator::add_observer(InputObserver &observer)

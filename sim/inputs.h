@@ -209,14 +209,17 @@ struct Answer {
     bool operator==(const Answer &) const = default;
 };
 
-// Sees every input that passed the door, with its virtual time and the model's answer, and every
-// console page that came into sight (a row of console::pages()). An observer that must keep an
-// input even when applying it fails (a recorder) takes it as it arrives, before it is applied.
+// Sees every input that passed the door, with its virtual time and the model's answer, every
+// console page that came into sight (a row of console::pages()) and every change of the work
+// stage; a stage change that an input caused is told after that input. An observer that must
+// keep an input even when applying it fails (a recorder) takes it as it arrives, before it is
+// applied.
 class InputObserver {
 public:
     virtual void input_arriving(Millis /*time*/, const Input & /*input*/) {}
     virtual void input_applied(Millis time, const Input &input, const Answer &answer) = 0;
     virtual void page_shown(Millis /*time*/, int /*page*/) {}
+    virtual void stage_changed(Millis /*time*/, int /*before*/, int /*after*/) {}
 
 protected:
     ~InputObserver() = default;

@@ -96,15 +96,18 @@ const std::vector<SimRunner::Command> &SimRunner::commands()
 
 SimRunner::SimRunner(std::ostream &out) : out_(out), sim_(ui_)
 {
-    sim_.Frame_LineMetal.Stadiya_Raboti.set_observer(
-        [this](std::int8_t before, std::int8_t after) { on_stage_change(before, after); });
+    sim_.add_observer(*this);
 }
 
-void SimRunner::on_stage_change(std::int8_t before, std::int8_t after)
+SimRunner::~SimRunner()
+{
+    sim_.remove_observer(*this);
+}
+
+void SimRunner::stage_changed(zun::Millis time, int before, int after)
 {
     if (tracing_)
-        out_ << "t=" << sim_.scheduler.now() << " stage " << int{before} << " -> " << int{after}
-             << '\n';
+        out_ << "t=" << time << " stage " << before << " -> " << after << '\n';
     if (after == awaited_stage_)
         awaited_reached_ = true;
     if (after == 1)

@@ -13,11 +13,12 @@
 
 // The headless runner: the model built as the program builds it, driven by a script of one
 // command per line instead of windows.
-class SimRunner {
+class SimRunner final : private zun::InputObserver {
 public:
     enum ExitStatus { Completed = 0, Failed = 1, ScriptError = 2 };
 
     explicit SimRunner(std::ostream &out);
+    ~SimRunner();
     SimRunner(const SimRunner &) = delete;
     SimRunner &operator=(const SimRunner &) = delete;
 
@@ -42,6 +43,7 @@ public:
     ExitStatus bench(long long cycles, std::ostream &errors);
 
     zun::TSimulator &sim() { return sim_; }
+    const zun::TSimulator &sim() const { return sim_; }
 
     // Runs one script line; a bad line throws std::invalid_argument before anything of it runs.
     // Lines that are no command of the runner's own are inputs, applied through the model's door.
@@ -72,7 +74,8 @@ private:
     ExitStatus run_numbered(int number, std::string_view line, std::ostream &errors);
     const Command *match(const std::vector<std::string_view> &tokens) const;
     Argument parse(ArgumentKind kind, std::string_view token) const;
-    void on_stage_change(std::int8_t before, std::int8_t after);
+    void input_applied(zun::Millis, const zun::Input &, const zun::Answer &) override {}
+    void stage_changed(zun::Millis time, int before, int after) override;
     void refuse_past_clock_end(long long duration, const char *what) const;
 
     void advance(const Arguments &arguments);

@@ -1,18 +1,26 @@
 // zun-sim: runs the trainer's model without windows from a script (standard input), replays or
-// checks a session file, or measures a number of automatic cycles of the scenario (--bench N).
+// checks a session file, reports how the trainee did in it (--report, --report-html), or
+// measures a number of automatic cycles of the scenario (--bench N).
+#include "tools/session_report.h"
 #include "tools/sim_runner.h"
+#include "training/report.h"
+#include "training/score.h"
 #include "training/session_file.h"
 
 #include <charconv>
+#include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <optional>
 #include <string_view>
 
 namespace {
 
 int usage()
 {
-    std::cerr << "usage: zun-sim [SCRIPT] | zun-sim --check SESSION_FILE | zun-sim --bench CYCLES\n";
+    std::cerr << "usage: zun-sim [SCRIPT] | zun-sim --check SESSION_FILE | zun-sim --report "
+                 "SESSION_FILE | zun-sim --report-html HTML_FILE SESSION_FILE | zun-sim --bench "
+                 "CYCLES\n";
     return SimRunner::ScriptError;
 }
 
@@ -26,14 +34,47 @@ int bench(SimRunner &runner, std::string_view count)
     return runner.bench(cycles, std::cerr);
 }
 
-int replay(SimRunner &runner, const char *path, bool check)
+std::optional<zun::SessionScript> read(const char *path)
 {
     std::ifstream file(path);
     if (!file) {
         std::cerr << "zun-sim: cannot read " << path << '\n';
-        return SimRunner::ScriptError;
+        return std::nullopt;
     }
-    return runner.replay(zun::read_session(file), check, std::cerr);
+    return zun::read_session(file);
+}
+
+int replay(SimRunner &runner, const char *path, bool check)
+{
+    const std::optional<zun::SessionScript> session = read(path);
+    return session ? runner.replay(*session, check, std::cerr) : SimRunner::ScriptError;
+}
+
+// The report of a session that replayed to its end: as lines on standard output, or as an HTML
+// page written to `html_path`.
+int report(const char *session_path, const char *html_path)
+{
+    const std::optional<zun::SessionScript> session = read(session_path);
+    if (!session)
+        return SimRunner::ScriptError;
+    AssessedReplay replay;
+    if (const SimRunner::ExitStatus status = replay.replay(*session, std::cerr);
+        status != SimRunner::Completed)
+        return status;
+    const zun::Report report{replay.record(),
+                             replay.score(zun::ReferenceTimes::from_automatic_run())};
+    if (!html_path) {
+        std::cout << zun::report_lines(report);
+        return SimRunner::Completed;
+    }
+    std::ofstream html(html_path);
+    html << zun::report_html(report, std::filesystem::path(session_path).filename().string());
+    html.close();
+    if (!html) {
+        std::cerr << "zun-sim: cannot write " << html_path << '\n';
+        return SimRunner::Failed;
+    }
+    return SimRunner::Completed;
 }
 
 } // namespace
@@ -48,6 +89,10 @@ int main(int argc, char *argv[])
         return argc == 3 ? bench(runner, argv[2]) : usage();
     if (first == "--check")
         return argc == 3 ? replay(runner, argv[2], true) : usage();
+    if (first == "--report")
+        return argc == 3 ? report(argv[2], nullptr) : usage();
+    if (first == "--report-html")
+        return argc == 4 ? report(argv[3], argv[2]) : usage();
     if (argc > 2 || first.starts_with("--"))
         return usage();
     return replay(runner, argv[1], false);

@@ -2,16 +2,23 @@
 
 #include "store/history_database.h"
 #include "store/history_error.h"
+#include "tools/session_report.h"
+#include "training/score.h"
+#include "ui/report_window.h"
 #include "ui/score_plot.h"
 
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QListWidget>
+#include <QPushButton>
 #include <QSplitter>
 #include <QTableWidget>
 #include <QTime>
 #include <QVBoxLayout>
+
+#include <sstream>
 
 namespace {
 
@@ -40,7 +47,7 @@ QTableWidgetItem *cell(const QString &text)
 
 HistoryWindow::HistoryWindow(QWidget *parent)
     : QWidget(parent, Qt::Window), trainees_(new QListWidget), sessions_(new QTableWidget),
-      plot_(new ScorePlot), message_(new QLabel)
+      plot_(new ScorePlot), message_(new QLabel), open_report_(new QPushButton("отчёт"))
 {
     setWindowTitle("журнал");
     resize(860, 480);
@@ -58,6 +65,10 @@ HistoryWindow::HistoryWindow(QWidget *parent)
     auto *right_layout = new QVBoxLayout(right);
     right_layout->setContentsMargins(0, 0, 0, 0);
     right_layout->addWidget(sessions_, 3);
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(open_report_);
+    right_layout->addLayout(buttons);
     right_layout->addWidget(new QLabel("оценки по сеансам:"));
     right_layout->addWidget(plot_, 1);
     auto *splitter = new QSplitter;
@@ -68,8 +79,65 @@ HistoryWindow::HistoryWindow(QWidget *parent)
     layout->addWidget(message_);
     layout->addWidget(splitter);
 
+    open_report_->setEnabled(false);
     connect(trainees_, &QListWidget::currentTextChanged, this,
             [this](const QString &trainee) { show_sessions_of(trainee); });
+    connect(sessions_, &QTableWidget::itemSelectionChanged, this, [this] {
+        open_report_->setEnabled(reference_ && !sessions_->selectedItems().isEmpty());
+    });
+    connect(sessions_, &QTableWidget::cellDoubleClicked, this, [this] { open_chosen_report(); });
+    connect(open_report_, &QPushButton::clicked, this, [this] { open_chosen_report(); });
+}
+
+HistoryWindow::~HistoryWindow() = default;
+
+void HistoryWindow::set_reference(const zun::ReferenceTimes &reference)
+{
+    reference_ = &reference;
+}
+
+void HistoryWindow::show_problem(const QString &text)
+{
+    message_->setText(text);
+    message_->show();
+}
+
+void HistoryWindow::open_chosen_report()
+{
+    const QList<QTableWidgetItem *> chosen = sessions_->selectedItems();
+    if (!chosen.isEmpty())
+        open_report(sessions_->item(chosen.first()->row(), 0)->data(Qt::UserRole).toString());
+}
+
+bool HistoryWindow::open_report(const QString &file_name)
+{
+    if (!history_ || !reference_)
+        return false;
+    std::optional<QString> text;
+    try {
+        text = history_->session_text(file_name);
+    } catch (const HistoryError &error) {
+        show_problem(error.text());
+        return false;
+    }
+    if (!text) {
+        show_problem(QStringLiteral("В журнале нет текста сеанса %1.").arg(file_name));
+        return false;
+    }
+    std::istringstream in(text->toStdString());
+    auto replay = std::make_unique<AssessedReplay>();
+    std::ostringstream errors;
+    if (replay->replay(zun::read_session(in), errors) != SimRunner::Completed)
+        show_problem(QStringLiteral("Сеанс %1 воспроизведён не до конца: %2")
+                         .arg(file_name, QString::fromStdString(errors.str()).trimmed()));
+    if (!report_)
+        report_ = new ReportWindow(this);
+    report_->show_report(replay->record(), replay->score(*reference_), replay->length(),
+                         QFileInfo(file_name).completeBaseName());
+    replay_ = std::move(replay); // the window now reads the new record
+    report_->show();
+    report_->raise();
+    return true;
 }
 
 QString HistoryWindow::message() const
@@ -80,6 +148,7 @@ QString HistoryWindow::message() const
 void HistoryWindow::show_history(const HistoryDatabase *history, const QString &unavailable_reason)
 {
     history_ = history;
+    open_report_->setEnabled(false);
     message_->setVisible(!unavailable_reason.isEmpty());
     message_->setText(unavailable_reason);
     const QString chosen = trainees_->currentItem() ? trainees_->currentItem()->text() : QString();

@@ -16,10 +16,16 @@ public:
     void input_applied(Millis time, const Input &input, const Answer &answer) override
     {
         inputs.push_back({time, input, answer});
+        events.push_back("t=" + std::to_string(time) + " input");
     }
     void page_shown(Millis, int page) override
     {
         pages.emplace_back(console::pages()[static_cast<std::size_t>(page)].name);
+    }
+    void stage_changed(Millis time, int before, int after) override
+    {
+        events.push_back("t=" + std::to_string(time) + " stage " + std::to_string(before) +
+                         " -> " + std::to_string(after));
     }
 
     struct Entry {
@@ -29,6 +35,7 @@ public:
     };
     std::vector<Entry> inputs;
     std::vector<std::string> pages;
+    std::vector<std::string> events; // inputs and stage changes, in the order told
 };
 
 // A port whose box sends another input through the door, as a trainee may while a box is open.
@@ -78,6 +85,28 @@ TEST_F(DoorTest, ObserversGetEveryInputWithItsTimeAndTheAnswer)
     EXPECT_EQ(log.inputs[1].answer.pulse, (PulseAnswer{10, MechCommand::Reverse, Refusal::AtEnd}))
         << "mechanism 10 stands at its reverse end";
     EXPECT_FALSE(log.inputs[2].answer.pulse);
+}
+
+TEST_F(DoorTest, AStageChangeIsToldAfterTheInputThatCausedIt)
+{
+    sim.apply(input::SelectMode{WorkingMode::StageByClick});
+    sim.apply(input::StepClick{12}); // sets the line into step 12's state at once
+    log.events.clear();
+    sim.apply(input::SelectMode{WorkingMode::PassStages});
+    sim.apply(input::Pass{});
+    sim.scheduler.advance_by(20000); // the stage the pass set off completes in a tick
+    ASSERT_GE(log.events.size(), 3u);
+    EXPECT_EQ(log.events[0], "t=3000 input");
+    EXPECT_EQ(log.events[1], "t=3000 input");
+    EXPECT_TRUE(log.events[2].starts_with("t=")) << log.events[2];
+    EXPECT_NE(log.events[2], "t=3000 input");
+    EXPECT_NE(log.events[2].find("stage 12 -> 13"), std::string::npos) << log.events[2];
+
+    log.events.clear();
+    sim.apply(input::SelectMode{WorkingMode::StageByClick});
+    sim.apply(input::StepClick{30});
+    EXPECT_EQ(log.events, (std::vector<std::string>{"t=23000 input", "t=23000 input",
+                                                    "t=23000 stage 13 -> 30"}));
 }
 
 TEST_F(DoorTest, TheAnswerSaysWhyAPulseWasRefused)

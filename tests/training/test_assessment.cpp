@@ -1,4 +1,8 @@
+#include "sim/Unit_simulator.h"
+#include "sim/console_layout.h"
 #include "sim/stage_tables.h"
+#include "sim/ui_port.h"
+#include "training/assessment.h"
 #include "training/report.h"
 #include "training/score.h"
 #include "training/stage_record.h"
@@ -44,6 +48,59 @@ TEST(StageUsage, HoldsEveryPulseThatTheLineGivesForTheStage)
     EXPECT_TRUE(in_sequence(13, 10, Direction::Reverse)) << "11-13 are done together";
     EXPECT_FALSE(in_sequence(2, 5, Direction::Forward)) << "the direction counts";
     EXPECT_TRUE(in_sequence(2, 10, Direction::Stop)) << "a stop is never out of sequence";
+}
+
+TEST(AssessedInput, OnlyTheTraineesOperationsCountAndARefusalSaysWhy)
+{
+    RecordingUiPort ui;
+    TSimulator sim(ui);
+    sim.scheduler.advance_by(3000);
+    const auto control = [](std::string_view name) { return console::find_control(name); };
+    using K = AssessedInput::Kind;
+    struct Case {
+        Input input;
+        std::optional<K> kind; // none: not the assessment's business
+        std::string control = "-";
+        int mech = 0;
+        Direction direction = Direction::Stop;
+        std::string refused = {};
+    };
+    const Case cases[] = {
+        {input::ControlPress{control("Frame_45_Key_Back_7"), MouseButton::Left}, K::Operation,
+         "Frame_45_Key_Back_7", 71, Direction::Forward, "at_end"},
+        {input::ControlRelease{control("Frame_45_Key_Back_7"), MouseButton::Left}, std::nullopt},
+        {input::ControlMove{control("Frame_45_Key_Back_7")}, std::nullopt},
+        {input::ControlPress{control("Frame_Button_Beep"), MouseButton::Left}, K::Operation,
+         "Frame_Button_Beep"},
+        {input::ControlRelease{control("Frame_Button_Beep"), MouseButton::Left}, std::nullopt},
+        {input::ControlPress{control("Frame_Krutilka1"), MouseButton::Left}, std::nullopt},
+        {input::Command{10, MechCommand::Reverse}, K::Operation, "-", 10, Direction::Reverse,
+         "at_end"},
+        {input::Command{10, MechCommand::Stop}, K::Operation, "-", 10},
+        {input::NewCoil{}, K::Operation},
+        {input::Pass{}, K::Pass},
+        {input::StepClick{3}, K::StepChosen},
+        {input::FindPick{4}, K::Hint},
+        {input::TabChosen{0}, std::nullopt},
+    };
+    for (const Case &c : cases) {
+        const Answer answer = sim.apply(c.input);
+        const std::optional<AssessedInput> got = assessed(c.input, answer);
+        const std::string line = std::to_string(c.input.index());
+        ASSERT_EQ(got.has_value(), c.kind.has_value()) << line;
+        if (!got)
+            continue;
+        EXPECT_EQ(got->kind, *c.kind) << line;
+        if (got->kind != K::Operation)
+            continue;
+        EXPECT_EQ(got->control, c.control) << line;
+        EXPECT_EQ(got->mech, c.mech) << line;
+        EXPECT_EQ(got->direction, c.direction) << line;
+        EXPECT_EQ(got->refused, c.refused) << line;
+    }
+    EXPECT_EQ(refusal_word(Refusal::NotPermitted), "not_permitted");
+    EXPECT_EQ(refusal_word(Refusal::RunningOpposite), "running_opposite");
+    EXPECT_EQ(refusal_word(Refusal::Interlocked), "interlocked");
 }
 
 TEST(StageRecord, TellsHowEachStepWasCompleted)

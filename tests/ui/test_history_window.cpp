@@ -1,5 +1,9 @@
 #include "store/history_database.h"
+#include "tools/session_report.h"
+#include "training/report.h"
+#include "training/score.h"
 #include "ui/history_window.h"
+#include "ui/report_window.h"
 #include "ui/score_plot.h"
 
 #include <gtest/gtest.h>
@@ -7,6 +11,8 @@
 #include <QListWidget>
 #include <QTableWidget>
 #include <QTemporaryDir>
+
+#include <sstream>
 
 namespace {
 
@@ -62,6 +68,36 @@ TEST(HistoryWindow, SaysWhyThereIsNoHistory)
     EXPECT_EQ(window.message(), "the history database cannot be opened");
     EXPECT_EQ(window.trainees().count(), 0);
     EXPECT_EQ(window.sessions().rowCount(), 0);
+}
+
+TEST(HistoryWindow, OpensASessionsReportFromItsStoredText)
+{
+    const QTemporaryDir folder;
+    HistoryConnection connection;
+    connection.sqlite_file = folder.filePath("history.sqlite");
+    HistoryDatabase history(connection);
+    const std::string text = "# trainee: Пётр\nrws 72\nmode 0\nadvance 2000\nnewcoil\n"
+                             "advance 2000\nfwd 10\nadvance 3000\n";
+    history.add(session("1.zs", "Пётр", "2026-12-01T09:00:00", 40), QString::fromStdString(text));
+    const zun::ReferenceTimes reference = zun::ReferenceTimes::from_automatic_run();
+
+    HistoryWindow window;
+    window.show_history(&history);
+    EXPECT_FALSE(window.open_report("1.zs")) << "no reference to score against yet";
+    window.set_reference(reference);
+    ASSERT_TRUE(window.open_report("1.zs"));
+    ASSERT_NE(window.opened_report(), nullptr);
+    EXPECT_TRUE(window.opened_report()->isVisible());
+
+    std::istringstream in(text);
+    AssessedReplay replay;
+    std::ostringstream errors;
+    ASSERT_EQ(replay.replay(zun::read_session(in), errors), SimRunner::Completed);
+    EXPECT_EQ(window.opened_report()->text().toStdString(),
+              zun::report_lines({replay.record(), replay.score(reference)}));
+
+    EXPECT_FALSE(window.open_report("missing.zs"));
+    EXPECT_TRUE(window.message().contains("missing.zs"));
 }
 
 } // namespace

@@ -1,0 +1,26 @@
+#include "session_report.h"
+
+#include <algorithm>
+
+AssessedReplay::AssessedReplay() : runner_(dropped_), assessment_(runner_.sim()) {}
+
+SimRunner::ExitStatus AssessedReplay::replay(const zun::SessionScript &session,
+                                             std::ostream &errors)
+{
+    return runner_.replay(session, false, errors);
+}
+
+std::string AssessedReplay::modes_used() const
+{
+    std::string modes;
+    for (const int mode : assessment_.modes_chosen())
+        modes += (modes.empty() ? "" : ",") + std::to_string(mode);
+    return modes;
+}
+
+int AssessedReplay::stages_by_trainee() const
+{
+    return static_cast<int>(std::ranges::count_if(record().entries(), [](const auto &entry) {
+        return entry.by == zun::Completion::Trainee;
+    }));
+}

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "tools/sim_runner.h"
+#include "training/assessment.h"
+#include "training/session_file.h"
+
+#include <optional>
+#include <sstream>
+#include <string>
+
+namespace zun {
+class ReferenceTimes;
+}
+
+// A session file replayed headless with its assessment: what `zun-sim --report` prints, what the
+// history keeps of a session and what the journal shows of it.
+class AssessedReplay {
+public:
+    AssessedReplay();
+    AssessedReplay(const AssessedReplay &) = delete;
+    AssessedReplay &operator=(const AssessedReplay &) = delete;
+
+    // Replays the session's lines; the runner's own output (`show` lines) is not the report's
+    // and is dropped. A line that fails ends the replay with its status, reported on `errors`.
+    SimRunner::ExitStatus replay(const zun::SessionScript &session, std::ostream &errors);
+
+    const zun::StageRecord &record() const { return assessment_.record(); }
+    std::optional<int> score(const zun::ReferenceTimes &reference) const
+    {
+        return assessment_.score(reference);
+    }
+    // The working modes the session selected, e.g. "0,1".
+    std::string modes_used() const;
+    int stages_by_trainee() const;
+    zun::Millis length() const { return runner_.sim().scheduler.now(); }
+
+private:
+    std::ostringstream dropped_;
+    SimRunner runner_;
+    zun::Assessment assessment_;
+};

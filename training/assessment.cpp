@@ -1,0 +1,129 @@
+#include "assessment.h"
+
+#include "sim/console_layout.h"
+
+#include <type_traits>
+
+namespace zun {
+namespace {
+
+Direction direction_of(MechCommand command)
+{
+    switch (command) {
+    case MechCommand::Forward: return Direction::Forward;
+    case MechCommand::Reverse: return Direction::Reverse;
+    case MechCommand::Stop: return Direction::Stop;
+    }
+    return Direction::Stop;
+}
+
+AssessedInput of_kind(AssessedInput::Kind kind)
+{
+    AssessedInput assessed_input;
+    assessed_input.kind = kind;
+    return assessed_input;
+}
+
+AssessedInput pulse_operation(std::string_view control, const PulseAnswer &pulse)
+{
+    AssessedInput operation;
+    operation.control = std::string(control);
+    operation.mech = pulse.mech;
+    operation.direction = direction_of(pulse.command);
+    operation.refused = std::string(refusal_word(pulse.refusal));
+    return operation;
+}
+
+std::optional<AssessedInput> assessed_press(const input::ControlPress &press, const Answer &answer)
+{
+    const console::Control &control = console::controls()[static_cast<std::size_t>(press.control)];
+    if (answer.pulse)
+        return pulse_operation(control.frame, *answer.pulse);
+    if (!control.bell)
+        return std::nullopt;
+    AssessedInput bell;
+    bell.control = std::string(control.frame);
+    bell.mech = control.tag;
+    return bell;
+}
+
+} // namespace
+
+std::string_view refusal_word(Refusal refusal)
+{
+    switch (refusal) {
+    case Refusal::None: return "";
+    case Refusal::NotPermitted: return "not_permitted";
+    case Refusal::RunningOpposite: return "running_opposite";
+    case Refusal::Interlocked: return "interlocked";
+    case Refusal::AtEnd: return "at_end";
+    case Refusal::DriveFault: return "drive_fault";
+    }
+    return "";
+}
+
+std::optional<AssessedInput> assessed(const Input &input, const Answer &answer)
+{
+    return std::visit(
+        [&answer](const auto &given) -> std::optional<AssessedInput> {
+            using Given = std::decay_t<decltype(given)>;
+            if constexpr (std::is_same_v<Given, input::ControlPress>)
+                return assessed_press(given, answer);
+            else if constexpr (std::is_same_v<Given, input::Command>)
+                return answer.pulse ? std::optional(pulse_operation("-", *answer.pulse))
+                                    : std::nullopt;
+            else if constexpr (std::is_same_v<Given, input::NewCoil>)
+                return AssessedInput{};
+            else if constexpr (std::is_same_v<Given, input::Pass>)
+                return of_kind(AssessedInput::Kind::Pass);
+            else if constexpr (std::is_same_v<Given, input::StepClick>)
+                return of_kind(AssessedInput::Kind::StepChosen);
+            else if constexpr (std::is_same_v<Given, input::FindPick>)
+                return of_kind(AssessedInput::Kind::Hint);
+            else
+                return std::nullopt;
+        },
+        input);
+}
+
+Assessment::Assessment(TSimulator &sim) : sim_(sim), mode_(sim.Working_Mode)
+{
+    sim_.add_observer(*this);
+}
+
+Assessment::~Assessment()
+{
+    sim_.remove_observer(*this);
+}
+
+std::optional<int> Assessment::score(const ReferenceTimes &reference) const
+{
+    return zun::score(record_.entries(), record_.trainee_operated(), reference);
+}
+
+// The mode is read from the model, since more than the selector selects one (the main window
+// shown selects the first).
+void Assessment::input_applied(Millis time, const Input &input, const Answer &answer)
+{
+    if (sim_.Working_Mode != mode_) {
+        mode_ = sim_.Working_Mode;
+        AssessedInput chosen = of_kind(AssessedInput::Kind::ModeChosen);
+        chosen.mode = static_cast<int>(mode_);
+        if (mode_ != WorkingMode::None)
+            modes_chosen_.insert(chosen.mode);
+        record_.input(time, chosen);
+        ++version_;
+    }
+    if (const std::optional<AssessedInput> assessed_input = assessed(input, answer)) {
+        record_.input(time, *assessed_input);
+        ++version_;
+    }
+}
+
+void Assessment::stage_changed(Millis time, int, int after)
+{
+    record_.stage_changed(time, after);
+    ++version_;
+}
+
+} // namespace zun

@@ -1,0 +1,53 @@
+#pragma once
+
+#include "sim/Unit_simulator.h"
+#include "sim/inputs.h"
+#include "training/score.h"
+#include "training/stage_record.h"
+
+#include <cstdint>
+#include <optional>
+#include <set>
+#include <string_view>
+
+namespace zun {
+
+// The word a report gives for why a mechanism refused a pulse; empty when it took it.
+std::string_view refusal_word(Refusal refusal);
+
+// What the assessment makes of an input that passed the door, with the model's answer: the
+// trainee's operations (a control pressed that sent a pulse, the bell, the new-coil button, a
+// pulse given directly), "пройти стадию", a click on a step and a pick in the find box. Nothing
+// for every other input: pointing, pages, scrolling, and the stop a spring-return key sends when
+// it is let go, which ends the operation its press began.
+std::optional<AssessedInput> assessed(const Input &input, const Answer &answer);
+
+// Keeps the stage record of a session from the inputs the door lets through and the stage
+// changes, in the order they happen, so that the program and a headless replay of the session's
+// file keep the same record.
+class Assessment final : private InputObserver {
+public:
+    explicit Assessment(TSimulator &sim);
+    ~Assessment();
+    Assessment(const Assessment &) = delete;
+    Assessment &operator=(const Assessment &) = delete;
+
+    const StageRecord &record() const { return record_; }
+    std::optional<int> score(const ReferenceTimes &reference) const;
+    // The working modes selected so far, each once, in order of their numbers.
+    const std::set<int> &modes_chosen() const { return modes_chosen_; }
+    // Counts the changes of the record, so that a window redraws only when it changed.
+    std::uint64_t version() const { return version_; }
+
+private:
+    void input_applied(Millis time, const Input &input, const Answer &answer) override;
+    void stage_changed(Millis time, int before, int after) override;
+
+    TSimulator &sim_;
+    StageRecord record_;
+    WorkingMode mode_ = WorkingMode::None;
+    std::set<int> modes_chosen_;
+    std::uint64_t version_ = 0;
+};
+
+} // namespace zun
