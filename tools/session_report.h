@@ -2,6 +2,7 @@
 
 #include "tools/sim_runner.h"
 #include "training/assessment.h"
+#include "training/lesson_log.h"
 #include "training/session_file.h"
 
 #include <optional>
@@ -17,6 +18,7 @@ class ReferenceTimes;
 class AssessedReplay {
 public:
     AssessedReplay();
+    ~AssessedReplay();
     AssessedReplay(const AssessedReplay &) = delete;
     AssessedReplay &operator=(const AssessedReplay &) = delete;
 
@@ -33,9 +35,21 @@ public:
     std::string modes_used() const;
     int stages_by_trainee() const;
     zun::Millis length() const { return runner_.sim().scheduler.now(); }
+    // The lesson's kind and the malfunctions the instructor set.
+    const zun::LessonLog &lesson() const { return lesson_.log; }
 
 private:
+    struct LessonFollower final : zun::InputObserver {
+        void input_applied(zun::Millis time, const zun::Input &input,
+                           const zun::Answer &answer) override
+        {
+            log.input(time, input, answer);
+        }
+        zun::LessonLog log;
+    };
+
     std::ostringstream dropped_;
     SimRunner runner_;
     zun::Assessment assessment_;
+    LessonFollower lesson_;
 };

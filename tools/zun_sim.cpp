@@ -62,7 +62,8 @@ int report(const char *session_path, const char *html_path)
         status != SimRunner::Completed)
         return status;
     const zun::Report report{replay.record(),
-                             replay.score(zun::ReferenceTimes::from_automatic_run())};
+                             replay.score(zun::ReferenceTimes::from_automatic_run()),
+                             &replay.lesson()};
     if (!html_path) {
         std::cout << zun::report_lines(report);
         return SimRunner::Completed;
