@@ -49,6 +49,7 @@ HistorySession summarise_session(const QString &file_name, const std::string &fi
     session.modes = QString::fromStdString(replay.modes_used());
     session.stages_by_trainee = replay.stages_by_trainee();
     session.score = replay.score(reference);
+    session.lesson = replay.lesson().exam() ? QStringLiteral("exam") : QStringLiteral("training");
     return session;
 }
 

@@ -186,3 +186,17 @@ TEST(HistoryKeeper, TheProgramStoresItsOwnSessionOnlyOnceItHasEnded)
 }
 
 } // namespace
+
+namespace {
+
+TEST(HistoryKeeper, AnExaminationIsKeptAsOne)
+{
+    const zun::ReferenceTimes reference = zun::ReferenceTimes::from_automatic_run();
+    EXPECT_EQ(summarise_session("a.zs", "mode 0\nadvance 100\nnewcoil\n", reference).lesson,
+              "training");
+    EXPECT_EQ(summarise_session("b.zs", "mode 0\nlesson exam\nadvance 100\nnewcoil\n", reference)
+                  .lesson,
+              "exam");
+}
+
+} // namespace
