@@ -4,6 +4,7 @@
 #include "tools/session_loader.h"
 #include "ui/Unit_main.h"
 #include "ui/Unit_steps.h"
+#include "ui/history_window.h"
 
 #include <QApplication>
 #include <QScreen>
@@ -12,6 +13,7 @@
 
 #include <algorithm>
 #include <ctime>
+#include <fstream>
 #include <system_error>
 #include <utility>
 
@@ -214,11 +216,37 @@ void TrainerSession::add_shortcuts()
         });
     };
     add(Qt::CTRL | Qt::Key_O, [this] { show_sessions_window(); });
+    forms_->journal().set_replay_request([this](const QString &name, const QString &text) {
+        replay_stored(name.toStdString(), text.toStdString());
+    });
     add(Qt::CTRL | Qt::Key_1, [this] { go_back(60'000); });
     add(Qt::CTRL | Qt::Key_5, [this] { go_back(300'000); });
 }
 
 // The first time at the screen's right edge, beside the main window rather than over it.
+void TrainerSession::replay_stored(const std::string &file_name, const std::string &text)
+{
+    if (forms_->sim().lesson_is_exam())
+        return;
+    // A session recorded on this PC plays from its own file; one from another PC of the centre
+    // is written out from the history first, into a folder of its own beside the sessions.
+    std::filesystem::path file = settings_.folder / file_name;
+    if (!std::filesystem::exists(file)) {
+        const std::filesystem::path others = settings_.folder / "from-history";
+        std::error_code error;
+        std::filesystem::create_directories(others, error);
+        file = others / std::filesystem::path(file_name).filename();
+        std::ofstream out(file, std::ios::binary | std::ios::trunc);
+        out << text;
+        if (error || !out) {
+            port_.message_box("Сеанс не открыт: не удалось записать " + file.string() + ".");
+            return;
+        }
+    }
+    show_sessions_window();
+    sessions_window_->play_file(file);
+}
+
 void TrainerSession::show_sessions_window()
 {
     // An examination is the trainee's own: no replays and no going back.

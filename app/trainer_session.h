@@ -68,6 +68,10 @@ public:
     TForm_Sessions &sessions_window() const { return *sessions_window_; }
     // Opens the sessions window, as Ctrl+O does; not during an examination.
     void show_sessions_window();
+    // Plays a session the history keeps, as the journal asks: from its own file when it was
+    // recorded here, else from its stored text written out
+    // into the sessions folder's "from-history".
+    void replay_stored(const std::string &file_name, const std::string &text);
 
 private:
     // A model with its windows brought to `time` by replaying `inputs`, all quietly.

@@ -47,7 +47,8 @@ QTableWidgetItem *cell(const QString &text)
 
 HistoryWindow::HistoryWindow(QWidget *parent)
     : QWidget(parent, Qt::Window), trainees_(new QListWidget), sessions_(new QTableWidget),
-      plot_(new ScorePlot), message_(new QLabel), open_report_(new QPushButton("отчёт"))
+      plot_(new ScorePlot), message_(new QLabel), open_report_(new QPushButton("отчёт")),
+      open_replay_(new QPushButton("воспроизвести"))
 {
     setWindowTitle("журнал");
     resize(860, 480);
@@ -68,6 +69,7 @@ HistoryWindow::HistoryWindow(QWidget *parent)
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(open_report_);
+    buttons->addWidget(open_replay_);
     right_layout->addLayout(buttons);
     right_layout->addWidget(new QLabel("оценки по сеансам:"));
     right_layout->addWidget(plot_, 1);
@@ -80,11 +82,14 @@ HistoryWindow::HistoryWindow(QWidget *parent)
     layout->addWidget(splitter);
 
     open_report_->setEnabled(false);
+    open_replay_->setEnabled(false);
     connect(trainees_, &QListWidget::currentTextChanged, this,
             [this](const QString &trainee) { show_sessions_of(trainee); });
     connect(sessions_, &QTableWidget::itemSelectionChanged, this, [this] {
         open_report_->setEnabled(reference_ && !sessions_->selectedItems().isEmpty());
+        open_replay_->setEnabled(replay_request_ && !sessions_->selectedItems().isEmpty());
     });
+    connect(open_replay_, &QPushButton::clicked, this, [this] { replay_chosen(); });
     connect(sessions_, &QTableWidget::cellDoubleClicked, this, [this] { open_chosen_report(); });
     connect(open_report_, &QPushButton::clicked, this, [this] { open_chosen_report(); });
 }
@@ -102,11 +107,37 @@ void HistoryWindow::show_problem(const QString &text)
     message_->show();
 }
 
-void HistoryWindow::open_chosen_report()
+QString HistoryWindow::chosen_file_name() const
 {
     const QList<QTableWidgetItem *> chosen = sessions_->selectedItems();
-    if (!chosen.isEmpty())
-        open_report(sessions_->item(chosen.first()->row(), 0)->data(Qt::UserRole).toString());
+    return chosen.isEmpty()
+               ? QString()
+               : sessions_->item(chosen.first()->row(), 0)->data(Qt::UserRole).toString();
+}
+
+void HistoryWindow::open_chosen_report()
+{
+    if (const QString file_name = chosen_file_name(); !file_name.isEmpty())
+        open_report(file_name);
+}
+
+void HistoryWindow::set_replay_request(ReplayRequest request)
+{
+    replay_request_ = std::move(request);
+}
+
+// The stored text is what any PC of a centre can replay, whether or not the file is here.
+void HistoryWindow::replay_chosen()
+{
+    const QString file_name = chosen_file_name();
+    if (file_name.isEmpty() || !history_ || !replay_request_)
+        return;
+    try {
+        if (const std::optional<QString> text = history_->session_text(file_name))
+            replay_request_(file_name, *text);
+    } catch (const HistoryError &error) {
+        show_problem(error.text());
+    }
 }
 
 bool HistoryWindow::open_report(const QString &file_name)
@@ -149,6 +180,7 @@ void HistoryWindow::show_history(const HistoryDatabase *history, const QString &
 {
     history_ = history;
     open_report_->setEnabled(false);
+    open_replay_->setEnabled(false);
     message_->setVisible(!unavailable_reason.isEmpty());
     message_->setText(unavailable_reason);
     const QString chosen = trainees_->currentItem() ? trainees_->currentItem()->text() : QString();

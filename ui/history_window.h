@@ -2,6 +2,7 @@
 
 #include <QWidget>
 
+#include <functional>
 #include <memory>
 
 class AssessedReplay;
@@ -38,12 +39,18 @@ public:
     // Opens the report of the session stored under `file_name`; false, with the message shown,
     // when its text cannot be read.
     bool open_report(const QString &file_name);
+    // Asked to replay a stored session in the program's windows: its file name and its text.
+    using ReplayRequest = std::function<void(const QString &file_name, const QString &text)>;
+    void set_replay_request(ReplayRequest request);
+
     // The report last opened, or null.
     const ReportWindow *opened_report() const { return report_; }
 
 private:
     void show_sessions_of(const QString &trainee);
     void open_chosen_report();
+    void replay_chosen();
+    QString chosen_file_name() const;
     void show_problem(const QString &text);
 
     const HistoryDatabase *history_ = nullptr;
@@ -52,6 +59,8 @@ private:
     ScorePlot *plot_;
     QLabel *message_;
     QPushButton *open_report_;
+    QPushButton *open_replay_;
+    ReplayRequest replay_request_;
     const zun::ReferenceTimes *reference_ = nullptr;
     std::unique_ptr<AssessedReplay> replay_; // the record the opened report reads
     ReportWindow *report_ = nullptr;

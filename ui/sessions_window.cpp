@@ -162,8 +162,13 @@ void TForm_Sessions::open_selected()
     const int row = List_Sessions->currentRow();
     if (row < 0 || row >= static_cast<int>(listed_.size()))
         return;
+    play_file(listed_[static_cast<std::size_t>(row)].path);
+}
+
+void TForm_Sessions::play_file(const std::filesystem::path &file)
+{
     set_paused(true);
-    const std::string error = control_.open_replay(listed_[static_cast<std::size_t>(row)].path);
+    const std::string error = control_.open_replay(file);
     Label_Error->setText(QString::fromStdString(error));
     fill_list(); // the live session just ended has its length now
     follow_control();

@@ -69,6 +69,8 @@ public:
 
     // Fills the list from the sessions folder again.
     void fill_list();
+    // Plays a session file, as a pick in the list does; a bad file shows its message.
+    void play_file(const std::filesystem::path &file);
     // Plays on by `wall_ms` of real time at the chosen speed; the window's timer calls it.
     void play_for(double wall_ms);
     bool paused() const { return paused_; }

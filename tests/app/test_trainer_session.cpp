@@ -263,6 +263,17 @@ TEST_F(TrainerSessionTest, ClosingAReplayStartsAFreshSession)
     EXPECT_FALSE(session.current_file().empty());
 }
 
+TEST_F(TrainerSessionTest, PlaysASessionTheHistoryKeepsFromAnotherPc)
+{
+    const std::string text = "# program: zun-trainer test\nadvance 3000\nnewcoil\nadvance 2000\n";
+    session.replay_stored("2026-01-02_03-04-05.zs", text);
+    ASSERT_TRUE(session.replaying());
+    EXPECT_EQ(session.replay_length(), 5000);
+    std::ifstream written(folder / "from-history" / "2026-01-02_03-04-05.zs");
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(written), {}), text);
+    EXPECT_TRUE(session.sessions_window().isVisible());
+}
+
 TEST_F(TrainerSessionTest, ABadFileGivesTheRunnersMessageAndOpensNothing)
 {
     const std::filesystem::path bad = folder / "bad.zs";
