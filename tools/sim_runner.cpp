@@ -32,19 +32,6 @@ public:
 constexpr zun::Millis tick = 10;
 constexpr long long default_until_limit = 600000;
 
-std::vector<std::string_view> split(std::string_view line)
-{
-    std::vector<std::string_view> tokens;
-    constexpr std::string_view blanks = " \t\r";
-    std::size_t start = line.find_first_not_of(blanks);
-    while (start != std::string_view::npos) {
-        const std::size_t end = line.find_first_of(blanks, start);
-        tokens.push_back(line.substr(start, end - start));
-        start = end == std::string_view::npos ? end : line.find_first_not_of(blanks, end);
-    }
-    return tokens;
-}
-
 long long parse_number(std::string_view token)
 {
     long long value = 0;
@@ -170,7 +157,8 @@ SimRunner::ExitStatus SimRunner::run_numbered(int number, std::string_view line,
 
 void SimRunner::run_line(std::string_view line)
 {
-    const std::vector<std::string_view> tokens = split(line.substr(0, line.find('#')));
+    const std::vector<std::string_view> tokens =
+        zun::script::split(line.substr(0, line.find('#')));
     if (tokens.empty())
         return;
     const Command *command = match(tokens);
