@@ -3,11 +3,13 @@
 #include "app/application.h"
 #include "app/display_retries.h"
 #include "app/fonts.h"
+#include "app/history_keeper.h"
 #include "app/instructor_station.h"
 #include "app/qt_ui_port.h"
 #include "app/trainee_name.h"
 #include "app/trainer_session.h"
 #include "assets/icon_art.h"
+#include "training/score.h"
 #include "training/session_writer.h"
 
 #include <QSettings>
@@ -31,18 +33,26 @@ int main(int argc, char *argv[])
                                  ZunApplication::applicationDirPath().toStdString());
         // The user's settings, falling back to the system-wide ones under /etc/xdg.
         const QSettings settings(QStringLiteral("zun-trainer"), QStringLiteral("zun-trainer"));
-        bool history_told = false; // a history that cannot be opened is said once
+        // Made once for the program: the windows are rebuilt when the trainee goes back or a
+        // replay seeks, and each new set uses these.
+        const zun::ReferenceTimes reference = zun::ReferenceTimes::from_automatic_run();
+        HistoryKeeper history(
+            settings, sessions,
+            QString::fromStdString((sessions.parent_path() / "history.sqlite").string()),
+            reference);
         InstructorStation *instructor = nullptr; // made once the session's clock exists
         TrainerSession session(
             ui_port, application.errors(),
             {sessions, "zun-trainer " ZUN_VERSION, login_full_name()},
-            [&ui_port, &instructor, &settings, &sessions, &history_told](Forms &forms) {
+            [&ui_port, &instructor, &history, &reference](Forms &forms) {
                 ui_port.attach(forms);
-                forms.open_history(settings, sessions, !history_told);
-                history_told = true;
+                forms.use_history(history, reference);
                 if (instructor)
                     instructor->attach(forms);
             });
+        session.forms().store_sessions(); // what earlier sessions left, the live one aside
+        if (!history.database())
+            ui_port.message_box(Forms::history_unavailable_text(history.unavailable_reason()));
         InstructorStation station(session.clock());
         instructor = &station;
         station.attach(session.forms());

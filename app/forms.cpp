@@ -123,20 +123,33 @@ void Forms::show_journal()
     journal_->activateWindow();
 }
 
-void Forms::open_history(const QSettings &settings, const std::filesystem::path &sessions_folder,
-                         bool say_when_unavailable)
+void Forms::open_history(const QSettings &settings, const std::filesystem::path &sessions_folder)
 {
     const QString default_file =
         QString::fromStdString((sessions_folder.parent_path() / "history.sqlite").string());
     journal_->set_reference(reference_times());
-    history_ = std::make_unique<HistoryKeeper>(settings, sessions_folder, default_file,
-                                               reference_times());
+    own_history_ = std::make_unique<HistoryKeeper>(settings, sessions_folder, default_file,
+                                                   reference_times());
+    history_ = own_history_.get();
     store_sessions();
-    if (!history_->database() && say_when_unavailable)
-        ui_port_.message_box(
-            "Журнал обучаемых недоступен: " + history_->unavailable_reason().toStdString() +
-            "\nОбучение продолжается: сеанс записывается в свой файл и попадёт в журнал, "
-            "когда база данных снова будет доступна.");
+    if (!history_->database())
+        ui_port_.message_box(history_unavailable_text(history_->unavailable_reason()));
+}
+
+void Forms::use_history(HistoryKeeper &history, const zun::ReferenceTimes &reference)
+{
+    reference_ = reference;
+    journal_->set_reference(*reference_);
+    own_history_.reset();
+    history_ = &history;
+    journal_->show_history(history_->database(), history_->unavailable_reason());
+}
+
+std::string Forms::history_unavailable_text(const QString &reason)
+{
+    return "Журнал обучаемых недоступен: " + reason.toStdString() +
+           "\nОбучение продолжается: сеанс записывается в свой файл и попадёт в журнал, "
+           "когда база данных снова будет доступна.";
 }
 
 void Forms::session_file_started(const std::filesystem::path &file)

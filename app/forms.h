@@ -8,8 +8,10 @@
 #include <filesystem>
 #include <memory>
 #include <optional>
+#include <string>
 #include <vector>
 
+class QString;
 class QWidget;
 class TForm_Start;
 class TForm_Main_ZUN;
@@ -67,8 +69,12 @@ public:
     // Opens the trainees' history that the settings name and stores the session files of
     // `sessions_folder` it lacks. A database that cannot be opened is said once, in a box; the
     // training goes on and the files are stored when it is back.
-    void open_history(const QSettings &settings, const std::filesystem::path &sessions_folder,
-                      bool say_when_unavailable = true);
+    void open_history(const QSettings &settings, const std::filesystem::path &sessions_folder);
+    // Uses the history and the reference times the program keeps across rebuilt windows, so that
+    // a rebuild (going back, a seek) neither reopens the database nor reruns the reference.
+    void use_history(HistoryKeeper &history, const zun::ReferenceTimes &reference);
+    // The box that says the history is away and the training goes on.
+    static std::string history_unavailable_text(const QString &reason);
     // The file this session is being recorded to, which the history leaves alone until it has
     // ended; then its summary is stored at once.
     void session_file_started(const std::filesystem::path &file);
@@ -111,7 +117,8 @@ private:
     std::unique_ptr<ReportWindow> report_;
     std::uint64_t report_version_ = 0; // of the assessment the report shows
     zun::Millis report_time_ = 0;      // the time the report's plot shows
-    std::unique_ptr<HistoryKeeper> history_;
+    std::unique_ptr<HistoryKeeper> own_history_; // opened by open_history
+    HistoryKeeper *history_ = nullptr;           // the one in use, own or given
     std::filesystem::path session_file_; // being recorded; empty when none is
     std::unique_ptr<HistoryWindow> journal_;
 };
