@@ -126,9 +126,10 @@ void TrainerSession::replay_seek(zun::Millis time)
     }
     port_.set_quiet(QuietPort::Quiet::Everything);
     player_->play_to(time);
+    forms_->refresh(); // the model's last requests are kept, not shown one by one
     port_.set_quiet(QuietPort::Quiet::Boxes);
     show_windows_above_sessions();
-    forms_->refresh();
+    port_.show_kept_pointers();
 }
 
 void TrainerSession::continue_from_here()
@@ -196,6 +197,7 @@ void TrainerSession::install(std::unique_ptr<Forms> fresh)
     forms_->show_windows_as_model();
     forms_->refresh();
     port_.set_quiet(QuietPort::Quiet::Boxes);
+    port_.show_kept_pointers();
     add_shortcuts();
     if (sessions_window_->isVisible())
         sessions_window_->raise();

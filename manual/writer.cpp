@@ -16,13 +16,17 @@ std::string link(const std::string &target, std::string_view text)
     return "<a href=\"" + target + "\">" + std::string(text) + "</a>";
 }
 
+// The links are parted by text, not by style: the CHM viewers' HTML has no margins.
 std::string navigation(const Book &book, std::size_t index)
 {
+    constexpr std::string_view between = " &nbsp;|&nbsp; ";
     std::string nav = "<nav>" + link(book.pages.front().file, "Содержание");
     if (index > 0)
-        nav += link(book.pages[index - 1].file, "← " + escape(book.pages[index - 1].title));
+        nav += std::string(between) +
+               link(book.pages[index - 1].file, "← " + escape(book.pages[index - 1].title));
     if (index + 1 < book.pages.size())
-        nav += link(book.pages[index + 1].file, escape(book.pages[index + 1].title) + " →");
+        nav += std::string(between) +
+               link(book.pages[index + 1].file, escape(book.pages[index + 1].title) + " →");
     return nav + "</nav>\n";
 }
 

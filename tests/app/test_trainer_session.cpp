@@ -55,6 +55,30 @@ Replayed replayed(const std::filesystem::path &file, bool check)
     return {status, errors.str(), zun::state_hash(runner.sim())};
 }
 
+// The model's last word on the marker and on the hand among the port's calls from `first` on.
+struct Pointers {
+    std::string target;
+    std::string hand;
+    bool operator==(const Pointers &) const = default;
+    friend std::ostream &operator<<(std::ostream &out, const Pointers &pointers)
+    {
+        return out << "{" << pointers.target << ", " << pointers.hand << "}";
+    }
+};
+
+Pointers last_pointers(const std::vector<std::string> &calls, std::size_t first = 0)
+{
+    Pointers last;
+    for (std::size_t i = first; i < calls.size(); ++i) {
+        const std::string &call = calls[i];
+        if (call.ends_with("_target"))
+            last.target = call;
+        else if (call.starts_with("show_keys_of") || call.find("hand") != std::string::npos)
+            last.hand = call;
+    }
+    return last;
+}
+
 class TrainerSessionTest : public testing::Test {
 protected:
     ~TrainerSessionTest() override { std::filesystem::remove_all(folder); }
@@ -122,6 +146,9 @@ TEST_F(TrainerSessionTest, GoingBackRebuildsThatMomentAndGoesOnInANewFile)
     new_coil();
     live(20000);
     const std::uint64_t at_goal = hash();
+    const Pointers pointers_at_goal = last_pointers(port.calls);
+    ASSERT_FALSE(pointers_at_goal.target.empty());
+    ASSERT_FALSE(pointers_at_goal.hand.empty());
     live(1000);
     sim().apply(zun::input::SelectMode{zun::WorkingMode::StageByClick});
     sim().apply(zun::input::StepClick{30});
@@ -130,9 +157,12 @@ TEST_F(TrainerSessionTest, GoingBackRebuildsThatMomentAndGoesOnInANewFile)
     ASSERT_NE(hash(), at_goal);
     const std::filesystem::path parent = session.current_file();
 
+    const std::size_t calls_before = port.calls.size();
     session.go_back(61000);
     EXPECT_EQ(now(), 23000);
     EXPECT_EQ(hash(), at_goal);
+    // The marker and the hand are shown again where they were at that moment.
+    EXPECT_EQ(last_pointers(port.calls, calls_before), pointers_at_goal);
     EXPECT_TRUE(session.forms().main().isVisible());
     EXPECT_TRUE(session.forms().steps().isVisible());
     const zun::SessionScript ended = read(parent);
@@ -189,6 +219,7 @@ TEST_F(TrainerSessionTest, ReplaysInTheWindowsSeeksBothWaysAndContinuesFromThere
     new_coil();
     live(10000);
     const std::uint64_t at_13s = hash();
+    const Pointers pointers_at_13s = last_pointers(port.calls);
     live(1000);
     sim().apply(zun::input::SelectMode{zun::WorkingMode::StageByClick});
     sim().apply(zun::input::StepClick{30});
@@ -219,9 +250,11 @@ TEST_F(TrainerSessionTest, ReplaysInTheWindowsSeeksBothWaysAndContinuesFromThere
 
     session.replay_seek(43000);
     EXPECT_EQ(hash(), at_43s);
+    const std::size_t calls_before = port.calls.size();
     session.replay_seek(13000);
     EXPECT_EQ(hash(), at_13s);
     EXPECT_TRUE(session.forms().main().isVisible());
+    EXPECT_EQ(last_pointers(port.calls, calls_before), pointers_at_13s);
 
     // Another replay opened over this one starts at its own beginning.
     const std::filesystem::path other = folder / "other.zs";

@@ -31,6 +31,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
@@ -304,11 +305,14 @@ namespace {
 // Not a test but a measurement, run by hand: an hour of random use recorded to a session file,
 // then the file's size and how long seeking in its replay takes, the windows' refresh included.
 // ui_tests --gtest_also_run_disabled_tests --gtest_filter='*HourOfRandomUse*'
+// With ZUN_SEEK_SESSION=FILE it measures the seeks in that file instead, recording nothing (for
+// a profiler).
 TEST(RandomWindowsTest, DISABLED_HourOfRandomUseMeasured)
 {
     const SessionFolder folder;
-    std::filesystem::path file;
-    {
+    const char *given = std::getenv("ZUN_SEEK_SESSION");
+    std::filesystem::path file = given ? given : "";
+    if (!given) {
         zun::RecordingUiPort ui_port;
         Forms forms(ui_port);
         zun::TSimulator &sim = forms.sim();
