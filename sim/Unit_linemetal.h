@@ -130,7 +130,15 @@ public:
     void Timer_Pause_Between_StepsTimer();
 
 private:
-    void f_Move_Piece(int k);
+    // Mechanisms 1..69 drive the strip; those whose drive runs, in their order, are few at any
+    // moment.
+    static constexpr int last_driving_mech = 69;
+    struct Running_Drives {
+        std::array<std::int8_t, last_driving_mech> mechs{};
+        int count = 0;
+    };
+    Running_Drives f_Running_Drives() const;
+    void f_Move_Piece(int k, const Running_Drives &running);
     bool f_Left_Drive_Passes(int head, bool driven) const;
     void f_Bind_Named_Pictures();
     bool f_Covered(int a, int b) const { return f_Count_Covering(a, b) > 0; }

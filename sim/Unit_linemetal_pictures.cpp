@@ -6,6 +6,9 @@
 
 #include "sim/line_mechanisms.h"
 
+#include <array>
+#include <span>
+
 namespace zun {
 
 namespace {
@@ -89,14 +92,26 @@ void TFrame_LineMetal::f_Show_Body()
     bool peeler_loop = false;
     for (const Picture *loop : Image_Petla_Otgibatela)
         peeler_loop = peeler_loop || loop->visible();
+    const bool left_end_drawn_apart = left_diagonal || Image_Petla_Motalki->visible();
+    // The pieces taken once, out of the loop: every tick, for every body.
+    struct Piece {
+        int head;
+        int tail;
+    };
+    std::array<Piece, std::tuple_size_v<decltype(Seg_Start)>> pieces{};
+    const int piece_count = Seg_Count;
+    for (int k = 0; k < piece_count; ++k)
+        pieces[static_cast<std::size_t>(k)] = {f_Head(k), f_Tail(k)};
+    const std::span<const Piece> present(pieces.data(), static_cast<std::size_t>(piece_count));
     for (int n = 0; n < body_pictures; ++n) {
         Picture &body = *Line_Images[Bodies + n];
+        const int left = body.left();
+        const int right = left + body.width();
         bool covered = false;
-        for (int k = 0; k < Seg_Count; ++k)
-            covered =
-                covered || (f_Head(k) <= body.left() && f_Tail(k) > body.left() + body.width());
+        for (const Piece &piece : present)
+            covered = covered || (piece.head <= left && piece.tail > right);
         if (n <= 4)
-            covered = covered && !left_diagonal && !Image_Petla_Motalki->visible();
+            covered = covered && !left_end_drawn_apart;
         else if (n >= 39)
             covered = covered && !right_diagonal && (n <= 40 || !peeler_loop);
         body.set_visible(covered);
@@ -132,20 +147,22 @@ void TFrame_LineMetal::f_Show_Ends()
 
 void TFrame_LineMetal::f_Show_Rulons()
 {
+    const bool strip_at_uncoiler = f_Covered(f_X(Feed_Roll), f_X(Uncoiler) + coil_reach);
+    const bool strip_at_recoiler = f_Covered(f_X(Recoiler), f_X(Device));
+    const bool recoiler_loop = Image_Petla_Motalki->visible();
     for (int k = 0; k < coil_classes; ++k) {
         Picture &uncoiler_coil = *Line_Images[Uncoiler_Coils + k];
         uncoiler_coil.set_visible(Gde_Rulon_Razmativatela != UncoilerPlace::None &&
                                   Razmer_Rulona_Razmativatela == k);
         Line_Images[Right_Diagonals + k]->set_visible(
-            f_Covered(f_X(Feed_Roll), f_X(Uncoiler) + coil_reach) && uncoiler_coil.visible() &&
+            strip_at_uncoiler && uncoiler_coil.visible() &&
             Gde_Rulon_Razmativatela == UncoilerPlace::Uncoiler);
         Picture &recoiler_coil = *Line_Images[Recoiler_Coils + k];
         recoiler_coil.set_visible(Gde_Rulon_Motalki != RecoilerPlace::None &&
                                   Razmer_Rulona_Motalki == k);
         Line_Images[Recoiler_Overlays + k]->set_visible(recoiler_coil.visible());
-        Line_Images[Left_Diagonals + k]->set_visible(f_Covered(f_X(Recoiler), f_X(Device)) &&
-                                                     recoiler_coil.visible() &&
-                                                     !Image_Petla_Motalki->visible());
+        Line_Images[Left_Diagonals + k]->set_visible(strip_at_recoiler &&
+                                                     recoiler_coil.visible() && !recoiler_loop);
     }
     Image_Vnutrennosti_Rulona_Razmativatela->set_visible(
         f_Any_Visible(Uncoiler_Coils, coil_classes));

@@ -6,7 +6,9 @@
 #include "sim/Unit_simulator.h"
 
 #include <algorithm>
-#include <string>
+#include <array>
+#include <charconv>
+#include <string_view>
 
 namespace zun {
 
@@ -14,11 +16,19 @@ namespace {
 
 using namespace line_mech;
 
-constexpr int last_driving_mech = 69;
 constexpr int engage_tolerance = 10;
 constexpr int scrap_length = 100;
 constexpr int scrap_reach = 30;
 constexpr int nowhere = 1000000;
+
+// A label's caption set to a number with its unit, built without allocating: every tick.
+void show_number(Picture &label, int number, std::string_view unit)
+{
+    std::array<char, 16> text{};
+    char *end = std::to_chars(text.data(), text.data() + text.size() - unit.size(), number).ptr;
+    end = std::copy(unit.begin(), unit.end(), end);
+    label.set_caption(std::string_view(text.data(), static_cast<std::size_t>(end - text.data())));
+}
 
 int size_class_of_recoiler_coil(int percent)
 {
@@ -131,18 +141,29 @@ int TFrame_LineMetal::f_Min_Start_After(int k) const
 void TFrame_LineMetal::Timer_MovLineTimer()
 {
     f_Count_Segs();
+    const Running_Drives running = f_Running_Drives();
     for (int k = 0; k < Seg_Count; ++k)
-        f_Move_Piece(k);
+        f_Move_Piece(k, running);
 }
 
 // One piece, one tick: a pixel left while a rotating drive runs forward at it and the machines
 // in its way let it pass, a pixel right while one runs back, never into its neighbours; a short
 // end near the running delivery roll drops into the scrap box.
-void TFrame_LineMetal::f_Move_Piece(int k)
+TFrame_LineMetal::Running_Drives TFrame_LineMetal::f_Running_Drives() const
+{
+    Running_Drives running;
+    for (int j = 1; j <= last_driving_mech; ++j)
+        if (*KM_FWD_Of[j] || *KM_RWS_Of[j])
+            running.mechs[static_cast<std::size_t>(running.count++)] = static_cast<std::int8_t>(j);
+    return running;
+}
+
+void TFrame_LineMetal::f_Move_Piece(int k, const Running_Drives &running)
 {
     bool forward = false;
     bool reverse = false;
-    for (int j = 1; j <= last_driving_mech; ++j) {
+    for (int i = 0; i < running.count; ++i) {
+        const int j = running.mechs[static_cast<std::size_t>(i)];
         if (f_Engaged(j, k)) {
             forward = forward || *KM_FWD_Of[j];
             reverse = reverse || *KM_RWS_Of[j];
@@ -199,10 +220,10 @@ void TFrame_LineMetal::f_Calc_Rulon_Sizes()
             Percent_Razmativatela = (f_Tail(k) - uncoiler) * 100 / Dlina_Polosy;
     Razmer_Rulona_Motalki = size_class_of_recoiler_coil(Percent_Motalki);
     Razmer_Rulona_Razmativatela = size_class_of_uncoiler_coil(Percent_Razmativatela);
-    Label_SizeMot_Int->set_caption(std::to_string(Percent_Motalki) + "%");
-    Label_SizeMot_Perc->set_caption(std::to_string(Razmer_Rulona_Motalki));
-    Label_SizeRaz_Int->set_caption(std::to_string(Percent_Razmativatela) + "%");
-    Label_SizeRaz_Perc->set_caption(std::to_string(Razmer_Rulona_Razmativatela));
+    show_number(*Label_SizeMot_Int, Percent_Motalki, "%");
+    show_number(*Label_SizeMot_Perc, Razmer_Rulona_Motalki, "");
+    show_number(*Label_SizeRaz_Int, Percent_Razmativatela, "%");
+    show_number(*Label_SizeRaz_Perc, Razmer_Rulona_Razmativatela, "");
 }
 
 // The coils' places follow the handling mechanisms. The removal table's four rules share one

@@ -25,16 +25,6 @@ Picture::Picture(std::string name, Panel &panel, Rect place, bool visible, Appea
     panel_->add_damage(seen_rect());
 }
 
-void Picture::set_left(int left)
-{
-    change_place(Rect{left, place_.top, place_.width, place_.height});
-}
-
-void Picture::set_top(int top)
-{
-    change_place(Rect{place_.left, top, place_.width, place_.height});
-}
-
 void Picture::set_width(int width)
 {
     change_place(Rect{place_.left, place_.top, width, place_.height});
@@ -45,19 +35,17 @@ void Picture::set_height(int height)
     change_place(Rect{place_.left, place_.top, place_.width, height});
 }
 
-void Picture::set_visible(bool visible)
+void Picture::change_visibility(bool visible)
 {
-    if (visible == visible_)
-        return;
     visible_ = visible;
     panel_->add_damage(place_);
 }
 
-void Picture::set_caption(std::string caption)
+void Picture::set_caption(std::string_view caption)
 {
     if (caption == caption_)
         return;
-    caption_ = std::move(caption);
+    caption_.assign(caption);
     panel_->add_damage(seen_rect());
 }
 

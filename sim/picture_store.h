@@ -65,14 +65,28 @@ public:
     const std::string &caption() const { return caption_; }
     const Appearance &appearance() const { return appearance_; }
 
-    void set_left(int left);
-    void set_top(int top);
+    // The line sets most of its pictures every tick to what they already are: the setters
+    // return at once then, inline.
+    void set_left(int left)
+    {
+        if (left != place_.left)
+            change_place(Rect{left, place_.top, place_.width, place_.height});
+    }
+    void set_top(int top)
+    {
+        if (top != place_.top)
+            change_place(Rect{place_.left, top, place_.width, place_.height});
+    }
     void set_width(int width);
     void set_height(int height);
-    void set_visible(bool visible);
+    void set_visible(bool visible)
+    {
+        if (visible != visible_)
+            change_visibility(visible);
+    }
     void set_tag(std::int32_t tag) { tag_ = tag; }
     void set_hint(std::string hint) { hint_ = std::move(hint); }
-    void set_caption(std::string caption);
+    void set_caption(std::string_view caption);
 
     // Moves the picture onto another panel, where it becomes the top layer; onto its own panel
     // it stays where it is.
@@ -80,6 +94,7 @@ public:
 
 private:
     void change_place(Rect place);
+    void change_visibility(bool visible);
     Rect seen_rect() const { return visible_ ? place_ : Rect{}; }
 
     std::string name_;

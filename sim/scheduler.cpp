@@ -40,16 +40,18 @@ void Scheduler::advance_to(Millis time)
         throw std::out_of_range("virtual time " + std::to_string(time) +
                                 " ms beyond the clock's end at " + std::to_string(latest));
     const FlagGuard guard(advancing_);
-    while (!queue_.empty() && queue_.begin()->due <= time) {
+    while (!queue_.empty() && queue_.front().due <= time) {
         // Requeue the timer at its next due time before its handler runs, so that the handler
-        // may disable or retime it and an exception leaves the queue whole. Reusing the node
-        // keeps the steady state free of allocations.
-        auto node = queue_.extract(queue_.begin());
-        Timer &timer = *node.value().timer;
-        now_ = node.value().due;
+        // may disable or retime it and an exception leaves the queue whole. The entry moves
+        // within the vector, which keeps the steady state free of allocations.
+        Entry entry = queue_.front();
+        Timer &timer = *entry.timer;
+        now_ = entry.due;
         timer.due_ = now_ + timer.period();
-        node.value().due = timer.due_;
-        queue_.insert(std::move(node));
+        entry.due = timer.due_;
+        const auto after = std::upper_bound(queue_.begin() + 1, queue_.end(), entry);
+        std::move(queue_.begin() + 1, after, queue_.begin());
+        *(after - 1) = entry;
         timer.on_tick_();
     }
     now_ = std::max(now_, time);
@@ -66,21 +68,23 @@ void Scheduler::advance_by(Millis duration)
 
 Millis Scheduler::next_due() const
 {
-    return queue_.empty() ? -1 : queue_.begin()->due;
+    return queue_.empty() ? -1 : queue_.front().due;
 }
 
 void Scheduler::queue(Timer &timer, Millis due)
 {
     timer.due_ = due;
     timer.queued_ = true;
-    queue_.insert(Entry{due, timer.order_, &timer});
+    const Entry entry{due, timer.order_, &timer};
+    queue_.insert(std::upper_bound(queue_.begin(), queue_.end(), entry), entry);
 }
 
 void Scheduler::unqueue(Timer &timer)
 {
     if (!timer.queued_)
         return;
-    queue_.erase(Entry{timer.due_, timer.order_, &timer});
+    queue_.erase(std::lower_bound(queue_.begin(), queue_.end(),
+                                  Entry{timer.due_, timer.order_, &timer}));
     timer.queued_ = false;
 }
 
