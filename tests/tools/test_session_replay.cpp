@@ -1,9 +1,15 @@
 #include "sim/state_hash.h"
+#include "sim/ui_port.h"
 #include "tools/sim_runner.h"
 #include "training/session_file.h"
+#include "training/session_recorder.h"
 
 #include <gtest/gtest.h>
 
+#include <csignal>
+#include <ctime>
+#include <filesystem>
+#include <fstream>
 #include <sstream>
 #include <string>
 
@@ -69,6 +75,57 @@ TEST(SessionReplay, AKilledSessionReplaysUpToItsLastWholeLine)
     EXPECT_EQ(result.status, SimRunner::Completed);
     EXPECT_EQ(result.time, 5500);
     EXPECT_NE(result.errors.find("warning: the last line was cut short"), std::string::npos);
+}
+
+// The inputs of a session the program never ended, applied at their times.
+void give_inputs(zun::TSimulator &sim)
+{
+    sim.scheduler.advance_to(3000);
+    sim.apply(zun::input::NewCoil{});
+    sim.scheduler.advance_to(5500);
+    sim.apply(zun::input::SelectMode{zun::WorkingMode::StageByClick});
+    sim.apply(zun::input::StepClick{30});
+}
+
+// Each input reaches the file before the model: a program killed outright, with nothing of it
+// left to flush, leaves a file that replays to its last input and is not checkable.
+TEST(SessionReplay, AProgramKilledOutrightLeavesAFileThatReplaysToItsLastInput)
+{
+    const std::filesystem::path folder =
+        std::filesystem::temp_directory_path() / "zun_session_killed_outright";
+    std::filesystem::remove_all(folder);
+    const auto record_until_killed = [&folder] {
+        zun::RecordingUiPort port;
+        zun::TSimulator sim(port);
+        zun::SessionRecorder recorder(sim, folder, std::tm{}, {"zun-trainer test", "", "", ""});
+        give_inputs(sim);
+        sim.scheduler.advance_by(7000); // the clock runs on; no input comes before the kill
+        std::raise(SIGKILL);
+    };
+    EXPECT_EXIT(record_until_killed(), testing::KilledBySignal(SIGKILL), "");
+
+    ASSERT_EQ(std::distance(std::filesystem::directory_iterator(folder),
+                            std::filesystem::directory_iterator()),
+              1);
+    const std::filesystem::path file = *std::filesystem::directory_iterator(folder);
+    std::ifstream in(file);
+    const std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    std::filesystem::remove_all(folder);
+
+    zun::RecordingUiPort port;
+    zun::TSimulator live(port);
+    give_inputs(live);
+    std::ostringstream out;
+    std::ostringstream errors;
+    SimRunner runner(out);
+    std::istringstream script(text);
+    EXPECT_EQ(runner.replay(zun::read_session(script), false, errors), SimRunner::Completed)
+        << errors.str() << text;
+    EXPECT_EQ(runner.sim().scheduler.now(), 5500);
+    EXPECT_EQ(zun::state_hash(runner.sim()), zun::state_hash(live));
+    const Replay checked = replay(text, true);
+    EXPECT_EQ(checked.status, SimRunner::Failed);
+    EXPECT_NE(checked.errors.find("no end line"), std::string::npos) << checked.errors;
 }
 
 TEST(SessionReplay, RefusesABadLineWithItsNumberInTheFile)
