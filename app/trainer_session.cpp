@@ -138,7 +138,9 @@ void TrainerSession::continue_from_here()
         return;
     zun::InputTimeline earlier = player_->played();
     player_.reset();
+    // Back behind the windows the trainee had opened from it, as it stood in the recording.
     forms_->start().show();
+    forms_->start().lower();
     start_recording(std::move(earlier), replay_file_);
     go_live();
 }
@@ -183,9 +185,12 @@ void TrainerSession::install(std::unique_ptr<Forms> fresh)
     if (forms_) {
         const std::vector<QWidget *> old_windows = forms_->windows();
         const std::vector<QWidget *> new_windows = fresh->windows();
+        // The client area's place, not the frame's: the window manager frames a new window
+        // only after it is shown, and what is placed at once by a control's place on the screen
+        // (the hand) must find it where it will be.
         for (std::size_t i = 0; i < old_windows.size(); ++i)
             if (old_windows[i]->isVisible())
-                new_windows[i]->move(old_windows[i]->pos());
+                new_windows[i]->setGeometry(old_windows[i]->geometry());
         fresh->start().setVisible(forms_->start().isVisible());
     }
     if (forms_built_)
