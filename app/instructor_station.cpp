@@ -33,7 +33,8 @@ void InstructorStation::attach(Forms &forms)
     detach();
     forms_ = &forms;
     forms.sim().add_observer(window_);
-    window_.set_door(zun::Door(forms.sim()));
+    window_.set_door(zun::Door(forms.sim()),
+                     forms.assessment().record().current_stage_began());
     forms.set_frozen(clock_.frozen());
     main_window_request_ =
         QObject::connect(&forms.main(), &TForm_Main_ZUN::instructor_requested, &window_,

@@ -71,6 +71,8 @@ public:
 
     // Every completed step in order, then the open one the session is in (if it is a step).
     std::vector<StageEntry> entries() const;
+    // When the stage the session is in began, a step or not.
+    std::int64_t current_stage_began() const { return current_.began; }
     const std::vector<StageRemark> &remarks() const { return remarks_; }
     const std::vector<TimelineMark> &marks() const { return marks_; }
     bool trainee_operated() const { return trainee_operated_; }

@@ -174,9 +174,10 @@ QWidget *InstructorWindow::make_lesson_box()
     return box;
 }
 
-void InstructorWindow::set_door(zun::Door door)
+void InstructorWindow::set_door(zun::Door door, zun::Millis stage_began)
 {
     door_.emplace(door);
+    stage_began_ = stage_began;
     if (mech_->count() == 0)
         for (const int mech : zun::console::keyed_mechanisms())
             mech_->addItem(QString::fromStdString(model().f_Mech_Name(mech)), mech);
@@ -271,7 +272,6 @@ void InstructorWindow::refresh_from_model()
     const int stage = model().Frame_LineMetal.Stadiya_Raboti;
     if (stage != stage_seen_) {
         stage_seen_ = stage;
-        stage_since_ = model().scheduler.now();
         const bool listed = stage >= 0 && stage < zun::steps::Line_Count;
         const QString text =
             listed
@@ -281,7 +281,7 @@ void InstructorWindow::refresh_from_model()
                                        : QStringLiteral("Шаг %1").arg(text));
     }
     stage_time_->setText(QStringLiteral("В этом шаге: %1, занятие идёт: %2")
-                             .arg(clock_text(model().scheduler.now() - stage_since_),
+                             .arg(clock_text(model().scheduler.now() - stage_began_),
                                   clock_text(model().scheduler.now())));
     training_->setChecked(!model().lesson_is_exam());
     exam_->setChecked(model().lesson_is_exam());
@@ -315,6 +315,11 @@ void InstructorWindow::show_frozen(bool frozen)
 {
     freeze_->setChecked(frozen);
     freeze_->setText(frozen ? QStringLiteral("Продолжить") : QStringLiteral("Заморозить"));
+}
+
+void InstructorWindow::stage_changed(zun::Millis time, int /*before*/, int /*after*/)
+{
+    stage_began_ = time;
 }
 
 void InstructorWindow::input_applied(zun::Millis time, const zun::Input &input,

@@ -36,9 +36,9 @@ public:
 
     explicit InstructorWindow(InstructorPin &pin, QWidget *parent = nullptr);
 
-    // The model the window follows and commands; it is set before the window is used, and again
-    // whenever the model is built anew.
-    void set_door(zun::Door door);
+    // The model the window follows and commands, and when the stage it is in began; set before
+    // the window is used, and again whenever the model is built anew.
+    void set_door(zun::Door door, zun::Millis stage_began);
 
     // Opens the window as Ctrl+I in the main window asks: during an exam only for the right PIN.
     // Returns whether it is open.
@@ -57,6 +57,7 @@ public:
 
     void input_applied(zun::Millis time, const zun::Input &input,
                        const zun::Answer &answer) override;
+    void stage_changed(zun::Millis time, int before, int after) override;
 
 signals:
     void freeze_requested(bool frozen);
@@ -94,5 +95,5 @@ private:
     QListWidget *operations_ = nullptr;
     QStringList operations_list_;
     int stage_seen_ = -1;
-    zun::Millis stage_since_ = 0;
+    zun::Millis stage_began_ = 0;
 };

@@ -97,6 +97,38 @@ TEST_F(InstructorTest, FrozenTheLineStandsShowsItsBandAndIgnoresTheTrainee)
     EXPECT_TRUE(sim.Mech_Array[1]->b_KM_FWD) << "the trainee's key works again";
 }
 
+// The window shut or opened late, or the model built anew: the step's time is the model's.
+TEST_F(InstructorTest, TheStepsTimeCountsFromTheStartOfTheStep)
+{
+    ASSERT_EQ(sim.Frame_LineMetal.Stadiya_Raboti, 1);
+    const zun::Millis began = forms.assessment().record().current_stage_began();
+    ASSERT_GT(began, 0);
+    wall_advance(61000);
+    window().show();
+    window().refresh_from_model();
+    const auto in_step_text = [this] {
+        const QString text = child<QLabel>("Label_Stage_Time").text();
+        return text.section(QStringLiteral(","), 0, 0);
+    };
+    const zun::Millis in_step = sim.scheduler.now() - began;
+    EXPECT_EQ(in_step_text(), QStringLiteral("В этом шаге: %1:%2")
+                                  .arg(in_step / 60000)
+                                  .arg(in_step / 1000 % 60, 2, 10, QChar('0')));
+
+    // Attached to another model in the same step from the start: its own stage's beginning.
+    zun::RecordingUiPort other_port;
+    Forms other(other_port);
+    other.main().show();
+    other.sim().scheduler.advance_by(3000);
+    other.refresh();
+    station->attach(other);
+    window().refresh_from_model();
+    EXPECT_EQ(in_step_text(), QStringLiteral("В этом шаге: 0:0%1")
+                                  .arg((3000 - other.assessment().record().current_stage_began()) /
+                                       1000));
+    station->attach(forms);
+}
+
 TEST_F(InstructorTest, ATabChosenWhileFrozenGoesBackToThePageTheModelHasInFront)
 {
     clock.set_frozen(true);
