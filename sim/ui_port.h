@@ -32,6 +32,18 @@ public:
     virtual void message_box(const std::string &text) = 0;
 };
 
+// Does nothing on any call: the base of a port that looks at a few of them only.
+class NullUiPort : public UiPort {
+public:
+    void show_target() override {}
+    void hide_target() override {}
+    void show_keys_of(int /*mech*/) override {}
+    void show_bell_page_and_hand() override {}
+    void show_hand_at_new_coil_button() override {}
+    void open_document(const std::string & /*folder*/, const std::string & /*file*/) override {}
+    void message_box(const std::string & /*text*/) override {}
+};
+
 // Writes down every call, in order, and does nothing else.
 class RecordingUiPort final : public UiPort {
 public:

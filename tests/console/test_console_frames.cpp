@@ -25,14 +25,9 @@ namespace {
 using Position = TKeyFrame::Position;
 
 // Writes down the boxes, with whether mechanism 0 already held a latch when each was shown.
-class BoxPort final : public zun::UiPort {
+class BoxPort final : public zun::NullUiPort {
 public:
     void show_target() override { ++targets_shown; }
-    void hide_target() override {}
-    void show_keys_of(int) override {}
-    void show_bell_page_and_hand() override {}
-    void show_hand_at_new_coil_button() override {}
-    void open_document(const std::string &, const std::string &) override {}
     void message_box(const std::string &text) override
     {
         boxes.push_back(text);

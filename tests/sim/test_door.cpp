@@ -39,14 +39,8 @@ public:
 };
 
 // A port whose box sends another input through the door, as a trainee may while a box is open.
-class BoxPort final : public UiPort {
+class BoxPort final : public NullUiPort {
 public:
-    void show_target() override {}
-    void hide_target() override {}
-    void show_keys_of(int) override {}
-    void show_bell_page_and_hand() override {}
-    void show_hand_at_new_coil_button() override {}
-    void open_document(const std::string &, const std::string &) override {}
     void message_box(const std::string &text) override
     {
         boxes.push_back(text);
