@@ -6,11 +6,13 @@
 #include "sim/steps_texts.h"
 #include "sim/ui_port.h"
 #include "training/explanations.h"
+#include "training/score.h"
 #include "training/step_facts.h"
 
 #include <algorithm>
 #include <fstream>
 #include <iomanip>
+#include <set>
 #include <sstream>
 
 namespace zun::manual {
@@ -19,8 +21,9 @@ namespace {
 
 // The hand-written pages in reading order; the generated ones stand between them.
 constexpr const char *pages_before_tables[] = {"start.html", "main_window.html", "keys.html",
-                                               "modes.html", "guidance.html"};
-constexpr const char *pages_after_tables[] = {"extras.html"};
+                                               "modes.html", "guidance.html",    "sessions.html",
+                                               "report.html"};
+constexpr const char *pages_after_tables[] = {"instructor.html", "extras.html"};
 
 std::string read_file(const std::filesystem::path &path)
 {
@@ -55,12 +58,14 @@ std::string between(const std::string &text, std::string_view open, std::string_
     return text.substr(start + open.size(), end - start - open.size());
 }
 
-// Its title is its <h1>; its sections are its <h2 id="..."> headings.
+// Its title is its <h1>; its sections are its <h2 id="..."> headings. The texts the program
+// itself uses stand in the page as placeholders, so that the manual says what the program does.
 Page hand_written_page(const std::filesystem::path &sources, const std::string &file,
                        const std::string &data_dir)
 {
     Page page{file, {}, read_file(sources / file), {}, {}};
     replace_all(page.body, "@DATA_DIR@", escape(data_dir));
+    replace_all(page.body, "@SCORE_RULE@", escape(score_rule));
     std::size_t at = 0;
     page.title = between(page.body, "<h1>", "</h1>", at);
     if (at == std::string::npos)
@@ -106,7 +111,8 @@ std::string contents_body(const Book &book)
     std::string body = "<h1>" + escape(book.title) +
                        "</h1>\n"
                        "<p>Руководство обучаемого: окна тренажёра и работа с ними, механизмы "
-                       "линии и 48 шагов работы с пояснениями.</p>\n<ul class=\"contents\">\n";
+                       "линии и 48 шагов работы с пояснениями, запись и повтор сеансов, отчёт и "
+                       "журнал, окно инструктора.</p>\n<ul class=\"contents\">\n";
     for (std::size_t i = 1; i < book.pages.size(); ++i) {
         const Page &page = book.pages[i];
         body += "<li><a href=\"" + page.file + "\">" + page.title + "</a>";
@@ -213,6 +219,20 @@ Page steps_page()
     }
     page.index.push_back({page.title, page.file});
     return page;
+}
+
+std::set<std::string> pictures_of(const Book &book)
+{
+    const std::string open = "src=\"" + std::string(pictures_folder) + "/";
+    std::set<std::string> pictures;
+    for (const Page &page : book.pages)
+        for (std::size_t at = 0;;) {
+            const std::string name = between(page.body, open, "\"", at);
+            if (at == std::string::npos)
+                break;
+            pictures.insert(name);
+        }
+    return pictures;
 }
 
 Book make_book(const std::filesystem::path &sources, const std::string &data_dir)

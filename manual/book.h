@@ -1,8 +1,10 @@
 #pragma once
 
 #include <filesystem>
+#include <set>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // The trainee's manual as pages of HTML bodies: hand-written pages from the repository's
@@ -44,6 +46,12 @@ public:
 // `sources` is the folder of the hand-written pages; `data_dir` the installed data folder the
 // pages name.
 Book make_book(const std::filesystem::path &sources, const std::string &data_dir);
+
+// The folder beside the pages that holds the pictures they show.
+inline constexpr std::string_view pictures_folder = "images";
+
+// The pictures the pages show, by their names in the pictures folder: "main_window.png".
+std::set<std::string> pictures_of(const Book &book);
 
 // The generated pages on their own.
 Page machines_page();

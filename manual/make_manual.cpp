@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -19,7 +20,6 @@ using namespace zun::manual;
 namespace {
 
 constexpr const char *style_sheet = "style.css";
-constexpr const char *pictures_folder = "images";
 
 void write_file(const fs::path &path, const std::string &content)
 {
@@ -42,6 +42,18 @@ std::vector<std::string> prepare_folder(const fs::path &folder, const fs::path &
         files.push_back(name.generic_string());
     }
     return files;
+}
+
+// Every picture a page shows must be copied, or the compiled help file would lack it.
+void check_pictures(const Book &book, const std::vector<fs::path> &pictures)
+{
+    std::set<std::string> given;
+    for (const fs::path &picture : pictures)
+        given.insert(picture.filename().string());
+    for (const std::string &shown : pictures_of(book))
+        if (!given.contains(shown))
+            throw Bad_Source("a page shows " + std::string(pictures_folder) + "/" + shown +
+                             ", which is not among the pictures given");
 }
 
 void write_html(const Book &book, const fs::path &folder)
@@ -72,6 +84,7 @@ int main(int argc, char *argv[])
         const fs::path pages = argv[1];
         const Book book = make_book(pages, argv[2]);
         const std::vector<fs::path> pictures(argv + 5, argv + argc);
+        check_pictures(book, pictures);
         prepare_folder(argv[3], pages, pictures);
         write_html(book, argv[3]);
         write_chm_sources(book, argv[4], prepare_folder(argv[4], pages, pictures));

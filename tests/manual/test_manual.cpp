@@ -6,10 +6,12 @@
 #include "sim/steps_texts.h"
 #include "sim/ui_port.h"
 #include "training/explanations.h"
+#include "training/score.h"
 #include "training/step_facts.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <set>
@@ -83,6 +85,28 @@ TEST(ManualTest, PicturesAreTheRepositorysAndTheDataFolderIsNamed)
     }
     EXPECT_EQ(all.find("@DATA_DIR@"), std::string::npos);
     EXPECT_NE(all.find("<code>/usr/share/zun-trainer</code>"), std::string::npos);
+}
+
+TEST(ManualTest, PicturesOfTheBookAreTheOnesItsPagesShow)
+{
+    std::string all;
+    for (const Page &page : book().pages)
+        all += page.body;
+    std::set<std::string> shown;
+    for (const std::string &picture : links_of(all, "src"))
+        shown.insert(picture.substr(std::string("images/").size()));
+    EXPECT_EQ(pictures_of(book()), shown);
+    EXPECT_TRUE(shown.contains("main_window.png"));
+    EXPECT_TRUE(shown.contains("instructor_window.png"));
+}
+
+TEST(ManualTest, TheReportPageQuotesTheProgramsOwnScoreRule)
+{
+    const auto report = std::ranges::find(book().pages, "report.html", &Page::file);
+    ASSERT_NE(report, book().pages.end());
+    EXPECT_NE(report->body.find(escape(zun::score_rule)), std::string::npos);
+    for (const Page &page : book().pages)
+        EXPECT_EQ(page.body.find("@SCORE_RULE@"), std::string::npos) << page.file;
 }
 
 TEST(ManualTest, TheStepsPageCarriesEveryExplanationOfTheStepsWindowInOrder)
