@@ -54,6 +54,7 @@ int main(int argc, char *argv[])
         if (!history.database())
             ui_port.message_box(Forms::history_unavailable_text(history.unavailable_reason()));
         InstructorStation station(session.clock());
+        station.window().set_default_trainee(QString::fromStdString(session.trainee()));
         instructor = &station;
         station.attach(session.forms());
         QObject::connect(&station.window(), &InstructorWindow::trainee_name_changed, &session,

@@ -1,11 +1,18 @@
 #include "application.h"
 
+#include <QLibraryInfo>
+#include <QLocale>
+
 #include <exception>
 
 ZunApplication::ZunApplication(int &argc, char **argv) : QApplication(argc, argv)
 {
     // The start window ends the program when it closes; no other window does.
     setQuitOnLastWindowClosed(false);
+    // Without Debian's Qt translations the standard buttons stay in English.
+    if (qt_texts_.load(QLocale(QLocale::Russian), QStringLiteral("qtbase"), QStringLiteral("_"),
+                       QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        installTranslator(&qt_texts_);
 }
 
 bool ZunApplication::notify(QObject *receiver, QEvent *event)

@@ -3,6 +3,7 @@
 #include "app/error_reporter.h"
 
 #include <QApplication>
+#include <QTranslator>
 
 // The trainer's application object. An exception from any event handler stops at notify, is
 // reported in the standard error box, and the message loop goes on.
@@ -19,6 +20,7 @@ public:
 
 private:
     ErrorReporter errors_;
+    QTranslator qt_texts_; // Qt's own buttons and dialogs in Russian, as the program's texts are
 };
 
 // The text an error box shows for the exception being handled; one that carries no message of

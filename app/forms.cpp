@@ -182,6 +182,9 @@ void Forms::follow_model()
 // played up to its moment, instead of after each input.
 void Forms::input_applied(zun::Millis, const zun::Input &, const zun::Answer &)
 {
+    // The trainee sees the report after the examination, not a live score during it.
+    if (sim_.lesson_is_exam())
+        report_->hide();
     if (!door_lock_.locked()) {
         follow_model();
         follow_report();

@@ -33,7 +33,9 @@ void InstructorStation::attach(Forms &forms)
     detach();
     forms_ = &forms;
     forms.sim().add_observer(window_);
-    window_.set_door(zun::Door(forms.sim()),
+    // A replay's model changes only by its recording: the instructor's commands wait for the
+    // live line, as the trainee's do.
+    window_.set_door(zun::Door(forms.sim(), forms.door_lock()),
                      forms.assessment().record().current_stage_began());
     forms.set_frozen(clock_.frozen());
     main_window_request_ =

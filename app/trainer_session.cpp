@@ -69,6 +69,9 @@ void TrainerSession::refresh()
     forms_->refresh();
     if (recorder_)
         recorder_->follow_stage();
+    // An examination is the trainee's own: a sessions window opened before it closes.
+    if (forms_->sim().lesson_is_exam())
+        sessions_window_->hide();
 }
 
 void TrainerSession::end()
@@ -83,6 +86,8 @@ std::vector<zun::SessionSummary> TrainerSession::sessions() const
 
 std::string TrainerSession::open_replay(const std::filesystem::path &file)
 {
+    if (forms_->sim().lesson_is_exam())
+        return "Во время экзамена сеансы не воспроизводятся.";
     // The live session's own file is played as it ends now.
     std::error_code unknown; // a file that is not there is not the live one
     if (recorder_ && std::filesystem::equivalent(file, recorder_->path(), unknown))

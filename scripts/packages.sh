@@ -1,7 +1,8 @@
 # The Debian packages that building and running the trainer needs: xdg-utils is the desktop's
-# "open" that shows the manual and the videos, ffmpeg encodes the videos.
+# "open" that shows the manual and the videos, ffmpeg encodes the videos, Qt's translations put
+# the standard buttons in Russian.
 build_packages=(g++ cmake ninja-build qt6-base-dev qt6-svg-dev fonts-wine fonts-dejavu-core
-    libqt6sql6-sqlite libqt6sql6-psql xdg-utils ffmpeg)
+    libqt6sql6-sqlite libqt6sql6-psql qt6-translations-l10n xdg-utils ffmpeg)
 # The tests also read the installed tree as the desktop, the software centre and man do, and keep
 # the history in a PostgreSQL server of their own.
 test_packages=(libgtest-dev libgmock-dev desktop-file-utils appstream man-db postgresql)

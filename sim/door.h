@@ -58,12 +58,14 @@ private:
 class Door {
 public:
     explicit Door(TSimulator &sim) : sim_(sim) {}
+    Door(TSimulator &sim, const DoorLock &lock) : sim_(sim), lock_(&lock) {}
     Door(TSimulator &sim, const DoorLock &lock, const DoorGate &gate)
         : sim_(sim), lock_(&lock), gate_(&gate)
     {
     }
 
     const TSimulator &model() const { return sim_; }
+    bool locked() const { return lock_ && lock_->locked(); }
     Answer apply(const Input &input) const
     {
         if (lock_ && lock_->locked())

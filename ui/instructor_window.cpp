@@ -137,9 +137,14 @@ QWidget *InstructorWindow::make_lesson_box()
     auto *form = new QFormLayout(box);
     name_ = new QLineEdit;
     name_->setObjectName(QStringLiteral("Edit_Trainee"));
-    name_->setPlaceholderText(qEnvironmentVariable("USER"));
-    connect(name_, &QLineEdit::textEdited, this,
-            [this] { emit trainee_name_changed(trainee_name()); });
+    // Told once the name is typed, not at each key: the session's file notes every change.
+    connect(name_, &QLineEdit::editingFinished, this, [this] {
+        const QString name = trainee_name();
+        if (name != told_trainee_) {
+            told_trainee_ = name;
+            emit trainee_name_changed(name);
+        }
+    });
     form->addRow(QStringLiteral("Обучаемый:"), name_);
 
     training_ = new QRadioButton(QStringLiteral("обучение"));
@@ -158,6 +163,12 @@ QWidget *InstructorWindow::make_lesson_box()
     kind_row->addWidget(exam_);
     kind_row->addStretch();
     form->addRow(QStringLiteral("Вид:"), kind_row);
+    replay_note_ = new QLabel(
+        QStringLiteral("Идёт воспроизведение: вид занятия и неисправности задаются после него."));
+    replay_note_->setObjectName(QStringLiteral("Label_Replay_Note"));
+    replay_note_->setWordWrap(true);
+    replay_note_->hide();
+    form->addRow(replay_note_);
 
     pin_edit_ = new QLineEdit;
     pin_edit_->setObjectName(QStringLiteral("Edit_Pin"));
@@ -178,6 +189,10 @@ void InstructorWindow::set_door(zun::Door door, zun::Millis stage_began)
 {
     door_.emplace(door);
     stage_began_ = stage_began;
+    // Built anew at an earlier moment: what came after it is undone.
+    const zun::Millis now = model().scheduler.now();
+    std::erase_if(operations_seen_, [now](const Operation &seen) { return seen.time > now; });
+    show_operations();
     if (mech_->count() == 0)
         for (const int mech : zun::console::keyed_mechanisms())
             mech_->addItem(QString::fromStdString(model().f_Mech_Name(mech)), mech);
@@ -187,6 +202,7 @@ void InstructorWindow::set_door(zun::Door door, zun::Millis stage_began)
 QWidget *InstructorWindow::make_fault_box()
 {
     auto *box = new QGroupBox(QStringLiteral("Неисправности"));
+    fault_box_ = box;
     auto *column = new QVBoxLayout(box);
     mech_ = new QComboBox;
     mech_->setObjectName(QStringLiteral("ComboBox_Fault_Mech"));
@@ -249,6 +265,12 @@ bool InstructorWindow::open_on_request(QWidget *asking)
     return true;
 }
 
+void InstructorWindow::set_default_trainee(const QString &name)
+{
+    name_->setPlaceholderText(name);
+    told_trainee_ = trainee_name();
+}
+
 QString InstructorWindow::trainee_name() const
 {
     const QString typed = name_->text().trimmed();
@@ -285,6 +307,11 @@ void InstructorWindow::refresh_from_model()
                                   clock_text(model().scheduler.now())));
     training_->setChecked(!model().lesson_is_exam());
     exam_->setChecked(model().lesson_is_exam());
+    const bool replaying = door_->locked();
+    training_->setEnabled(!replaying);
+    exam_->setEnabled(!replaying);
+    fault_box_->setEnabled(!replaying);
+    replay_note_->setVisible(replaying);
     pin_state_->setText(pin_.is_set() ? QStringLiteral("задан") : QStringLiteral("не задан"));
     follow_faults();
 }
@@ -317,6 +344,23 @@ void InstructorWindow::show_frozen(bool frozen)
     freeze_->setText(frozen ? QStringLiteral("Продолжить") : QStringLiteral("Заморозить"));
 }
 
+QStringList InstructorWindow::operations() const
+{
+    QStringList last;
+    const std::size_t shown = std::min<std::size_t>(operations_seen_.size(), operations_shown);
+    for (auto seen = operations_seen_.end() - static_cast<std::ptrdiff_t>(shown);
+         seen != operations_seen_.end(); ++seen)
+        last.append(seen->text);
+    return last;
+}
+
+void InstructorWindow::show_operations()
+{
+    operations_->clear();
+    operations_->addItems(operations());
+    operations_->scrollToBottom();
+}
+
 void InstructorWindow::stage_changed(zun::Millis time, int /*before*/, int /*after*/)
 {
     stage_began_ = time;
@@ -330,12 +374,8 @@ void InstructorWindow::input_applied(zun::Millis time, const zun::Input &input,
                        QString::fromStdString(zun::script::line_of(input));
         if (answer.pulse && answer.pulse->refusal != zun::Refusal::None)
             text += QStringLiteral(" — отказ: ") + refusal_text(answer.pulse->refusal);
-        operations_list_.append(text);
-        while (operations_list_.size() > operations_shown)
-            operations_list_.removeFirst();
-        operations_->clear();
-        operations_->addItems(operations_list_);
-        operations_->scrollToBottom();
+        operations_seen_.push_back({time, text});
+        show_operations();
     }
     if (isVisible())
         refresh_from_model();

@@ -8,6 +8,7 @@
 #include <array>
 #include <functional>
 #include <optional>
+#include <vector>
 
 class InstructorPin;
 class QCheckBox;
@@ -46,9 +47,11 @@ public:
     void set_pin_asker(PinAsker asker) { ask_pin_ = std::move(asker); }
     void set_notice(Notice notice) { notice_ = std::move(notice); }
 
+    // The name the session takes when none is typed: the account's.
+    void set_default_trainee(const QString &name);
     QString trainee_name() const;
     // The trainee's last operations, the latest last.
-    const QStringList &operations() const { return operations_list_; }
+    QStringList operations() const;
 
     // Follows the model: the stage and its time, the lesson, the malfunctions.
     void refresh_from_model();
@@ -72,6 +75,7 @@ private:
     int chosen_mech() const;
     void set_pin();
     void follow_faults();
+    void show_operations();
 
     const zun::TSimulator &model() const { return door_->model(); }
 
@@ -92,8 +96,16 @@ private:
     QListWidget *active_faults_ = nullptr;
     QLabel *stage_ = nullptr;
     QLabel *stage_time_ = nullptr;
+    QWidget *fault_box_ = nullptr;
+    QLabel *replay_note_ = nullptr;
     QListWidget *operations_ = nullptr;
-    QStringList operations_list_;
+    // Every operation the model was given, with its time: going back drops those after it.
+    struct Operation {
+        zun::Millis time;
+        QString text;
+    };
+    std::vector<Operation> operations_seen_;
+    QString told_trainee_;
     int stage_seen_ = -1;
     zun::Millis stage_began_ = 0;
 };

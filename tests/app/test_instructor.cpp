@@ -218,6 +218,65 @@ TEST_F(InstructorTest, KeepsTheTraineesLastTwentyOperations)
     EXPECT_TRUE(operations.last().endsWith("halt 24"));
 }
 
+// Going back rebuilds the model at an earlier moment: the operations after it are undone.
+TEST_F(InstructorTest, OperationsAfterTheMomentGoneBackToAreDropped)
+{
+    sim.apply(zun::input::Command{5, zun::MechCommand::Stop});
+    const zun::Millis between = sim.scheduler.now();
+    sim.scheduler.advance_by(1000);
+    sim.apply(zun::input::Command{6, zun::MechCommand::Stop});
+    ASSERT_TRUE(window().operations().last().endsWith("halt 6"));
+
+    zun::RecordingUiPort earlier_port;
+    Forms earlier(earlier_port);
+    earlier.sim().scheduler.advance_to(between);
+    station->attach(earlier);
+    EXPECT_TRUE(window().operations().last().endsWith("halt 5"));
+    EXPECT_FALSE(window().operations().join(' ').contains("halt 6"));
+    station->attach(forms);
+}
+
+// A replay's model changes only by its recording: the instructor's lesson and malfunctions wait
+// for the live line, and the window says why.
+TEST_F(InstructorTest, DuringAReplayTheLessonAndMalfunctionsWait)
+{
+    window().show();
+    forms.door_lock().set_locked(true);
+    station->attach(forms);
+    EXPECT_TRUE(child<QLabel>("Label_Replay_Note").isVisible());
+    EXPECT_FALSE(child<QRadioButton>("Radio_Exam").isEnabled());
+    QComboBox &mech = child<QComboBox>("ComboBox_Fault_Mech");
+    mech.setCurrentIndex(mech.findData(1));
+    child<QRadioButton>("Radio_Exam").click();
+    child<QCheckBox>("CheckBox_Fault_0").click();
+    EXPECT_FALSE(sim.lesson_is_exam());
+    EXPECT_FALSE(sim.Mech_Array[1]->b_Fault_Drive);
+
+    forms.door_lock().set_locked(false);
+    window().refresh_from_model();
+    EXPECT_FALSE(child<QLabel>("Label_Replay_Note").isVisible());
+    child<QRadioButton>("Radio_Exam").click();
+    EXPECT_TRUE(sim.lesson_is_exam());
+}
+
+// The session's file notes each change of the name: told once it is typed, not at each key.
+TEST_F(InstructorTest, TheTraineesNameIsToldOnceTyped)
+{
+    window().set_default_trainee("Анна Петрова");
+    QStringList told;
+    QObject::connect(&window(), &InstructorWindow::trainee_name_changed,
+                     [&told](const QString &name) { told.append(name); });
+    window().show();
+    auto &name = child<QLineEdit>("Edit_Trainee");
+    QTest::keyClicks(&name, "Ivan Sidorov");
+    EXPECT_TRUE(told.isEmpty());
+    QTest::keyClick(&name, Qt::Key_Return);
+    name.clear();
+    QTest::keyClick(&name, Qt::Key_Return);
+    QTest::keyClick(&name, Qt::Key_Return);
+    EXPECT_EQ(told, QStringList({"Ivan Sidorov", "Анна Петрова"}));
+}
+
 TEST(InstructorPinTest, KeepsOnlyASaltedHash)
 {
     QTemporaryDir folder;

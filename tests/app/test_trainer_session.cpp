@@ -8,6 +8,7 @@
 #include "ui/Unit_main.h"
 #include "ui/Unit_main_commands.h"
 #include "ui/Unit_steps.h"
+#include "ui/report_window.h"
 #include "ui/wrapped_button.h"
 
 #include <QApplication>
@@ -201,9 +202,19 @@ TEST_F(TrainerSessionTest, AnExaminationCannotGoBackNorOpenTheSessions)
 {
     session.forms().main().show();
     live(5000);
+    // Opened before the examination, they close when it begins.
+    session.show_sessions_window();
+    session.forms().show_report();
+    ASSERT_TRUE(session.forms().report().isVisible());
     sim().apply(zun::input::Lesson{zun::LessonKind::Exam});
+    EXPECT_FALSE(session.forms().report().isVisible());
+    live(10);
+    EXPECT_FALSE(session.sessions_window().isVisible());
+    EXPECT_EQ(session.open_replay(session.current_file()),
+              "Во время экзамена сеансы не воспроизводятся.");
+    EXPECT_FALSE(session.replaying());
     new_coil();
-    live(5000);
+    live(4990);
     const std::filesystem::path file = session.current_file();
     session.go_back(60000);
     EXPECT_EQ(now(), 10000);
