@@ -228,8 +228,11 @@ void TrainerSession::add_shortcuts()
         });
     };
     add(Qt::CTRL | Qt::Key_O, [this] { show_sessions_window(); });
+    // The replay rebuilds the journal too: it starts once the journal's click is over.
     forms_->journal().set_replay_request([this](const QString &name, const QString &text) {
-        replay_stored(name.toStdString(), text.toStdString());
+        QTimer::singleShot(0, this, [this, name = name.toStdString(), text = text.toStdString()] {
+            replay_stored(name, text);
+        });
     });
     add(Qt::CTRL | Qt::Key_1, [this] { go_back(60'000); });
     add(Qt::CTRL | Qt::Key_5, [this] { go_back(300'000); });

@@ -1,13 +1,16 @@
 #include "app/Unit_start.h"
 #include "app/error_reporter.h"
+#include "app/history_keeper.h"
 #include "app/trainee_name.h"
 #include "app/trainer_session.h"
 #include "sim/state_hash.h"
 #include "tools/sim_runner.h"
+#include "training/score.h"
 #include "training/session_file.h"
 #include "ui/Unit_main.h"
 #include "ui/Unit_main_commands.h"
 #include "ui/Unit_steps.h"
+#include "ui/history_window.h"
 #include "ui/report_window.h"
 #include "ui/wrapped_button.h"
 
@@ -15,6 +18,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QSettings>
 #include <QTableWidget>
 
 #include <gtest/gtest.h>
@@ -316,6 +320,50 @@ TEST_F(TrainerSessionTest, PlaysASessionTheHistoryKeepsFromAnotherPc)
     std::ifstream written(folder / "from-history" / "2026-01-02_03-04-05.zs");
     EXPECT_EQ(std::string(std::istreambuf_iterator<char>(written), {}), text);
     EXPECT_TRUE(session.sessions_window().isVisible());
+}
+
+// "воспроизвести" in the journal rebuilds the windows, the journal among them: after its click,
+// not inside it.
+TEST(TrainerSessionJournal, PlaysTheChosenSessionOnceTheClickIsOver)
+{
+    const std::filesystem::path folder = fresh_folder();
+    const std::filesystem::path sessions = folder / "sessions";
+    {
+        std::tm started{};
+        started.tm_year = 126;
+        started.tm_mday = 2;
+        zun::SessionWriter writer(sessions, started,
+                                  {"zun-trainer test", "2026-01-02 00:00:00", "Пётр", ""});
+        writer.input(3000, "newcoil");
+        writer.end(5000, "0123456789abcdef");
+    }
+    const QSettings settings(QString::fromStdString((folder / "settings.ini").string()),
+                             QSettings::IniFormat);
+    const zun::ReferenceTimes reference = zun::ReferenceTimes::from_automatic_run();
+    HistoryKeeper history(settings, sessions,
+                          QString::fromStdString((folder / "history.sqlite").string()), reference);
+    ASSERT_NE(history.database(), nullptr) << history.unavailable_reason().toStdString();
+    zun::RecordingUiPort port;
+    ErrorReporter errors;
+    TrainerSession session(port, errors, {sessions, "zun-trainer test", "", [] { return 0.0; }},
+                           [&history, &reference](Forms &forms) {
+                               forms.use_history(history, reference);
+                           });
+    session.forms().show_journal();
+    HistoryWindow &journal = session.forms().journal();
+    ASSERT_GE(journal.sessions().rowCount(), 1);
+    journal.sessions().selectRow(0);
+    QPushButton *play = nullptr;
+    for (QPushButton *button : journal.findChildren<QPushButton *>())
+        if (button->text() == "воспроизвести")
+            play = button;
+    ASSERT_NE(play, nullptr);
+    play->click();
+    EXPECT_FALSE(session.replaying());
+    QApplication::processEvents();
+    EXPECT_TRUE(session.replaying());
+    EXPECT_EQ(session.replay_length(), 5000);
+    std::filesystem::remove_all(folder);
 }
 
 TEST_F(TrainerSessionTest, ABadFileGivesTheRunnersMessageAndOpensNothing)
