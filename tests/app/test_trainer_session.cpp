@@ -309,6 +309,10 @@ TEST_F(TrainerSessionTest, ClosingAReplayStartsAFreshSession)
     EXPECT_EQ(hash(), zun::state_hash(fresh));
     EXPECT_NE(session.current_file(), recorded);
     EXPECT_FALSE(session.current_file().empty());
+    live(100);
+    std::ifstream fresh_file(session.current_file());
+    const std::string fresh_text{std::istreambuf_iterator<char>(fresh_file), {}};
+    EXPECT_TRUE(fresh_text.ends_with("# stage 0\n")) << fresh_text;
 }
 
 TEST_F(TrainerSessionTest, PlaysASessionTheHistoryKeepsFromAnotherPc)
