@@ -103,8 +103,7 @@ void Forms::follow_report()
         return;
     report_version_ = assessment_->version();
     report_time_ = now;
-    report_->show_report(assessment_->record(), assessment_->score(reference_times()), now,
-                         "текущий сеанс");
+    report_->show_report(assessment_->report(reference_times()), now, "текущий сеанс");
 }
 
 const zun::ReferenceTimes &Forms::reference_times() const

@@ -2,15 +2,7 @@
 
 #include <algorithm>
 
-AssessedReplay::AssessedReplay() : runner_(dropped_), assessment_(runner_.sim())
-{
-    runner_.sim().add_observer(lesson_);
-}
-
-AssessedReplay::~AssessedReplay()
-{
-    runner_.sim().remove_observer(lesson_);
-}
+AssessedReplay::AssessedReplay() : runner_(dropped_), assessment_(runner_.sim()) {}
 
 SimRunner::ExitStatus AssessedReplay::replay(const zun::SessionScript &session,
                                              std::ostream &errors)

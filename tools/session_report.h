@@ -2,7 +2,7 @@
 
 #include "tools/sim_runner.h"
 #include "training/assessment.h"
-#include "training/lesson_log.h"
+#include "training/report.h"
 #include "training/session_file.h"
 
 #include <optional>
@@ -18,7 +18,6 @@ class ReferenceTimes;
 class AssessedReplay {
 public:
     AssessedReplay();
-    ~AssessedReplay();
     AssessedReplay(const AssessedReplay &) = delete;
     AssessedReplay &operator=(const AssessedReplay &) = delete;
 
@@ -36,20 +35,15 @@ public:
     int stages_by_trainee() const;
     zun::Millis length() const { return runner_.sim().scheduler.now(); }
     // The lesson's kind and the malfunctions the instructor set.
-    const zun::LessonLog &lesson() const { return lesson_.log; }
+    const zun::LessonLog &lesson() const { return assessment_.lesson(); }
+    // What `zun-sim --report` says of the session.
+    zun::Report report(const zun::ReferenceTimes &reference) const
+    {
+        return assessment_.report(reference);
+    }
 
 private:
-    struct LessonFollower final : zun::InputObserver {
-        void input_applied(zun::Millis time, const zun::Input &input,
-                           const zun::Answer &answer) override
-        {
-            log.input(time, input, answer);
-        }
-        zun::LessonLog log;
-    };
-
     std::ostringstream dropped_;
     SimRunner runner_;
     zun::Assessment assessment_;
-    LessonFollower lesson_;
 };

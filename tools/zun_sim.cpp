@@ -61,9 +61,7 @@ int report(const char *session_path, const char *html_path)
     if (const SimRunner::ExitStatus status = replay.replay(*session, std::cerr);
         status != SimRunner::Completed)
         return status;
-    const zun::Report report{replay.record(),
-                             replay.score(zun::ReferenceTimes::from_automatic_run()),
-                             &replay.lesson()};
+    const zun::Report report = replay.report(zun::ReferenceTimes::from_automatic_run());
     if (!html_path) {
         std::cout << zun::report_lines(report);
         return SimRunner::Completed;

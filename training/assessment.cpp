@@ -101,6 +101,11 @@ std::optional<int> Assessment::score(const ReferenceTimes &reference) const
     return zun::score(record_.entries(), record_.trainee_operated(), reference);
 }
 
+Report Assessment::report(const ReferenceTimes &reference) const
+{
+    return {record_, score(reference), lesson_, sim_};
+}
+
 // The mode is read from the model, since more than the selector selects one (the main window
 // shown selects the first).
 void Assessment::input_applied(Millis time, const Input &input, const Answer &answer)
@@ -118,6 +123,8 @@ void Assessment::input_applied(Millis time, const Input &input, const Answer &an
         record_.input(time, *assessed_input);
         ++version_;
     }
+    if (lesson_.input(time, input, answer))
+        ++version_;
 }
 
 void Assessment::stage_changed(Millis time, int, int after)

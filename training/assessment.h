@@ -2,6 +2,8 @@
 
 #include "sim/Unit_simulator.h"
 #include "sim/inputs.h"
+#include "training/lesson_log.h"
+#include "training/report.h"
 #include "training/score.h"
 #include "training/stage_record.h"
 
@@ -22,9 +24,9 @@ std::string_view refusal_word(Refusal refusal);
 // it is let go, which ends the operation its press began.
 std::optional<AssessedInput> assessed(const Input &input, const Answer &answer);
 
-// Keeps the stage record of a session from the inputs the door lets through and the stage
-// changes, in the order they happen, so that the program and a headless replay of the session's
-// file keep the same record.
+// Keeps the stage record of a session and the instructor's lesson log from the inputs the door
+// lets through and the stage changes, in the order they happen, so that the program and a
+// headless replay of the session's file keep the same record.
 class Assessment final : private InputObserver {
 public:
     explicit Assessment(TSimulator &sim);
@@ -34,9 +36,14 @@ public:
 
     const StageRecord &record() const { return record_; }
     std::optional<int> score(const ReferenceTimes &reference) const;
+    // The lesson's kind and the malfunctions the instructor gave.
+    const LessonLog &lesson() const { return lesson_; }
+    // What the report says of the session so far; it reads this assessment and its model.
+    Report report(const ReferenceTimes &reference) const;
     // The working modes selected so far, each once, in order of their numbers.
     const std::set<int> &modes_chosen() const { return modes_chosen_; }
-    // Counts the changes of the record, so that a window redraws only when it changed.
+    // Counts the changes of the record and the lesson log, so that a window redraws only when
+    // they changed.
     std::uint64_t version() const { return version_; }
 
 private:
@@ -45,6 +52,7 @@ private:
 
     TSimulator &sim_;
     StageRecord record_;
+    LessonLog lesson_;
     WorkingMode mode_ = WorkingMode::None;
     std::set<int> modes_chosen_;
     std::uint64_t version_ = 0;

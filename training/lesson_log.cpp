@@ -2,6 +2,22 @@
 
 namespace zun {
 
+std::string_view fault_text(FaultKind kind)
+{
+    switch (kind) {
+    case FaultKind::Drive: return "привод не включается";
+    case FaultKind::Permit: return "нет разрешения";
+    case FaultKind::ForwardEnd: return "не срабатывает конечный выключатель вперёд";
+    case FaultKind::ReverseEnd: return "не срабатывает конечный выключатель назад";
+    }
+    return "";
+}
+
+std::string_view lesson_text(LessonKind kind)
+{
+    return kind == LessonKind::Exam ? "экзамен" : "обучение";
+}
+
 FaultEntry *LessonLog::active(int mech, FaultKind kind)
 {
     for (FaultEntry &entry : faults_)
@@ -10,31 +26,49 @@ FaultEntry *LessonLog::active(int mech, FaultKind kind)
     return nullptr;
 }
 
-void LessonLog::clear_all(std::int64_t time)
+bool LessonLog::clear_all(std::int64_t time)
 {
+    bool cleared = false;
     for (FaultEntry &entry : faults_)
-        if (!entry.cleared)
+        if (!entry.cleared) {
             entry.cleared = time;
+            cleared = true;
+        }
+    return cleared;
 }
 
-void LessonLog::input(std::int64_t time, const Input &input, const Answer &answer)
+bool LessonLog::input(std::int64_t time, const Input &input, const Answer &answer)
 {
     if (const auto *lesson = std::get_if<input::Lesson>(&input)) {
-        exam_ = lesson->kind == LessonKind::Exam;
-    } else if (const auto *fault = std::get_if<input::Fault>(&input)) {
-        FaultEntry *entry = active(fault->mech, fault->kind);
-        if (fault->on && !entry)
-            faults_.push_back({fault->kind, fault->mech, time, std::nullopt, std::nullopt});
-        else if (!fault->on && entry)
-            entry->cleared = time;
-    } else if (std::holds_alternative<input::ClearFaults>(input)) {
-        clear_all(time);
-    } else if (answer.pulse && answer.pulse->command == MechCommand::Stop) {
-        // The trainee's reaction: the first stop of the faulty mechanism while the fault lasts.
-        for (FaultEntry &entry : faults_)
-            if (entry.mech == answer.pulse->mech && !entry.cleared && !entry.reaction)
-                entry.reaction = time;
+        const bool exam = lesson->kind == LessonKind::Exam;
+        const bool changed = exam != exam_;
+        exam_ = exam;
+        return changed;
     }
+    if (const auto *fault = std::get_if<input::Fault>(&input)) {
+        FaultEntry *entry = active(fault->mech, fault->kind);
+        if (fault->on && !entry) {
+            faults_.push_back({fault->kind, fault->mech, time, std::nullopt, std::nullopt});
+            return true;
+        }
+        if (!fault->on && entry) {
+            entry->cleared = time;
+            return true;
+        }
+        return false;
+    }
+    if (std::holds_alternative<input::ClearFaults>(input))
+        return clear_all(time);
+    if (!answer.pulse || answer.pulse->command != MechCommand::Stop)
+        return false;
+    // The trainee's reaction: the first stop of the faulty mechanism while the fault lasts.
+    bool reacted = false;
+    for (FaultEntry &entry : faults_)
+        if (entry.mech == answer.pulse->mech && !entry.cleared && !entry.reaction) {
+            entry.reaction = time;
+            reacted = true;
+        }
+    return reacted;
 }
 
 } // namespace zun

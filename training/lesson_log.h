@@ -4,9 +4,14 @@
 
 #include <cstdint>
 #include <optional>
+#include <string_view>
 #include <vector>
 
 namespace zun {
+
+// How the instructor's window and the report name a malfunction and a lesson, in Russian.
+std::string_view fault_text(FaultKind kind);
+std::string_view lesson_text(LessonKind kind);
 
 // One malfunction the instructor gave: when it was set and cleared, and when the trainee first
 // stopped its mechanism after it was set.
@@ -22,7 +27,8 @@ struct FaultEntry {
 // a replay): the lesson's kind and the malfunctions.
 class LessonLog {
 public:
-    void input(std::int64_t time, const Input &input, const Answer &answer);
+    // Whether the input changed what the log holds.
+    bool input(std::int64_t time, const Input &input, const Answer &answer);
 
     bool exam() const { return exam_; }
     // In the order they were set.
@@ -30,7 +36,7 @@ public:
 
 private:
     FaultEntry *active(int mech, FaultKind kind);
-    void clear_all(std::int64_t time);
+    bool clear_all(std::int64_t time);
 
     bool exam_ = false;
     std::vector<FaultEntry> faults_;

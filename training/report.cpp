@@ -1,5 +1,6 @@
 #include "report.h"
 
+#include "sim/Unit_simulator.h"
 #include "sim/input_lines.h"
 #include "sim/stage_tables.h"
 #include "sim/steps_texts.h"
@@ -59,6 +60,33 @@ std::string lesson_lines(const LessonLog &lesson)
     return text;
 }
 
+// The find list's name of a mechanism ("1 телега"), or its number where the list has none.
+std::string mech_name(const TSimulator &model, int mech)
+{
+    const std::string &name = model.f_Mech_Name(mech);
+    return name.empty() ? std::to_string(mech) : name;
+}
+
+// A row per malfunction the instructor gave, with the trainee's reaction to it.
+std::string faults_html(const Report &report)
+{
+    const LessonLog &lesson = report.lesson;
+    std::string html = "<h2>Неисправности</h2>\n";
+    if (lesson.faults().empty())
+        return html + "<p>Инструктор неисправностей не задавал.</p>\n";
+    html += "<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\">\n<tr><th>механизм</th>"
+            "<th>неисправность</th><th>задана, мс</th><th>снята, мс</th><th>реакция, мс</th>"
+            "<th>реакция через, мс</th></tr>\n";
+    for (const FaultEntry &fault : lesson.faults())
+        html += "<tr>" + cell(mech_name(report.model, fault.mech)) + cell(fault_text(fault.kind)) +
+                cell(std::to_string(fault.set)) +
+                cell(fault.cleared ? std::to_string(*fault.cleared) : "не снята") +
+                cell(fault.reaction ? std::to_string(*fault.reaction) : "нет") +
+                cell(fault.reaction ? std::to_string(*fault.reaction - fault.set) : "—") +
+                "</tr>\n";
+    return html + "</table>\n";
+}
+
 } // namespace
 
 std::string_view completion_word(Completion by)
@@ -99,9 +127,7 @@ std::string report_lines(const Report &report)
                 " mech=" + std::to_string(remark.mech) + " dir=" +
                 std::string(direction_word(remark.direction)) +
                 " reason=" + (remark.reason.empty() ? "-" : remark.reason) + "\n";
-    if (report.lesson)
-        text += lesson_lines(*report.lesson);
-    return text;
+    return text + lesson_lines(report.lesson);
 }
 
 std::string report_html(const Report &report, std::string_view title)
@@ -109,8 +135,12 @@ std::string report_html(const Report &report, std::string_view title)
     std::string html = "<!DOCTYPE html>\n<html lang=\"ru\"><head><meta charset=\"utf-8\">"
                        "<title>" + escaped(title) + "</title></head><body>\n";
     html += "<h1>Отчёт о сеансе " + escaped(title) + "</h1>\n";
+    html += "<p>Занятие: <b>" +
+            escaped(lesson_text(report.lesson.exam() ? LessonKind::Exam : LessonKind::Training)) +
+            "</b></p>\n";
     html += "<p><b>Оценка: " + (report.score ? std::to_string(*report.score) : "—") +
             "</b></p>\n<p>" + escaped(score_rule) + "</p>\n";
+    html += faults_html(report);
     html += "<h2>Шаги</h2>\n<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\">\n<tr>"
             "<th>шаг</th><th>начало, мс</th><th>конец, мс</th><th>выполнен</th>"
             "<th>операций</th><th>отказов</th><th>не по порядку</th><th>подсказок</th></tr>\n";

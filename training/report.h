@@ -9,11 +9,14 @@
 
 namespace zun {
 
+class TSimulator;
+
 // What a session's report says, the same in the program and headless.
 struct Report {
     const StageRecord &record;
     std::optional<int> score;
-    const LessonLog *lesson = nullptr; // the exam and the malfunctions, when known
+    const LessonLog &lesson; // the exam and the malfunctions
+    const TSimulator &model; // names the mechanisms
 };
 
 std::string_view completion_word(Completion by);
@@ -23,8 +26,8 @@ std::string_view direction_word(Direction direction);
 // examination and a line per malfunction the instructor gave.
 std::string report_lines(const Report &report);
 
-// The same as a whole HTML page, with the score rule and the pulses each step uses; `title`
-// names the session.
+// The same as a whole HTML page, with the lesson's kind, the malfunctions by the names of their
+// mechanisms, the score rule and the pulses each step uses; `title` names the session.
 std::string report_html(const Report &report, std::string_view title);
 
 } // namespace zun

@@ -163,7 +163,7 @@ bool HistoryWindow::open_report(const QString &file_name)
                          .arg(file_name, QString::fromStdString(errors.str()).trimmed()));
     if (!report_)
         report_ = new ReportWindow(this);
-    report_->show_report(replay->record(), replay->score(*reference_), replay->length(),
+    report_->show_report(replay->report(*reference_), replay->length(),
                          QFileInfo(file_name).completeBaseName());
     replay_ = std::move(replay); // the window now reads the new record
     report_->show();

@@ -2,6 +2,7 @@
 
 #include "sim/input_lines.h"
 #include "sim/steps_texts.h"
+#include "training/lesson_log.h"
 #include "ui/instructor_pin.h"
 
 #include <QButtonGroup>
@@ -30,12 +31,17 @@ struct Speed {
 constexpr Speed speeds[] = {{"×¼", 0.25}, {"×½", 0.5}, {"×1", 1}, {"×2", 2}, {"×4", 4}, {"×8", 8}};
 constexpr int normal_speed = 2;
 
-constexpr std::array<const char *, zun::fault_kind_count> fault_texts{
-    "привод не включается",
-    "нет разрешения",
-    "не срабатывает конечный выключатель вперёд",
-    "не срабатывает конечный выключатель назад",
-};
+QString fault_caption(zun::FaultKind kind)
+{
+    const std::string_view text = zun::fault_text(kind);
+    return QString::fromUtf8(text.data(), qsizetype(text.size()));
+}
+
+QString lesson_caption(zun::LessonKind kind)
+{
+    const std::string_view text = zun::lesson_text(kind);
+    return QString::fromUtf8(text.data(), qsizetype(text.size()));
+}
 
 QString refusal_text(zun::Refusal refusal)
 {
@@ -147,8 +153,8 @@ QWidget *InstructorWindow::make_lesson_box()
     });
     form->addRow(QStringLiteral("Обучаемый:"), name_);
 
-    training_ = new QRadioButton(QStringLiteral("обучение"));
-    exam_ = new QRadioButton(QStringLiteral("экзамен"));
+    training_ = new QRadioButton(lesson_caption(zun::LessonKind::Training));
+    exam_ = new QRadioButton(lesson_caption(zun::LessonKind::Exam));
     exam_->setObjectName(QStringLiteral("Radio_Exam"));
     training_->setObjectName(QStringLiteral("Radio_Training"));
     auto *kinds = new QButtonGroup(box);
@@ -209,7 +215,7 @@ QWidget *InstructorWindow::make_fault_box()
     connect(mech_, &QComboBox::currentIndexChanged, this, &InstructorWindow::follow_faults);
     column->addWidget(mech_);
     for (std::size_t kind = 0; kind < fault_boxes_.size(); ++kind) {
-        auto *check = new QCheckBox(QString::fromUtf8(fault_texts[kind]));
+        auto *check = new QCheckBox(fault_caption(static_cast<zun::FaultKind>(kind)));
         check->setObjectName(QStringLiteral("CheckBox_Fault_%1").arg(kind));
         connect(check, &QCheckBox::clicked, this, [this, kind](bool on) {
             door_->apply(zun::input::Fault{chosen_mech(), static_cast<zun::FaultKind>(kind), on});
@@ -323,12 +329,12 @@ void InstructorWindow::follow_faults()
         fault_boxes_[kind]->setChecked(chosen.f_Has_Fault(static_cast<zun::FaultKind>(kind)));
     QStringList active;
     for (const int mech : zun::console::keyed_mechanisms())
-        for (std::size_t kind = 0; kind < fault_texts.size(); ++kind)
-            if (model().Mech_Array[static_cast<std::size_t>(mech)]->f_Has_Fault(
-                    static_cast<zun::FaultKind>(kind)))
+        for (int kind = 0; kind < zun::fault_kind_count; ++kind)
+            if (const auto fault = static_cast<zun::FaultKind>(kind);
+                model().Mech_Array[static_cast<std::size_t>(mech)]->f_Has_Fault(fault))
                 active.append(
                     QStringLiteral("%1: %2").arg(QString::fromStdString(model().f_Mech_Name(mech)),
-                                                 QString::fromUtf8(fault_texts[kind])));
+                                                 fault_caption(fault)));
     QStringList shown;
     for (int row = 0; row < active_faults_->count(); ++row)
         shown.append(active_faults_->item(row)->text());

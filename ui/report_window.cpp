@@ -1,6 +1,5 @@
 #include "report_window.h"
 
-#include "training/report.h"
 #include "training/score.h"
 #include "training/stage_record.h"
 #include "ui/timeline_plot.h"
@@ -41,6 +40,18 @@ QString completion_text(zun::Completion by)
     case zun::Completion::Open: return "идёт";
     }
     return {};
+}
+
+// "Занятие: экзамен. Неисправностей: 2. " (the malfunctions only when the instructor gave any).
+QString lesson_summary(const zun::LessonLog &lesson)
+{
+    const std::string_view kind =
+        zun::lesson_text(lesson.exam() ? zun::LessonKind::Exam : zun::LessonKind::Training);
+    QString text = QStringLiteral("Занятие: %1. ")
+                       .arg(QString::fromUtf8(kind.data(), qsizetype(kind.size())));
+    if (!lesson.faults().empty())
+        text += QStringLiteral("Неисправностей: %1. ").arg(lesson.faults().size());
+    return text;
 }
 
 QTableWidgetItem *cell(const QString &text)
@@ -95,12 +106,12 @@ ReportWindow::ReportWindow(QWidget *parent)
     connect(save, &QPushButton::clicked, this, [this] { ask_and_save(); });
 }
 
-void ReportWindow::show_report(const zun::StageRecord &record, std::optional<int> score,
-                               qint64 now_ms, const QString &title)
+void ReportWindow::show_report(const zun::Report &report, qint64 now_ms, const QString &title)
 {
-    record_ = &record;
-    score_ = score;
+    report_.emplace(report);
     title_ = title;
+    const zun::StageRecord &record = report.record;
+    const std::optional<int> score = report.score;
     const std::vector<zun::StageEntry> entries = record.entries();
     table_->setRowCount(int(entries.size()));
     int by_trainee = 0;
@@ -117,9 +128,9 @@ void ReportWindow::show_report(const zun::StageRecord &record, std::optional<int
             table_->setItem(row, column, cell(values[column]));
     }
     table_->resizeColumnsToContents();
-    summary_->setText(QStringLiteral("<b>%1</b><br>Шагов выполнено самостоятельно: %2. "
-                                     "Отказов: %3. Оценка: <b>%4</b>")
-                          .arg(title.toHtmlEscaped())
+    summary_->setText(QStringLiteral("<b>%1</b><br>%2Шагов выполнено самостоятельно: %3. "
+                                     "Отказов: %4. Оценка: <b>%5</b>")
+                          .arg(title.toHtmlEscaped(), lesson_summary(report.lesson))
                           .arg(by_trainee)
                           .arg(std::ranges::count_if(record.remarks(),
                                                      [](const zun::StageRemark &remark) {
@@ -137,19 +148,18 @@ QString ReportWindow::summary() const
 
 QString ReportWindow::text() const
 {
-    if (!record_)
+    if (!report_)
         return {};
-    return QString::fromStdString(zun::report_lines({*record_, score_}));
+    return QString::fromStdString(zun::report_lines(*report_));
 }
 
 bool ReportWindow::save(const QString &path, QString &error) const
 {
-    if (!record_) {
+    if (!report_) {
         error = "нет отчёта";
         return false;
     }
-    const QString html = QString::fromStdString(zun::report_html({*record_, score_},
-                                                                 title_.toStdString()));
+    const QString html = QString::fromStdString(zun::report_html(*report_, title_.toStdString()));
     if (path.endsWith(".pdf", Qt::CaseInsensitive)) {
         QPdfWriter pdf(path);
         pdf.setTitle(title_);

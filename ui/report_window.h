@@ -1,26 +1,25 @@
 #pragma once
 
+#include "training/report.h"
+
 #include <QWidget>
 
 #include <optional>
 
-namespace zun {
-class StageRecord;
-}
 class QLabel;
 class QTableWidget;
 class TimelinePlot;
 
 // The report of the session: its steps as a table, the summary and the score with its rule, and
-// the course of the session as a plot. It can copy the table as text and save the report as HTML
-// or PDF.
+// the course of the session as a plot. It can copy the report as text, with the lesson's lines,
+// and save it as HTML or PDF.
 class ReportWindow : public QWidget {
 public:
     explicit ReportWindow(QWidget *parent = nullptr);
 
-    // The record is read again at each call; it must outlive the window or be replaced first.
-    void show_report(const zun::StageRecord &record, std::optional<int> score, qint64 now_ms,
-                     const QString &title);
+    // What the report reads (the record, the lesson log, the model) is read again at each call;
+    // it must outlive the window or be replaced first.
+    void show_report(const zun::Report &report, qint64 now_ms, const QString &title);
 
     QTableWidget &table() const { return *table_; }
     QString summary() const;
@@ -34,8 +33,7 @@ private:
     void copy_text() const;
     void ask_and_save();
 
-    const zun::StageRecord *record_ = nullptr;
-    std::optional<int> score_;
+    std::optional<zun::Report> report_;
     QString title_;
     QLabel *summary_;
     QTableWidget *table_;

@@ -204,6 +204,35 @@ QStringList commands_on_runner_page()
     return commands;
 }
 
+// An installed manual page as `man` shows it, unwrapped as far as a line can be.
+QString rendered_page(const QString &page)
+{
+    QProcess man;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
+    environment.insert(QStringLiteral("MANWIDTH"), QStringLiteral("250"));
+    man.setProcessEnvironment(environment);
+    man.start(QStringLiteral("man"),
+              {QStringLiteral("-l"), installed(QStringLiteral(ZUN_INSTALL_MANDIR "/man1/") + page)});
+    EXPECT_TRUE(man.waitForFinished(60000));
+    EXPECT_EQ(man.exitCode(), 0);
+    return QString::fromUtf8(man.readAllStandardOutput());
+}
+
+// The part of a rendered page under a section's heading, up to the next heading.
+QString section_of(const QString &page, const QString &heading)
+{
+    return page.section(QLatin1Char('\n') + heading + QLatin1Char('\n'), 1)
+        .section(QRegularExpression(QStringLiteral("\n[A-Z][A-Z ]+\n")), 0, 0);
+}
+
+QString readme()
+{
+    QFile file(QStringLiteral(ZUN_README));
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly | QIODevice::Text)) << ZUN_README;
+    return QString::fromUtf8(file.readAll());
+}
+
 TEST(InstalledTreeTest, EveryCommandOnTheRunnersManualPageIsOneTheInstalledRunnerKnows)
 {
     const QStringList commands = commands_on_runner_page();
@@ -221,6 +250,110 @@ TEST(InstalledTreeTest, EveryCommandOnTheRunnersManualPageIsOneTheInstalledRunne
     EXPECT_EQ(run(runner, {}, "show time\n").out, QStringLiteral("time=0\n"));
 }
 
+
+// The runner's usage names each way to call it; the page's synopsis shows each the same way,
+// and describes no option the runner does not take.
+TEST(InstalledTreeTest, TheRunnersPageShowsEveryWayToCallIt)
+{
+    const Finished usage =
+        run(installed(QStringLiteral(ZUN_INSTALL_BINDIR "/zun-sim")), {QStringLiteral("--no")});
+    EXPECT_EQ(usage.status, 2);
+    ASSERT_TRUE(usage.err.startsWith(QStringLiteral("usage: "))) << usage.err.toStdString();
+    const QStringList forms = usage.err.mid(7).trimmed().split(QStringLiteral(" | "));
+    ASSERT_GE(forms.size(), 5) << usage.err.toStdString();
+
+    const QString page = rendered_page(QStringLiteral("zun-sim.1.gz"));
+    QStringList synopsis;
+    for (const QString &line : section_of(page, QStringLiteral("SYNOPSIS")).split('\n'))
+        synopsis << line.simplified();
+    static const QRegularExpression option(QStringLiteral(R"(--[a-z][a-z-]*)"));
+    QStringList options;
+    for (const QString &form : forms) {
+        // "zun-sim --report-html HTML_FILE SESSION_FILE" reads "... html-file session-file".
+        const QString shown = form.toLower().replace(QLatin1Char('_'), QLatin1Char('-'));
+        EXPECT_TRUE(synopsis.contains(shown)) << shown.toStdString() << " is not in:\n"
+                                              << synopsis.join('\n').toStdString();
+        for (auto match = option.globalMatch(form); match.hasNext();)
+            options << match.next().captured();
+    }
+    const QString described = section_of(page, QStringLiteral("OPTIONS"));
+    for (const QString &known : options)
+        EXPECT_TRUE(described.contains(QStringLiteral("\n       ") + known + QLatin1Char(' ')))
+            << known.toStdString() << " is not described";
+    for (auto match = option.globalMatch(section_of(page, QStringLiteral("SYNOPSIS")) + described);
+         match.hasNext();) {
+        const QString shown = match.next().captured();
+        EXPECT_TRUE(options.contains(shown)) << shown.toStdString() << " is no option of the runner";
+    }
+}
+
+// The commands and inputs of README's two tables of the runner, by their leading words
+// ("until stage N [within MS]" is "until stage", "key NAME move" is "key").
+QStringList commands_in_readme()
+{
+    const QString text = readme();
+    QStringList commands;
+    for (const QString &header : {QStringLiteral("| command | effect |"),
+                                  QStringLiteral("| input | what it stands for |")}) {
+        const QString table = text.section(header + QLatin1Char('\n'), 1).section("\n\n", 0, 0);
+        EXPECT_FALSE(table.isEmpty()) << header.toStdString();
+        for (const QString &row : table.split(QLatin1Char('\n'))) {
+            static const QRegularExpression quoted(QStringLiteral("`([^`]+)`"));
+            const QString first_cell = row.section(QLatin1Char('|'), 1, 1);
+            for (auto match = quoted.globalMatch(first_cell); match.hasNext();) {
+                QStringList words;
+                for (const QString &word : match.next().captured(1).split(QLatin1Char(' '))) {
+                    if (!QRegularExpression(QStringLiteral("^[a-z]+$")).match(word).hasMatch())
+                        break;
+                    words << word;
+                }
+                if (!words.isEmpty() && !commands.contains(words.join(' ')))
+                    commands << words.join(' ');
+            }
+        }
+    }
+    return commands;
+}
+
+TEST(InstalledTreeTest, TheRunnersPageListsEveryCommandAndInputOfTheReadme)
+{
+    const QStringList readme_commands = commands_in_readme();
+    ASSERT_TRUE(readme_commands.contains(QStringLiteral("fault clear")) &&
+                readme_commands.contains(QStringLiteral("until stage")))
+        << readme_commands.join(QLatin1Char(',')).toStdString();
+    const QStringList on_page = commands_on_runner_page();
+    for (const QString &command : readme_commands)
+        EXPECT_TRUE(on_page.contains(command)) << command.toStdString();
+}
+
+// What a user of the trainer looks up: its option, the main window's keys (as README names them)
+// and where it keeps the sessions, the history and the history's settings.
+TEST(InstalledTreeTest, TheTrainersPageNamesItsOptionKeysAndFiles)
+{
+    const QString page = rendered_page(QStringLiteral("zun_trainer.1.gz"));
+    const QString text = readme();
+    QStringList expected{QStringLiteral("--instructor"),
+                         QStringLiteral("$XDG_DATA_HOME/zun-trainer/sessions/"),
+                         QStringLiteral("~/.local/share/zun-trainer/sessions/"),
+                         QStringLiteral("$XDG_DATA_HOME/zun-trainer/history.sqlite"),
+                         QStringLiteral("[history]"), QStringLiteral("file="),
+                         QStringLiteral("help/"), QStringLiteral("video/"),
+                         QStringLiteral(ZUN_DATA_DIR)};
+    static const QRegularExpression key(QStringLiteral(R"(Ctrl\+[A-Z0-9])"));
+    for (auto match = key.globalMatch(text); match.hasNext();)
+        expected << match.next().captured();
+    static const QRegularExpression settings_file(QStringLiteral("`([^`]*/zun-trainer\\.conf)`"));
+    for (auto match = settings_file.globalMatch(text); match.hasNext();)
+        expected << match.next().captured(1);
+    const QString ini = text.section(QStringLiteral("```ini\n"), 1).section(QStringLiteral("```"), 0, 0);
+    static const QRegularExpression setting(QStringLiteral(R"(^([a-z]+)=)"),
+                                            QRegularExpression::MultilineOption);
+    for (auto match = setting.globalMatch(ini); match.hasNext();)
+        expected << match.next().captured(1) + QLatin1Char('=');
+    ASSERT_GE(expected.size(), 9 + 6 + 2 + 5) << expected.join(' ').toStdString();
+    for (const QString &word : expected)
+        EXPECT_TRUE(page.contains(word)) << word.toStdString();
+}
 } // namespace
 
 int main(int argc, char *argv[])

@@ -25,9 +25,9 @@ Assessed assess(const std::string &file)
     AssessedReplay replay;
     std::ostringstream errors;
     EXPECT_EQ(replay.replay(zun::read_session(in), errors), SimRunner::Completed) << errors.str();
-    const std::optional<int> score = replay.score(zun::ReferenceTimes::from_automatic_run());
     return {replay.record().entries(), replay.record().remarks(),
-            zun::report_lines({replay.record(), score}), replay.modes_used()};
+            zun::report_lines(replay.report(zun::ReferenceTimes::from_automatic_run())),
+            replay.modes_used()};
 }
 
 zun::StageEntry entry_of(const Assessed &assessed, int stage)

@@ -181,7 +181,10 @@ TEST(Report, PrintsTheScoreTheStepsAndTheRemarks)
     record.input(5000, operation(72, Direction::Reverse, "interlock"));
     record.stage_changed(9000, 3);
 
-    EXPECT_EQ(report_lines({record, 64}),
+    NullUiPort ui;
+    const TSimulator sim(ui);
+    const LessonLog no_lesson;
+    EXPECT_EQ(report_lines({record, 64, no_lesson, sim}),
               "score=64\n"
               "stage=2 began=500 ended=9000 by=trainee ops=2 refused=1 out_of_sequence=2 hints=0\n"
               "stage=3 began=9000 ended=- by=open ops=0 refused=0 out_of_sequence=0 hints=0\n"
@@ -189,9 +192,11 @@ TEST(Report, PrintsTheScoreTheStepsAndTheRemarks)
               "reason=-\n"
               "t=5000 what=refused stage=2 control=- mech=72 dir=rws reason=interlock\n"
               "t=5000 what=out_of_sequence stage=2 control=- mech=72 dir=rws reason=-\n");
-    const std::string html = report_html({record, std::nullopt}, "<сеанс & 1>");
+    const std::string html = report_html({record, std::nullopt, no_lesson, sim}, "<сеанс & 1>");
     EXPECT_NE(html.find("<title>&lt;сеанс &amp; 1&gt;</title>"), std::string::npos);
     EXPECT_NE(html.find("<td>R 5</td>"), std::string::npos) << "the pulses of step 2";
+    EXPECT_NE(html.find("Занятие: <b>обучение</b>"), std::string::npos);
+    EXPECT_NE(html.find("Инструктор неисправностей не задавал."), std::string::npos);
 }
 
 TEST(Score, FollowsItsRule)

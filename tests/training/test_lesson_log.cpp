@@ -1,4 +1,6 @@
 // The instructor's part of a session as its inputs tell it, and its lines in the report.
+#include "sim/Unit_simulator.h"
+#include "sim/ui_port.h"
 #include "training/lesson_log.h"
 #include "training/report.h"
 
@@ -12,7 +14,15 @@ Answer stop_of(int mech)
     return {PulseAnswer{mech, MechCommand::Stop, Refusal::None}};
 }
 
-TEST(LessonLog, TimesEachFaultAndTheTraineesFirstStopOfItsMechanism)
+// A model to name the mechanisms in a report.
+class LessonReport : public testing::Test {
+protected:
+    NullUiPort ui_;
+    const TSimulator model_{ui_};
+    const StageRecord record_;
+};
+
+TEST_F(LessonReport, TimesEachFaultAndTheTraineesFirstStopOfItsMechanism)
 {
     LessonLog log;
     log.input(100, input::Lesson{LessonKind::Exam}, {});
@@ -31,8 +41,7 @@ TEST(LessonLog, TimesEachFaultAndTheTraineesFirstStopOfItsMechanism)
     log.input(7000, input::Fault{20, FaultKind::ReverseEnd, true}, {});
 
     EXPECT_TRUE(log.exam());
-    StageRecord record;
-    EXPECT_EQ(report_lines({record, std::nullopt, &log}),
+    EXPECT_EQ(report_lines({record_, std::nullopt, log, model_}),
               "score=-\n"
               "lesson=exam\n"
               "fault=drive mech=1 set=1000 cleared=4000 reaction=2000\n"
@@ -41,14 +50,52 @@ TEST(LessonLog, TimesEachFaultAndTheTraineesFirstStopOfItsMechanism)
               "fault=rws_end mech=20 set=7000 cleared=- reaction=-\n");
 }
 
-TEST(LessonLog, ATrainingWithoutFaultsAddsNothingToTheReport)
+TEST_F(LessonReport, ATrainingWithoutFaultsAddsNothingToTheReport)
 {
     LessonLog log;
-    log.input(0, input::Lesson{LessonKind::Exam}, {});
-    log.input(10, input::Lesson{LessonKind::Training}, {});
-    log.input(20, input::Fault{1, FaultKind::Drive, false}, {}); // clears nothing
-    StageRecord record;
-    EXPECT_EQ(report_lines({record, 50, &log}), report_lines({record, 50}));
+    EXPECT_TRUE(log.input(0, input::Lesson{LessonKind::Exam}, {}));
+    EXPECT_TRUE(log.input(10, input::Lesson{LessonKind::Training}, {}));
+    EXPECT_FALSE(log.input(20, input::Fault{1, FaultKind::Drive, false}, {})) << "clears nothing";
+    EXPECT_FALSE(log.input(30, input::ClearFaults{}, {})) << "nothing to clear";
+    EXPECT_FALSE(log.input(40, input::Command{1, MechCommand::Stop}, stop_of(1)));
+    EXPECT_EQ(report_lines({record_, 50, log, model_}), "score=50\n");
+}
+
+TEST(LessonLog, SaysWhichInputsChangedIt)
+{
+    LessonLog log;
+    EXPECT_FALSE(log.input(0, input::Lesson{LessonKind::Training}, {})) << "training already";
+    EXPECT_TRUE(log.input(10, input::Fault{1, FaultKind::Drive, true}, {}));
+    EXPECT_FALSE(log.input(20, input::Fault{1, FaultKind::Drive, true}, {})) << "already set";
+    EXPECT_FALSE(log.input(30, input::Command{5, MechCommand::Stop}, stop_of(5)));
+    EXPECT_TRUE(log.input(40, input::Command{1, MechCommand::Stop}, stop_of(1))) << "reaction";
+    EXPECT_FALSE(log.input(50, input::Command{1, MechCommand::Stop}, stop_of(1)));
+    EXPECT_TRUE(log.input(60, input::ClearFaults{}, {}));
+}
+
+// The page names the lesson, and each malfunction by its mechanism's name and in the words of
+// the instructor's window, with its times.
+TEST_F(LessonReport, TheHtmlPageShowsTheExamAndEachMalfunction)
+{
+    LessonLog log;
+    log.input(100, input::Lesson{LessonKind::Exam}, {});
+    log.input(1000, input::Fault{1, FaultKind::Drive, true}, {});
+    log.input(2500, input::Command{1, MechCommand::Stop}, stop_of(1));
+    log.input(4000, input::ClearFaults{}, {});
+    log.input(5000, input::Fault{20, FaultKind::ReverseEnd, true}, {});
+
+    const std::string html = report_html({record_, std::nullopt, log, model_}, "экзамен");
+    EXPECT_NE(html.find("Занятие: <b>экзамен</b>"), std::string::npos) << html;
+    EXPECT_EQ(model_.f_Mech_Name(1), "1 телега");
+    EXPECT_NE(html.find("<tr><td>1 телега</td><td>привод не включается</td><td>1000</td>"
+                        "<td>4000</td><td>2500</td><td>1500</td></tr>"),
+              std::string::npos)
+        << html;
+    EXPECT_NE(html.find("<tr><td>" + model_.f_Mech_Name(20) +
+                        "</td><td>не срабатывает конечный выключатель назад</td><td>5000</td>"
+                        "<td>не снята</td><td>нет</td><td>—</td></tr>"),
+              std::string::npos)
+        << html;
 }
 
 } // namespace

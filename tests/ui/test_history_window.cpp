@@ -94,7 +94,7 @@ TEST(HistoryWindow, OpensASessionsReportFromItsStoredText)
     std::ostringstream errors;
     ASSERT_EQ(replay.replay(zun::read_session(in), errors), SimRunner::Completed);
     EXPECT_EQ(window.opened_report()->text().toStdString(),
-              zun::report_lines({replay.record(), replay.score(reference)}));
+              zun::report_lines(replay.report(reference)));
 
     EXPECT_FALSE(window.open_report("missing.zs"));
     EXPECT_TRUE(window.message().contains("missing.zs"));

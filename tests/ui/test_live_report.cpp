@@ -11,6 +11,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QFile>
 #include <QShortcut>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -55,7 +56,7 @@ std::string report_of_file(const std::filesystem::path &path, const zun::Referen
     std::ostringstream errors;
     EXPECT_EQ(replay.replay(zun::read_session(file), errors), SimRunner::Completed)
         << errors.str();
-    return zun::report_lines({replay.record(), replay.score(reference)});
+    return zun::report_lines(replay.report(reference));
 }
 
 QShortcut *shortcut_of(QWidget &window, const QKeySequence &keys)
@@ -66,47 +67,102 @@ QShortcut *shortcut_of(QWidget &window, const QKeySequence &keys)
     return nullptr;
 }
 
-TEST(LiveReport, FollowsTheSessionAndEqualsTheReportOfItsFile)
+// The program with its windows, recording the session to a file, the main window shown.
+class LiveReport : public testing::Test {
+protected:
+    void SetUp() override { forms_.main().show(); }
+
+    void advance(zun::Millis duration)
+    {
+        sim_.scheduler.advance_by(duration);
+        forms_.refresh();
+    }
+
+    void open_report()
+    {
+        QShortcut *report_key = shortcut_of(forms_.main(), QKeySequence("Ctrl+R"));
+        ASSERT_NE(report_key, nullptr);
+        emit report_key->activated();
+        ASSERT_TRUE(forms_.report().isVisible());
+    }
+
+    std::string report_of_the_file()
+    {
+        return report_of_file(recorder_.end(), forms_.reference_times());
+    }
+
+    const QTemporaryDir folder_;
+    zun::RecordingUiPort ui_port_;
+    Forms forms_{ui_port_};
+    zun::TSimulator &sim_ = forms_.sim();
+    SessionFileRecorder recorder_{sim_, folder_.path().toStdString()};
+    const zun::Door door_{sim_};
+};
+
+TEST_F(LiveReport, FollowsTheSessionAndEqualsTheReportOfItsFile)
 {
-    const QTemporaryDir folder;
-    zun::RecordingUiPort ui_port;
-    Forms forms(ui_port);
-    zun::TSimulator &sim = forms.sim();
-    SessionFileRecorder recorder(sim, folder.path().toStdString());
-    const zun::Door door(sim);
-    const auto advance = [&](zun::Millis duration) {
-        sim.scheduler.advance_by(duration);
-        forms.refresh();
-    };
-    forms.main().show();
-    QShortcut *report_key = shortcut_of(forms.main(), QKeySequence("Ctrl+R"));
-    ASSERT_NE(report_key, nullptr);
-    emit report_key->activated();
-    ASSERT_TRUE(forms.report().isVisible());
-    EXPECT_EQ(forms.report().table().rowCount(), 0) << "no step begun yet";
+    open_report();
+    EXPECT_EQ(forms_.report().table().rowCount(), 0) << "no step begun yet";
 
     advance(100);
-    door.apply(zun::input::Command{72, zun::MechCommand::Reverse}); // the interlock refuses it
+    door_.apply(zun::input::Command{72, zun::MechCommand::Reverse}); // the interlock refuses it
     advance(1900);
-    door.apply(zun::input::NewCoil{});
+    door_.apply(zun::input::NewCoil{});
     advance(2000);
-    EXPECT_EQ(forms.report().table().rowCount(), 2) << "stage 1 done, stage 2 open";
-    door.apply(zun::input::Command{10, zun::MechCommand::Forward});
+    EXPECT_EQ(forms_.report().table().rowCount(), 2) << "stage 1 done, stage 2 open";
+    door_.apply(zun::input::Command{10, zun::MechCommand::Forward});
     advance(2000);
-    door.apply(zun::input::FindPick{5});
+    door_.apply(zun::input::FindPick{5});
     const int key = zun::console::find_control("Frame_45_Key_Fix_1");
-    door.apply(zun::input::ControlPress{key, zun::MouseButton::Left});
-    door.apply(zun::input::ControlRelease{key, zun::MouseButton::Left});
+    door_.apply(zun::input::ControlPress{key, zun::MouseButton::Left});
+    door_.apply(zun::input::ControlRelease{key, zun::MouseButton::Left});
     advance(1000);
-    door.apply(zun::input::Command{5, zun::MechCommand::Reverse});
+    door_.apply(zun::input::Command{5, zun::MechCommand::Reverse});
     advance(3000);
-    door.apply(zun::input::Pass{});
+    door_.apply(zun::input::Pass{});
     advance(8000);
 
-    const std::string live = forms.report().text().toStdString();
-    EXPECT_EQ(report_of_file(recorder.end(), forms.reference_times()), live);
+    const std::string live = forms_.report().text().toStdString();
+    EXPECT_EQ(report_of_the_file(), live);
     EXPECT_NE(live.find("by=pass"), std::string::npos) << live;
     EXPECT_NE(live.find("reason=interlocked"), std::string::npos) << live;
+}
+
+// An examination with a malfunction: the report the instructor copies or saves says that it was
+// an examination and how the trainee met the malfunction, as `zun-sim --report` of its file does.
+TEST_F(LiveReport, AnExamsMalfunctionsEqualTheReportOfItsFile)
+{
+    open_report(); // before the examination: during it the trainee opens no report
+    advance(3000);
+    door_.apply(zun::input::Lesson{zun::LessonKind::Exam});
+    door_.apply(zun::input::Fault{1, zun::FaultKind::Drive, true});
+    forms_.refresh(); // shown at once, without waiting for the plot's next second
+    EXPECT_TRUE(forms_.report().summary().contains("Занятие: экзамен. Неисправностей: 1."))
+        << forms_.report().summary().toStdString();
+    door_.apply(zun::input::Command{1, zun::MechCommand::Forward}); // refused: the drive is out
+    advance(1000);
+    door_.apply(zun::input::Command{1, zun::MechCommand::Stop});
+    advance(500);
+    door_.apply(zun::input::ClearFaults{});
+    advance(1000);
+
+    const std::string live = forms_.report().text().toStdString();
+    EXPECT_EQ(report_of_the_file(), live);
+    EXPECT_NE(live.find("reason=drive_fault"), std::string::npos) << live;
+    EXPECT_TRUE(live.ends_with("lesson=exam\nfault=drive mech=1 set=3000 cleared=4500 "
+                               "reaction=4000\n"))
+        << live;
+
+    QString error;
+    const QString html_file = folder_.filePath("report.html");
+    ASSERT_TRUE(forms_.report().save(html_file, error)) << error.toStdString();
+    QFile html(html_file);
+    ASSERT_TRUE(html.open(QIODevice::ReadOnly));
+    const QString page = QString::fromUtf8(html.readAll());
+    EXPECT_TRUE(page.contains("Занятие: <b>экзамен</b>")) << page.toStdString();
+    EXPECT_TRUE(page.contains("<td>привод не включается</td><td>3000</td><td>4500</td>"
+                              "<td>4000</td><td>1000</td>"))
+        << page.toStdString();
 }
 
 } // namespace

@@ -1,10 +1,16 @@
+#include "sim/Unit_simulator.h"
+#include "sim/ui_port.h"
+#include "training/lesson_log.h"
 #include "training/report.h"
 #include "training/stage_record.h"
 #include "ui/report_window.h"
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QClipboard>
 #include <QFile>
+#include <QPushButton>
 #include <QTableWidget>
 #include <QTemporaryDir>
 
@@ -26,31 +32,46 @@ zun::StageRecord two_steps()
     return record;
 }
 
-TEST(ReportWindow, ShowsTheRecordAsTheHeadlessReportDoes)
+QString saved_html(const ReportWindow &window)
 {
-    const zun::StageRecord record = two_steps();
+    const QTemporaryDir folder;
+    QString error;
+    EXPECT_TRUE(window.save(folder.filePath("report.html"), error)) << error.toStdString();
+    QFile html(folder.filePath("report.html"));
+    EXPECT_TRUE(html.open(QIODevice::ReadOnly));
+    return QString::fromUtf8(html.readAll());
+}
+
+class ReportWindowTest : public testing::Test {
+protected:
+    zun::NullUiPort ui_;
+    const zun::TSimulator model_{ui_};
+    const zun::StageRecord record_ = two_steps();
+    const zun::LessonLog no_lesson_;
+};
+
+TEST_F(ReportWindowTest, ShowsTheRecordAsTheHeadlessReportDoes)
+{
+    const zun::Report report{record_, 80, no_lesson_, model_};
     ReportWindow window;
-    window.show_report(record, 80, 3000, "2026-12-10_09-00-00");
+    window.show_report(report, 3000, "2026-12-10_09-00-00");
     ASSERT_EQ(window.table().rowCount(), 2);
     EXPECT_EQ(window.table().item(0, 0)->text(), "1");
     EXPECT_EQ(window.table().item(0, 3)->text(), "сам");
     EXPECT_EQ(window.table().item(1, 2)->text(), "—");
     EXPECT_EQ(window.table().item(1, 5)->text(), "1");
     EXPECT_TRUE(window.summary().contains("Оценка: <b>80</b>"));
-    EXPECT_EQ(window.text().toStdString(), zun::report_lines({record, 80}));
+    EXPECT_TRUE(window.summary().contains("Занятие: обучение."));
+    EXPECT_EQ(window.text().toStdString(), zun::report_lines(report));
 }
 
-TEST(ReportWindow, SavesAsHtmlAndPdfAndSaysWhenItCannot)
+TEST_F(ReportWindowTest, SavesAsHtmlAndPdfAndSaysWhenItCannot)
 {
-    const zun::StageRecord record = two_steps();
     ReportWindow window;
-    window.show_report(record, std::nullopt, 3000, "сеанс");
+    window.show_report({record_, std::nullopt, no_lesson_, model_}, 3000, "сеанс");
+    EXPECT_TRUE(saved_html(window).contains("Отчёт о сеансе сеанс"));
     const QTemporaryDir folder;
     QString error;
-    ASSERT_TRUE(window.save(folder.filePath("report.html"), error)) << error.toStdString();
-    QFile html(folder.filePath("report.html"));
-    ASSERT_TRUE(html.open(QIODevice::ReadOnly));
-    EXPECT_TRUE(QString::fromUtf8(html.readAll()).contains("Отчёт о сеансе сеанс"));
 
     ASSERT_TRUE(window.save(folder.filePath("report.pdf"), error)) << error.toStdString();
     QFile pdf(folder.filePath("report.pdf"));
@@ -59,6 +80,42 @@ TEST(ReportWindow, SavesAsHtmlAndPdfAndSaysWhenItCannot)
 
     EXPECT_FALSE(window.save(folder.filePath("missing/report.html"), error));
     EXPECT_TRUE(error.contains("missing/report.html")) << error.toStdString();
+}
+
+// "копировать" and "сохранить" keep that the lesson was an examination and how the trainee met
+// each malfunction.
+TEST_F(ReportWindowTest, CopiesAndSavesTheExamAndItsMalfunctions)
+{
+    zun::LessonLog lesson;
+    lesson.input(100, zun::input::Lesson{zun::LessonKind::Exam}, {});
+    lesson.input(1000, zun::input::Fault{1, zun::FaultKind::Drive, true}, {});
+    lesson.input(1800, zun::input::Command{1, zun::MechCommand::Stop},
+                 {zun::PulseAnswer{1, zun::MechCommand::Stop, zun::Refusal::None}});
+    lesson.input(2200, zun::input::ClearFaults{}, {});
+    const zun::Report report{record_, std::nullopt, lesson, model_};
+    ReportWindow window;
+    window.show_report(report, 3000, "экзамен");
+    EXPECT_TRUE(window.summary().contains("Занятие: экзамен. Неисправностей: 1."))
+        << window.summary().toStdString();
+
+    QPushButton *copy = nullptr;
+    for (QPushButton *button : window.findChildren<QPushButton *>())
+        if (button->text() == "копировать")
+            copy = button;
+    ASSERT_NE(copy, nullptr);
+    QApplication::clipboard()->clear();
+    copy->click();
+    const std::string copied = QApplication::clipboard()->text().toStdString();
+    EXPECT_EQ(copied, zun::report_lines(report));
+    EXPECT_TRUE(copied.ends_with("lesson=exam\nfault=drive mech=1 set=1000 cleared=2200 "
+                                 "reaction=1800\n"))
+        << copied;
+
+    const QString html = saved_html(window);
+    EXPECT_TRUE(html.contains("Занятие: <b>экзамен</b>")) << html.toStdString();
+    EXPECT_TRUE(html.contains("<td>привод не включается</td><td>1000</td><td>2200</td>"
+                              "<td>1800</td><td>800</td>"))
+        << html.toStdString();
 }
 
 } // namespace
