@@ -18,6 +18,8 @@
 #include <QSettings>
 #include <QShortcut>
 
+#include <variant>
+
 namespace {
 
 // The live report's plot follows the clock in steps of this, when nothing else changed.
@@ -179,13 +181,20 @@ void Forms::follow_model()
 // The door hands the model's requests over itself, once every observer has seen the input.
 // While a replay plays through a locked door, its player refreshes the windows once it has
 // played up to its moment, instead of after each input.
-void Forms::input_applied(zun::Millis, const zun::Input &, const zun::Answer &)
+void Forms::input_applied(zun::Millis, const zun::Input &input, const zun::Answer &)
 {
-    // The trainee sees the report after the examination, not a live score during it.
-    if (sim_.lesson_is_exam())
-        report_->hide();
+    if (std::holds_alternative<zun::input::Lesson>(input) && sim_.lesson_is_exam())
+        close_what_an_exam_forbids();
     if (!door_lock_.locked()) {
         follow_model();
         follow_report();
     }
+}
+
+// The trainee sees the report after the examination, not a live score during it.
+void Forms::close_what_an_exam_forbids()
+{
+    report_->hide();
+    if (exam_began_)
+        exam_began_();
 }

@@ -6,6 +6,7 @@
 #include "training/score.h"
 
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -92,12 +93,16 @@ public:
     void show_windows_as_model();
     // While the line is frozen the main window says so and the trainee's gestures are ignored.
     void set_frozen(bool frozen);
+    // Called when an examination begins, after the windows of this set the trainee must not
+    // keep open (the live report) have closed: for the windows the owner keeps.
+    void set_exam_began(std::function<void()> exam_began) { exam_began_ = std::move(exam_began); }
 
 private:
     void follow_model();
     void follow_report();
     void input_applied(zun::Millis time, const zun::Input &input,
                        const zun::Answer &answer) override;
+    void close_what_an_exam_forbids();
 
     zun::UiPort &ui_port_;
     zun::TSimulator sim_; // made first, gone last: the windows hold it
@@ -118,6 +123,7 @@ private:
     std::uint64_t report_version_ = 0; // of the assessment the report shows
     zun::Millis report_time_ = 0;      // the time the report's plot shows
     std::unique_ptr<HistoryKeeper> own_history_; // opened by open_history
+    std::function<void()> exam_began_;
     HistoryKeeper *history_ = nullptr;           // the one in use, own or given
     std::filesystem::path session_file_; // being recorded; empty when none is
     std::unique_ptr<HistoryWindow> journal_;

@@ -69,9 +69,6 @@ void TrainerSession::refresh()
     forms_->refresh();
     if (recorder_)
         recorder_->follow_stage();
-    // An examination is the trainee's own: a sessions window opened before it closes.
-    if (forms_->sim().lesson_is_exam())
-        sessions_window_->hide();
 }
 
 void TrainerSession::end()
@@ -228,6 +225,8 @@ void TrainerSession::add_shortcuts()
         });
     };
     add(Qt::CTRL | Qt::Key_O, [this] { show_sessions_window(); });
+    // An examination is the trainee's own: a sessions window opened before it closes.
+    forms_->set_exam_began([this] { sessions_window_->hide(); });
     // The replay rebuilds the journal too: it starts once the journal's click is over.
     forms_->journal().set_replay_request([this](const QString &name, const QString &text) {
         QTimer::singleShot(0, this, [this, name = name.toStdString(), text = text.toStdString()] {
