@@ -1,8 +1,9 @@
 #include "stage_pointer.h"
 
-#include "sim/console_layout.h"
-#include "sim/line_mechanisms.h"
 #include "sim/stage_tables.h"
+#include "sim/step_actions.h"
+
+#include <algorithm>
 
 namespace zun::stages {
 
@@ -12,26 +13,19 @@ Step_Control first_control(int stage)
     using Kind = Step_Control::Kind;
     if (stage < 0 || stage > Last_Stage)
         return {};
-    for (const Command &command : commands(stage)) {
-        switch (command.op) {
-        case Op::Forward:
-        case Op::Reverse:
-            if (console::key_of(command.mech))
-                return {Kind::Key, command.mech};
-            break;
-        case Op::CoilOnCar:
-            return {Kind::New_Coil_Button};
-        case Op::Bell:
-            return {Kind::Bell};
-        case Op::WorkingSpeed:
-            return {Kind::Key, line_mech::Working_Speed_Key};
-        case Op::ResetLine:
-        case Op::DelayedStop:
-        case Op::StopAll:
-            break;
-        }
-    }
-    return {};
+    const auto commands_of_stage = commands(stage);
+    const auto commanded = [&](Op op) {
+        return std::ranges::any_of(commands_of_stage,
+                                   [op](const Command &command) { return command.op == op; });
+    };
+    if (commanded(Op::CoilOnCar))
+        return {Kind::New_Coil_Button};
+    if (commanded(Op::Bell))
+        return {Kind::Bell};
+    const std::vector<Step_Action> listed = actions(stage);
+    if (listed.empty())
+        return {};
+    return {Kind::Key, listed.front().mech};
 }
 
 } // namespace zun::stages

@@ -15,8 +15,8 @@ struct Step_Control {
     int mech = 0;
 };
 
-// The first control among the stage's commands: the first mechanism with a key, the new coil,
-// the bell, or the working-speed key; none for a stage outside 0..48.
+// The control a step begins with: the new-coil button, the bell, or the key of its first action;
+// none for a step without keys and for a stage outside 0..48.
 Step_Control first_control(int stage);
 
 } // namespace zun::stages

@@ -1,6 +1,7 @@
 #include "stage_usage.h"
 
 #include "sim/stage_tables.h"
+#include "sim/step_actions.h"
 
 #include <algorithm>
 #include <array>
@@ -83,9 +84,20 @@ std::span<const UsedPulse> used_pulses(int stage)
     return usage[static_cast<std::size_t>(stage)];
 }
 
-bool in_sequence(int stage, int mech, Direction direction)
+bool listed_on_page(int stage, int mech, Direction direction)
 {
     if (direction == Direction::Stop)
+        return false;
+    const MechCommand command =
+        direction == Direction::Forward ? MechCommand::Forward : MechCommand::Reverse;
+    return std::ranges::any_of(stages::actions(stage), [&](const stages::Step_Action &action) {
+        return action.mech == mech && action.command == command;
+    });
+}
+
+bool in_sequence(int stage, int mech, Direction direction)
+{
+    if (direction == Direction::Stop || listed_on_page(stage, mech, direction))
         return true;
     return std::ranges::any_of(used_pulses(stage), [&](const UsedPulse &pulse) {
         return pulse.mech == mech && pulse.direction == direction;

@@ -17,7 +17,11 @@ struct UsedPulse {
 // and steps done "и одновременно" (11-13, 16-17, 23-24) sharing theirs. Empty outside 1..48.
 std::span<const UsedPulse> used_pulses(int stage);
 
-// Whether a forward or reverse pulse to `mech` belongs to `stage`; a stop always does.
+// Whether the step's page lists the pulse among its actions.
+bool listed_on_page(int stage, int mech, Direction direction);
+
+// Whether a forward or reverse pulse to `mech` belongs to `stage`: the step uses it or its page
+// lists it; a stop always does.
 bool in_sequence(int stage, int mech, Direction direction);
 
 } // namespace zun

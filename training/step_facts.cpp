@@ -1,6 +1,6 @@
 #include "step_facts.h"
 
-#include "sim/mechanism_table.h"
+#include "sim/step_actions.h"
 
 #include <algorithm>
 #include <map>
@@ -11,11 +11,6 @@ namespace {
 
 using Op = stages::Command::Op;
 
-bool is_pulse(const stages::Command &command)
-{
-    return command.op == Op::Forward || command.op == Op::Reverse;
-}
-
 bool stopped_by_trainee(int stage)
 {
     const auto commands = stages::commands(stage);
@@ -24,9 +19,14 @@ bool stopped_by_trainee(int stage)
     });
 }
 
+int angle_of(const stages::Step_Action &action)
+{
+    return action.command == MechCommand::Forward ? Turned_Left : Turned_Right;
+}
+
 // The positions the fixed keys keep, with the step that left each there, once steps 1 to
-// `stage` - 1 have been done as described: turned by their step's command, or back upright
-// where the trainee stops the drive. Spring-return keys are always upright again.
+// `stage` - 1 have been done as their pages say: turned by their actions, or back upright where
+// the trainee stops the drive. Spring-return keys are always upright again.
 struct Key_Position {
     int angle = Upright;
     int turned_at = 0;
@@ -35,36 +35,17 @@ std::map<const console::Control *, Key_Position> positions_before(int stage)
 {
     std::map<const console::Control *, Key_Position> positions;
     for (int done = 1; done < stage; ++done) {
-        for (const stages::Command &command : stages::commands(done)) {
-            const console::Control *key =
-                is_pulse(command) ? console::key_of(command.mech) : nullptr;
-            if (!key || key->kind == console::ControlKind::BackKey)
+        for (const stages::Step_Action &action : stages::actions(done)) {
+            const console::Control *key = console::key_of(action.mech);
+            if (key->kind == console::ControlKind::BackKey)
                 continue;
-            const int angle = stopped_by_trainee(done)    ? Upright
-                              : command.op == Op::Forward ? Turned_Left
-                                                          : Turned_Right;
-            positions[key] = {angle, done};
+            positions[key] = {stopped_by_trainee(done) ? Upright : angle_of(action), done};
         }
     }
     return positions;
 }
 
-int order_of(const Key_Action &action)
-{
-    if (!action.spring_return)
-        return 0;
-    return action.has_ends ? 1 : 2;
-}
-
 } // namespace
-
-bool has_ends(int mech)
-{
-    for (const mechanism_table::MechanismConfig &config : mechanism_table::configuration())
-        if (config.number == mech)
-            return config.kind != KindMove::Rotation;
-    return false;
-}
 
 std::string mech_name(int mech)
 {
@@ -96,27 +77,16 @@ Step_Facts step_facts(int stage)
     if (stage < 1 || stage > stages::Last_Stage)
         return facts;
     facts.condition = stages::condition(stage);
+    facts.stop_after_a_while = stopped_by_trainee(stage);
     const auto positions = positions_before(stage);
-    const auto add_key = [&](int mech, int angle) {
-        const console::Control *key = console::key_of(mech);
-        if (!key)
-            return;
+    for (const stages::Step_Action &action : stages::actions(stage)) {
+        const console::Control *key = console::key_of(action.mech);
         const auto known = positions.find(key);
         const Key_Position before = known == positions.end() ? Key_Position{} : known->second;
-        facts.keys.push_back({key, angle, before.angle, before.turned_at,
-                              key->kind == console::ControlKind::BackKey, has_ends(mech)});
-    };
-    for (const stages::Command &command : stages::commands(stage)) {
-        if (is_pulse(command))
-            add_key(command.mech, command.op == Op::Forward ? Turned_Left : Turned_Right);
-        else if (command.op == Op::WorkingSpeed)
-            add_key(facts.first.mech, Turned_Left);
-        else if (command.op == Op::DelayedStop)
-            facts.stop_after_a_while = true;
+        facts.keys.push_back({key, angle_of(action), before.angle, before.turned_at,
+                              key->kind == console::ControlKind::BackKey,
+                              stages::has_ends(action.mech)});
     }
-    std::stable_sort(
-        facts.keys.begin(), facts.keys.end(),
-        [](const Key_Action &a, const Key_Action &b) { return order_of(a) < order_of(b); });
     return facts;
 }
 

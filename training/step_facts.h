@@ -31,8 +31,7 @@ struct Key_Action {
 struct Step_Facts {
     int stage;
     stages::Step_Control first;
-    // The keys in the order one mouse does them: the fixed keys first, in the commands' order;
-    // then the spring-return keys held to an end; last the one held while a drive runs.
+    // The keys in the order one mouse does them, as the step's actions list them.
     std::vector<Key_Action> keys;
     // The line stops the drive after a while when it does the step itself: the trainee stops it.
     bool stop_after_a_while;
@@ -47,7 +46,5 @@ std::string place_of(const console::Control &control);
 // The name of a mechanism as its key's caption gives it, without the leading and trailing
 // blanks; its number where it has no key.
 std::string mech_name(int mech);
-// Whether a mechanism moves between two ends (and stops there) rather than rotating.
-bool has_ends(int mech);
 
 } // namespace zun::training

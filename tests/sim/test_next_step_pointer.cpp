@@ -62,12 +62,12 @@ TEST_F(NextStepPointerTest, EachStepIsPointedAtByItsFirstControl)
     };
     const Case cases[] = {
         {1, {"show_hand_at_new_coil_button"}, -1},
-        {12, key(3), 3},  // the first keyed mechanism of the commands
+        {12, key(15), 15}, // the first action of the page: the held jog comes last
         {13, key(20), 20}, // "raise the idle rolls" is the delivery roll's key
         {14, key(22), 22},
         {18, key(20), 20},
         {24, key(49), 49},
-        {25, key(25), 25}, // mechanism 62 has no key
+        {25, key(46), 46}, // the feed roll that completes the step comes last
         {39, {"show_bell_page_and_hand"}, -1},
         {40, key(79), 79}, // the working-speed key
         {41, {}, -1},  // completes by itself

@@ -35,15 +35,21 @@ bool Headless_Trainee::do_current_step(Millis limit)
     }
     using Control_Kind = stages::Step_Control::Kind;
     if (facts.first.kind == Control_Kind::New_Coil_Button) {
+        think();
         apply({Input::Kind::New_Coil_Click});
     } else if (facts.first.kind == Control_Kind::Bell) {
+        think();
         apply({Input::Kind::Bell_Press});
         wait_for([&] { return stage_left(stage); });
         apply({Input::Kind::Bell_Release});
     }
     for (const Key_Action &action : facts.keys) {
-        if (stage_left(stage))
-            break;
+        think();
+        if (stage_left(stage)) {
+            trouble_ = "step " + std::to_string(stage) + " completed before its action with key " +
+                       std::string(action.key->caption);
+            return false;
+        }
         if (action.spring_return)
             hold(action, stage);
         else
@@ -52,6 +58,7 @@ bool Headless_Trainee::do_current_step(Millis limit)
     if (facts.stop_after_a_while && !stage_left(stage)) {
         const Millis since = sim_.scheduler.now();
         wait_for([&] { return sim_.scheduler.now() - since >= a_while; });
+        think();
         const Key_Action &kept = facts.keys.front();
         turn({kept.key, Upright, kept.angle, 0, false, kept.has_ends});
     }
@@ -115,6 +122,15 @@ void Headless_Trainee::wait_for(const std::function<bool()> &done)
 {
     while (!done() && sim_.scheduler.now() < deadline_)
         sim_.scheduler.advance_by(tick);
+}
+
+void Headless_Trainee::think()
+{
+    if (!pace_)
+        return;
+    std::uniform_int_distribution<Millis> pause(pace_->shortest, pace_->longest);
+    const Millis until = sim_.scheduler.now() + pause(random_) / tick * tick;
+    wait_for([&] { return sim_.scheduler.now() >= until; });
 }
 
 bool Headless_Trainee::stage_left(int stage) const

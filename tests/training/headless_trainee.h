@@ -4,13 +4,24 @@
 #include "training/step_facts.h"
 
 #include <functional>
+#include <optional>
+#include <random>
 #include <string>
 
 namespace zun::training {
 
+// How long a person takes before each action: a seeded random pause, so that a failing run
+// reproduces from its seed.
+struct Pace {
+    unsigned seed = 0;
+    Millis shortest = 1000;
+    Millis longest = 8000;
+};
+
 // A trainee without a screen: reads each step's instruction from the same facts its page is
 // written from, and gives the inputs a trainee gives with one mouse — press, hold, release, one
-// control at a time — waiting for what the page says to wait for.
+// control at a time — waiting for what the page says to wait for. Without a pace it acts at
+// machine speed; with one it pauses before every action as a person does.
 class Headless_Trainee {
 public:
     // One input of the trainee's mouse.
@@ -22,6 +33,10 @@ public:
     };
 
     explicit Headless_Trainee(TSimulator &sim) : sim_(sim) {}
+    Headless_Trainee(TSimulator &sim, const Pace &pace)
+        : sim_(sim), pace_(pace), random_(pace.seed)
+    {
+    }
 
     // Does the current step as its page says; false if a key does not stand where the page says
     // or the stage has not advanced within `limit` of virtual time.
@@ -36,10 +51,14 @@ private:
     // Gives the model the input through its door, as the console frames and buttons do.
     void apply(const Input &input);
     void wait_for(const std::function<bool()> &done);
+    // A person's pause before the next action; none at machine speed.
+    void think();
     bool stage_left(int stage) const;
     int angle_of(const console::Control &key) const;
 
     TSimulator &sim_;
+    std::optional<Pace> pace_;
+    std::mt19937 random_;
     Millis deadline_ = 0;
     std::string trouble_;
 };

@@ -69,7 +69,8 @@ std::string post_of(const console::Page &page)
     return {};
 }
 
-std::set<int> mechs_commanded(int stage)
+// The mechanisms the line commands in the step, and those whose position completes it.
+std::set<int> mechs_of_step(int stage)
 {
     std::set<int> mechs;
     for (const stages::Command &command : stages::commands(stage)) {
@@ -77,6 +78,8 @@ std::set<int> mechs_commanded(int stage)
         if (command.op == stages::Command::Op::WorkingSpeed)
             mechs.insert(stages::first_control(stage).mech);
     }
+    for (const stages::Test &test : stages::condition(stage))
+        mechs.insert(test.mech);
     return mechs;
 }
 
@@ -103,7 +106,7 @@ TEST(ExplanationsTest, EveryInstructionNamesAControlOnThePageItNamesBoundToTheSt
             ASSERT_NE(found, all.end()) << each.post << " / " << each.page << " / " << each.caption;
             if (found->is_key()) {
                 EXPECT_NE(found->tag, 0) << each.caption;
-                EXPECT_TRUE(mechs_commanded(stage).contains(found->tag)) << each.caption;
+                EXPECT_TRUE(mechs_of_step(stage).contains(found->tag)) << each.caption;
             } else {
                 EXPECT_TRUE(found->bell) << each.caption;
             }

@@ -1,0 +1,130 @@
+#include "step_actions.h"
+
+#include "sim/console_layout.h"
+#include "sim/line_mechanisms.h"
+#include "sim/mechanism_table.h"
+#include "sim/stage_tables.h"
+
+#include <algorithm>
+#include <array>
+#include <optional>
+
+namespace zun::stages {
+
+namespace {
+
+// Where the commands the line gives itself are not what a person should be told.
+struct Ordering_Note {
+    int stage;
+    std::vector<Step_Action> left_out = {}; // refused in the state the step is in, or not needed
+    std::vector<Step_Action> added = {};    // needed for the step, though the line's commands lack it
+    // The action that completes the step where its condition watches the strip, not a key's
+    // mechanism: it goes last but for keys held until the step is counted.
+    std::optional<Step_Action> completing = std::nullopt;
+};
+
+const std::vector<Ordering_Note> &ordering_notes()
+{
+    constexpr auto F = MechCommand::Forward;
+    constexpr auto R = MechCommand::Reverse;
+    static const std::vector<Ordering_Note> notes{
+        // Once the feed roll holds the strip it draws it on alone, within seconds: the
+        // uncoiler's jog would find the step done before it.
+        {.stage = 15, .left_out = {{3, F}}},
+        {.stage = 17, .left_out = {{3, F}}},
+        {.stage = 21, .left_out = {{3, F}}, .completing = Step_Action{15, F}},
+        // The lower feed roll turned back for longer than the line's own instant pulls the strip
+        // out of it again, and nothing then threads it on.
+        {.stage = 23, .left_out = {{25, R}}},
+        {.stage = 25, .left_out = {{31, F}}, .completing = Step_Action{25, F}},
+        {.stage = 26, .left_out = {{31, F}, {61, F}}, .completing = Step_Action{25, F}},
+        // The device's clamp must be down for the step's condition: it belongs to this step.
+        {.stage = 27, .left_out = {{31, F}}, .added = {{61, F}}},
+        // The pusher stands at its end since the line's reset.
+        {.stage = 29, .left_out = {{71, F}, {31, F}}},
+        // The removal table came down in step 47 already.
+        {.stage = 48, .left_out = {{73, R}}},
+    };
+    return notes;
+}
+
+const Ordering_Note *note_of(int stage)
+{
+    const auto &notes = ordering_notes();
+    const auto found = std::ranges::find(notes, stage, &Ordering_Note::stage);
+    return found == notes.end() ? nullptr : &*found;
+}
+
+bool completes_the_step(int stage, int mech)
+{
+    using Kind = Test::Kind;
+    return std::ranges::any_of(condition(stage), [mech](const Test &test) {
+        switch (test.kind) {
+        case Kind::At_Forward_End:
+        case Kind::At_Reverse_End:
+        case Kind::Half_Turn:
+        case Kind::Run_Ended:
+        case Kind::Reverse_Run_Ended:
+            return test.mech == mech;
+        default:
+            return false;
+        }
+    });
+}
+
+std::vector<Step_Action> commanded_keys(int stage)
+{
+    using Op = Command::Op;
+    std::vector<Step_Action> keys;
+    for (const Command &command : commands(stage)) {
+        if ((command.op == Op::Forward || command.op == Op::Reverse) &&
+            console::key_of(command.mech))
+            keys.push_back({command.mech, command.op == Op::Forward ? MechCommand::Forward
+                                                                     : MechCommand::Reverse});
+        else if (command.op == Op::WorkingSpeed)
+            keys.push_back({line_mech::Working_Speed_Key, MechCommand::Forward});
+    }
+    return keys;
+}
+
+} // namespace
+
+bool has_ends(int mech)
+{
+    for (const mechanism_table::MechanismConfig &config : mechanism_table::configuration())
+        if (config.number == mech)
+            return config.kind != KindMove::Rotation;
+    return false;
+}
+
+bool held_until_counted(int mech)
+{
+    const console::Control *key = console::key_of(mech);
+    return key && key->kind == console::ControlKind::BackKey && !has_ends(mech);
+}
+
+std::vector<Step_Action> actions(int stage)
+{
+    if (stage < 0 || stage > Last_Stage)
+        return {};
+    std::vector<Step_Action> listed = commanded_keys(stage);
+    const Ordering_Note *note = note_of(stage);
+    if (note) {
+        std::erase_if(listed, [note](const Step_Action &action) {
+            return std::ranges::find(note->left_out, action) != note->left_out.end();
+        });
+        listed.insert(listed.end(), note->added.begin(), note->added.end());
+    }
+    const auto rank = [stage, note](const Step_Action &action) {
+        if (held_until_counted(action.mech))
+            return 2;
+        const bool completing = note && note->completing
+                                    ? note->completing == action
+                                    : completes_the_step(stage, action.mech);
+        return completing ? 1 : 0;
+    };
+    std::ranges::stable_sort(listed, {}, rank);
+    return listed;
+}
+
+} // namespace zun::stages
