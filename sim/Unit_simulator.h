@@ -7,6 +7,7 @@
 #include "sim/inputs.h"
 #include "sim/picture_store.h"
 #include "sim/scheduler.h"
+#include "sim/step_actions.h"
 #include "sim/ui_port.h"
 
 #include <array>
@@ -171,6 +172,9 @@ public:
     // After a stage has completed in the first working mode: the marker goes to the next step's
     // mechanism and the hand to its control, whose page comes forward; the step is not done.
     void f_Point_To_Next_Step();
+    // After an action of the step's page in the first working mode: the marker, the page and the
+    // hand go on to the page's next action of the same step.
+    void f_Point_To_Next_Action(const stages::Step_Action &done);
 
     // Construction steps, also usable afterwards where the program calls them again.
     void f_Fill_Find_Mech_List();
@@ -255,6 +259,7 @@ private:
     Panel &panel(std::string_view name);
     Picture &picture(std::string_view name);
 
+    bool f_Pointers_On() const;
     void f_Stage_Changed(int before, int after);
     void f_Tell_Stage_Changes();
 

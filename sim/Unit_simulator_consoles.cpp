@@ -58,6 +58,8 @@ void TSimulator::Label1MouseDown(int control, MouseButton button)
             if (state.b_Right_45)
                 Frame_LineMetal.f_Stop_All_Mech();
         }
+        if (layout.kind != ControlKind::BackKey && answer_ && answer_->refusal == Refusal::None)
+            f_Point_To_Next_Action({answer_->mech, answer_->command});
     } else if (layout.kind == ControlKind::Button) {
         state.b_Pressed = true;
         if (layout.bell)
@@ -77,8 +79,12 @@ void TSimulator::Label1MouseUp(int control)
     TControl_State &state = Controls[static_cast<std::size_t>(control)];
     if (layout.kind == ControlKind::BackKey) {
         ++Consoles_Version;
+        const MechCommand held = state.Angle < 0 ? MechCommand::Forward : MechCommand::Reverse;
+        const bool was_turned = state.Angle != 0;
         state.Angle = 0;
         f_Key_Turned(control);
+        if (was_turned)
+            f_Point_To_Next_Action({layout.tag, held});
     } else if (layout.kind == ControlKind::Button) {
         ++Consoles_Version;
         state.b_Pressed = false;

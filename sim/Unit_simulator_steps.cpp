@@ -3,7 +3,10 @@
 #include "Unit_simulator.h"
 
 #include "sim/stage_pointer.h"
+#include "sim/step_actions.h"
 #include "sim/steps_texts.h"
+
+#include <algorithm>
 
 #include <string>
 
@@ -58,9 +61,14 @@ void TSimulator::Form_StepsHide()
     f_Restore_All_Speeds();
 }
 
+bool TSimulator::f_Pointers_On() const
+{
+    return Working_Mode == WorkingMode::PassStages && b_Next_Step_Pointers;
+}
+
 void TSimulator::f_Point_To_Next_Step()
 {
-    if (Working_Mode != WorkingMode::PassStages || !b_Next_Step_Pointers)
+    if (!f_Pointers_On())
         return;
     using Kind = stages::Step_Control::Kind;
     const stages::Step_Control next = stages::first_control(Frame_LineMetal.Stadiya_Raboti);
@@ -79,6 +87,20 @@ void TSimulator::f_Point_To_Next_Step()
     case Kind::None:
         break;
     }
+}
+
+void TSimulator::f_Point_To_Next_Action(const stages::Step_Action &done)
+{
+    if (!f_Pointers_On())
+        return;
+    const std::vector<stages::Step_Action> listed =
+        stages::actions(Frame_LineMetal.Stadiya_Raboti);
+    const auto found = std::ranges::find(listed, done);
+    if (found == listed.end() || found + 1 == listed.end())
+        return;
+    f_Set_Cur_Mech((found + 1)->mech);
+    f_Show_Key_Of_Cur_Mech();
+    ui.show_target();
 }
 
 } // namespace zun

@@ -105,5 +105,45 @@ TEST_F(NextStepPointerTest, NoPointersInTheOtherModesNorWhenSwitchedOff)
     EXPECT_EQ(ui.calls, std::vector<std::string>{});
 }
 
+// Each action of a step's page done, the pointer goes on to the page's next action: here step 3
+// (the car's table, then the car) and step 12 (the feed roll, then the held uncoiler jog).
+TEST_F(NextStepPointerTest, EachActionDonePointsAtTheNextActionOfTheSameStep)
+{
+    complete_stage_1();
+    const auto press = [this](std::string_view frame, MouseButton button) {
+        sim.apply(input::ControlPress{console::find_control(frame), button});
+    };
+    press("Frame_45_Key_Fix_1", MouseButton::Right); // step 2: the drum's key, its only action
+    sim.scheduler.advance_by(4000);
+    ASSERT_EQ(line.Stadiya_Raboti, 3);
+    EXPECT_EQ(sim.Cur_Mech, 2) << "step 3 begins with the car's table";
+
+    sim.deliver_to_views();
+    ui.calls.clear();
+    press("Frame_45_Key_Fix_3", MouseButton::Left);
+    EXPECT_EQ(sim.Cur_Mech, 1);
+    EXPECT_EQ(ui.calls, (std::vector<std::string>{"show_keys_of 1", "show_target"}));
+
+    ui.calls.clear();
+    press("Frame_45_Key_Fix_2", MouseButton::Right); // the car sent the wrong way: no action
+    EXPECT_EQ(ui.calls, std::vector<std::string>{});
+}
+
+TEST_F(NextStepPointerTest, AHeldKeyPointsOnWhenLetGoAndTheLastActionPointsNowhere)
+{
+    complete_stage_1();
+    line.Stadiya_Raboti = 12;
+    const int feed_roll = console::find_control(console::key_of(15)->frame);
+    const int jog = console::find_control(console::key_of(3)->frame);
+    ui.calls.clear();
+    sim.apply(input::ControlPress{feed_roll, MouseButton::Left});
+    EXPECT_EQ(sim.Cur_Mech, 3);
+    ui.calls.clear();
+    sim.apply(input::ControlPress{jog, MouseButton::Left});
+    EXPECT_EQ(ui.calls, std::vector<std::string>{}) << "held, not yet done";
+    sim.apply(input::ControlRelease{jog, MouseButton::Left});
+    EXPECT_EQ(ui.calls, std::vector<std::string>{}) << "the jog is the page's last action";
+}
+
 } // namespace
 } // namespace zun
