@@ -35,7 +35,7 @@ int main(int argc, char *argv[])
         const QSettings settings(QStringLiteral("zun-trainer"), QStringLiteral("zun-trainer"));
         // Made once for the program: the windows are rebuilt when the trainee goes back or a
         // replay seeks, and each new set uses these.
-        const zun::ReferenceTimes reference = zun::ReferenceTimes::from_automatic_run();
+        const zun::ReferenceTimes reference = zun::ReferenceTimes::human_pace();
         HistoryKeeper history(
             settings, sessions,
             QString::fromStdString((sessions.parent_path() / "history.sqlite").string()),

@@ -111,7 +111,7 @@ void Forms::follow_report()
 const zun::ReferenceTimes &Forms::reference_times() const
 {
     if (!reference_)
-        reference_ = zun::ReferenceTimes::from_automatic_run();
+        reference_ = zun::ReferenceTimes::human_pace();
     return *reference_;
 }
 

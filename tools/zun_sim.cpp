@@ -61,7 +61,7 @@ int report(const char *session_path, const char *html_path)
     if (const SimRunner::ExitStatus status = replay.replay(*session, std::cerr);
         status != SimRunner::Completed)
         return status;
-    const zun::Report report = replay.report(zun::ReferenceTimes::from_automatic_run());
+    const zun::Report report = replay.report(zun::ReferenceTimes::human_pace());
     if (!html_path) {
         std::cout << zun::report_lines(report);
         return SimRunner::Completed;

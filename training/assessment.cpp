@@ -1,6 +1,7 @@
 #include "assessment.h"
 
 #include "sim/console_layout.h"
+#include "training/remark_words.h"
 
 #include <type_traits>
 
@@ -120,15 +121,28 @@ void Assessment::input_applied(Millis time, const Input &input, const Answer &an
         ++version_;
     }
     if (const std::optional<AssessedInput> assessed_input = assessed(input, answer)) {
+        const std::size_t remarks_before = record_.remarks().size();
         record_.input(time, *assessed_input);
+        if (assessed_input->kind == AssessedInput::Kind::Operation)
+            last_mistake_ = record_.remarks().size() > remarks_before
+                                ? std::optional(record_.remarks()[remarks_before])
+                                : std::nullopt;
         ++version_;
     }
     if (lesson_.input(time, input, answer))
         ++version_;
 }
 
+std::string Assessment::mistake_notice() const
+{
+    if (!last_mistake_ || sim_.lesson_is_exam())
+        return {};
+    return remark_in_words(*last_mistake_, sim_);
+}
+
 void Assessment::stage_changed(Millis time, int, int after)
 {
+    last_mistake_.reset();
     record_.stage_changed(time, after);
     ++version_;
 }

@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <optional>
 #include <set>
+#include <string>
 #include <string_view>
 
 namespace zun {
@@ -42,6 +43,10 @@ public:
     Report report(const ReferenceTimes &reference) const;
     // The working modes selected so far, each once, in order of their numbers.
     const std::set<int> &modes_chosen() const { return modes_chosen_; }
+    // In training, what the trainee's last operation did wrong, in words (refused and why, or
+    // out of sequence); empty after an operation in order, once the step changes, and always in
+    // an examination, whose record keeps it all the same.
+    std::string mistake_notice() const;
     // Counts the changes of the record and the lesson log, so that a window redraws only when
     // they changed.
     std::uint64_t version() const { return version_; }
@@ -55,6 +60,7 @@ private:
     LessonLog lesson_;
     WorkingMode mode_ = WorkingMode::None;
     std::set<int> modes_chosen_;
+    std::optional<StageRemark> last_mistake_;
     std::uint64_t version_ = 0;
 };
 

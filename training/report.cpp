@@ -96,6 +96,7 @@ std::string_view completion_word(Completion by)
     case Completion::Pass: return "pass";
     case Completion::Auto: return "auto";
     case Completion::Jump: return "jump";
+    case Completion::Line: return "line";
     case Completion::Open: return "open";
     }
     return "open";

@@ -34,7 +34,8 @@ void StageRecord::input(std::int64_t time, const AssessedInput &input)
             current_.refused += counted ? 1 : 0;
             remark(StageRemark::What::Refused);
         }
-        if (!in_sequence(current_.stage, input.mech, input.direction)) {
+        if (!in_sequence(current_.stage, input.mech, input.direction) &&
+            !listed_on_page(previous_step_, input.mech, input.direction)) {
             current_.out_of_sequence += counted ? 1 : 0;
             remark(StageRemark::What::OutOfSequence);
         }
@@ -57,9 +58,14 @@ void StageRecord::input(std::int64_t time, const AssessedInput &input)
     }
 }
 
+// A stage passed through in the same millisecond, with nothing done in it, is no entry: a jump
+// sets the stage after it at once.
 void StageRecord::stage_changed(std::int64_t time, int after)
 {
-    if (current_is_step_) {
+    const bool passed_through = time == current_.began && current_.operations == 0 &&
+                                current_.hints == 0 && !passed_ && !automatic_;
+    previous_step_ = current_is_step_ ? current_.stage : 0;
+    if (current_is_step_ && !passed_through) {
         current_.ended = time;
         if (automatic_)
             current_.by = Completion::Auto;
@@ -67,6 +73,8 @@ void StageRecord::stage_changed(std::int64_t time, int after)
             current_.by = Completion::Pass;
         else if (current_.operations == 0 && (entered_by_click_ || last_input_was_click_))
             current_.by = Completion::Jump;
+        else if (current_.operations == 0)
+            current_.by = Completion::Line;
         else
             current_.by = Completion::Trainee;
         completed_.push_back(current_);

@@ -26,7 +26,9 @@ struct AssessedInput {
     int mode = 0;                          // of ModeChosen
 };
 
-enum class Completion { Trainee, Pass, Auto, Jump, Open };
+// How a step was completed: by the trainee's own operations, by "пройти стадию", by the
+// automatic run, set by a click in the second mode, by the line with no operation in it, or not.
+enum class Completion { Trainee, Pass, Auto, Jump, Line, Open };
 
 // One step as the trainee went through it: from the moment the stage took its number until it
 // changed.
@@ -86,6 +88,7 @@ private:
     bool passed_ = false;        // "пройти стадию" during the current stage
     bool entered_by_click_ = false;
     bool last_input_was_click_ = false; // a click in mode 1, which sets a stage at once
+    int previous_step_ = 0; // the step just completed, whose page's last actions may come late
     std::vector<StageRemark> remarks_;
     std::vector<TimelineMark> marks_;
     bool trainee_operated_ = false;

@@ -86,7 +86,7 @@ std::span<const UsedPulse> used_pulses(int stage)
 
 bool listed_on_page(int stage, int mech, Direction direction)
 {
-    if (direction == Direction::Stop)
+    if (direction == Direction::Stop || stage < 1)
         return false;
     const MechCommand command =
         direction == Direction::Forward ? MechCommand::Forward : MechCommand::Reverse;

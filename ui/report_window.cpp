@@ -37,6 +37,7 @@ QString completion_text(zun::Completion by)
     case zun::Completion::Pass: return "кнопкой";
     case zun::Completion::Auto: return "автомат";
     case zun::Completion::Jump: return "переход";
+    case zun::Completion::Line: return "линия";
     case zun::Completion::Open: return "идёт";
     }
     return {};

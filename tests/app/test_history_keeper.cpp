@@ -24,7 +24,7 @@ using Engine = HistoryConnection::Engine;
 
 const zun::ReferenceTimes &reference()
 {
-    static const zun::ReferenceTimes times = zun::ReferenceTimes::from_automatic_run();
+    static const zun::ReferenceTimes times = zun::ReferenceTimes::human_pace();
     return times;
 }
 
@@ -191,7 +191,7 @@ namespace {
 
 TEST(HistoryKeeper, AnExaminationIsKeptAsOne)
 {
-    const zun::ReferenceTimes reference = zun::ReferenceTimes::from_automatic_run();
+    const zun::ReferenceTimes reference = zun::ReferenceTimes::human_pace();
     EXPECT_EQ(summarise_session("a.zs", "mode 0\nadvance 100\nnewcoil\n", reference).lesson,
               "training");
     EXPECT_EQ(summarise_session("b.zs", "mode 0\nlesson exam\nadvance 100\nnewcoil\n", reference)

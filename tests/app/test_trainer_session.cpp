@@ -343,7 +343,7 @@ TEST(TrainerSessionJournal, PlaysTheChosenSessionOnceTheClickIsOver)
     }
     const QSettings settings(QString::fromStdString((folder / "settings.ini").string()),
                              QSettings::IniFormat);
-    const zun::ReferenceTimes reference = zun::ReferenceTimes::from_automatic_run();
+    const zun::ReferenceTimes reference = zun::ReferenceTimes::human_pace();
     HistoryKeeper history(settings, sessions,
                           QString::fromStdString((folder / "history.sqlite").string()), reference);
     ASSERT_NE(history.database(), nullptr) << history.unavailable_reason().toStdString();

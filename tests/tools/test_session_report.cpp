@@ -26,7 +26,7 @@ Assessed assess(const std::string &file)
     std::ostringstream errors;
     EXPECT_EQ(replay.replay(zun::read_session(in), errors), SimRunner::Completed) << errors.str();
     return {replay.record().entries(), replay.record().remarks(),
-            zun::report_lines(replay.report(zun::ReferenceTimes::from_automatic_run())),
+            zun::report_lines(replay.report(zun::ReferenceTimes::human_pace())),
             replay.modes_used()};
 }
 

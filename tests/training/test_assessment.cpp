@@ -10,6 +10,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace zun {
 namespace {
 
@@ -167,8 +169,71 @@ TEST(StageRecord, AutomaticRunAndJumpsAreNotTheTraineesWork)
         EXPECT_EQ(entries[i].by, Completion::Auto) << entries[i].stage;
     EXPECT_EQ(entries[8].stage, 1);
     EXPECT_FALSE(record.trainee_operated());
-    EXPECT_EQ(score(entries, record.trainee_operated(), ReferenceTimes::from_automatic_run()),
+    EXPECT_EQ(score(entries, record.trainee_operated(), ReferenceTimes::human_pace()),
               std::nullopt);
+}
+
+// The line completing a step by itself is no credit to the trainee; a stage passed through in
+// one millisecond is no entry; the last action of the step just done may come a little late.
+TEST(StageRecord, CreditsThePersonNotTheLine)
+{
+    StageRecord record;
+    record.input(0, of_kind(AssessedInput::Kind::ModeChosen, 0));
+    record.stage_changed(100, 3);
+    record.input(1000, operation(2, Direction::Forward));
+    record.stage_changed(5000, 4);
+    record.input(6000, operation(1, Direction::Forward)); // step 3's car, a moment late
+    record.input(7000, operation(7, Direction::Reverse));
+    record.stage_changed(9000, 5);
+    record.stage_changed(9010, 6); // the table was down already: the line completes step 5
+    record.input(9500, operation(2, Direction::Reverse)); // step 5's, a moment late
+    record.input(9600, operation(7, Direction::Reverse)); // step 4's, two steps on
+    record.input(10000, operation(1, Direction::Reverse));
+    record.stage_changed(12000, 7);
+    record.stage_changed(12000, 8); // passed through by a jump
+
+    const std::vector<StageEntry> entries = record.entries();
+    ASSERT_EQ(entries.size(), 5u);
+    EXPECT_EQ(entries[1].stage, 4);
+    EXPECT_EQ(entries[1].out_of_sequence, 0) << "the remaining action of step 3";
+    EXPECT_EQ(entries[2].stage, 5);
+    EXPECT_EQ(entries[2].by, Completion::Line);
+    EXPECT_EQ(entries[3].stage, 6);
+    EXPECT_EQ(entries[3].out_of_sequence, 1) << "step 4's action, two steps on";
+    EXPECT_EQ(entries[4].stage, 8);
+    EXPECT_EQ(entries[4].by, Completion::Open);
+
+    const ReferenceTimes reference = ReferenceTimes::human_pace();
+    EXPECT_EQ(score(entries, true, reference), 92) << "steps 3, 4, 6 share it; 6 loses a quarter";
+}
+
+// In training the trainee is told at once what went wrong, in words; an examination keeps silent.
+TEST(Assessment, TellsTheTraineeEachMistakeInWordsButNotInAnExamination)
+{
+    RecordingUiPort ui;
+    TSimulator sim(ui);
+    Assessment assessment(sim);
+    sim.apply(input::SelectMode{WorkingMode::PassStages});
+    sim.scheduler.advance_by(5000);
+    const int pusher = console::find_control("Frame_45_Key_Back_7");
+    sim.apply(input::ControlPress{pusher, MouseButton::Left});
+    EXPECT_EQ(assessment.mistake_notice(),
+              "Ключ «71 сталкиватель», механизм «71 сталкиватель»: команда не выполнена: "
+              "механизм уже в конечном положении.");
+    sim.apply(input::ControlRelease{pusher, MouseButton::Left});
+    sim.apply(input::Command{10, MechCommand::Forward});
+    EXPECT_EQ(assessment.mistake_notice(),
+              "Механизм «10 отгибатель»: этот механизм на шаге 1 не нужен.");
+    sim.apply(input::NewCoil{});
+    EXPECT_EQ(assessment.mistake_notice(), "") << "an operation in order clears it";
+
+    sim.apply(input::Lesson{LessonKind::Exam});
+    sim.apply(input::ControlPress{pusher, MouseButton::Left});
+    EXPECT_EQ(assessment.mistake_notice(), "");
+    const auto &remarks = assessment.record().remarks();
+    EXPECT_TRUE(std::ranges::any_of(remarks.end() - 2, remarks.end(),
+                                    [](const StageRemark &r) { return r.reason == "at_end"; }))
+        << "the record keeps it";
 }
 
 TEST(Report, PrintsTheScoreTheStepsAndTheRemarks)
@@ -201,7 +266,7 @@ TEST(Report, PrintsTheScoreTheStepsAndTheRemarks)
 
 TEST(Score, FollowsItsRule)
 {
-    const ReferenceTimes reference = ReferenceTimes::from_automatic_run();
+    const ReferenceTimes reference = ReferenceTimes::human_pace();
     for (int stage = 1; stage <= stages::Last_Stage; ++stage)
         EXPECT_GE(reference.of(stage), 1000) << stage;
     const std::int64_t stage_2 = reference.of(2);
@@ -227,6 +292,7 @@ TEST(Score, FollowsItsRule)
         {{entry(Completion::Trainee, quick), entry(Completion::Trainee, allowed)}, 100},
         {{entry(Completion::Trainee, quick), entry(Completion::Pass, quick)}, 50},
         {{entry(Completion::Trainee, quick), entry(Completion::Auto, quick)}, 100},
+        {{entry(Completion::Trainee, quick), entry(Completion::Line, quick)}, 100},
         {{entry(Completion::Trainee, quick, 1, 1, 1)}, 45},
         {{entry(Completion::Trainee, allowed + 3 * stage_2)}, 70},
         {{entry(Completion::Trainee, quick, 5)}, 0},

@@ -2,9 +2,11 @@
 #include "tests/training/headless_trainee.h"
 
 #include "training/assessment.h"
+#include "training/score.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <ctime>
 #include <iostream>
@@ -93,11 +95,13 @@ constexpr Pace human_pace{0, 1000, 8000};
 constexpr std::array<unsigned, 20> seeds{1,  2,  3,  4,  5,  6,  7,  8,  9,  10,
                                          11, 12, 13, 14, 15, 16, 17, 18, 19, 20};
 
-class HumanPaceTraineeTest : public testing::TestWithParam<unsigned> {};
+// One human-pace run of steps 1-48 from a new coil, the pages followed to the letter.
+struct Human_Run {
+    std::string trouble; // empty when every step went as its page says
+    std::array<Millis, stages::Last_Stage + 1> step_ms{};
+};
 
-// Every page done as it says at a person's pace completes its step, with nothing refused or out
-// of sequence, and leaves the coils where the automatic run leaves them.
-TEST_P(HumanPaceTraineeTest, DoesEveryStepFromANewCoilAsThePagesSay)
+Human_Run run_at_human_pace(unsigned seed)
 {
     const std::vector<Coil_Watch::Begun> &automatic = automatic_run();
     RecordingUiPort ui;
@@ -106,27 +110,70 @@ TEST_P(HumanPaceTraineeTest, DoesEveryStepFromANewCoilAsThePagesSay)
     Coil_Watch watch(sim);
     sim.apply(input::SelectMode{WorkingMode::PassStages});
     sim.scheduler.advance_by(5000);
-    ASSERT_EQ(sim.Frame_LineMetal.Stadiya_Raboti, 1);
     Pace pace = human_pace;
-    pace.seed = GetParam();
+    pace.seed = seed;
     Headless_Trainee trainee(sim, pace);
+    Human_Run run;
     for (int step = 1; step <= stages::Last_Stage; ++step) {
-        ASSERT_EQ(sim.Frame_LineMetal.Stadiya_Raboti, step);
-        ASSERT_TRUE(trainee.do_current_step(step_limit)) << trainee.trouble();
-        const auto &remarks = assessment.record().remarks();
-        ASSERT_TRUE(remarks.empty())
-            << "step " << step << ": " << (remarks.front().what == StageRemark::What::Refused
-                                                ? "refused " + remarks.front().reason
-                                                : std::string("out of sequence"))
-            << " at mechanism " << remarks.front().mech;
+        const std::string at = "step " + std::to_string(step) + ": ";
+        if (sim.Frame_LineMetal.Stadiya_Raboti != step)
+            return {at + "not the stage in progress"};
+        const Millis began = sim.scheduler.now();
+        if (!trainee.do_current_step(step_limit))
+            return {trainee.trouble()};
+        run.step_ms[static_cast<std::size_t>(step)] = sim.scheduler.now() - began;
+        if (const auto &remarks = assessment.record().remarks(); !remarks.empty())
+            return {at + (remarks.front().what == StageRemark::What::Refused
+                              ? "refused " + remarks.front().reason
+                              : std::string("out of sequence")) +
+                    " at mechanism " + std::to_string(remarks.front().mech)};
         const std::size_t index = watch.begun.size() - 1;
-        ASSERT_LT(index, automatic.size());
-        ASSERT_EQ(watch.begun[index], automatic[index])
-            << "coils when step " << watch.begun[index].stage << " begins";
+        if (index >= automatic.size() || watch.begun[index] != automatic[index])
+            return {at + "the coils stand elsewhere than in the automatic run when step " +
+                    std::to_string(watch.begun[index].stage) + " begins"};
     }
+    return run;
 }
 
-INSTANTIATE_TEST_SUITE_P(Seeds, HumanPaceTraineeTest, testing::ValuesIn(seeds));
+const std::vector<Human_Run> &human_runs()
+{
+    static const std::vector<Human_Run> runs = [] {
+        std::vector<Human_Run> all;
+        for (const unsigned seed : seeds)
+            all.push_back(run_at_human_pace(seed));
+        return all;
+    }();
+    return runs;
+}
+
+class HumanPaceTraineeTest : public testing::TestWithParam<std::size_t> {};
+
+// Every page done as it says at a person's pace completes its step, with nothing refused or out
+// of sequence, and leaves the coils where the automatic run leaves them.
+TEST_P(HumanPaceTraineeTest, DoesEveryStepFromANewCoilAsThePagesSay)
+{
+    EXPECT_EQ(human_runs()[GetParam()].trouble, "") << "seed " << seeds[GetParam()];
+}
+
+INSTANTIATE_TEST_SUITE_P(Seeds, HumanPaceTraineeTest, testing::Range<std::size_t>(0, seeds.size()));
+
+// The score's reference time of each step is the median of the human-pace runs.
+TEST(HumanPaceReferenceTest, IsTheMedianTimeOfTheHumanPaceRuns)
+{
+    const ReferenceTimes reference = ReferenceTimes::human_pace();
+    std::string table;
+    bool same = true;
+    for (int step = 1; step <= stages::Last_Stage; ++step) {
+        std::vector<Millis> times;
+        for (const Human_Run &run : human_runs())
+            times.push_back(run.step_ms[static_cast<std::size_t>(step)]);
+        std::ranges::sort(times);
+        const Millis median = (times[times.size() / 2 - 1] + times[times.size() / 2]) / 2;
+        same = same && reference.of(step) == std::max<Millis>(median, 1000); // a second at least
+        table += std::to_string(median) + (step % 8 == 0 ? ",\n" : ", ");
+    }
+    EXPECT_TRUE(same) << "the medians now, for the table of reference times:\n" << table;
+}
 
 } // namespace
 } // namespace zun::training

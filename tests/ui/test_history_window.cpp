@@ -79,7 +79,7 @@ TEST(HistoryWindow, OpensASessionsReportFromItsStoredText)
     const std::string text = "# trainee: Пётр\nrws 72\nmode 0\nadvance 2000\nnewcoil\n"
                              "advance 2000\nfwd 10\nadvance 3000\n";
     history.add(session("1.zs", "Пётр", "2026-12-01T09:00:00", 40), QString::fromStdString(text));
-    const zun::ReferenceTimes reference = zun::ReferenceTimes::from_automatic_run();
+    const zun::ReferenceTimes reference = zun::ReferenceTimes::human_pace();
 
     HistoryWindow window;
     window.show_history(&history);

@@ -1,0 +1,63 @@
+#include "remark_words.h"
+
+#include "sim/Unit_simulator.h"
+#include "sim/console_layout.h"
+
+#include <array>
+#include <utility>
+
+namespace zun {
+namespace {
+
+std::string_view trimmed(std::string_view text)
+{
+    const std::size_t first = text.find_first_not_of(' ');
+    if (first == std::string_view::npos)
+        return {};
+    return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
+std::string quoted(std::string_view text)
+{
+    return "«" + std::string(text) + "»";
+}
+
+// «Ключ «CAPTION», механизм «NAME»», or only the mechanism for a pulse given without a console.
+std::string what_was_operated(const StageRemark &remark, const TSimulator &model)
+{
+    const std::string mechanism = "механизм " + quoted(trimmed(model.f_Mech_Name(remark.mech)));
+    const int row = console::find_control(remark.control);
+    if (row < 0)
+        return "Механизм " + quoted(trimmed(model.f_Mech_Name(remark.mech)));
+    const console::Control &control = console::controls()[static_cast<std::size_t>(row)];
+    const std::string_view kind = control.is_key() ? "Ключ " : "Кнопка ";
+    return std::string(kind) + quoted(trimmed(control.caption)) + ", " + mechanism;
+}
+
+} // namespace
+
+std::string_view refusal_in_words(std::string_view reason)
+{
+    static constexpr std::array<std::pair<std::string_view, std::string_view>, 5> words{{
+        {"at_end", "механизм уже в конечном положении"},
+        {"not_permitted", "нет разрешения"},
+        {"interlocked", "мешает блокировка"},
+        {"running_opposite", "механизм движется в другую сторону"},
+        {"drive_fault", "привод неисправен"},
+    }};
+    for (const auto &[word, words_for_it] : words)
+        if (word == reason)
+            return words_for_it;
+    return {};
+}
+
+std::string remark_in_words(const StageRemark &remark, const TSimulator &model)
+{
+    const std::string why =
+        remark.what == StageRemark::What::Refused
+            ? "команда не выполнена: " + std::string(refusal_in_words(remark.reason))
+            : "этот механизм на шаге " + std::to_string(remark.stage) + " не нужен";
+    return what_was_operated(remark, model) + ": " + why + ".";
+}
+
+} // namespace zun
