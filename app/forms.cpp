@@ -176,6 +176,9 @@ void Forms::follow_model()
 {
     main_->refresh_from_model();
     steps_->refresh_from_model();
+    const QString notice = QString::fromStdString(assessment_->mistake_notice());
+    main_->show_mistake_notice(notice);
+    steps_->show_mistake_notice(notice);
 }
 
 // The door hands the model's requests over itself, once every observer has seen the input.

@@ -146,6 +146,11 @@ void TForm_Main_ZUN::refresh_from_model()
     commands->refresh();
 }
 
+void TForm_Main_ZUN::show_mistake_notice(const QString &text)
+{
+    commands->show_mistake_notice(text);
+}
+
 void TForm_Main_ZUN::f_Show_Keys_Of(int mech)
 {
     Panel_Posts->sync();

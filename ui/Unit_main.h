@@ -51,6 +51,8 @@ public:
     // Brings every view up to the model; the program calls it after each advance of the clock
     // and after each input.
     void refresh_from_model();
+    // Says under the step line what the trainee's last operation did wrong; empty says nothing.
+    void show_mistake_notice(const QString &text);
 
     // Flashes every key of mechanism `mech`, whose pages the model has brought forward, and
     // points the hand at the last of them.

@@ -58,6 +58,14 @@ TMainCommands::TMainCommands(zun::Door door, Windows windows, QWidget *client)
     Label_Current_Step->setStyleSheet(QStringLiteral("color: blue; font-weight: bold;"));
     fit_label_to_text(*Label_Current_Step);
 
+    Label_Mistake = new QLabel(client);
+    Label_Mistake->move(TForm_Main_ZUN::on_client(309, 28));
+    QFont notice_font = Label_Mistake->font();
+    notice_font.setPixelSize(11);
+    Label_Mistake->setFont(notice_font);
+    Label_Mistake->setStyleSheet(QStringLiteral("color: rgb(200, 0, 0);"));
+    Label_Mistake->hide();
+
     Button_Get_Rulon = button(QStringLiteral("поставить новый рулон"), {755, 286, 124, 25}, client);
     Button_Get_Rulon->setStyleSheet(QStringLiteral("background: rgb(0, 160, 0); color: white;"));
     connect(Button_Get_Rulon, &QPushButton::clicked, this,
@@ -153,6 +161,16 @@ void TMainCommands::build_panel1()
     CheckBox_b_KM_RWS = indicator("ИДЁТ В \"ИСХОДНОЕ\"", 64, 145);
     CheckBox_b_KM_FWD = indicator("ИДЁТ В \"КОНЕЧНОЕ\"", 78, 129);
     CheckBox_bi_KV_FWD = indicator("В \"КОНЕЧНОМ\"", 91, 129);
+}
+
+void TMainCommands::show_mistake_notice(const QString &text)
+{
+    if (Label_Mistake->text() == text)
+        return;
+    Label_Mistake->setText(text);
+    fit_label_to_text(*Label_Mistake);
+    Label_Mistake->setVisible(!text.isEmpty());
+    Label_Mistake->raise();
 }
 
 void TMainCommands::refresh()

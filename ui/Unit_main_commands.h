@@ -31,6 +31,7 @@ public:
     QPushButton *Button_Steps;
     QComboBox *ComboBox_Find_Mech;
     QLabel *Label_Current_Step;
+    QLabel *Label_Mistake; // under the step line: what the trainee's last operation did wrong
     QPushButton *Button_Get_Rulon;
     QPushButton *Button_Form_Status_Mech_Array;
     TWrappedButton *Button_f_switch_Iskusstvenno_Proyti_Tekuschuyu_Stadiyu;
@@ -43,6 +44,8 @@ public:
 
     // Brings the controls up to the model.
     void refresh();
+    // Says under the step line what went wrong; empty says nothing.
+    void show_mistake_notice(const QString &text);
 
 private:
     void build_find_box();

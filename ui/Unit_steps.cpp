@@ -90,6 +90,11 @@ TForm_Steps::TForm_Steps(zun::Door door) : QWidget(nullptr), door_(door), sim_(d
     Edit_CheckBox_stadiya_raboti->setGeometry(15, 161, 209, 21);
     Edit_CheckBox_stadiya_raboti->setReadOnly(true);
 
+    Label_Mistake = new QLabel(content);
+    Label_Mistake->setGeometry(232, 158, 408, 28);
+    Label_Mistake->setWordWrap(true);
+    Label_Mistake->setStyleSheet(QStringLiteral("color: rgb(200, 0, 0);"));
+
     Button1 = new QPushButton(QStringLiteral("стоп"), content);
     Button1->setGeometry(648, 160, 89, 25);
     connect(Button1, &QPushButton::clicked, this, [this] { door_.apply(zun::input::Stop{}); });
@@ -173,6 +178,12 @@ void TForm_Steps::raise_page(int line)
 {
     if (line >= 0 && line < Page_Count && pages_by_number_[line])
         pages_by_number_[line]->raise();
+}
+
+void TForm_Steps::show_mistake_notice(const QString &text)
+{
+    if (Label_Mistake->text() != text)
+        Label_Mistake->setText(text);
 }
 
 void TForm_Steps::refresh_from_model()

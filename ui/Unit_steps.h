@@ -8,6 +8,7 @@
 #include <array>
 
 class QButtonGroup;
+class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
@@ -42,6 +43,7 @@ public:
     TStepsList *ListBox_Steps;
     QLineEdit *Edit_CheckBox_stadiya_raboti;
     QPushButton *Button1; // "стоп"
+    QLabel *Label_Mistake;
     QButtonGroup *RadioGroup1;
     QPushButton *Button_f_switch_Iskusstvenno_Proyti_Tekuschuyu_Stadiyu;
     std::array<QPlainTextEdit *, Page_Count> Memo_Array{}; // filled at every show
@@ -51,6 +53,8 @@ public:
 
     // Brings the controls up to the model.
     void refresh_from_model();
+    // Says beside the stage what the trainee's last operation did wrong; empty says nothing.
+    void show_mistake_notice(const QString &text);
 
 protected:
     void showEvent(QShowEvent *event) override;

@@ -1,4 +1,5 @@
 #include "program_fixture.h"
+#include "sim/console_layout.h"
 #include "ui/Unit_main.h"
 #include "ui/Unit_main_commands.h"
 #include "ui/Unit_steps.h"
@@ -89,6 +90,29 @@ TEST_F(CommandsTest, TheMainWindowsPassButtonFollowsTheModeAndWorksHidden)
     sim.f_Select_Working_Mode(zun::WorkingMode::Automatic);
     advance(10);
     EXPECT_EQ(pass->caption(), "пуск в автомате с текущего места");
+}
+
+// A refused key is told under the step line and beside the stage; an operation in order clears
+// it, and an examination keeps silent.
+TEST_F(CommandsTest, AMistakeIsToldUnderTheStepLineUntilTheNextGoodOperation)
+{
+    const int pusher = zun::console::find_control("Frame_45_Key_Back_7");
+    const QLabel &main_notice = *commands.Label_Mistake;
+    const QLabel &steps_notice = *forms.steps().Label_Mistake;
+    sim.apply(zun::input::ControlPress{pusher, zun::MouseButton::Left});
+    EXPECT_TRUE(main_notice.isVisibleTo(&forms.main()));
+    EXPECT_TRUE(main_notice.text().endsWith("механизм уже в конечном положении."))
+        << main_notice.text().toStdString();
+    EXPECT_EQ(steps_notice.text(), main_notice.text());
+
+    sim.apply(zun::input::ControlRelease{pusher, zun::MouseButton::Left});
+    sim.apply(zun::input::NewCoil{});
+    EXPECT_FALSE(main_notice.isVisibleTo(&forms.main()));
+    EXPECT_EQ(steps_notice.text(), "");
+
+    sim.apply(zun::input::Lesson{zun::LessonKind::Exam});
+    sim.apply(zun::input::ControlPress{pusher, zun::MouseButton::Left});
+    EXPECT_FALSE(main_notice.isVisibleTo(&forms.main()));
 }
 
 } // namespace
