@@ -105,7 +105,16 @@ void Forms::follow_report()
         return;
     report_version_ = assessment_->version();
     report_time_ = now;
-    report_->show_report(assessment_->report(reference_times()), now, "текущий сеанс");
+    const zun::Report report = assessment_->report(reference_times());
+    report_->show_report(report, now,
+                         QString::fromStdString(zun::report_title(report_heading_, report.lesson)));
+}
+
+void Forms::set_report_heading(zun::ReportHeading heading)
+{
+    report_heading_ = std::move(heading);
+    report_version_ = assessment_->version() + 1; // the title changed: shown afresh
+    follow_report();
 }
 
 const zun::ReferenceTimes &Forms::reference_times() const

@@ -60,6 +60,8 @@ public:
     const zun::Assessment &assessment() const { return *assessment_; }
     // Worked out from an automatic run when first asked for.
     const zun::ReferenceTimes &reference_times() const;
+    // Who the session being recorded is of and when it began, for the live report's title.
+    void set_report_heading(zun::ReportHeading heading);
     // The session's report (Ctrl+R in the main window), following the session while shown.
     ReportWindow &report() const { return *report_; }
     void show_report();
@@ -122,6 +124,7 @@ private:
     std::unique_ptr<ReportWindow> report_;
     std::uint64_t report_version_ = 0; // of the assessment the report shows
     zun::Millis report_time_ = 0;      // the time the report's plot shows
+    zun::ReportHeading report_heading_;
     std::unique_ptr<HistoryKeeper> own_history_; // opened by open_history
     std::function<void()> exam_began_;
     HistoryKeeper *history_ = nullptr;           // the one in use, own or given

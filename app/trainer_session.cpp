@@ -62,6 +62,7 @@ void TrainerSession::set_trainee(const std::string &name)
     settings_.trainee = name;
     if (recorder_)
         recorder_->set_trainee(name);
+    forms_->set_report_heading({name, started_});
 }
 
 void TrainerSession::refresh()
@@ -294,6 +295,8 @@ void TrainerSession::start_recording(zun::InputTimeline earlier,
     const std::tm local = local_now();
     const zun::SessionHeader header{settings_.program, started_text(local), settings_.trainee,
                                     continues.filename().string()};
+    started_ = header.started;
+    forms_->set_report_heading({header.trainee, header.started});
     recorder_ = std::make_unique<zun::SessionRecorder>(
         forms_->sim(), settings_.folder, local, header, std::move(earlier),
         [this](const std::string &error) { report_failure(error); });

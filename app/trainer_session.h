@@ -92,6 +92,7 @@ private:
     std::unique_ptr<Forms> forms_;
     std::unique_ptr<ClockDriver> clock_;
     std::unique_ptr<zun::SessionRecorder> recorder_; // the live session's
+    std::string started_;                            // when the live session's file began
     zun::InputTimeline replay_inputs_;
     zun::Millis replay_length_ = 0;
     std::filesystem::path replay_file_;

@@ -67,7 +67,8 @@ int report(const char *session_path, const char *html_path)
         return SimRunner::Completed;
     }
     std::ofstream html(html_path);
-    html << zun::report_html(report, std::filesystem::path(session_path).filename().string());
+    const zun::ReportHeading heading{session->header.trainee, session->header.started};
+    html << zun::report_html(report, zun::report_title(heading, report.lesson));
     html.close();
     if (!html) {
         std::cerr << "zun-sim: cannot write " << html_path << '\n';

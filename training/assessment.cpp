@@ -104,7 +104,9 @@ std::optional<int> Assessment::score(const ReferenceTimes &reference) const
 
 Report Assessment::report(const ReferenceTimes &reference) const
 {
-    return {record_, score(reference), lesson_, sim_};
+    const auto points =
+        step_points(record_.entries(), record_.trainee_operated(), reference);
+    return {record_, score(reference), lesson_, sim_, points.value_or(std::vector<StepPoints>{})};
 }
 
 // The mode is read from the model, since more than the selector selects one (the main window

@@ -53,10 +53,12 @@ std::string_view refusal_in_words(std::string_view reason)
 
 std::string remark_in_words(const StageRemark &remark, const TSimulator &model)
 {
+    const std::string_view refusal = refusal_in_words(remark.reason);
     const std::string why =
-        remark.what == StageRemark::What::Refused
-            ? "команда не выполнена: " + std::string(refusal_in_words(remark.reason))
-            : "этот механизм на шаге " + std::to_string(remark.stage) + " не нужен";
+        remark.what == StageRemark::What::OutOfSequence
+            ? "этот механизм на шаге " + std::to_string(remark.stage) + " не нужен"
+        : refusal.empty() ? std::string("команда не выполнена")
+                          : "команда не выполнена: " + std::string(refusal);
     return what_was_operated(remark, model) + ": " + why + ".";
 }
 

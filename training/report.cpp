@@ -4,6 +4,9 @@
 #include "sim/input_lines.h"
 #include "sim/stage_tables.h"
 #include "sim/steps_texts.h"
+
+#include <cmath>
+#include "training/remark_words.h"
 #include "training/score.h"
 
 namespace zun {
@@ -12,6 +15,23 @@ namespace {
 std::string time_text(std::optional<std::int64_t> time)
 {
     return time ? std::to_string(*time) : "-";
+}
+
+// Milliseconds as seconds with one decimal and a comma: "12,3".
+std::string seconds_text(std::int64_t ms)
+{
+    std::string text = std::to_string(ms / 100);
+    if (text.size() < 2)
+        text.insert(0, "0");
+    text.insert(text.size() - 1, ",");
+    return text;
+}
+
+std::string points_text(double points)
+{
+    const long tenths = std::lround(points * 10);
+    std::string text = std::to_string(tenths / 10) + "," + std::to_string(tenths % 10);
+    return text;
 }
 
 std::string remark_what(StageRemark::What what)
@@ -102,6 +122,35 @@ std::string_view completion_word(Completion by)
     return "open";
 }
 
+std::string_view completion_in_words(Completion by)
+{
+    switch (by) {
+    case Completion::Trainee: return "сам";
+    case Completion::Pass: return "кнопкой";
+    case Completion::Auto: return "автомат";
+    case Completion::Jump: return "переход";
+    case Completion::Line: return "линия";
+    case Completion::Open: return "идёт";
+    }
+    return "идёт";
+}
+
+std::string report_title(const ReportHeading &heading, const LessonLog &lesson)
+{
+    const std::string trainee = heading.trainee.empty() ? "обучаемый не назван" : heading.trainee;
+    const std::string started = heading.started.substr(0, heading.started.rfind(':'));
+    const std::string_view kind =
+        lesson_text(lesson.exam() ? LessonKind::Exam : LessonKind::Training);
+    return trainee + ", " + (started.empty() ? "дата неизвестна" : started) + ", " +
+           std::string(kind);
+}
+
+std::string remark_line(const StageRemark &remark, const TSimulator &model)
+{
+    return seconds_text(remark.time) + " с, шаг " + std::to_string(remark.stage) + ": " +
+           remark_in_words(remark, model);
+}
+
 std::string_view direction_word(Direction direction)
 {
     switch (direction) {
@@ -135,7 +184,7 @@ std::string report_html(const Report &report, std::string_view title)
 {
     std::string html = "<!DOCTYPE html>\n<html lang=\"ru\"><head><meta charset=\"utf-8\">"
                        "<title>" + escaped(title) + "</title></head><body>\n";
-    html += "<h1>Отчёт о сеансе " + escaped(title) + "</h1>\n";
+    html += "<h1>Отчёт: " + escaped(title) + "</h1>\n";
     html += "<p>Занятие: <b>" +
             escaped(lesson_text(report.lesson.exam() ? LessonKind::Exam : LessonKind::Training)) +
             "</b></p>\n";
@@ -143,24 +192,34 @@ std::string report_html(const Report &report, std::string_view title)
             "</b></p>\n<p>" + escaped(score_rule) + "</p>\n";
     html += faults_html(report);
     html += "<h2>Шаги</h2>\n<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\">\n<tr>"
-            "<th>шаг</th><th>начало, мс</th><th>конец, мс</th><th>выполнен</th>"
-            "<th>операций</th><th>отказов</th><th>не по порядку</th><th>подсказок</th></tr>\n";
-    for (const StageEntry &entry : report.record.entries())
+            "<th>шаг</th><th>начало, с</th><th>конец, с</th><th>выполнен</th>"
+            "<th>операций</th><th>отказов</th><th>не по порядку</th><th>подсказок</th>"
+            "<th>стоит баллов</th><th>снято за порядок</th><th>за отказы</th>"
+            "<th>за подсказки</th><th>за время</th><th>получено</th></tr>\n";
+    const std::vector<StageEntry> entries = report.record.entries();
+    for (std::size_t row = 0; row < entries.size(); ++row) {
+        const StageEntry &entry = entries[row];
         html += "<tr>" + cell(std::string(steps::lines()[static_cast<std::size_t>(entry.stage)])) +
-                cell(std::to_string(entry.began)) + cell(time_text(entry.ended)) +
-                cell(completion_word(entry.by)) + cell(std::to_string(entry.operations)) +
+                cell(seconds_text(entry.began)) +
+                cell(entry.ended ? seconds_text(*entry.ended) : "—") +
+                cell(completion_in_words(entry.by)) + cell(std::to_string(entry.operations)) +
                 cell(std::to_string(entry.refused)) +
-                cell(std::to_string(entry.out_of_sequence)) +
-                cell(std::to_string(entry.hints)) + "</tr>\n";
+                cell(std::to_string(entry.out_of_sequence)) + cell(std::to_string(entry.hints));
+        if (row < report.points.size()) {
+            const StepPoints &points = report.points[row];
+            for (const double value : {points.worth, points.out_of_sequence, points.refused,
+                                       points.hints, points.overtime, points.earned})
+                html += cell(points_text(value));
+        } else {
+            html += "<td colspan=\"6\">не оценивается</td>";
+        }
+        html += "</tr>\n";
+    }
     html += "</table>\n<h2>Замечания</h2>\n<ul>\n";
+    if (report.record.remarks().empty())
+        html += "<li>Замечаний нет.</li>\n";
     for (const StageRemark &remark : report.record.remarks())
-        html += "<li>" + escaped(std::to_string(remark.time) + " мс, шаг " +
-                                 std::to_string(remark.stage) + ": " + remark_what(remark.what) +
-                                 ", " + remark.control + ", механизм " +
-                                 std::to_string(remark.mech) + " " +
-                                 std::string(direction_word(remark.direction)) +
-                                 (remark.reason.empty() ? "" : " (" + remark.reason + ")")) +
-                "</li>\n";
+        html += "<li>" + escaped(remark_line(remark, report.model)) + "</li>\n";
     html += "</ul>\n<h2>Какие команды относятся к каждому шагу</h2>\n<p>Операция не по порядку "
             "— импульс вперёд (F) или назад (R) механизму, которого шаг не использует; стоп "
             "никогда не считается операцией не по порядку.</p>\n<table border=\"1\" "

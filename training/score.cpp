@@ -50,8 +50,9 @@ std::int64_t ReferenceTimes::of(int stage) const
     return std::max(stage_ms_[index], shortest_reference);
 }
 
-std::optional<int> score(const std::vector<StageEntry> &entries, bool trainee_operated,
-                         const ReferenceTimes &reference)
+std::optional<std::vector<StepPoints>> step_points(const std::vector<StageEntry> &entries,
+                                                   bool trainee_operated,
+                                                   const ReferenceTimes &reference)
 {
     const auto counted = [](const StageEntry &entry) {
         return entry.by == Completion::Trainee || entry.by == Completion::Pass;
@@ -60,19 +61,39 @@ std::optional<int> score(const std::vector<StageEntry> &entries, bool trainee_op
     if (!trainee_operated || count == 0)
         return std::nullopt;
     const double worth = 100.0 / static_cast<double>(count);
-    double total = 0;
+    std::vector<StepPoints> points;
     for (const StageEntry &entry : entries) {
-        if (entry.by != Completion::Trainee)
-            continue;
-        const std::int64_t reference_ms = reference.of(entry.stage);
-        const std::int64_t taken = entry.ended.value_or(entry.began) - entry.began;
-        const std::int64_t overtime = taken - (2 * reference_ms + free_time_ms);
-        const double overtime_units = overtime > 0 ? std::floor(double(overtime) / double(reference_ms)) : 0;
-        const double share = 1.0 - out_of_sequence_deduction * entry.out_of_sequence -
-                             refused_deduction * entry.refused - hint_deduction * entry.hints -
-                             overtime_deduction * overtime_units;
-        total += worth * std::max(share, 0.0);
+        StepPoints step;
+        step.worth = counted(entry) ? worth : 0;
+        if (entry.by == Completion::Trainee) {
+            const std::int64_t reference_ms = reference.of(entry.stage);
+            const std::int64_t taken = entry.ended.value_or(entry.began) - entry.began;
+            const std::int64_t overtime = taken - (2 * reference_ms + free_time_ms);
+            const double overtime_units =
+                overtime > 0 ? std::floor(double(overtime) / double(reference_ms)) : 0;
+            step.out_of_sequence = worth * out_of_sequence_deduction * entry.out_of_sequence;
+            step.refused = worth * refused_deduction * entry.refused;
+            step.hints = worth * hint_deduction * entry.hints;
+            step.overtime = worth * overtime_deduction * overtime_units;
+            step.earned = std::max(worth - step.out_of_sequence - step.refused - step.hints -
+                                       step.overtime,
+                                   0.0);
+        }
+        points.push_back(step);
     }
+    return points;
+}
+
+std::optional<int> score(const std::vector<StageEntry> &entries, bool trainee_operated,
+                         const ReferenceTimes &reference)
+{
+    const std::optional<std::vector<StepPoints>> points =
+        step_points(entries, trainee_operated, reference);
+    if (!points)
+        return std::nullopt;
+    double total = 0;
+    for (const StepPoints &step : *points)
+        total += step.earned;
     return static_cast<int>(std::lround(total));
 }
 

@@ -156,15 +156,18 @@ bool HistoryWindow::open_report(const QString &file_name)
         return false;
     }
     std::istringstream in(text->toStdString());
+    const zun::SessionScript session = zun::read_session(in);
     auto replay = std::make_unique<AssessedReplay>();
     std::ostringstream errors;
-    if (replay->replay(zun::read_session(in), errors) != SimRunner::Completed)
+    if (replay->replay(session, errors) != SimRunner::Completed)
         show_problem(QStringLiteral("Сеанс %1 воспроизведён не до конца: %2")
                          .arg(file_name, QString::fromStdString(errors.str()).trimmed()));
     if (!report_)
         report_ = new ReportWindow(this);
-    report_->show_report(replay->report(*reference_), replay->length(),
-                         QFileInfo(file_name).completeBaseName());
+    const zun::Report report = replay->report(*reference_);
+    const zun::ReportHeading heading{session.header.trainee, session.header.started};
+    report_->show_report(report, replay->length(),
+                         QString::fromStdString(zun::report_title(heading, report.lesson)));
     replay_ = std::move(replay); // the window now reads the new record
     report_->show();
     report_->raise();

@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPdfWriter>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTextDocument>
@@ -22,25 +23,31 @@
 
 namespace {
 
-const QStringList columns{"шаг", "начало, с", "конец, с", "выполнен", "операций", "отказов",
-                          "не по порядку", "подсказок"};
+const QStringList columns{"шаг",           "начало, с", "конец, с",  "выполнен", "операций",
+                          "отказов",       "не по порядку", "подсказок", "баллы",    "снято"};
 
 QString seconds(std::optional<std::int64_t> ms)
 {
     return ms ? QString::number(double(*ms) / 1000.0, 'f', 1) : QStringLiteral("—");
 }
 
-QString completion_text(zun::Completion by)
+QString from_view(std::string_view text)
 {
-    switch (by) {
-    case zun::Completion::Trainee: return "сам";
-    case zun::Completion::Pass: return "кнопкой";
-    case zun::Completion::Auto: return "автомат";
-    case zun::Completion::Jump: return "переход";
-    case zun::Completion::Line: return "линия";
-    case zun::Completion::Open: return "идёт";
-    }
-    return {};
+    return QString::fromUtf8(text.data(), qsizetype(text.size()));
+}
+
+// "12.5" of 16.7 points, or a dash for a step the score does not count.
+QString points_text(const std::vector<zun::StepPoints> &points, std::size_t row,
+                    double zun::StepPoints::*part)
+{
+    if (row >= points.size() || points[row].worth == 0)
+        return QStringLiteral("—");
+    return QString::number(points[row].*part, 'f', 1);
+}
+
+double taken_off(const zun::StepPoints &points)
+{
+    return points.out_of_sequence + points.refused + points.hints + points.overtime;
 }
 
 // "Занятие: экзамен. Неисправностей: 2. " (the malfunctions only when the instructor gave any).
@@ -66,7 +73,7 @@ QTableWidgetItem *cell(const QString &text)
 
 ReportWindow::ReportWindow(QWidget *parent)
     : QWidget(parent, Qt::Window), summary_(new QLabel), table_(new QTableWidget),
-      plot_(new TimelinePlot)
+      remarks_(new QPlainTextEdit), plot_(new TimelinePlot)
 {
     setWindowTitle("отчёт");
     resize(760, 640);
@@ -75,6 +82,8 @@ ReportWindow::ReportWindow(QWidget *parent)
     table_->verticalHeader()->hide();
     summary_->setWordWrap(true);
     summary_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    remarks_->setReadOnly(true);
+    remarks_->setMaximumHeight(90);
 
     auto *rule = new QLabel(QString::fromUtf8(zun::score_rule.data(),
                                               qsizetype(zun::score_rule.size())));
@@ -101,6 +110,7 @@ ReportWindow::ReportWindow(QWidget *parent)
     layout->addWidget(plot_, 2);
     layout->addWidget(legend);
     layout->addWidget(table_, 3);
+    layout->addWidget(remarks_);
     layout->addLayout(buttons);
 
     connect(copy, &QPushButton::clicked, this, [this] { copy_text(); });
@@ -111,6 +121,7 @@ void ReportWindow::show_report(const zun::Report &report, qint64 now_ms, const Q
 {
     report_.emplace(report);
     title_ = title;
+    setWindowTitle(QStringLiteral("отчёт: %1").arg(title));
     const zun::StageRecord &record = report.record;
     const std::optional<int> score = report.score;
     const std::vector<zun::StageEntry> entries = record.entries();
@@ -119,12 +130,20 @@ void ReportWindow::show_report(const zun::Report &report, qint64 now_ms, const Q
     for (int row = 0; row < int(entries.size()); ++row) {
         const zun::StageEntry &entry = entries[std::size_t(row)];
         by_trainee += entry.by == zun::Completion::Trainee ? 1 : 0;
-        const QStringList values{QString::number(entry.stage), seconds(entry.began),
-                                 seconds(entry.ended), completion_text(entry.by),
+        const auto index = std::size_t(row);
+        const QString off = index < report.points.size() && report.points[index].worth > 0
+                                ? QString::number(taken_off(report.points[index]), 'f', 1)
+                                : QStringLiteral("—");
+        const QStringList values{QString::number(entry.stage),
+                                 seconds(entry.began),
+                                 seconds(entry.ended),
+                                 from_view(zun::completion_in_words(entry.by)),
                                  QString::number(entry.operations),
                                  QString::number(entry.refused),
                                  QString::number(entry.out_of_sequence),
-                                 QString::number(entry.hints)};
+                                 QString::number(entry.hints),
+                                 points_text(report.points, index, &zun::StepPoints::earned),
+                                 off};
         for (int column = 0; column < values.size(); ++column)
             table_->setItem(row, column, cell(values[column]));
     }
@@ -139,7 +158,18 @@ void ReportWindow::show_report(const zun::Report &report, qint64 now_ms, const Q
                                                                 zun::StageRemark::What::Refused;
                                                      }))
                           .arg(score ? QString::number(*score) : QStringLiteral("нет (демонстрация)")));
+    QStringList remark_lines;
+    for (const zun::StageRemark &remark : record.remarks())
+        remark_lines << QString::fromStdString(zun::remark_line(remark, report.model));
+    remarks_->setPlainText(remark_lines.isEmpty() ? QStringLiteral("Замечаний нет.")
+                                             : QStringLiteral("Замечания:\n") +
+                                                   remark_lines.join('\n'));
     plot_->show_record(&record, now_ms);
+}
+
+QString ReportWindow::remarks() const
+{
+    return remarks_->toPlainText();
 }
 
 QString ReportWindow::summary() const

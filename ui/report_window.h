@@ -7,11 +7,13 @@
 #include <optional>
 
 class QLabel;
+class QPlainTextEdit;
 class QTableWidget;
 class TimelinePlot;
 
-// The report of the session: its steps as a table, the summary and the score with its rule, and
-// the course of the session as a plot. It can copy the report as text, with the lesson's lines,
+// The report of the session, titled with the trainee, the date and the lesson: its steps as a
+// table with each step's points, the summary and the score with its rule, the remarks in words,
+// and the course of the session as a plot. It can copy the report as text, with the lesson's lines,
 // and save it as HTML or PDF.
 class ReportWindow : public QWidget {
 public:
@@ -23,6 +25,8 @@ public:
 
     QTableWidget &table() const { return *table_; }
     QString summary() const;
+    // The remarks in words, a line each.
+    QString remarks() const;
     // The report as text, as the headless runner prints it.
     QString text() const;
     // Writes the report as HTML or, for a name ending in .pdf, as PDF; false with `error` set when
@@ -37,5 +41,6 @@ private:
     QString title_;
     QLabel *summary_;
     QTableWidget *table_;
+    QPlainTextEdit *remarks_;
     TimelinePlot *plot_;
 };

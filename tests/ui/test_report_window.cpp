@@ -2,6 +2,7 @@
 #include "sim/ui_port.h"
 #include "training/lesson_log.h"
 #include "training/report.h"
+#include "training/score.h"
 #include "training/stage_record.h"
 #include "ui/report_window.h"
 
@@ -65,11 +66,39 @@ TEST_F(ReportWindowTest, ShowsTheRecordAsTheHeadlessReportDoes)
     EXPECT_EQ(window.text().toStdString(), zun::report_lines(report));
 }
 
+// A person's report: titled with the trainee, the date and the lesson, each step's points, the
+// remarks in words, the window's words in the saved page too.
+TEST_F(ReportWindowTest, ReadsAsAPersonsReport)
+{
+    const std::vector<zun::StageEntry> entries = record_.entries();
+    const auto points = zun::step_points(entries, true, zun::ReferenceTimes::human_pace());
+    ASSERT_TRUE(points);
+    const zun::Report report{record_, 50, no_lesson_, model_, *points};
+    const std::string title =
+        zun::report_title({"Пётр <Иванов>", "2026-12-10 09:00:05"}, no_lesson_);
+    EXPECT_EQ(title, "Пётр <Иванов>, 2026-12-10 09:00, обучение");
+    ReportWindow window;
+    window.show_report(report, 3000, QString::fromStdString(title));
+    EXPECT_TRUE(window.windowTitle().contains("Пётр <Иванов>, 2026-12-10 09:00, обучение"));
+    EXPECT_TRUE(window.summary().contains("Пётр &lt;Иванов&gt;"));
+    EXPECT_EQ(window.table().item(0, 8)->text(), "100.0") << "step 1, the only one done";
+    EXPECT_EQ(window.table().item(1, 8)->text(), "—") << "step 2 goes on";
+    EXPECT_EQ(window.remarks().toStdString(),
+              "Замечания:\n2,5 с, шаг 2: Механизм «72 телега съёмного стола»: команда не "
+              "выполнена.\n2,5 с, шаг 2: Механизм «72 телега съёмного стола»: этот механизм на "
+              "шаге 2 не нужен.");
+    const QString html = saved_html(window);
+    EXPECT_TRUE(html.contains("<title>Пётр &lt;Иванов&gt;, 2026-12-10 09:00, обучение</title>"));
+    EXPECT_TRUE(html.contains("<td>сам</td>"));
+    EXPECT_TRUE(html.contains("<td>идёт</td>"));
+    EXPECT_FALSE(html.contains("out_of_sequence"));
+}
+
 TEST_F(ReportWindowTest, SavesAsHtmlAndPdfAndSaysWhenItCannot)
 {
     ReportWindow window;
     window.show_report({record_, std::nullopt, no_lesson_, model_}, 3000, "сеанс");
-    EXPECT_TRUE(saved_html(window).contains("Отчёт о сеансе сеанс"));
+    EXPECT_TRUE(saved_html(window).contains("Отчёт: сеанс"));
     const QTemporaryDir folder;
     QString error;
 
