@@ -14,7 +14,6 @@ using namespace line_mech;
 
 constexpr int short_rest = 1000; // a rest of strip too short for another coil
 constexpr int rest_start = 330;  // where the rest begins once the device's shears have cut
-constexpr int working_speed_drives[] = {3, 25, 31, 46, 69};
 
 } // namespace
 
@@ -179,7 +178,7 @@ void TFrame_LineMetal::f_Stop_All_Mech()
 
 void TFrame_LineMetal::f_Start_Working_Speed()
 {
-    for (const int drive : working_speed_drives)
+    for (const int drive : stages::working_speed_drives())
         Mech_Of[drive]->f_Start_FWD_Pulse();
     main_window_.f_Set_Cur_Mech(Working_Speed_Key);
 }

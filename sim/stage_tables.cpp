@@ -448,4 +448,10 @@ std::span<const Command> commands(int stage)
     return command_table()[static_cast<std::size_t>(stage)];
 }
 
+std::span<const int> working_speed_drives()
+{
+    static constexpr int drives[] = {3, 25, 31, 46, 69};
+    return drives;
+}
+
 } // namespace zun::stages

@@ -96,5 +96,8 @@ struct Command {
 };
 std::span<const Command> commands(int stage);
 
+// The drives that working speed starts forward, besides the line's own.
+std::span<const int> working_speed_drives();
+
 } // namespace stages
 } // namespace zun

@@ -1,79 +1,72 @@
 #include "stage_usage.h"
 
+#include "sim/line_mechanisms.h"
 #include "sim/stage_tables.h"
 #include "sim/step_actions.h"
 
 #include <algorithm>
 #include <array>
+#include <utility>
 #include <vector>
 
 namespace zun {
 namespace {
 
-constexpr Direction F = Direction::Forward;
-constexpr Direction R = Direction::Reverse;
+// Steps an operator does "и одновременно" use each other's pulses.
+constexpr std::array<std::pair<int, int>, 3> done_together{{{11, 13}, {16, 17}, {23, 24}}};
+// While the line runs at working speed (steps 40-42) its key and the drives it starts belong.
+constexpr std::pair<int, int> at_working_speed{40, 42};
 
-using Pulses = std::vector<UsedPulse>;
+bool within(const std::pair<int, int> &range, int stage)
+{
+    return stage >= range.first && stage <= range.second;
+}
 
-const Pulses steps_11_to_13{{10, R}, {3, F}, {15, F}, {20, F}};
-const Pulses steps_16_17{{9, R}, {3, F}, {15, F}};
-const Pulses steps_23_24{{46, F}, {25, R}, {31, F}, {49, F}};
-const Pulses working_speed{{79, F}, {3, F}, {25, F}, {31, F}, {46, F}, {69, F}};
-const Pulses working_speed_and_strapping{{79, F}, {3, F}, {25, F}, {31, F}, {46, F}, {69, F},
-                                         {64, F}};
+void add_once(std::vector<UsedPulse> &pulses, UsedPulse pulse)
+{
+    if (std::ranges::none_of(pulses, [&](const UsedPulse &used) {
+            return used.mech == pulse.mech && used.direction == pulse.direction;
+        }))
+        pulses.push_back(pulse);
+}
 
-// Row N: stage N, the step that is next while the stage is N.
-const std::array<Pulses, stages::Last_Stage + 1> usage{{
-    {},                                         // 0: before the first step
-    {},                                         // 1: the new-coil button
-    {{5, R}},                                   // 2
-    {{1, F}, {2, F}},                           // 3
-    {{7, R}},                                   // 4
-    {{2, R}},                                   // 5
-    {{1, R}},                                   // 6
-    {{5, F}},                                   // 7
-    {{3, R}},                                   // 8
-    {{10, F}},                                  // 9
-    {{3, F}},                                   // 10
-    steps_11_to_13,                             // 11
-    steps_11_to_13,                             // 12
-    steps_11_to_13,                             // 13
-    {{22, F}},                                  // 14
-    {{3, F}, {15, F}},                          // 15
-    steps_16_17,                                // 16
-    steps_16_17,                                // 17
-    {{20, R}, {18, F}},                         // 18
-    {{19, F}},                                  // 19
-    {{22, R}},                                  // 20
-    {{3, F}, {15, F}, {25, F}},                 // 21
-    {{27, F}},                                  // 22
-    steps_23_24,                                // 23
-    steps_23_24,                                // 24
-    {{25, F}, {31, F}, {46, F}, {62, F}},       // 25
-    {{25, F}, {31, F}, {46, F}, {61, F}},       // 26
-    {{25, F}, {31, F}, {46, F}},                // 27
-    {{61, R}},                                  // 28
-    {{25, F}, {31, F}, {46, F}, {71, F}, {60, F}}, // 29
-    {{70, F}},                                  // 30
-    {{65, F}},                                  // 31
-    {{61, F}},                                  // 32
-    {{60, R}},                                  // 33
-    {{31, F}},                                  // 34
-    {{65, R}},                                  // 35
-    {{66, F}},                                  // 36
-    {{69, F}},                                  // 37
-    {{65, F}, {66, R}},                         // 38
-    {},                                         // 39: the bell
-    working_speed,                              // 40
-    working_speed,                              // 41
-    working_speed_and_strapping,                // 42
-    {{69, F}},                                  // 43
-    {{70, R}, {74, F}, {75, F}},                // 44
-    {{73, F}},                                  // 45
-    {{72, R}},                                  // 46
-    {{73, R}},                                  // 47
-    {{72, F}, {73, R}, {76, R}},                // 48
-}};
+void add_commanded(std::vector<UsedPulse> &pulses, int stage)
+{
+    using Op = stages::Command::Op;
+    for (const stages::Command &command : stages::commands(stage))
+        if (command.op == Op::Forward || command.op == Op::Reverse)
+            add_once(pulses, {command.mech, command.op == Op::Forward ? Direction::Forward
+                                                                       : Direction::Reverse});
+}
+
+std::vector<UsedPulse> usage_of(int stage)
+{
+    std::vector<UsedPulse> pulses;
+    if (within(at_working_speed, stage)) {
+        add_once(pulses, {line_mech::Working_Speed_Key, Direction::Forward});
+        for (const int drive : stages::working_speed_drives())
+            add_once(pulses, {drive, Direction::Forward});
+    }
+    const auto together = std::ranges::find_if(
+        done_together, [stage](const std::pair<int, int> &range) { return within(range, stage); });
+    const auto [first, last] =
+        together == done_together.end() ? std::pair(stage, stage) : *together;
+    for (int each = first; each <= last; ++each)
+        add_commanded(pulses, each);
+    return pulses;
+}
+
+// Row N: stage N, the step that is next while the stage is N; stage 0 is no step.
+const std::array<std::vector<UsedPulse>, stages::Last_Stage + 1> &usage()
+{
+    static const auto table = [] {
+        std::array<std::vector<UsedPulse>, stages::Last_Stage + 1> rows;
+        for (int stage = 1; stage <= stages::Last_Stage; ++stage)
+            rows[static_cast<std::size_t>(stage)] = usage_of(stage);
+        return rows;
+    }();
+    return table;
+}
 
 } // namespace
 
@@ -81,7 +74,7 @@ std::span<const UsedPulse> used_pulses(int stage)
 {
     if (stage < 0 || stage > stages::Last_Stage)
         return {};
-    return usage[static_cast<std::size_t>(stage)];
+    return usage()[static_cast<std::size_t>(stage)];
 }
 
 bool listed_on_page(int stage, int mech, Direction direction)
