@@ -106,16 +106,27 @@ void TMech::f_Carry_Followers(Direction direction)
     });
 }
 
+TMech::Latch_Terms TMech::f_Latch_Terms() const
+{
+    return {!b_Fault_Drive, b_Permit && !b_Fault_Permit, !b_Stop_At_KV || !bi_KV_FWD,
+            !b_Stop_At_KV || !bi_KV_RWS, b_Auto_Return && bi_KV_FWD};
+}
+
+// A drive that does not switch on holds neither latch.
+bool TMech::f_Forward_Latch(const Latch_Terms &terms, bool pulse) const
+{
+    return terms.drive_switches_on && terms.permitted && b_No_Stop && !b_KM_RWS &&
+           b_Permit_FWD && (b_KM_FWD || pulse) && terms.clear_forward;
+}
+
 void TMech::f_Evaluate()
 {
-    // A drive that does not switch on holds neither latch.
-    const bool running = !b_Fault_Drive && b_Permit && !b_Fault_Permit && b_No_Stop;
-    const bool forward = running && !b_KM_RWS && b_Permit_FWD && (b_KM_FWD || b_Pulse_FWD) &&
-                         (!b_Stop_At_KV || !bi_KV_FWD);
+    const Latch_Terms terms = f_Latch_Terms();
+    const bool forward = f_Forward_Latch(terms, b_Pulse_FWD);
     // The auto-return term has no stop or permission factor: at the forward end it always wins.
-    const bool reverse = (running && !forward && b_Permit_RWS && (b_KM_RWS || b_Pulse_RWS) &&
-                          (!b_Stop_At_KV || !bi_KV_RWS)) ||
-                         (!b_Fault_Drive && b_Auto_Return && bi_KV_FWD && !forward);
+    const bool reverse = (terms.drive_switches_on && terms.permitted && b_No_Stop && !forward &&
+                          b_Permit_RWS && (b_KM_RWS || b_Pulse_RWS) && terms.clear_reverse) ||
+                         (terms.drive_switches_on && terms.auto_return && !forward);
     b_KM_FWD = forward;
     b_KM_RWS = reverse;
     Timer_Drive.set_enabled((b_KM_FWD != b_KM_RWS) && b_Enable_Drive);
@@ -184,39 +195,34 @@ void TMech::f_Stop()
     b_No_Stop = true;
 }
 
-// The terms of f_Evaluate's latch for one direction, read in their order; a drive that does not
-// switch on refuses before anything else is read.
+// The first term of the latch equations that keeps a pulse from latching, read in the
+// equations' order; a drive that does not switch on refuses before anything else is read.
 Refusal TMech::f_Refusal(MechCommand command) const
 {
-    if (command != MechCommand::Stop && b_Fault_Drive)
+    const Latch_Terms terms = f_Latch_Terms();
+    if (command != MechCommand::Stop && !terms.drive_switches_on)
         return Refusal::DriveFault;
-    const bool permitted = b_Permit && !b_Fault_Permit;
-    const bool at_forward_end = b_Stop_At_KV && bi_KV_FWD;
-    const bool at_reverse_end = b_Stop_At_KV && bi_KV_RWS;
     switch (command) {
     case MechCommand::Stop:
         return Refusal::None;
     case MechCommand::Forward:
-        if (!permitted)
+        if (!terms.permitted)
             return Refusal::NotPermitted;
         if (b_KM_RWS)
             return Refusal::RunningOpposite;
         if (!b_Permit_FWD)
             return Refusal::Interlocked;
-        return at_forward_end ? Refusal::AtEnd : Refusal::None;
-    case MechCommand::Reverse: {
-        const bool forward_holds =
-            permitted && !b_KM_RWS && b_Permit_FWD && b_KM_FWD && !at_forward_end;
-        if (forward_holds)
+        return terms.clear_forward ? Refusal::None : Refusal::AtEnd;
+    case MechCommand::Reverse:
+        if (f_Forward_Latch(terms, false))
             return Refusal::RunningOpposite;
-        if (b_Auto_Return && bi_KV_FWD)
+        if (terms.auto_return)
             return Refusal::None;
-        if (!permitted)
+        if (!terms.permitted)
             return Refusal::NotPermitted;
         if (!b_Permit_RWS)
             return Refusal::Interlocked;
-        return at_reverse_end ? Refusal::AtEnd : Refusal::None;
-    }
+        return terms.clear_reverse ? Refusal::None : Refusal::AtEnd;
     }
     return Refusal::None;
 }

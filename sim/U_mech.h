@@ -101,6 +101,19 @@ private:
     // Signs of a travel step: +1 for a forward step, -1 for a reverse one.
     enum class Direction : int { Reverse = -1, Forward = 1 };
 
+    // The terms of the latch equations that do not depend on the requested direction, read once
+    // for the latches and again for why a pulse would be refused.
+    struct Latch_Terms {
+        bool drive_switches_on; // no drive fault
+        bool permitted;         // the general permission, not withdrawn by a fault
+        bool clear_forward;     // not held at the forward end
+        bool clear_reverse;     // not held at the reverse end
+        bool auto_return;       // at the forward end of a mechanism that returns by itself
+    };
+    Latch_Terms f_Latch_Terms() const;
+    // The forward latch, with or without a forward pulse pending; b_No_Stop is the stop's term.
+    bool f_Forward_Latch(const Latch_Terms &terms, bool pulse) const;
+
     void f_Travel(Direction direction);
     void f_Carry_Followers(Direction direction);
     void f_Update_Limit_Switches();
