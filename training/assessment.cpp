@@ -81,6 +81,13 @@ std::optional<AssessedInput> assessed(const Input &input, const Answer &answer)
                 return of_kind(AssessedInput::Kind::StepChosen);
             else if constexpr (std::is_same_v<Given, input::FindPick>)
                 return of_kind(AssessedInput::Kind::Hint);
+            else if constexpr (std::is_same_v<Given, input::Stop>)
+                return of_kind(AssessedInput::Kind::StopAll);
+            else if constexpr (std::is_same_v<Given, input::SelectMode>) {
+                AssessedInput chosen = of_kind(AssessedInput::Kind::ModeChosen);
+                chosen.mode = static_cast<int>(given.mode);
+                return chosen;
+            }
             else
                 return std::nullopt;
         },
@@ -122,7 +129,9 @@ void Assessment::input_applied(Millis time, const Input &input, const Answer &an
         record_.input(time, chosen);
         ++version_;
     }
-    if (const std::optional<AssessedInput> assessed_input = assessed(input, answer)) {
+    const std::optional<AssessedInput> assessed_input = assessed(input, answer);
+    // The mode comes from the model above: the selector is not the only thing that selects one.
+    if (assessed_input && assessed_input->kind != AssessedInput::Kind::ModeChosen) {
         const std::size_t remarks_before = record_.remarks().size();
         record_.input(time, *assessed_input);
         if (assessed_input->kind == AssessedInput::Kind::Operation)

@@ -20,9 +20,10 @@ std::string_view refusal_word(Refusal refusal);
 
 // What the assessment makes of an input that passed the door, with the model's answer: the
 // trainee's operations (a control pressed that sent a pulse, the bell, the new-coil button, a
-// pulse given directly), "пройти стадию", a click on a step and a pick in the find box. Nothing
-// for every other input: pointing, pages, scrolling, and the stop a spring-return key sends when
-// it is let go, which ends the operation its press began.
+// pulse given directly), "пройти стадию", a working mode, a click on a step, a pick in the find
+// box and "стоп". Nothing for every other input: pointing, pages, scrolling, the instructor's
+// own, and the stop a spring-return key sends when it is let go, which ends the operation its
+// press began. The report and the instructor's window both see the trainee through it.
 std::optional<AssessedInput> assessed(const Input &input, const Answer &answer);
 
 // Keeps the stage record of a session and the instructor's lesson log from the inputs the door

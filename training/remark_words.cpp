@@ -2,6 +2,7 @@
 
 #include "sim/Unit_simulator.h"
 #include "sim/console_layout.h"
+#include "training/assessment.h"
 
 #include <array>
 #include <utility>
@@ -49,6 +50,11 @@ std::string_view refusal_in_words(std::string_view reason)
         if (word == reason)
             return words_for_it;
     return {};
+}
+
+std::string_view refusal_in_words(Refusal refusal)
+{
+    return refusal_in_words(refusal_word(refusal));
 }
 
 std::string remark_in_words(const StageRemark &remark, const TSimulator &model)

@@ -55,6 +55,8 @@ void StageRecord::input(std::int64_t time, const AssessedInput &input)
     case AssessedInput::Kind::Hint:
         current_.hints += current_is_step_ ? 1 : 0;
         break;
+    case AssessedInput::Kind::StopAll:
+        break;
     }
 }
 

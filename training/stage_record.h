@@ -17,6 +17,7 @@ struct AssessedInput {
         ModeChosen, // a working mode selected
         StepChosen, // a click on a line of the steps list
         Hint,       // a pick in the find box
+        StopAll,    // the steps window's "стоп": worth the instructor's eye, not a step's operation
     };
     Kind kind = Kind::Operation;
     std::string control = "-"; // the console control's name; "-" for a pulse given directly

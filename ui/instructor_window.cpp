@@ -2,7 +2,9 @@
 
 #include "sim/input_lines.h"
 #include "sim/steps_texts.h"
+#include "training/assessment.h"
 #include "training/lesson_log.h"
+#include "training/remark_words.h"
 #include "ui/instructor_pin.h"
 
 #include <QButtonGroup>
@@ -45,36 +47,8 @@ QString lesson_caption(zun::LessonKind kind)
 
 QString refusal_text(zun::Refusal refusal)
 {
-    switch (refusal) {
-    case zun::Refusal::None:
-        return {};
-    case zun::Refusal::NotPermitted:
-        return QStringLiteral("нет разрешения");
-    case zun::Refusal::RunningOpposite:
-        return QStringLiteral("работает в другую сторону");
-    case zun::Refusal::Interlocked:
-        return QStringLiteral("блокировка");
-    case zun::Refusal::AtEnd:
-        return QStringLiteral("стоит на конечном выключателе");
-    case zun::Refusal::DriveFault:
-        return QStringLiteral("привод не включается");
-    }
-    return {};
-}
-
-// Whether an input is an operation of the trainee's, worth the instructor's eye: not a move of
-// the pointer, a window's own report or the instructor's own input.
-bool is_operation(const zun::Input &input)
-{
-    return std::holds_alternative<zun::input::ControlPress>(input) ||
-           std::holds_alternative<zun::input::Command>(input) ||
-           std::holds_alternative<zun::input::Pass>(input) ||
-           std::holds_alternative<zun::input::Stop>(input) ||
-           std::holds_alternative<zun::input::SelectMode>(input) ||
-           std::holds_alternative<zun::input::StepClick>(input) ||
-           std::holds_alternative<zun::input::FindPick>(input) ||
-           std::holds_alternative<zun::input::NewCoil>(input) ||
-           std::holds_alternative<zun::input::PictureClick>(input);
+    const std::string_view text = zun::refusal_in_words(refusal);
+    return QString::fromUtf8(text.data(), qsizetype(text.size()));
 }
 
 QString clock_text(zun::Millis time)
@@ -375,7 +349,7 @@ void InstructorWindow::stage_changed(zun::Millis time, int /*before*/, int /*aft
 void InstructorWindow::input_applied(zun::Millis time, const zun::Input &input,
                                      const zun::Answer &answer)
 {
-    if (is_operation(input)) {
+    if (zun::assessed(input, answer)) {
         QString text = clock_text(time) + QStringLiteral("  ") +
                        QString::fromStdString(zun::script::line_of(input));
         if (answer.pulse && answer.pulse->refusal != zun::Refusal::None)

@@ -199,7 +199,7 @@ TEST_F(InstructorTest, MalfunctionsAreSetListedAndClearedThroughTheDoor)
     EXPECT_FALSE(sim.Mech_Array[1]->b_KM_FWD);
     const QStringList &operations = window().operations();
     ASSERT_FALSE(operations.isEmpty());
-    EXPECT_TRUE(operations.last().endsWith("отказ: привод не включается"))
+    EXPECT_TRUE(operations.last().endsWith("отказ: привод неисправен"))
         << operations.last().toStdString();
 
     child<QPushButton>("Button_Clear_Faults").click();
