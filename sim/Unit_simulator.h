@@ -40,8 +40,9 @@ struct TControl_State {
 
 // The whole simulated state of the trainer, driven by one virtual clock: the model half of the
 // main window, of its consoles and of the steps window. The windows hold it as const and paint
-// it; every change they make is an input through the door, `apply`. Its construction is the
-// main window's: every step in its fixed order.
+// it; every change they make is an input through the door, `apply`. The constructor runs the
+// main window's construction, every step in its fixed order; what the model then asks of the
+// windows waits in `ui` until `apply` returns or the program delivers it after a clock step.
 class TSimulator final : public TMech_Host {
 public:
     static constexpr int Mech_Count = 200;
@@ -176,21 +177,6 @@ public:
     // hand go on to the page's next action of the same step.
     void f_Point_To_Next_Action(const stages::Step_Action &done);
 
-    // Construction steps, also usable afterwards where the program calls them again.
-    void f_Fill_Find_Mech_List();
-    void f_Find_Mechs();
-    void f_Bind_Mech_Images();
-    void f_Init_Kind_Move();
-    void f_Init_Steps();
-    void f_Init_Start_Pos();
-    void f_Init_Links();
-    void f_Show_All_Mechs();
-    void f_Init_Limits();
-    void f_Init_Auto_Return();
-    void f_Bind_Line_Images();
-    void f_Place_Close_Ups();
-    void f_Save_All_Intervals();
-    void f_Restore_All_Speeds();
 
     void Timer_BlockingTimer();
 
@@ -240,6 +226,23 @@ public:
 
 private:
     struct InputApplier;
+
+    // The construction's steps, run once in their fixed order; the close-ups are placed again
+    // as the scene moves, and the speeds restored after a pass or a click on a step.
+    void f_Fill_Find_Mech_List();
+    void f_Find_Mechs();
+    void f_Bind_Mech_Images();
+    void f_Init_Kind_Move();
+    void f_Init_Steps();
+    void f_Init_Start_Pos();
+    void f_Init_Links();
+    void f_Show_All_Mechs();
+    void f_Init_Limits();
+    void f_Init_Auto_Return();
+    void f_Bind_Line_Images();
+    void f_Place_Close_Ups();
+    void f_Save_All_Intervals();
+    void f_Restore_All_Speeds();
     using PageSet = std::array<bool, console::page_count>;
 
     PageSet f_Visible_Pages() const;
