@@ -16,11 +16,9 @@ const QString no_currents = QStringLiteral("в программе токи не 
 
 } // namespace
 
-TFrame_Ampermeter::TFrame_Ampermeter(QWidget *parent) : QWidget(parent), Label1(nullptr)
+TFrame_Ampermeter::TFrame_Ampermeter(QWidget *parent) : ConsoleFrame(parent, {84, 80})
 {
-    resize(84, 80);
     setToolTip(no_currents); // the case
-    Label1 = new CaptionLabel(this);
     Label1->setGeometry(0, 55, 84, 25);
     Label1->setText(QStringLiteral("Label1"));
     Label1->setToolTip(no_currents);

@@ -1,27 +1,20 @@
 #pragma once
 
+#include "console/console_frame.h"
+
 #include <QTimer>
-#include <QWidget>
 
 #include <array>
 
-class CaptionLabel;
-
-namespace zun::console {
-struct Control;
-}
-
 // An ammeter of a console: a dial and a needle that the trainer leaves at rest. What it shows
 // belongs to the view alone.
-class TFrame_Ampermeter final : public QWidget {
+class TFrame_Ampermeter final : public ConsoleFrame {
     Q_OBJECT
 
 public:
     explicit TFrame_Ampermeter(QWidget *parent);
 
     void apply(const zun::console::Control &control);
-
-    CaptionLabel *Label1;
     QTimer Timer_Visu;
     int Needle_Pos = 1;
     // Whether the needle picture of position 1..5 is shown.

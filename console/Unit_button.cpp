@@ -13,17 +13,10 @@ constexpr int face_size = 30;
 } // namespace
 
 TFrame_Button::TFrame_Button(zun::Door door, int control, QWidget *parent)
-    : QWidget(parent), Label1(nullptr), door_(door), control_(control)
+    : ModelBoundFrame(door, control, parent, {})
 {
-    Label1 = new CaptionLabel(this);
-    Label1->on_press = [this](Qt::MouseButton button) {
-        door_.apply(zun::input::ControlPress{control_, mouse_button_of(button)});
-    };
-    Label1->on_release = [this](Qt::MouseButton button) {
-        door_.apply(zun::input::ControlRelease{control_, mouse_button_of(button)});
-    };
-    const zun::console::Control &layout =
-        zun::console::controls()[static_cast<std::size_t>(control_)];
+    Label1->on_release = [this](Qt::MouseButton button) { release(button); };
+    const zun::console::Control &layout = this->layout();
     const zun::Rect place = layout.rect();
     setGeometry(place.left, place.top, place.width, place.height);
     Label1->setGeometry(rect());
@@ -36,11 +29,6 @@ TFrame_Button::TFrame_Button(zun::Door door, int control, QWidget *parent)
         face_top_ = 22;
     }
     painted_pressed_ = state().b_Pressed;
-}
-
-const zun::TControl_State &TFrame_Button::state() const
-{
-    return door_.model().Controls[static_cast<std::size_t>(control_)];
 }
 
 void TFrame_Button::sync()

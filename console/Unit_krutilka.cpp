@@ -14,24 +14,12 @@ const QRect knob_place(13, 22, 50, 50);
 } // namespace
 
 TFrame_Krutilka::TFrame_Krutilka(zun::Door door, int control, QWidget *parent)
-    : QWidget(parent), Label1(nullptr), door_(door), control_(control)
+    : ModelBoundFrame(door, control, parent, {79, 71})
 {
-    resize(79, 71);
-    Label1 = new CaptionLabel(this);
     Label1->setToolTip(QStringLiteral("в программе регулирование не осуществляется"));
-    Label1->on_press = [this](Qt::MouseButton button) {
-        door_.apply(zun::input::ControlPress{control_, mouse_button_of(button)});
-    };
-    const zun::console::Control &layout =
-        zun::console::controls()[static_cast<std::size_t>(control_)];
-    move(layout.left, layout.top);
-    Label1->show_caption(layout);
+    move(layout().left, layout().top);
+    Label1->show_caption(layout());
     painted_position_ = state().Knob_Pos;
-}
-
-const zun::TControl_State &TFrame_Krutilka::state() const
-{
-    return door_.model().Controls[static_cast<std::size_t>(control_)];
 }
 
 void TFrame_Krutilka::sync()

@@ -6,10 +6,8 @@
 
 #include <QPainter>
 
-TFrame_Lamp::TFrame_Lamp(QWidget *parent) : QWidget(parent), Label1(nullptr)
+TFrame_Lamp::TFrame_Lamp(QWidget *parent) : ConsoleFrame(parent, {65, 45})
 {
-    resize(65, 45);
-    Label1 = new CaptionLabel(this);
     Label1->setToolTip(QStringLiteral("в программе не используется"));
 }
 

@@ -9,7 +9,7 @@
 
 #include <stdexcept>
 
-QWidget *create_console_frame(zun::Door door, int control, QWidget *page)
+ConsoleFrame *create_console_frame(zun::Door door, int control, QWidget *page)
 {
     using zun::console::ControlKind;
     const zun::console::Control &layout =

@@ -2,8 +2,9 @@
 
 #include "sim/door.h"
 
+class ConsoleFrame;
 class QWidget;
 
 // Builds the frame of the console control in row `control` of the console layout on its page,
 // with the console's settings.
-QWidget *create_console_frame(zun::Door door, int control, QWidget *page);
+ConsoleFrame *create_console_frame(zun::Door door, int control, QWidget *page);

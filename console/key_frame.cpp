@@ -36,16 +36,15 @@ QLabel *inscription(const QString &text, QPoint place, QWidget *frame)
 } // namespace
 
 TKeyFrame::TKeyFrame(Kind kind, zun::Door door, int control, QWidget *parent)
-    : QWidget(parent), Label1(nullptr), Label2(nullptr), Label3(nullptr), kind_(kind), door_(door),
-      control_(control)
+    : ModelBoundFrame(door, control, parent, {Width, Height}), Label2(nullptr), Label3(nullptr),
+      kind_(kind)
 {
-    resize(Width, Height);
     const QPoint right_place = kind == Kind::Back    ? QPoint(93, 23)
                                : kind == Kind::Fixed ? QPoint(95, 24)
                                                      : QPoint(91, 25);
     Label2 = inscription(QString::fromUtf8(zun::texts::Key_Left), {3, 24}, this);
     Label3 = inscription(QString::fromUtf8(zun::texts::Key_Right), right_place, this);
-    Label1 = new CaptionLabel(this);
+    Label1->raise(); // above the inscriptions: it takes every mouse event of the frame
     QFont caption = Label1->font();
     caption.setPixelSize(caption_pixel_size);
     Label1->setFont(caption);
@@ -55,10 +54,8 @@ TKeyFrame::TKeyFrame(Kind kind, zun::Door door, int control, QWidget *parent)
                                           : QStringLiteral("90"));
     Label1->on_press = [this](Qt::MouseButton button) { Label1MouseDown(button); };
     if (kind == Kind::Back)
-        Label1->on_release = [this](Qt::MouseButton button) {
-            door_.apply(zun::input::ControlRelease{control_, mouse_button_of(button)});
-        };
-    Label1->on_move = [this] { door_.apply(zun::input::ControlMove{control_}); };
+        Label1->on_release = [this](Qt::MouseButton button) { release(button); };
+    Label1->on_move = [this] { this->door().apply(zun::input::ControlMove{this->control()}); };
     Timer1.setSingleShot(true);
     Timer1.setInterval(flash_interval);
     connect(&Timer1, &QTimer::timeout, this, &TKeyFrame::Timer1Timer);
@@ -66,16 +63,10 @@ TKeyFrame::TKeyFrame(Kind kind, zun::Door door, int control, QWidget *parent)
     painted_angle_ = state().Angle;
 }
 
-const zun::TControl_State &TKeyFrame::state() const
-{
-    return door_.model().Controls[static_cast<std::size_t>(control_)];
-}
-
 // The console's settings: tag, caption, hint, direction inscriptions.
 void TKeyFrame::apply_settings()
 {
-    const zun::console::Control &control =
-        zun::console::controls()[static_cast<std::size_t>(control_)];
+    const zun::console::Control &control = layout();
     move(control.left, control.top);
     Label1->tag = control.tag;
     Label1->show_caption(control);
@@ -93,11 +84,11 @@ void TKeyFrame::apply_settings()
 // button went up while the box was open comes back upright all the same.
 void TKeyFrame::Label1MouseDown(Qt::MouseButton button)
 {
-    const std::uint64_t boxes = door_.model().messages_shown();
-    door_.apply(zun::input::ControlPress{control_, mouse_button_of(button)});
-    const bool box_shown = door_.model().messages_shown() != boxes;
+    const std::uint64_t boxes = door().model().messages_shown();
+    press(button);
+    const bool box_shown = door().model().messages_shown() != boxes;
     if (kind_ == Kind::Back && box_shown && !(QGuiApplication::mouseButtons() & button))
-        door_.apply(zun::input::ControlRelease{control_, mouse_button_of(button)});
+        release(button);
 }
 
 bool TKeyFrame::picture_visible(Position position) const

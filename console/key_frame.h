@@ -1,18 +1,16 @@
 #pragma once
 
-#include "sim/door.h"
+#include "console/console_frame.h"
 
 #include <QTimer>
-#include <QWidget>
 
-class CaptionLabel;
 class QLabel;
 
 // A key of a console: it paints the model's state of its control (the row of the console
 // layout it stands for) and forwards the mouse through the door. Left is forward ("туда"),
 // right is reverse ("сюда"), upright is stop; the three kinds differ in how far they turn and
 // whether they spring back.
-class TKeyFrame : public QWidget {
+class TKeyFrame : public ModelBoundFrame {
     Q_OBJECT
 
 public:
@@ -25,9 +23,6 @@ public:
     TKeyFrame(Kind kind, zun::Door door, int control, QWidget *parent);
 
     Kind kind() const { return kind_; }
-    int control() const { return control_; }
-    const zun::TControl_State &state() const;
-    CaptionLabel *Label1;
     QLabel *Label2;
     QLabel *Label3;
     QTimer Timer1; // ends the highlight flash
@@ -35,7 +30,7 @@ public:
     bool picture_visible(Position position) const;
 
     // Repaints when the model's state of the key has changed.
-    void sync();
+    void sync() override;
     // Flashes the caption red until Timer1 ticks once.
     void f_Highlight();
     void Timer1Timer();
@@ -48,8 +43,6 @@ private:
     void Label1MouseDown(Qt::MouseButton button);
 
     Kind kind_;
-    zun::Door door_;
-    int control_;
     std::int32_t painted_angle_ = 0;
 };
 

@@ -1,7 +1,5 @@
 #include "Unit_posts.h"
 
-#include "console/Unit_button.h"
-#include "console/Unit_krutilka.h"
 #include "console/frame_factory.h"
 #include "console/key_frame.h"
 #include "sim/console_layout.h"
@@ -122,14 +120,8 @@ void TPanel_Posts::sync()
         return;
     seen_version_ = sim.Consoles_Version;
     sync_pages();
-    for (const Frame &frame : frames_) {
-        if (frame.key)
-            frame.key->sync();
-        else if (auto *button = qobject_cast<TFrame_Button *>(frame.widget))
-            button->sync();
-        else if (auto *knob = qobject_cast<TFrame_Krutilka *>(frame.widget))
-            knob->sync();
-    }
+    for (const Frame &frame : frames_)
+        frame.widget->sync();
 }
 
 // Outer page controls first, as they were made.
@@ -169,7 +161,7 @@ void TPanel_Posts::build_controls()
     for (std::size_t row = 0; row < controls.size(); ++row) {
         const zun::console::Control &control = controls[row];
         TConsolePage *on_page = page(control.page);
-        QWidget *widget = create_console_frame(door_, static_cast<int>(row), on_page);
+        ConsoleFrame *widget = create_console_frame(door_, static_cast<int>(row), on_page);
         widget->setObjectName(text_of(control.frame));
         frames_.push_back({&control, widget, qobject_cast<TKeyFrame *>(widget), on_page});
     }

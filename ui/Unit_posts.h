@@ -1,5 +1,6 @@
 #pragma once
 
+#include "console/console_frame.h"
 #include "sim/door.h"
 
 #include <QWidget>
@@ -48,7 +49,7 @@ class TPanel_Posts final : public QWidget {
 public:
     struct Frame {
         const zun::console::Control *control;
-        QWidget *widget;
+        ConsoleFrame *widget;
         TKeyFrame *key; // null for the controls that are not keys
         TConsolePage *page;
     };
