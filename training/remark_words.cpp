@@ -23,16 +23,17 @@ std::string quoted(std::string_view text)
     return "«" + std::string(text) + "»";
 }
 
-// «Ключ «CAPTION», механизм «NAME»», or only the mechanism for a pulse given without a console.
-std::string what_was_operated(const StageRemark &remark, const TSimulator &model)
+// «Ключ «CAPTION», механизм «NAME»», the key alone where it is bound to no mechanism, or only
+// the mechanism for a pulse given without a console.
+std::string what_was_operated(const StageRemark &remark, std::string_view mechanism)
 {
-    const std::string mechanism = "механизм " + quoted(trimmed(model.f_Mech_Name(remark.mech)));
     const int row = console::find_control(remark.control);
     if (row < 0)
-        return "Механизм " + quoted(trimmed(model.f_Mech_Name(remark.mech)));
+        return "Механизм " + quoted(mechanism);
     const console::Control &control = console::controls()[static_cast<std::size_t>(row)];
     const std::string_view kind = control.is_key() ? "Ключ " : "Кнопка ";
-    return std::string(kind) + quoted(trimmed(control.caption)) + ", " + mechanism;
+    const std::string operated = std::string(kind) + quoted(trimmed(control.caption));
+    return mechanism.empty() ? operated : operated + ", механизм " + quoted(mechanism);
 }
 
 } // namespace
@@ -59,13 +60,15 @@ std::string_view refusal_in_words(Refusal refusal)
 
 std::string remark_in_words(const StageRemark &remark, const TSimulator &model)
 {
+    const std::string_view mechanism = trimmed(model.f_Mech_Name(remark.mech));
     const std::string_view refusal = refusal_in_words(remark.reason);
     const std::string why =
-        remark.what == StageRemark::What::OutOfSequence
+        mechanism.empty() ? std::string("в программе он ни к чему не привязан")
+        : remark.what == StageRemark::What::OutOfSequence
             ? "этот механизм на шаге " + std::to_string(remark.stage) + " не нужен"
         : refusal.empty() ? std::string("команда не выполнена")
                           : "команда не выполнена: " + std::string(refusal);
-    return what_was_operated(remark, model) + ": " + why + ".";
+    return what_was_operated(remark, mechanism) + ": " + why + ".";
 }
 
 } // namespace zun

@@ -224,6 +224,12 @@ TEST(Assessment, TellsTheTraineeEachMistakeInWordsButNotInAnExamination)
     sim.apply(input::Command{10, MechCommand::Forward});
     EXPECT_EQ(assessment.mistake_notice(),
               "Механизм «10 отгибатель»: этот механизм на шаге 1 не нужен.");
+    const int unbound = console::find_control("Frame_45_Key_Fix_Tolchok");
+    ASSERT_EQ(console::controls()[static_cast<std::size_t>(unbound)].tag, 0);
+    sim.apply(input::ControlPress{unbound, MouseButton::Left});
+    EXPECT_EQ(assessment.mistake_notice(),
+              "Ключ «толчёк»: в программе он ни к чему не привязан.");
+    sim.apply(input::ControlRelease{unbound, MouseButton::Left});
     sim.apply(input::NewCoil{});
     EXPECT_EQ(assessment.mistake_notice(), "") << "an operation in order clears it";
 
