@@ -1,6 +1,6 @@
 #include "app/Unit_start.h"
 #include "app/error_reporter.h"
-#include "app/history_keeper.h"
+#include "app/history_service.h"
 #include "app/trainee_name.h"
 #include "app/trainer_session.h"
 #include "sim/state_hash.h"
@@ -19,6 +19,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QSettings>
+#include <QSignalSpy>
 #include <QTableWidget>
 
 #include <gtest/gtest.h>
@@ -117,7 +118,7 @@ protected:
     double wall_ms = 0; // the wall clock the program's clock driver reads
     TrainerSession session{port, errors,
                            TrainerSession::Settings{folder, "zun-trainer test", "Пётр Иванов",
-                                                    [this] { return wall_ms; }}};
+                                                    [this] { return wall_ms; }, "pc", "petr"}};
 };
 
 TEST_F(TrainerSessionTest, RecordsFromTheStartAndEndsWithTheStateHash)
@@ -336,24 +337,30 @@ TEST(TrainerSessionJournal, PlaysTheChosenSessionOnceTheClickIsOver)
         std::tm started{};
         started.tm_year = 126;
         started.tm_mday = 2;
-        zun::SessionWriter writer(sessions, started,
-                                  {"zun-trainer test", "2026-01-02 00:00:00", "Пётр", ""});
-        writer.input(3000, "newcoil");
-        writer.end(5000, "0123456789abcdef");
+        zun::RecordingUiPort port;
+        zun::TSimulator sim(port);
+        zun::SessionRecorder recorder(
+            sim, sessions, started,
+            {"zun-trainer test", "2026-01-02 00:00:00", "Пётр", "", "pc", "petr", "0a"});
+        sim.scheduler.advance_by(3000);
+        sim.apply(zun::input::NewCoil{});
+        sim.scheduler.advance_by(2000);
+        recorder.end();
     }
     const QSettings settings(QString::fromStdString((folder / "settings.ini").string()),
                              QSettings::IniFormat);
     const zun::ReferenceTimes reference = zun::ReferenceTimes::from_automatic_run();
-    HistoryKeeper history(settings, sessions,
-                          QString::fromStdString((folder / "history.sqlite").string()), reference);
-    ASSERT_NE(history.database(), nullptr) << history.unavailable_reason().toStdString();
+    HistoryService history(settings, sessions,
+                           QString::fromStdString((folder / "history.sqlite").string()), reference);
     zun::RecordingUiPort port;
     ErrorReporter errors;
-    TrainerSession session(port, errors, {sessions, "zun-trainer test", "", [] { return 0.0; }},
+    TrainerSession session(port, errors, {sessions, "zun-trainer test", "", [] { return 0.0; }, "pc", "petr"},
                            [&history, &reference](Forms &forms) {
                                forms.use_history(history, reference);
                            });
     session.forms().show_journal();
+    QSignalSpy stored(&history, &HistoryService::stored);
+    ASSERT_TRUE(stored.wait());
     HistoryWindow &journal = session.forms().journal();
     ASSERT_GE(journal.sessions().rowCount(), 1);
     journal.sessions().selectRow(0);
@@ -364,7 +371,8 @@ TEST(TrainerSessionJournal, PlaysTheChosenSessionOnceTheClickIsOver)
     ASSERT_NE(play, nullptr);
     play->click();
     EXPECT_FALSE(session.replaying());
-    QApplication::processEvents();
+    for (int turn = 0; turn < 100 && !session.replaying(); ++turn)
+        stored.wait(10); // the text comes from the history's thread, then the click is over
     EXPECT_TRUE(session.replaying());
     EXPECT_EQ(session.replay_length(), 5000);
     std::filesystem::remove_all(folder);
@@ -415,7 +423,7 @@ TEST_F(TrainerSessionTest, AFolderThatCannotBeWrittenIsToldOnceAndTrainingGoesOn
     std::ofstream(taken) << "a file, not a folder";
     zun::RecordingUiPort quiet_port;
     TrainerSession unwritten(quiet_port, errors,
-                             {taken, "zun-trainer test", "", [] { return 0.0; }});
+                             {taken, "zun-trainer test", "", [] { return 0.0; }, "pc", "petr"});
     unwritten.forms().main().show();
     unwritten.forms().main().commands->Button_Get_Rulon->click();
     QApplication::processEvents();
