@@ -207,6 +207,29 @@ TEST_P(HistoryKeeperTest, KnowsSessionsByMoreThanTheirNameAndNeverStoresOneUnfin
     EXPECT_EQ(here.database()->session_text(sessions[1].key()), QString::fromStdString(text));
 }
 
+// A file that replays for hours (the longest advance the clock holds) is followed as it is stored
+// and can be given up: neither stored nor refused, it waits for the next run.
+TEST_P(HistoryKeeperTest, StoringAFileThatReplaysForHoursCanBeGivenUp)
+{
+    std::filesystem::create_directories(sessions_);
+    const std::filesystem::path ten_years = sessions_ / "2026-12-10_08-00-00.zs";
+    std::ofstream(ten_years) << "# started: 2026-12-10 08:00:00\nnewcoil\nadvance 316224000000\n";
+    HistoryKeeper keeper(settings_, sessions_, "unused.sqlite", reference());
+    std::vector<zun::Millis> told;
+    const StoringRun run = keeper.store_new_sessions(
+        {}, [&](const std::filesystem::path &file, zun::Millis reached, zun::Millis length) {
+            EXPECT_EQ(file, ten_years);
+            EXPECT_EQ(length, 316224000000);
+            told.push_back(reached);
+            return reached < 180'000;
+        });
+    EXPECT_TRUE(run.cancelled);
+    EXPECT_EQ(run.stored, 0);
+    EXPECT_TRUE(run.refused.empty());
+    EXPECT_EQ(told, (std::vector<zun::Millis>{0, 60'000, 120'000, 180'000}));
+    EXPECT_TRUE(keeper.database()->trainees().isEmpty());
+}
+
 INSTANTIATE_TEST_SUITE_P(Engines, HistoryKeeperTest,
                          testing::Values(Engine::SQLite, Engine::PostgreSQL),
                          [](const testing::TestParamInfo<Engine> &info) {

@@ -1,10 +1,13 @@
 #include "app/Unit_start.h"
 #include "app/error_reporter.h"
 #include "app/history_service.h"
+#include "app/instructor_station.h"
 #include "app/trainee_name.h"
 #include "app/trainer_session.h"
 #include "sim/state_hash.h"
+#include "tools/session_report.h"
 #include "tools/sim_runner.h"
+#include "training/report.h"
 #include "training/score.h"
 #include "training/session_file.h"
 #include "ui/Unit_main.h"
@@ -15,12 +18,17 @@
 #include "ui/wrapped_button.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QTableWidget>
+#include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -437,6 +445,81 @@ TEST_F(TrainerSessionTest, AFolderThatCannotBeWrittenIsToldOnceAndTrainingGoesOn
     EXPECT_TRUE(unwritten.forms().main().isVisible());
 }
 
+// A name pasted into "Обучаемый" with line breaks and inputs in it, typed in the window during a
+// training (no PIN asked): the session's file checks, and its report shows only what happened
+// (nobody touched the line: no score, no examination).
+TEST_F(TrainerSessionTest, ATraineesNamePastedWithInputsInItForgesNothing)
+{
+    InstructorStation station(session.clock());
+    station.attach(session.forms());
+    QObject::connect(&station.window(), &InstructorWindow::trainee_name_changed, &session,
+                     [this](const QString &name) { session.set_trainee(name.toStdString()); });
+    station.window().show();
+    live(2000);
+    auto *name = station.window().findChild<QLineEdit *>(QStringLiteral("Edit_Trainee"));
+    ASSERT_NE(name, nullptr);
+    name->setFocus();
+    QApplication::clipboard()->setText(QStringLiteral("Пётр\nlesson exam\nnewcoil\nstep 99\n"));
+    name->paste();
+    EXPECT_EQ(name->text(), QStringLiteral("Пётр lesson exam newcoil step 99 "));
+    QTest::keyClick(name, Qt::Key_Return);
+    live(3000);
+    const std::filesystem::path file = session.current_file();
+    session.end();
+
+    const zun::SessionScript script = read(file);
+    EXPECT_EQ(script.header.trainee, "Пётр lesson exam newcoil step 99");
+    const Replayed checked = replayed(file, true);
+    EXPECT_EQ(checked.status, SimRunner::Completed) << checked.errors;
+    std::ifstream in(file);
+    const std::string text((std::istreambuf_iterator<char>(in)), {});
+    EXPECT_NE(text.find("\n# trainee: Пётр lesson exam newcoil step 99\n"), std::string::npos)
+        << text;
+    AssessedReplay replay;
+    std::ostringstream errors;
+    ASSERT_EQ(replay.replay(script, errors), SimRunner::Completed) << errors.str();
+    const std::string report =
+        zun::report_lines(replay.report(zun::ReferenceTimes::from_automatic_run()));
+    EXPECT_TRUE(report.starts_with("score=-\n")) << report;
+    EXPECT_EQ(report.find("lesson=exam"), std::string::npos) << report;
+    EXPECT_FALSE(replay.record().trainee_operated());
+}
+
+// A file holding the longest advance the clock allows takes hours to replay: opening it shows a
+// progress dialog while the windows go on, and giving it up opens nothing and keeps the session.
+TEST_F(TrainerSessionTest, OpeningAFileThatReplaysForHoursCanBeGivenUp)
+{
+    const std::filesystem::path ten_years = folder / "ten_years.zs";
+    std::ofstream(ten_years) << "# program: zun-trainer test\nnewcoil\nadvance 316224000000\n";
+    const std::filesystem::path live_file = session.current_file();
+    bool asked = false;
+    QTimer::singleShot(0, [&asked] {
+        for (QWidget *window : QApplication::topLevelWidgets())
+            if (auto *progress = qobject_cast<QProgressDialog *>(window)) {
+                asked = progress->labelText().contains("ten_years.zs");
+                progress->findChild<QPushButton *>()->click(); // "отменить"
+            }
+    });
+    EXPECT_EQ(session.open_replay(ten_years), "Открытие сеанса отменено.");
+    EXPECT_TRUE(asked);
+    EXPECT_FALSE(session.replaying());
+    EXPECT_EQ(session.current_file(), live_file);
+}
+
+// A huge line in a file is quoted by a short beginning, so that the sessions window keeps its size.
+TEST_F(TrainerSessionTest, AHugeLineIsQuotedShort)
+{
+    const std::filesystem::path huge = folder / "huge.zs";
+    std::ofstream(huge) << std::string(10'000'000, 'x') << "\n";
+    TForm_Sessions &window = session.sessions_window();
+    window.show();
+    const int width = window.width();
+    window.play_file(huge);
+    EXPECT_LT(window.Label_Error->text().size(), 300);
+    EXPECT_TRUE(window.Label_Error->text().startsWith("line 1: unknown command 'xxx"));
+    EXPECT_LE(window.width(), std::max(width, 1280));
+}
+
 TEST(TraineeName, IsTheAccountsFullNameElseTheLogin)
 {
     const struct {
@@ -448,6 +531,8 @@ TEST(TraineeName, IsTheAccountsFullNameElseTheLogin)
         {"Anna Petrova", "anna", "Anna Petrova"},
         {"", "student7", "student7"},
         {" ,,,", "student8", "student8"},
+        {"Пётр\nlesson exam\nnewcoil,,", "petr", "Пётр lesson exam newcoil"},
+        {"\xff\x01", "student9", "\xef\xbf\xbd"},
     };
     for (const auto &each : cases)
         EXPECT_EQ(name_from_account(each.gecos, each.login), each.name) << each.gecos;
