@@ -169,7 +169,7 @@ void Forms::show_stored(const HistoryService &history)
     if (outcome.newly_away)
         ui_port_.message_box(history_unavailable_text(outcome.unavailable_reason));
     if (!outcome.run.refused.empty())
-        ui_port_.message_box(refused_sessions_text(outcome.run.refused));
+        ui_port_.message_box(refused_sessions_text(outcome.run));
 }
 
 std::string Forms::history_unavailable_text(const QString &reason)
@@ -179,12 +179,12 @@ std::string Forms::history_unavailable_text(const QString &reason)
            "когда база данных снова будет доступна.";
 }
 
-std::string Forms::refused_sessions_text(const std::vector<RefusedSession> &refused)
+std::string Forms::refused_sessions_text(const StoringRun &run)
 {
     std::string text = "Эти файлы сеансов не записаны в журнал:";
-    for (const RefusedSession &session : refused)
+    for (const RefusedSession &session : run.refused)
         text += "\n" + session.file.filename().string() + ": " + session.reason.toStdString();
-    return text + "\nОстальные сеансы записаны.";
+    return run.stored > 0 ? text + "\nОстальные сеансы записаны." : text;
 }
 
 void Forms::session_file_started(const std::filesystem::path &file)

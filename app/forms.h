@@ -77,8 +77,8 @@ public:
     void use_history(HistoryService &history, const zun::ReferenceTimes &reference);
     // The box that says the history is away and the training goes on.
     static std::string history_unavailable_text(const QString &reason);
-    // The box that lists the session files the history refused, and why.
-    static std::string refused_sessions_text(const std::vector<RefusedSession> &refused);
+    // The box that lists the session files a storing run refused, and why.
+    static std::string refused_sessions_text(const StoringRun &run);
     // The file this session is being recorded to, which the history leaves alone until it has
     // ended; then its summary is stored at once.
     void session_file_started(const std::filesystem::path &file);
