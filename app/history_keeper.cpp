@@ -86,8 +86,15 @@ std::pair<std::optional<HistoryConnection>, QString> read_connection(const QSett
 HistoryKeeper::HistoryKeeper(const QSettings &settings, std::filesystem::path sessions_folder,
                              const QString &default_sqlite_file,
                              const zun::ReferenceTimes &reference)
-    : HistoryKeeper(read_connection(settings, default_sqlite_file).first,
-                    read_connection(settings, default_sqlite_file).second,
+    : HistoryKeeper(read_connection(settings, default_sqlite_file), std::move(sessions_folder),
+                    reference)
+{
+}
+
+HistoryKeeper::HistoryKeeper(std::pair<std::optional<HistoryConnection>, QString> connection,
+                             std::filesystem::path sessions_folder,
+                             const zun::ReferenceTimes &reference)
+    : HistoryKeeper(std::move(connection.first), std::move(connection.second),
                     std::move(sessions_folder), reference)
 {
 }
@@ -134,7 +141,8 @@ StoringRun HistoryKeeper::store_new_sessions(const std::filesystem::path &being_
             listed.id = QString::fromStdString(file.header.id);
             const std::optional<qint64> stored = database_->stored_size(listed.key());
             if (file.path == being_written || (stored && *stored >= qint64(file.size)) ||
-                refused_.contains({file.path, file.size}))
+                refused_.contains({file.path, file.size}) ||
+                given_up_.contains({file.path, file.size}))
                 continue;
             const zun::SessionFileText text = zun::read_session_file(file.path);
             // Gone, unreadable, just made or still being recorded: the next call tries again.
@@ -152,6 +160,7 @@ StoringRun HistoryKeeper::store_new_sessions(const std::filesystem::path &being_
             const SummarisedSession summary =
                 summarise_session(name, text.text, reference_, replay_progress);
             if (summary.cancelled) {
+                given_up_.insert({file.path, text.text.size()});
                 run.cancelled = true;
                 break;
             }

@@ -58,14 +58,17 @@ public:
     // still writes; opens the database again first when it was away. A file whose replay fails,
     // or does not reach the state hash it recorded, or that has no start, is refused; the others
     // are stored all the same. `progress` follows each file's replay (the virtual time reached of
-    // its length), told 0 before each, and may give the run up. A database that fails on the way
-    // is given up until the next call.
+    // its length), told 0 before each, and may give the run up; the file given up is not tried
+    // again while the program runs. A database that fails on the way is given up until the next
+    // call.
     using Progress = std::function<bool(const std::filesystem::path &file, zun::Millis reached,
                                         zun::Millis length)>;
     StoringRun store_new_sessions(const std::filesystem::path &being_written = {},
                                   const Progress &progress = {});
 
 private:
+    HistoryKeeper(std::pair<std::optional<HistoryConnection>, QString> connection,
+                  std::filesystem::path sessions_folder, const zun::ReferenceTimes &reference);
     void open();
 
     std::optional<HistoryConnection> connection_;
@@ -73,7 +76,9 @@ private:
     const zun::ReferenceTimes &reference_;
     std::unique_ptr<HistoryDatabase> database_;
     QString unavailable_reason_;
-    std::set<std::pair<std::filesystem::path, std::uintmax_t>> refused_; // told already
+    using FileVersion = std::pair<std::filesystem::path, std::uintmax_t>; // a file at a size
+    std::set<FileVersion> refused_;  // told already
+    std::set<FileVersion> given_up_; // its storing was given up: not tried again in this run
 };
 
 // The summary the history keeps of a session file's text, replayed headless with its assessment;

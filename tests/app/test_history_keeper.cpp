@@ -228,6 +228,14 @@ TEST_P(HistoryKeeperTest, StoringAFileThatReplaysForHoursCanBeGivenUp)
     EXPECT_TRUE(run.refused.empty());
     EXPECT_EQ(told, (std::vector<zun::Millis>{0, 60'000, 120'000, 180'000}));
     EXPECT_TRUE(keeper.database()->trainees().isEmpty());
+    write_session(sessions_, 9, "Пётр", true);
+    const StoringRun next = keeper.store_new_sessions(
+        {}, [&ten_years](const std::filesystem::path &file, zun::Millis, zun::Millis) {
+            EXPECT_NE(file, ten_years);
+            return file != ten_years;
+        });
+    EXPECT_EQ(next.stored, 1) << "the file given up is not tried again while the program runs";
+    EXPECT_FALSE(next.cancelled);
 }
 
 INSTANTIATE_TEST_SUITE_P(Engines, HistoryKeeperTest,
