@@ -112,7 +112,7 @@ public:
 private:
     [[noreturn]] void fail() const
     {
-        throw HistoryError(QStringLiteral("the history database failed: %1")
+        throw HistoryError(QStringLiteral("ошибка базы данных журнала: %1")
                                .arg(query_.lastError().text()));
     }
 
@@ -130,7 +130,7 @@ HistoryDatabase::HistoryDatabase(const HistoryConnection &connection)
         database = {};
         QSqlDatabase::removeDatabase(connection_name_);
         throw HistoryError(
-            QStringLiteral("the history database cannot be opened: Qt has no %1 driver")
+            QStringLiteral("базу данных журнала не удалось открыть: в Qt нет драйвера %1")
                 .arg(driver_of(connection.engine)));
     }
     // Short waits on a locked file or an absent server: the history then counts as away, and
@@ -147,7 +147,7 @@ HistoryDatabase::HistoryDatabase(const HistoryConnection &connection)
     }
     try {
         if (!database.open())
-            throw HistoryError(QStringLiteral("the history database %1 cannot be opened: %2")
+            throw HistoryError(QStringLiteral("базу данных журнала %1 не удалось открыть: %2")
                                    .arg(connection.describe(), database.lastError().text()));
         migrate();
     } catch (...) {
@@ -181,8 +181,8 @@ void HistoryDatabase::migrate()
             Query(connection_name_, "LOCK TABLE schema_version IN EXCLUSIVE MODE").run();
         const int stored = stored_schema_version();
         if (stored > schema_version)
-            throw HistoryError(QStringLiteral("the history database has schema version %1, newer "
-                                              "than this program's %2: update the program")
+            throw HistoryError(QStringLiteral("у базы данных журнала схема версии %1, новее, "
+                                              "чем %2 этой программы: обновите программу")
                                    .arg(stored)
                                    .arg(schema_version));
         for (const Migration &migration : migrations) {
@@ -200,7 +200,7 @@ void HistoryDatabase::migrate()
         throw;
     }
     if (!database.commit())
-        throw HistoryError(QStringLiteral("the history database failed: %1")
+        throw HistoryError(QStringLiteral("ошибка базы данных журнала: %1")
                                .arg(database.lastError().text()));
 }
 

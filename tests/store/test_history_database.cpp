@@ -140,7 +140,7 @@ TEST_P(HistoryDatabaseTest, RefusesANewerSchemaAndLeavesItAsItWas)
         HistoryDatabase history(database_->connection());
         FAIL() << "a newer schema was opened";
     } catch (const HistoryError &error) {
-        EXPECT_TRUE(error.text().contains("schema version 9")) << error.what();
+        EXPECT_TRUE(error.text().contains("схема версии 9")) << error.what();
     }
     database_->execute("UPDATE schema_version SET version = 3");
     HistoryDatabase reopened(database_->connection());
