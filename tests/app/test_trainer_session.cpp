@@ -32,6 +32,11 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
+
+#include <csignal>
+
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -518,6 +523,37 @@ TEST_F(TrainerSessionTest, AHugeLineIsQuotedShort)
     EXPECT_LT(window.Label_Error->text().size(), 300);
     EXPECT_TRUE(window.Label_Error->text().startsWith("line 1: unknown command 'xxx"));
     EXPECT_LE(window.width(), std::max(width, 1280));
+}
+
+// A full disk mid-session: the trainee is told once that recording has paused and once that it
+// has caught up, and the file ends whole. The file-size limit stands in for the full disk.
+TEST_F(TrainerSessionTest, AFullDiskIsToldOnceEachWayAndTheFileEndsWhole)
+{
+    const auto boxes_saying = [this](const std::string &beginning) {
+        return std::ranges::count_if(port.calls, [&beginning](const std::string &call) {
+            return call.starts_with("message_box " + beginning);
+        });
+    };
+    const std::filesystem::path file = session.current_file();
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit before{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &before), 0);
+    rlimit full = before;
+    full.rlim_cur = std::filesystem::file_size(file);
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &full), 0);
+    train(10000, 5000);
+    QApplication::processEvents();
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &before), 0);
+    live(10);
+    QApplication::processEvents();
+    std::signal(SIGXFSZ, SIG_DFL);
+    session.end();
+    EXPECT_EQ(boxes_saying("Запись сеанса приостановлена"), 1);
+    EXPECT_EQ(boxes_saying("Запись сеанса возобновлена"), 1);
+    EXPECT_EQ(boxes_saying("Сеанс не записывается"), 0);
+    const Replayed checked = replayed(file, true);
+    EXPECT_EQ(checked.status, SimRunner::Completed) << checked.errors;
+    EXPECT_EQ(checked.hash, hash());
 }
 
 TEST(TraineeName, IsTheAccountsFullNameElseTheLogin)
