@@ -214,6 +214,7 @@ void HistoryWindow::show_report_of(const QString &file_name, const QString &text
             replay->set_progress(std::move(progress));
             std::ostringstream errors;
             const SimRunner::ExitStatus status = replay->replay(script, errors);
+            replay->set_progress({}); // it watched this thread's replay only
             return Replayed{std::move(replay), status, errors.str()};
         });
     if (!replayed || replayed->status == SimRunner::Cancelled)
