@@ -3,7 +3,7 @@
 #include "app/application.h"
 #include "app/display_retries.h"
 #include "app/fonts.h"
-#include "app/history_keeper.h"
+#include "app/history_service.h"
 #include "app/instructor_station.h"
 #include "app/qt_ui_port.h"
 #include "app/trainee_name.h"
@@ -36,14 +36,15 @@ int main(int argc, char *argv[])
         // Made once for the program: the windows are rebuilt when the trainee goes back or a
         // replay seeks, and each new set uses these.
         const zun::ReferenceTimes reference = zun::ReferenceTimes::human_pace();
-        HistoryKeeper history(
+        HistoryService history(
             settings, sessions,
             QString::fromStdString((sessions.parent_path() / "history.sqlite").string()),
             reference);
         InstructorStation *instructor = nullptr; // made once the session's clock exists
         TrainerSession session(
             ui_port, application.errors(),
-            {sessions, "zun-trainer " ZUN_VERSION, login_full_name()},
+            {sessions, "zun-trainer " ZUN_VERSION, login_full_name(), {}, host_name(),
+             login_name()},
             [&ui_port, &instructor, &history, &reference](Forms &forms) {
                 ui_port.attach(forms);
                 forms.use_history(history, reference);
@@ -51,8 +52,6 @@ int main(int argc, char *argv[])
                     instructor->attach(forms);
             });
         session.forms().store_sessions(); // what earlier sessions left, the live one aside
-        if (!history.database())
-            ui_port.message_box(Forms::history_unavailable_text(history.unavailable_reason()));
         InstructorStation station(session.clock());
         station.window().set_default_trainee(QString::fromStdString(session.trainee()));
         instructor = &station;

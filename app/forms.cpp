@@ -1,7 +1,7 @@
 #include "forms.h"
 
 #include "app/Unit_start.h"
-#include "app/history_keeper.h"
+#include "app/history_service.h"
 #include "sim/door.h"
 #include "ui/Unit_blocking.h"
 #include "ui/Unit_hand.h"
@@ -43,7 +43,7 @@ Forms::Forms(zun::UiPort &ui_port)
     target_->set_placing([this] { main_->f_Place_Target(); });
     gate_.set_on_held_back([this] { follow_model(); });
     sim_.add_observer(*this);
-    journal_->show_history(nullptr, "Журнал не открыт.");
+    journal_->show_history({}, "Журнал не открыт.");
     auto *report_key = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_R), main_.get());
     QObject::connect(report_key, &QShortcut::activated, report_key, [this] { show_report(); });
     auto *journal_key = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_J), main_.get());
@@ -138,21 +138,47 @@ void Forms::open_history(const QSettings &settings, const std::filesystem::path 
     const QString default_file =
         QString::fromStdString((sessions_folder.parent_path() / "history.sqlite").string());
     journal_->set_reference(reference_times());
-    own_history_ = std::make_unique<HistoryKeeper>(settings, sessions_folder, default_file,
-                                                   reference_times());
+    own_history_ = std::make_unique<HistoryService>(settings, sessions_folder, default_file,
+                                                    reference_times());
     history_ = own_history_.get();
+    connect_history();
     store_sessions();
-    if (!history_->database())
-        ui_port_.message_box(history_unavailable_text(history_->unavailable_reason()));
 }
 
-void Forms::use_history(HistoryKeeper &history, const zun::ReferenceTimes &reference)
+void Forms::use_history(HistoryService &history, const zun::ReferenceTimes &reference)
 {
     reference_ = reference;
     journal_->set_reference(*reference_);
     own_history_.reset();
     history_ = &history;
-    journal_->show_history(history_->database(), history_->unavailable_reason());
+    connect_history();
+    if (history_->last())
+        journal_->show_history(history_->last()->sessions, history_->last()->unavailable_reason);
+}
+
+// The journal follows the history's thread: what it stored, how far it is, a session's text.
+void Forms::connect_history()
+{
+    HistoryWindow &journal = *journal_;
+    HistoryService &history = *history_;
+    QObject::connect(&history, &HistoryService::stored, &journal,
+                     [this, &history] { show_stored(history); });
+    QObject::connect(&history, &HistoryService::storing, &journal, &HistoryWindow::show_storing);
+    journal.set_cancel_storing([&history] { history.cancel_storing(); });
+    journal.set_text_request(
+        [&history, &journal](const QString &key, HistoryWindow::TextReply reply) {
+            history.fetch_text(key, &journal, std::move(reply));
+        });
+}
+
+void Forms::show_stored(const HistoryService &history)
+{
+    const HistoryService::Outcome &outcome = *history.last();
+    journal_->show_history(outcome.sessions, outcome.unavailable_reason);
+    if (outcome.newly_away)
+        ui_port_.message_box(history_unavailable_text(outcome.unavailable_reason));
+    if (!outcome.run.refused.empty())
+        ui_port_.message_box(refused_sessions_text(outcome.run));
 }
 
 std::string Forms::history_unavailable_text(const QString &reason)
@@ -160,6 +186,14 @@ std::string Forms::history_unavailable_text(const QString &reason)
     return "Журнал обучаемых недоступен: " + reason.toStdString() +
            "\nОбучение продолжается: сеанс записывается в свой файл и попадёт в журнал, "
            "когда база данных снова будет доступна.";
+}
+
+std::string Forms::refused_sessions_text(const StoringRun &run)
+{
+    std::string text = "Эти файлы сеансов не записаны в журнал:";
+    for (const RefusedSession &session : run.refused)
+        text += "\n" + session.file.filename().string() + ": " + session.reason.toStdString();
+    return run.stored > 0 ? text + "\nОстальные сеансы записаны." : text;
 }
 
 void Forms::session_file_started(const std::filesystem::path &file)
@@ -177,8 +211,7 @@ void Forms::store_sessions()
 {
     if (!history_)
         return;
-    history_->store_new_sessions(session_file_);
-    journal_->show_history(history_->database(), history_->unavailable_reason());
+    history_->store_sessions(session_file_);
 }
 
 void Forms::follow_model()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "sim/Unit_simulator.h"
+#include "app/history_keeper.h"
 #include "sim/door.h"
 #include "training/assessment.h"
 #include "training/score.h"
@@ -25,7 +26,7 @@ class TForm_Hand;
 class TVideoMenu;
 class ReportWindow;
 class HistoryWindow;
-class HistoryKeeper;
+class HistoryService;
 class QSettings;
 
 namespace zun {
@@ -75,15 +76,19 @@ public:
     void open_history(const QSettings &settings, const std::filesystem::path &sessions_folder);
     // Uses the history and the reference times the program keeps across rebuilt windows, so that
     // a rebuild (going back, a seek) neither reopens the database nor reruns the reference.
-    void use_history(HistoryKeeper &history, const zun::ReferenceTimes &reference);
+    void use_history(HistoryService &history, const zun::ReferenceTimes &reference);
     // The box that says the history is away and the training goes on.
     static std::string history_unavailable_text(const QString &reason);
+    // The box that lists the session files a storing run refused, and why.
+    static std::string refused_sessions_text(const StoringRun &run);
     // The file this session is being recorded to, which the history leaves alone until it has
     // ended; then its summary is stored at once.
     void session_file_started(const std::filesystem::path &file);
     void session_file_ended();
     // Stores the session files the history lacks, but for the one being recorded.
     void store_sessions();
+    // The history in use, or null before one is given.
+    HistoryService *history() const { return history_; }
 
     // Brings the windows up to the model and hands them what the model asked of them.
     void refresh();
@@ -105,6 +110,8 @@ private:
     void input_applied(zun::Millis time, const zun::Input &input,
                        const zun::Answer &answer) override;
     void close_what_an_exam_forbids();
+    void connect_history();
+    void show_stored(const HistoryService &history);
 
     zun::UiPort &ui_port_;
     zun::TSimulator sim_; // made first, gone last: the windows hold it
@@ -125,9 +132,9 @@ private:
     std::uint64_t report_version_ = 0; // of the assessment the report shows
     zun::Millis report_time_ = 0;      // the time the report's plot shows
     zun::ReportHeading report_heading_;
-    std::unique_ptr<HistoryKeeper> own_history_; // opened by open_history
+    std::unique_ptr<HistoryService> own_history_; // opened by open_history
     std::function<void()> exam_began_;
-    HistoryKeeper *history_ = nullptr;           // the one in use, own or given
+    HistoryService *history_ = nullptr;           // the one in use, own or given
     std::filesystem::path session_file_; // being recorded; empty when none is
     std::unique_ptr<HistoryWindow> journal_;
 };

@@ -4,6 +4,7 @@
 #include "tools/session_loader.h"
 #include "ui/Unit_main.h"
 #include "ui/Unit_steps.h"
+#include "ui/background_job.h"
 #include "ui/history_window.h"
 
 #include <QApplication>
@@ -14,6 +15,7 @@
 #include <algorithm>
 #include <ctime>
 #include <fstream>
+#include <sstream>
 #include <system_error>
 #include <utility>
 
@@ -68,8 +70,10 @@ void TrainerSession::set_trainee(const std::string &name)
 void TrainerSession::refresh()
 {
     forms_->refresh();
-    if (recorder_)
+    if (recorder_) {
         recorder_->follow_stage();
+        recorder_->catch_up();
+    }
 }
 
 void TrainerSession::end()
@@ -90,7 +94,10 @@ std::string TrainerSession::open_replay(const std::filesystem::path &file)
     std::error_code unknown; // a file that is not there is not the live one
     if (recorder_ && std::filesystem::equivalent(file, recorder_->path(), unknown))
         end_recording("its own replay was opened");
-    LoadedSession loaded = load_session(file);
+    std::optional<LoadedSession> opened = load_with_progress(file);
+    if (!opened)
+        return "Открытие сеанса отменено.";
+    LoadedSession &loaded = *opened;
     if (!loaded.error.empty())
         return loaded.error;
     end_recording("a replay of " + file.filename().string() + " was opened");
@@ -101,6 +108,20 @@ std::string TrainerSession::open_replay(const std::filesystem::path &file)
     replay_file_ = file;
     replay_seek(0);
     return {};
+}
+
+// The replay that checks the file may take hours (the clock holds ten years): off the windows'
+// thread, with a progress dialog that cancels it.
+std::optional<LoadedSession> TrainerSession::load_with_progress(const std::filesystem::path &file)
+{
+    std::istringstream text(zun::read_session_file(file).text);
+    const zun::Millis length = zun::read_session(text).length_ms;
+    return run_with_progress<LoadedSession>(
+        sessions_window_.get(),
+        QStringLiteral("Открывается сеанс %1").arg(QString::fromStdString(file.filename().string())),
+        length, [file](SimRunner::Progress progress) {
+            return load_session(file, std::move(progress));
+        });
 }
 
 zun::Millis TrainerSession::replay_position() const
@@ -245,8 +266,9 @@ void TrainerSession::replay_stored(const std::string &file_name, const std::stri
         return;
     // A session recorded on this PC plays from its own file; one from another PC of the centre
     // is written out from the history first, into a folder of its own beside the sessions.
-    std::filesystem::path file = settings_.folder / file_name;
-    if (!std::filesystem::exists(file)) {
+    std::filesystem::path file = settings_.folder / std::filesystem::path(file_name).filename();
+    // Another PC's session may bear the name of one of this PC's.
+    if (zun::read_session_file(file).text != text) {
         const std::filesystem::path others = settings_.folder / "from-history";
         std::error_code error;
         std::filesystem::create_directories(others, error);
@@ -293,13 +315,17 @@ void TrainerSession::start_recording(zun::InputTimeline earlier,
                                      const std::filesystem::path &continues)
 {
     const std::tm local = local_now();
-    const zun::SessionHeader header{settings_.program, started_text(local), settings_.trainee,
-                                    continues.filename().string()};
+    const zun::SessionHeader header{settings_.program,         started_text(local),
+                                    settings_.trainee,         continues.filename().string(),
+                                    settings_.station,         settings_.account,
+                                    zun::new_session_id()};
     started_ = header.started;
     forms_->set_report_heading({header.trainee, header.started});
     recorder_ = std::make_unique<zun::SessionRecorder>(
         forms_->sim(), settings_.folder, local, header, std::move(earlier),
-        [this](const std::string &error) { report_failure(error); });
+        [this](zun::SessionRecorder::Writing what, const std::string &error) {
+            report_writing(what, error);
+        });
     if (!recorder_->failed())
         forms_->session_file_started(recorder_->path());
 }
@@ -329,14 +355,27 @@ void TrainerSession::go_live()
     clock_->start();
 }
 
-// Told once in the program's run, after the input that found it, never from inside the model's
-// door.
-void TrainerSession::report_failure(const std::string &error)
+// Told after the input that found it, never from inside the model's door: a file that cannot be
+// made once in the program's run, a pause and its end each time.
+void TrainerSession::report_writing(zun::SessionRecorder::Writing what, const std::string &error)
 {
-    if (std::exchange(failure_told_, true))
+    using Writing = zun::SessionRecorder::Writing;
+    if (what == Writing::CannotCreate && std::exchange(failure_told_, true))
         return;
-    QTimer::singleShot(0, this, [this, error] {
-        port_.message_box("Сеанс не записывается: " + error +
-                          ". Обучение продолжается без записи.");
-    });
+    std::string text;
+    switch (what) {
+    case Writing::CannotCreate:
+        text = "Сеанс не записывается: " + error + ". Обучение продолжается без записи.";
+        break;
+    case Writing::Paused:
+        text = "Запись сеанса приостановлена: " + error +
+               ". Обучение продолжается: действия запоминаются и будут записаны в файл, "
+               "как только на диске появится место.";
+        break;
+    case Writing::CaughtUp:
+        text = "Запись сеанса возобновлена: всё, что было сделано за время паузы, записано в "
+               "файл.";
+        break;
+    }
+    QTimer::singleShot(0, this, [this, text] { port_.message_box(text); });
 }

@@ -3,6 +3,7 @@
 #include "app/clock_driver.h"
 #include "app/forms.h"
 #include "app/quiet_port.h"
+#include "tools/session_loader.h"
 #include "training/session_player.h"
 #include "training/session_recorder.h"
 #include "ui/sessions_window.h"
@@ -12,6 +13,7 @@
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 class ErrorReporter;
@@ -32,6 +34,8 @@ public:
         std::string program;          // name and version for the header
         std::string trainee;
         ClockDriver::WallClock wall_clock = {}; // the monotonic clock unless a test gives one
+        std::string station = {}; // the PC and the account that record, for the headers
+        std::string account = {};
     };
     using FormsBuilt = std::function<void(Forms &forms)>;
     using FileEnded = std::function<void(const std::filesystem::path &file)>;
@@ -79,11 +83,12 @@ private:
     // Puts fresh windows in place of the old ones, where those stood.
     void install(std::unique_ptr<Forms> fresh);
     void add_shortcuts();
+    std::optional<LoadedSession> load_with_progress(const std::filesystem::path &file);
     void show_windows_above_sessions();
     void start_recording(zun::InputTimeline earlier, const std::filesystem::path &continues);
     void end_recording(const std::string &note);
     void go_live();
-    void report_failure(const std::string &error);
+    void report_writing(zun::SessionRecorder::Writing what, const std::string &error);
 
     QuietPort port_;
     Settings settings_;

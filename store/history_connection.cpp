@@ -18,7 +18,7 @@ HistoryConnection history_connection(const QSettings &settings, const QString &d
     if (engine.compare("postgresql", Qt::CaseInsensitive) == 0)
         connection.engine = HistoryConnection::Engine::PostgreSQL;
     else if (engine.compare("sqlite", Qt::CaseInsensitive) != 0)
-        throw HistoryError(QStringLiteral("history/engine: \"%1\" is neither sqlite nor postgresql")
+        throw HistoryError(QStringLiteral("history/engine: «%1» — не sqlite и не postgresql")
                                .arg(engine));
     connection.sqlite_file = settings.value("history/file", default_sqlite_file).toString();
     connection.host = settings.value("history/host", "localhost").toString();
@@ -27,7 +27,7 @@ HistoryConnection history_connection(const QSettings &settings, const QString &d
     bool port_is_number = false;
     connection.port = settings.value("history/port", 5432).toInt(&port_is_number);
     if (!port_is_number || connection.port < 1 || connection.port > 65535)
-        throw HistoryError(QStringLiteral("history/port: \"%1\" is no port number")
+        throw HistoryError(QStringLiteral("history/port: «%1» — не номер порта")
                                .arg(settings.value("history/port").toString()));
     return connection;
 }

@@ -35,6 +35,29 @@ constexpr std::array migrations{
     Migration{2,
               {"ALTER TABLE sessions ADD COLUMN lesson TEXT NOT NULL DEFAULT 'training'",
                "CREATE INDEX sessions_by_trainee ON sessions (trainee, started)"}},
+    // A file name is no session's identity: two PCs, or two copies of the program, start
+    // sessions in the same second. Stored sessions keep their name as their key.
+    Migration{3,
+              {"CREATE TABLE sessions_by_key ("
+               " session_key TEXT PRIMARY KEY,"
+               " file_name TEXT NOT NULL,"
+               " station TEXT NOT NULL,"
+               " account TEXT NOT NULL,"
+               " trainee TEXT NOT NULL,"
+               " started TEXT NOT NULL,"
+               " length_ms BIGINT NOT NULL,"
+               " modes TEXT NOT NULL,"
+               " lesson TEXT NOT NULL,"
+               " stages_by_trainee INTEGER NOT NULL,"
+               " score INTEGER,"
+               " file_size BIGINT NOT NULL,"
+               " file_text TEXT NOT NULL)",
+               "INSERT INTO sessions_by_key SELECT 'file:' || file_name, file_name, '', '',"
+               " trainee, started, length_ms, modes, lesson, stages_by_trainee, score, 0,"
+               " file_text FROM sessions",
+               "DROP TABLE sessions",
+               "ALTER TABLE sessions_by_key RENAME TO sessions",
+               "CREATE INDEX sessions_by_trainee ON sessions (trainee, started)"}},
 };
 static_assert(migrations.back().version == HistoryDatabase::schema_version);
 
@@ -42,6 +65,12 @@ QString driver_of(HistoryConnection::Engine engine)
 {
     return engine == HistoryConnection::Engine::SQLite ? QStringLiteral("QSQLITE")
                                                        : QStringLiteral("QPSQL");
+}
+
+// A null string binds as NULL: a session recorded before its header named the PC has none.
+QString not_null(const QString &text)
+{
+    return text.isNull() ? QString("") : text;
 }
 
 } // namespace
@@ -57,6 +86,11 @@ public:
     Query &&bind(const QVariant &value) &&
     {
         values_ << value;
+        return std::move(*this);
+    }
+    Query &&bind_all(const QVariantList &values) &&
+    {
+        values_ += values;
         return std::move(*this);
     }
     QSqlQuery run() &&
@@ -78,7 +112,7 @@ public:
 private:
     [[noreturn]] void fail() const
     {
-        throw HistoryError(QStringLiteral("the history database failed: %1")
+        throw HistoryError(QStringLiteral("ошибка базы данных журнала: %1")
                                .arg(query_.lastError().text()));
     }
 
@@ -96,12 +130,16 @@ HistoryDatabase::HistoryDatabase(const HistoryConnection &connection)
         database = {};
         QSqlDatabase::removeDatabase(connection_name_);
         throw HistoryError(
-            QStringLiteral("the history database cannot be opened: Qt has no %1 driver")
+            QStringLiteral("базу данных журнала не удалось открыть: в Qt нет драйвера %1")
                 .arg(driver_of(connection.engine)));
     }
+    // Short waits on a locked file or an absent server: the history then counts as away, and
+    // the program, which waits for its history's thread when it quits, quits at once.
     if (connection.engine == HistoryConnection::Engine::SQLite) {
         database.setDatabaseName(connection.sqlite_file);
+        database.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=1000"));
     } else {
+        database.setConnectOptions(QStringLiteral("connect_timeout=5"));
         database.setHostName(connection.host);
         database.setPort(connection.port);
         database.setDatabaseName(connection.database);
@@ -109,7 +147,7 @@ HistoryDatabase::HistoryDatabase(const HistoryConnection &connection)
     }
     try {
         if (!database.open())
-            throw HistoryError(QStringLiteral("the history database %1 cannot be opened: %2")
+            throw HistoryError(QStringLiteral("базу данных журнала %1 не удалось открыть: %2")
                                    .arg(connection.describe(), database.lastError().text()));
         migrate();
     } catch (...) {
@@ -143,8 +181,8 @@ void HistoryDatabase::migrate()
             Query(connection_name_, "LOCK TABLE schema_version IN EXCLUSIVE MODE").run();
         const int stored = stored_schema_version();
         if (stored > schema_version)
-            throw HistoryError(QStringLiteral("the history database has schema version %1, newer "
-                                              "than this program's %2: update the program")
+            throw HistoryError(QStringLiteral("у базы данных журнала схема версии %1, новее, "
+                                              "чем %2 этой программы: обновите программу")
                                    .arg(stored)
                                    .arg(schema_version));
         for (const Migration &migration : migrations) {
@@ -162,7 +200,7 @@ void HistoryDatabase::migrate()
         throw;
     }
     if (!database.commit())
-        throw HistoryError(QStringLiteral("the history database failed: %1")
+        throw HistoryError(QStringLiteral("ошибка базы данных журнала: %1")
                                .arg(database.lastError().text()));
 }
 
@@ -172,14 +210,30 @@ int HistoryDatabase::stored_schema_version() const
     return query.next() ? query.value(0).toInt() : 0;
 }
 
+QString HistorySession::key() const
+{
+    return id.isEmpty() ? QStringLiteral("file:") + file_name
+                        : QStringLiteral("%1/%2/%3").arg(station, account, id);
+}
+
 bool HistoryDatabase::add(const HistorySession &session, const QString &file_text)
 {
     QSqlQuery query =
         Query(connection_name_,
-              "INSERT INTO sessions (file_name, trainee, started, length_ms, modes, lesson,"
-              " stages_by_trainee, score, file_text) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)"
-              " ON CONFLICT (file_name) DO NOTHING")
+              "INSERT INTO sessions (session_key, file_name, station, account, trainee, started,"
+              " length_ms, modes, lesson, stages_by_trainee, score, file_size, file_text)"
+              " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"
+              " ON CONFLICT (session_key) DO UPDATE SET file_name = excluded.file_name,"
+              " trainee = excluded.trainee, started = excluded.started,"
+              " length_ms = excluded.length_ms, modes = excluded.modes,"
+              " lesson = excluded.lesson, stages_by_trainee = excluded.stages_by_trainee,"
+              " score = excluded.score, file_size = excluded.file_size,"
+              " file_text = excluded.file_text"
+              " WHERE sessions.file_size < excluded.file_size")
+            .bind(session.key())
             .bind(session.file_name)
+            .bind(not_null(session.station))
+            .bind(not_null(session.account))
             .bind(session.trainee)
             .bind(session.started.toString(Qt::ISODate))
             .bind(session.length_ms)
@@ -187,17 +241,20 @@ bool HistoryDatabase::add(const HistorySession &session, const QString &file_tex
             .bind(session.lesson)
             .bind(session.stages_by_trainee)
             .bind(session.score ? QVariant(*session.score) : QVariant(QMetaType::fromType<int>()))
+            .bind(session.file_size)
             .bind(file_text)
             .run();
     return query.numRowsAffected() == 1;
 }
 
-bool HistoryDatabase::contains(const QString &file_name) const
+std::optional<qint64> HistoryDatabase::stored_size(const QString &key) const
 {
-    return Query(connection_name_, "SELECT 1 FROM sessions WHERE file_name = ?")
-        .bind(file_name)
-        .run()
-        .next();
+    QSqlQuery query = Query(connection_name_, "SELECT file_size FROM sessions WHERE session_key = ?")
+                          .bind(key)
+                          .run();
+    if (!query.next())
+        return std::nullopt;
+    return query.value(0).toLongLong();
 }
 
 QStringList HistoryDatabase::trainees() const
@@ -212,11 +269,23 @@ QStringList HistoryDatabase::trainees() const
 
 std::vector<HistorySession> HistoryDatabase::sessions_of(const QString &trainee) const
 {
+    return sessions_where(QStringLiteral("WHERE trainee = ?"), {trainee});
+}
+
+std::vector<HistorySession> HistoryDatabase::all_sessions() const
+{
+    return sessions_where({}, {});
+}
+
+std::vector<HistorySession> HistoryDatabase::sessions_where(const QString &condition,
+                                                            const QVariantList &values) const
+{
     QSqlQuery query =
         Query(connection_name_,
               "SELECT file_name, trainee, started, length_ms, modes, lesson, stages_by_trainee,"
-              " score FROM sessions WHERE trainee = ? ORDER BY started, file_name")
-            .bind(trainee)
+              " score, station, account, session_key, file_size FROM sessions " +
+                  condition + " ORDER BY trainee, started, file_name")
+            .bind_all(values)
             .run();
     std::vector<HistorySession> sessions;
     while (query.next()) {
@@ -230,15 +299,22 @@ std::vector<HistorySession> HistoryDatabase::sessions_of(const QString &trainee)
         session.stages_by_trainee = query.value(6).toInt();
         if (!query.value(7).isNull())
             session.score = query.value(7).toInt();
+        session.station = query.value(8).toString();
+        session.account = query.value(9).toString();
+        const QString key = query.value(10).toString();
+        if (!key.startsWith(QStringLiteral("file:")))
+            session.id = key.section(u'/', -1);
+        session.file_size = query.value(11).toLongLong();
         sessions.push_back(session);
     }
     return sessions;
 }
 
-std::optional<QString> HistoryDatabase::session_text(const QString &file_name) const
+std::optional<QString> HistoryDatabase::session_text(const QString &key) const
 {
-    QSqlQuery query = Query(connection_name_, "SELECT file_text FROM sessions WHERE file_name = ?")
-                           .bind(file_name)
+    QSqlQuery query =
+        Query(connection_name_, "SELECT file_text FROM sessions WHERE session_key = ?")
+            .bind(key)
                            .run();
     if (!query.next())
         return std::nullopt;

@@ -5,6 +5,7 @@
 #include <QDateTime>
 #include <QString>
 #include <QStringList>
+#include <QVariantList>
 
 #include <optional>
 #include <vector>
@@ -12,7 +13,10 @@
 // One trainee's session as the history keeps it; the session file's text is kept beside it so
 // that any PC of a centre can replay it.
 struct HistorySession {
-    QString file_name; // the session file's name, unique
+    QString file_name; // the session file's name, which two PCs or two accounts may share
+    QString station;   // the PC, the account and the random id of the session's header
+    QString account;
+    QString id;
     QString trainee;
     QDateTime started;
     qint64 length_ms = 0;
@@ -20,6 +24,11 @@ struct HistorySession {
     QString lesson = QStringLiteral("training"); // training | exam
     int stages_by_trainee = 0;
     std::optional<int> score; // none for a demonstration
+    qint64 file_size = 0;     // the file's bytes when stored: a file grown since is stored again
+
+    // What tells the session from any other of a centre: the PC, the account and the id of its
+    // header; a file recorded before headers had them is known by its name.
+    QString key() const;
 };
 
 // The trainees' history through Qt SQL, the same code for SQLite and PostgreSQL. Opening
@@ -27,25 +36,31 @@ struct HistorySession {
 // that cannot be opened, throws HistoryError and leaves the database as it was.
 class HistoryDatabase {
 public:
-    static constexpr int schema_version = 2;
+    static constexpr int schema_version = 3;
 
     explicit HistoryDatabase(const HistoryConnection &connection);
     ~HistoryDatabase();
     HistoryDatabase(const HistoryDatabase &) = delete;
     HistoryDatabase &operator=(const HistoryDatabase &) = delete;
 
-    // Stores a session unless one of that file name is already there; true when stored.
+    // Stores a session, or replaces the one of its key when its file has grown since; true when
+    // either was done.
     bool add(const HistorySession &session, const QString &file_text);
-    bool contains(const QString &file_name) const;
+    // The size of the file stored under `key`, when one is.
+    std::optional<qint64> stored_size(const QString &key) const;
     QStringList trainees() const;
     // A trainee's sessions, the oldest first.
     std::vector<HistorySession> sessions_of(const QString &trainee) const;
-    std::optional<QString> session_text(const QString &file_name) const;
+    // Every trainee's, by trainee, each one's oldest first.
+    std::vector<HistorySession> all_sessions() const;
+    std::optional<QString> session_text(const QString &key) const;
 
 private:
     class Query;
 
     void migrate();
+    std::vector<HistorySession> sessions_where(const QString &condition,
+                                               const QVariantList &values) const;
     int stored_schema_version() const;
 
     QString connection_name_;

@@ -3,7 +3,6 @@
 #include "tools/sim_runner.h"
 #include "training/session_file.h"
 
-#include <fstream>
 #include <sstream>
 
 namespace {
@@ -22,26 +21,29 @@ private:
 
 } // namespace
 
-LoadedSession load_session(const std::filesystem::path &path)
+LoadedSession load_session(const std::filesystem::path &path, SimRunner::Progress progress)
 {
     LoadedSession loaded;
-    std::ifstream file(path);
-    if (!file) {
-        loaded.error = "cannot read " + path.string();
+    const zun::SessionFileText file = zun::read_session_file(path);
+    if (!file.error.empty()) {
+        loaded.error = file.error;
         return loaded;
     }
+    std::istringstream script(file.text);
     std::ostringstream out;
     std::ostringstream messages;
     SimRunner runner(out);
+    runner.set_progress(std::move(progress));
     TimelineRecorder recorder(loaded.inputs);
     runner.sim().add_observer(recorder);
-    const SimRunner::ExitStatus status = runner.replay(zun::read_session(file), false, messages);
+    const SimRunner::ExitStatus status = runner.replay(zun::read_session(script), false, messages);
     runner.sim().remove_observer(recorder);
     loaded.length = runner.sim().scheduler.now();
     std::string text = messages.str();
     while (!text.empty() && text.back() == '\n')
         text.pop_back();
     (status == SimRunner::Completed ? loaded.warning : loaded.error) = text;
+    loaded.cancelled = status == SimRunner::Cancelled;
     if (status != SimRunner::Completed)
         loaded.inputs.clear();
     return loaded;

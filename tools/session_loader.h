@@ -1,5 +1,6 @@
 #pragma once
 
+#include "tools/sim_runner.h"
 #include "training/session_recorder.h"
 
 #include <filesystem>
@@ -12,6 +13,8 @@ struct LoadedSession {
     zun::Millis length = 0;
     std::string error;   // the runner's message for a file it refuses; empty when it plays
     std::string warning; // a note that does not refuse it (a last line cut short)
+    bool cancelled = false; // the progress watcher gave it up
 };
 
-LoadedSession load_session(const std::filesystem::path &path);
+// `progress` is told the virtual time reached while the file replays, and may give it up.
+LoadedSession load_session(const std::filesystem::path &path, SimRunner::Progress progress = {});

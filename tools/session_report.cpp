@@ -5,9 +5,9 @@
 AssessedReplay::AssessedReplay() : runner_(dropped_), assessment_(runner_.sim()) {}
 
 SimRunner::ExitStatus AssessedReplay::replay(const zun::SessionScript &session,
-                                             std::ostream &errors)
+                                             std::ostream &errors, bool check)
 {
-    return runner_.replay(session, false, errors);
+    return runner_.replay(session, check && session.end_hash.has_value(), errors);
 }
 
 std::string AssessedReplay::modes_used() const

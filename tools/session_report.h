@@ -23,7 +23,11 @@ public:
 
     // Replays the session's lines; the runner's own output (`show` lines) is not the report's
     // and is dropped. A line that fails ends the replay with its status, reported on `errors`.
-    SimRunner::ExitStatus replay(const zun::SessionScript &session, std::ostream &errors);
+    // With `check`, a session with its end line must also reach the state hash it recorded, as
+    // `zun-sim --check` asks.
+    SimRunner::ExitStatus replay(const zun::SessionScript &session, std::ostream &errors,
+                                 bool check = false);
+    void set_progress(SimRunner::Progress progress) { runner_.set_progress(std::move(progress)); }
 
     const zun::StageRecord &record() const { return assessment_.record(); }
     std::optional<int> score(const zun::ReferenceTimes &reference) const

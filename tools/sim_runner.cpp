@@ -6,6 +6,7 @@
 #include "sim/state_hash.h"
 #include "sim/steps_texts.h"
 #include "training/explanations.h"
+#include "training/text_line.h"
 
 #include <algorithm>
 #include <charconv>
@@ -21,6 +22,12 @@ namespace {
 class BadLine : public std::invalid_argument {
 public:
     using std::invalid_argument::invalid_argument;
+};
+
+// The progress watcher asked the run to stop.
+class RunCancelled : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
 };
 
 // A goal the run did not reach.
@@ -56,6 +63,14 @@ std::string joined(const std::vector<std::string_view> &words)
     for (const std::string_view word : words)
         text += (text.empty() ? "" : " ") + std::string(word);
     return text;
+}
+
+// A message quotes the line it refuses, which may be megabytes of anything: a short, printable
+// beginning of it says enough.
+std::string shown(std::string_view message)
+{
+    constexpr std::size_t most_characters = 200;
+    return zun::excerpt(message, most_characters);
 }
 
 } // namespace
@@ -144,13 +159,16 @@ SimRunner::ExitStatus SimRunner::run_numbered(int number, std::string_view line,
         run_line(line);
         return Completed;
     } catch (const BadLine &error) {
-        errors << "line " << number << ": " << error.what() << '\n';
+        errors << "line " << number << ": " << shown(error.what()) << '\n';
         return ScriptError;
     } catch (const GoalMissed &error) {
-        errors << "line " << number << ": " << error.what() << '\n';
+        errors << "line " << number << ": " << shown(error.what()) << '\n';
         return Failed;
+    } catch (const RunCancelled &) {
+        errors << "line " << number << ": cancelled\n";
+        return Cancelled;
     } catch (const std::exception &error) {
-        errors << "line " << number << ": the model failed: " << error.what() << '\n';
+        errors << "line " << number << ": the model failed: " << shown(error.what()) << '\n';
         return Failed;
     }
 }
@@ -275,7 +293,26 @@ void SimRunner::advance(const Arguments &arguments)
 {
     const long long duration = std::get<long long>(arguments[0]);
     refuse_past_clock_end(duration, "advance");
-    sim_.scheduler.advance_by(duration);
+    advance_watched(duration);
+}
+
+void SimRunner::advance_watched(zun::Millis duration)
+{
+    const zun::Millis goal = sim_.scheduler.now() + duration;
+    while (sim_.scheduler.now() < goal) {
+        sim_.scheduler.advance_to(std::min(goal, sim_.scheduler.now() + progress_step));
+        tell_progress();
+    }
+}
+
+void SimRunner::tell_progress()
+{
+    const zun::Millis now = sim_.scheduler.now();
+    if (!progress_ || now < next_progress_)
+        return;
+    next_progress_ = now + progress_step;
+    if (!progress_(now))
+        throw RunCancelled("cancelled");
 }
 
 // A wait that would take the clock past its end is the script's fault, found before it runs.
@@ -308,8 +345,10 @@ void SimRunner::until_stage(const Arguments &arguments)
     awaited_stage_ = goal;
     awaited_reached_ = sim_.Frame_LineMetal.Stadiya_Raboti == goal;
     const zun::Millis start = sim_.scheduler.now();
-    while (!awaited_reached_ && sim_.scheduler.now() - start < limit)
+    while (!awaited_reached_ && sim_.scheduler.now() - start < limit) {
         sim_.scheduler.advance_by(tick);
+        tell_progress();
+    }
     awaited_stage_ = -1;
     if (!awaited_reached_)
         throw GoalMissed("stage " + std::to_string(goal) + " not reached within " +

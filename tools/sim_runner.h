@@ -5,6 +5,7 @@
 #include "training/session_file.h"
 
 #include <cstdint>
+#include <functional>
 #include <iosfwd>
 #include <string>
 #include <string_view>
@@ -15,7 +16,14 @@
 // command per line instead of windows.
 class SimRunner final : private zun::InputObserver {
 public:
-    enum ExitStatus { Completed = 0, Failed = 1, ScriptError = 2 };
+    // Cancelled only when the progress watcher asked to stop; zun-sim never does.
+    enum ExitStatus { Completed = 0, Failed = 1, ScriptError = 2, Cancelled = 3 };
+
+    // Told the virtual time reached, every minute of it at most, while the clock runs; the run
+    // stops with Cancelled when it returns false. The longest advance the clock holds takes
+    // hours of CPU: whoever waits for it can see it go on and give it up.
+    using Progress = std::function<bool(zun::Millis reached)>;
+    static constexpr zun::Millis progress_step = 60'000;
 
     explicit SimRunner(std::ostream &out);
     ~SimRunner();
@@ -41,6 +49,8 @@ public:
     // scenarios and prints the virtual time, the CPU time and their ratio. A count outside
     // 1..Max_Bench_Cycles is refused as a script error.
     ExitStatus bench(long long cycles, std::ostream &errors);
+
+    void set_progress(Progress progress) { progress_ = std::move(progress); }
 
     zun::TSimulator &sim() { return sim_; }
     const zun::TSimulator &sim() const { return sim_; }
@@ -77,6 +87,9 @@ private:
     void input_applied(zun::Millis, const zun::Input &, const zun::Answer &) override {}
     void stage_changed(zun::Millis time, int before, int after) override;
     void refuse_past_clock_end(long long duration, const char *what) const;
+    // Advances the clock in steps, telling the progress watcher between them.
+    void advance_watched(zun::Millis duration);
+    void tell_progress();
 
     void advance(const Arguments &arguments);
     void trace_on(const Arguments &arguments);
@@ -96,6 +109,8 @@ private:
     std::ostream &out_;
     zun::RecordingUiPort ui_;
     zun::TSimulator sim_;
+    Progress progress_;
+    zun::Millis next_progress_ = progress_step;
     bool tracing_ = false;
     int awaited_stage_ = -1; // the goal of `until stage`, while it waits
     bool awaited_reached_ = false;

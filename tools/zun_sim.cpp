@@ -12,6 +12,7 @@
 #include <fstream>
 #include <iostream>
 #include <optional>
+#include <sstream>
 #include <string_view>
 
 namespace {
@@ -34,14 +35,17 @@ int bench(SimRunner &runner, std::string_view count)
     return runner.bench(cycles, std::cerr);
 }
 
+// What is not a regular file is refused unread: a folder cannot be read, a device may never end
+// and a pipe may block for good.
 std::optional<zun::SessionScript> read(const char *path)
 {
-    std::ifstream file(path);
-    if (!file) {
-        std::cerr << "zun-sim: cannot read " << path << '\n';
+    const zun::SessionFileText file = zun::read_session_file(path);
+    if (!file.error.empty()) {
+        std::cerr << "zun-sim: " << file.error << '\n';
         return std::nullopt;
     }
-    return zun::read_session(file);
+    std::istringstream text(file.text);
+    return zun::read_session(text);
 }
 
 int replay(SimRunner &runner, const char *path, bool check)

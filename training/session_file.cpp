@@ -1,8 +1,17 @@
 #include "session_file.h"
 
+#include "training/file_descriptor.h"
+#include "training/text_line.h"
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+
 #include <algorithm>
+#include <cerrno>
 #include <charconv>
-#include <fstream>
+#include <cstring>
+#include <sstream>
 #include <istream>
 #include <iterator>
 #include <limits>
@@ -15,6 +24,9 @@ constexpr std::string_view program_key = "# program: ";
 constexpr std::string_view started_key = "# started: ";
 constexpr std::string_view trainee_key = "# trainee: ";
 constexpr std::string_view continues_key = "# continues: ";
+constexpr std::string_view station_key = "# station: ";
+constexpr std::string_view account_key = "# account: ";
+constexpr std::string_view id_key = "# id: ";
 constexpr std::string_view end_key = "# end hash=";
 constexpr std::string_view stage_key = "# stage ";
 constexpr std::string_view advance_key = "advance ";
@@ -45,7 +57,7 @@ bool is_blank(std::string_view line)
 void read_comment(std::string_view line, SessionScript &script)
 {
     const auto value_after = [line](std::string_view key) {
-        return std::string(line.substr(key.size()));
+        return one_line(line.substr(key.size()));
     };
     if (line.starts_with(program_key))
         script.header.program = value_after(program_key);
@@ -55,6 +67,12 @@ void read_comment(std::string_view line, SessionScript &script)
         script.header.trainee = value_after(trainee_key);
     else if (line.starts_with(continues_key))
         script.header.continues = value_after(continues_key);
+    else if (line.starts_with(station_key))
+        script.header.station = value_after(station_key);
+    else if (line.starts_with(account_key))
+        script.header.account = value_after(account_key);
+    else if (line.starts_with(id_key))
+        script.header.id = value_after(id_key);
     else if (line.starts_with(end_key))
         script.end_hash = value_after(end_key);
     else if (const auto stage = number_after(line, stage_key))
@@ -77,11 +95,20 @@ std::pair<std::string, std::int64_t> start_order(const std::filesystem::path &pa
 std::string header_lines(const SessionHeader &header)
 {
     std::string text;
-    text.append(program_key).append(header.program).append("\n");
-    text.append(started_key).append(header.started).append("\n");
-    text.append(trainee_key).append(header.trainee).append("\n");
-    if (!header.continues.empty())
-        text.append(continues_key).append(header.continues).append("\n");
+    const auto add = [&text](std::string_view key, std::string_view value) {
+        text.append(key).append(one_line(value)).append("\n");
+    };
+    const auto add_given = [&add](std::string_view key, std::string_view value) {
+        if (!value.empty())
+            add(key, value);
+    };
+    add(program_key, header.program);
+    add(started_key, header.started);
+    add_given(station_key, header.station);
+    add_given(account_key, header.account);
+    add_given(id_key, header.id);
+    add(trainee_key, header.trainee);
+    add_given(continues_key, header.continues);
     return text;
 }
 
@@ -133,6 +160,42 @@ SessionScript read_session(std::istream &in)
     return script;
 }
 
+SessionFileText read_session_file(const std::filesystem::path &path)
+{
+    SessionFileText read;
+    const auto refuse = [&read, &path](std::string_view why) {
+        read.error = "cannot read " + path.string() + ": " + std::string(why);
+        return read;
+    };
+    std::error_code error;
+    const std::filesystem::file_status status = std::filesystem::status(path, error);
+    if (error)
+        return refuse(error.message());
+    if (!std::filesystem::is_regular_file(status))
+        return refuse("not a regular file");
+    // Without blocking: a pipe put in its place since would block the open.
+    const FileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
+    struct stat opened {};
+    if (!file || ::fstat(file.get(), &opened) != 0)
+        return refuse(std::strerror(errno));
+    if (!S_ISREG(opened.st_mode))
+        return refuse("not a regular file");
+    read.being_written = ::flock(file.get(), LOCK_SH | LOCK_NB) != 0 && errno == EWOULDBLOCK;
+    char buffer[65536];
+    for (;;) {
+        const ssize_t count = ::read(file.get(), buffer, sizeof buffer);
+        if (count == 0)
+            return read;
+        if (count < 0 && errno == EINTR)
+            continue;
+        if (count < 0) {
+            read.text.clear();
+            return refuse(std::strerror(errno));
+        }
+        read.text.append(buffer, static_cast<std::size_t>(count));
+    }
+}
+
 std::vector<SessionSummary> list_sessions(const std::filesystem::path &folder)
 {
     std::vector<SessionSummary> sessions;
@@ -140,12 +203,13 @@ std::vector<SessionSummary> list_sessions(const std::filesystem::path &folder)
     for (const auto &entry : std::filesystem::directory_iterator(folder, error)) {
         if (!entry.is_regular_file(error) || entry.path().extension() != ".zs")
             continue;
-        std::ifstream in(entry.path());
-        if (!in)
+        const SessionFileText file = read_session_file(entry.path());
+        if (!file.error.empty())
             continue;
+        std::istringstream in(file.text);
         const SessionScript script = read_session(in);
         sessions.push_back({entry.path(), script.header, script.length_ms, script.last_stage,
-                            script.end_hash.has_value()});
+                            script.end_hash.has_value(), file.text.size()});
     }
     std::ranges::sort(sessions, std::ranges::greater{},
                       [](const SessionSummary &session) { return start_order(session.path); });

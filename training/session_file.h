@@ -18,6 +18,11 @@ struct SessionHeader {
     std::string started;   // local date and time, "YYYY-MM-DD HH:MM:SS"
     std::string trainee;
     std::string continues; // the file this session continues, empty for a fresh start
+    // Who recorded it where: with the start, what tells this session from any other of a
+    // centre's history, whatever its file is named.
+    std::string station = {}; // the PC's host name
+    std::string account = {}; // the user's login
+    std::string id = {};      // random, made when the recording starts
 };
 
 // One line of a session's script with its number in the file (from 1).
@@ -35,7 +40,8 @@ struct SessionScript {
     bool last_line_cut = false;          // a last line without its newline was dropped
 };
 
-// The comment lines the recorder writes, and their readers.
+// The comment lines the recorder writes, and their readers. Every header value is written and read
+// as one line (see one_line), so that no value starts a line of its own.
 std::string header_lines(const SessionHeader &header);
 std::string end_line(std::string_view hash);
 std::string stage_note(int stage);
@@ -45,6 +51,18 @@ std::string hash_text(std::uint64_t hash);
 // Reads a whole session file. Only the layout is checked here; the runner checks each line.
 SessionScript read_session(std::istream &in);
 
+// A session file's bytes as read from the disk, or why they were not.
+struct SessionFileText {
+    std::string text;
+    std::string error;         // empty when read
+    bool being_written = false; // a recording program holds it locked
+};
+
+// Reads a session file whole. What is not a regular file (a folder, a device, a pipe) is refused
+// unopened: reading it could fail, never end or block. A file that a recording program holds
+// locked is read all the same and said to be still being written.
+SessionFileText read_session_file(const std::filesystem::path &path);
+
 // What the list of recorded sessions shows of one file.
 struct SessionSummary {
     std::filesystem::path path;
@@ -52,6 +70,7 @@ struct SessionSummary {
     std::int64_t length_ms = 0;
     std::optional<int> last_stage;
     bool ended = false; // it has its end line
+    std::uintmax_t size = 0; // in bytes, when it was listed
 };
 
 // The session files (*.zs) of a folder, the newest first; a missing folder has none.

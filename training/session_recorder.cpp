@@ -2,16 +2,18 @@
 
 #include "sim/input_lines.h"
 #include "sim/state_hash.h"
+#include "training/text_line.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace zun {
 
 SessionRecorder::SessionRecorder(TSimulator &sim, const std::filesystem::path &folder,
                                  const std::tm &local_time, const SessionHeader &header,
-                                 InputTimeline earlier, FailureReport report_failure)
+                                 InputTimeline earlier, WritingReport report_writing)
     : sim_(sim), writer_(folder, local_time, header), inputs_(std::move(earlier)),
-      report_failure_(std::move(report_failure))
+      report_writing_(std::move(report_writing))
 {
     for (const TimedInput &timed : inputs_)
         writer_.input(timed.time, script::line_of(timed.input));
@@ -54,7 +56,7 @@ void SessionRecorder::set_trainee(const std::string &name)
 {
     if (writer_.ended())
         return;
-    writer_.note(sim_.scheduler.now(), "trainee: " + name);
+    writer_.note(sim_.scheduler.now(), "trainee: " + one_line(name));
     check_writing();
 }
 
@@ -77,13 +79,27 @@ InputTimeline SessionRecorder::inputs_until(Millis time) const
     return {inputs_.begin(), after};
 }
 
+void SessionRecorder::catch_up()
+{
+    if (writer_.paused()) {
+        writer_.catch_up();
+        check_writing();
+    }
+}
+
 void SessionRecorder::check_writing()
 {
-    if (!writer_.failed() || failure_reported_)
-        return;
-    failure_reported_ = true;
-    if (report_failure_)
-        report_failure_(writer_.error());
+    const auto report = [this](Writing what) {
+        if (report_writing_)
+            report_writing_(what, writer_.error());
+    };
+    if (writer_.failed()) {
+        if (!std::exchange(failure_reported_, true))
+            report(Writing::CannotCreate);
+    } else if (writer_.paused() != pause_reported_) {
+        pause_reported_ = writer_.paused();
+        report(pause_reported_ ? Writing::Paused : Writing::CaughtUp);
+    }
 }
 
 } // namespace zun

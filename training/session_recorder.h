@@ -20,17 +20,19 @@ using InputTimeline = std::vector<TimedInput>;
 
 // Records a session of the model into a new session file: every input as it arrives at the door,
 // before it is applied, and a note at each change of the work stage. It keeps the inputs too, so
-// that the session can be rebuilt at an earlier moment. A file that cannot be written is reported
-// once; the inputs are kept all the same.
+// that the session can be rebuilt at an earlier moment. A file that cannot be made is reported
+// once; one that stops taking lines (a full disk) is reported when it stops and again when it has
+// caught up, the lines waiting in memory meanwhile.
 class SessionRecorder final : public InputObserver {
 public:
-    using FailureReport = std::function<void(const std::string &error)>;
+    enum class Writing { CannotCreate, Paused, CaughtUp };
+    using WritingReport = std::function<void(Writing what, const std::string &error)>;
 
     // Starts the file with its header, then the inputs of `earlier` (a session continued from a
     // moment of another one: the model has been brought there by replaying them).
     SessionRecorder(TSimulator &sim, const std::filesystem::path &folder, const std::tm &local_time,
                     const SessionHeader &header, InputTimeline earlier = {},
-                    FailureReport report_failure = {});
+                    WritingReport report_writing = {});
     SessionRecorder(const SessionRecorder &) = delete;
     SessionRecorder &operator=(const SessionRecorder &) = delete;
     ~SessionRecorder();
@@ -41,6 +43,9 @@ public:
     // Writes a stage note when the stage has changed since the last; the program calls it after
     // each advance of the clock.
     void follow_stage();
+    // Writes the lines waiting for the file, when some do; the program calls it after each
+    // advance of the clock, so that a recording catches up even while nobody touches the line.
+    void catch_up();
     // The trainee's name, set after the start (the instructor's window): a header line that
     // overrides the first.
     void set_trainee(const std::string &name);
@@ -54,6 +59,7 @@ public:
     const std::filesystem::path &path() const { return writer_.path(); }
     bool ended() const { return writer_.ended(); }
     bool failed() const { return writer_.failed(); }
+    bool paused() const { return writer_.paused(); }
     const std::string &error() const { return writer_.error(); }
 
 private:
@@ -62,9 +68,10 @@ private:
     TSimulator &sim_;
     SessionWriter writer_;
     InputTimeline inputs_;
-    FailureReport report_failure_;
+    WritingReport report_writing_;
     int noted_stage_ = -1;
     bool failure_reported_ = false;
+    bool pause_reported_ = false;
 };
 
 } // namespace zun

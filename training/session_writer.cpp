@@ -1,7 +1,13 @@
 #include "session_writer.h"
 
+#include "training/text_line.h"
+
+#include <fcntl.h>
+#include <sys/file.h>
+
 #include <cerrno>
 #include <cstring>
+#include <random>
 #include <stdexcept>
 #include <system_error>
 
@@ -40,6 +46,17 @@ std::string session_file_name(const std::tm &local_time, int occurrence)
     return name + ".zs";
 }
 
+std::string new_session_id()
+{
+    std::random_device source;
+    std::string id;
+    constexpr std::string_view digits = "0123456789abcdef";
+    std::uniform_int_distribution<std::size_t> digit(0, digits.size() - 1);
+    for (int i = 0; i < 32; ++i)
+        id += digits[digit(source)];
+    return id;
+}
+
 SessionWriter::SessionWriter(const std::filesystem::path &folder, const std::tm &local_time,
                              const SessionHeader &header)
 {
@@ -57,10 +74,15 @@ void SessionWriter::create(const std::filesystem::path &folder, const std::tm &l
     }
     for (int occurrence = 1; occurrence <= most_files_in_one_second; ++occurrence) {
         path_ = folder / session_file_name(local_time, occurrence);
-        // "x": created here or not at all, so two programs never share a file.
-        file_.reset(std::fopen(path_.c_str(), "wx"));
-        if (file_)
+        // Created here or not at all, so two programs never share a file; locked before a byte
+        // is in it, so that no other program stores it unfinished.
+        file_ = FileDescriptor(
+            ::open(path_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_APPEND | O_CLOEXEC, 0644));
+        if (file_) {
+            ::flock(file_.get(), LOCK_EX | LOCK_NB);
+            created_ = true;
             return;
+        }
         if (errno != EEXIST) {
             fail("cannot create " + path_.string(), errno);
             return;
@@ -81,14 +103,16 @@ void SessionWriter::stage(std::int64_t time, int stage)
 
 void SessionWriter::note(std::int64_t time, std::string_view text)
 {
-    write_at(time, "# " + std::string(text) + "\n");
+    write_at(time, "# " + one_line(text, text.size()) + "\n");
 }
 
+// The file is closed, and so unlocked, only once everything is in it: lines still waiting keep it
+// open to be written when they can.
 void SessionWriter::end(std::int64_t time, std::string_view hash)
 {
     write_at(time, end_line(hash));
     ended_ = true;
-    file_.reset();
+    catch_up();
 }
 
 void SessionWriter::write_at(std::int64_t time, std::string_view text)
@@ -107,11 +131,26 @@ void SessionWriter::write(std::string_view text)
 {
     if (!file_)
         return;
-    if (std::fwrite(text.data(), 1, text.size(), file_.get()) != text.size() ||
-        std::fflush(file_.get()) != 0) {
-        fail("cannot write " + path_.string(), errno);
-        file_.reset();
+    waiting_.append(text);
+    catch_up();
+}
+
+bool SessionWriter::catch_up()
+{
+    while (file_ && !waiting_.empty()) {
+        const ssize_t written = ::write(file_.get(), waiting_.data(), waiting_.size());
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written <= 0) {
+            error_ = "cannot write " + path_.string() + ": " +
+                     std::strerror(written < 0 ? errno : ENOSPC);
+            return false;
+        }
+        waiting_.erase(0, static_cast<std::size_t>(written));
     }
+    if (waiting_.empty() && ended_)
+        file_.close();
+    return waiting_.empty();
 }
 
 void SessionWriter::fail(const std::string &what, int error_number)

@@ -1,13 +1,11 @@
 #pragma once
 
+#include "training/file_descriptor.h"
 #include "training/session_file.h"
 
 #include <cstdint>
-#include <cstdio>
 #include <ctime>
 #include <filesystem>
-#include <memory>
-#include <optional>
 #include <string>
 #include <string_view>
 
@@ -21,9 +19,15 @@ std::filesystem::path sessions_folder(const char *xdg_data_home, const char *hom
 // "YYYY-MM-DD_HH-MM-SS.zs", with "-2", "-3" ... for the second and later files of that second.
 std::string session_file_name(const std::tm &local_time, int occurrence);
 
-// Appends one session to its file, line by line: each line is flushed before the caller goes on,
-// so a crash loses nothing written before it. A file that cannot be created or written stops
-// the writing; the error says why, and the session itself goes on without it.
+// A new session's id: 32 random hexadecimal digits.
+std::string new_session_id();
+
+// Appends one session to its file, line by line: each line is written before the caller goes on,
+// so a crash loses nothing written before it. The file stays locked while it is being written, so
+// that another program storing the sessions leaves it alone. A file that cannot be created stops
+// the writing; the error says why, and the session itself goes on without it. When a write fails
+// (a full disk), the lines wait in memory and are written, in order, as soon as a write succeeds
+// again: the file is never left cut for good.
 class SessionWriter {
 public:
     // Creates a new file in `folder` (made if missing) named from `local_time`, never overwriting
@@ -40,25 +44,29 @@ public:
     // The normal end: the state hash at `time`. Nothing is written after it.
     void end(std::int64_t time, std::string_view hash);
 
-    bool failed() const { return !error_.empty(); }
+    // Writes what waits, when something does; true when nothing waits any more.
+    bool catch_up();
+
+    // No file could be made.
+    bool failed() const { return !created_; }
+    // Lines wait in memory for the file; error() says why.
+    bool paused() const { return !waiting_.empty(); }
     const std::string &error() const { return error_; }
     const std::filesystem::path &path() const { return path_; }
     bool ended() const { return ended_; }
 
 private:
-    struct FileCloser {
-        void operator()(std::FILE *file) const { std::fclose(file); }
-    };
-
     void create(const std::filesystem::path &folder, const std::tm &local_time);
     void write_at(std::int64_t time, std::string_view text);
     void write(std::string_view text);
     void fail(const std::string &what, int error_number);
 
-    std::unique_ptr<std::FILE, FileCloser> file_;
+    FileDescriptor file_;
+    std::string waiting_; // written to the file as soon as it takes it
     std::filesystem::path path_;
     std::string error_;
     std::int64_t written_until_ = 0;
+    bool created_ = false;
     bool ended_ = false;
 };
 

@@ -1,8 +1,7 @@
 #include "history_window.h"
 
-#include "store/history_database.h"
-#include "store/history_error.h"
 #include "tools/session_report.h"
+#include "ui/background_job.h"
 #include "training/score.h"
 #include "ui/report_window.h"
 #include "ui/score_plot.h"
@@ -12,13 +11,16 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QListWidget>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QSplitter>
 #include <QTableWidget>
 #include <QTime>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <sstream>
+#include <utility>
 
 namespace {
 
@@ -48,7 +50,8 @@ QTableWidgetItem *cell(const QString &text)
 HistoryWindow::HistoryWindow(QWidget *parent)
     : QWidget(parent, Qt::Window), trainees_(new QListWidget), sessions_(new QTableWidget),
       plot_(new ScorePlot), message_(new QLabel), open_report_(new QPushButton("отчёт")),
-      open_replay_(new QPushButton("воспроизвести"))
+      open_replay_(new QPushButton("воспроизвести")), storing_label_(new QLabel),
+      storing_bar_(new QProgressBar), cancel_storing_button_(new QPushButton("остановить"))
 {
     setWindowTitle("журнал");
     resize(860, 480);
@@ -77,8 +80,19 @@ HistoryWindow::HistoryWindow(QWidget *parent)
     splitter->addWidget(trainees_);
     splitter->addWidget(right);
     splitter->setSizes({200, 660});
+    auto *storing = new QHBoxLayout;
+    storing->addWidget(storing_label_);
+    storing->addWidget(storing_bar_, 1);
+    storing->addWidget(cancel_storing_button_);
+    storing_bar_->setRange(0, 100);
+    show_storing({}, -1);
+    connect(cancel_storing_button_, &QPushButton::clicked, this, [this] {
+        if (cancel_storing_)
+            cancel_storing_();
+    });
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(message_);
+    layout->addLayout(storing);
     layout->addWidget(splitter);
 
     open_report_->setEnabled(false);
@@ -107,18 +121,19 @@ void HistoryWindow::show_problem(const QString &text)
     message_->show();
 }
 
-QString HistoryWindow::chosen_file_name() const
+const HistorySession *HistoryWindow::chosen() const
 {
     const QList<QTableWidgetItem *> chosen = sessions_->selectedItems();
-    return chosen.isEmpty()
-               ? QString()
-               : sessions_->item(chosen.first()->row(), 0)->data(Qt::UserRole).toString();
+    if (chosen.isEmpty())
+        return nullptr;
+    const auto row = static_cast<std::size_t>(chosen.first()->row());
+    return row < shown_.size() ? shown_[row] : nullptr;
 }
 
 void HistoryWindow::open_chosen_report()
 {
-    if (const QString file_name = chosen_file_name(); !file_name.isEmpty())
-        open_report(file_name);
+    if (const HistorySession *session = chosen())
+        open_report(session->key());
 }
 
 void HistoryWindow::set_replay_request(ReplayRequest request)
@@ -126,52 +141,96 @@ void HistoryWindow::set_replay_request(ReplayRequest request)
     replay_request_ = std::move(request);
 }
 
+void HistoryWindow::set_text_request(TextRequest request)
+{
+    text_request_ = std::move(request);
+}
+
+void HistoryWindow::set_cancel_storing(std::function<void()> cancel)
+{
+    cancel_storing_ = std::move(cancel);
+}
+
+void HistoryWindow::show_storing(const QString &file_name, int percent)
+{
+    const bool storing = percent >= 0;
+    storing_label_->setText(QStringLiteral("В журнал записывается %1:").arg(file_name));
+    storing_bar_->setValue(std::max(percent, 0));
+    storing_label_->setVisible(storing);
+    storing_bar_->setVisible(storing);
+    cancel_storing_button_->setVisible(storing && cancel_storing_);
+}
+
 // The stored text is what any PC of a centre can replay, whether or not the file is here.
 void HistoryWindow::replay_chosen()
 {
-    const QString file_name = chosen_file_name();
-    if (file_name.isEmpty() || !history_ || !replay_request_)
+    const HistorySession *session = chosen();
+    if (!session || !text_request_ || !replay_request_)
         return;
-    try {
-        if (const std::optional<QString> text = history_->session_text(file_name))
+    text_request_(session->key(), [this, file_name = session->file_name](
+                                      const std::optional<QString> &text, const QString &problem) {
+        if (text)
             replay_request_(file_name, *text);
-    } catch (const HistoryError &error) {
-        show_problem(error.text());
-    }
+        else
+            show_problem(problem);
+    });
 }
 
-bool HistoryWindow::open_report(const QString &file_name)
+bool HistoryWindow::open_report(const QString &key)
 {
-    if (!history_ || !reference_)
+    if (!text_request_ || !reference_)
         return false;
-    std::optional<QString> text;
-    try {
-        text = history_->session_text(file_name);
-    } catch (const HistoryError &error) {
-        show_problem(error.text());
-        return false;
-    }
-    if (!text) {
-        show_problem(QStringLiteral("В журнале нет текста сеанса %1.").arg(file_name));
-        return false;
-    }
-    std::istringstream in(text->toStdString());
-    const zun::SessionScript session = zun::read_session(in);
-    auto replay = std::make_unique<AssessedReplay>();
-    std::ostringstream errors;
-    if (replay->replay(session, errors) != SimRunner::Completed)
+    const auto session = std::ranges::find_if(
+        history_, [&key](const HistorySession &stored) { return stored.key() == key; });
+    const QString file_name = session == history_.end() ? key : session->file_name;
+    text_request_(key, [this, file_name](const std::optional<QString> &text,
+                                         const QString &problem) {
+        if (!text) {
+            show_problem(problem.isEmpty()
+                             ? QStringLiteral("В журнале нет текста сеанса %1.").arg(file_name)
+                             : problem);
+            return;
+        }
+        show_report_of(file_name, *text);
+    });
+    return true;
+}
+
+// The replay may be long (the clock holds ten years): it runs off the windows' thread, with a
+// progress dialog that can cancel it.
+void HistoryWindow::show_report_of(const QString &file_name, const QString &text)
+{
+    std::istringstream in(text.toStdString());
+    const zun::SessionScript script = zun::read_session(in);
+    struct Replayed {
+        std::unique_ptr<AssessedReplay> replay;
+        SimRunner::ExitStatus status;
+        std::string errors;
+    };
+    std::optional<Replayed> replayed = run_with_progress<Replayed>(
+        this, QStringLiteral("Воспроизводится сеанс %1").arg(file_name), script.length_ms,
+        [&script](SimRunner::Progress progress) {
+            auto replay = std::make_unique<AssessedReplay>();
+            replay->set_progress(std::move(progress));
+            std::ostringstream errors;
+            const SimRunner::ExitStatus status = replay->replay(script, errors);
+            replay->set_progress({}); // it watched this thread's replay only
+            return Replayed{std::move(replay), status, errors.str()};
+        });
+    if (!replayed || replayed->status == SimRunner::Cancelled)
+        return;
+    if (replayed->status != SimRunner::Completed)
         show_problem(QStringLiteral("Сеанс %1 воспроизведён не до конца: %2")
-                         .arg(file_name, QString::fromStdString(errors.str()).trimmed()));
+                         .arg(file_name, QString::fromStdString(replayed->errors).trimmed()));
     if (!report_)
         report_ = new ReportWindow(this);
-    const zun::Report report = replay->report(*reference_);
-    const zun::ReportHeading heading{session.header.trainee, session.header.started};
-    report_->show_report(report, replay->length(),
+    const zun::Report report = replayed->replay->report(*reference_);
+    const zun::ReportHeading heading{script.header.trainee, script.header.started};
+    report_->show_report(report, replayed->replay->length(),
                          QString::fromStdString(zun::report_title(heading, report.lesson)));
-    replay_ = std::move(replay); // the window now reads the new record
+    replay_ = std::move(replayed->replay); // the window now reads the new record
     report_->show();
     report_->raise();
-    return true;
 }
 
 QString HistoryWindow::message() const
@@ -179,54 +238,50 @@ QString HistoryWindow::message() const
     return message_->isHidden() ? QString() : message_->text();
 }
 
-void HistoryWindow::show_history(const HistoryDatabase *history, const QString &unavailable_reason)
+void HistoryWindow::show_history(std::vector<HistorySession> sessions,
+                                 const QString &unavailable_reason)
 {
-    history_ = history;
+    history_ = std::move(sessions);
     open_report_->setEnabled(false);
     open_replay_->setEnabled(false);
     message_->setVisible(!unavailable_reason.isEmpty());
     message_->setText(unavailable_reason);
     const QString chosen = trainees_->currentItem() ? trainees_->currentItem()->text() : QString();
+    QStringList names;
+    for (const HistorySession &session : history_)
+        names << session.trainee;
+    names.removeDuplicates();
+    names.sort();
     trainees_->clear();
-    if (!history_) {
+    shown_.clear();
+    if (names.isEmpty()) {
         show_sessions_of({});
         return;
     }
-    try {
-        trainees_->addItems(history_->trainees());
-    } catch (const HistoryError &error) {
-        message_->setText(error.text());
-        message_->show();
-        return;
-    }
+    trainees_->addItems(names);
     const QList<QListWidgetItem *> again = trainees_->findItems(chosen, Qt::MatchExactly);
     trainees_->setCurrentRow(again.isEmpty() ? 0 : trainees_->row(again.first()));
 }
 
 void HistoryWindow::show_sessions_of(const QString &trainee)
 {
-    sessions_->setRowCount(0);
+    shown_.clear();
+    for (const HistorySession &session : history_)
+        if (session.trainee == trainee)
+            shown_.push_back(&session);
+    sessions_->setRowCount(int(shown_.size()));
     std::vector<std::optional<int>> scores;
-    if (history_ && !trainee.isEmpty()) {
-        try {
-            const std::vector<HistorySession> sessions = history_->sessions_of(trainee);
-            sessions_->setRowCount(int(sessions.size()));
-            for (int row = 0; row < int(sessions.size()); ++row) {
-                const HistorySession &session = sessions[std::size_t(row)];
-                sessions_->setItem(row, 0, cell(session.started.toString("yyyy-MM-dd hh:mm")));
-                sessions_->setItem(row, 1, cell(duration_text(session.length_ms)));
-                sessions_->setItem(row, 2, cell(session.modes));
-                sessions_->setItem(row, 3, cell(lesson_text(session.lesson)));
-                sessions_->setItem(row, 4, cell(QString::number(session.stages_by_trainee)));
-                sessions_->setItem(row, 5, cell(session.score ? QString::number(*session.score)
-                                                              : QStringLiteral("—")));
-                sessions_->item(row, 0)->setData(Qt::UserRole, session.file_name);
-                scores.push_back(session.score);
-            }
-        } catch (const HistoryError &error) {
-            message_->setText(error.text());
-            message_->show();
-        }
+    for (int row = 0; row < int(shown_.size()); ++row) {
+        const HistorySession &session = *shown_[std::size_t(row)];
+        sessions_->setItem(row, 0, cell(session.started.toString("yyyy-MM-dd hh:mm")));
+        sessions_->setItem(row, 1, cell(duration_text(session.length_ms)));
+        sessions_->setItem(row, 2, cell(session.modes));
+        sessions_->setItem(row, 3, cell(lesson_text(session.lesson)));
+        sessions_->setItem(row, 4, cell(QString::number(session.stages_by_trainee)));
+        sessions_->setItem(row, 5, cell(session.score ? QString::number(*session.score)
+                                                      : QStringLiteral("—")));
+        sessions_->item(row, 0)->setData(Qt::UserRole, session.key());
+        scores.push_back(session.score);
     }
     sessions_->resizeColumnsToContents();
     plot_->set_scores(std::move(scores));

@@ -5,6 +5,7 @@
 #include "training/assessment.h"
 #include "training/lesson_log.h"
 #include "training/remark_words.h"
+#include "training/text_line.h"
 #include "ui/instructor_pin.h"
 
 #include <QButtonGroup>
@@ -20,6 +21,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QValidator>
 #include <QVBoxLayout>
 
 #include <variant>
@@ -71,6 +73,21 @@ void warn_in_box(QWidget *parent, const QString &text)
     QMessageBox::warning(parent, QStringLiteral("Окно инструктора"), text);
 }
 
+// A name is one line: a line break or another control character pasted into it becomes a space
+// where it is typed, before anything reads it.
+class OneLineValidator final : public QValidator {
+public:
+    using QValidator::QValidator;
+    State validate(QString &text, int &) const override
+    {
+        for (QChar &character : text)
+            if (character.category() == QChar::Other_Control ||
+                character == QChar::LineSeparator || character == QChar::ParagraphSeparator)
+                character = u' ';
+        return Acceptable;
+    }
+};
+
 } // namespace
 
 InstructorWindow::InstructorWindow(InstructorPin &pin, QWidget *parent)
@@ -117,6 +134,7 @@ QWidget *InstructorWindow::make_lesson_box()
     auto *form = new QFormLayout(box);
     name_ = new QLineEdit;
     name_->setObjectName(QStringLiteral("Edit_Trainee"));
+    name_->setValidator(new OneLineValidator(name_));
     // Told once the name is typed, not at each key: the session's file notes every change.
     connect(name_, &QLineEdit::editingFinished, this, [this] {
         const QString name = trainee_name();
@@ -253,7 +271,7 @@ void InstructorWindow::set_default_trainee(const QString &name)
 
 QString InstructorWindow::trainee_name() const
 {
-    const QString typed = name_->text().trimmed();
+    const QString typed = QString::fromStdString(zun::one_line(name_->text().toStdString()));
     return typed.isEmpty() ? name_->placeholderText() : typed;
 }
 

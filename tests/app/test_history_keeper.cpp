@@ -1,15 +1,18 @@
 #include "app/forms.h"
 #include "app/history_keeper.h"
+#include "app/history_service.h"
 #include "sim/ui_port.h"
 #include "store/history_database.h"
 #include "tests/store/empty_database.h"
 #include "training/score.h"
+#include "training/session_recorder.h"
 #include "training/session_writer.h"
 #include "ui/history_window.h"
 
 #include <gtest/gtest.h>
 
 #include <QSettings>
+#include <QSignalSpy>
 #include <QTableWidget>
 #include <QTemporaryDir>
 
@@ -38,22 +41,51 @@ std::tm at(int hour)
     return time;
 }
 
-// A session file as the recorder writes it: `ended` gives it its end line, else it was killed.
+// A session file as the recorder writes it, of a trainee who puts a coil on and starts the coil
+// car: `ended` gives it its end line, else it was killed. `station` names the PC.
 std::filesystem::path write_session(const std::filesystem::path &folder, int hour,
-                                    const std::string &trainee, bool ended)
+                                    const std::string &trainee, bool ended,
+                                    const std::string &station = "pc-01")
 {
-    zun::SessionWriter writer(folder, at(hour),
-                              {"zun-trainer 0.1",
-                               "2026-12-10 " + std::string(hour < 10 ? "0" : "") +
-                                   std::to_string(hour) + ":00:00",
-                               trainee, ""});
-    writer.input(0, "mode 0");
-    writer.input(2000, "newcoil");
-    writer.input(4000, "fwd 10");
+    zun::RecordingUiPort port;
+    zun::TSimulator sim(port);
+    const zun::SessionHeader header{"zun-trainer 0.1",
+                                    "2026-12-10 " + std::string(hour < 10 ? "0" : "") +
+                                        std::to_string(hour) + ":00:00",
+                                    trainee, "", station, "trainee", zun::new_session_id()};
+    zun::SessionRecorder recorder(sim, folder, at(hour), header);
+    sim.apply(zun::input::SelectMode{zun::WorkingMode::PassStages});
+    sim.scheduler.advance_by(2000);
+    sim.apply(zun::input::NewCoil{});
+    sim.scheduler.advance_by(2000);
+    sim.apply(zun::input::Command{10, zun::MechCommand::Forward});
+    sim.scheduler.advance_by(2000);
     if (ended)
-        writer.end(6000, "0123456789abcdef");
-    EXPECT_FALSE(writer.failed()) << writer.error();
-    return writer.path();
+        recorder.end();
+    EXPECT_FALSE(recorder.failed()) << recorder.error();
+    return recorder.path();
+}
+
+std::string text_of(const std::filesystem::path &file)
+{
+    return zun::read_session_file(file).text;
+}
+
+std::vector<std::string> file_names(const std::vector<RefusedSession> &refused)
+{
+    std::vector<std::string> names;
+    for (const RefusedSession &session : refused)
+        names.push_back(session.file.filename().string());
+    std::ranges::sort(names);
+    return names;
+}
+
+// Waits for the history's thread to finish what it was asked, as the event loop would.
+const HistoryService::Outcome &stored_outcome(const HistoryService &history)
+{
+    QSignalSpy stored(&history, &HistoryService::stored);
+    EXPECT_TRUE(stored.wait()) << "the history's thread never answered";
+    return *history.last();
 }
 
 class HistoryKeeperTest : public testing::TestWithParam<Engine> {
@@ -86,10 +118,10 @@ TEST_P(HistoryKeeperTest, StoresEachSessionFileOnceButTheOneBeingWritten)
 
     HistoryKeeper keeper(settings_, sessions_, "unused.sqlite", reference());
     ASSERT_TRUE(keeper.database()) << keeper.unavailable_reason().toStdString();
-    EXPECT_EQ(keeper.store_new_sessions(live), 2);
-    EXPECT_EQ(keeper.store_new_sessions(live), 0);
+    EXPECT_EQ(keeper.store_new_sessions(live).stored, 2);
+    EXPECT_EQ(keeper.store_new_sessions(live).stored, 0);
     EXPECT_EQ(keeper.database()->trainees(), QStringList{"Пётр"});
-    EXPECT_EQ(keeper.store_new_sessions(), 1) << "the live file, once it has ended";
+    EXPECT_EQ(keeper.store_new_sessions().stored, 1) << "the live file, once it has ended";
 
     const std::vector<HistorySession> sessions = keeper.database()->sessions_of("Пётр");
     ASSERT_EQ(sessions.size(), 2u);
@@ -100,9 +132,110 @@ TEST_P(HistoryKeeperTest, StoresEachSessionFileOnceButTheOneBeingWritten)
     EXPECT_EQ(first.modes, "0");
     EXPECT_EQ(first.stages_by_trainee, 1) << "the new coil completed step 1";
     EXPECT_EQ(first.score, 100) << "step 1 quickly and cleanly; step 2 still open";
-    std::ifstream file(sessions_ / "2026-12-10_09-00-00.zs");
-    const std::string text((std::istreambuf_iterator<char>(file)), {});
-    EXPECT_EQ(keeper.database()->session_text(first.file_name), QString::fromStdString(text));
+    EXPECT_EQ(keeper.database()->session_text(first.key()),
+              QString::fromStdString(text_of(sessions_ / "2026-12-10_09-00-00.zs")));
+}
+
+// A name pasted with line breaks put input lines into the file that the model never received:
+// such a file does not replay to the state hash it recorded, and is refused; so is a stray file
+// without a start, or one that does not replay. Each is listed once, and the others are stored.
+TEST_P(HistoryKeeperTest, RefusesForgedAndStrayFilesOnceAndStoresTheOthers)
+{
+    const std::filesystem::path good = write_session(sessions_, 9, "Пётр", true);
+    // The same untouched session, as the unchecked name wrote it.
+    std::string forged = text_of(write_session(sessions_, 10, "Иван", true));
+    const std::string trainee_line = "# trainee: Иван\n";
+    forged.replace(forged.find(trainee_line), trainee_line.size(),
+                   "# trainee: Иван\nlesson exam\nnewcoil\n");
+    std::ofstream(sessions_ / "2026-12-10_10-00-00.zs", std::ios::trunc) << forged;
+    std::ofstream(sessions_ / "notes.zs") << "advance 10\n";
+    std::ofstream(sessions_ / "junk.zs") << "hello there\n";
+
+    HistoryKeeper keeper(settings_, sessions_, "unused.sqlite", reference());
+    const StoringRun run = keeper.store_new_sessions();
+    EXPECT_EQ(run.stored, 1);
+    EXPECT_EQ(file_names(run.refused),
+              (std::vector<std::string>{"2026-12-10_10-00-00.zs", "junk.zs", "notes.zs"}));
+    for (const RefusedSession &refused : run.refused)
+        EXPECT_FALSE(refused.reason.isEmpty());
+    EXPECT_EQ(keeper.database()->trainees(), QStringList{"Пётр"});
+    const StoringRun again = keeper.store_new_sessions();
+    EXPECT_EQ(again.stored, 0);
+    EXPECT_TRUE(again.refused.empty()) << "each is listed once";
+    EXPECT_TRUE(keeper.unavailable_reason().isEmpty()) << keeper.unavailable_reason().toStdString();
+}
+
+// Two PCs of a centre start sessions in the same second into one history; another copy of the
+// program is still writing its file; a stored session's file has grown since.
+TEST_P(HistoryKeeperTest, KnowsSessionsByMoreThanTheirNameAndNeverStoresOneUnfinished)
+{
+    const std::filesystem::path other_pc = sessions_.parent_path() / "other-pc";
+    write_session(sessions_, 9, "Пётр", true, "pc-01");
+    write_session(other_pc, 9, "Анна", true, "pc-02");
+    HistoryKeeper here(settings_, sessions_, "unused.sqlite", reference());
+    HistoryKeeper there(settings_, other_pc, "unused.sqlite", reference());
+    EXPECT_EQ(here.store_new_sessions().stored, 1);
+    EXPECT_EQ(there.store_new_sessions().stored, 1) << "the same file name, another session";
+    EXPECT_EQ(here.database()->trainees(), (QStringList{"Анна", "Пётр"}));
+
+    {
+        zun::RecordingUiPort port;
+        zun::TSimulator sim(port);
+        zun::SessionRecorder recording(sim, sessions_, at(11),
+                                       {"zun-trainer 0.1", "2026-12-10 11:00:00", "Олег", "",
+                                        "pc-01", "oleg", zun::new_session_id()});
+        sim.apply(zun::input::NewCoil{});
+        EXPECT_EQ(here.store_new_sessions().stored, 0) << "another copy still writes it";
+        sim.scheduler.advance_by(9000);
+        recording.end();
+    }
+    EXPECT_EQ(here.store_new_sessions().stored, 1) << "once it has ended";
+
+    // Stored as a killed session, then the file grows to its whole.
+    const std::filesystem::path whole = write_session(sessions_.parent_path() / "whole", 12,
+                                                      "Пётр", true);
+    const std::string text = text_of(whole);
+    const std::string cut = text.substr(0, text.find("fwd 10\n"));
+    const std::filesystem::path growing = sessions_ / whole.filename();
+    std::ofstream(growing) << cut;
+    EXPECT_EQ(here.store_new_sessions().stored, 1);
+    std::ofstream(growing, std::ios::trunc) << text;
+    EXPECT_EQ(here.store_new_sessions().stored, 1) << "stored again, grown";
+    const std::vector<HistorySession> sessions = here.database()->sessions_of("Пётр");
+    ASSERT_EQ(sessions.size(), 2u);
+    EXPECT_EQ(sessions[1].length_ms, 6000);
+    EXPECT_EQ(here.database()->session_text(sessions[1].key()), QString::fromStdString(text));
+}
+
+// A file that replays for hours (the longest advance the clock holds) is followed as it is stored
+// and can be given up: neither stored nor refused, it waits for the next run.
+TEST_P(HistoryKeeperTest, StoringAFileThatReplaysForHoursCanBeGivenUp)
+{
+    std::filesystem::create_directories(sessions_);
+    const std::filesystem::path ten_years = sessions_ / "2026-12-10_08-00-00.zs";
+    std::ofstream(ten_years) << "# started: 2026-12-10 08:00:00\nnewcoil\nadvance 316224000000\n";
+    HistoryKeeper keeper(settings_, sessions_, "unused.sqlite", reference());
+    std::vector<zun::Millis> told;
+    const StoringRun run = keeper.store_new_sessions(
+        {}, [&](const std::filesystem::path &file, zun::Millis reached, zun::Millis length) {
+            EXPECT_EQ(file, ten_years);
+            EXPECT_EQ(length, 316224000000);
+            told.push_back(reached);
+            return reached < 180'000;
+        });
+    EXPECT_TRUE(run.cancelled);
+    EXPECT_EQ(run.stored, 0);
+    EXPECT_TRUE(run.refused.empty());
+    EXPECT_EQ(told, (std::vector<zun::Millis>{0, 60'000, 120'000, 180'000}));
+    EXPECT_TRUE(keeper.database()->trainees().isEmpty());
+    write_session(sessions_, 9, "Пётр", true);
+    const StoringRun next = keeper.store_new_sessions(
+        {}, [&ten_years](const std::filesystem::path &file, zun::Millis, zun::Millis) {
+            EXPECT_NE(file, ten_years);
+            return file != ten_years;
+        });
+    EXPECT_EQ(next.stored, 1) << "the file given up is not tried again while the program runs";
+    EXPECT_FALSE(next.cancelled);
 }
 
 INSTANTIATE_TEST_SUITE_P(Engines, HistoryKeeperTest,
@@ -124,13 +257,13 @@ TEST(HistoryKeeper, GoesOnWithoutTheDatabaseAndCatchesUpWhenItIsBack)
     HistoryKeeper keeper(settings, sessions, "unused.sqlite", reference());
     EXPECT_EQ(keeper.database(), nullptr);
     EXPECT_FALSE(keeper.unavailable_reason().isEmpty());
-    EXPECT_EQ(keeper.store_new_sessions(), 0);
+    EXPECT_EQ(keeper.store_new_sessions().stored, 0);
 
     std::filesystem::remove(blocked.toStdString());
-    EXPECT_EQ(keeper.store_new_sessions(), 1);
+    EXPECT_EQ(keeper.store_new_sessions().stored, 1);
     ASSERT_NE(keeper.database(), nullptr);
     EXPECT_TRUE(keeper.unavailable_reason().isEmpty());
-    EXPECT_TRUE(keeper.database()->contains("2026-12-10_09-00-00.zs"));
+    EXPECT_EQ(keeper.database()->trainees(), QStringList{"Пётр"});
 }
 
 TEST(HistoryKeeper, RefusesAMistypedSettingWithItsName)
@@ -153,7 +286,10 @@ TEST(HistoryKeeper, TheProgramSaysOnceThatTheHistoryIsAwayAndGoesOn)
     zun::RecordingUiPort ui_port;
     Forms forms(ui_port);
     forms.open_history(settings, folder.filePath("sessions").toStdString());
+    const HistoryService &history = *forms.history();
+    stored_outcome(history);
     forms.store_sessions();
+    stored_outcome(history);
     const auto boxes = std::ranges::count_if(ui_port.calls, [](const std::string &call) {
         return call.starts_with("message_box Журнал обучаемых недоступен");
     });
@@ -175,10 +311,13 @@ TEST(HistoryKeeper, TheProgramStoresItsOwnSessionOnlyOnceItHasEnded)
     Forms forms(ui_port);
     forms.session_file_started(write_session(sessions, 10, "Пётр", false));
     forms.open_history(settings, sessions);
+    stored_outcome(*forms.history());
     EXPECT_EQ(forms.journal().sessions().rowCount(), 1) << "the killed one, caught at start";
     forms.show_journal();
+    stored_outcome(*forms.history());
     EXPECT_EQ(forms.journal().sessions().rowCount(), 1) << "not the one being recorded";
     forms.session_file_ended();
+    stored_outcome(*forms.history());
     EXPECT_EQ(forms.journal().sessions().rowCount(), 2);
     EXPECT_TRUE(std::ranges::none_of(ui_port.calls, [](const std::string &call) {
         return call.starts_with("message_box");
@@ -192,10 +331,10 @@ namespace {
 TEST(HistoryKeeper, AnExaminationIsKeptAsOne)
 {
     const zun::ReferenceTimes reference = zun::ReferenceTimes::human_pace();
-    EXPECT_EQ(summarise_session("a.zs", "mode 0\nadvance 100\nnewcoil\n", reference).lesson,
+    EXPECT_EQ(summarise_session("a.zs", "mode 0\nadvance 100\nnewcoil\n", reference).session.lesson,
               "training");
     EXPECT_EQ(summarise_session("b.zs", "mode 0\nlesson exam\nadvance 100\nnewcoil\n", reference)
-                  .lesson,
+                  .session.lesson,
               "exam");
 }
 

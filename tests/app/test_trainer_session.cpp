@@ -1,10 +1,13 @@
 #include "app/Unit_start.h"
 #include "app/error_reporter.h"
-#include "app/history_keeper.h"
+#include "app/history_service.h"
+#include "app/instructor_station.h"
 #include "app/trainee_name.h"
 #include "app/trainer_session.h"
 #include "sim/state_hash.h"
+#include "tools/session_report.h"
 #include "tools/sim_runner.h"
+#include "training/report.h"
 #include "training/score.h"
 #include "training/session_file.h"
 #include "ui/Unit_main.h"
@@ -15,14 +18,25 @@
 #include "ui/wrapped_button.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QSettings>
+#include <QSignalSpy>
 #include <QTableWidget>
+#include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
+
+#include <csignal>
+
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -117,7 +131,7 @@ protected:
     double wall_ms = 0; // the wall clock the program's clock driver reads
     TrainerSession session{port, errors,
                            TrainerSession::Settings{folder, "zun-trainer test", "Пётр Иванов",
-                                                    [this] { return wall_ms; }}};
+                                                    [this] { return wall_ms; }, "pc", "petr"}};
 };
 
 TEST_F(TrainerSessionTest, RecordsFromTheStartAndEndsWithTheStateHash)
@@ -336,24 +350,30 @@ TEST(TrainerSessionJournal, PlaysTheChosenSessionOnceTheClickIsOver)
         std::tm started{};
         started.tm_year = 126;
         started.tm_mday = 2;
-        zun::SessionWriter writer(sessions, started,
-                                  {"zun-trainer test", "2026-01-02 00:00:00", "Пётр", ""});
-        writer.input(3000, "newcoil");
-        writer.end(5000, "0123456789abcdef");
+        zun::RecordingUiPort port;
+        zun::TSimulator sim(port);
+        zun::SessionRecorder recorder(
+            sim, sessions, started,
+            {"zun-trainer test", "2026-01-02 00:00:00", "Пётр", "", "pc", "petr", "0a"});
+        sim.scheduler.advance_by(3000);
+        sim.apply(zun::input::NewCoil{});
+        sim.scheduler.advance_by(2000);
+        recorder.end();
     }
     const QSettings settings(QString::fromStdString((folder / "settings.ini").string()),
                              QSettings::IniFormat);
     const zun::ReferenceTimes reference = zun::ReferenceTimes::human_pace();
-    HistoryKeeper history(settings, sessions,
-                          QString::fromStdString((folder / "history.sqlite").string()), reference);
-    ASSERT_NE(history.database(), nullptr) << history.unavailable_reason().toStdString();
+    HistoryService history(settings, sessions,
+                           QString::fromStdString((folder / "history.sqlite").string()), reference);
     zun::RecordingUiPort port;
     ErrorReporter errors;
-    TrainerSession session(port, errors, {sessions, "zun-trainer test", "", [] { return 0.0; }},
+    TrainerSession session(port, errors, {sessions, "zun-trainer test", "", [] { return 0.0; }, "pc", "petr"},
                            [&history, &reference](Forms &forms) {
                                forms.use_history(history, reference);
                            });
     session.forms().show_journal();
+    QSignalSpy stored(&history, &HistoryService::stored);
+    ASSERT_TRUE(stored.wait());
     HistoryWindow &journal = session.forms().journal();
     ASSERT_GE(journal.sessions().rowCount(), 1);
     journal.sessions().selectRow(0);
@@ -364,7 +384,8 @@ TEST(TrainerSessionJournal, PlaysTheChosenSessionOnceTheClickIsOver)
     ASSERT_NE(play, nullptr);
     play->click();
     EXPECT_FALSE(session.replaying());
-    QApplication::processEvents();
+    for (int turn = 0; turn < 100 && !session.replaying(); ++turn)
+        stored.wait(10); // the text comes from the history's thread, then the click is over
     EXPECT_TRUE(session.replaying());
     EXPECT_EQ(session.replay_length(), 5000);
     std::filesystem::remove_all(folder);
@@ -415,7 +436,7 @@ TEST_F(TrainerSessionTest, AFolderThatCannotBeWrittenIsToldOnceAndTrainingGoesOn
     std::ofstream(taken) << "a file, not a folder";
     zun::RecordingUiPort quiet_port;
     TrainerSession unwritten(quiet_port, errors,
-                             {taken, "zun-trainer test", "", [] { return 0.0; }});
+                             {taken, "zun-trainer test", "", [] { return 0.0; }, "pc", "petr"});
     unwritten.forms().main().show();
     unwritten.forms().main().commands->Button_Get_Rulon->click();
     QApplication::processEvents();
@@ -429,6 +450,112 @@ TEST_F(TrainerSessionTest, AFolderThatCannotBeWrittenIsToldOnceAndTrainingGoesOn
     EXPECT_TRUE(unwritten.forms().main().isVisible());
 }
 
+// A name pasted into "Обучаемый" with line breaks and inputs in it, typed in the window during a
+// training (no PIN asked): the session's file checks, and its report shows only what happened
+// (nobody touched the line: no score, no examination).
+TEST_F(TrainerSessionTest, ATraineesNamePastedWithInputsInItForgesNothing)
+{
+    InstructorStation station(session.clock());
+    station.attach(session.forms());
+    QObject::connect(&station.window(), &InstructorWindow::trainee_name_changed, &session,
+                     [this](const QString &name) { session.set_trainee(name.toStdString()); });
+    station.window().show();
+    live(2000);
+    auto *name = station.window().findChild<QLineEdit *>(QStringLiteral("Edit_Trainee"));
+    ASSERT_NE(name, nullptr);
+    name->setFocus();
+    QApplication::clipboard()->setText(QStringLiteral("Пётр\nlesson exam\nnewcoil\nstep 99\n"));
+    name->paste();
+    EXPECT_EQ(name->text(), QStringLiteral("Пётр lesson exam newcoil step 99 "));
+    QTest::keyClick(name, Qt::Key_Return);
+    live(3000);
+    const std::filesystem::path file = session.current_file();
+    session.end();
+
+    const zun::SessionScript script = read(file);
+    EXPECT_EQ(script.header.trainee, "Пётр lesson exam newcoil step 99");
+    const Replayed checked = replayed(file, true);
+    EXPECT_EQ(checked.status, SimRunner::Completed) << checked.errors;
+    std::ifstream in(file);
+    const std::string text((std::istreambuf_iterator<char>(in)), {});
+    EXPECT_NE(text.find("\n# trainee: Пётр lesson exam newcoil step 99\n"), std::string::npos)
+        << text;
+    AssessedReplay replay;
+    std::ostringstream errors;
+    ASSERT_EQ(replay.replay(script, errors), SimRunner::Completed) << errors.str();
+    const std::string report =
+        zun::report_lines(replay.report(zun::ReferenceTimes::human_pace()));
+    EXPECT_TRUE(report.starts_with("score=-\n")) << report;
+    EXPECT_EQ(report.find("lesson=exam"), std::string::npos) << report;
+    EXPECT_FALSE(replay.record().trainee_operated());
+}
+
+// A file holding the longest advance the clock allows takes hours to replay: opening it shows a
+// progress dialog while the windows go on, and giving it up opens nothing and keeps the session.
+TEST_F(TrainerSessionTest, OpeningAFileThatReplaysForHoursCanBeGivenUp)
+{
+    const std::filesystem::path ten_years = folder / "ten_years.zs";
+    std::ofstream(ten_years) << "# program: zun-trainer test\nnewcoil\nadvance 316224000000\n";
+    const std::filesystem::path live_file = session.current_file();
+    bool asked = false;
+    QTimer::singleShot(0, [&asked] {
+        for (QWidget *window : QApplication::topLevelWidgets())
+            if (auto *progress = qobject_cast<QProgressDialog *>(window)) {
+                asked = progress->labelText().contains("ten_years.zs");
+                progress->findChild<QPushButton *>()->click(); // "отменить"
+            }
+    });
+    EXPECT_EQ(session.open_replay(ten_years), "Открытие сеанса отменено.");
+    EXPECT_TRUE(asked);
+    EXPECT_FALSE(session.replaying());
+    EXPECT_EQ(session.current_file(), live_file);
+}
+
+// A huge line in a file is quoted by a short beginning, so that the sessions window keeps its size.
+TEST_F(TrainerSessionTest, AHugeLineIsQuotedShort)
+{
+    const std::filesystem::path huge = folder / "huge.zs";
+    std::ofstream(huge) << std::string(10'000'000, 'x') << "\n";
+    TForm_Sessions &window = session.sessions_window();
+    window.show();
+    const int width = window.width();
+    window.play_file(huge);
+    EXPECT_LT(window.Label_Error->text().size(), 300);
+    EXPECT_TRUE(window.Label_Error->text().startsWith("line 1: unknown command 'xxx"));
+    EXPECT_LE(window.width(), std::max(width, 1280));
+}
+
+// A full disk mid-session: the trainee is told once that recording has paused and once that it
+// has caught up, and the file ends whole. The file-size limit stands in for the full disk.
+TEST_F(TrainerSessionTest, AFullDiskIsToldOnceEachWayAndTheFileEndsWhole)
+{
+    const auto boxes_saying = [this](const std::string &beginning) {
+        return std::ranges::count_if(port.calls, [&beginning](const std::string &call) {
+            return call.starts_with("message_box " + beginning);
+        });
+    };
+    const std::filesystem::path file = session.current_file();
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit before{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &before), 0);
+    rlimit full = before;
+    full.rlim_cur = std::filesystem::file_size(file);
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &full), 0);
+    train(10000, 5000);
+    QApplication::processEvents();
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &before), 0);
+    live(10);
+    QApplication::processEvents();
+    std::signal(SIGXFSZ, SIG_DFL);
+    session.end();
+    EXPECT_EQ(boxes_saying("Запись сеанса приостановлена"), 1);
+    EXPECT_EQ(boxes_saying("Запись сеанса возобновлена"), 1);
+    EXPECT_EQ(boxes_saying("Сеанс не записывается"), 0);
+    const Replayed checked = replayed(file, true);
+    EXPECT_EQ(checked.status, SimRunner::Completed) << checked.errors;
+    EXPECT_EQ(checked.hash, hash());
+}
+
 TEST(TraineeName, IsTheAccountsFullNameElseTheLogin)
 {
     const struct {
@@ -440,6 +567,8 @@ TEST(TraineeName, IsTheAccountsFullNameElseTheLogin)
         {"Anna Petrova", "anna", "Anna Petrova"},
         {"", "student7", "student7"},
         {" ,,,", "student8", "student8"},
+        {"Пётр\nlesson exam\nnewcoil,,", "petr", "Пётр lesson exam newcoil"},
+        {"\xff\x01", "student9", "\xef\xbf\xbd"},
     };
     for (const auto &each : cases)
         EXPECT_EQ(name_from_account(each.gecos, each.login), each.name) << each.gecos;

@@ -11,6 +11,7 @@
 #include <QTemporaryDir>
 #include <QUuid>
 
+#include <algorithm>
 #include <memory>
 
 namespace {
@@ -53,8 +54,8 @@ TEST_P(HistoryDatabaseTest, KeepsEachSessionOnceWithItsFile)
     EXPECT_TRUE(history.add(session("c.zs", "Анна", "2026-12-10T11:00:00", 90), "pass\n"));
     EXPECT_FALSE(history.add(later, "another text"));
 
-    EXPECT_TRUE(history.contains("a.zs"));
-    EXPECT_FALSE(history.contains("d.zs"));
+    EXPECT_EQ(history.stored_size(earlier.key()), 0);
+    EXPECT_EQ(history.stored_size("file:d.zs"), std::nullopt);
     EXPECT_EQ(history.trainees(), QStringList({"Анна", "Пётр Иванов"}));
     const std::vector<HistorySession> sessions = history.sessions_of("Пётр Иванов");
     ASSERT_EQ(sessions.size(), 2u);
@@ -66,8 +67,44 @@ TEST_P(HistoryDatabaseTest, KeepsEachSessionOnceWithItsFile)
     EXPECT_EQ(sessions[1].modes, "0,1");
     EXPECT_EQ(sessions[1].lesson, "training");
     EXPECT_EQ(sessions[1].stages_by_trainee, 23);
-    EXPECT_EQ(history.session_text("b.zs"), "newcoil\n# end hash=01\n");
-    EXPECT_EQ(history.session_text("d.zs"), std::nullopt);
+    EXPECT_EQ(history.session_text(later.key()), "newcoil\n# end hash=01\n");
+    EXPECT_EQ(history.session_text("file:d.zs"), std::nullopt);
+}
+
+// Two PCs, or two copies of the program, start sessions in the same second: their files bear one
+// name, and each is a session of its own. A file stored while it was shorter is stored again.
+TEST_P(HistoryDatabaseTest, TellsSessionsApartByStationAccountAndIdAndUpdatesAGrownOne)
+{
+    HistoryDatabase history(database_->connection());
+    HistorySession first = session("2026-12-10_09-00-00.zs", "Пётр", "2026-12-10T09:00:00", 10);
+    first.station = "pc-01";
+    first.account = "petr";
+    first.id = "0123456789abcdef0123456789abcdef";
+    first.file_size = 100;
+    HistorySession second = first;
+    second.station = "pc-02";
+    second.id = "fedcba9876543210fedcba9876543210";
+    EXPECT_TRUE(history.add(first, "first, short"));
+    EXPECT_TRUE(history.add(second, "second"));
+    EXPECT_NE(first.key(), second.key());
+
+    HistorySession grown = first;
+    grown.file_size = 250;
+    grown.length_ms = 7'200'000;
+    grown.score = 80;
+    EXPECT_FALSE(history.add(first, "the same again"));
+    EXPECT_TRUE(history.add(grown, "first, grown"));
+    const std::vector<HistorySession> sessions = history.sessions_of("Пётр");
+    ASSERT_EQ(sessions.size(), 2u);
+    EXPECT_EQ(history.session_text(first.key()), "first, grown");
+    EXPECT_EQ(history.stored_size(first.key()), 250);
+    EXPECT_EQ(history.session_text(second.key()), "second");
+    const auto stored_first = std::ranges::find(sessions, "pc-01", &HistorySession::station);
+    ASSERT_NE(stored_first, sessions.end());
+    EXPECT_EQ(stored_first->score, 80);
+    EXPECT_EQ(stored_first->length_ms, 7'200'000);
+    EXPECT_EQ(stored_first->key(), first.key());
+    EXPECT_EQ(history.all_sessions().size(), 2u);
 }
 
 TEST_P(HistoryDatabaseTest, MigratesAnOlderSchemaKeepingItsSessions)
@@ -86,7 +123,13 @@ TEST_P(HistoryDatabaseTest, MigratesAnOlderSchemaKeepingItsSessions)
     ASSERT_EQ(sessions.size(), 1u);
     EXPECT_EQ(sessions[0].lesson, "training");
     EXPECT_EQ(sessions[0].score, 40);
+    EXPECT_EQ(sessions[0].key(), "file:old.zs") << "known by its name, as before";
+    EXPECT_EQ(history.session_text("file:old.zs"), "pass\n");
     EXPECT_TRUE(history.add(session("new.zs", "Анна", "2026-01-01T00:00:00", 50), "x"));
+    HistorySession same_name = session("old.zs", "Анна", "2026-01-01T00:00:00", 60);
+    same_name.station = "pc-03";
+    same_name.id = "00000000000000000000000000000001";
+    EXPECT_TRUE(history.add(same_name, "y")) << "another session of the same name";
 }
 
 TEST_P(HistoryDatabaseTest, RefusesANewerSchemaAndLeavesItAsItWas)
@@ -97,9 +140,9 @@ TEST_P(HistoryDatabaseTest, RefusesANewerSchemaAndLeavesItAsItWas)
         HistoryDatabase history(database_->connection());
         FAIL() << "a newer schema was opened";
     } catch (const HistoryError &error) {
-        EXPECT_TRUE(error.text().contains("schema version 9")) << error.what();
+        EXPECT_TRUE(error.text().contains("схема версии 9")) << error.what();
     }
-    database_->execute("UPDATE schema_version SET version = 2");
+    database_->execute("UPDATE schema_version SET version = 3");
     HistoryDatabase reopened(database_->connection());
     EXPECT_TRUE(reopened.trainees().isEmpty());
 }

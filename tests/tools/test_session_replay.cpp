@@ -97,7 +97,7 @@ TEST(SessionReplay, AProgramKilledOutrightLeavesAFileThatReplaysToItsLastInput)
     const auto record_until_killed = [&folder] {
         zun::RecordingUiPort port;
         zun::TSimulator sim(port);
-        zun::SessionRecorder recorder(sim, folder, std::tm{}, {"zun-trainer test", "", "", ""});
+        zun::SessionRecorder recorder(sim, folder, std::tm{}, {"zun-trainer test", "", "", "", "", "", ""});
         give_inputs(sim);
         sim.scheduler.advance_by(7000); // the clock runs on; no input comes before the kill
         std::raise(SIGKILL);

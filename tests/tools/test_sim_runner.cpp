@@ -4,6 +4,7 @@
 
 #include <sstream>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -254,6 +255,48 @@ TEST(SimRunnerTest, AFaultOutsideTheKeyedMechanismsIsAScriptError)
     }
     EXPECT_EQ(run("fault 1 rws_end on\nfault clear\nlesson exam\nlesson training\n").status,
               SimRunner::Completed);
+}
+
+} // namespace
+
+namespace {
+
+// The longest advance the clock holds takes hours of CPU: whoever waits for it is told how far it
+// has come, minute by minute of virtual time, and can give it up; `until` too.
+TEST(SimRunnerTest, ALongAdvanceToldItsProgressCanBeGivenUp)
+{
+    for (const std::string line : {"advance 316224000000", "until stage 49 within 316224000000"}) {
+        std::ostringstream out;
+        std::ostringstream errors;
+        SimRunner runner(out);
+        std::vector<zun::Millis> told;
+        runner.set_progress([&told](zun::Millis reached) {
+            told.push_back(reached);
+            return told.size() < 5;
+        });
+        std::istringstream script("newcoil\n" + line + "\nshow time\n");
+        EXPECT_EQ(runner.run(script, errors), SimRunner::Cancelled) << line;
+        EXPECT_EQ(errors.str(), "line 2: cancelled\n");
+        EXPECT_EQ(out.str(), "") << "nothing after the line given up";
+        EXPECT_EQ(told, (std::vector<zun::Millis>{60'000, 120'000, 180'000, 240'000, 300'000}))
+            << line;
+    }
+}
+
+// Advancing in steps to tell the progress changes nothing of what the model does.
+TEST(SimRunnerTest, AWatchedAdvanceEndsInTheSameState)
+{
+    const std::string script = "mode 2\npass\nadvance 400000\nshow stage\nshow mech 10\n";
+    const ScriptRun unwatched = run(script);
+    std::ostringstream out;
+    std::ostringstream errors;
+    SimRunner watched(out);
+    int told = 0;
+    watched.set_progress([&told](zun::Millis) { return ++told > 0; });
+    std::istringstream input(script);
+    EXPECT_EQ(watched.run(input, errors), SimRunner::Completed);
+    EXPECT_EQ(told, 6);
+    EXPECT_EQ(out.str(), unwatched.out);
 }
 
 } // namespace

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -41,7 +43,7 @@ protected:
 
     std::filesystem::path folder_;
     std::tm start_ = local_time(2026, 3, 7, 9, 4, 5);
-    SessionHeader header_{"zun-trainer 0.1", "2026-03-07 09:04:05", "Пётр Иванов", ""};
+    SessionHeader header_{"zun-trainer 0.1", "2026-03-07 09:04:05", "Пётр Иванов", "", "", "", ""};
 };
 
 TEST_F(SessionFolder, WritesInputsWithAdvancesAndReadsThemBack)
@@ -168,6 +170,69 @@ TEST(SessionFiles, AreNamedByTheirStartAndFoundInTheDataFolder)
                           Case{nullptr, "", "/opt/zun/sessions"}})
         EXPECT_EQ(sessions_folder(c.xdg_data_home, c.home, program), c.expected)
             << (c.xdg_data_home ? c.xdg_data_home : "-") << " " << (c.home ? c.home : "-");
+}
+
+} // namespace
+} // namespace zun
+
+namespace zun {
+namespace {
+
+// What is not a regular file is refused before it is opened: a folder cannot be read, a device
+// never ends and a pipe blocks.
+TEST_F(SessionFolder, RefusesWhatIsNotARegularFileUnread)
+{
+    std::filesystem::create_directories(folder_);
+    const std::filesystem::path pipe = folder_ / "pipe.zs";
+    ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+    for (const std::filesystem::path &path :
+         {folder_, std::filesystem::path("/dev/zero"), pipe, folder_ / "missing.zs"}) {
+        const SessionFileText file = read_session_file(path);
+        EXPECT_NE(file.error.find(path.string()), std::string::npos) << file.error;
+        EXPECT_TRUE(file.text.empty()) << path;
+    }
+    EXPECT_NE(read_session_file(pipe).error.find("not a regular file"), std::string::npos);
+    EXPECT_TRUE(list_sessions(folder_).empty());
+}
+
+// The file being recorded is locked: another program storing sessions sees that it is still
+// being written, and no longer once it has ended.
+TEST_F(SessionFolder, AFileIsSaidToBeBeingWrittenUntilItEnds)
+{
+    SessionWriter writer(folder_, start_, header_);
+    writer.input(100, "newcoil");
+    const SessionFileText open = read_session_file(writer.path());
+    EXPECT_TRUE(open.error.empty()) << open.error;
+    EXPECT_TRUE(open.being_written);
+    EXPECT_TRUE(open.text.ends_with("newcoil\n"));
+    writer.end(200, "00ab");
+    EXPECT_FALSE(read_session_file(writer.path()).being_written);
+}
+
+// Whatever a header value holds, it is one line, written and read; the station, the account and
+// the id come back as they were given.
+TEST_F(SessionFolder, HeaderValuesAreOneLineEachWayAndTheIdentityComesBack)
+{
+    SessionHeader hostile = header_;
+    hostile.trainee = "Пётр\nlesson exam\nnewcoil";
+    hostile.station = "pc-07";
+    hostile.account = "petr";
+    hostile.id = new_session_id();
+    SessionWriter writer(folder_, start_, hostile);
+    writer.note(0, "a replay of evil\nstep 99.zs was opened");
+    writer.end(0, "00");
+    std::ifstream in(writer.path());
+    const SessionScript script = read_session(in);
+    EXPECT_TRUE(script.lines.empty());
+    EXPECT_EQ(script.header.trainee, "Пётр lesson exam newcoil");
+    EXPECT_EQ(script.header.station, "pc-07");
+    EXPECT_EQ(script.header.account, "petr");
+    EXPECT_EQ(script.header.id, hostile.id);
+    EXPECT_EQ(script.header.id.size(), 32U);
+    EXPECT_NE(new_session_id(), hostile.id);
+
+    std::istringstream raw("# trainee: a\x01" "b\xff\n");
+    EXPECT_EQ(read_session(raw).header.trainee, "a b\xef\xbf\xbd");
 }
 
 } // namespace

@@ -6,6 +6,10 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
+
+#include <csignal>
+
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -53,7 +57,7 @@ protected:
         time.tm_sec = 5;
         return time;
     }();
-    SessionHeader header_{"zun-trainer 0.1", "2026-03-07 09:04:05", "Пётр Иванов", ""};
+    SessionHeader header_{"zun-trainer 0.1", "2026-03-07 09:04:05", "Пётр Иванов", "", "", "", ""};
     RecordingUiPort port_;
     TSimulator sim_{port_};
 };
@@ -129,7 +133,10 @@ TEST_F(SessionRecorderTest, ReportsAFolderThatCannotBeWrittenOnceAndKeepsTheInpu
     std::ofstream(folder_ / "taken") << "a file, not a folder";
     std::vector<std::string> reports;
     SessionRecorder recorder(sim_, folder_ / "taken", start_, header_, {},
-                             [&reports](const std::string &error) { reports.push_back(error); });
+                             [&reports](SessionRecorder::Writing what, const std::string &error) {
+                                 EXPECT_EQ(what, SessionRecorder::Writing::CannotCreate);
+                                 reports.push_back(error);
+                             });
     sim_.apply(input::NewCoil{});
     sim_.apply(input::MainWindow{true});
     ASSERT_EQ(reports.size(), 1U);
@@ -137,6 +144,74 @@ TEST_F(SessionRecorderTest, ReportsAFolderThatCannotBeWrittenOnceAndKeepsTheInpu
     EXPECT_EQ(recorder.inputs().size(), 2U);
     recorder.end();
     EXPECT_EQ(reports.size(), 1U);
+}
+
+// A name pasted with line breaks would put input lines into the file that the model never
+// received; written as one line, the file replays to the live state and checks.
+TEST_F(SessionRecorderTest, ATraineesNameWithLineBreaksStaysOneHeaderLine)
+{
+    const std::string pasted = "Пётр\nlesson exam\r\nnewcoil\nstep 99\n";
+    header_.trainee = pasted;
+    SessionRecorder recorder(sim_, folder_, start_, header_);
+    sim_.scheduler.advance_by(700);
+    recorder.set_trainee(pasted);
+    sim_.scheduler.advance_by(300);
+    recorder.end();
+    std::ifstream in(recorder.path());
+    const SessionScript script = read_session(in);
+    EXPECT_EQ(script.header.trainee, "Пётр lesson exam newcoil step 99");
+    std::vector<std::string> lines;
+    for (const SessionLine &line : script.lines)
+        lines.push_back(line.text);
+    EXPECT_EQ(lines, (std::vector<std::string>{"advance 700", "advance 300"}));
+    TSimulator replayed(port_);
+    SessionPlayer(replayed, recorder.inputs()).play_to(script.length_ms);
+    EXPECT_EQ(script.end_hash, hash_text(state_hash(replayed)));
+}
+
+// A full disk: the lines wait in memory, the trainee is told once that recording has paused and
+// once that it has caught up, and the file ends whole, as if the disk had never filled. The
+// file-size limit makes writes fail past a size, as a full disk does, and lifting it frees space.
+TEST_F(SessionRecorderTest, AFullDiskPausesTheRecordingWhichCatchesUpWhenSpaceReturns)
+{
+    std::vector<SessionRecorder::Writing> reports;
+    SessionRecorder recorder(sim_, folder_, start_, header_, {},
+                             [&reports](SessionRecorder::Writing what, const std::string &) {
+                                 reports.push_back(what);
+                             });
+    const std::uintmax_t header_size = std::filesystem::file_size(recorder.path());
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit before{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &before), 0);
+    rlimit full = before;
+    full.rlim_cur = header_size + 20; // "advance 100" fits, "newcoil" only in part
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &full), 0);
+    sim_.scheduler.advance_by(100);
+    sim_.apply(input::NewCoil{});
+    sim_.scheduler.advance_by(100);
+    sim_.apply(input::MainWindow{true});
+    recorder.catch_up();
+    EXPECT_TRUE(recorder.paused());
+    EXPECT_EQ(std::filesystem::file_size(recorder.path()), header_size + 20);
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &before), 0);
+    sim_.scheduler.advance_by(100);
+    recorder.catch_up();
+    EXPECT_FALSE(recorder.paused());
+    sim_.apply(input::Command{1, MechCommand::Forward});
+    recorder.end();
+    std::signal(SIGXFSZ, SIG_DFL);
+
+    EXPECT_EQ(reports, (std::vector<SessionRecorder::Writing>{SessionRecorder::Writing::Paused,
+                                                              SessionRecorder::Writing::CaughtUp}));
+    const std::string text = content(recorder.path());
+    EXPECT_NE(text.find("advance 100\nnewcoil\nadvance 100\nwindow shown\nadvance 100\nfwd 1\n"),
+              std::string::npos)
+        << text;
+    std::ifstream in(recorder.path());
+    const SessionScript script = read_session(in);
+    TSimulator replayed(port_);
+    SessionPlayer(replayed, recorder.inputs()).play_to(script.length_ms);
+    EXPECT_EQ(script.end_hash, hash_text(state_hash(replayed)));
 }
 
 TEST(SessionPlayer, AppliesEachInputAtItsTimeAndNeverGoesBack)

@@ -41,7 +41,7 @@ TEST(HistoryWindow, ShowsEachTraineesSessionsAndScores)
     history.add(session("4.zs", "Анна", "2026-12-03T10:00:00", 90), "");
 
     HistoryWindow window;
-    window.show_history(&history);
+    window.show_history(history.all_sessions());
     ASSERT_EQ(window.trainees().count(), 2);
     EXPECT_EQ(window.trainees().currentItem()->text(), "Анна");
     EXPECT_EQ(window.sessions().rowCount(), 1);
@@ -51,11 +51,11 @@ TEST(HistoryWindow, ShowsEachTraineesSessionsAndScores)
     EXPECT_EQ(window.sessions().item(0, 0)->text(), "2026-12-01 09:00");
     EXPECT_EQ(window.sessions().item(0, 1)->text(), "1:35");
     EXPECT_EQ(window.sessions().item(1, 5)->text(), "—");
-    EXPECT_EQ(window.sessions().item(2, 0)->data(Qt::UserRole), "3.zs");
+    EXPECT_EQ(window.sessions().item(2, 0)->data(Qt::UserRole), "file:3.zs");
     EXPECT_EQ(window.plot().scores(), (std::vector<std::optional<int>>{40, std::nullopt, 75}));
 
     history.add(session("5.zs", "Пётр", "2026-12-04T09:00:00", 80), "");
-    window.show_history(&history);
+    window.show_history(history.all_sessions());
     EXPECT_EQ(window.trainees().currentItem()->text(), "Пётр") << "the choice survives a refresh";
     EXPECT_EQ(window.sessions().rowCount(), 4);
     EXPECT_TRUE(window.message().isEmpty());
@@ -64,7 +64,7 @@ TEST(HistoryWindow, ShowsEachTraineesSessionsAndScores)
 TEST(HistoryWindow, SaysWhyThereIsNoHistory)
 {
     HistoryWindow window;
-    window.show_history(nullptr, "the history database cannot be opened");
+    window.show_history({}, "the history database cannot be opened");
     EXPECT_EQ(window.message(), "the history database cannot be opened");
     EXPECT_EQ(window.trainees().count(), 0);
     EXPECT_EQ(window.sessions().rowCount(), 0);
@@ -82,10 +82,13 @@ TEST(HistoryWindow, OpensASessionsReportFromItsStoredText)
     const zun::ReferenceTimes reference = zun::ReferenceTimes::human_pace();
 
     HistoryWindow window;
-    window.show_history(&history);
-    EXPECT_FALSE(window.open_report("1.zs")) << "no reference to score against yet";
+    window.show_history(history.all_sessions());
+    window.set_text_request([&history](const QString &key, HistoryWindow::TextReply reply) {
+        reply(history.session_text(key), {});
+    });
+    EXPECT_FALSE(window.open_report("file:1.zs")) << "no reference to score against yet";
     window.set_reference(reference);
-    ASSERT_TRUE(window.open_report("1.zs"));
+    ASSERT_TRUE(window.open_report("file:1.zs"));
     ASSERT_NE(window.opened_report(), nullptr);
     EXPECT_TRUE(window.opened_report()->isVisible());
 
@@ -96,7 +99,7 @@ TEST(HistoryWindow, OpensASessionsReportFromItsStoredText)
     EXPECT_EQ(window.opened_report()->text().toStdString(),
               zun::report_lines(replay.report(reference)));
 
-    EXPECT_FALSE(window.open_report("missing.zs"));
+    window.open_report("file:missing.zs");
     EXPECT_TRUE(window.message().contains("missing.zs"));
 }
 
