@@ -2,6 +2,7 @@
 
 #include "app/Unit_start.h"
 #include "tools/session_loader.h"
+#include "training/text_line.h"
 #include "ui/Unit_main.h"
 #include "ui/Unit_steps.h"
 #include "ui/background_job.h"
@@ -64,7 +65,7 @@ void TrainerSession::set_trainee(const std::string &name)
     settings_.trainee = name;
     if (recorder_)
         recorder_->set_trainee(name);
-    forms_->set_report_heading({name, started_});
+    forms_->set_report_heading({zun::one_line(name), started_});
 }
 
 void TrainerSession::refresh()
