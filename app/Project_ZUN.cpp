@@ -54,13 +54,8 @@ int main(int argc, char *argv[])
         if (!history.database())
             ui_port.message_box(Forms::history_unavailable_text(history.unavailable_reason()));
         InstructorStation station(session.clock());
-        station.window().set_default_trainee(QString::fromStdString(session.trainee()));
         instructor = &station;
-        station.attach(session.forms());
-        QObject::connect(&station.window(), &InstructorWindow::trainee_name_changed, &session,
-                         [&session](const QString &name) {
-                             session.set_trainee(name.toStdString());
-                         });
+        station.follow(session);
         if (InstructorStation::asked_for(ZunApplication::arguments()))
             station.window().open_on_request(nullptr);
         ZunApplication::exec();

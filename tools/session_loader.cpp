@@ -35,7 +35,9 @@ LoadedSession load_session(const std::filesystem::path &path)
     SimRunner runner(out);
     TimelineRecorder recorder(loaded.inputs);
     runner.sim().add_observer(recorder);
-    const SimRunner::ExitStatus status = runner.replay(zun::read_session(file), false, messages);
+    const zun::SessionScript script = zun::read_session(file);
+    loaded.header = script.header;
+    const SimRunner::ExitStatus status = runner.replay(script, false, messages);
     runner.sim().remove_observer(recorder);
     loaded.length = runner.sim().scheduler.now();
     std::string text = messages.str();
