@@ -3,6 +3,7 @@
 #include "app/documents.h"
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QProcess>
 
 #include <utility>
@@ -39,19 +40,30 @@ void DocumentOpener::launch(const QString &path, const QString &unopened_text) c
     });
 }
 
+namespace {
+
+// Where no desktop is running, xdg-open runs the viewer itself and fails when the viewer does: a
+// failure after this long is a viewer that ran and ended badly, not a file nothing opens.
+constexpr qint64 viewer_ran_ms = 3000;
+
+} // namespace
+
 void open_with_desktop(const QString &file, std::function<void(bool opened)> done)
 {
+    QElapsedTimer running;
+    running.start();
     auto *opener = new QProcess(QCoreApplication::instance());
     // Where no desktop is running, xdg-open runs the viewer itself: a viewer that writes much
     // must not fill a pipe nobody reads.
     opener->setStandardOutputFile(QProcess::nullDevice());
     opener->setStandardErrorFile(QProcess::nullDevice());
     QObject::connect(opener, &QProcess::finished, opener,
-                     [opener, done](int code, QProcess::ExitStatus status) {
+                     [opener, done, running](int code, QProcess::ExitStatus status) {
                          opener->deleteLater();
                          // A viewer still open when the program ends is no failure to tell.
                          if (!QCoreApplication::closingDown())
-                             done(status == QProcess::NormalExit && code == 0);
+                             done((status == QProcess::NormalExit && code == 0) ||
+                                  running.hasExpired(viewer_ran_ms));
                      });
     QObject::connect(opener, &QProcess::errorOccurred, opener,
                      [opener, done](QProcess::ProcessError error) {
