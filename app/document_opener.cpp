@@ -54,7 +54,8 @@ void open_with_desktop(const QString &file, std::function<void(bool opened)> don
     running.start();
     auto *opener = new QProcess(QCoreApplication::instance());
     // Where no desktop is running, xdg-open runs the viewer itself: a viewer that writes much
-    // must not fill a pipe nobody reads.
+    // must not fill a pipe nobody reads, and a helper that asks on the terminal gets no answer.
+    opener->setStandardInputFile(QProcess::nullDevice());
     opener->setStandardOutputFile(QProcess::nullDevice());
     opener->setStandardErrorFile(QProcess::nullDevice());
     QObject::connect(opener, &QProcess::finished, opener,
