@@ -7,8 +7,7 @@ source scripts/packages.sh
 scripts/install-deps.sh "${build_packages[@]}" "${package_packages[@]}"
 # Built with Debian's own hardening flags, as the distribution's packages are.
 export DEB_BUILD_MAINT_OPTIONS=hardening=+all
-# Every file of the packages is dated by the newest changelog entry: two builds of one commit give
-# the same packages, byte for byte.
+# Every file of the packages is dated by the newest changelog entry, not by the build's time.
 SOURCE_DATE_EPOCH="$(dpkg-parsechangelog -l packaging/changelog.Debian -S Timestamp)"
 export SOURCE_DATE_EPOCH
 cmake -S . -B build/package -G Ninja -DCMAKE_BUILD_TYPE=Release -DZUN_BUILD_TESTS=OFF \
