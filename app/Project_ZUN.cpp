@@ -53,13 +53,8 @@ int main(int argc, char *argv[])
             });
         session.forms().store_sessions(); // what earlier sessions left, the live one aside
         InstructorStation station(session.clock());
-        station.window().set_default_trainee(QString::fromStdString(session.trainee()));
         instructor = &station;
-        station.attach(session.forms());
-        QObject::connect(&station.window(), &InstructorWindow::trainee_name_changed, &session,
-                         [&session](const QString &name) {
-                             session.set_trainee(name.toStdString());
-                         });
+        station.follow(session);
         if (InstructorStation::asked_for(ZunApplication::arguments()))
             station.window().open_on_request(nullptr);
         ZunApplication::exec();

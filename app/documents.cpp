@@ -8,14 +8,15 @@
 namespace {
 
 const QString help_folder = QStringLiteral("help");
+const QString video_folder = QStringLiteral("video");
 const QString manual_pages = QStringLiteral("index.html");
 
-QString list_of(const QStringList &places)
+QString list_of(const QStringList &places, const QString &folder)
 {
     QStringList folders;
     for (const QString &place : places)
-        folders << QDir(place).filePath(help_folder);
-    return folders.join(QStringLiteral(", "));
+        folders << QDir(place).filePath(folder);
+    return QDir::toNativeSeparators(folders.join(QStringLiteral(", ")));
 }
 
 } // namespace
@@ -59,9 +60,33 @@ HelpChoice choose_help(const QStringList &places, const QString &chm_file,
                     .arg(QDir::toNativeSeparators(compiled))};
     return {HelpChoice::Kind::Message,
             QStringLiteral("Справка не найдена. Её страницы (%1) и файл %2 ищутся в папках: "
-                           "%3.\nПакет zun-trainer кладёт справку в последнюю из них; сборка "
+                           "%3.\nПакет zun-trainer-data кладёт справку в последнюю из них; сборка "
                            "программы — в папку help рядом с программой.")
-                .arg(manual_pages, chm_file, QDir::toNativeSeparators(list_of(places)))};
+                .arg(manual_pages, chm_file, list_of(places, help_folder))};
+}
+
+QString help_unopened_text(const QString &path)
+{
+    return QStringLiteral("Справка — файл %1.\nНа этом компьютере нет программы, которая его "
+                          "открывает. Установите браузер (например, пакет firefox-esr или "
+                          "chromium) или программу просмотра справки (пакет xchm).")
+        .arg(QDir::toNativeSeparators(path));
+}
+
+QString video_unopened_text(const QString &path)
+{
+    return QStringLiteral("Видеоролик — файл %1.\nНа этом компьютере нет программы, которая его "
+                          "показывает. Установите видеопроигрыватель (например, пакет mpv или "
+                          "vlc).")
+        .arg(QDir::toNativeSeparators(path));
+}
+
+QString missing_video_text(const QStringList &places, const QString &file)
+{
+    return QStringLiteral("Видеоролик %1 не найден. Он ищется в папках: %2.\nПакет "
+                          "zun-trainer-data кладёт видеоролики в последнюю из них; сборка "
+                          "программы — в папку video рядом с программой.")
+        .arg(file, list_of(places, video_folder));
 }
 
 bool desktop_opens_chm()

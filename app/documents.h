@@ -27,5 +27,12 @@ struct HelpChoice {
 HelpChoice choose_help(const QStringList &places, const QString &chm_file,
                        const std::function<bool()> &chm_viewer);
 
+// What a box says when nothing on this computer opens the manual's file `path`, or the video
+// `path`: where the file is and which packages open it.
+QString help_unopened_text(const QString &path);
+QString video_unopened_text(const QString &path);
+// What a box says when the video `file` is in none of the places.
+QString missing_video_text(const QStringList &places, const QString &file);
+
 // Whether the desktop names a program for compiled help files.
 bool desktop_opens_chm();

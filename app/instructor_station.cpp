@@ -2,6 +2,7 @@
 
 #include "app/clock_driver.h"
 #include "app/forms.h"
+#include "app/trainer_session.h"
 #include "ui/Unit_main.h"
 
 InstructorStation::InstructorStation(ClockDriver &clock)
@@ -17,10 +18,29 @@ InstructorStation::InstructorStation(ClockDriver &clock)
             forms_->set_frozen(frozen);
         window_.show_frozen(frozen);
     });
-    QObject::connect(&clock, &ClockDriver::advanced, &window_, [this] {
-        if (window_.isVisible())
-            window_.refresh_from_model();
-    });
+    QObject::connect(&clock, &ClockDriver::advanced, &window_, [this] { follow_model(); });
+}
+
+void InstructorStation::follow(TrainerSession &session)
+{
+    window_.set_default_trainee(QString::fromStdString(session.trainee()));
+    attach(session.forms());
+    QObject::connect(&window_, &InstructorWindow::trainee_name_changed, &session,
+                     [&session](const QString &name) { session.set_trainee(name.toStdString()); });
+    QObject::connect(&session, &TrainerSession::replay_moved, &window_,
+                     [this] { follow_model(); });
+    // Told once the replay has opened, or once the live line has taken over from it.
+    QObject::connect(&session, &TrainerSession::trainee_changed, &window_,
+                     [this](const QString &name) {
+                         window_.show_trainee(name);
+                         follow_model();
+                     });
+}
+
+void InstructorStation::follow_model()
+{
+    if (window_.isVisible())
+        window_.refresh_from_model();
 }
 
 InstructorStation::~InstructorStation()

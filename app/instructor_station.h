@@ -7,6 +7,7 @@
 
 class ClockDriver;
 class Forms;
+class TrainerSession;
 
 // The instructor's place in the program: the window with its PIN in the settings, told of every
 // input and of every advance of the clock, its freeze and speed handed to the clock's driver, and
@@ -21,8 +22,14 @@ public:
 
     // Follows these windows and their model from now on, in place of the ones before.
     void attach(Forms &forms);
+    // Follows the program's session: its windows, the trainee's name both ways, and a replay,
+    // which moves the model without the live clock and shows another trainee's session. The
+    // session's rebuilt windows are attached by whoever is told of them.
+    void follow(TrainerSession &session);
 
     InstructorWindow &window() { return window_; }
+    // The model moved (the clock advanced, or a replay played on): the window follows it.
+    void follow_model();
 
     // Whether the program's arguments ask for the instructor's window at the start.
     static bool asked_for(const QStringList &arguments);

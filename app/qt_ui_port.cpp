@@ -1,16 +1,15 @@
 #include "qt_ui_port.h"
 
 #include "app/Unit_start.h"
+#include "app/document_opener.h"
 #include "app/documents.h"
 #include "app/forms.h"
 #include "ui/Unit_main.h"
 #include "ui/Unit_main_commands.h"
 #include "ui/Unit_target.h"
 
-#include <QDesktopServices>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QUrl>
 
 void QtUiPort::show_target()
 {
@@ -44,24 +43,16 @@ void QtUiPort::show_hand_at_new_coil_button()
         forms_->main().f_Point_Hand_Below(*forms_->main().commands->Button_Get_Rulon);
 }
 
-// The shell's "open": the manual as the desktop can show it, a video where one is found. A
-// video that is nowhere changes nothing, as with the folder missing.
+// The shell's "open": the manual as the desktop can show it, a video where one is found; a box
+// over the start screen when the file is missing or nothing opens it.
 void QtUiPort::open_document(const std::string &folder, const std::string &file)
 {
-    const QString name = QString::fromStdString(file);
-    const QStringList places = document_places();
-    if (folder == "help") {
-        const HelpChoice help = choose_help(places, name, desktop_opens_chm);
-        if (help.kind == HelpChoice::Kind::Message)
-            QMessageBox::information(forms_ ? &forms_->start() : nullptr,
-                                     QStringLiteral("Project_ZUN"), help.text);
-        else
-            QDesktopServices::openUrl(QUrl::fromLocalFile(help.text));
-        return;
-    }
-    const QString found = find_document(places, QString::fromStdString(folder), name);
-    if (!found.isEmpty())
-        QDesktopServices::openUrl(QUrl::fromLocalFile(found));
+    const auto tell = [this](const QString &text) {
+        QMessageBox::information(forms_ ? &forms_->start() : nullptr,
+                                 QStringLiteral("Project_ZUN"), text);
+    };
+    DocumentOpener(document_places(), open_with_desktop, tell, desktop_opens_chm)
+        .open(QString::fromStdString(folder), QString::fromStdString(file));
 }
 
 void QtUiPort::message_box(const std::string &text)

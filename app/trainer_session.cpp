@@ -107,7 +107,9 @@ std::string TrainerSession::open_replay(const std::filesystem::path &file)
     replay_inputs_ = std::move(loaded.inputs);
     replay_length_ = loaded.length;
     replay_file_ = file;
+    replay_trainee_ = loaded.header.trainee;
     replay_seek(0);
+    tell_trainee();
     return {};
 }
 
@@ -137,6 +139,7 @@ void TrainerSession::replay_play_to(zun::Millis time)
     player_->play_to(std::min(time, replay_length_));
     show_windows_above_sessions();
     forms_->refresh();
+    emit replay_moved();
 }
 
 // Forwards plays on quietly; backwards starts again from a model built fresh.
@@ -155,19 +158,23 @@ void TrainerSession::replay_seek(zun::Millis time)
     port_.set_quiet(QuietPort::Quiet::Boxes);
     show_windows_above_sessions();
     port_.show_kept_pointers();
+    emit replay_moved();
 }
 
+// The continued session is the replayed trainee's: their steps stay under their name.
 void TrainerSession::continue_from_here()
 {
     if (!player_)
         return;
     zun::InputTimeline earlier = player_->played();
     player_.reset();
+    settings_.trainee = replay_trainee_;
     // Back behind the windows the trainee had opened from it, as it stood in the recording.
     forms_->start().show();
     forms_->start().lower();
     start_recording(std::move(earlier), replay_file_);
     go_live();
+    tell_trainee();
 }
 
 void TrainerSession::close_replay()
@@ -178,6 +185,7 @@ void TrainerSession::close_replay()
     install(rebuilt({}, 0));
     forms_->start().show();
     go_live();
+    tell_trainee();
 }
 
 void TrainerSession::go_back(zun::Millis by)
@@ -192,6 +200,9 @@ void TrainerSession::go_back(zun::Millis by)
     install(rebuilt(earlier, goal));
     start_recording(std::move(earlier), parent);
     go_live();
+    // Ctrl+1 and Ctrl+5 go back with the list in sight: it shows the new file.
+    if (sessions_window_->isVisible())
+        sessions_window_->fill_list();
 }
 
 std::unique_ptr<Forms> TrainerSession::rebuilt(const zun::InputTimeline &inputs, zun::Millis time)
@@ -354,6 +365,11 @@ void TrainerSession::go_live()
         start_recording({}, {});
     clock_->drive(forms_->sim().scheduler);
     clock_->start();
+}
+
+void TrainerSession::tell_trainee()
+{
+    emit trainee_changed(QString::fromStdString(trainee()));
 }
 
 // Told after the input that found it, never from inside the model's door: a file that cannot be

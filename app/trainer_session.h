@@ -49,7 +49,8 @@ public:
     ClockDriver &clock() const { return *clock_; }
     // The file the live session is written to; empty while a replay runs.
     std::filesystem::path current_file() const;
-    const std::string &trainee() const { return settings_.trainee; }
+    // The trainee of the session in the windows: the replayed one's during a replay.
+    const std::string &trainee() const { return player_ ? replay_trainee_ : settings_.trainee; }
     void set_trainee(const std::string &name);
     void set_file_ended(FileEnded file_ended) { file_ended_ = std::move(file_ended); }
     // Brings the windows up to the model and notes a change of stage; after each clock advance.
@@ -77,6 +78,13 @@ public:
     // into the sessions folder's "from-history".
     void replay_stored(const std::string &file_name, const std::string &text);
 
+signals:
+    // A replay has played on or sought: the model moved without the live clock.
+    void replay_moved();
+    // The session in the windows is another trainee's: a replay opened or ended, or a session
+    // continued from a replay.
+    void trainee_changed(const QString &name);
+
 private:
     // A model with its windows brought to `time` by replaying `inputs`, all quietly.
     std::unique_ptr<Forms> rebuilt(const zun::InputTimeline &inputs, zun::Millis time);
@@ -88,6 +96,7 @@ private:
     void start_recording(zun::InputTimeline earlier, const std::filesystem::path &continues);
     void end_recording(const std::string &note);
     void go_live();
+    void tell_trainee();
     void report_writing(zun::SessionRecorder::Writing what, const std::string &error);
 
     QuietPort port_;
@@ -101,6 +110,7 @@ private:
     zun::InputTimeline replay_inputs_;
     zun::Millis replay_length_ = 0;
     std::filesystem::path replay_file_;
+    std::string replay_trainee_;
     std::unique_ptr<zun::SessionPlayer> player_; // while a replay runs
     std::unique_ptr<TForm_Sessions> sessions_window_;
     bool failure_told_ = false;

@@ -106,13 +106,27 @@ std::string_view key_kind(const console::Control &key)
     }
 }
 
+// Said first, for a PC where nothing opens the manual or the videos yet.
+constexpr std::string_view what_opens_the_documents =
+    "<p>Кнопка «справка» заставки открывает это руководство: файл <code>help_zun5.chm</code> — "
+    "в программе просмотра справки, если она установлена (например, <code>xchm</code>), иначе "
+    "эти же страницы — в браузере. Ролики меню «видео ролики» (файлы AVI) показывает "
+    "видеопроигрыватель, например <code>mpv</code> или <code>vlc</code>. Пакет "
+    "<code>zun-trainer</code> рекомендует проигрыватель и браузер, и при обычной установке "
+    "справка и ролики открываются. Если на компьютере нет программы для файла, симулятор говорит "
+    "об этом в окне сообщения и показывает, где лежит файл; тогда установите проигрыватель и "
+    "браузер, например командой <code>sudo apt install mpv dillo</code> (вместо "
+    "<code>dillo</code> подойдёт любой браузер, например <code>firefox-esr</code>, или программа "
+    "просмотра справки <code>xchm</code>).</p>\n";
+
 std::string contents_body(const Book &book)
 {
     std::string body = "<h1>" + escape(book.title) +
                        "</h1>\n"
-                       "<p>Руководство обучаемого: окна тренажёра и работа с ними, механизмы "
+                       "<p>Руководство обучаемого: окна симулятора и работа с ними, механизмы "
                        "линии и 48 шагов работы с пояснениями, запись и повтор сеансов, отчёт и "
-                       "журнал, окно инструктора.</p>\n<ul class=\"contents\">\n";
+                       "журнал, окно инструктора.</p>\n" +
+                       std::string(what_opens_the_documents) + "<ul class=\"contents\">\n";
     for (std::size_t i = 1; i < book.pages.size(); ++i) {
         const Page &page = book.pages[i];
         body += "<li><a href=\"" + page.file + "\">" + page.title + "</a>";
@@ -237,7 +251,7 @@ std::set<std::string> pictures_of(const Book &book)
 
 Book make_book(const std::filesystem::path &sources, const std::string &data_dir)
 {
-    Book book{"Тренажёр агрегата продольной резки", {}};
+    Book book{"Симулятор агрегата продольной резки", {}};
     book.pages.push_back({"index.html", "Содержание", {}, {}, {}});
     for (const char *file : pages_before_tables)
         book.pages.push_back(hand_written_page(sources, file, data_dir));

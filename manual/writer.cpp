@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <vector>
 
 namespace zun::manual {
 
@@ -16,17 +17,23 @@ std::string link(const std::string &target, std::string_view text)
     return "<a href=\"" + target + "\">" + std::string(text) + "</a>";
 }
 
-// The links are parted by text, not by style: the CHM viewers' HTML has no margins.
+// The links are parted by text, not by style: the CHM viewers' HTML has no margins. The
+// contents page is the first: it links neither to itself nor back.
 std::string navigation(const Book &book, std::size_t index)
 {
     constexpr std::string_view between = " &nbsp;|&nbsp; ";
-    std::string nav = "<nav>" + link(book.pages.front().file, "Содержание");
-    if (index > 0)
-        nav += std::string(between) +
-               link(book.pages[index - 1].file, "← " + escape(book.pages[index - 1].title));
+    std::vector<std::string> links;
+    if (index > 0) {
+        links.push_back(link(book.pages.front().file, "Содержание"));
+        links.push_back(
+            link(book.pages[index - 1].file, "← " + escape(book.pages[index - 1].title)));
+    }
     if (index + 1 < book.pages.size())
-        nav += std::string(between) +
-               link(book.pages[index + 1].file, escape(book.pages[index + 1].title) + " →");
+        links.push_back(
+            link(book.pages[index + 1].file, escape(book.pages[index + 1].title) + " →"));
+    std::string nav = "<nav>";
+    for (std::size_t i = 0; i < links.size(); ++i)
+        nav += (i > 0 ? std::string(between) : std::string()) + links[i];
     return nav + "</nav>\n";
 }
 
@@ -77,14 +84,24 @@ struct Index_Key {
 
 } // namespace
 
+namespace {
+
+// The contents page is the book itself.
+std::string page_title(const Book &book, std::size_t index)
+{
+    const std::string title = escape(book.title);
+    return index == 0 ? title : escape(book.pages.at(index).title) + " — " + title;
+}
+
+} // namespace
+
 std::string html_document(const Book &book, std::size_t index, std::string_view charset)
 {
     const Page &page = book.pages.at(index);
     const std::string nav = navigation(book, index);
     return "<!DOCTYPE html>\n<html lang=\"ru\">\n<head>\n<meta http-equiv=\"Content-Type\" "
            "content=\"text/html; charset=" +
-           std::string(charset) + "\">\n<title>" + escape(page.title) + " — " + escape(book.title) +
-           "</title>\n<link rel=\"stylesheet\" href=\"style.css\">\n</head>\n<body>\n" + nav +
+           std::string(charset) + "\">\n<title>" + page_title(book, index) + "</title>\n<link rel=\"stylesheet\" href=\"style.css\">\n</head>\n<body>\n" + nav +
            page.body + nav + "</body>\n</html>\n";
 }
 

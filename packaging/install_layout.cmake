@@ -18,8 +18,9 @@ endif()
 # zun_add_data_folder(<folder> TARGET <target> FILES <file>...)
 #
 # Declares that <target> makes ${ZUN_PROGRAM_DIR}/<folder> and that the folder holds at least
-# the FILES. The folder is installed whenever the build has made it. A package build makes it
-# as part of `all` and stops the install, and so the package, when one of the FILES is missing.
+# the FILES. The folder is installed whenever the build has made it, as part of the install
+# component `data` (the architecture-independent package). A package build makes it as part of
+# `all` and stops the install, and so the package, when one of the FILES is missing.
 function(zun_add_data_folder folder)
     cmake_parse_arguments(PARSE_ARGV 1 arg "" "TARGET" "FILES")
     if(NOT arg_TARGET OR NOT arg_FILES OR arg_UNPARSED_ARGUMENTS)
@@ -34,8 +35,9 @@ function(zun_add_data_folder folder)
                     message(FATAL_ERROR \"The package needs ${folder}/\${file}, which the \"
                         \"target ${arg_TARGET} has not made in ${made}\")
                 endif()
-            endforeach()")
+            endforeach()" COMPONENT data)
     endif()
-    install(DIRECTORY "${made}/" DESTINATION "${ZUN_INSTALL_DATA_DIR}/${folder}" OPTIONAL)
+    install(DIRECTORY "${made}/" DESTINATION "${ZUN_INSTALL_DATA_DIR}/${folder}" OPTIONAL
+        COMPONENT data)
     set_property(GLOBAL APPEND PROPERTY ZUN_DATA_FOLDERS "${folder}")
 endfunction()

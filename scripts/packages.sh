@@ -8,3 +8,5 @@ build_packages=(g++ cmake ninja-build qt6-base-dev qt6-svg-dev fonts-wine fonts-
 test_packages=(libgtest-dev libgmock-dev desktop-file-utils appstream man-db postgresql)
 # Making the Debian package and checking it; the compiled help file needs chmcmd.
 package_packages=(dpkg-dev file lintian fp-utils ffmpeg)
+# Trying the packages on a fresh Debian 12 root, as a training centre's PC gets them.
+clean_root_packages=(debootstrap xvfb xdotool imagemagick)

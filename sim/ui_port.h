@@ -25,8 +25,8 @@ public:
     virtual void show_bell_page_and_hand() = 0;
     // Points the hand at the main window's button "поставить новый рулон".
     virtual void show_hand_at_new_coil_button() = 0;
-    // Asks the shell to open a document from a folder, without waiting; the result is not
-    // looked at.
+    // Asks the shell to open a document from a folder, without waiting; the windows tell the
+    // trainee when the file is missing or nothing on the computer opens it.
     virtual void open_document(const std::string &folder, const std::string &file) = 0;
     // A modal box with one text and an OK button; returns when it is answered.
     virtual void message_box(const std::string &text) = 0;

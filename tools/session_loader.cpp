@@ -36,7 +36,9 @@ LoadedSession load_session(const std::filesystem::path &path, SimRunner::Progres
     runner.set_progress(std::move(progress));
     TimelineRecorder recorder(loaded.inputs);
     runner.sim().add_observer(recorder);
-    const SimRunner::ExitStatus status = runner.replay(zun::read_session(script), false, messages);
+    const zun::SessionScript session = zun::read_session(script);
+    loaded.header = session.header;
+    const SimRunner::ExitStatus status = runner.replay(session, false, messages);
     runner.sim().remove_observer(recorder);
     loaded.length = runner.sim().scheduler.now();
     std::string text = messages.str();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "tools/sim_runner.h"
+#include "training/session_file.h"
 #include "training/session_recorder.h"
 
 #include <filesystem>
@@ -9,6 +10,7 @@
 // A session file read and checked by the headless runner, as `zun-sim FILE` replays it: its inputs
 // with their times, its length, and the runner's messages.
 struct LoadedSession {
+    zun::SessionHeader header;
     zun::InputTimeline inputs;
     zun::Millis length = 0;
     std::string error;   // the runner's message for a file it refuses; empty when it plays

@@ -188,19 +188,25 @@ void TForm_Steps::show_mistake_notice(const QString &text)
 
 void TForm_Steps::refresh_from_model()
 {
-    // The page follows the stage; a line clicked meanwhile keeps its page until the next change.
-    const int current_stage = sim_.Frame_LineMetal.Stadiya_Raboti;
-    if (current_stage != stage_explained_) {
-        stage_explained_ = current_stage;
-        raise_page(current_stage);
+    // The window opens on the page of the stage it finds.
+    if (stage_explained_ < 0) {
+        stage_explained_ = sim_.Frame_LineMetal.Stadiya_Raboti;
+        raise_page(stage_explained_);
     }
     const QString stage = QString::fromStdString(sim_.Edit_CheckBox_stadiya_raboti);
     if (Edit_CheckBox_stadiya_raboti->text() != stage)
         Edit_CheckBox_stadiya_raboti->setText(stage);
-    // The poll selects the current line; a line clicked meanwhile stays selected until then.
+    // The poll selects the current line and brings up its page, so that the list, the stage
+    // field and the page say one step; a line clicked meanwhile keeps its page until the poll
+    // finds another stage.
     if (polls_seen_ != sim_.Steps_Polls) {
         polls_seen_ = sim_.Steps_Polls;
-        ListBox_Steps->setCurrentRow(sim_.ListBox_Steps_ItemIndex);
+        const int polled = sim_.ListBox_Steps_ItemIndex;
+        ListBox_Steps->setCurrentRow(polled);
+        if (polled >= 0 && polled != stage_explained_) {
+            stage_explained_ = polled;
+            raise_page(polled);
+        }
     }
     // An examination shows no explanations and keeps the first working mode.
     const bool exam = sim_.lesson_is_exam();

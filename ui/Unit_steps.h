@@ -71,5 +71,5 @@ private:
     QWidget *Panel1;
     std::array<QPlainTextEdit *, Page_Count> pages_by_number_{};
     unsigned polls_seen_ = 0;
-    int stage_explained_ = -1; // the stage whose page was last brought up
+    int stage_explained_ = -1; // the stage whose page was last brought up by the poll
 };

@@ -21,9 +21,11 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QValidator>
 #include <QVBoxLayout>
 
+#include <utility>
 #include <variant>
 
 namespace {
@@ -204,6 +206,9 @@ QWidget *InstructorWindow::make_fault_box()
     auto *column = new QVBoxLayout(box);
     mech_ = new QComboBox;
     mech_->setObjectName(QStringLiteral("ComboBox_Fault_Mech"));
+    // As wide as the column, whatever the mechanisms' names.
+    mech_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    mech_->setMinimumContentsLength(24);
     connect(mech_, &QComboBox::currentIndexChanged, this, &InstructorWindow::follow_faults);
     column->addWidget(mech_);
     for (std::size_t kind = 0; kind < fault_boxes_.size(); ++kind) {
@@ -235,6 +240,9 @@ QWidget *InstructorWindow::make_progress_box()
     stage_->setWordWrap(true);
     stage_time_ = new QLabel;
     stage_time_->setObjectName(QStringLiteral("Label_Stage_Time"));
+    // Texts that change as the lesson goes take the room there is, never more.
+    for (QLabel *changing : {stage_, stage_time_})
+        changing->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     column->addWidget(stage_);
     column->addWidget(stage_time_);
     column->addWidget(
@@ -257,10 +265,27 @@ bool InstructorWindow::open_on_request(QWidget *asking)
         }
     }
     refresh_from_model();
+    if (!std::exchange(placed_, true))
+        place_on_screen(asking);
     show();
     raise();
     activateWindow();
     return true;
+}
+
+// The first time in the screen's lower right corner, whole: a window manager that finds a window
+// partly off the screen moves it, as if it moved by itself.
+void InstructorWindow::place_on_screen(const QWidget *asking)
+{
+    const QScreen *shown_on = asking ? asking->screen() : screen();
+    if (!shown_on)
+        return;
+    const QRect free = shown_on->availableGeometry();
+    // The frame is known only once shown; room for a usual title bar and borders.
+    const QSize frame_room(8, 32);
+    resize(size().boundedTo(free.size() - frame_room));
+    const QPoint corner = free.topLeft() + QPoint(free.width(), free.height());
+    move(corner - QPoint(width() + frame_room.width(), height() + frame_room.height()));
 }
 
 void InstructorWindow::set_default_trainee(const QString &name)
@@ -273,6 +298,12 @@ QString InstructorWindow::trainee_name() const
 {
     const QString typed = QString::fromStdString(zun::one_line(name_->text().toStdString()));
     return typed.isEmpty() ? name_->placeholderText() : typed;
+}
+
+void InstructorWindow::show_trainee(const QString &name)
+{
+    name_->setText(name == name_->placeholderText() ? QString() : name);
+    told_trainee_ = trainee_name();
 }
 
 void InstructorWindow::set_pin()
@@ -308,6 +339,7 @@ void InstructorWindow::refresh_from_model()
     const bool replaying = door_->locked();
     training_->setEnabled(!replaying);
     exam_->setEnabled(!replaying);
+    name_->setReadOnly(replaying); // the replayed session's trainee, as recorded
     fault_box_->setEnabled(!replaying);
     replay_note_->setVisible(replaying);
     pin_state_->setText(pin_.is_set() ? QStringLiteral("задан") : QStringLiteral("не задан"));

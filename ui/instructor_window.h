@@ -50,6 +50,9 @@ public:
     // The name the session takes when none is typed: the account's.
     void set_default_trainee(const QString &name);
     QString trainee_name() const;
+    // The trainee of the session the windows show, as the program has it (a replayed or a
+    // continued session's); not told back.
+    void show_trainee(const QString &name);
     // The trainee's last operations, the latest last.
     QStringList operations() const;
 
@@ -76,6 +79,7 @@ private:
     void set_pin();
     void follow_faults();
     void show_operations();
+    void place_on_screen(const QWidget *asking);
 
     const zun::TSimulator &model() const { return door_->model(); }
 
@@ -107,5 +111,6 @@ private:
     std::vector<Operation> operations_seen_;
     QString told_trainee_;
     int stage_seen_ = -1;
+    bool placed_ = false;
     zun::Millis stage_began_ = 0;
 };

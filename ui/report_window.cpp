@@ -2,10 +2,12 @@
 
 #include "training/score.h"
 #include "training/stage_record.h"
+#include "ui/report_folder.h"
 #include "ui/timeline_plot.h"
 
 #include <QApplication>
 #include <QClipboard>
+#include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QHBoxLayout>
@@ -15,6 +17,7 @@
 #include <QPdfWriter>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSettings>
 #include <QTableWidget>
 #include <QTextDocument>
 #include <QVBoxLayout>
@@ -220,11 +223,16 @@ void ReportWindow::copy_text() const
 
 void ReportWindow::ask_and_save()
 {
-    const QString path = QFileDialog::getSaveFileName(this, "сохранить отчёт", title_ + ".pdf",
-                                                      "PDF (*.pdf);;HTML (*.html)");
+    QSettings settings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("zun-trainer"),
+                       QStringLiteral("reports"));
+    const QString path = QFileDialog::getSaveFileName(
+        this, "сохранить отчёт", QDir(report_save_folder(settings)).filePath(title_ + ".pdf"),
+        "PDF (*.pdf);;HTML (*.html)");
     if (path.isEmpty())
         return;
     QString error;
-    if (!save(path, error))
+    if (save(path, error))
+        remember_report_folder(settings, path);
+    else
         QMessageBox::warning(this, "отчёт", error);
 }

@@ -6,12 +6,15 @@
 #include "app/instructor_station.h"
 #include "console/caption_label.h"
 #include "console/key_frame.h"
+#include "sim/console_layout.h"
 #include "sim/state_hash.h"
+#include "sim/steps_texts.h"
 #include "ui/Unit_main.h"
 #include "ui/Unit_posts.h"
 #include "ui/Unit_steps.h"
 #include "ui/instructor_pin.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -19,6 +22,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QSettings>
 #include <QShortcut>
 #include <QTabWidget>
@@ -216,6 +220,37 @@ TEST_F(InstructorTest, KeepsTheTraineesLastTwentyOperations)
     ASSERT_EQ(operations.size(), InstructorWindow::operations_shown);
     EXPECT_TRUE(operations.first().endsWith("halt 5"));
     EXPECT_TRUE(operations.last().endsWith("halt 24"));
+}
+
+// The instructor places the window once: it opens whole on the screen, and what it shows never
+// widens it nor moves it.
+TEST_F(InstructorTest, TheWindowOpensOnTheScreenAndKeepsItsPlaceWhateverItShows)
+{
+    ASSERT_TRUE(window().open_on_request(&forms.main()));
+    const QRect screen = window().screen()->availableGeometry();
+    EXPECT_TRUE(screen.contains(window().frameGeometry()))
+        << window().frameGeometry().width() << "x" << window().frameGeometry().height();
+    const QRect placed = window().geometry();
+    for (const int mech : zun::console::keyed_mechanisms())
+        for (int kind = 0; kind < zun::fault_kind_count; ++kind)
+            sim.apply(zun::input::Fault{mech, static_cast<zun::FaultKind>(kind), true});
+    sim.apply(zun::input::SelectMode{zun::WorkingMode::StageByClick});
+    for (int line = 0; line < zun::steps::Line_Count; ++line) {
+        sim.apply(zun::input::StepClick{line});
+        for (const int mech : zun::console::keyed_mechanisms())
+            sim.apply(zun::input::Command{mech, zun::MechCommand::Forward});
+        wall_advance(100);
+        QApplication::processEvents();
+        ASSERT_EQ(window().geometry(), placed) << "at line " << line;
+    }
+    forms.door_lock().set_locked(true); // a replay: its note comes up
+    station->attach(forms);
+    QApplication::processEvents();
+    EXPECT_EQ(window().geometry(), placed);
+    forms.door_lock().set_locked(false);
+    window().hide();
+    ASSERT_TRUE(window().open_on_request(&forms.main()));
+    EXPECT_EQ(window().geometry(), placed) << "opened again where the instructor left it";
 }
 
 // Going back rebuilds the model at an earlier moment: the operations after it are undone.

@@ -6,6 +6,7 @@
 #include "app/trainer_session.h"
 #include "sim/state_hash.h"
 #include "tools/session_report.h"
+#include "sim/steps_texts.h"
 #include "tools/sim_runner.h"
 #include "training/report.h"
 #include "training/score.h"
@@ -129,9 +130,14 @@ protected:
     zun::RecordingUiPort port;
     ErrorReporter errors;
     double wall_ms = 0; // the wall clock the program's clock driver reads
+    InstructorStation *instructor = nullptr; // follows the rebuilt windows once a test sets it
     TrainerSession session{port, errors,
                            TrainerSession::Settings{folder, "zun-trainer test", "Пётр Иванов",
-                                                    [this] { return wall_ms; }, "pc", "petr"}};
+                                                    [this] { return wall_ms; }, "pc", "petr"},
+                           [this](Forms &forms) {
+                               if (instructor)
+                                   instructor->attach(forms);
+                           }};
 };
 
 TEST_F(TrainerSessionTest, RecordsFromTheStartAndEndsWithTheStateHash)
@@ -427,6 +433,90 @@ TEST_F(TrainerSessionTest, TheSessionsWindowPlaysAtTheChosenSpeedAndSaysTheInput
     window.close();
     EXPECT_FALSE(session.replaying());
     EXPECT_TRUE(window.Button_Back_1->isEnabled());
+}
+
+// The journal counts a trainee's steps by the name in each file: a session continued from a
+// replay, or gone back in, is the same trainee's, whoever the account is.
+TEST_F(TrainerSessionTest, AContinuedFileKeepsItsParentsTrainee)
+{
+    QStringList told;
+    QObject::connect(&session, &TrainerSession::trainee_changed,
+            [&told](const QString &name) { told.append(name); });
+    session.set_trainee("Анна Петрова");
+    train(5000, 5000);
+    const std::filesystem::path annas = session.current_file();
+    ASSERT_EQ(session.open_replay(annas), "");
+    session.close_replay();
+    session.set_trainee("Борис Котов"); // the next trainee at this PC
+
+    ASSERT_EQ(session.open_replay(annas), "");
+    EXPECT_EQ(session.trainee(), "Анна Петрова");
+    session.close_replay();
+    EXPECT_EQ(session.trainee(), "Борис Котов") << "a closed replay leaves the live trainee";
+    ASSERT_EQ(session.open_replay(annas), "");
+    session.replay_seek(8000);
+    session.continue_from_here();
+    const std::filesystem::path continued = session.current_file();
+    EXPECT_EQ(read(continued).header.trainee, "Анна Петрова");
+    live(2000);
+    session.go_back(1000);
+    ASSERT_NE(session.current_file(), continued);
+    EXPECT_EQ(read(session.current_file()).header.trainee, "Анна Петрова");
+    EXPECT_EQ(told, QStringList({"Анна Петрова", "Анна Петрова", "Анна Петрова", "Борис Котов",
+                                 "Анна Петрова", "Анна Петрова"}));
+}
+
+TEST_F(TrainerSessionTest, TheSessionsListShowsTheNewFileAfterGoingBackByKey)
+{
+    train(5000, 5000);
+    TForm_Sessions &window = session.sessions_window();
+    window.show();
+    ASSERT_EQ(window.List_Sessions->rowCount(), 1);
+    session.go_back(5000); // Ctrl+1 in the main window, the list in sight
+    EXPECT_EQ(window.List_Sessions->rowCount(), 2);
+}
+
+// During a replay the instructor sees the replayed session: its step, its times, its trainee;
+// after it, the live one's again.
+TEST_F(TrainerSessionTest, TheInstructorsWindowFollowsTheReplayedSession)
+{
+    session.set_trainee("Анна Петрова");
+    train(5000, 20000);
+    const std::filesystem::path annas = session.current_file();
+    ASSERT_EQ(session.open_replay(annas), ""); // it ends Anna's session
+    session.close_replay();
+    session.set_trainee("Борис Котов");
+    live(1000);
+
+    InstructorStation station(session.clock());
+    instructor = &station;
+    station.follow(session);
+    InstructorWindow &window = station.window();
+    window.show();
+    const auto &stage = *window.findChild<QLabel *>(QStringLiteral("Label_Stage"));
+    const auto &times = *window.findChild<QLabel *>(QStringLiteral("Label_Stage_Time"));
+    auto &name = *window.findChild<QLineEdit *>(QStringLiteral("Edit_Trainee"));
+
+    ASSERT_EQ(session.open_replay(annas), "");
+    session.replay_play_to(3000);
+    EXPECT_TRUE(times.text().endsWith("занятие идёт: 0:03")) << times.text().toStdString();
+    EXPECT_EQ(window.trainee_name(), "Анна Петрова");
+    EXPECT_TRUE(name.isReadOnly());
+    session.replay_play_to(22000);
+    const int replayed_stage = sim().Frame_LineMetal.Stadiya_Raboti;
+    ASSERT_NE(replayed_stage, 0);
+    const std::string_view line = zun::steps::lines()[static_cast<std::size_t>(replayed_stage)];
+    EXPECT_EQ(stage.text(),
+              QStringLiteral("Шаг ") + QString::fromUtf8(line.data(), qsizetype(line.size())).trimmed());
+    EXPECT_TRUE(times.text().endsWith("занятие идёт: 0:22")) << times.text().toStdString();
+    session.replay_seek(4000);
+    EXPECT_TRUE(times.text().endsWith("занятие идёт: 0:04")) << times.text().toStdString();
+
+    session.close_replay();
+    EXPECT_EQ(window.trainee_name(), "Борис Котов");
+    EXPECT_FALSE(name.isReadOnly());
+    EXPECT_EQ(times.text(), "В этом шаге: 0:00, занятие идёт: 0:00");
+    instructor = nullptr;
 }
 
 TEST_F(TrainerSessionTest, AFolderThatCannotBeWrittenIsToldOnceAndTrainingGoesOn)

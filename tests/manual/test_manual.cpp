@@ -164,6 +164,30 @@ TEST(ManualTest, TheMachinesPageNamesEveryItemOfTheFindListWithItsKeysPlace)
     EXPECT_EQ(numbers_without_key(page.body), without_key);
 }
 
+// The first page a fresh PC shows: what opens the manual and the videos, and what to install when
+// nothing does; it is the book itself, so it neither names nor links "Содержание".
+TEST(ManualTest, TheFirstPageSaysWhatOpensTheManualAndTheVideos)
+{
+    const std::string first = html_document(book(), 0, "utf-8");
+    for (const char *said : {"«справка»", "help_zun5.chm", "браузер", "видеопроигрыватель", "mpv",
+                             "xchm", "sudo apt install"})
+        EXPECT_NE(first.find(said), std::string::npos) << said;
+    EXPECT_EQ(first.find("Содержание"), std::string::npos);
+    EXPECT_NE(first.find("<title>" + escape(book().title) + "</title>"), std::string::npos);
+    const std::string second = html_document(book(), 1, "utf-8");
+    EXPECT_NE(second.find("<a href=\"index.html\">Содержание</a>"), std::string::npos);
+}
+
+// The start screen calls the program «симулятор агрегата продольной резки»: so does the manual.
+TEST(ManualTest, TheProgramGoesByTheStartScreensName)
+{
+    EXPECT_EQ(book().title, "Симулятор агрегата продольной резки");
+    for (const Page &page : book().pages)
+        for (const char *other_name : {"Тренажёр", "тренажёр", "Тренажер", "тренажер"})
+            EXPECT_EQ(page.body.find(other_name), std::string::npos)
+                << page.file << " says " << other_name;
+}
+
 TEST(ManualTest, TheHelpProjectIsRussianAndListsEveryPage)
 {
     const std::string project = chm_project(book(), {"style.css", "images/main_window.png"});

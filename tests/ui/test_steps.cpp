@@ -17,6 +17,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace {
 
 class StepsWindowTest : public ProgramTest {
@@ -75,7 +77,7 @@ TEST_F(StepsWindowTest, AClickOnAnotherLineOnlyExplainsItUntilTheStageChanges)
     EXPECT_EQ(forms.steps().ListBox_Steps->currentRow(), stage);
     EXPECT_EQ(forms.steps().top_page()->objectName(), "Memo7");
     forms.sim().apply(zun::input::NewCoil{});
-    advance(10);
+    advance(1000); // the poll finds the next stage
     EXPECT_EQ(forms.steps().top_page()->objectName(), "Memo2") << "the next stage's page";
     EXPECT_TRUE(forms.steps().top_page()->toPlainText().startsWith(
         QStringLiteral("Шаг 2. Сжать барабан разматывателя")));
@@ -83,6 +85,38 @@ TEST_F(StepsWindowTest, AClickOnAnotherLineOnlyExplainsItUntilTheStageChanges)
     QTest::mouseClick(forms.steps().RadioGroup1->button(1), Qt::LeftButton, {}, QPoint(6, 7));
     click_line(30);
     EXPECT_EQ(sim.Frame_LineMetal.Stadiya_Raboti, 30) << "a click sets the stage in this mode";
+}
+
+// Between two polls the line may be a step further: the list, the stage field and the page go on
+// together at the poll, never one before the others.
+TEST_F(StepsWindowTest, TheListTheStageFieldAndThePageSayOneStep)
+{
+    advance(5000);
+    ASSERT_EQ(sim.Frame_LineMetal.Stadiya_Raboti, 1);
+    const auto shown = [this] {
+        const TForm_Steps &steps = forms.steps();
+        return std::tuple(steps.ListBox_Steps->currentRow(),
+                          steps.Edit_CheckBox_stadiya_raboti->text(),
+                          steps.top_page()->objectName());
+    };
+    const auto step_1 = std::tuple(1, QStringLiteral("стадия работы  1"), QStringLiteral("Memo1"));
+    EXPECT_EQ(shown(), step_1);
+    forms.sim().apply(zun::input::NewCoil{});
+    zun::Millis waited = 0;
+    for (; sim.Frame_LineMetal.Stadiya_Raboti == 1 && waited < 2000; waited += 10)
+        advance(10);
+    ASSERT_EQ(sim.Frame_LineMetal.Stadiya_Raboti, 2);
+    bool moved_on = false;
+    for (int tick = 0; tick < 120 && !moved_on; ++tick) {
+        const auto now = shown();
+        moved_on = now != step_1;
+        if (moved_on) {
+            EXPECT_EQ(now, std::tuple(2, QStringLiteral("стадия работы  2"),
+                                      QStringLiteral("Memo2")));
+        }
+        advance(10);
+    }
+    EXPECT_TRUE(moved_on) << "the poll shows the next step within its second";
 }
 
 TEST_F(StepsWindowTest, TheStatusWindowCaptionsItsRowsAndFollowsTheMechanisms)

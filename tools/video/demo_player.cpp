@@ -82,6 +82,9 @@ void DemoPlayer::play(const zun::video::Demo_Script &script, zun::Millis limit_m
             caption_ = QString::fromStdString(caption->text);
         else if (const auto *where = std::get_if<zun::video::Place>(&step))
             place(*where);
+        else if (const auto *point = std::get_if<zun::video::Point>(&step))
+            pointer_.glide(forms_.sim().scheduler.now(), forms_.sim().scheduler.now() + glide_ms,
+                           QPointF(point->x, point->y));
         else
             apply(parse(std::get<zun::video::Input_Line>(step)));
     }
@@ -237,8 +240,7 @@ void DemoPlayer::settle()
 
 void DemoPlayer::write_frame()
 {
-    const video::Overlay overlay{pointer_.at(next_frame_), held_now(), caption_};
-    frames_(video::compose_frame(windows_bottom_up(), overlay));
+    frames_({next_frame_, windows_bottom_up(), {pointer_.at(next_frame_), held_now(), caption_}});
 }
 
 video::Held DemoPlayer::held_now() const
@@ -248,18 +250,18 @@ video::Held DemoPlayer::held_now() const
     return next_frame_ < click_shown_until_ ? clicked_ : video::Held::None;
 }
 
-// As they stack on the screen: the start screen under the main window, the steps window on top
-// of the others, then whatever the windows opened (a drop-down, a box), the marker and the hand.
+// As they stack on the screen: the start screen under the main window, the marker and the hand
+// over it but below the steps window, whose explanation the captions talk about, then whatever
+// the windows opened (a drop-down, a box).
 std::vector<QWidget *> DemoPlayer::windows_bottom_up() const
 {
-    std::vector<QWidget *> windows{&forms_.start(), &forms_.main(), &forms_.status(),
-                                   &forms_.video_menu(), &forms_.steps()};
-    const std::vector<QWidget *> pointers{&forms_.target(), &forms_.hand()};
+    std::vector<QWidget *> windows{&forms_.start(), &forms_.main(),   &forms_.status(),
+                                   &forms_.video_menu(), &forms_.target(), &forms_.hand(),
+                                   &forms_.steps()};
     const std::vector<QWidget *> own = forms_.windows();
     for (QWidget *window : QApplication::topLevelWidgets())
         if (window->isVisible() && std::find(own.begin(), own.end(), window) == own.end())
             windows.push_back(window);
-    windows.insert(windows.end(), pointers.begin(), pointers.end());
     return windows;
 }
 

@@ -6,11 +6,9 @@
 
 #include "sim/inputs.h"
 
-#include <QImage>
 #include <QString>
 
 #include <functional>
-
 #include <optional>
 
 class Forms;
@@ -26,8 +24,8 @@ public:
     static constexpr int Frames_Per_Second = 25;
     static constexpr zun::Millis Frame_Ms = 1000 / Frames_Per_Second;
 
-    // Takes each frame as it is made.
-    using FrameSink = std::function<void(const QImage &frame)>;
+    // Takes what each frame shows, to draw it, check it or both.
+    using FrameSink = std::function<void(const video::Scene &scene)>;
 
     DemoPlayer(Forms &forms, VideoUiPort &ui, FrameSink frames);
 

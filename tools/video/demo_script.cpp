@@ -11,6 +11,7 @@ namespace {
 
 constexpr std::string_view caption_key = "# caption:";
 constexpr std::string_view place_key = "# place ";
+constexpr std::string_view point_key = "# point ";
 constexpr std::string_view advance_key = "advance ";
 constexpr const char *windows[] = {"start", "main", "steps", "status", "videos"};
 
@@ -47,6 +48,16 @@ Place place(std::string_view rest, int line)
     return {window, static_cast<int>(number(x, line)), static_cast<int>(number(y, line))};
 }
 
+Point point(std::string_view rest, int line)
+{
+    std::istringstream words{std::string(rest)};
+    std::string x, y, more;
+    words >> x >> y;
+    if (y.empty() || (words >> more))
+        throw Bad_Demo("line " + std::to_string(line) + ": '# point X Y'");
+    return {static_cast<int>(number(x, line)), static_cast<int>(number(y, line))};
+}
+
 } // namespace
 
 Demo_Script read_demo(std::istream &in)
@@ -61,6 +72,8 @@ Demo_Script read_demo(std::istream &in)
                 Caption{std::string(trimmed(line.substr(caption_key.size())))});
         } else if (line.starts_with(place_key)) {
             script.steps.emplace_back(place(line.substr(place_key.size()), number_of_line));
+        } else if (line.starts_with(point_key)) {
+            script.steps.emplace_back(point(line.substr(point_key.size()), number_of_line));
         } else if (line.empty() || line.front() == '#') {
             continue;
         } else if (line.starts_with(advance_key) || line == trimmed(advance_key)) {

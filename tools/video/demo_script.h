@@ -13,6 +13,8 @@
 //
 //   # caption: Ключ поворачивают мышью      shown from here on; "# caption:" alone clears it
 //   # place steps 508 395                   the steps window's top-left corner on the screen
+//   # point 780 470                         the pointer glides there: what the caption talks
+//                                           about, where no input takes it
 namespace zun::video {
 
 struct Advance {
@@ -26,13 +28,17 @@ struct Place {
     int x;
     int y;
 };
+struct Point {
+    int x;
+    int y;
+};
 // An input line for the model's parser, with its line number for messages.
 struct Input_Line {
     int number;
     std::string text;
 };
 
-using Demo_Step = std::variant<Advance, Caption, Place, Input_Line>;
+using Demo_Step = std::variant<Advance, Caption, Place, Point, Input_Line>;
 
 struct Demo_Script {
     std::vector<Demo_Step> steps;

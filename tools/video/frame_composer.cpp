@@ -105,4 +105,9 @@ QImage compose_frame(const std::vector<QWidget *> &windows, const Overlay &overl
     return frame;
 }
 
+QImage compose_frame(const Scene &scene)
+{
+    return compose_frame(scene.windows, scene.overlay);
+}
+
 } // namespace video

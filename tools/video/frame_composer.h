@@ -25,7 +25,15 @@ struct Overlay {
     QString caption;
 };
 
+// What one frame shows before it is drawn: the windows from the bottom up and the overlay.
+struct Scene {
+    qint64 time_ms = 0; // the demonstration's virtual time
+    std::vector<QWidget *> windows;
+    Overlay overlay;
+};
+
 // `windows` from the bottom up; hidden ones are left out. A shaped window shows only its mask.
 QImage compose_frame(const std::vector<QWidget *> &windows, const Overlay &overlay);
+QImage compose_frame(const Scene &scene);
 
 } // namespace video

@@ -5,7 +5,7 @@
 # trainee: демонстрация
 window shown
 window scroll 0 0
-# place steps 508 355
+# place steps 506 240
 steps shown
 advance 2000
 # caption: Способ «при щелчке по стадии показывать состояние всего агрегата»

@@ -5,7 +5,7 @@
 # trainee: демонстрация
 window shown
 window scroll 0 0
-# caption: Способ работы «шаг за шагом» выбран в окне шагов
+# caption: Шаг за шагом: каждый шаг выполняют ключами на пультах постов
 mode 0
 advance 6000
 # caption: Шаг 1: «поставить новый рулон» — рулон на столе тележки
@@ -30,14 +30,18 @@ advance 1500
 key Frame_45_Key_Fix_3 press left
 advance 200
 key Frame_45_Key_Fix_3 release left
-advance 7000
+advance 2200
+# caption: Шаг засчитан: перекрестие и рука показывают, с чего начинается следующий
+advance 4800
 # caption: Шаг 4: пульт Post1_Pult_2, «7 прижимной ролик» — правой кнопкой
 tab TabSheet_Post1_Pult_2
 advance 2000
 key Frame_45_Key_Fix_18 press right
 advance 200
 key Frame_45_Key_Fix_18 release right
-advance 4000
+advance 200
+# caption: Шаг засчитан: перекрестие и рука показывают, с чего начинается следующий
+advance 3800
 # caption: Шаг 5: первый щелчок правой кнопкой возвращает ключ в середину — стоп
 tab TabSheet_Post1_Pult_1
 advance 2000
@@ -67,26 +71,35 @@ advance 1200
 key Frame_45_Key_Fix_1 press left
 advance 200
 key Frame_45_Key_Fix_1 release left
-advance 5000
-# caption: Шаг 8: ключ без фиксации держат — «3 толчёк разматывателя» правой кнопкой
+advance 5400
+# caption: Шаг 8: ключ без фиксации — «3 толчёк разматывателя» — держат правой кнопкой
+tab TabSheet_Post1_Pult_1
+advance 1500
 key Frame_45_Key_Back_1 press right
-advance 2500
+advance 200
+# caption: Шаг засчитан: перекрестие и рука показывают, с чего начинается следующий
+advance 2300
 key Frame_45_Key_Back_1 release right
-advance 3000
-# caption: Отпущенный, он сам возвращается в середину и останавливает привод
-advance 3000
+advance 2000
+# caption: Отпущенный, ключ «3 толчёк разматывателя» сам вернулся в середину: привод стоит
+tab TabSheet_Post1_Pult_1
+advance 4000
 # caption: Шаг 9: «10 отгибатель» — левой кнопкой
 tab TabSheet_Post1_Pult_2
 advance 2000
 key Frame_45_Key_Fix_16 press left
 advance 200
 key Frame_45_Key_Fix_16 release left
-advance 5000
+advance 960
+# caption: Шаг засчитан: перекрестие и рука показывают, с чего начинается следующий
+advance 4040
 # caption: Шаг 10: держите «3 толчёк» левой кнопкой, пока конец полосы не дойдёт
 tab TabSheet_Post1_Pult_1
 advance 2000
 key Frame_45_Key_Back_1 press left
-advance 3000
+advance 520
+# caption: Шаг засчитан: перекрестие и рука показывают, с чего начинается следующий
+advance 2480
 key Frame_45_Key_Back_1 release left
 advance 5000
 # caption:

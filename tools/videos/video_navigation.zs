@@ -69,8 +69,9 @@ advance 4000
 hover Image10_0
 advance 2500
 hover Image69_0
-advance 3000
+advance 1500
 # caption: Поле «поиск механизма» находит механизм по имени
+advance 1500
 find 5
 advance 4000
 find 47
@@ -78,9 +79,10 @@ advance 4000
 find 22
 advance 4000
 # caption: Панель справа показывает имя и сигналы текущего механизма
+# point 850 480
 advance 4000
 # caption: Кнопка «что делать» открывает окно шагов
-# place steps 508 355
+# place steps 506 240
 steps shown
 advance 4000
 # caption: В окне шагов — 48 шагов, способы работы и пояснения к шагу
@@ -92,7 +94,7 @@ advance 6000
 # caption: Щелчок по промасливающей машине открывает её терминал на посту 2
 click Image38_0
 advance 3500
-# caption: У фиксирующих роликов привода нет — тренажёр так и говорит
+# caption: У фиксирующих роликов привода нет — симулятор так и говорит
 click Image_FixRolTop
 advance 4000
 # caption:

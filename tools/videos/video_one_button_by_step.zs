@@ -5,7 +5,7 @@
 # trainee: демонстрация
 window shown
 window scroll 0 0
-# place steps 508 355
+# place steps 506 240
 steps shown
 # caption: Способ «с текущего места проходить стадии»
 mode 0
@@ -32,6 +32,8 @@ advance 6000
 pass
 advance 6000
 # caption: Перекрестие и рука показывают, с чего начинается следующий шаг
+steps hidden
+advance 1000
 pass
 advance 7000
 pass
@@ -40,7 +42,9 @@ pass
 advance 7000
 pass
 advance 7000
-# caption: Так можно пройти весь сценарий одной кнопкой
+# caption: Так можно пройти весь сценарий одной кнопкой, в любом из двух окон
+steps shown
+advance 1000
 pass
 advance 8000
 pass

@@ -5,6 +5,7 @@
 #include "sim/state_hash.h"
 #include "sim/ui_port.h"
 #include "tools/sim_runner.h"
+#include "tools/video/caption_check.h"
 #include "tools/video/demo_player.h"
 #include "tools/video/demo_script.h"
 #include "tools/video/video_ui_port.h"
@@ -57,6 +58,24 @@ TEST_P(DemoSessionTest, ReplayedHeadlessItGetsAsFarAsItShows)
     EXPECT_GE(runner.sim().Frame_LineMetal.Stadiya_Raboti, GetParam().stage_at_end_at_least);
 }
 
+// Every frame of the video shows what its caption names.
+TEST_P(DemoSessionTest, EveryCaptionNamesWhatItsFrameShows)
+{
+    std::ifstream in(path());
+    const zun::video::Demo_Script script = zun::video::read_demo(in);
+    VideoUiPort ui;
+    Forms forms(ui);
+    ui.attach(forms);
+    QStringList failed;
+    DemoPlayer(forms, ui, [&failed](const video::Scene &scene) {
+        for (const QString &problem : video::caption_problems(scene))
+            if (failed.size() < 5)
+                failed << QString::number(scene.time_ms) + QStringLiteral(" ms: ") + problem;
+    }).play(script, script.length_ms);
+    EXPECT_TRUE(failed.isEmpty()) << failed.join(QLatin1Char('\n')).toStdString();
+    ui.detach();
+}
+
 // Into the windows, frame by frame, the session leaves the model as the headless runner does.
 TEST(DemoPlayerTest, ReplaysIntoTheWindowsAsTheHeadlessRunnerDoes)
 {
@@ -68,8 +87,11 @@ TEST(DemoPlayerTest, ReplaysIntoTheWindowsAsTheHeadlessRunnerDoes)
     Forms forms(ui);
     ui.attach(forms);
     int frames = 0;
-    DemoPlayer(forms, ui, [&frames](const QImage &frame) {
-        EXPECT_EQ(frame.size(), video::Frame_Size);
+    DemoPlayer(forms, ui, [&frames](const video::Scene &scene) {
+        EXPECT_EQ(scene.time_ms, frames * DemoPlayer::Frame_Ms);
+        if (frames % 100 == 0) {
+            EXPECT_EQ(video::compose_frame(scene).size(), video::Frame_Size);
+        }
         ++frames;
     }).play(script, played);
     EXPECT_EQ(frames, played / DemoPlayer::Frame_Ms + 1);
