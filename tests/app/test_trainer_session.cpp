@@ -53,6 +53,16 @@ std::filesystem::path fresh_folder()
     return folder;
 }
 
+// Removes a test's folder when it goes, after everything declared after it.
+struct Removed_At_End {
+    std::filesystem::path folder;
+    ~Removed_At_End()
+    {
+        std::error_code ignored;
+        std::filesystem::remove_all(folder, ignored);
+    }
+};
+
 zun::SessionScript read(const std::filesystem::path &file)
 {
     std::ifstream in(file);
@@ -101,8 +111,6 @@ Pointers last_pointers(const std::vector<std::string> &calls, std::size_t first 
 
 class TrainerSessionTest : public testing::Test {
 protected:
-    ~TrainerSessionTest() override { std::filesystem::remove_all(folder); }
-
     zun::TSimulator &sim() const { return session.forms().sim(); }
     std::uint64_t hash() const { return zun::state_hash(sim()); }
     zun::Millis now() const { return sim().scheduler.now(); }
@@ -127,6 +135,7 @@ protected:
     }
 
     std::filesystem::path folder = fresh_folder();
+    Removed_At_End cleanup{folder}; // after the session, which writes into it to its end
     zun::RecordingUiPort port;
     ErrorReporter errors;
     double wall_ms = 0; // the wall clock the program's clock driver reads
@@ -351,6 +360,8 @@ TEST_F(TrainerSessionTest, PlaysASessionTheHistoryKeepsFromAnotherPc)
 TEST(TrainerSessionJournal, PlaysTheChosenSessionOnceTheClickIsOver)
 {
     const std::filesystem::path folder = fresh_folder();
+    // Gone only after the session and the history's thread, which still write into it.
+    const Removed_At_End cleanup{folder};
     const std::filesystem::path sessions = folder / "sessions";
     {
         std::tm started{};
@@ -394,7 +405,6 @@ TEST(TrainerSessionJournal, PlaysTheChosenSessionOnceTheClickIsOver)
         stored.wait(10); // the text comes from the history's thread, then the click is over
     EXPECT_TRUE(session.replaying());
     EXPECT_EQ(session.replay_length(), 5000);
-    std::filesystem::remove_all(folder);
 }
 
 TEST_F(TrainerSessionTest, ABadFileGivesTheRunnersMessageAndOpensNothing)
