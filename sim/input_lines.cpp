@@ -14,7 +14,7 @@ namespace zun::script {
 namespace {
 
 constexpr int mech_count = 200;
-constexpr long long coordinate_limit = 1000000; // pixels, either side of a control's origin
+constexpr int coordinate_limit = 1000000; // pixels, either side of a control's origin
 constexpr std::array<std::string_view, 3> button_words{"left", "right", "middle"};
 constexpr std::array<std::string_view, fault_kind_count> fault_words{"drive", "permit", "fwd_end",
                                                                      "rws_end"};
@@ -28,28 +28,14 @@ std::string text(std::string_view view)
 
 std::string joined(const std::vector<std::string_view> &words, std::size_t count)
 {
-    std::string line;
-    for (std::size_t i = 0; i < count && i < words.size(); ++i)
-        line += (line.empty() ? "" : " ") + text(words[i]);
-    return line;
+    return zun::script::joined({words.begin(), words.begin() + std::ptrdiff_t(
+                                                                  std::min(count, words.size()))});
 }
 
-long long parse_number(std::string_view token)
+// Within the int range of the inputs' fields.
+int in_range(std::string_view token, int lowest, int highest, const char *what)
 {
-    long long value = 0;
-    const auto [end, error] = std::from_chars(token.data(), token.data() + token.size(), value);
-    if (error != std::errc() || end != token.data() + token.size())
-        throw BadLine("malformed number '" + text(token) + "'");
-    return value;
-}
-
-int in_range(std::string_view token, long long lowest, long long highest, const char *what)
-{
-    const long long value = parse_number(token);
-    if (value < lowest || value > highest)
-        throw BadLine(std::string(what) + " " + text(token) + " outside " + std::to_string(lowest) +
-                      ".." + std::to_string(highest));
-    return static_cast<int>(value);
+    return static_cast<int>(number_in_range(token, lowest, highest, what));
 }
 
 int coordinate(std::string_view token)
@@ -390,6 +376,33 @@ std::vector<std::string_view> split(std::string_view line)
         start = end == std::string_view::npos ? end : line.find_first_not_of(blanks, end);
     }
     return tokens;
+}
+
+std::string joined(const std::vector<std::string_view> &words)
+{
+    std::string line;
+    for (const std::string_view word : words)
+        line += (line.empty() ? "" : " ") + text(word);
+    return line;
+}
+
+long long parse_number(std::string_view word)
+{
+    long long value = 0;
+    const auto [end, error] = std::from_chars(word.data(), word.data() + word.size(), value);
+    if (error != std::errc() || end != word.data() + word.size())
+        throw BadLine("malformed number '" + text(word) + "'");
+    return value;
+}
+
+long long number_in_range(std::string_view word, long long lowest, long long highest,
+                          const char *what)
+{
+    const long long value = parse_number(word);
+    if (value < lowest || value > highest)
+        throw BadLine(std::string(what) + " " + text(word) + " outside " + std::to_string(lowest) +
+                      ".." + std::to_string(highest));
+    return value;
 }
 
 std::string line_of(const Input &input)

@@ -22,8 +22,15 @@ public:
     using std::invalid_argument::invalid_argument;
 };
 
-// The words of a line, split at blanks.
+// The words of a line, split at blanks, and joined again with one blank between them.
 std::vector<std::string_view> split(std::string_view line);
+std::string joined(const std::vector<std::string_view> &words);
+
+// A signed 64-bit number, the whole word; "malformed number ..." otherwise.
+long long parse_number(std::string_view word);
+// A number from `lowest` to `highest`; "WHAT N outside LOWEST..HIGHEST" otherwise.
+long long number_in_range(std::string_view word, long long lowest, long long highest,
+                          const char *what);
 
 // The word of a malfunction in its line: drive, permit, fwd_end, rws_end.
 std::string_view fault_word(FaultKind kind);

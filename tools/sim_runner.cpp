@@ -9,20 +9,17 @@
 #include "training/text_line.h"
 
 #include <algorithm>
-#include <charconv>
 #include <ctime>
 #include <istream>
-#include <limits>
 #include <ostream>
 #include <stdexcept>
 
 namespace {
 
 // A bad script line: reported with its number, and nothing of it runs.
-class BadLine : public std::invalid_argument {
-public:
-    using std::invalid_argument::invalid_argument;
-};
+using zun::script::BadLine;
+using zun::script::joined;
+using zun::script::parse_number;
 
 // The progress watcher asked the run to stop.
 class RunCancelled : public std::runtime_error {
@@ -38,32 +35,6 @@ public:
 
 constexpr zun::Millis tick = 10;
 constexpr long long default_until_limit = 600000;
-
-long long parse_number(std::string_view token)
-{
-    long long value = 0;
-    const auto [end, error] = std::from_chars(token.data(), token.data() + token.size(), value);
-    if (error != std::errc() || end != token.data() + token.size())
-        throw BadLine("malformed number '" + std::string(token) + "'");
-    return value;
-}
-
-long long in_range(std::string_view token, long long lowest, long long highest, const char *what)
-{
-    const long long value = parse_number(token);
-    if (value < lowest || value > highest)
-        throw BadLine(std::string(what) + " " + std::string(token) + " outside " +
-                      std::to_string(lowest) + ".." + std::to_string(highest));
-    return value;
-}
-
-std::string joined(const std::vector<std::string_view> &words)
-{
-    std::string text;
-    for (const std::string_view word : words)
-        text += (text.empty() ? "" : " ") + std::string(word);
-    return text;
-}
 
 // A message quotes the line it refuses, which may be megabytes of anything: a short, printable
 // beginning of it says enough.
@@ -181,12 +152,7 @@ void SimRunner::run_line(std::string_view line)
         return;
     const Command *command = match(tokens);
     if (!command) {
-        std::optional<zun::Input> input;
-        try {
-            input = zun::script::parse_input(tokens, sim_.pictures);
-        } catch (const zun::script::BadLine &error) {
-            throw BadLine(error.what());
-        }
+        const std::optional<zun::Input> input = zun::script::parse_input(tokens, sim_.pictures);
         if (!input)
             throw BadLine("unknown command '" + joined(tokens) + "'");
         sim_.apply(*input);
@@ -229,7 +195,7 @@ SimRunner::Argument SimRunner::parse(ArgumentKind kind, std::string_view token) 
         const long long value = parse_number(token);
         if (value < 0)
             throw BadLine("a duration cannot be negative: " + std::string(token));
-        return in_range(token, 0, zun::Scheduler::latest, "duration");
+        return zun::script::number_in_range(token, 0, zun::Scheduler::latest, "duration");
     }
     case ArgumentKind::Mechanism: {
         const long long value = parse_number(token);
@@ -242,7 +208,7 @@ SimRunner::Argument SimRunner::parse(ArgumentKind kind, std::string_view token) 
             return picture;
         throw BadLine("unknown picture '" + std::string(token) + "'");
     case ArgumentKind::Stage:
-        return in_range(token, 0, zun::stages::Last_Stage + 1, "stage");
+        return zun::script::number_in_range(token, 0, zun::stages::Last_Stage + 1, "stage");
     case ArgumentKind::Control: {
         const int row = zun::console::find_control(token);
         if (row < 0)
@@ -250,7 +216,7 @@ SimRunner::Argument SimRunner::parse(ArgumentKind kind, std::string_view token) 
         return static_cast<long long>(row);
     }
     case ArgumentKind::StepLine:
-        return in_range(token, 0, zun::steps::Line_Count - 1, "step");
+        return zun::script::number_in_range(token, 0, zun::steps::Line_Count - 1, "step");
     case ArgumentKind::Within:
         if (token != "within")
             throw BadLine("expected 'within', not '" + std::string(token) + "'");
