@@ -93,7 +93,7 @@ void TSimulator::f_Point_To_Next_Action(const stages::Step_Action &done)
 {
     if (!f_Pointers_On())
         return;
-    const std::vector<stages::Step_Action> listed =
+    const std::span<const stages::Step_Action> listed =
         stages::actions(Frame_LineMetal.Stadiya_Raboti);
     const auto found = std::ranges::find(listed, done);
     if (found == listed.end() || found + 1 == listed.end())

@@ -22,7 +22,7 @@ Step_Control first_control(int stage)
         return {Kind::New_Coil_Button};
     if (commanded(Op::Bell))
         return {Kind::Bell};
-    const std::vector<Step_Action> listed = actions(stage);
+    const std::span<const Step_Action> listed = actions(stage);
     if (listed.empty())
         return {};
     return {Kind::Key, listed.front().mech};

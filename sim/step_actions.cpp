@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <array>
 #include <optional>
+#include <vector>
 
 namespace zun::stages {
 
@@ -103,10 +104,10 @@ bool held_until_counted(int mech)
     return key && key->kind == console::ControlKind::BackKey && !has_ends(mech);
 }
 
-std::vector<Step_Action> actions(int stage)
+namespace {
+
+std::vector<Step_Action> ordered_actions(int stage)
 {
-    if (stage < 0 || stage > Last_Stage)
-        return {};
     std::vector<Step_Action> listed = commanded_keys(stage);
     const Ordering_Note *note = note_of(stage);
     if (note) {
@@ -125,6 +126,22 @@ std::vector<Step_Action> actions(int stage)
     };
     std::ranges::stable_sort(listed, {}, rank);
     return listed;
+}
+
+} // namespace
+
+std::span<const Step_Action> actions(int stage)
+{
+    if (stage < 0 || stage > Last_Stage)
+        return {};
+    // Read by every key turned and every page written: worked out once.
+    static const auto table = [] {
+        std::array<std::vector<Step_Action>, Last_Stage + 1> rows;
+        for (int each = 0; each <= Last_Stage; ++each)
+            rows[static_cast<std::size_t>(each)] = ordered_actions(each);
+        return rows;
+    }();
+    return table[static_cast<std::size_t>(stage)];
 }
 
 } // namespace zun::stages

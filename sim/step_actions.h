@@ -2,7 +2,7 @@
 
 #include "sim/inputs.h"
 
-#include <vector>
+#include <span>
 
 // What a person does in each step, in an order that works at any pace: the keys the step's
 // commands turn, with the few corrections that the commands alone cannot know.
@@ -18,7 +18,7 @@ struct Step_Action {
 // The actions of a step in the order to do them: keys held while a drive runs come last, and
 // before them the key whose mechanism's end completes the step, so that nothing listed is left
 // undone when the step is counted. Empty for a step without keys and outside 0..48.
-std::vector<Step_Action> actions(int stage);
+std::span<const Step_Action> actions(int stage);
 
 // Whether a key held down is let go only once the step is counted: a spring-return key of a
 // mechanism that rotates rather than stopping at an end.

@@ -1,7 +1,7 @@
 #include "app/document_opener.h"
 
-#include <QDir>
-#include <QFile>
+#include "tests/app/file_places.h"
+
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -31,14 +31,7 @@ protected:
         },
         [this](const QString &text) { told << text; }, [this] { return chm_viewer; }};
 
-    QString put(int place, const QString &relative)
-    {
-        const QString path = QDir(places[place]).filePath(relative);
-        QDir().mkpath(QFileInfo(path).path());
-        QFile file(path);
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-        return QFileInfo(path).absoluteFilePath();
-    }
+    QString put(int place, const QString &relative) { return put_file(places, place, relative); }
 };
 
 struct OpenCase {

@@ -1,8 +1,7 @@
 #include "app/documents.h"
+#include "tests/app/file_places.h"
 
 #include <QCoreApplication>
-#include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -19,14 +18,7 @@ protected:
                        root.filePath(QStringLiteral("data"))};
     int viewer_asked = 0;
 
-    QString put(int place, const QString &relative)
-    {
-        const QString path = QDir(places[place]).filePath(relative);
-        QDir().mkpath(QFileInfo(path).path());
-        QFile file(path);
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-        return QFileInfo(path).absoluteFilePath();
-    }
+    QString put(int place, const QString &relative) { return put_file(places, place, relative); }
     HelpChoice help(bool viewer)
     {
         return choose_help(places, QStringLiteral("help_zun5.chm"), [this, viewer] {
