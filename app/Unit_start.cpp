@@ -29,9 +29,9 @@ template <typename Control> Control *placed(Control *control, QRect place)
     return control;
 }
 
-TRotatedLabel *rotated(const char *text, int pixels, double degrees, QRect place, QWidget *form)
+RotatedLabel *rotated(const char *text, int pixels, double degrees, QRect place, QWidget *form)
 {
-    return placed(new TRotatedLabel(QString::fromUtf8(text), pixels, degrees, form), place);
+    return placed(new RotatedLabel(QString::fromUtf8(text), pixels, degrees, form), place);
 }
 
 // A press on the oval or on its text is a press on the button.
@@ -57,19 +57,19 @@ TForm_Start::TForm_Start(zun::UiPort &ui_port, Windows windows)
     setPalette(white);
 
     // In creation order, which is also the drawing order.
-    Image1 = placed(new TDrawnPicture(art::draw_start_picture, this), picture_place);
-    Shape3 = placed(new TShape(TShape::Outline::Ellipse, Qt::white, Qt::white, this),
+    Image1 = placed(new DrawnPicture(art::draw_start_picture, this), picture_place);
+    Shape3 = placed(new ShapeWidget(ShapeWidget::Outline::Ellipse, Qt::white, Qt::white, this),
                     {377, 264, 129, 106});
     Shape2 =
-        placed(new TShape(TShape::Outline::Ellipse, silver, Qt::black, this), {385, 271, 113, 77});
+        placed(new ShapeWidget(ShapeWidget::Outline::Ellipse, silver, Qt::black, this), {385, 271, 113, 77});
     Label1 = rotated(zun::texts::Main_Window_Button, 20, 4.5, {367, 313, 122, 26}, this);
-    Shape4 = placed(new TShape(TShape::Outline::Ellipse, Qt::white, Qt::white, this),
+    Shape4 = placed(new ShapeWidget(ShapeWidget::Outline::Ellipse, Qt::white, Qt::white, this),
                     {512, 264, 129, 106});
     Shape5 =
-        placed(new TShape(TShape::Outline::Ellipse, silver, Qt::black, this), {520, 271, 113, 77});
+        placed(new ShapeWidget(ShapeWidget::Outline::Ellipse, silver, Qt::black, this), {520, 271, 113, 77});
     Label2 = rotated("видео ролики", 19, 5, {512, 313, 120, 25}, this);
     Shape6 =
-        placed(new TShape(TShape::Outline::RoundRect, silver, Qt::black, this), {25, 31, 113, 52});
+        placed(new ShapeWidget(ShapeWidget::Outline::RoundRect, silver, Qt::black, this), {25, 31, 113, 52});
     Label3 = rotated("справка", 20, 4.5, {39, 45, 122, 26}, this);
     Label5 = placed(new QLabel(QStringLiteral("симулятор агрегата продольной резки №5 ЦХВ ПЛМ ОАО "
                                               "\"Ферова\""),
@@ -80,7 +80,7 @@ TForm_Start::TForm_Start(zun::UiPort &ui_port, Windows windows)
     Label5->setFont(title);
     Label5->setStyleSheet(QStringLiteral("color: rgb(0, 128, 128);"));
     Label5->setAttribute(Qt::WA_TransparentForMouseEvents);
-    Shape1 = placed(new TShape(TShape::Outline::Circle, Qt::white, Qt::white, this),
+    Shape1 = placed(new ShapeWidget(ShapeWidget::Outline::Circle, Qt::white, Qt::white, this),
                     {-7, -200, Disc_Width, 578});
     Button2 = placed(new QPushButton(QStringLiteral("X"), this), {610, 24, 31, 25});
     QFont bold = Button2->font();

@@ -5,9 +5,9 @@
 
 class QLabel;
 class QPushButton;
-class TDrawnPicture;
-class TRotatedLabel;
-class TShape;
+class DrawnPicture;
+class RotatedLabel;
+class ShapeWidget;
 class TVideoMenu;
 
 namespace zun {
@@ -32,17 +32,17 @@ public:
 
     TForm_Start(zun::UiPort &ui_port, Windows windows);
 
-    TDrawnPicture *Image1;
-    TShape *Shape3;
-    TShape *Shape2;        // "главное окно"
-    TRotatedLabel *Label1; // its text, pressed like the shape
-    TShape *Shape4;
-    TShape *Shape5; // "видео ролики"
-    TRotatedLabel *Label2;
-    TShape *Shape6; // "справка"
-    TRotatedLabel *Label3;
+    DrawnPicture *Image1;
+    ShapeWidget *Shape3;
+    ShapeWidget *Shape2;        // "главное окно"
+    RotatedLabel *Label1; // its text, pressed like the shape
+    ShapeWidget *Shape4;
+    ShapeWidget *Shape5; // "видео ролики"
+    RotatedLabel *Label2;
+    ShapeWidget *Shape6; // "справка"
+    RotatedLabel *Label3;
     QLabel *Label5;       // the title
-    TShape *Shape1;       // the wipe's white disc
+    ShapeWidget *Shape1;       // the wipe's white disc
     QPushButton *Button2; // "X"
     QTimer Timer1;        // the wipe's steps
 

@@ -77,10 +77,10 @@ void Forms::set_frozen(bool frozen)
 
 void Forms::show_windows_as_model()
 {
-    main_->setVisible(sim_.b_Main_Window_Visible);
-    if (sim_.b_Main_Window_Visible)
-        main_->f_Place_As_Model();
-    steps_->setVisible(sim_.b_Steps_Window_Visible);
+    main_->setVisible(sim_.main_window_visible);
+    if (sim_.main_window_visible)
+        main_->place_as_model();
+    steps_->setVisible(sim_.steps_window_visible);
 }
 
 void Forms::show_report()

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "sim/Unit_simulator.h"
+#include "sim/simulator.h"
 #include "app/history_keeper.h"
 #include "sim/door.h"
 #include "training/assessment.h"
@@ -43,7 +43,7 @@ public:
     Forms &operator=(const Forms &) = delete;
     ~Forms();
 
-    zun::TSimulator &sim() { return sim_; }
+    zun::Simulator &sim() { return sim_; }
     TForm_Start &start() const { return *start_; }
     TForm_Main_ZUN &main() const { return *main_; }
     TForm_Steps &steps() const { return *steps_; }
@@ -114,7 +114,7 @@ private:
     void show_stored(const HistoryService &history);
 
     zun::UiPort &ui_port_;
-    zun::TSimulator sim_; // made first, gone last: the windows hold it
+    zun::Simulator sim_; // made first, gone last: the windows hold it
     zun::DoorLock door_lock_;
     zun::DoorGate gate_;  // the trainee's windows reach the model through it
     std::unique_ptr<zun::Assessment> assessment_;

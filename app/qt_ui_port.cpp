@@ -5,7 +5,7 @@
 #include "app/documents.h"
 #include "app/forms.h"
 #include "ui/Unit_main.h"
-#include "ui/Unit_main_commands.h"
+#include "ui/main_commands.h"
 #include "ui/Unit_target.h"
 
 #include <QMessageBox>
@@ -28,19 +28,19 @@ void QtUiPort::hide_target()
 void QtUiPort::show_keys_of(int mech)
 {
     if (forms_)
-        forms_->main().f_Show_Keys_Of(mech);
+        forms_->main().flash_keys_of(mech);
 }
 
 void QtUiPort::show_bell_page_and_hand()
 {
     if (forms_)
-        forms_->main().f_Show_Bell_Page_And_Hand();
+        forms_->main().point_hand_at_bell();
 }
 
 void QtUiPort::show_hand_at_new_coil_button()
 {
     if (forms_)
-        forms_->main().f_Point_Hand_Below(*forms_->main().commands->Button_Get_Rulon);
+        forms_->main().point_hand_below(*forms_->main().commands->Button_Get_Rulon);
 }
 
 // The shell's "open": the manual as the desktop can show it, a video where one is found; a box

@@ -24,12 +24,12 @@ void PressableControl::mouseReleaseEvent(QMouseEvent *event)
         on_release(*event);
 }
 
-TShape::TShape(Outline outline, QColor fill, QColor pen, QWidget *parent)
+ShapeWidget::ShapeWidget(Outline outline, QColor fill, QColor pen, QWidget *parent)
     : PressableControl(parent), outline_(outline), fill_(fill), pen_(pen)
 {
 }
 
-void TShape::set_pen_width(int width)
+void ShapeWidget::set_pen_width(int width)
 {
     if (width == pen_width_)
         return;
@@ -37,7 +37,7 @@ void TShape::set_pen_width(int width)
     update();
 }
 
-void TShape::paintEvent(QPaintEvent *)
+void ShapeWidget::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     painter.setPen(QPen(pen_, pen_width_));
@@ -55,12 +55,12 @@ void TShape::paintEvent(QPaintEvent *)
         painter.drawEllipse(area);
 }
 
-TRotatedLabel::TRotatedLabel(const QString &text, int pixel_size, double degrees, QWidget *parent)
+RotatedLabel::RotatedLabel(const QString &text, int pixel_size, double degrees, QWidget *parent)
     : PressableControl(parent), text_(text), pixel_size_(pixel_size), degrees_(degrees)
 {
 }
 
-void TRotatedLabel::paintEvent(QPaintEvent *)
+void RotatedLabel::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     painter.setRenderHint(QPainter::TextAntialiasing);
@@ -76,12 +76,12 @@ void TRotatedLabel::paintEvent(QPaintEvent *)
     painter.drawText(baseline, text_);
 }
 
-TDrawnPicture::TDrawnPicture(Drawing drawing, QWidget *parent)
+DrawnPicture::DrawnPicture(Drawing drawing, QWidget *parent)
     : PressableControl(parent), drawing_(std::move(drawing))
 {
 }
 
-void TDrawnPicture::paintEvent(QPaintEvent *)
+void DrawnPicture::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     drawing_(painter, QSizeF(size()));

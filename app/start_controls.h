@@ -28,13 +28,13 @@ protected:
 
 // A filled shape with an outline, drawn inside its rectangle without antialiasing, so that white
 // keys out cleanly around it.
-class TShape final : public PressableControl {
+class ShapeWidget final : public PressableControl {
     Q_OBJECT
 
 public:
     enum class Outline { Ellipse, Circle, RoundRect };
 
-    TShape(Outline outline, QColor fill, QColor pen, QWidget *parent);
+    ShapeWidget(Outline outline, QColor fill, QColor pen, QWidget *parent);
 
     int pen_width() const { return pen_width_; }
     void set_pen_width(int width);
@@ -50,11 +50,11 @@ private:
 };
 
 // A text turned counter-clockwise by a few degrees, on no background.
-class TRotatedLabel final : public PressableControl {
+class RotatedLabel final : public PressableControl {
     Q_OBJECT
 
 public:
-    TRotatedLabel(const QString &text, int pixel_size, double degrees, QWidget *parent);
+    RotatedLabel(const QString &text, int pixel_size, double degrees, QWidget *parent);
 
     QString text() const { return text_; }
 
@@ -68,13 +68,13 @@ private:
 };
 
 // A picture drawn by a function, that reports the pointer.
-class TDrawnPicture final : public PressableControl {
+class DrawnPicture final : public PressableControl {
     Q_OBJECT
 
 public:
     using Drawing = std::function<void(QPainter &, QSizeF)>;
 
-    TDrawnPicture(Drawing drawing, QWidget *parent);
+    DrawnPicture(Drawing drawing, QWidget *parent);
 
 protected:
     void paintEvent(QPaintEvent *event) override;

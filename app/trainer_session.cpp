@@ -42,7 +42,7 @@ std::string started_text(const std::tm &local)
 TrainerSession::TrainerSession(zun::UiPort &port, ErrorReporter &errors, Settings settings,
                                FormsBuilt forms_built)
     : port_(port), settings_(std::move(settings)), forms_built_(std::move(forms_built)),
-      sessions_window_(std::make_unique<TForm_Sessions>(*this))
+      sessions_window_(std::make_unique<SessionsWindow>(*this))
 {
     install(rebuilt({}, 0));
     clock_ = std::make_unique<ClockDriver>(forms_->sim().scheduler, errors, settings_.wall_clock);
@@ -301,7 +301,7 @@ void TrainerSession::show_sessions_window()
     // An examination is the trainee's own: no replays and no going back.
     if (forms_->sim().lesson_is_exam())
         return;
-    TForm_Sessions &window = *sessions_window_;
+    SessionsWindow &window = *sessions_window_;
     if (!window.isVisible() && !sessions_window_placed_) {
         sessions_window_placed_ = true;
         if (const QScreen *screen = forms_->main().screen()) {

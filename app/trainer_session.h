@@ -70,7 +70,7 @@ public:
     void close_replay() override;
     void go_back(zun::Millis by) override;
 
-    TForm_Sessions &sessions_window() const { return *sessions_window_; }
+    SessionsWindow &sessions_window() const { return *sessions_window_; }
     // Opens the sessions window, as Ctrl+O does; not during an examination.
     void show_sessions_window();
     // Plays a session the history keeps, as the journal asks: from its own file when it was
@@ -112,7 +112,7 @@ private:
     std::filesystem::path replay_file_;
     std::string replay_trainee_;
     std::unique_ptr<zun::SessionPlayer> player_; // while a replay runs
-    std::unique_ptr<TForm_Sessions> sessions_window_;
+    std::unique_ptr<SessionsWindow> sessions_window_;
     bool failure_told_ = false;
     bool sessions_window_placed_ = false;
 };

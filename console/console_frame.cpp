@@ -15,7 +15,7 @@ ModelBoundFrame::ModelBoundFrame(zun::Door door, int control, QWidget *parent, Q
     Label1->on_press = [this](Qt::MouseButton button) { press(button); };
 }
 
-const zun::TControl_State &ModelBoundFrame::state() const
+const zun::ControlState &ModelBoundFrame::state() const
 {
     return door_.model().Controls[static_cast<std::size_t>(control_)];
 }

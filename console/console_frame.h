@@ -34,7 +34,7 @@ class ModelBoundFrame : public ConsoleFrame {
 
 public:
     int control() const { return control_; }
-    const zun::TControl_State &state() const;
+    const zun::ControlState &state() const;
 
 protected:
     ModelBoundFrame(zun::Door door, int control, QWidget *parent, QSize size);

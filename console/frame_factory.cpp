@@ -4,7 +4,9 @@
 #include "console/Unit_button.h"
 #include "console/Unit_krutilka.h"
 #include "console/Unit_lamp.h"
-#include "console/key_frame.h"
+#include "console/Unit_key_45_back.h"
+#include "console/Unit_key_45_fix.h"
+#include "console/Unit_key_90.h"
 #include "sim/console_layout.h"
 
 #include <stdexcept>

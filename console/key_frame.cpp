@@ -16,9 +16,9 @@ constexpr int picture_size = 40;
 constexpr int caption_pixel_size = 9;
 constexpr int inscription_pixel_size = 9;
 
-int angle_of(TKeyFrame::Position position)
+int angle_of(KeyFrame::Position position)
 {
-    return (static_cast<int>(position) - TKeyFrame::Upright) * 45;
+    return (static_cast<int>(position) - KeyFrame::Upright) * 45;
 }
 
 QLabel *inscription(const QString &text, QPoint place, QWidget *frame)
@@ -35,7 +35,7 @@ QLabel *inscription(const QString &text, QPoint place, QWidget *frame)
 
 } // namespace
 
-TKeyFrame::TKeyFrame(Kind kind, zun::Door door, int control, QWidget *parent)
+KeyFrame::KeyFrame(Kind kind, zun::Door door, int control, QWidget *parent)
     : ModelBoundFrame(door, control, parent, {Width, Height}), Label2(nullptr), Label3(nullptr),
       kind_(kind)
 {
@@ -58,13 +58,13 @@ TKeyFrame::TKeyFrame(Kind kind, zun::Door door, int control, QWidget *parent)
     Label1->on_move = [this] { this->door().apply(zun::input::ControlMove{this->control()}); };
     Timer1.setSingleShot(true);
     Timer1.setInterval(flash_interval);
-    connect(&Timer1, &QTimer::timeout, this, &TKeyFrame::Timer1Timer);
+    connect(&Timer1, &QTimer::timeout, this, &KeyFrame::Timer1Timer);
     apply_settings();
     painted_angle_ = state().Angle;
 }
 
 // The console's settings: tag, caption, hint, direction inscriptions.
-void TKeyFrame::apply_settings()
+void KeyFrame::apply_settings()
 {
     const zun::console::Control &control = layout();
     move(control.left, control.top);
@@ -82,7 +82,7 @@ void TKeyFrame::apply_settings()
 
 // A message box the press asked for takes the button's release; a spring-return key whose
 // button went up while the box was open comes back upright all the same.
-void TKeyFrame::Label1MouseDown(Qt::MouseButton button)
+void KeyFrame::Label1MouseDown(Qt::MouseButton button)
 {
     const std::uint64_t boxes = door().model().messages_shown();
     press(button);
@@ -91,15 +91,15 @@ void TKeyFrame::Label1MouseDown(Qt::MouseButton button)
         release(button);
 }
 
-bool TKeyFrame::picture_visible(Position position) const
+bool KeyFrame::picture_visible(Position position) const
 {
-    const zun::TControl_State &key = state();
+    const zun::ControlState &key = state();
     const bool flags[] = {key.b_Left_90, key.b_Left_45, key.b_Angle_0, key.b_Right_45,
                           key.b_Right_90};
     return flags[position];
 }
 
-void TKeyFrame::sync()
+void KeyFrame::sync()
 {
     if (painted_angle_ != state().Angle) {
         painted_angle_ = state().Angle;
@@ -107,18 +107,18 @@ void TKeyFrame::sync()
     }
 }
 
-void TKeyFrame::Timer1Timer()
+void KeyFrame::Timer1Timer()
 {
     Label1->set_flashed(false);
 }
 
-void TKeyFrame::f_Highlight()
+void KeyFrame::flash_caption()
 {
     Label1->set_flashed(true);
     Timer1.start();
 }
 
-void TKeyFrame::paintEvent(QPaintEvent *)
+void KeyFrame::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     painter.fillRect(rect(), art::console_panel);

@@ -1,6 +1,6 @@
 #include "book.h"
 
-#include "sim/Unit_simulator.h"
+#include "sim/simulator.h"
 #include "sim/console_layout.h"
 #include "sim/stage_tables.h"
 #include "sim/steps_texts.h"
@@ -171,12 +171,12 @@ std::string escape(std::string_view text)
 Page machines_page()
 {
     RecordingUiPort ui;
-    const TSimulator sim(ui);
+    const Simulator sim(ui);
     Page page{"machines.html", "Механизмы линии", {}, {}, {}};
     std::string rows;
     std::string without_key;
     for (int number = 1; number < console::mech_name_count; ++number) {
-        const std::string &name = sim.Find_Mech_List[number];
+        const std::string &name = sim.find_mech_list[number];
         if (name.empty())
             continue;
         const console::Control *key = console::key_of(number);

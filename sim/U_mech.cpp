@@ -29,7 +29,7 @@ template <typename Links, typename Each> void for_each_linked(Links &links, Each
 
 } // namespace
 
-TMech::TMech(Scheduler &scheduler, TMech_Host &host)
+TMech::TMech(Scheduler &scheduler, MechHost &host)
     : Timer_Drive(scheduler, default_drive_interval, [this] { Timer_DriveTimer(); }), host_(host)
 {
 }
@@ -57,7 +57,7 @@ void TMech::f_Step_FWD()
             ++Phase;
         break;
     case KindMove::Travel:
-        f_Travel(Direction::Forward);
+        travel_towards(Direction::Forward);
         break;
     }
 }
@@ -73,23 +73,23 @@ void TMech::f_Step_RWS()
             --Phase;
         break;
     case KindMove::Travel:
-        f_Travel(Direction::Reverse);
+        travel_towards(Direction::Reverse);
         break;
     }
 }
 
-void TMech::f_Travel(Direction direction)
+void TMech::travel_towards(Direction direction)
 {
     const int sign = static_cast<int>(direction);
     travel(Pos_X, sign * Step_X, X_Max, X_Min);
     travel(Pos_Y, sign * Step_Y, Y_Max, Y_Min);
     travel(Pos_Z, sign * Step_Z, Z_Max, Z_Min);
-    f_Carry_Followers(direction);
+    carry_followers(direction);
 }
 
 // Followers keep their distance and their own travel range: they are shifted by the full step
 // on every call, also when this mechanism stands at a bound.
-void TMech::f_Carry_Followers(Direction direction)
+void TMech::carry_followers(Direction direction)
 {
     const int sign = static_cast<int>(direction);
     const int dx = sign * Step_X;
@@ -106,14 +106,14 @@ void TMech::f_Carry_Followers(Direction direction)
     });
 }
 
-TMech::Latch_Terms TMech::f_Latch_Terms() const
+TMech::LatchTerms TMech::latch_terms() const
 {
-    return {!b_Fault_Drive, b_Permit && !b_Fault_Permit, !b_Stop_At_KV || !bi_KV_FWD,
+    return {!fault_drive, b_Permit && !fault_permit, !b_Stop_At_KV || !bi_KV_FWD,
             !b_Stop_At_KV || !bi_KV_RWS, b_Auto_Return && bi_KV_FWD};
 }
 
 // A drive that does not switch on holds neither latch.
-bool TMech::f_Forward_Latch(const Latch_Terms &terms, bool pulse) const
+bool TMech::forward_latch(const LatchTerms &terms, bool pulse) const
 {
     return terms.drive_switches_on && terms.permitted && b_No_Stop && !b_KM_RWS &&
            b_Permit_FWD && (b_KM_FWD || pulse) && terms.clear_forward;
@@ -121,8 +121,8 @@ bool TMech::f_Forward_Latch(const Latch_Terms &terms, bool pulse) const
 
 void TMech::f_Evaluate()
 {
-    const Latch_Terms terms = f_Latch_Terms();
-    const bool forward = f_Forward_Latch(terms, b_Pulse_FWD);
+    const LatchTerms terms = latch_terms();
+    const bool forward = forward_latch(terms, b_Pulse_FWD);
     // The auto-return term has no stop or permission factor: at the forward end it always wins.
     const bool reverse = (terms.drive_switches_on && terms.permitted && b_No_Stop && !forward &&
                           b_Permit_RWS && (b_KM_RWS || b_Pulse_RWS) && terms.clear_reverse) ||
@@ -130,12 +130,12 @@ void TMech::f_Evaluate()
     b_KM_FWD = forward;
     b_KM_RWS = reverse;
     Timer_Drive.set_enabled((b_KM_FWD != b_KM_RWS) && b_Enable_Drive);
-    f_Update_Limit_Switches();
+    update_limit_switches();
 }
 
 // The switches describe the position after the step just made; the next evaluation reads them,
 // which is why a mechanism runs one more tick after reaching its end.
-void TMech::f_Update_Limit_Switches()
+void TMech::update_limit_switches()
 {
     switch (Kind_Move) {
     case KindMove::Phases:
@@ -151,41 +151,41 @@ void TMech::f_Update_Limit_Switches()
     case KindMove::Rotation: // a rotating mechanism has no limit switches
         break;
     }
-    bi_KV_FWD = bi_KV_FWD && !b_Fault_KV_FWD;
-    bi_KV_RWS = bi_KV_RWS && !b_Fault_KV_RWS;
+    bi_KV_FWD = bi_KV_FWD && !fault_kv_fwd;
+    bi_KV_RWS = bi_KV_RWS && !fault_kv_rws;
 }
 
-bool &TMech::f_Fault_Flag(FaultKind kind)
+bool &TMech::fault_flag(FaultKind kind)
 {
     switch (kind) {
-    case FaultKind::Drive: return b_Fault_Drive;
-    case FaultKind::Permit: return b_Fault_Permit;
-    case FaultKind::ForwardEnd: return b_Fault_KV_FWD;
-    case FaultKind::ReverseEnd: return b_Fault_KV_RWS;
+    case FaultKind::Drive: return fault_drive;
+    case FaultKind::Permit: return fault_permit;
+    case FaultKind::ForwardEnd: return fault_kv_fwd;
+    case FaultKind::ReverseEnd: return fault_kv_rws;
     }
-    return b_Fault_Drive;
+    return fault_drive;
 }
 
-bool TMech::f_Has_Fault(FaultKind kind) const
+bool TMech::has_fault(FaultKind kind) const
 {
     switch (kind) {
-    case FaultKind::Drive: return b_Fault_Drive;
-    case FaultKind::Permit: return b_Fault_Permit;
-    case FaultKind::ForwardEnd: return b_Fault_KV_FWD;
-    case FaultKind::ReverseEnd: return b_Fault_KV_RWS;
+    case FaultKind::Drive: return fault_drive;
+    case FaultKind::Permit: return fault_permit;
+    case FaultKind::ForwardEnd: return fault_kv_fwd;
+    case FaultKind::ReverseEnd: return fault_kv_rws;
     }
     return false;
 }
 
 // Setting a malfunction that is already set, or clearing one that is not, changes nothing.
-void TMech::f_Set_Fault(FaultKind kind, bool on)
+void TMech::set_fault(FaultKind kind, bool on)
 {
-    bool &flag = f_Fault_Flag(kind);
+    bool &flag = fault_flag(kind);
     if (flag == on)
         return;
     flag = on;
     if (kind == FaultKind::ForwardEnd || kind == FaultKind::ReverseEnd)
-        f_Update_Limit_Switches();
+        update_limit_switches();
 }
 
 void TMech::f_Stop()
@@ -197,9 +197,9 @@ void TMech::f_Stop()
 
 // The first term of the latch equations that keeps a pulse from latching, read in the
 // equations' order; a drive that does not switch on refuses before anything else is read.
-Refusal TMech::f_Refusal(MechCommand command) const
+Refusal TMech::refusal_of(MechCommand command) const
 {
-    const Latch_Terms terms = f_Latch_Terms();
+    const LatchTerms terms = latch_terms();
     if (command != MechCommand::Stop && !terms.drive_switches_on)
         return Refusal::DriveFault;
     switch (command) {
@@ -214,7 +214,7 @@ Refusal TMech::f_Refusal(MechCommand command) const
             return Refusal::Interlocked;
         return terms.clear_forward ? Refusal::None : Refusal::AtEnd;
     case MechCommand::Reverse:
-        if (f_Forward_Latch(terms, false))
+        if (forward_latch(terms, false))
             return Refusal::RunningOpposite;
         if (terms.auto_return)
             return Refusal::None;
@@ -227,12 +227,12 @@ Refusal TMech::f_Refusal(MechCommand command) const
     return Refusal::None;
 }
 
-void TMech::f_Pulse(bool TMech::*pulse)
+void TMech::send_pulse(bool TMech::*pulse)
 {
     if (Picture *first = Image_Pos[0]) {
-        host_.f_Set_Cur_Mech(first->tag());
+        host_.set_cur_mech(first->tag());
         if (b_Normal_Speed)
-            host_.f_Show_Container(first->panel());
+            host_.show_container(first->panel());
     }
     this->*pulse = true;
     f_Evaluate();
@@ -241,12 +241,12 @@ void TMech::f_Pulse(bool TMech::*pulse)
 
 void TMech::f_Start_FWD_Pulse()
 {
-    f_Pulse(&TMech::b_Pulse_FWD);
+    send_pulse(&TMech::b_Pulse_FWD);
 }
 
 void TMech::f_Start_RWS_Pulse()
 {
-    f_Pulse(&TMech::b_Pulse_RWS);
+    send_pulse(&TMech::b_Pulse_RWS);
 }
 
 void TMech::f_Start_FWD_Pulse_Fast()

@@ -12,15 +12,15 @@
 namespace zun {
 
 // What a mechanism needs of the window that owns it.
-class TMech_Host {
+class MechHost {
 public:
     // Makes `number` the current mechanism (Cur_Mech) for the panels, the marker and the hand.
-    virtual void f_Set_Cur_Mech(std::int32_t number) = 0;
+    virtual void set_cur_mech(std::int32_t number) = 0;
     // Makes a container of pictures visible and brings it into view.
-    virtual void f_Show_Container(Panel &container) = 0;
+    virtual void show_container(Panel &container) = 0;
 
 protected:
-    ~TMech_Host() = default;
+    ~MechHost() = default;
 };
 
 // One drive of the line, wired like a motor starter with two contactors: pulses and permissions
@@ -29,7 +29,7 @@ protected:
 // them, the interlocks and the strip line read and write them.
 class TMech {
 public:
-    TMech(Scheduler &scheduler, TMech_Host &host);
+    TMech(Scheduler &scheduler, MechHost &host);
     TMech(const TMech &) = delete;
     TMech &operator=(const TMech &) = delete;
 
@@ -66,10 +66,10 @@ public:
     std::int32_t Saved_Interval = 0;
     // Malfunctions the instructor gives: the drive does not switch on, the permission is
     // withdrawn, an end switch never reports.
-    bool b_Fault_Drive = false;
-    bool b_Fault_Permit = false;
-    bool b_Fault_KV_FWD = false;
-    bool b_Fault_KV_RWS = false;
+    bool fault_drive = false;
+    bool fault_permit = false;
+    bool fault_kv_fwd = false;
+    bool fault_kv_rws = false;
     std::array<Deep<TMech>, 4> Co_Mech{};     // driven by this mechanism's latches
     std::array<Deep<TMech>, 4> Follow_Mech{}; // copy the phase, carried by the travel
 
@@ -79,7 +79,7 @@ public:
     void f_Evaluate();
     void f_Stop();
     // Why a pulse in that direction would not latch now; Refusal::None if it would.
-    Refusal f_Refusal(MechCommand command) const;
+    Refusal refusal_of(MechCommand command) const;
     void f_Start_FWD_Pulse();
     void f_Start_RWS_Pulse();
     void f_Start_FWD_Pulse_Fast();
@@ -90,11 +90,11 @@ public:
     void Timer_DriveTimer();
     // Sets or clears one malfunction; an end switch that stops reporting lets go at once, one
     // that is mended reads the position again.
-    void f_Set_Fault(FaultKind kind, bool on);
-    bool f_Has_Fault(FaultKind kind) const;
-    bool f_Has_Fault() const
+    void set_fault(FaultKind kind, bool on);
+    bool has_fault(FaultKind kind) const;
+    bool has_fault() const
     {
-        return b_Fault_Drive || b_Fault_Permit || b_Fault_KV_FWD || b_Fault_KV_RWS;
+        return fault_drive || fault_permit || fault_kv_fwd || fault_kv_rws;
     }
 
 private:
@@ -103,24 +103,24 @@ private:
 
     // The terms of the latch equations that do not depend on the requested direction, read once
     // for the latches and again for why a pulse would be refused.
-    struct Latch_Terms {
+    struct LatchTerms {
         bool drive_switches_on; // no drive fault
         bool permitted;         // the general permission, not withdrawn by a fault
         bool clear_forward;     // not held at the forward end
         bool clear_reverse;     // not held at the reverse end
         bool auto_return;       // at the forward end of a mechanism that returns by itself
     };
-    Latch_Terms f_Latch_Terms() const;
+    LatchTerms latch_terms() const;
     // The forward latch, with or without a forward pulse pending; b_No_Stop is the stop's term.
-    bool f_Forward_Latch(const Latch_Terms &terms, bool pulse) const;
+    bool forward_latch(const LatchTerms &terms, bool pulse) const;
 
-    void f_Travel(Direction direction);
-    void f_Carry_Followers(Direction direction);
-    void f_Update_Limit_Switches();
-    void f_Pulse(bool TMech::*pulse);
-    bool &f_Fault_Flag(FaultKind kind);
+    void travel_towards(Direction direction);
+    void carry_followers(Direction direction);
+    void update_limit_switches();
+    void send_pulse(bool TMech::*pulse);
+    bool &fault_flag(FaultKind kind);
 
-    TMech_Host &host_;
+    MechHost &host_;
 };
 
 } // namespace zun

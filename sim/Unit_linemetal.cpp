@@ -2,7 +2,7 @@
 
 #include "sim/line_mechanisms.h"
 
-#include "sim/Unit_simulator.h"
+#include "sim/simulator.h"
 
 #include <stdexcept>
 #include <string>
@@ -22,7 +22,7 @@ constexpr std::int16_t whole_coil_length = 3000;
 
 } // namespace
 
-TFrame_LineMetal::TFrame_LineMetal(Scheduler &scheduler, TSimulator &main_window)
+TFrame_LineMetal::TFrame_LineMetal(Scheduler &scheduler, Simulator &main_window)
     : Timer_MovLine(scheduler, line_tick, [this] { Timer_MovLineTimer(); }),
       Timer_Visu_i_Stadiya(scheduler, line_tick, [this] { Timer_Visu_i_StadiyaTimer(); }),
       Timer_Stop_All_Mech(scheduler, delayed_stop_interval, [this] { Timer_Stop_All_MechTimer(); }),
@@ -48,20 +48,20 @@ void TFrame_LineMetal::f_Init_Line()
         Image_Of[i] = mech->Image_Pos[0].get();
         Pos_X_Of[i] = &mech->Pos_X;
     }
-    X_Razmativatela = f_X(Uncoiler);
-    Zone_Width = (f_X(Uncoiler) - f_X(Recoiler)) / zones;
+    X_Razmativatela = x_of(Uncoiler);
+    Zone_Width = (x_of(Uncoiler) - x_of(Recoiler)) / zones;
     for (int k = 0; k < zones; ++k) {
         Line_Images[k]->set_top(strip_end_top);
         Line_Images[zones + k]->set_top(strip_end_top);
     }
     Dlina_Polosy = whole_coil_length;
     f_Reset_Line();
-    X_Motalki = f_X(Recoiler);
+    X_Motalki = x_of(Recoiler);
 
-    f_Bind_Named_Pictures();
+    bind_named_pictures();
 }
 
-void TFrame_LineMetal::f_Bind_Named_Pictures()
+void TFrame_LineMetal::bind_named_pictures()
 {
     const auto find = [this](const std::string &name) {
         if (Picture *found = main_window_.pictures.find_picture(name))

@@ -13,7 +13,7 @@
 
 namespace zun {
 
-class TSimulator;
+class Simulator;
 
 // The strip line: the metal strip from the uncoiler (right) to the recoiler (left) as up to five
 // pieces along the scene's x axis, the two coils, and the clocks that move, cut and show them.
@@ -24,7 +24,7 @@ public:
     static constexpr int Bound_Mechs = 80; // mechanisms 1..79 are bound
     static constexpr int No_Seg = 1000;    // f_Seg_At_Mech: no piece spans the mechanism
 
-    TFrame_LineMetal(Scheduler &scheduler, TSimulator &main_window);
+    TFrame_LineMetal(Scheduler &scheduler, Simulator &main_window);
     TFrame_LineMetal(const TFrame_LineMetal &) = delete;
     TFrame_LineMetal &operator=(const TFrame_LineMetal &) = delete;
 
@@ -85,8 +85,8 @@ public:
     int f_Count_Covering(int a, int b) const;
     int f_Max_End_Before(int k) const;
     int f_Min_Start_After(int k) const;
-    int f_Head(int k) const { return Seg_Start[k]; }
-    int f_Tail(int k) const { return Seg_Start[k] + Seg_Len[k]; }
+    int head_of(int k) const { return Seg_Start[k]; }
+    int tail_of(int k) const { return Seg_Start[k] + Seg_Len[k]; }
 
     void f_Check_Cuts();
     void f_Calc_Rulon_Sizes();
@@ -99,7 +99,7 @@ public:
     void f_Show_Ends();
     void f_Show_Rulons();
     void f_Show_Petla_Otgibatela();
-    void f_Show_Kromka(int k);
+    void show_kromka(int k);
 
     // Pictures the line drives besides Line_Images, found by name at f_Init_Line.
     Deep<Picture> Image_Vnutrennosti_Rulona_Razmativatela = nullptr;
@@ -110,13 +110,13 @@ public:
     Deep<Picture> Image_Provodka_sleva = nullptr;
 
     // The x of mechanism j: its current Pos_X.
-    int f_X(int j) const { return *Pos_X_Of[j]; }
+    int x_of(int j) const { return *Pos_X_Of[j]; }
     bool KV_F(int j) const { return *KV_FWD_Of[j]; }
     bool KV_R(int j) const { return *KV_RWS_Of[j]; }
-    int h0() const { return f_Head(0); }
-    int t0() const { return f_Tail(0); }
-    int f_Left_Guide_Left() const { return Image_Provodka_sleva->left(); }
-    bool f_Bell_Pressed() const;
+    int h0() const { return head_of(0); }
+    int t0() const { return tail_of(0); }
+    int left_guide_left() const { return Image_Provodka_sleva->left(); }
+    bool bell_pressed() const;
 
     // The work stages: judging, setting a stage's whole state, carrying a stage out.
     void f_Check_Stage();
@@ -137,16 +137,16 @@ private:
         std::array<std::int8_t, last_driving_mech> mechs{};
         int count = 0;
     };
-    Running_Drives f_Running_Drives() const;
-    void f_Move_Piece(int k, const Running_Drives &running);
-    bool f_Left_Drive_Passes(int head, bool driven) const;
-    void f_Bind_Named_Pictures();
-    bool f_Covered(int a, int b) const { return f_Count_Covering(a, b) > 0; }
-    bool f_Any_Visible(int first_slot, int count) const;
-    void f_Lay_Strip(int stage);
-    void f_Run_Command(const stages::Command &command);
+    Running_Drives running_drives() const;
+    void move_piece(int k, const Running_Drives &running);
+    bool left_drive_passes(int head, bool driven) const;
+    void bind_named_pictures();
+    bool is_covered(int a, int b) const { return f_Count_Covering(a, b) > 0; }
+    bool any_visible(int first_slot, int count) const;
+    void lay_strip(int stage);
+    void run_command(const stages::Command &command);
 
-    TSimulator &main_window_;
+    Simulator &main_window_;
     Picture *Label_SizeMot_Int = nullptr;
     Picture *Label_SizeMot_Perc = nullptr;
     Picture *Label_SizeRaz_Int = nullptr;

@@ -41,7 +41,7 @@ void place(Picture &picture, int left, int top)
 
 } // namespace
 
-bool TFrame_LineMetal::f_Any_Visible(int first_slot, int count) const
+bool TFrame_LineMetal::any_visible(int first_slot, int count) const
 {
     for (int slot = first_slot; slot < first_slot + count; ++slot)
         if (Line_Images[slot]->visible())
@@ -57,7 +57,7 @@ void TFrame_LineMetal::f_Place_Rulon_Razmativatela()
         left = 1019;
         top = 44;
     } else if (Gde_Rulon_Razmativatela == UncoilerPlace::CarTable) { // on the car's table
-        left = f_X(Car_Table) + 8;
+        left = x_of(Car_Table) + 8;
         top = Image_Of[Car_Table]->top() - 32;
     } else {
         return;
@@ -72,7 +72,7 @@ void TFrame_LineMetal::f_Place_Rulon_Motalki()
     int left = 166; // on the recoiler, or none
     int top = 45;
     if (Gde_Rulon_Motalki == RecoilerPlace::RemovalTable) { // on the removal table
-        left = f_X(Removal_Table) + 1;
+        left = x_of(Removal_Table) + 1;
         top = Image_Of[Removal_Table]->top() - 33;
     } else if (Gde_Rulon_Motalki == RecoilerPlace::RotatingTable) { // on the rotating table
         left = 85;
@@ -87,8 +87,8 @@ void TFrame_LineMetal::f_Place_Rulon_Motalki()
 // the strip there.
 void TFrame_LineMetal::f_Show_Body()
 {
-    const bool left_diagonal = f_Any_Visible(Left_Diagonals, coil_classes);
-    const bool right_diagonal = f_Any_Visible(Right_Diagonals, coil_classes);
+    const bool left_diagonal = any_visible(Left_Diagonals, coil_classes);
+    const bool right_diagonal = any_visible(Right_Diagonals, coil_classes);
     bool peeler_loop = false;
     for (const Picture *loop : Image_Petla_Otgibatela)
         peeler_loop = peeler_loop || loop->visible();
@@ -101,7 +101,7 @@ void TFrame_LineMetal::f_Show_Body()
     std::array<Piece, std::tuple_size_v<decltype(Seg_Start)>> pieces{};
     const int piece_count = Seg_Count;
     for (int k = 0; k < piece_count; ++k)
-        pieces[static_cast<std::size_t>(k)] = {f_Head(k), f_Tail(k)};
+        pieces[static_cast<std::size_t>(k)] = {head_of(k), tail_of(k)};
     const std::span<const Piece> present(pieces.data(), static_cast<std::size_t>(piece_count));
     for (int n = 0; n < body_pictures; ++n) {
         Picture &body = *Line_Images[Bodies + n];
@@ -124,8 +124,8 @@ void TFrame_LineMetal::f_Show_Ends()
 {
     const int x0 = X_Motalki;
     const int w = Zone_Width;
-    const int h = f_Head(0);
-    const int t = f_Tail(0);
+    const int h = head_of(0);
+    const int t = tail_of(0);
     Zone_Head[0] = h >= x0 + 4 * w - zone_margin;
     Zone_Head[1] = x0 + 3 * w - zone_margin <= h && h < x0 + 4 * w - zone_margin;
     Zone_Head[2] = x0 + 2 * w + zone_margin <= h && h < x0 + 3 * w - zone_margin;
@@ -138,7 +138,7 @@ void TFrame_LineMetal::f_Show_Ends()
         Picture &head = *Line_Images[Heads + k];
         head.set_left(h);
         head.set_visible(Zone_Head[k] && !Image_Petla_Motalki->visible() &&
-                         h + head.width() < f_X(Uncoiler) && !peeler_loop);
+                         h + head.width() < x_of(Uncoiler) && !peeler_loop);
         Picture &tail = *Line_Images[Tails + k];
         tail.set_left(t - tail.width());
         tail.set_visible(false);
@@ -147,8 +147,8 @@ void TFrame_LineMetal::f_Show_Ends()
 
 void TFrame_LineMetal::f_Show_Rulons()
 {
-    const bool strip_at_uncoiler = f_Covered(f_X(Feed_Roll), f_X(Uncoiler) + coil_reach);
-    const bool strip_at_recoiler = f_Covered(f_X(Recoiler), f_X(Device));
+    const bool strip_at_uncoiler = is_covered(x_of(Feed_Roll), x_of(Uncoiler) + coil_reach);
+    const bool strip_at_recoiler = is_covered(x_of(Recoiler), x_of(Device));
     const bool recoiler_loop = Image_Petla_Motalki->visible();
     for (int k = 0; k < coil_classes; ++k) {
         Picture &uncoiler_coil = *Line_Images[Uncoiler_Coils + k];
@@ -165,10 +165,10 @@ void TFrame_LineMetal::f_Show_Rulons()
                                                      recoiler_coil.visible() && !recoiler_loop);
     }
     Image_Vnutrennosti_Rulona_Razmativatela->set_visible(
-        f_Any_Visible(Uncoiler_Coils, coil_classes));
-    Image_Vnutrennosti_Rulona_Motalki->set_visible(f_Any_Visible(Recoiler_Coils, coil_classes));
+        any_visible(Uncoiler_Coils, coil_classes));
+    Image_Vnutrennosti_Rulona_Motalki->set_visible(any_visible(Recoiler_Coils, coil_classes));
     // A loop forms while the disc shears push strip towards a recoiler that does not wind.
-    Image_Petla_Motalki->set_visible(f_Covered(f_X(Recoiler), f_X(Disc_Shears)) &&
+    Image_Petla_Motalki->set_visible(is_covered(x_of(Recoiler), x_of(Disc_Shears)) &&
                                      !*KM_FWD_Of[Recoiler] && *KM_FWD_Of[Disc_Shears]);
 }
 
@@ -177,10 +177,10 @@ void TFrame_LineMetal::f_Show_Rulons()
 void TFrame_LineMetal::f_Show_Petla_Otgibatela()
 {
     const auto &peeler = Mech_Of[Peeler]->Image_Pos;
-    const bool hanging = f_Covered(f_X(Peeler), f_X(Uncoiler) + coil_reach) &&
+    const bool hanging = is_covered(x_of(Peeler), x_of(Uncoiler) + coil_reach) &&
                          Line_Images[Uncoiler_Coils + 3]->visible() &&
                          Gde_Rulon_Razmativatela == UncoilerPlace::Uncoiler &&
-                         !f_Any_Visible(Right_Diagonals, coil_classes);
+                         !any_visible(Right_Diagonals, coil_classes);
     Image_Petla_Otgibatela[0]->set_visible(hanging &&
                                            (peeler[3]->visible() || peeler[2]->visible()));
     Image_Petla_Otgibatela[1]->set_visible(hanging && peeler[1]->visible());
@@ -188,7 +188,7 @@ void TFrame_LineMetal::f_Show_Petla_Otgibatela()
 }
 
 // The trimmings leave the disc shears while they cut piece k; the last piece of a tick decides.
-void TFrame_LineMetal::f_Show_Kromka(int k)
+void TFrame_LineMetal::show_kromka(int k)
 {
     const bool cutting = f_Engaged(Disc_Shears, k);
     const std::int16_t phase = Mech_Of[Disc_Shears]->Phase;

@@ -4,7 +4,7 @@
 
 #include "sim/line_mechanisms.h"
 
-#include "sim/Unit_simulator.h"
+#include "sim/simulator.h"
 
 namespace zun {
 
@@ -17,9 +17,9 @@ constexpr int rest_start = 330;  // where the rest begins once the device's shea
 
 } // namespace
 
-bool TFrame_LineMetal::f_Bell_Pressed() const
+bool TFrame_LineMetal::bell_pressed() const
 {
-    return main_window_.b_Beep_Pressed;
+    return main_window_.beep_pressed;
 }
 
 // Judges the current stage, takes the scenario's two jumps, and on completion stops the
@@ -30,7 +30,7 @@ void TFrame_LineMetal::f_Check_Stage()
         b_Stage_Done = stages::condition_holds(Stadiya_Raboti, *this);
         if (Stadiya_Raboti == 38 && b_Stage_Done && Seg_Len[0] < short_rest)
             Stadiya_Raboti = 42; // too little strip for the next coil: straight to the cut
-        if (Stadiya_Raboti == 48 && b_Stage_Done && f_X(Recoiler) < h0()) {
+        if (Stadiya_Raboti == 48 && b_Stage_Done && x_of(Recoiler) < h0()) {
             Stadiya_Raboti = 26; // strip left: thread the next coil
             Mech_Of[Rotating_Table]->Phase = 0;
             Mech_Of[Rotating_Table]->f_Show();
@@ -44,10 +44,10 @@ void TFrame_LineMetal::f_Check_Stage()
     if (b_Stage_Done) {
         f_Stop_All_Mech();
         ++Stadiya_Raboti;
-        main_window_.f_Hide_Close_Ups();
-        if (main_window_.Working_Mode == WorkingMode::Automatic)
+        main_window_.hide_close_ups();
+        if (main_window_.working_mode == WorkingMode::Automatic)
             Timer_Pause_Between_Steps.set_enabled(true);
-        main_window_.f_Point_To_Next_Step();
+        main_window_.point_to_next_step();
     }
 }
 
@@ -55,7 +55,7 @@ void TFrame_LineMetal::f_Check_Stage()
 // pulses; the strip and the coils are laid at once.
 void TFrame_LineMetal::f_Set_Stage_State()
 {
-    main_window_.f_Hide_Close_Ups();
+    main_window_.hide_close_ups();
     Mech_Of[Rotating_Table]->Phase = 0;
     Mech_Of[Rotating_Table]->f_Show();
     if (Stadiya_Raboti < 0 || Stadiya_Raboti > stages::Last_Stage)
@@ -79,7 +79,7 @@ void TFrame_LineMetal::f_Set_Stage_State()
     f_Reset_Line();
     Gde_Rulon_Razmativatela = state.uncoiler_place;
     Gde_Rulon_Motalki = state.recoiler_place;
-    f_Lay_Strip(Stadiya_Raboti);
+    lay_strip(Stadiya_Raboti);
     if (state.shown == stages::Close_Up::Drum_5)
         main_window_.Panel_5_mech->set_visible(true);
     else if (state.shown == stages::Close_Up::Drum_70)
@@ -94,26 +94,26 @@ void TFrame_LineMetal::f_Set_Stage_State()
 
 // The strip of a stage state, over the whole strip the reset has laid. Pieces written directly
 // are counted by the next travel tick.
-void TFrame_LineMetal::f_Lay_Strip(int stage)
+void TFrame_LineMetal::lay_strip(int stage)
 {
     using Kind = stages::StripState::Kind;
     const stages::StripState &strip = stages::state(stage).strip;
-    const auto rest_length = static_cast<std::int16_t>(f_X(Uncoiler) - f_X(Device_Shears));
+    const auto rest_length = static_cast<std::int16_t>(x_of(Uncoiler) - x_of(Device_Shears));
     switch (strip.kind) {
     case Kind::AsReset:
         break;
     case Kind::Head:
-        Seg_Start[0] = static_cast<std::int16_t>(f_X(strip.mech) + strip.offset);
+        Seg_Start[0] = static_cast<std::int16_t>(x_of(strip.mech) + strip.offset);
         break;
     case Kind::TailAtUncoiler:
-        Seg_Start[0] = static_cast<std::int16_t>(f_X(Uncoiler) - Dlina_Polosy);
+        Seg_Start[0] = static_cast<std::int16_t>(x_of(Uncoiler) - Dlina_Polosy);
         break;
     case Kind::TailAtUncoilerCut:
-        Seg_Start[0] = static_cast<std::int16_t>(f_X(Uncoiler) - Dlina_Polosy);
+        Seg_Start[0] = static_cast<std::int16_t>(x_of(Uncoiler) - Dlina_Polosy);
         f_Cut_At_Mech(Device_Shears);
         break;
     case Kind::WindingDone:
-        Seg_Start[0] = static_cast<std::int16_t>(f_X(Recoiler) - Dlina_Polosy);
+        Seg_Start[0] = static_cast<std::int16_t>(x_of(Recoiler) - Dlina_Polosy);
         Seg_Len[0] = Dlina_Polosy;
         Seg_Start[1] = rest_start;
         Seg_Len[1] = rest_length;
@@ -129,14 +129,14 @@ void TFrame_LineMetal::f_Lay_Strip(int stage)
 // last command made current.
 void TFrame_LineMetal::f_Pass_Stage()
 {
-    main_window_.b_Beep_Pressed = false;
+    main_window_.beep_pressed = false;
     if (Stadiya_Raboti >= 0 && Stadiya_Raboti <= stages::Last_Stage)
         for (const stages::Command &command : stages::commands(Stadiya_Raboti))
-            f_Run_Command(command);
+            run_command(command);
     main_window_.f_Show_Key_Of_Cur_Mech();
 }
 
-void TFrame_LineMetal::f_Run_Command(const stages::Command &command)
+void TFrame_LineMetal::run_command(const stages::Command &command)
 {
     using Op = stages::Command::Op;
     switch (command.op) {
@@ -156,8 +156,8 @@ void TFrame_LineMetal::f_Run_Command(const stages::Command &command)
         f_Start_Stop_All_Timer();
         break;
     case Op::Bell: // the line presses the bell for the trainee, showing where it is
-        main_window_.f_Show_Bell_Page();
-        main_window_.b_Beep_Pressed = true;
+        main_window_.show_bell_page();
+        main_window_.beep_pressed = true;
         break;
     case Op::WorkingSpeed:
         f_Start_Working_Speed();
@@ -180,12 +180,12 @@ void TFrame_LineMetal::f_Start_Working_Speed()
 {
     for (const int drive : stages::working_speed_drives())
         Mech_Of[drive]->f_Start_FWD_Pulse();
-    main_window_.f_Set_Cur_Mech(Working_Speed_Key);
+    main_window_.set_cur_mech(Working_Speed_Key);
 }
 
 void TFrame_LineMetal::f_Point_To_Mech(int n)
 {
-    main_window_.f_Set_Cur_Mech(n);
+    main_window_.set_cur_mech(n);
     main_window_.ui.show_target();
 }
 

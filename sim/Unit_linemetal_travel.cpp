@@ -3,7 +3,7 @@
 
 #include "sim/line_mechanisms.h"
 
-#include "sim/Unit_simulator.h"
+#include "sim/simulator.h"
 
 #include <algorithm>
 #include <array>
@@ -61,9 +61,9 @@ void TFrame_LineMetal::f_Count_Segs()
 // No piece spanning the mechanism, none in use included, answers No_Seg.
 int TFrame_LineMetal::f_Seg_At_Mech(int j) const
 {
-    const int x = f_X(j);
+    const int x = x_of(j);
     for (int k = 0; k < Seg_Count; ++k)
-        if (f_Head(k) < x && x < f_Tail(k))
+        if (head_of(k) < x && x < tail_of(k))
             return k;
     return No_Seg;
 }
@@ -76,11 +76,11 @@ void TFrame_LineMetal::f_Cut_At_Mech(int j)
     const int cut = f_Seg_At_Mech(j);
     if (cut >= No_Seg || Seg_Count >= Seg_Slots)
         return;
-    const int x = f_X(j);
-    const int tail = f_Tail(cut);
+    const int x = x_of(j);
+    const int tail = tail_of(cut);
     Seg_Start[Seg_Count] = static_cast<std::int16_t>(x);
     Seg_Len[Seg_Count] = static_cast<std::int16_t>(tail - x);
-    Seg_Len[cut] = static_cast<std::int16_t>(x - f_Head(cut));
+    Seg_Len[cut] = static_cast<std::int16_t>(x - head_of(cut));
     ++Seg_Count;
 }
 
@@ -88,8 +88,8 @@ void TFrame_LineMetal::f_Cut_At_Mech(int j)
 bool TFrame_LineMetal::f_Engaged(int j, int k) const
 {
     const Picture &first = *Image_Of[j];
-    return f_X(j) + first.width() < f_Tail(k) + engage_tolerance &&
-           f_X(j) > f_Head(k) - engage_tolerance &&
+    return x_of(j) + first.width() < tail_of(k) + engage_tolerance &&
+           x_of(j) > head_of(k) - engage_tolerance &&
            &first.panel() == main_window_.Panel_Image_Scene && Mech_Of[j]->Kind_Move == KindMove::Rotation;
 }
 
@@ -116,7 +116,7 @@ int TFrame_LineMetal::f_Count_Covering(int a, int b) const
 {
     int covering = 0;
     for (int k = 0; k < static_cast<int>(Seg_Len.size()); ++k)
-        covering += f_Head(k) <= a && f_Tail(k) >= b;
+        covering += head_of(k) <= a && tail_of(k) >= b;
     return covering;
 }
 
@@ -124,8 +124,8 @@ int TFrame_LineMetal::f_Max_End_Before(int k) const
 {
     int end = -nowhere;
     for (int s = 0; s < Seg_Count; ++s)
-        if (f_Head(s) < f_Head(k))
-            end = std::max(end, f_Tail(s));
+        if (head_of(s) < head_of(k))
+            end = std::max(end, tail_of(s));
     return end;
 }
 
@@ -133,23 +133,23 @@ int TFrame_LineMetal::f_Min_Start_After(int k) const
 {
     int start = nowhere;
     for (int s = 0; s < Seg_Count; ++s)
-        if (f_Head(s) > f_Head(k))
-            start = std::min(start, f_Head(s));
+        if (head_of(s) > head_of(k))
+            start = std::min(start, head_of(s));
     return start;
 }
 
 void TFrame_LineMetal::Timer_MovLineTimer()
 {
     f_Count_Segs();
-    const Running_Drives running = f_Running_Drives();
+    const Running_Drives running = running_drives();
     for (int k = 0; k < Seg_Count; ++k)
-        f_Move_Piece(k, running);
+        move_piece(k, running);
 }
 
 // One piece, one tick: a pixel left while a rotating drive runs forward at it and the machines
 // in its way let it pass, a pixel right while one runs back, never into its neighbours; a short
 // end near the running delivery roll drops into the scrap box.
-TFrame_LineMetal::Running_Drives TFrame_LineMetal::f_Running_Drives() const
+TFrame_LineMetal::Running_Drives TFrame_LineMetal::running_drives() const
 {
     Running_Drives running;
     for (int j = 1; j <= last_driving_mech; ++j)
@@ -158,7 +158,7 @@ TFrame_LineMetal::Running_Drives TFrame_LineMetal::f_Running_Drives() const
     return running;
 }
 
-void TFrame_LineMetal::f_Move_Piece(int k, const Running_Drives &running)
+void TFrame_LineMetal::move_piece(int k, const Running_Drives &running)
 {
     bool forward = false;
     bool reverse = false;
@@ -169,32 +169,32 @@ void TFrame_LineMetal::f_Move_Piece(int k, const Running_Drives &running)
             reverse = reverse || *KM_RWS_Of[j];
         }
     }
-    const int head = f_Head(k);
-    forward = f_Left_Drive_Passes(head, forward);
-    if (head > f_X(Uncoiler))
+    const int head = head_of(k);
+    forward = left_drive_passes(head, forward);
+    if (head > x_of(Uncoiler))
         reverse = false;
 
-    if (forward && f_Max_End_Before(k) < f_Head(k))
+    if (forward && f_Max_End_Before(k) < head_of(k))
         --Seg_Start[k];
-    if (reverse && f_Tail(k) < f_Min_Start_After(k))
+    if (reverse && tail_of(k) < f_Min_Start_After(k))
         ++Seg_Start[k];
 
     if (*KM_FWD_Of[Delivery_Roll] && Seg_Len[k] < scrap_length &&
-        f_X(Delivery_Roll) - f_Head(k) < scrap_reach)
+        x_of(Delivery_Roll) - head_of(k) < scrap_reach)
         f_Remove_Seg(k);
-    f_Show_Kromka(k);
+    show_kromka(k);
 }
 
 // The peeler, the tilting table and the recoiler must stand right for a head to move left.
-bool TFrame_LineMetal::f_Left_Drive_Passes(int head, bool driven) const
+bool TFrame_LineMetal::left_drive_passes(int head, bool driven) const
 {
-    if (head > f_X(Peeler))
+    if (head > x_of(Peeler))
         driven = driven && *KV_FWD_Of[Peeler];
-    if (f_X(Feed_Roll) < head && head < f_X(Peeler))
+    if (x_of(Feed_Roll) < head && head < x_of(Peeler))
         driven = driven && *KV_RWS_Of[Peeler];
-    if (f_X(Tilting_Table) < head && head < f_X(Delivery_Roll))
+    if (x_of(Tilting_Table) < head && head < x_of(Delivery_Roll))
         driven = driven && *KV_RWS_Of[Tilting_Table];
-    if (head < f_X(Recoiler))
+    if (head < x_of(Recoiler))
         driven = driven && *KM_FWD_Of[Recoiler] && Gde_Rulon_Motalki == RecoilerPlace::Recoiler;
     return driven;
 }
@@ -210,14 +210,14 @@ void TFrame_LineMetal::f_Check_Cuts()
 
 void TFrame_LineMetal::f_Calc_Rulon_Sizes()
 {
-    const int recoiler = f_X(Recoiler);
-    const int uncoiler = f_X(Uncoiler);
+    const int recoiler = x_of(Recoiler);
+    const int uncoiler = x_of(Uncoiler);
     for (int k = 0; k < Seg_Count; ++k)
-        if (f_Head(k) < recoiler && recoiler <= f_Tail(k))
-            Percent_Motalki = (recoiler - f_Head(k)) * 100 / Dlina_Polosy;
+        if (head_of(k) < recoiler && recoiler <= tail_of(k))
+            Percent_Motalki = (recoiler - head_of(k)) * 100 / Dlina_Polosy;
     for (int k = 0; k < Seg_Count; ++k)
-        if (f_Head(k) <= uncoiler && uncoiler <= f_Tail(k))
-            Percent_Razmativatela = (f_Tail(k) - uncoiler) * 100 / Dlina_Polosy;
+        if (head_of(k) <= uncoiler && uncoiler <= tail_of(k))
+            Percent_Razmativatela = (tail_of(k) - uncoiler) * 100 / Dlina_Polosy;
     Razmer_Rulona_Motalki = size_class_of_recoiler_coil(Percent_Motalki);
     Razmer_Rulona_Razmativatela = size_class_of_uncoiler_coil(Percent_Razmativatela);
     show_number(*Label_SizeMot_Int, Percent_Motalki, "%");
@@ -252,7 +252,7 @@ void TFrame_LineMetal::f_Move_Rulons()
         at_forward_end(Removal_Car))
         Gde_Rulon_Motalki = RecoilerPlace::Recoiler;
     const Picture &recoiler = *Image_Of[Recoiler];
-    if (f_Reached_FWD_End(Recoiler_Drum) && recoiler.left() + recoiler.width() >= f_Head(0) &&
+    if (f_Reached_FWD_End(Recoiler_Drum) && recoiler.left() + recoiler.width() >= head_of(0) &&
         Gde_Rulon_Motalki == RecoilerPlace::None)
         Gde_Rulon_Motalki = RecoilerPlace::Recoiler;
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "sim/Unit_simulator.h"
+#include "sim/simulator.h"
 
 #include <functional>
 #include <utility>
@@ -57,14 +57,14 @@ private:
 // commanded.
 class Door {
 public:
-    explicit Door(TSimulator &sim) : sim_(sim) {}
-    Door(TSimulator &sim, const DoorLock &lock) : sim_(sim), lock_(&lock) {}
-    Door(TSimulator &sim, const DoorLock &lock, const DoorGate &gate)
+    explicit Door(Simulator &sim) : sim_(sim) {}
+    Door(Simulator &sim, const DoorLock &lock) : sim_(sim), lock_(&lock) {}
+    Door(Simulator &sim, const DoorLock &lock, const DoorGate &gate)
         : sim_(sim), lock_(&lock), gate_(&gate)
     {
     }
 
-    const TSimulator &model() const { return sim_; }
+    const Simulator &model() const { return sim_; }
     bool locked() const { return lock_ && lock_->locked(); }
     Answer apply(const Input &input) const
     {
@@ -78,7 +78,7 @@ public:
     }
 
 private:
-    TSimulator &sim_;
+    Simulator &sim_;
     const DoorLock *lock_ = nullptr;
     const DoorGate *gate_ = nullptr;
 };

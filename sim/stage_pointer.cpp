@@ -7,10 +7,10 @@
 
 namespace zun::stages {
 
-Step_Control first_control(int stage)
+StepControl first_control(int stage)
 {
     using Op = Command::Op;
-    using Kind = Step_Control::Kind;
+    using Kind = StepControl::Kind;
     if (stage < 0 || stage > Last_Stage)
         return {};
     const auto commands_of_stage = commands(stage);
@@ -22,7 +22,7 @@ Step_Control first_control(int stage)
         return {Kind::New_Coil_Button};
     if (commanded(Op::Bell))
         return {Kind::Bell};
-    const std::span<const Step_Action> listed = actions(stage);
+    const std::span<const StepAction> listed = actions(stage);
     if (listed.empty())
         return {};
     return {Kind::Key, listed.front().mech};

@@ -4,7 +4,7 @@
 // lead the trainee, and what the step's explanation starts from.
 namespace zun::stages {
 
-struct Step_Control {
+struct StepControl {
     enum class Kind {
         None,            // the step needs no control: it completes by itself
         Key,             // a console key, of `mech`
@@ -17,6 +17,6 @@ struct Step_Control {
 
 // The control a step begins with: the new-coil button, the bell, or the key of its first action;
 // none for a step without keys and for a stage outside 0..48.
-Step_Control first_control(int stage);
+StepControl first_control(int stage);
 
 } // namespace zun::stages

@@ -109,17 +109,17 @@ bool holds(const Test &test, TFrame_LineMetal &l)
     case T::At_Reverse_End:
         return l.KV_R(test.mech);
     case T::Head_Reached:
-        return l.f_X(test.mech) >= l.h0();
+        return l.x_of(test.mech) >= l.h0();
     case T::Head_Within:
-        return l.h0() <= l.f_X(test.mech) + test.value;
+        return l.h0() <= l.x_of(test.mech) + test.value;
     case T::Head_Past_Left_Guide:
-        return l.h0() <= l.f_Left_Guide_Left();
+        return l.h0() <= l.left_guide_left();
     case T::Head_At_Uncoiler:
         return l.h0() == l.X_Razmativatela;
     case T::Tail_Left_Mech:
-        return l.t0() < l.f_X(test.mech);
+        return l.t0() < l.x_of(test.mech);
     case T::Tail_Picture_Reached:
-        return l.Line_Images[5]->left() <= l.f_X(test.mech);
+        return l.Line_Images[5]->left() <= l.x_of(test.mech);
     case T::Uncoiler_Coil_At:
         return static_cast<int>(l.Gde_Rulon_Razmativatela) == test.value;
     case T::Recoiler_Coil_At:
@@ -133,7 +133,7 @@ bool holds(const Test &test, TFrame_LineMetal &l)
     case T::Reverse_Run_Ended:
         return l.f_RWS_Run_Ended(test.mech);
     case T::Bell_Pressed:
-        return l.f_Bell_Pressed();
+        return l.bell_pressed();
     }
     return false;
 }

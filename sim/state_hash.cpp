@@ -1,6 +1,6 @@
 #include "state_hash.h"
 
-#include "sim/Unit_simulator.h"
+#include "sim/simulator.h"
 
 #include <string_view>
 #include <type_traits>
@@ -75,11 +75,11 @@ void add_mechanism(Fields &fields, const TMech &mech)
     fields.add("Phase", mech.Phase);
     fields.add("Saved_Interval", mech.Saved_Interval);
     // Named only while set, so that a line without malfunctions hashes as before they existed.
-    if (mech.f_Has_Fault()) {
-        fields.add("b_Fault_Drive", mech.b_Fault_Drive);
-        fields.add("b_Fault_Permit", mech.b_Fault_Permit);
-        fields.add("b_Fault_KV_FWD", mech.b_Fault_KV_FWD);
-        fields.add("b_Fault_KV_RWS", mech.b_Fault_KV_RWS);
+    if (mech.has_fault()) {
+        fields.add("fault_drive", mech.fault_drive);
+        fields.add("fault_permit", mech.fault_permit);
+        fields.add("fault_kv_fwd", mech.fault_kv_fwd);
+        fields.add("fault_kv_rws", mech.fault_kv_rws);
     }
 }
 
@@ -134,11 +134,11 @@ void add_pictures(Fields &fields, const PictureStore &pictures)
     }
 }
 
-void add_consoles(Fields &fields, const TSimulator &sim)
+void add_consoles(Fields &fields, const Simulator &sim)
 {
     const auto controls = console::controls();
     for (std::size_t row = 0; row < controls.size(); ++row) {
-        const TControl_State &state = sim.Controls[row];
+        const ControlState &state = sim.Controls[row];
         fields.within(std::string(controls[row].frame));
         fields.add("Angle", state.Angle);
         fields.add("b_Left_90", state.b_Left_90);
@@ -150,22 +150,22 @@ void add_consoles(Fields &fields, const TSimulator &sim)
         fields.add("b_Pressed", state.b_Pressed);
     }
     fields.within("");
-    fields.add_all("Front_Page", sim.Front_Page);
+    fields.add_all("front_page", sim.front_page);
 }
 
-void add_main_window(Fields &fields, const TSimulator &sim)
+void add_main_window(Fields &fields, const Simulator &sim)
 {
     fields.add("now", sim.scheduler.now());
     fields.add("next_due", sim.scheduler.next_due());
     fields.add("Cur_Mech", sim.Cur_Mech);
     fields.add("b_Hover_Selects", sim.b_Hover_Selects);
-    fields.add("b_Beep_Pressed", sim.b_Beep_Pressed);
+    fields.add("beep_pressed", sim.beep_pressed);
     // Named only in an examination, as the malfunctions are; the training aids follow it.
     if (sim.lesson_is_exam())
         fields.add("Lesson", sim.Lesson);
-    fields.add("Working_Mode", sim.Working_Mode);
-    fields.add("Pass_Button_Enabled", sim.Pass_Button_Enabled);
-    fields.add("Pass_Button_Caption", sim.Pass_Button_Caption);
+    fields.add("working_mode", sim.working_mode);
+    fields.add("pass_button_enabled", sim.pass_button_enabled);
+    fields.add("pass_button_caption", sim.pass_button_caption);
     fields.add_timer("Timer_Blocking", sim.Timer_Blocking);
     fields.add_timer("Timer_Scene_Left", sim.Timer_Scene_Left);
     fields.add_timer("Timer_Scene_Right", sim.Timer_Scene_Right);
@@ -173,20 +173,20 @@ void add_main_window(Fields &fields, const TSimulator &sim)
     fields.add("Scene_Left_Limit", sim.Scene_Left_Limit);
     fields.add("Drag_Start_X", sim.Drag_Start_X);
     fields.add("b_Dragging", sim.b_Dragging);
-    fields.add("Panel1_Caption", sim.Panel1_Caption);
+    fields.add("panel1_caption", sim.panel1_caption);
     fields.add("CheckBox_bi_KV_RWS", sim.CheckBox_bi_KV_RWS);
     fields.add("CheckBox_b_KM_RWS", sim.CheckBox_b_KM_RWS);
     fields.add("CheckBox_b_KM_FWD", sim.CheckBox_b_KM_FWD);
     fields.add("CheckBox_bi_KV_FWD", sim.CheckBox_bi_KV_FWD);
     fields.add("Edit_CheckBox_stadiya_raboti", sim.Edit_CheckBox_stadiya_raboti);
     fields.add("ListBox_Steps_ItemIndex", sim.ListBox_Steps_ItemIndex);
-    fields.add("Steps_Polls", sim.Steps_Polls);
+    fields.add("steps_polls", sim.steps_polls);
     fields.add("Label_Current_Step", sim.Label_Current_Step);
-    fields.add("b_Main_Window_Visible", sim.b_Main_Window_Visible);
-    fields.add("b_Steps_Window_Visible", sim.b_Steps_Window_Visible);
-    fields.add("Main_Window_Width", sim.Main_Window_Width);
-    fields.add("Main_Window_Scroll_X", sim.Main_Window_Scroll_X);
-    fields.add("Main_Window_Scroll_Y", sim.Main_Window_Scroll_Y);
+    fields.add("main_window_visible", sim.main_window_visible);
+    fields.add("steps_window_visible", sim.steps_window_visible);
+    fields.add("main_window_width", sim.main_window_width);
+    fields.add("main_window_scroll_x", sim.main_window_scroll_x);
+    fields.add("main_window_scroll_y", sim.main_window_scroll_y);
 }
 
 // FNV-1a over the values' bytes, each ended by a zero.
@@ -205,7 +205,7 @@ std::uint64_t fnv(const std::vector<StateField> &fields)
 
 } // namespace
 
-std::vector<StateField> state_fields(const TSimulator &sim)
+std::vector<StateField> state_fields(const Simulator &sim)
 {
     Fields fields;
     add_main_window(fields, sim);
@@ -220,7 +220,7 @@ std::vector<StateField> state_fields(const TSimulator &sim)
     return fields.take();
 }
 
-std::uint64_t state_hash(const TSimulator &sim)
+std::uint64_t state_hash(const Simulator &sim)
 {
     return fnv(state_fields(sim));
 }

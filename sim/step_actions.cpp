@@ -15,30 +15,30 @@ namespace zun::stages {
 namespace {
 
 // Where the commands the line gives itself are not what a person should be told.
-struct Ordering_Note {
+struct OrderingNote {
     int stage;
-    std::vector<Step_Action> left_out = {}; // refused in the state the step is in, or not needed
-    std::vector<Step_Action> added = {};    // needed for the step, though the line's commands lack it
+    std::vector<StepAction> left_out = {}; // refused in the state the step is in, or not needed
+    std::vector<StepAction> added = {};    // needed for the step, though the line's commands lack it
     // The action that completes the step where its condition watches the strip, not a key's
     // mechanism: it goes last but for keys held until the step is counted.
-    std::optional<Step_Action> completing = std::nullopt;
+    std::optional<StepAction> completing = std::nullopt;
 };
 
-const std::vector<Ordering_Note> &ordering_notes()
+const std::vector<OrderingNote> &ordering_notes()
 {
     constexpr auto F = MechCommand::Forward;
     constexpr auto R = MechCommand::Reverse;
-    static const std::vector<Ordering_Note> notes{
+    static const std::vector<OrderingNote> notes{
         // Once the feed roll holds the strip it draws it on alone, within seconds: the
         // uncoiler's jog would find the step done before it.
         {.stage = 15, .left_out = {{3, F}}},
         {.stage = 17, .left_out = {{3, F}}},
-        {.stage = 21, .left_out = {{3, F}}, .completing = Step_Action{15, F}},
+        {.stage = 21, .left_out = {{3, F}}, .completing = StepAction{15, F}},
         // The lower feed roll turned back for longer than the line's own instant pulls the strip
         // out of it again, and nothing then threads it on.
         {.stage = 23, .left_out = {{25, R}}},
-        {.stage = 25, .left_out = {{31, F}}, .completing = Step_Action{25, F}},
-        {.stage = 26, .left_out = {{31, F}, {61, F}}, .completing = Step_Action{25, F}},
+        {.stage = 25, .left_out = {{31, F}}, .completing = StepAction{25, F}},
+        {.stage = 26, .left_out = {{31, F}, {61, F}}, .completing = StepAction{25, F}},
         // The device's clamp must be down for the step's condition: it belongs to this step.
         {.stage = 27, .left_out = {{31, F}}, .added = {{61, F}}},
         // The pusher stands at its end since the line's reset.
@@ -49,10 +49,10 @@ const std::vector<Ordering_Note> &ordering_notes()
     return notes;
 }
 
-const Ordering_Note *note_of(int stage)
+const OrderingNote *note_of(int stage)
 {
     const auto &notes = ordering_notes();
-    const auto found = std::ranges::find(notes, stage, &Ordering_Note::stage);
+    const auto found = std::ranges::find(notes, stage, &OrderingNote::stage);
     return found == notes.end() ? nullptr : &*found;
 }
 
@@ -73,10 +73,10 @@ bool completes_the_step(int stage, int mech)
     });
 }
 
-std::vector<Step_Action> commanded_keys(int stage)
+std::vector<StepAction> commanded_keys(int stage)
 {
     using Op = Command::Op;
-    std::vector<Step_Action> keys;
+    std::vector<StepAction> keys;
     for (const Command &command : commands(stage)) {
         if ((command.op == Op::Forward || command.op == Op::Reverse) &&
             console::key_of(command.mech))
@@ -106,17 +106,17 @@ bool held_until_counted(int mech)
 
 namespace {
 
-std::vector<Step_Action> ordered_actions(int stage)
+std::vector<StepAction> ordered_actions(int stage)
 {
-    std::vector<Step_Action> listed = commanded_keys(stage);
-    const Ordering_Note *note = note_of(stage);
+    std::vector<StepAction> listed = commanded_keys(stage);
+    const OrderingNote *note = note_of(stage);
     if (note) {
-        std::erase_if(listed, [note](const Step_Action &action) {
+        std::erase_if(listed, [note](const StepAction &action) {
             return std::ranges::find(note->left_out, action) != note->left_out.end();
         });
         listed.insert(listed.end(), note->added.begin(), note->added.end());
     }
-    const auto rank = [stage, note](const Step_Action &action) {
+    const auto rank = [stage, note](const StepAction &action) {
         if (held_until_counted(action.mech))
             return 2;
         const bool completing = note && note->completing
@@ -130,13 +130,13 @@ std::vector<Step_Action> ordered_actions(int stage)
 
 } // namespace
 
-std::span<const Step_Action> actions(int stage)
+std::span<const StepAction> actions(int stage)
 {
     if (stage < 0 || stage > Last_Stage)
         return {};
     // Read by every key turned and every page written: worked out once.
     static const auto table = [] {
-        std::array<std::vector<Step_Action>, Last_Stage + 1> rows;
+        std::array<std::vector<StepAction>, Last_Stage + 1> rows;
         for (int each = 0; each <= Last_Stage; ++each)
             rows[static_cast<std::size_t>(each)] = ordered_actions(each);
         return rows;

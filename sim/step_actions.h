@@ -9,16 +9,16 @@
 namespace zun::stages {
 
 // A console key turned to send its mechanism a pulse.
-struct Step_Action {
+struct StepAction {
     int mech;
     MechCommand command; // Forward or Reverse
-    bool operator==(const Step_Action &) const = default;
+    bool operator==(const StepAction &) const = default;
 };
 
 // The actions of a step in the order to do them: keys held while a drive runs come last, and
 // before them the key whose mechanism's end completes the step, so that nothing listed is left
 // undone when the step is counted. Empty for a step without keys and outside 0..48.
-std::span<const Step_Action> actions(int stage);
+std::span<const StepAction> actions(int stage);
 
 // Whether a key held down is let go only once the step is counted: a spring-return key of a
 // mechanism that rotates rather than stopping at an end.

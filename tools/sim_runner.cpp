@@ -199,7 +199,7 @@ SimRunner::Argument SimRunner::parse(ArgumentKind kind, std::string_view token) 
     }
     case ArgumentKind::Mechanism: {
         const long long value = parse_number(token);
-        if (value < 0 || value >= zun::TSimulator::Mech_Count)
+        if (value < 0 || value >= zun::Simulator::mech_count)
             throw BadLine("mechanism " + std::string(token) + " outside 0..199");
         return value;
     }
@@ -389,7 +389,7 @@ void SimRunner::show_key(const Arguments &arguments)
 {
     const auto row = static_cast<std::size_t>(std::get<long long>(arguments[0]));
     const zun::console::Control &control = zun::console::controls()[row];
-    const zun::TControl_State &state = sim_.Controls[row];
+    const zun::ControlState &state = sim_.Controls[row];
     using Kind = zun::console::ControlKind;
     static constexpr const char *kinds[] = {"back", "fixed", "90",     "button",
                                             "lamp", "knob",  "ammeter"};

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "sim/Unit_simulator.h"
+#include "sim/simulator.h"
 #include "sim/ui_port.h"
 #include "training/session_file.h"
 
@@ -52,8 +52,8 @@ public:
 
     void set_progress(Progress progress) { progress_ = std::move(progress); }
 
-    zun::TSimulator &sim() { return sim_; }
-    const zun::TSimulator &sim() const { return sim_; }
+    zun::Simulator &sim() { return sim_; }
+    const zun::Simulator &sim() const { return sim_; }
 
     // Runs one script line; a bad line throws std::invalid_argument before anything of it runs.
     // Lines that are no command of the runner's own are inputs, applied through the model's door.
@@ -108,7 +108,7 @@ private:
 
     std::ostream &out_;
     zun::RecordingUiPort ui_;
-    zun::TSimulator sim_;
+    zun::Simulator sim_;
     Progress progress_;
     zun::Millis next_progress_ = progress_step;
     bool tracing_ = false;

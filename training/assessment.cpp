@@ -94,7 +94,7 @@ std::optional<AssessedInput> assessed(const Input &input, const Answer &answer)
         input);
 }
 
-Assessment::Assessment(TSimulator &sim) : sim_(sim), mode_(sim.Working_Mode)
+Assessment::Assessment(Simulator &sim) : sim_(sim), mode_(sim.working_mode)
 {
     sim_.add_observer(*this);
 }
@@ -120,8 +120,8 @@ Report Assessment::report(const ReferenceTimes &reference) const
 // shown selects the first).
 void Assessment::input_applied(Millis time, const Input &input, const Answer &answer)
 {
-    if (sim_.Working_Mode != mode_) {
-        mode_ = sim_.Working_Mode;
+    if (sim_.working_mode != mode_) {
+        mode_ = sim_.working_mode;
         AssessedInput chosen = of_kind(AssessedInput::Kind::ModeChosen);
         chosen.mode = static_cast<int>(mode_);
         if (mode_ != WorkingMode::None)

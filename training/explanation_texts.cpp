@@ -8,7 +8,7 @@ namespace zun::training {
 namespace {
 
 // Line by line: what the step is for, what the line then does, the habit.
-constexpr std::array<Step_Text, 50> texts{{
+constexpr std::array<StepText, 50> texts{{
     {"Исходное состояние линии, до первого шага: барабан разматывателя разжат, прижимной ролик "
      "поднят, тележка и её стол в исходном положении, рулонов нет.",
      "", "Выберите способ работы. Первый шаг начинается с кнопки «поставить новый рулон»."},
@@ -145,7 +145,7 @@ constexpr std::array<Step_Text, 50> texts{{
 
 } // namespace
 
-const Step_Text &step_text(int line)
+const StepText &step_text(int line)
 {
     if (line < 0 || line >= static_cast<int>(texts.size()))
         throw std::out_of_range("no explanation for line " + std::to_string(line));

@@ -55,7 +55,7 @@ std::string turn_towards(const console::Control &key, int angle)
     return text;
 }
 
-std::string how_to_turn(const Key_Action &action)
+std::string how_to_turn(const KeyAction &action)
 {
     const console::Control &key = *action.key;
     const int angle = action.angle;
@@ -135,7 +135,7 @@ std::string test_in_words(const stages::Test &test)
     return {};
 }
 
-std::string condition_in_words(const Step_Facts &facts)
+std::string condition_in_words(const StepFacts &facts)
 {
     std::string text = "Шаг засчитывается, когда ";
     for (std::size_t i = 0; i < facts.condition.size(); ++i)
@@ -146,13 +146,13 @@ std::string condition_in_words(const Step_Facts &facts)
     return text + ".";
 }
 
-std::string actions_in_words(const Step_Facts &facts)
+std::string actions_in_words(const StepFacts &facts)
 {
-    using Control_Kind = stages::Step_Control::Kind;
-    if (facts.first.kind == Control_Kind::New_Coil_Button)
+    using StepControlKind = stages::StepControl::Kind;
+    if (facts.first.kind == StepControlKind::New_Coil_Button)
         return "Главное окно, кнопка «поставить новый рулон» (зелёная, справа от пультов): "
                "нажмите её.";
-    if (facts.first.kind == Control_Kind::Bell) {
+    if (facts.first.kind == StepControlKind::Bell) {
         const console::Control &bell = console::bell_button();
         return place_of(bell) + ", кнопка " + quoted(bell.caption) +
                ": нажмите её мышью; звонок звенит, пока кнопка нажата.";
@@ -161,14 +161,14 @@ std::string actions_in_words(const Step_Facts &facts)
         return {};
     std::string text;
     int number = 1;
-    for (const Key_Action &action : facts.keys) {
+    for (const KeyAction &action : facts.keys) {
         if (facts.keys.size() > 1)
             text += std::to_string(number++) + ") ";
         text += place_of(*action.key) + ", ключ " + quoted(action.key->caption) + ": " +
                 how_to_turn(action) + "\n";
     }
     if (facts.stop_after_a_while) {
-        const Key_Action &kept = facts.keys.front();
+        const KeyAction &kept = facts.keys.front();
         text += "Через пару секунд, когда обрезок упадёт в короб, верните ключ в середину "
                 "щелчком " +
                 button(-kept.angle) + " кнопки — ролик остановится.\n";
@@ -179,13 +179,13 @@ std::string actions_in_words(const Step_Facts &facts)
 
 // What becomes of the fixed keys the step turns once it is done: they stay turned, whether the
 // line stops their rotating drives or the mechanisms stop at their ends.
-std::string_view fixed_keys_afterwards(const Step_Facts &facts)
+std::string_view fixed_keys_afterwards(const StepFacts &facts)
 {
     if (facts.stop_after_a_while)
         return {};
     bool rotating = false;
     bool fixed = false;
-    for (const Key_Action &action : facts.keys) {
+    for (const KeyAction &action : facts.keys) {
         fixed = fixed || !action.spring_return;
         rotating = rotating || (!action.spring_return && !action.has_ends);
     }
@@ -213,7 +213,7 @@ std::string explanation(int line)
 {
     if (line < 0 || line >= steps::Line_Count)
         return {};
-    const Step_Text &text = step_text(line);
+    const StepText &text = step_text(line);
     std::string page = line >= 1 && line <= stages::Last_Stage
                            ? "Шаг " + std::to_string(line) + ". " + std::string(text.what)
                            : std::string(text.what);
@@ -222,7 +222,7 @@ std::string explanation(int line)
         add_line(page, text.habit);
         return page;
     }
-    const Step_Facts facts = step_facts(line);
+    const StepFacts facts = step_facts(line);
     const std::string actions = actions_in_words(facts);
     add_line(page, actions.empty() ? std::string_view("Что делать: ничего.")
                                    : std::string_view("Что делать:"));

@@ -1,6 +1,6 @@
 #include "remark_words.h"
 
-#include "sim/Unit_simulator.h"
+#include "sim/simulator.h"
 #include "sim/console_layout.h"
 #include "training/assessment.h"
 
@@ -58,9 +58,9 @@ std::string_view refusal_in_words(Refusal refusal)
     return refusal_in_words(refusal_word(refusal));
 }
 
-std::string remark_in_words(const StageRemark &remark, const TSimulator &model)
+std::string remark_in_words(const StageRemark &remark, const Simulator &model)
 {
-    const std::string_view mechanism = trimmed(model.f_Mech_Name(remark.mech));
+    const std::string_view mechanism = trimmed(model.mechanism_name(remark.mech));
     const std::string_view refusal = refusal_in_words(remark.reason);
     const std::string why =
         mechanism.empty() ? std::string("в программе он ни к чему не привязан")

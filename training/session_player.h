@@ -10,7 +10,7 @@ namespace zun {
 // input is applied there, as it was when recorded.
 class SessionPlayer {
 public:
-    SessionPlayer(TSimulator &sim, const InputTimeline &inputs) : sim_(sim), inputs_(inputs) {}
+    SessionPlayer(Simulator &sim, const InputTimeline &inputs) : sim_(sim), inputs_(inputs) {}
 
     // Runs the clock to `time` (never back), applying every input due up to it, those at
     // `time` included.
@@ -21,7 +21,7 @@ public:
     InputTimeline played() const;
 
 private:
-    TSimulator &sim_;
+    Simulator &sim_;
     const InputTimeline &inputs_;
     std::size_t next_ = 0;
 };

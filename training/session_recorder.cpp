@@ -9,7 +9,7 @@
 
 namespace zun {
 
-SessionRecorder::SessionRecorder(TSimulator &sim, const std::filesystem::path &folder,
+SessionRecorder::SessionRecorder(Simulator &sim, const std::filesystem::path &folder,
                                  const std::tm &local_time, const SessionHeader &header,
                                  InputTimeline earlier, WritingReport report_writing)
     : sim_(sim), writer_(folder, local_time, header), inputs_(std::move(earlier)),

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "sim/Unit_simulator.h"
+#include "sim/simulator.h"
 #include "training/session_writer.h"
 
 #include <ctime>
@@ -30,7 +30,7 @@ public:
 
     // Starts the file with its header, then the inputs of `earlier` (a session continued from a
     // moment of another one: the model has been brought there by replaying them).
-    SessionRecorder(TSimulator &sim, const std::filesystem::path &folder, const std::tm &local_time,
+    SessionRecorder(Simulator &sim, const std::filesystem::path &folder, const std::tm &local_time,
                     const SessionHeader &header, InputTimeline earlier = {},
                     WritingReport report_writing = {});
     SessionRecorder(const SessionRecorder &) = delete;
@@ -65,7 +65,7 @@ public:
 private:
     void check_writing();
 
-    TSimulator &sim_;
+    Simulator &sim_;
     SessionWriter writer_;
     InputTimeline inputs_;
     WritingReport report_writing_;

@@ -83,7 +83,7 @@ bool listed_on_page(int stage, int mech, Direction direction)
         return false;
     const MechCommand command =
         direction == Direction::Forward ? MechCommand::Forward : MechCommand::Reverse;
-    return std::ranges::any_of(stages::actions(stage), [&](const stages::Step_Action &action) {
+    return std::ranges::any_of(stages::actions(stage), [&](const stages::StepAction &action) {
         return action.mech == mech && action.command == command;
     });
 }

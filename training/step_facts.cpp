@@ -19,7 +19,7 @@ bool stopped_by_trainee(int stage)
     });
 }
 
-int angle_of(const stages::Step_Action &action)
+int angle_of(const stages::StepAction &action)
 {
     return action.command == MechCommand::Forward ? Turned_Left : Turned_Right;
 }
@@ -27,15 +27,15 @@ int angle_of(const stages::Step_Action &action)
 // The positions the fixed keys keep, with the step that left each there, once steps 1 to
 // `stage` - 1 have been done as their pages say: turned by their actions, or back upright where
 // the trainee stops the drive. Spring-return keys are always upright again.
-struct Key_Position {
+struct KeyPosition {
     int angle = Upright;
     int turned_at = 0;
 };
-std::map<const console::Control *, Key_Position> positions_before(int stage)
+std::map<const console::Control *, KeyPosition> positions_before(int stage)
 {
-    std::map<const console::Control *, Key_Position> positions;
+    std::map<const console::Control *, KeyPosition> positions;
     for (int done = 1; done < stage; ++done) {
-        for (const stages::Step_Action &action : stages::actions(done)) {
+        for (const stages::StepAction &action : stages::actions(done)) {
             const console::Control *key = console::key_of(action.mech);
             if (key->kind == console::ControlKind::BackKey)
                 continue;
@@ -71,18 +71,18 @@ std::string place_of(const console::Control &control)
     return "вкладка «" + std::string(page.tab_caption) + "»";
 }
 
-Step_Facts step_facts(int stage)
+StepFacts step_facts(int stage)
 {
-    Step_Facts facts{stage, stages::first_control(stage), {}, false, {}};
+    StepFacts facts{stage, stages::first_control(stage), {}, false, {}};
     if (stage < 1 || stage > stages::Last_Stage)
         return facts;
     facts.condition = stages::condition(stage);
     facts.stop_after_a_while = stopped_by_trainee(stage);
     const auto positions = positions_before(stage);
-    for (const stages::Step_Action &action : stages::actions(stage)) {
+    for (const stages::StepAction &action : stages::actions(stage)) {
         const console::Control *key = console::key_of(action.mech);
         const auto known = positions.find(key);
-        const Key_Position before = known == positions.end() ? Key_Position{} : known->second;
+        const KeyPosition before = known == positions.end() ? KeyPosition{} : known->second;
         facts.keys.push_back({key, angle_of(action), before.angle, before.turned_at,
                               key->kind == console::ControlKind::BackKey,
                               stages::has_ends(action.mech)});

@@ -19,7 +19,7 @@ inline constexpr int Turned_Right = 45;
 
 // One key the step turns. Left is forward, with the left mouse button; right is reverse, with
 // the right one.
-struct Key_Action {
+struct KeyAction {
     const console::Control *key;
     int angle;        // Turned_Left or Turned_Right: where the step turns it
     int angle_before; // where it stands when every earlier step was done as described
@@ -28,18 +28,18 @@ struct Key_Action {
     bool has_ends; // its mechanism stops by itself at an end; otherwise it rotates
 };
 
-struct Step_Facts {
+struct StepFacts {
     int stage;
-    stages::Step_Control first;
+    stages::StepControl first;
     // The keys in the order one mouse does them, as the step's actions list them.
-    std::vector<Key_Action> keys;
+    std::vector<KeyAction> keys;
     // The line stops the drive after a while when it does the step itself: the trainee stops it.
     bool stop_after_a_while;
     std::span<const stages::Test> condition;
 };
 
 // For steps 1..48; any other line has no facts.
-Step_Facts step_facts(int stage);
+StepFacts step_facts(int stage);
 
 // "ПОСТ 1, пульт «Post1_Pult_4»" or "вкладка «ПОВОРОТНЫЙ СТОЛ»": where a control's page is.
 std::string place_of(const console::Control &control);

@@ -3,7 +3,7 @@
 #include "ui/shaped_window.h"
 
 // The hand that points at a console control; brought forward when shown, not kept on top.
-class TForm_Hand final : public TShapedWindow {
+class TForm_Hand final : public ShapedWindow {
     Q_OBJECT
 
 public:

@@ -4,8 +4,8 @@
 #include "console/key_frame.h"
 #include "sim/console_layout.h"
 #include "ui/Unit_hand.h"
-#include "ui/Unit_main_commands.h"
-#include "ui/Unit_posts.h"
+#include "ui/main_commands.h"
+#include "ui/posts_panel.h"
 #include "ui/Unit_target.h"
 #include "ui/key_tip.h"
 #include "ui/scene_view.h"
@@ -39,13 +39,13 @@ TForm_Main_ZUN::TForm_Main_ZUN(zun::Door door, Windows windows, QWidget *parent)
     scroll_area_->setFrameShape(QFrame::NoFrame);
 
     // In layer order: the close-ups lie over the scene and the posts.
-    Panel_Image_Scene = new TPanelView(door, *sim.Panel_Image_Scene, client_);
-    Panel_Posts = new TPanel_Posts(door, client_);
-    key_tip = new TKeyTip(sim, *Panel_Posts, this);
+    Panel_Image_Scene = new PanelView(door, *sim.Panel_Image_Scene, client_);
+    Panel_Posts = new PostsPanel(door, client_);
+    key_tip = new KeyTip(sim, *Panel_Posts, this);
     for (const zun::Panel *close_up :
          {sim.Panel_Kromkomotalka.get(), sim.Panel_70_mech.get(), sim.Panel_5_mech.get()})
-        close_ups.push_back(new TPanelView(door, *close_up, client_));
-    commands = new TMainCommands(door, {windows.steps, windows.status}, client_);
+        close_ups.push_back(new PanelView(door, *close_up, client_));
+    commands = new MainCommands(door, {windows.steps, windows.status}, client_);
     const zun::Rect posts = zun::console::posts_panel_place;
     Panel_Posts->move(on_client(posts.left, posts.top));
     size_client();
@@ -106,7 +106,7 @@ void TForm_Main_ZUN::scrolled()
 {
     const int x = scroll_area_->horizontalScrollBar()->value();
     const int y = scroll_area_->verticalScrollBar()->value();
-    if (x != sim.Main_Window_Scroll_X || y != sim.Main_Window_Scroll_Y)
+    if (x != sim.main_window_scroll_x || y != sim.main_window_scroll_y)
         door_.apply(zun::input::MainWindowScroll{x, y});
 }
 
@@ -116,15 +116,15 @@ void TForm_Main_ZUN::resizeEvent(QResizeEvent *event)
     scroll_area_->setGeometry(rect());
     place_pause_band();
     size_client();
-    if (width() != sim.Main_Window_Width)
+    if (width() != sim.main_window_width)
         door_.apply(zun::input::MainWindowWidth{width()});
 }
 
-void TForm_Main_ZUN::f_Place_As_Model()
+void TForm_Main_ZUN::place_as_model()
 {
-    resize(sim.Main_Window_Width, height());
-    scroll_area_->horizontalScrollBar()->setValue(sim.Main_Window_Scroll_X);
-    scroll_area_->verticalScrollBar()->setValue(sim.Main_Window_Scroll_Y);
+    resize(sim.main_window_width, height());
+    scroll_area_->horizontalScrollBar()->setValue(sim.main_window_scroll_x);
+    scroll_area_->verticalScrollBar()->setValue(sim.main_window_scroll_y);
 }
 
 // The client area reaches at least the scroll of the opening view beyond the visible width, so
@@ -140,7 +140,7 @@ void TForm_Main_ZUN::size_client()
 void TForm_Main_ZUN::refresh_from_model()
 {
     Panel_Image_Scene->sync();
-    for (TPanelView *close_up : close_ups)
+    for (PanelView *close_up : close_ups)
         close_up->sync();
     Panel_Posts->sync();
     commands->refresh();
@@ -151,29 +151,29 @@ void TForm_Main_ZUN::show_mistake_notice(const QString &text)
     commands->show_mistake_notice(text);
 }
 
-void TForm_Main_ZUN::f_Show_Keys_Of(int mech)
+void TForm_Main_ZUN::flash_keys_of(int mech)
 {
     Panel_Posts->sync();
-    TKeyFrame *last = nullptr;
-    for (const TPanel_Posts::Frame &frame : Panel_Posts->frames()) {
+    KeyFrame *last = nullptr;
+    for (const PostsPanel::Frame &frame : Panel_Posts->frames()) {
         if (!frame.key || frame.key->Label1->tag != mech)
             continue;
-        frame.key->f_Highlight();
+        frame.key->flash_caption();
         last = frame.key;
     }
     if (last)
-        f_Point_Hand_At(*last);
+        point_hand_at(*last);
 }
 
-void TForm_Main_ZUN::f_Show_Bell_Page_And_Hand()
+void TForm_Main_ZUN::point_hand_at_bell()
 {
     Panel_Posts->sync();
-    for (const TPanel_Posts::Frame &frame : Panel_Posts->frames())
+    for (const PostsPanel::Frame &frame : Panel_Posts->frames())
         if (frame.control->bell)
-            f_Point_Hand_At(*frame.widget);
+            point_hand_at(*frame.widget);
 }
 
-void TForm_Main_ZUN::f_Point_Hand_At(const QWidget &control)
+void TForm_Main_ZUN::point_hand_at(const QWidget &control)
 {
     TForm_Hand &hand = windows_.hand;
     hand.show();
@@ -182,7 +182,7 @@ void TForm_Main_ZUN::f_Point_Hand_At(const QWidget &control)
     hand.move(control.mapToGlobal(on_control) - TForm_Hand::fingertip());
 }
 
-void TForm_Main_ZUN::f_Point_Hand_Below(const QWidget &control)
+void TForm_Main_ZUN::point_hand_below(const QWidget &control)
 {
     TForm_Hand &hand = windows_.hand;
     hand.show();

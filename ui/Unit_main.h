@@ -8,15 +8,15 @@
 
 class QLabel;
 class QScrollArea;
-class TMainCommands;
-class TConsolePage;
+class MainCommands;
+class ConsolePage;
 class TForm_Hand;
-class TKeyTip;
+class KeyTip;
 class TForm_Status_Mech_Array;
 class TForm_Steps;
 class TForm_Target;
-class TPanelView;
-class TPanel_Posts;
+class PanelView;
+class PostsPanel;
 
 // The main window: the scene of the line, the posts with their consoles and the commands, over
 // the model. Closing it only hides it. Its children stand in a client area that opens scrolled
@@ -37,12 +37,12 @@ public:
 
     TForm_Main_ZUN(zun::Door door, Windows windows, QWidget *parent = nullptr);
 
-    const zun::TSimulator &sim;
-    TPanelView *Panel_Image_Scene;
-    TPanel_Posts *Panel_Posts;
-    std::vector<TPanelView *> close_ups; // the basement's and the two drums'
-    TMainCommands *commands;
-    TKeyTip *key_tip;
+    const zun::Simulator &sim;
+    PanelView *Panel_Image_Scene;
+    PostsPanel *Panel_Posts;
+    std::vector<PanelView *> close_ups; // the basement's and the two drums'
+    MainCommands *commands;
+    KeyTip *key_tip;
 
     // The client area the children stand in, and a place given in the scrolled view put on it.
     QWidget *client() const { return client_; }
@@ -56,19 +56,19 @@ public:
 
     // Flashes every key of mechanism `mech`, whose pages the model has brought forward, and
     // points the hand at the last of them.
-    void f_Show_Keys_Of(int mech);
+    void flash_keys_of(int mech);
     // Points the hand at the bell button, whose page the model has brought forward.
-    void f_Show_Bell_Page_And_Hand();
+    void point_hand_at_bell();
     // Shows the hand with its fingertip on a console control, in the middle of its lower part,
     // wherever the control lies on the screen.
-    void f_Point_Hand_At(const QWidget &control);
+    void point_hand_at(const QWidget &control);
     // Shows the hand with its fingertip just below the middle of a control of this window.
-    void f_Point_Hand_Below(const QWidget &control);
+    void point_hand_below(const QWidget &control);
     // Centres the target marker over the current mechanism's first picture where it lies on the
     // screen, unless that picture lies in the hidden store.
     void f_Place_Target();
     // Takes the width and the scroll the model holds (a state rebuilt by replaying inputs).
-    void f_Place_As_Model();
+    void place_as_model();
 
     // The "ПАУЗА" band across the top while the instructor holds the line frozen.
     void set_paused(bool paused);

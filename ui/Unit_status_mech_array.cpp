@@ -1,6 +1,6 @@
 #include "Unit_status_mech_array.h"
 
-#include "sim/Unit_simulator.h"
+#include "sim/simulator.h"
 #include "sim/texts.h"
 #include "ui/window_setup.h"
 
@@ -18,7 +18,7 @@ const char *const keyed_captions[] = {" в \"исходном\"", " условн
 
 } // namespace
 
-TForm_Status_Mech_Array::TForm_Status_Mech_Array(const zun::TSimulator &sim)
+TForm_Status_Mech_Array::TForm_Status_Mech_Array(const zun::Simulator &sim)
     : QWidget(nullptr), sim_(sim)
 {
     setup_window(*this, QStringLiteral("Form_Status_Mech_Array"), {900, 700});
@@ -31,7 +31,7 @@ TForm_Status_Mech_Array::TForm_Status_Mech_Array(const zun::TSimulator &sim)
 
     for (int j = 1; j <= Rows; ++j) {
         const QString number = QString::number(j);
-        const std::string &name = sim.f_Mech_Name(j);
+        const std::string &name = sim.mechanism_name(j);
         const bool keyed = name != std::to_string(j) + zun::texts::Does_Not_Exist;
         for (int column = 0; column < 4; ++column) {
             auto *box = new QCheckBox(number + (keyed ? QString::fromUtf8(keyed_captions[column])

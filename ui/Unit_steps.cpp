@@ -1,6 +1,6 @@
 #include "Unit_steps.h"
 
-#include "sim/Unit_simulator.h"
+#include "sim/simulator.h"
 #include "sim/steps_texts.h"
 #include "training/explanations.h"
 #include "ui/window_setup.h"
@@ -49,14 +49,14 @@ QString page_text(int number)
 
 } // namespace
 
-void TStepsList::mouseReleaseEvent(QMouseEvent *event)
+void StepsList::mouseReleaseEvent(QMouseEvent *event)
 {
     QListWidget::mouseReleaseEvent(event);
     if (itemAt(event->position().toPoint()) && on_click)
         on_click(currentRow());
 }
 
-void TStepsList::keyPressEvent(QKeyEvent *event)
+void StepsList::keyPressEvent(QKeyEvent *event)
 {
     const int before = currentRow();
     QListWidget::keyPressEvent(event);
@@ -73,7 +73,7 @@ TForm_Steps::TForm_Steps(zun::Door door) : QWidget(nullptr), door_(door), sim_(d
     fill_with_scroll_area(*this, content)->setFrameShape(QFrame::NoFrame);
     setMinimumSize(100, 100);
 
-    ListBox_Steps = new TStepsList(content);
+    ListBox_Steps = new StepsList(content);
     ListBox_Steps->setGeometry(3, 8, 753, 143);
     QFont lines = ListBox_Steps->font();
     lines.setPixelSize(11);
@@ -199,8 +199,8 @@ void TForm_Steps::refresh_from_model()
     // The poll selects the current line and brings up its page, so that the list, the stage
     // field and the page say one step; a line clicked meanwhile keeps its page until the poll
     // finds another stage.
-    if (polls_seen_ != sim_.Steps_Polls) {
-        polls_seen_ = sim_.Steps_Polls;
+    if (polls_seen_ != sim_.steps_polls) {
+        polls_seen_ = sim_.steps_polls;
         const int polled = sim_.ListBox_Steps_ItemIndex;
         ListBox_Steps->setCurrentRow(polled);
         if (polled >= 0 && polled != stage_explained_) {
@@ -213,12 +213,12 @@ void TForm_Steps::refresh_from_model()
     if (Panel1->isHidden() != exam)
         Panel1->setHidden(exam);
     for (QAbstractButton *item : RadioGroup1->buttons()) {
-        item->setChecked(RadioGroup1->id(item) == static_cast<int>(sim_.Working_Mode));
+        item->setChecked(RadioGroup1->id(item) == static_cast<int>(sim_.working_mode));
         item->setEnabled(!exam || RadioGroup1->id(item) == 0);
     }
     QPushButton *pass = Button_f_switch_Iskusstvenno_Proyti_Tekuschuyu_Stadiyu;
-    const QString caption = QString::fromStdString(sim_.Pass_Button_Caption);
+    const QString caption = QString::fromStdString(sim_.pass_button_caption);
     if (pass->text() != caption)
         pass->setText(caption);
-    pass->setEnabled(sim_.Pass_Button_Enabled);
+    pass->setEnabled(sim_.pass_button_enabled);
 }

@@ -16,7 +16,7 @@ class QStackedLayout;
 
 // The scenario's list: a line chosen by the mouse or by the keyboard is a click; a line the
 // program selects is not.
-class TStepsList final : public QListWidget {
+class StepsList final : public QListWidget {
     Q_OBJECT
 
 public:
@@ -40,7 +40,7 @@ public:
 
     explicit TForm_Steps(zun::Door door);
 
-    TStepsList *ListBox_Steps;
+    StepsList *ListBox_Steps;
     QLineEdit *Edit_CheckBox_stadiya_raboti;
     QPushButton *Button1; // "стоп"
     QLabel *Label_Mistake;
@@ -67,7 +67,7 @@ private:
     void raise_page(int line);
 
     zun::Door door_;
-    const zun::TSimulator &sim_;
+    const zun::Simulator &sim_;
     QWidget *Panel1;
     std::array<QPlainTextEdit *, Page_Count> pages_by_number_{};
     unsigned polls_seen_ = 0;

@@ -9,7 +9,7 @@ constexpr int placing_interval = 100; // ms
 } // namespace
 
 TForm_Target::TForm_Target()
-    : TShapedWindow(QStringLiteral("Form_Target"), {105, 105}, art::draw_target_marker,
+    : ShapedWindow(QStringLiteral("Form_Target"), {105, 105}, art::draw_target_marker,
                     Qt::WindowStaysOnTopHint | Qt::WindowDoesNotAcceptFocus)
 {
     connect(&Timer1, &QTimer::timeout, this, &TForm_Target::Timer1Timer);

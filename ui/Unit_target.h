@@ -8,7 +8,7 @@
 
 // The target marker, laid over the current mechanism's picture: kept on top, it places itself
 // every 100 ms, shown or hidden, by the placing its owner gives it.
-class TForm_Target final : public TShapedWindow {
+class TForm_Target final : public ShapedWindow {
     Q_OBJECT
 
 public:

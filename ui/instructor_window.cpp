@@ -195,7 +195,7 @@ void InstructorWindow::set_door(zun::Door door, zun::Millis stage_began)
     show_operations();
     if (mech_->count() == 0)
         for (const int mech : zun::console::keyed_mechanisms())
-            mech_->addItem(QString::fromStdString(model().f_Mech_Name(mech)), mech);
+            mech_->addItem(QString::fromStdString(model().mechanism_name(mech)), mech);
     refresh_from_model();
 }
 
@@ -350,14 +350,14 @@ void InstructorWindow::follow_faults()
 {
     const zun::TMech &chosen = *model().Mech_Array[static_cast<std::size_t>(chosen_mech())];
     for (std::size_t kind = 0; kind < fault_boxes_.size(); ++kind)
-        fault_boxes_[kind]->setChecked(chosen.f_Has_Fault(static_cast<zun::FaultKind>(kind)));
+        fault_boxes_[kind]->setChecked(chosen.has_fault(static_cast<zun::FaultKind>(kind)));
     QStringList active;
     for (const int mech : zun::console::keyed_mechanisms())
         for (int kind = 0; kind < zun::fault_kind_count; ++kind)
             if (const auto fault = static_cast<zun::FaultKind>(kind);
-                model().Mech_Array[static_cast<std::size_t>(mech)]->f_Has_Fault(fault))
+                model().Mech_Array[static_cast<std::size_t>(mech)]->has_fault(fault))
                 active.append(
-                    QStringLiteral("%1: %2").arg(QString::fromStdString(model().f_Mech_Name(mech)),
+                    QStringLiteral("%1: %2").arg(QString::fromStdString(model().mechanism_name(mech)),
                                                  fault_caption(fault)));
     QStringList shown;
     for (int row = 0; row < active_faults_->count(); ++row)

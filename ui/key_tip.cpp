@@ -2,10 +2,10 @@
 
 #include "console/caption_label.h"
 #include "console/key_frame.h"
-#include "sim/Unit_simulator.h"
+#include "sim/simulator.h"
 #include "sim/console_layout.h"
 #include "training/explanations.h"
-#include "ui/Unit_posts.h"
+#include "ui/posts_panel.h"
 
 #include <QEvent>
 #include <QTimer>
@@ -17,22 +17,22 @@ constexpr int note_lasts_ms = 8000;
 
 } // namespace
 
-TKeyTip::TKeyTip(const zun::TSimulator &sim, const TPanel_Posts &posts, QObject *parent)
+KeyTip::KeyTip(const zun::Simulator &sim, const PostsPanel &posts, QObject *parent)
     : QObject(parent), sim_(sim), posts_(posts)
 {
-    for (const TPanel_Posts::Frame &frame : posts.frames())
+    for (const PostsPanel::Frame &frame : posts.frames())
         if (frame.key)
             frame.key->Label1->installEventFilter(this);
 }
 
 // A rest of the pointer arrives as a tooltip event; the key's own hint waits for later rests.
-bool TKeyTip::eventFilter(QObject *watched, QEvent *event)
+bool KeyTip::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::Leave && note_ && watched == tipped_caption_)
         note_->hide();
-    if (event->type() != QEvent::ToolTip || shown_ || !sim_.b_Key_Tips)
+    if (event->type() != QEvent::ToolTip || shown_ || !sim_.key_tips)
         return false;
-    for (const TPanel_Posts::Frame &frame : posts_.frames()) {
+    for (const PostsPanel::Frame &frame : posts_.frames()) {
         if (!frame.key || frame.key->Label1 != watched)
             continue;
         show_for(*frame.key->Label1,
@@ -42,7 +42,7 @@ bool TKeyTip::eventFilter(QObject *watched, QEvent *event)
     return false;
 }
 
-void TKeyTip::show_for(QWidget &caption, const QString &text)
+void KeyTip::show_for(QWidget &caption, const QString &text)
 {
     shown_ = true;
     tipped_caption_ = &caption;

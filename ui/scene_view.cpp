@@ -2,7 +2,7 @@
 
 #include "assets/picture_cache.h"
 #include "assets/scene_art.h"
-#include "sim/Unit_simulator.h"
+#include "sim/simulator.h"
 #include "ui/Unit_main.h"
 
 #include <QHelpEvent>
@@ -28,7 +28,7 @@ constexpr int basement_border = 5;
 
 } // namespace
 
-TPanelView::TPanelView(zun::Door door, const zun::Panel &panel, QWidget *client)
+PanelView::PanelView(zun::Door door, const zun::Panel &panel, QWidget *client)
     : QWidget(client), door_(door), sim_(door.model()), panel_(panel)
 {
     setObjectName(QString::fromStdString(panel.name()));
@@ -40,7 +40,7 @@ TPanelView::TPanelView(zun::Door door, const zun::Panel &panel, QWidget *client)
     seen_damage_ = panel_.damage_version();
 }
 
-void TPanelView::sync()
+void PanelView::sync()
 {
     if (seen_placement_ != panel_.placement_version()) {
         seen_placement_ = panel_.placement_version();
@@ -55,22 +55,22 @@ void TPanelView::sync()
     }
 }
 
-const zun::Picture *TPanelView::picture_at(QPoint point) const
+const zun::Picture *PanelView::picture_at(QPoint point) const
 {
     return panel_.picture_at(point.x(), point.y());
 }
 
-bool TPanelView::is_close_up() const
+bool PanelView::is_close_up() const
 {
     return &panel_ != sim_.Panel_Image_Scene;
 }
 
-bool TPanelView::is_drag_handle(const zun::Picture *picture) const
+bool PanelView::is_drag_handle(const zun::Picture *picture) const
 {
     return picture && picture->name() == "Label10";
 }
 
-bool TPanelView::event(QEvent *event)
+bool PanelView::event(QEvent *event)
 {
     if (event->type() != QEvent::ToolTip)
         return QWidget::event(event);
@@ -83,7 +83,7 @@ bool TPanelView::event(QEvent *event)
     return true;
 }
 
-void TPanelView::mousePressEvent(QMouseEvent *event)
+void PanelView::mousePressEvent(QMouseEvent *event)
 {
     const QPoint at = event->position().toPoint();
     pressed_ = picture_at(at);
@@ -96,7 +96,7 @@ void TPanelView::mousePressEvent(QMouseEvent *event)
         door_.apply(zun::input::ForegroundPress{at.x() - pressed_->left()});
 }
 
-void TPanelView::mouseMoveEvent(QMouseEvent *event)
+void PanelView::mouseMoveEvent(QMouseEvent *event)
 {
     const QPoint at = event->position().toPoint();
     if (event->buttons() != Qt::NoButton) {
@@ -113,7 +113,7 @@ void TPanelView::mouseMoveEvent(QMouseEvent *event)
 }
 
 // A click is a press and a release over the same picture, or over the bare surface.
-void TPanelView::mouseReleaseEvent(QMouseEvent *event)
+void PanelView::mouseReleaseEvent(QMouseEvent *event)
 {
     const QPoint at = event->position().toPoint();
     const zun::Picture *pressed = std::exchange(pressed_, nullptr);
@@ -127,7 +127,7 @@ void TPanelView::mouseReleaseEvent(QMouseEvent *event)
         door_.apply(zun::input::CloseUpClick{panel_.name()});
 }
 
-void TPanelView::paintEvent(QPaintEvent *event)
+void PanelView::paintEvent(QPaintEvent *event)
 {
     for (const QRect &area : event->region())
         painted_area_ += static_cast<long long>(area.width()) * area.height();
@@ -140,7 +140,7 @@ void TPanelView::paintEvent(QPaintEvent *event)
             paint_picture(painter, *picture);
 }
 
-void TPanelView::paint_surface(QPainter &painter) const
+void PanelView::paint_surface(QPainter &painter) const
 {
     const bool basement = &panel_ == sim_.Panel_Kromkomotalka;
     painter.fillRect(rect(), basement ? basement_green : panel_grey);
@@ -153,7 +153,7 @@ void TPanelView::paint_surface(QPainter &painter) const
     }
 }
 
-void TPanelView::paint_picture(QPainter &painter, const zun::Picture &picture) const
+void PanelView::paint_picture(QPainter &painter, const zun::Picture &picture) const
 {
     const QRect place = rect_of(picture.rect());
     const QString caption = QString::fromStdString(picture.caption());

@@ -7,11 +7,11 @@
 // A view of one of the model's picture panels (the scene or a close-up): it paints the panel's
 // pictures in their layer order, finds the topmost picture under the pointer, and hands the
 // trainee's pointer to the model.
-class TPanelView final : public QWidget {
+class PanelView final : public QWidget {
     Q_OBJECT
 
 public:
-    TPanelView(zun::Door door, const zun::Panel &panel, QWidget *client);
+    PanelView(zun::Door door, const zun::Panel &panel, QWidget *client);
 
     const zun::Panel &panel() const { return panel_; }
 
@@ -36,7 +36,7 @@ private:
     void paint_surface(QPainter &painter) const;
 
     zun::Door door_;
-    const zun::TSimulator &sim_;
+    const zun::Simulator &sim_;
     const zun::Panel &panel_;
     std::uint64_t seen_placement_ = 0; // the panel's versions painted last
     std::uint64_t seen_damage_ = 0;

@@ -36,13 +36,13 @@ QString last_stage_text(const zun::SessionSummary &summary)
 
 } // namespace
 
-const std::vector<double> &TForm_Sessions::speeds()
+const std::vector<double> &SessionsWindow::speeds()
 {
     static const std::vector<double> factors{0.25, 0.5, 1, 2, 4, 8, 16};
     return factors;
 }
 
-TForm_Sessions::TForm_Sessions(SessionControl &control, QWidget *parent)
+SessionsWindow::SessionsWindow(SessionControl &control, QWidget *parent)
     : QWidget(parent, Qt::Window), List_Sessions(new QTableWidget(0, 4, this)),
       Button_Play(new QPushButton(QStringLiteral("воспроизвести"), this)),
       Label_Error(new QLabel(this)), Button_Pause(new QPushButton(this)),
@@ -97,10 +97,10 @@ TForm_Sessions::TForm_Sessions(SessionControl &control, QWidget *parent)
     layout->addWidget(Label_State);
     layout->addWidget(live);
 
-    connect(Button_Play, &QPushButton::clicked, this, &TForm_Sessions::open_selected);
-    connect(List_Sessions, &QTableWidget::cellDoubleClicked, this, &TForm_Sessions::open_selected);
+    connect(Button_Play, &QPushButton::clicked, this, &SessionsWindow::open_selected);
+    connect(List_Sessions, &QTableWidget::cellDoubleClicked, this, &SessionsWindow::open_selected);
     connect(Button_Pause, &QPushButton::clicked, this, [this] { set_paused(!paused_); });
-    connect(Slider_Time, &QSlider::sliderReleased, this, &TForm_Sessions::seek_to_slider);
+    connect(Slider_Time, &QSlider::sliderReleased, this, &SessionsWindow::seek_to_slider);
     connect(Slider_Time, &QSlider::actionTriggered, this, [this](int action) {
         if (action != QAbstractSlider::SliderMove)
             seek_to_slider();
@@ -120,11 +120,11 @@ TForm_Sessions::TForm_Sessions(SessionControl &control, QWidget *parent)
         fill_list();
     });
     timer_.setInterval(tick_ms);
-    connect(&timer_, &QTimer::timeout, this, &TForm_Sessions::tick);
+    connect(&timer_, &QTimer::timeout, this, &SessionsWindow::tick);
     follow_control();
 }
 
-void TForm_Sessions::fill_list()
+void SessionsWindow::fill_list()
 {
     listed_ = control_.sessions();
     List_Sessions->setRowCount(static_cast<int>(listed_.size()));
@@ -139,7 +139,7 @@ void TForm_Sessions::fill_list()
     List_Sessions->resizeColumnsToContents();
 }
 
-void TForm_Sessions::showEvent(QShowEvent *event)
+void SessionsWindow::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
     fill_list();
@@ -147,7 +147,7 @@ void TForm_Sessions::showEvent(QShowEvent *event)
 }
 
 // Closing the window ends a replay that was not continued.
-void TForm_Sessions::closeEvent(QCloseEvent *event)
+void SessionsWindow::closeEvent(QCloseEvent *event)
 {
     set_paused(true);
     if (control_.replaying())
@@ -157,7 +157,7 @@ void TForm_Sessions::closeEvent(QCloseEvent *event)
     QWidget::closeEvent(event);
 }
 
-void TForm_Sessions::open_selected()
+void SessionsWindow::open_selected()
 {
     const int row = List_Sessions->currentRow();
     if (row < 0 || row >= static_cast<int>(listed_.size()))
@@ -165,7 +165,7 @@ void TForm_Sessions::open_selected()
     play_file(listed_[static_cast<std::size_t>(row)].path);
 }
 
-void TForm_Sessions::play_file(const std::filesystem::path &file)
+void SessionsWindow::play_file(const std::filesystem::path &file)
 {
     set_paused(true);
     const std::string error = control_.open_replay(file);
@@ -176,7 +176,7 @@ void TForm_Sessions::play_file(const std::filesystem::path &file)
         set_paused(false);
 }
 
-void TForm_Sessions::set_paused(bool paused)
+void SessionsWindow::set_paused(bool paused)
 {
     paused_ = paused || !control_.replaying();
     owed_ = 0;
@@ -189,7 +189,7 @@ void TForm_Sessions::set_paused(bool paused)
     Button_Pause->setText(paused_ ? QStringLiteral("пуск") : QStringLiteral("пауза"));
 }
 
-void TForm_Sessions::seek_to_slider()
+void SessionsWindow::seek_to_slider()
 {
     if (!control_.replaying())
         return;
@@ -197,12 +197,12 @@ void TForm_Sessions::seek_to_slider()
     follow_control();
 }
 
-void TForm_Sessions::tick()
+void SessionsWindow::tick()
 {
     play_for(static_cast<double>(wall_.restart()));
 }
 
-void TForm_Sessions::play_for(double wall_ms)
+void SessionsWindow::play_for(double wall_ms)
 {
     if (!control_.replaying())
         return;
@@ -217,7 +217,7 @@ void TForm_Sessions::play_for(double wall_ms)
 }
 
 // Shows what the program is doing: a replay (the trainee's input is not taken) or live training.
-void TForm_Sessions::follow_control()
+void SessionsWindow::follow_control()
 {
     const bool replaying = control_.replaying();
     for (QWidget *replay_control : std::initializer_list<QWidget *>{Button_Pause, ComboBox_Speed,

@@ -46,14 +46,14 @@ protected:
 // "сеансы": the recorded sessions (date, length, trainee, last step), the replay of one at a
 // chosen speed with pause, a time slider and "продолжить отсюда", and going back 1 or 5 minutes
 // in the live session.
-class TForm_Sessions final : public QWidget {
+class SessionsWindow final : public QWidget {
     Q_OBJECT
 
 public:
     // The speeds offered, as factors of real time; ×1 is chosen at first.
     static const std::vector<double> &speeds();
 
-    explicit TForm_Sessions(SessionControl &control, QWidget *parent = nullptr);
+    explicit SessionsWindow(SessionControl &control, QWidget *parent = nullptr);
 
     QTableWidget *List_Sessions;
     QPushButton *Button_Play;

@@ -5,7 +5,7 @@
 #include <QBitmap>
 #include <QPainter>
 
-TShapedWindow::TShapedWindow(const QString &name, QSize size, Drawing drawing,
+ShapedWindow::ShapedWindow(const QString &name, QSize size, Drawing drawing,
                              Qt::WindowFlags flags)
     : QWidget(nullptr), drawing_(std::move(drawing))
 {
@@ -21,7 +21,7 @@ TShapedWindow::TShapedWindow(const QString &name, QSize size, Drawing drawing,
     setMask(shape.createMaskFromColor(Qt::white, Qt::MaskInColor));
 }
 
-void TShapedWindow::paintEvent(QPaintEvent *)
+void ShapedWindow::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     drawing_(painter, QSizeF(size()));

@@ -9,13 +9,13 @@ class QPainter;
 
 // A borderless window that takes the shape of its picture: white is keyed out, invisible and
 // letting the pointer through.
-class TShapedWindow : public QWidget {
+class ShapedWindow : public QWidget {
     Q_OBJECT
 
 public:
     using Drawing = std::function<void(QPainter &, QSizeF)>;
 
-    TShapedWindow(const QString &name, QSize size, Drawing drawing, Qt::WindowFlags flags);
+    ShapedWindow(const QString &name, QSize size, Drawing drawing, Qt::WindowFlags flags);
 
 protected:
     void paintEvent(QPaintEvent *event) override;

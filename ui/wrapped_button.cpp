@@ -3,7 +3,7 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
-TWrappedButton::TWrappedButton(QWidget *parent) : QPushButton(parent), caption_(new QLabel(this))
+WrappedButton::WrappedButton(QWidget *parent) : QPushButton(parent), caption_(new QLabel(this))
 {
     caption_->setWordWrap(true);
     caption_->setAlignment(Qt::AlignCenter);
@@ -13,12 +13,12 @@ TWrappedButton::TWrappedButton(QWidget *parent) : QPushButton(parent), caption_(
     layout->addWidget(caption_);
 }
 
-QString TWrappedButton::caption() const
+QString WrappedButton::caption() const
 {
     return caption_->text();
 }
 
-void TWrappedButton::set_caption(const QString &caption)
+void WrappedButton::set_caption(const QString &caption)
 {
     if (caption_->text() != caption) {
         caption_->setText(caption);

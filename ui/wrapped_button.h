@@ -5,11 +5,11 @@
 class QLabel;
 
 // A push button whose caption wraps onto several lines.
-class TWrappedButton final : public QPushButton {
+class WrappedButton final : public QPushButton {
     Q_OBJECT
 
 public:
-    explicit TWrappedButton(QWidget *parent);
+    explicit WrappedButton(QWidget *parent);
 
     QString caption() const;
     void set_caption(const QString &caption);

@@ -5,7 +5,7 @@
 #include "ui/Unit_blocking.h"
 #include "ui/Unit_hand.h"
 #include "ui/Unit_main.h"
-#include "ui/Unit_main_commands.h"
+#include "ui/main_commands.h"
 #include "ui/Unit_status_mech_array.h"
 #include "ui/Unit_steps.h"
 #include "ui/Unit_target.h"
@@ -57,7 +57,7 @@ TEST_F(FormsTest, BuildsTheNineWindowsOverOneModel)
     EXPECT_EQ(forms.blocking().size(), QSize(426, 216));
     EXPECT_EQ(forms.start().size(), QSize(679, 358));
     EXPECT_TRUE(forms.start().windowFlags() & Qt::FramelessWindowHint);
-    EXPECT_EQ(forms.sim().Working_Mode, zun::WorkingMode::None);
+    EXPECT_EQ(forms.sim().working_mode, zun::WorkingMode::None);
 }
 
 // With a key flashing, the marker placing itself and the steps window shown: nothing in the
@@ -81,19 +81,19 @@ TEST(FormsLifetimeTest, TheWindowsGoWithTheirOwner)
 
 TEST_F(FormsTest, ShowingTheMainWindowSelectsTheFirstWorkingMode)
 {
-    zun::TSimulator &sim = forms.sim();
+    zun::Simulator &sim = forms.sim();
     forms.main().show();
-    EXPECT_EQ(sim.Working_Mode, zun::WorkingMode::PassStages);
-    EXPECT_EQ(sim.Pass_Button_Caption, zun::texts::Pass_Stage);
+    EXPECT_EQ(sim.working_mode, zun::WorkingMode::PassStages);
+    EXPECT_EQ(sim.pass_button_caption, zun::texts::Pass_Stage);
 
-    sim.f_Select_Working_Mode(zun::WorkingMode::Automatic);
+    sim.select_working_mode(zun::WorkingMode::Automatic);
     forms.main().close();
     EXPECT_FALSE(forms.main().isVisible()) << "closing the main window hides it";
-    EXPECT_EQ(sim.Working_Mode, zun::WorkingMode::Automatic) << "and keeps its state";
+    EXPECT_EQ(sim.working_mode, zun::WorkingMode::Automatic) << "and keeps its state";
     forms.main().show();
-    EXPECT_EQ(sim.Working_Mode, zun::WorkingMode::PassStages);
-    EXPECT_EQ(sim.Pass_Button_Caption, zun::texts::Pass_Stage);
-    EXPECT_TRUE(sim.Pass_Button_Enabled);
+    EXPECT_EQ(sim.working_mode, zun::WorkingMode::PassStages);
+    EXPECT_EQ(sim.pass_button_caption, zun::texts::Pass_Stage);
+    EXPECT_TRUE(sim.pass_button_enabled);
 }
 
 TEST_F(FormsTest, TheMainWindowButtonShowsTheMainWindowOnRelease)
@@ -118,7 +118,7 @@ TEST_F(FormsTest, TheMainWindowButtonShowsTheMainWindowOnRelease)
         EXPECT_TRUE(forms.main().isVisible()) << "at the 61st";
         EXPECT_EQ(forms.start().Shape1->x(), -537);
         EXPECT_FALSE(wipe.isActive());
-        EXPECT_EQ(forms.sim().Working_Mode, zun::WorkingMode::PassStages)
+        EXPECT_EQ(forms.sim().working_mode, zun::WorkingMode::PassStages)
             << "the main window's show went through the door";
     }
     EXPECT_EQ(forms.start().Label1->text(), zun::texts::Main_Window_Button);
@@ -253,7 +253,7 @@ TEST(FontsTest, BoldTextsAreDrawnBold)
 {
     zun::RecordingUiPort ui_port;
     const Forms forms(ui_port);
-    TMainCommands &commands = *forms.main().commands;
+    MainCommands &commands = *forms.main().commands;
     const QWidget *bold_texts[] = {forms.start().Button2, commands.Button_Steps,
                                    commands.Label_Current_Step};
     for (const QWidget *widget : bold_texts) {

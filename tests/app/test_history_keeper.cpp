@@ -48,7 +48,7 @@ std::filesystem::path write_session(const std::filesystem::path &folder, int hou
                                     const std::string &station = "pc-01")
 {
     zun::RecordingUiPort port;
-    zun::TSimulator sim(port);
+    zun::Simulator sim(port);
     const zun::SessionHeader header{"zun-trainer 0.1",
                                     "2026-12-10 " + std::string(hour < 10 ? "0" : "") +
                                         std::to_string(hour) + ":00:00",
@@ -180,7 +180,7 @@ TEST_P(HistoryKeeperTest, KnowsSessionsByMoreThanTheirNameAndNeverStoresOneUnfin
 
     {
         zun::RecordingUiPort port;
-        zun::TSimulator sim(port);
+        zun::Simulator sim(port);
         zun::SessionRecorder recording(sim, sessions_, at(11),
                                        {"zun-trainer 0.1", "2026-12-10 11:00:00", "Олег", "",
                                         "pc-01", "oleg", zun::new_session_id()});

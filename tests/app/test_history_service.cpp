@@ -63,7 +63,7 @@ long boxes_saying(const zun::RecordingUiPort &port, const std::string &beginning
 std::filesystem::path record_session(const std::filesystem::path &folder, int second)
 {
     zun::RecordingUiPort port;
-    zun::TSimulator sim(port);
+    zun::Simulator sim(port);
     std::tm start{};
     start.tm_year = 126;
     start.tm_mday = 1;

@@ -10,7 +10,7 @@
 #include "sim/state_hash.h"
 #include "sim/steps_texts.h"
 #include "ui/Unit_main.h"
-#include "ui/Unit_posts.h"
+#include "ui/posts_panel.h"
 #include "ui/Unit_steps.h"
 #include "ui/instructor_pin.h"
 
@@ -76,7 +76,7 @@ protected:
     QTemporaryDir config;
     zun::RecordingUiPort ui_port;
     Forms forms{ui_port};
-    zun::TSimulator &sim = forms.sim();
+    zun::Simulator &sim = forms.sim();
     ErrorReporter errors;
     double wall = 0;
     ClockDriver clock{sim.scheduler, errors, [this] { return wall; }};
@@ -139,10 +139,10 @@ TEST_F(InstructorTest, ATabChosenWhileFrozenGoesBackToThePageTheModelHasInFront)
     auto *posts =
         forms.main().Panel_Posts->findChild<QTabWidget *>(QStringLiteral("PageControl_Posts"));
     ASSERT_NE(posts, nullptr);
-    const int front = sim.Front_Page[0];
+    const int front = sim.front_page[0];
     const int shown = posts->currentIndex();
     posts->setCurrentIndex(shown == 0 ? 1 : 0);
-    EXPECT_EQ(sim.Front_Page[0], front);
+    EXPECT_EQ(sim.front_page[0], front);
     EXPECT_EQ(posts->currentIndex(), shown);
 }
 
@@ -195,7 +195,7 @@ TEST_F(InstructorTest, MalfunctionsAreSetListedAndClearedThroughTheDoor)
     QComboBox &mech = child<QComboBox>("ComboBox_Fault_Mech");
     mech.setCurrentIndex(mech.findData(1));
     child<QCheckBox>("CheckBox_Fault_0").click();
-    EXPECT_TRUE(sim.Mech_Array[1]->b_Fault_Drive);
+    EXPECT_TRUE(sim.Mech_Array[1]->fault_drive);
     QListWidget &active = child<QListWidget>("List_Active_Faults");
     ASSERT_EQ(active.count(), 1);
     EXPECT_TRUE(active.item(0)->text().endsWith("привод не включается"));
@@ -285,7 +285,7 @@ TEST_F(InstructorTest, DuringAReplayTheLessonAndMalfunctionsWait)
     child<QRadioButton>("Radio_Exam").click();
     child<QCheckBox>("CheckBox_Fault_0").click();
     EXPECT_FALSE(sim.lesson_is_exam());
-    EXPECT_FALSE(sim.Mech_Array[1]->b_Fault_Drive);
+    EXPECT_FALSE(sim.Mech_Array[1]->fault_drive);
 
     forms.door_lock().set_locked(false);
     window().refresh_from_model();

@@ -12,7 +12,7 @@
 #include "training/score.h"
 #include "training/session_file.h"
 #include "ui/Unit_main.h"
-#include "ui/Unit_main_commands.h"
+#include "ui/main_commands.h"
 #include "ui/Unit_steps.h"
 #include "ui/history_window.h"
 #include "ui/report_window.h"
@@ -111,7 +111,7 @@ Pointers last_pointers(const std::vector<std::string> &calls, std::size_t first 
 
 class TrainerSessionTest : public testing::Test {
 protected:
-    zun::TSimulator &sim() const { return session.forms().sim(); }
+    zun::Simulator &sim() const { return session.forms().sim(); }
     std::uint64_t hash() const { return zun::state_hash(sim()); }
     zun::Millis now() const { return sim().scheduler.now(); }
     // The clock runs as the program's driver runs it.
@@ -334,7 +334,7 @@ TEST_F(TrainerSessionTest, ClosingAReplayStartsAFreshSession)
     EXPECT_TRUE(session.forms().start().isVisible());
     EXPECT_FALSE(session.forms().main().isVisible());
     zun::RecordingUiPort fresh_port;
-    const zun::TSimulator fresh(fresh_port);
+    const zun::Simulator fresh(fresh_port);
     EXPECT_EQ(hash(), zun::state_hash(fresh));
     EXPECT_NE(session.current_file(), recorded);
     EXPECT_FALSE(session.current_file().empty());
@@ -368,7 +368,7 @@ TEST(TrainerSessionJournal, PlaysTheChosenSessionOnceTheClickIsOver)
         started.tm_year = 126;
         started.tm_mday = 2;
         zun::RecordingUiPort port;
-        zun::TSimulator sim(port);
+        zun::Simulator sim(port);
         zun::SessionRecorder recorder(
             sim, sessions, started,
             {"zun-trainer test", "2026-01-02 00:00:00", "Пётр", "", "pc", "petr", "0a"});
@@ -423,7 +423,7 @@ TEST_F(TrainerSessionTest, TheSessionsWindowPlaysAtTheChosenSpeedAndSaysTheInput
 {
     train(20000, 20000);
     session.end();
-    TForm_Sessions &window = session.sessions_window();
+    SessionsWindow &window = session.sessions_window();
     window.show();
     ASSERT_EQ(window.List_Sessions->rowCount(), 1);
     EXPECT_EQ(window.List_Sessions->item(0, 1)->text(), "0:00:40");
@@ -479,7 +479,7 @@ TEST_F(TrainerSessionTest, AContinuedFileKeepsItsParentsTrainee)
 TEST_F(TrainerSessionTest, TheSessionsListShowsTheNewFileAfterGoingBackByKey)
 {
     train(5000, 5000);
-    TForm_Sessions &window = session.sessions_window();
+    SessionsWindow &window = session.sessions_window();
     window.show();
     ASSERT_EQ(window.List_Sessions->rowCount(), 1);
     session.go_back(5000); // Ctrl+1 in the main window, the list in sight
@@ -616,7 +616,7 @@ TEST_F(TrainerSessionTest, AHugeLineIsQuotedShort)
 {
     const std::filesystem::path huge = folder / "huge.zs";
     std::ofstream(huge) << std::string(10'000'000, 'x') << "\n";
-    TForm_Sessions &window = session.sessions_window();
+    SessionsWindow &window = session.sessions_window();
     window.show();
     const int width = window.width();
     window.play_file(huge);

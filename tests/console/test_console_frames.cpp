@@ -3,8 +3,10 @@
 #include "console/Unit_krutilka.h"
 #include "console/Unit_lamp.h"
 #include "console/caption_label.h"
-#include "console/key_frame.h"
-#include "sim/Unit_simulator.h"
+#include "console/Unit_key_45_back.h"
+#include "console/Unit_key_45_fix.h"
+#include "console/Unit_key_90.h"
+#include "sim/simulator.h"
 #include "sim/console_layout.h"
 #include "sim/texts.h"
 
@@ -22,7 +24,7 @@
 
 namespace {
 
-using Position = TKeyFrame::Position;
+using Position = KeyFrame::Position;
 
 // Writes down the boxes, with whether mechanism 0 already held a latch when each was shown.
 class BoxPort final : public zun::NullUiPort {
@@ -39,7 +41,7 @@ public:
 
     std::function<void()> on_box; // what the trainee does while the next box is open
 
-    const zun::TSimulator *sim = nullptr;
+    const zun::Simulator *sim = nullptr;
     std::vector<std::string> boxes;
     std::vector<bool> latched_before_box;
     int targets_shown = 0;
@@ -77,7 +79,7 @@ protected:
     }
 
     BoxPort port;
-    zun::TSimulator sim{port};
+    zun::Simulator sim{port};
     QWidget page;
 };
 
@@ -92,7 +94,7 @@ struct Expected {
     bool pulse; // a pulse was sent: it makes the mechanism current
 };
 
-void run_sequence(TKeyFrame &frame, zun::TSimulator &sim, const std::vector<Expected> &steps)
+void run_sequence(KeyFrame &frame, zun::Simulator &sim, const std::vector<Expected> &steps)
 {
     const int tag = frame.Label1->tag;
     const zun::TMech &mech = *sim.Mech_Array[tag];
@@ -114,7 +116,7 @@ void run_sequence(TKeyFrame &frame, zun::TSimulator &sim, const std::vector<Expe
             QTest::mouseRelease(frame.Label1, Qt::LeftButton);
             break;
         }
-        if (step.event != Event::Release && frame.kind() != TKeyFrame::Kind::Back)
+        if (step.event != Event::Release && frame.kind() != KeyFrame::Kind::Back)
             QTest::mouseRelease(frame.Label1, Qt::LeftButton);
         EXPECT_EQ(frame.state().Angle, step.angle);
         for (int position = Position::Left_90; position <= Position::Right_90; ++position)
@@ -200,7 +202,7 @@ TEST_F(ConsoleFramesTest, ASpringReturnKeyReleasedWhileItsBoxIsOpenComesBack)
 TEST_F(ConsoleFramesTest, TheFlashEndsAtOneTickOfTheKeysOwnTimer)
 {
     TFrame_45_Key_Fix_ &key = frame<TFrame_45_Key_Fix_>("Frame_45_Key_Fix_1");
-    key.f_Highlight();
+    key.flash_caption();
     EXPECT_TRUE(key.Label1->flashed());
     EXPECT_TRUE(key.Timer1.isActive());
     EXPECT_TRUE(key.Timer1.isSingleShot());
@@ -241,16 +243,16 @@ TEST_F(ConsoleFramesTest, AButtonIsHeldWhilePressed)
 {
     TFrame_Button &bell = frame<TFrame_Button>("Frame_Button_Beep");
     QTest::mousePress(bell.Label1, Qt::RightButton);
-    EXPECT_TRUE(sim.b_Beep_Pressed);
+    EXPECT_TRUE(sim.beep_pressed);
     EXPECT_EQ(bell.face_outline(), 6);
     QTest::mouseRelease(bell.Label1, Qt::RightButton);
-    EXPECT_FALSE(sim.b_Beep_Pressed);
+    EXPECT_FALSE(sim.beep_pressed);
     EXPECT_EQ(bell.face_outline(), 4);
 
     TFrame_Button &other = frame<TFrame_Button>("Frame_Button6");
     QTest::mousePress(other.Label1, Qt::LeftButton);
     EXPECT_TRUE(other.state().b_Pressed);
-    EXPECT_FALSE(sim.b_Beep_Pressed);
+    EXPECT_FALSE(sim.beep_pressed);
 }
 
 TEST_F(ConsoleFramesTest, TheAmmeterShowsItsNeedleAtRestAtItsOwnTimersTick)
@@ -277,20 +279,20 @@ TEST_F(ConsoleFramesTest, Gallery)
     gallery.fill(QColor(212, 208, 200));
     QPainter painter(&gallery);
     const auto draw = [this, &painter](QWidget &frame, std::string_view name, QPoint at,
-                                       const std::function<void(zun::TControl_State &)> &set) {
+                                       const std::function<void(zun::ControlState &)> &set) {
         set(sim.Controls[static_cast<std::size_t>(zun::console::find_control(name))]);
         frame.update();
         painter.drawPixmap(at, frame.grab());
     };
     const auto turned = [](int angle) {
-        return [angle](zun::TControl_State &state) {
+        return [angle](zun::ControlState &state) {
             state.Angle = angle;
             state.f_Show_Angle();
         };
     };
-    TKeyFrame &ninety = frame<TFrame_90_Key_>("Frame_90_Key_1");
-    TKeyFrame &fixed = frame<TFrame_45_Key_Fix_>("Frame_45_Key_Fix_43");
-    TKeyFrame &back = frame<TFrame_45_Key_Back_>("Frame_45_Key_Back_3");
+    KeyFrame &ninety = frame<TFrame_90_Key_>("Frame_90_Key_1");
+    KeyFrame &fixed = frame<TFrame_45_Key_Fix_>("Frame_45_Key_Fix_43");
+    KeyFrame &back = frame<TFrame_45_Key_Back_>("Frame_45_Key_Back_3");
     int column = 0;
     for (const int angle : {-90, -45, 0, 45, 90}) {
         draw(ninety, "Frame_90_Key_1", {5 + column * 125, 5}, turned(angle));
@@ -303,7 +305,7 @@ TEST_F(ConsoleFramesTest, Gallery)
     TFrame_Krutilka &knob = frame<TFrame_Krutilka>("Frame_Krutilka2");
     for (int position = 0; position < 3; ++position)
         draw(knob, "Frame_Krutilka2", {5 + position * 85, 275},
-             [position](zun::TControl_State &state) { state.Knob_Pos = position; });
+             [position](zun::ControlState &state) { state.Knob_Pos = position; });
     const auto controls = zun::console::controls();
     const auto find = [&controls](std::string_view name) {
         return *std::find_if(controls.begin(), controls.end(),
@@ -312,10 +314,10 @@ TEST_F(ConsoleFramesTest, Gallery)
     TFrame_Lamp lamp(&page);
     lamp.apply(find("Frame_Lamp5"));
     painter.drawPixmap(265, 275, lamp.grab());
-    const auto as_is = [](zun::TControl_State &) {};
+    const auto as_is = [](zun::ControlState &) {};
     draw(frame<TFrame_Button>("Frame_Button_Beep"), "Frame_Button_Beep", {335, 275}, as_is);
     draw(frame<TFrame_Button>("Frame_Button6"), "Frame_Button6", {410, 275},
-         [](zun::TControl_State &state) { state.b_Pressed = true; });
+         [](zun::ControlState &state) { state.b_Pressed = true; });
     TFrame_Ampermeter ammeter(&page);
     ammeter.apply(find("Frame_Ampermeter1"));
     ammeter.Timer_VisuTimer();

@@ -2,7 +2,7 @@
 #include "manual/cp1251.h"
 #include "manual/writer.h"
 
-#include "sim/Unit_simulator.h"
+#include "sim/simulator.h"
 #include "sim/steps_texts.h"
 #include "sim/ui_port.h"
 #include "training/explanations.h"
@@ -140,12 +140,12 @@ std::set<int> numbers_without_key(const std::string &body)
 TEST(ManualTest, TheMachinesPageNamesEveryItemOfTheFindListWithItsKeysPlace)
 {
     zun::RecordingUiPort ui;
-    const zun::TSimulator sim(ui);
+    const zun::Simulator sim(ui);
     const Page page = machines_page();
     std::set<int> without_key;
     for (int number = 1; number < zun::console::mech_name_count; ++number) {
         SCOPED_TRACE(number);
-        const std::string &name = sim.Find_Mech_List[number];
+        const std::string &name = sim.find_mech_list[number];
         const zun::console::Control *key = zun::console::key_of(number);
         const std::size_t at = page.body.find("<tr id=\"mech_" + std::to_string(number) + "\">");
         if (name.empty() || !key) {

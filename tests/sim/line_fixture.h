@@ -1,6 +1,6 @@
 #pragma once
 
-#include "sim/Unit_simulator.h"
+#include "sim/simulator.h"
 
 #include <gtest/gtest.h>
 
@@ -41,7 +41,7 @@ protected:
     }
 
     RecordingUiPort ui;
-    TSimulator sim{ui};
+    Simulator sim{ui};
     TFrame_LineMetal &line = sim.Frame_LineMetal;
 };
 

@@ -10,10 +10,10 @@ namespace zun {
 namespace {
 
 // Stands in for the main window: remembers the current mechanism and shows containers.
-class FakeHost : public TMech_Host {
+class FakeHost : public MechHost {
 public:
-    void f_Set_Cur_Mech(std::int32_t number) override { Cur_Mech = number; }
-    void f_Show_Container(Panel &container) override
+    void set_cur_mech(std::int32_t number) override { Cur_Mech = number; }
+    void show_container(Panel &container) override
     {
         container.set_visible(true);
         shown.push_back(container.name());

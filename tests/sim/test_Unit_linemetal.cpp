@@ -52,17 +52,17 @@ TEST_F(LineTest, MachinesInTheWayGateTheLeftwardTravel)
         const char *gate;
         int head;
         int drive;
-        std::function<void(TSimulator &, bool open)> set;
+        std::function<void(Simulator &, bool open)> set;
     };
     const Case cases[] = {
         {"peeler lowered", 1000, 3,
-         [](TSimulator &s, bool open) { s.Mech_Array[10]->bi_KV_FWD = open; }},
+         [](Simulator &s, bool open) { s.Mech_Array[10]->bi_KV_FWD = open; }},
         {"peeler raised", 950, 3,
-         [](TSimulator &s, bool open) { s.Mech_Array[10]->bi_KV_RWS = open; }},
+         [](Simulator &s, bool open) { s.Mech_Array[10]->bi_KV_RWS = open; }},
         {"tilting table lowered", 800, 19,
-         [](TSimulator &s, bool open) { s.Mech_Array[22]->bi_KV_RWS = open; }},
+         [](Simulator &s, bool open) { s.Mech_Array[22]->bi_KV_RWS = open; }},
         {"recoiler winding a coil", 170, 69,
-         [](TSimulator &s, bool open) {
+         [](Simulator &s, bool open) {
              s.Frame_LineMetal.Gde_Rulon_Motalki =
                  open ? RecoilerPlace::Recoiler : RecoilerPlace::None;
          }},

@@ -1,4 +1,4 @@
-#include "sim/Unit_simulator.h"
+#include "sim/simulator.h"
 #include "sim/steps_texts.h"
 
 #include <gtest/gtest.h>
@@ -18,7 +18,7 @@ protected:
     // Selects a mode and waits for the poll that tells the line.
     void select_mode(int mode)
     {
-        sim.f_Select_Working_Mode(static_cast<WorkingMode>(mode));
+        sim.select_working_mode(static_cast<WorkingMode>(mode));
         advance(1000);
     }
 
@@ -50,7 +50,7 @@ protected:
     }
 
     RecordingUiPort ui;
-    TSimulator sim{ui};
+    Simulator sim{ui};
     TFrame_LineMetal &line = sim.Frame_LineMetal;
 };
 
@@ -61,12 +61,12 @@ TEST_F(StagesTest, ThePollTellsTheLineAndShowsTheStep)
     EXPECT_EQ(sim.Label_Current_Step, "шаг №");
     EXPECT_EQ(sim.Edit_CheckBox_stadiya_raboti, "стадия работы  0");
     line.Stadiya_Raboti = 21;
-    sim.f_Select_Working_Mode(zun::WorkingMode::StageByClick);
+    sim.select_working_mode(zun::WorkingMode::StageByClick);
     advance(1000);
     EXPECT_FALSE(line.b_Check_Stage);
     EXPECT_EQ(sim.ListBox_Steps_ItemIndex, 21);
     EXPECT_EQ(sim.Label_Current_Step, "шаг №21) полосу подать в последующие машины агрегата.");
-    sim.f_Select_Working_Mode(zun::WorkingMode::Automatic);
+    sim.select_working_mode(zun::WorkingMode::Automatic);
     advance(1000);
     EXPECT_TRUE(line.b_Check_Stage);
 }
@@ -105,11 +105,11 @@ TEST_F(StagesTest, TheSignalNeedsTheBellHeldAtATick)
 {
     go_to_stage(39, 0);
     ASSERT_EQ(stage(), 39);
-    sim.b_Beep_Pressed = true;
-    sim.b_Beep_Pressed = false; // released before the line looked
+    sim.beep_pressed = true;
+    sim.beep_pressed = false; // released before the line looked
     advance(50);
     EXPECT_EQ(stage(), 39);
-    sim.b_Beep_Pressed = true;
+    sim.beep_pressed = true;
     advance(10);
     EXPECT_EQ(stage(), 40);
 }
@@ -191,7 +191,7 @@ TEST_F(StagesTest, APauseAlreadyRunningStillPassesTheNextStage)
         ASSERT_EQ(stage(), 8);
         ASSERT_TRUE(line.Timer_Pause_Between_Steps.enabled());
         if (change_to_mode_1)
-            sim.f_Select_Working_Mode(zun::WorkingMode::StageByClick);
+            sim.select_working_mode(zun::WorkingMode::StageByClick);
         else
             sim.Button_Steps_StopClick();
         advance(1000);
@@ -233,12 +233,12 @@ TEST_F(StagesTest, TheLinePressesTheBellForTheTrainee)
     delivered();
     ui.calls.clear();
     sim.Button_Pass_StageClick();
-    EXPECT_TRUE(sim.b_Beep_Pressed);
+    EXPECT_TRUE(sim.beep_pressed);
     EXPECT_EQ(delivered(), (std::vector<std::string>{"show_bell_page_and_hand", "show_keys_of 72",
                                                      "show_target"}));
     line.Stadiya_Raboti = 41;
     sim.Button_Pass_StageClick();
-    EXPECT_FALSE(sim.b_Beep_Pressed) << "the next pass releases it";
+    EXPECT_FALSE(sim.beep_pressed) << "the next pass releases it";
 }
 
 TEST_F(StagesTest, WorkingSpeedStartsTheLineDrives)

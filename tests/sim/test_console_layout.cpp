@@ -1,4 +1,4 @@
-#include "sim/Unit_simulator.h"
+#include "sim/simulator.h"
 #include "sim/console_layout.h"
 
 #include <gtest/gtest.h>
@@ -105,7 +105,7 @@ TEST(ConsoleLayoutTest, ControlsKeepTheirConsolesSettings)
 TEST(FindListTest, NamesMechanismsByTheirKeys)
 {
     RecordingUiPort ui;
-    const TSimulator sim(ui);
+    const Simulator sim(ui);
     struct Case {
         int number;
         const char *name;
@@ -125,7 +125,7 @@ TEST(FindListTest, NamesMechanismsByTheirKeys)
         {-1, ""},
     };
     for (const Case &each : cases)
-        EXPECT_EQ(sim.f_Mech_Name(each.number), each.name) << each.number;
+        EXPECT_EQ(sim.mechanism_name(each.number), each.name) << each.number;
 }
 
 } // namespace

@@ -1,4 +1,4 @@
-#include "sim/Unit_simulator.h"
+#include "sim/simulator.h"
 #include "sim/state_hash.h"
 
 #include <gtest/gtest.h>
@@ -19,8 +19,8 @@ TEST(DeterminismTest, TheSameAutomaticRunGivesTheSameState)
     std::uint64_t hashes[2] = {};
     for (std::uint64_t &hash : hashes) {
         RecordingUiPort ui;
-        TSimulator sim(ui);
-        sim.f_Select_Working_Mode(WorkingMode::Automatic);
+        Simulator sim(ui);
+        sim.select_working_mode(WorkingMode::Automatic);
         sim.Button_Pass_StageClick();
         sim.scheduler.advance_by(400000);
         hash = state_hash(sim);
@@ -28,8 +28,8 @@ TEST(DeterminismTest, TheSameAutomaticRunGivesTheSameState)
     EXPECT_EQ(hashes[0], hashes[1]);
 
     RecordingUiPort ui;
-    TSimulator other(ui);
-    other.f_Select_Working_Mode(WorkingMode::Automatic);
+    Simulator other(ui);
+    other.select_working_mode(WorkingMode::Automatic);
     other.Button_Pass_StageClick();
     other.scheduler.advance_by(399990);
     EXPECT_NE(state_hash(other), hashes[0]) << "the hash sees the state change";
@@ -38,7 +38,7 @@ TEST(DeterminismTest, TheSameAutomaticRunGivesTheSameState)
 TEST(DeterminismTest, EveryCycleAfterTheFirstRunsAlike)
 {
     RecordingUiPort ui;
-    TSimulator sim(ui);
+    Simulator sim(ui);
     std::vector<std::vector<Step>> cycles;
     Millis cycle_start = 0;
     sim.Frame_LineMetal.Stadiya_Raboti.set_observer([&](std::int8_t, std::int8_t after) {
@@ -49,7 +49,7 @@ TEST(DeterminismTest, EveryCycleAfterTheFirstRunsAlike)
         if (!cycles.empty())
             cycles.back().push_back({sim.scheduler.now() - cycle_start, after});
     });
-    sim.f_Select_Working_Mode(WorkingMode::Automatic);
+    sim.select_working_mode(WorkingMode::Automatic);
     sim.Button_Pass_StageClick();
     while (cycles.size() < 11 && sim.scheduler.now() < 10 * 3600000)
         sim.scheduler.advance_by(1000);

@@ -1,6 +1,6 @@
 // The door and the consoles in the model: inputs applied at the current time, observers told, the
 // model's answers, keys and pages.
-#include "sim/Unit_simulator.h"
+#include "sim/simulator.h"
 #include "sim/texts.h"
 
 #include <gtest/gtest.h>
@@ -62,7 +62,7 @@ protected:
     static int control(std::string_view name) { return console::find_control(name); }
 
     BoxPort ui;
-    TSimulator sim{ui};
+    Simulator sim{ui};
     Log log;
 };
 
@@ -122,7 +122,7 @@ TEST_F(DoorTest, TheAnswerSaysWhyAPulseWasRefused)
         car.b_Permit = car.b_Permit_FWD = car.b_Permit_RWS = true;
         car.b_KM_FWD = car.b_KM_RWS = car.bi_KV_FWD = car.bi_KV_RWS = false;
         each.set(car);
-        const Refusal before = car.f_Refusal(each.command);
+        const Refusal before = car.refusal_of(each.command);
         EXPECT_EQ(before, each.refusal);
         if (each.command != MechCommand::Stop && each.refusal != Refusal::RunningOpposite) {
             const Answer answer = sim.apply(input::Command{72, each.command});
@@ -137,7 +137,7 @@ TEST_F(DoorTest, TheAnswerSaysWhyAPulseWasRefused)
 TEST_F(DoorTest, KeysCommandTheirMechanismsAsTheRunnersPulsesDo)
 {
     RecordingUiPort other_ui;
-    TSimulator other(other_ui);
+    Simulator other(other_ui);
     other.scheduler.advance_by(3000);
 
     sim.apply(input::ControlPress{control("Frame_45_Key_Fix_1"), MouseButton::Right});
@@ -180,7 +180,7 @@ TEST_F(DoorTest, BoxesComeAfterTheInputOneAtATime)
 TEST_F(DoorTest, AnInputInsideAnotherIsALogicError)
 {
     struct Reentering final : InputObserver {
-        TSimulator *sim = nullptr;
+        Simulator *sim = nullptr;
         void input_applied(Millis, const Input &, const Answer &) override {}
         void page_shown(Millis, int) override { sim->apply(input::Pass{}); }
     } reentering;
@@ -199,15 +199,15 @@ TEST_F(DoorTest, PagesInFrontAreModelStateAndShownConsoleFirst)
     sim.apply(input::TabChosen{console::find_page("TabSheet_Post_2")});
     sim.apply(input::MainWindow{true});
     EXPECT_EQ(log.pages, (std::vector<std::string>{"TabSheet_Post2_Pult_2", "TabSheet_Post_2"}));
-    EXPECT_EQ(sim.Working_Mode, WorkingMode::PassStages);
+    EXPECT_EQ(sim.working_mode, WorkingMode::PassStages);
 
     log.pages.clear();
     sim.Cur_Mech = 53;
     sim.f_Show_Key_Of_Cur_Mech();
     EXPECT_EQ(log.pages, (std::vector<std::string>{"TabSheet_RM_Kromkomotalka",
                                                    "TabSheet_Post2_Pult_1", "TabSheet_Post_2"}));
-    EXPECT_TRUE(sim.f_Page_Visible(console::find_page("TabSheet_Post2_Pult_1")));
-    EXPECT_FALSE(sim.f_Page_Visible(console::find_page("TabSheet_Post2_Pult_2")));
+    EXPECT_TRUE(sim.page_visible(console::find_page("TabSheet_Post2_Pult_1")));
+    EXPECT_FALSE(sim.page_visible(console::find_page("TabSheet_Post2_Pult_2")));
 }
 
 TEST_F(DoorTest, ButtonsAndKnobsKeepTheirStateInTheModel)
@@ -215,15 +215,15 @@ TEST_F(DoorTest, ButtonsAndKnobsKeepTheirStateInTheModel)
     const int bell = control("Frame_Button_Beep");
     const int knob = control("Frame_Krutilka3");
     sim.apply(input::ControlPress{bell, MouseButton::Right});
-    EXPECT_TRUE(sim.b_Beep_Pressed);
+    EXPECT_TRUE(sim.beep_pressed);
     EXPECT_EQ(sim.Controls[static_cast<std::size_t>(bell)].face_outline(), 6);
     sim.apply(input::ControlRelease{bell, MouseButton::Right});
-    EXPECT_FALSE(sim.b_Beep_Pressed);
+    EXPECT_FALSE(sim.beep_pressed);
     sim.apply(input::ControlPress{knob, MouseButton::Right});
     EXPECT_EQ(sim.control_state("Frame_Krutilka3").Knob_Pos, 0);
-    const std::uint64_t version = sim.Consoles_Version;
+    const std::uint64_t version = sim.consoles_version;
     sim.apply(input::ControlMove{knob});
-    EXPECT_EQ(sim.Consoles_Version, version) << "moving over a knob changes nothing";
+    EXPECT_EQ(sim.consoles_version, version) << "moving over a knob changes nothing";
 }
 
 // The automatic run scrolls the scene, passes stages, presses the bell and shows keys, all from
@@ -250,7 +250,7 @@ TEST(UiRequestsTest, NothingReachesTheWindowsInsideATick)
         void open_document(const std::string &, const std::string &) override { seen(); }
         void message_box(const std::string &) override { seen(); }
     } port;
-    TSimulator sim(port);
+    Simulator sim(port);
     port.clock = &sim.scheduler;
     sim.apply(input::MainWindow{true});
     sim.apply(input::SelectMode{WorkingMode::Automatic});

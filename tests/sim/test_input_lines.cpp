@@ -1,4 +1,4 @@
-#include "sim/Unit_simulator.h"
+#include "sim/simulator.h"
 #include "sim/input_lines.h"
 
 #include <gtest/gtest.h>
@@ -20,7 +20,7 @@ protected:
     }
 
     RecordingUiPort ui;
-    TSimulator sim{ui};
+    Simulator sim{ui};
 };
 
 // One of every kind of input, with its line.

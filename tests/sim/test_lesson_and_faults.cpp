@@ -1,6 +1,6 @@
 // The instructor's inputs in the model: malfunctions of the keyed mechanisms and the lesson's
 // kind, each through the door.
-#include "sim/Unit_simulator.h"
+#include "sim/simulator.h"
 #include "sim/stage_tables.h"
 #include "sim/state_hash.h"
 
@@ -24,7 +24,7 @@ protected:
     }
 
     RecordingUiPort ui;
-    TSimulator sim{ui};
+    Simulator sim{ui};
 };
 
 TEST_F(FaultTest, AFaultyDriveRefusesEveryPulseAndTakesItOnceMended)
@@ -108,7 +108,7 @@ TEST_F(FaultTest, OnlyMechanismsAConsoleKeyCommandsTakeFaults)
 TEST_F(FaultTest, AFaultSetAndClearedLeavesTheStateAsIfNeverSet)
 {
     RecordingUiPort other_ui;
-    TSimulator untouched{other_ui};
+    Simulator untouched{other_ui};
     untouched.scheduler.advance_by(3000);
     for (int kind = 0; kind < fault_kind_count; ++kind)
         fault(coil_car, static_cast<FaultKind>(kind), true);
@@ -116,7 +116,7 @@ TEST_F(FaultTest, AFaultSetAndClearedLeavesTheStateAsIfNeverSet)
     sim.apply(input::ClearFaults{});
     EXPECT_EQ(state_hash(sim), state_hash(untouched));
     for (int kind = 0; kind < fault_kind_count; ++kind)
-        EXPECT_FALSE(car().f_Has_Fault(static_cast<FaultKind>(kind)));
+        EXPECT_FALSE(car().has_fault(static_cast<FaultKind>(kind)));
 }
 
 // The first step whose first command is a pulse to a keyed mechanism.
@@ -164,13 +164,13 @@ TEST_F(LessonTest, AnExamTakesTheAidsAndThePassButtonsAwayAndKeepsTheFirstMode)
     sim.apply(input::SelectMode{WorkingMode::Automatic});
     sim.apply(input::Lesson{LessonKind::Exam});
     EXPECT_TRUE(sim.lesson_is_exam());
-    EXPECT_EQ(sim.Working_Mode, WorkingMode::PassStages);
-    EXPECT_FALSE(sim.Pass_Button_Enabled);
-    EXPECT_FALSE(sim.b_Next_Step_Pointers);
-    EXPECT_FALSE(sim.b_Key_Tips);
+    EXPECT_EQ(sim.working_mode, WorkingMode::PassStages);
+    EXPECT_FALSE(sim.pass_button_enabled);
+    EXPECT_FALSE(sim.next_step_pointers);
+    EXPECT_FALSE(sim.key_tips);
     for (const WorkingMode mode : {WorkingMode::StageByClick, WorkingMode::Automatic}) {
         sim.apply(input::SelectMode{mode});
-        EXPECT_EQ(sim.Working_Mode, WorkingMode::PassStages);
+        EXPECT_EQ(sim.working_mode, WorkingMode::PassStages);
     }
     sim.scheduler.advance_by(3000);
     const int stage = stage_now();
@@ -182,22 +182,22 @@ TEST_F(LessonTest, AnExamTakesTheAidsAndThePassButtonsAwayAndKeepsTheFirstMode)
 
     sim.apply(input::Lesson{LessonKind::Training});
     EXPECT_FALSE(sim.lesson_is_exam());
-    EXPECT_TRUE(sim.Pass_Button_Enabled);
-    EXPECT_TRUE(sim.b_Next_Step_Pointers);
-    EXPECT_TRUE(sim.b_Key_Tips);
+    EXPECT_TRUE(sim.pass_button_enabled);
+    EXPECT_TRUE(sim.next_step_pointers);
+    EXPECT_TRUE(sim.key_tips);
     sim.apply(input::SelectMode{WorkingMode::Automatic});
-    EXPECT_EQ(sim.Working_Mode, WorkingMode::Automatic);
+    EXPECT_EQ(sim.working_mode, WorkingMode::Automatic);
 }
 
 TEST_F(LessonTest, AnExamBeforeAnyModeSelectsTheFirstAndTrainingLeavesItSelected)
 {
-    ASSERT_EQ(sim.Working_Mode, WorkingMode::None);
+    ASSERT_EQ(sim.working_mode, WorkingMode::None);
     sim.apply(input::Lesson{LessonKind::Exam});
-    EXPECT_EQ(sim.Working_Mode, WorkingMode::PassStages);
-    EXPECT_FALSE(sim.Pass_Button_Enabled);
+    EXPECT_EQ(sim.working_mode, WorkingMode::PassStages);
+    EXPECT_FALSE(sim.pass_button_enabled);
     sim.apply(input::Lesson{LessonKind::Training});
-    EXPECT_EQ(sim.Working_Mode, WorkingMode::PassStages);
-    EXPECT_TRUE(sim.Pass_Button_Enabled);
+    EXPECT_EQ(sim.working_mode, WorkingMode::PassStages);
+    EXPECT_TRUE(sim.pass_button_enabled);
 }
 
 } // namespace

@@ -1,6 +1,6 @@
 // After a completed stage in the first working mode the marker and the hand lead to the next
 // step's control, without doing the step.
-#include "sim/Unit_simulator.h"
+#include "sim/simulator.h"
 #include "sim/stage_pointer.h"
 
 #include <gtest/gtest.h>
@@ -34,7 +34,7 @@ protected:
 
     WorkingMode mode = WorkingMode::PassStages;
     RecordingUiPort ui;
-    TSimulator sim{ui};
+    Simulator sim{ui};
     TFrame_LineMetal &line = sim.Frame_LineMetal;
 };
 
@@ -51,7 +51,7 @@ TEST_F(NextStepPointerTest, ACompletedStagePointsAtTheKeyOfTheNextStepWithoutDoi
 
 TEST_F(NextStepPointerTest, EachStepIsPointedAtByItsFirstControl)
 {
-    using Kind = stages::Step_Control::Kind;
+    using Kind = stages::StepControl::Kind;
     struct Case {
         int stage;
         std::vector<std::string> calls;
@@ -79,7 +79,7 @@ TEST_F(NextStepPointerTest, EachStepIsPointedAtByItsFirstControl)
         sim.Cur_Mech = 100;
         ui.calls.clear();
         line.Stadiya_Raboti = static_cast<std::int8_t>(each.stage);
-        sim.f_Point_To_Next_Step();
+        sim.point_to_next_step();
         sim.deliver_to_views();
         EXPECT_EQ(ui.calls, each.calls);
         EXPECT_EQ(sim.Cur_Mech, each.cur_mech < 0 ? 100 : each.cur_mech);
@@ -95,12 +95,12 @@ TEST_F(NextStepPointerTest, NoPointersInTheOtherModesNorWhenSwitchedOff)
     EXPECT_EQ(ui.calls, std::vector<std::string>{}) << "the automatic run points by itself";
 
     sim.apply(input::SelectMode{WorkingMode::PassStages});
-    sim.b_Next_Step_Pointers = false;
+    sim.next_step_pointers = false;
     sim.scheduler.advance_by(1000);
     line.Stadiya_Raboti = 13;
     sim.deliver_to_views();
     ui.calls.clear();
-    sim.f_Point_To_Next_Step();
+    sim.point_to_next_step();
     sim.deliver_to_views();
     EXPECT_EQ(ui.calls, std::vector<std::string>{});
 }

@@ -1,5 +1,5 @@
 // The whole scenario, end to end: the automatic run and the stage states one after another.
-#include "sim/Unit_simulator.h"
+#include "sim/simulator.h"
 #include "sim/stage_tables.h"
 
 #include <gtest/gtest.h>
@@ -16,7 +16,7 @@ protected:
     TMech &mech(int number) { return *sim.Mech_Array[number]; }
 
     RecordingUiPort ui;
-    TSimulator sim{ui};
+    Simulator sim{ui};
     TFrame_LineMetal &line = sim.Frame_LineMetal;
 };
 
@@ -51,7 +51,7 @@ TEST_F(ScenarioTest, TheAutomaticRunPassesEveryStageByItsOwnCondition)
             restarting = false;
     });
 
-    sim.f_Select_Working_Mode(zun::WorkingMode::Automatic);
+    sim.select_working_mode(zun::WorkingMode::Automatic);
     sim.Button_Pass_StageClick();
     int cycles = 0;
     while (cycles < 2 && sim.scheduler.now() < 3600000) {
@@ -79,7 +79,7 @@ TEST_F(ScenarioTest, TheAutomaticRunPassesEveryStageByItsOwnCondition)
 
 TEST_F(ScenarioTest, EveryStageStatePutsTheLineWhereItsRowSays)
 {
-    sim.f_Select_Working_Mode(zun::WorkingMode::StageByClick);
+    sim.select_working_mode(zun::WorkingMode::StageByClick);
     sim.scheduler.advance_by(1000);
     for (int stage = 0; stage <= stages::Last_Stage; ++stage) {
         SCOPED_TRACE(stage);

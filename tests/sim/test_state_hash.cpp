@@ -1,6 +1,6 @@
 // The state hash of one reference run, pinned: a change in what the model does shows here, with
 // the parts of the state that changed.
-#include "sim/Unit_simulator.h"
+#include "sim/simulator.h"
 #include "sim/state_hash.h"
 
 #include <gtest/gtest.h>
@@ -18,7 +18,7 @@ constexpr std::uint64_t reference_hash = 16561728275836270358ULL;
 
 // Inputs of every kind the windows give, among them those that bring pages forward, then the
 // automatic run for a while.
-void run_reference(TSimulator &sim)
+void run_reference(Simulator &sim)
 {
     const auto control = [](std::string_view name) { return console::find_control(name); };
     const auto page = [](std::string_view name) { return console::find_page(name); };
@@ -93,7 +93,7 @@ std::map<std::string, std::string> read_reference()
 TEST(StateHashTest, TheReferenceRunKeepsItsHash)
 {
     RecordingUiPort ui;
-    TSimulator sim(ui);
+    Simulator sim(ui);
     run_reference(sim);
     const std::vector<StateField> fields = state_fields(sim);
     const std::map<std::string, std::string> groups = groups_of(fields);
@@ -127,32 +127,32 @@ TEST(StateHashTest, EveryPartOfTheStateCounts)
 {
     RecordingUiPort ui;
     const auto settled = [&ui] {
-        auto sim = std::make_unique<TSimulator>(ui);
+        auto sim = std::make_unique<Simulator>(ui);
         sim->scheduler.advance_by(5);
         return sim;
     };
     const std::uint64_t start = state_hash(*settled());
     struct Case {
         const char *part;
-        void (*change)(TSimulator &);
+        void (*change)(Simulator &);
     };
     const Case cases[] = {
-        {"a key", [](TSimulator &s) { s.Controls[3].Angle = 45; }},
-        {"a knob", [](TSimulator &s) { s.Controls[100].Knob_Pos = 0; }},
-        {"a page in front", [](TSimulator &s) { s.Front_Page[0] = 3; }},
-        {"a detector's memory", [](TSimulator &s) { s.Frame_LineMetal.Edge_Memo[7] = true; }},
-        {"a turn's start", [](TSimulator &s) { s.Frame_LineMetal.Turn_Start_Phase[7] = 2; }},
-        {"a picture's hint", [](TSimulator &s) { s.Image_Operator->set_hint("x"); }},
-        {"a mechanism's pulse", [](TSimulator &s) { s.Mech_Array[4]->b_Pulse_FWD = true; }},
-        {"the main window", [](TSimulator &s) { s.b_Main_Window_Visible = true; }},
+        {"a key", [](Simulator &s) { s.Controls[3].Angle = 45; }},
+        {"a knob", [](Simulator &s) { s.Controls[100].Knob_Pos = 0; }},
+        {"a page in front", [](Simulator &s) { s.front_page[0] = 3; }},
+        {"a detector's memory", [](Simulator &s) { s.Frame_LineMetal.Edge_Memo[7] = true; }},
+        {"a turn's start", [](Simulator &s) { s.Frame_LineMetal.Turn_Start_Phase[7] = 2; }},
+        {"a picture's hint", [](Simulator &s) { s.Image_Operator->set_hint("x"); }},
+        {"a mechanism's pulse", [](Simulator &s) { s.Mech_Array[4]->b_Pulse_FWD = true; }},
+        {"the main window", [](Simulator &s) { s.main_window_visible = true; }},
         {"a timer's phase",
-         [](TSimulator &s) {
+         [](Simulator &s) {
              s.Steps_Timer1.set_enabled(false); // its next tick a second after now
              s.Steps_Timer1.set_enabled(true);
          }},
     };
     for (const Case &each : cases) {
-        const std::unique_ptr<TSimulator> sim = settled();
+        const std::unique_ptr<Simulator> sim = settled();
         each.change(*sim);
         EXPECT_NE(state_hash(*sim), start) << each.part;
     }

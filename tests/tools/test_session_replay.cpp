@@ -78,7 +78,7 @@ TEST(SessionReplay, AKilledSessionReplaysUpToItsLastWholeLine)
 }
 
 // The inputs of a session the program never ended, applied at their times.
-void give_inputs(zun::TSimulator &sim)
+void give_inputs(zun::Simulator &sim)
 {
     sim.scheduler.advance_to(3000);
     sim.apply(zun::input::NewCoil{});
@@ -96,7 +96,7 @@ TEST(SessionReplay, AProgramKilledOutrightLeavesAFileThatReplaysToItsLastInput)
     std::filesystem::remove_all(folder);
     const auto record_until_killed = [&folder] {
         zun::RecordingUiPort port;
-        zun::TSimulator sim(port);
+        zun::Simulator sim(port);
         zun::SessionRecorder recorder(sim, folder, std::tm{}, {"zun-trainer test", "", "", "", "", "", ""});
         give_inputs(sim);
         sim.scheduler.advance_by(7000); // the clock runs on; no input comes before the kill
@@ -113,7 +113,7 @@ TEST(SessionReplay, AProgramKilledOutrightLeavesAFileThatReplaysToItsLastInput)
     std::filesystem::remove_all(folder);
 
     zun::RecordingUiPort port;
-    zun::TSimulator live(port);
+    zun::Simulator live(port);
     give_inputs(live);
     std::ostringstream out;
     std::ostringstream errors;

@@ -38,7 +38,7 @@ std::string recorded_session()
         std::filesystem::temp_directory_path() / "zun_fuzz_recorded_session";
     std::filesystem::remove_all(folder);
     zun::RecordingUiPort port;
-    zun::TSimulator sim(port);
+    zun::Simulator sim(port);
     zun::SessionRecorder recorder(sim, folder, std::tm{},
                                   {"zun-trainer test", "2026-12-10 09:00:00", "Пётр", "", "pc",
                                    "petr", zun::new_session_id()});

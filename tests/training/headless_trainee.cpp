@@ -23,8 +23,8 @@ bool Headless_Trainee::do_current_step(Millis limit)
 {
     const int stage = sim_.Frame_LineMetal.Stadiya_Raboti;
     deadline_ = sim_.scheduler.now() + limit;
-    const Step_Facts facts = step_facts(stage);
-    for (const Key_Action &action : facts.keys) {
+    const StepFacts facts = step_facts(stage);
+    for (const KeyAction &action : facts.keys) {
         if (angle_of(*action.key) != action.angle_before) {
             trouble_ = "step " + std::to_string(stage) + ": the page says key " +
                        std::string(action.key->caption) + " stands at " +
@@ -33,17 +33,17 @@ bool Headless_Trainee::do_current_step(Millis limit)
             return false;
         }
     }
-    using Control_Kind = stages::Step_Control::Kind;
-    if (facts.first.kind == Control_Kind::New_Coil_Button) {
+    using StepControlKind = stages::StepControl::Kind;
+    if (facts.first.kind == StepControlKind::New_Coil_Button) {
         think();
         apply({Input::Kind::New_Coil_Click});
-    } else if (facts.first.kind == Control_Kind::Bell) {
+    } else if (facts.first.kind == StepControlKind::Bell) {
         think();
         apply({Input::Kind::Bell_Press});
         wait_for([&] { return stage_left(stage); });
         apply({Input::Kind::Bell_Release});
     }
-    for (const Key_Action &action : facts.keys) {
+    for (const KeyAction &action : facts.keys) {
         think();
         if (stage_left(stage)) {
             trouble_ = "step " + std::to_string(stage) + " completed before its action with key " +
@@ -59,7 +59,7 @@ bool Headless_Trainee::do_current_step(Millis limit)
         const Millis since = sim_.scheduler.now();
         wait_for([&] { return sim_.scheduler.now() - since >= a_while; });
         think();
-        const Key_Action &kept = facts.keys.front();
+        const KeyAction &kept = facts.keys.front();
         turn({kept.key, Upright, kept.angle, 0, false, kept.has_ends});
     }
     wait_for([&] { return stage_left(stage); });
@@ -71,7 +71,7 @@ bool Headless_Trainee::do_current_step(Millis limit)
 
 // Clicks towards the goal until the key stands there; a key already there is clicked once more
 // to start its drive again.
-void Headless_Trainee::turn(const Key_Action &action)
+void Headless_Trainee::turn(const KeyAction &action)
 {
     const bool left = action.angle < angle_of(*action.key) ||
                       (action.angle == angle_of(*action.key) && action.angle < 0);
@@ -82,7 +82,7 @@ void Headless_Trainee::turn(const Key_Action &action)
 
 // Holds a spring-return key until its mechanism reaches its end or, for a rotating drive, until
 // the step is done.
-void Headless_Trainee::hold(const Key_Action &action, int stage)
+void Headless_Trainee::hold(const KeyAction &action, int stage)
 {
     const bool left = action.angle < 0;
     TMech &mech = *sim_.Mech_Array[action.key->tag];

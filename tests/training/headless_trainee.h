@@ -1,6 +1,6 @@
 #pragma once
 
-#include "sim/Unit_simulator.h"
+#include "sim/simulator.h"
 #include "training/step_facts.h"
 
 #include <functional>
@@ -32,8 +32,8 @@ public:
         bool left_button = true;
     };
 
-    explicit Headless_Trainee(TSimulator &sim) : sim_(sim) {}
-    Headless_Trainee(TSimulator &sim, const Pace &pace)
+    explicit Headless_Trainee(Simulator &sim) : sim_(sim) {}
+    Headless_Trainee(Simulator &sim, const Pace &pace)
         : sim_(sim), pace_(pace), random_(pace.seed)
     {
     }
@@ -46,8 +46,8 @@ public:
     const std::string &trouble() const { return trouble_; }
 
 private:
-    void turn(const Key_Action &action);
-    void hold(const Key_Action &action, int stage);
+    void turn(const KeyAction &action);
+    void hold(const KeyAction &action, int stage);
     // Gives the model the input through its door, as the console frames and buttons do.
     void apply(const Input &input);
     void wait_for(const std::function<bool()> &done);
@@ -56,7 +56,7 @@ private:
     bool stage_left(int stage) const;
     int angle_of(const console::Control &key) const;
 
-    TSimulator &sim_;
+    Simulator &sim_;
     std::optional<Pace> pace_;
     std::mt19937 random_;
     Millis deadline_ = 0;

@@ -1,4 +1,4 @@
-#include "sim/Unit_simulator.h"
+#include "sim/simulator.h"
 #include "sim/console_layout.h"
 #include "sim/stage_tables.h"
 #include "sim/ui_port.h"
@@ -55,7 +55,7 @@ TEST(StageUsage, HoldsEveryPulseThatTheLineGivesForTheStage)
 TEST(AssessedInput, OnlyTheTraineesOperationsCountAndARefusalSaysWhy)
 {
     RecordingUiPort ui;
-    TSimulator sim(ui);
+    Simulator sim(ui);
     sim.scheduler.advance_by(3000);
     const auto control = [](std::string_view name) { return console::find_control(name); };
     using K = AssessedInput::Kind;
@@ -211,7 +211,7 @@ TEST(StageRecord, CreditsThePersonNotTheLine)
 TEST(Assessment, TellsTheTraineeEachMistakeInWordsButNotInAnExamination)
 {
     RecordingUiPort ui;
-    TSimulator sim(ui);
+    Simulator sim(ui);
     Assessment assessment(sim);
     sim.apply(input::SelectMode{WorkingMode::PassStages});
     sim.scheduler.advance_by(5000);
@@ -253,7 +253,7 @@ TEST(Report, PrintsTheScoreTheStepsAndTheRemarks)
     record.stage_changed(9000, 3);
 
     NullUiPort ui;
-    const TSimulator sim(ui);
+    const Simulator sim(ui);
     const LessonLog no_lesson;
     EXPECT_EQ(report_lines({record, 64, no_lesson, sim}),
               "score=64\n"

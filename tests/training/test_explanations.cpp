@@ -89,11 +89,11 @@ TEST(ExplanationsTest, EveryInstructionNamesAControlOnThePageItNamesBoundToTheSt
         SCOPED_TRACE(stage);
         const std::string page = explanation(stage);
         const std::vector<Named_Control> named = instructions(page);
-        const Step_Facts facts = step_facts(stage);
-        EXPECT_EQ(!named.empty(), facts.first.kind != stages::Step_Control::Kind::None) << page;
+        const StepFacts facts = step_facts(stage);
+        EXPECT_EQ(!named.empty(), facts.first.kind != stages::StepControl::Kind::None) << page;
         for (const Named_Control &each : named) {
             if (each.page == main_window) {
-                EXPECT_EQ(facts.first.kind, stages::Step_Control::Kind::New_Coil_Button);
+                EXPECT_EQ(facts.first.kind, stages::StepControl::Kind::New_Coil_Button);
                 EXPECT_EQ(each.caption, "поставить новый рулон");
                 continue;
             }

@@ -22,7 +22,7 @@ constexpr Millis step_limit = 600000;
 TEST(HeadlessTraineeTest, DoesSteps1To48InTheFirstModeWithoutPassingAStage)
 {
     RecordingUiPort ui;
-    TSimulator sim(ui);
+    Simulator sim(ui);
     sim.apply(input::SelectMode{WorkingMode::PassStages});
     const std::clock_t cpu_start = std::clock();
     sim.scheduler.advance_by(5000); // the start-up state completes stage 0
@@ -34,7 +34,7 @@ TEST(HeadlessTraineeTest, DoesSteps1To48InTheFirstModeWithoutPassingAStage)
     }
     // Strip is left behind the recoiler: the next coil is threaded from the device on.
     EXPECT_EQ(sim.Frame_LineMetal.Stadiya_Raboti, 27);
-    EXPECT_EQ(sim.Working_Mode, WorkingMode::PassStages);
+    EXPECT_EQ(sim.working_mode, WorkingMode::PassStages);
     const double cpu_ms = 1000.0 * static_cast<double>(std::clock() - cpu_start) / CLOCKS_PER_SEC;
     std::cout << "[ measured ] steps 1-48: virtual_ms=" << sim.scheduler.now()
               << " cpu_ms=" << static_cast<long long>(cpu_ms) << '\n';
@@ -43,7 +43,7 @@ TEST(HeadlessTraineeTest, DoesSteps1To48InTheFirstModeWithoutPassingAStage)
 // Where both coils stand, as the line's pictures show them.
 using Coil_Places = std::pair<UncoilerPlace, RecoilerPlace>;
 
-Coil_Places coil_places(const TSimulator &sim)
+Coil_Places coil_places(const Simulator &sim)
 {
     return {sim.Frame_LineMetal.Gde_Rulon_Razmativatela, sim.Frame_LineMetal.Gde_Rulon_Motalki};
 }
@@ -51,7 +51,7 @@ Coil_Places coil_places(const TSimulator &sim)
 // Notes the coils' places at the moment each step begins, in the order the steps begin.
 class Coil_Watch final : public InputObserver {
 public:
-    explicit Coil_Watch(TSimulator &sim) : sim_(sim) { sim_.add_observer(*this); }
+    explicit Coil_Watch(Simulator &sim) : sim_(sim) { sim_.add_observer(*this); }
     ~Coil_Watch() { sim_.remove_observer(*this); }
     Coil_Watch(const Coil_Watch &) = delete;
     Coil_Watch &operator=(const Coil_Watch &) = delete;
@@ -71,7 +71,7 @@ private:
         begun.push_back({after, coil_places(sim_)});
         cycle_done = cycle_done || before == stages::Last_Stage;
     }
-    TSimulator &sim_;
+    Simulator &sim_;
 };
 
 // The coils' places as the automatic run has them when each step of its first cycle begins.
@@ -79,7 +79,7 @@ const std::vector<Coil_Watch::Begun> &automatic_run()
 {
     static const std::vector<Coil_Watch::Begun> begun = [] {
         RecordingUiPort ui;
-        TSimulator sim(ui);
+        Simulator sim(ui);
         Coil_Watch watch(sim);
         sim.apply(input::SelectMode{WorkingMode::Automatic});
         sim.apply(input::Pass{});
@@ -105,7 +105,7 @@ Human_Run run_at_human_pace(unsigned seed)
 {
     const std::vector<Coil_Watch::Begun> &automatic = automatic_run();
     RecordingUiPort ui;
-    TSimulator sim(ui);
+    Simulator sim(ui);
     Assessment assessment(sim);
     Coil_Watch watch(sim);
     sim.apply(input::SelectMode{WorkingMode::PassStages});

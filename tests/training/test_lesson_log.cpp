@@ -1,5 +1,5 @@
 // The instructor's part of a session as its inputs tell it, and its lines in the report.
-#include "sim/Unit_simulator.h"
+#include "sim/simulator.h"
 #include "sim/ui_port.h"
 #include "training/lesson_log.h"
 #include "training/report.h"
@@ -18,7 +18,7 @@ Answer stop_of(int mech)
 class LessonReport : public testing::Test {
 protected:
     NullUiPort ui_;
-    const TSimulator model_{ui_};
+    const Simulator model_{ui_};
     const StageRecord record_;
 };
 
@@ -86,12 +86,12 @@ TEST_F(LessonReport, TheHtmlPageShowsTheExamAndEachMalfunction)
 
     const std::string html = report_html({record_, std::nullopt, log, model_}, "экзамен");
     EXPECT_NE(html.find("Занятие: <b>экзамен</b>"), std::string::npos) << html;
-    EXPECT_EQ(model_.f_Mech_Name(1), "1 телега");
+    EXPECT_EQ(model_.mechanism_name(1), "1 телега");
     EXPECT_NE(html.find("<tr><td>1 телега</td><td>привод не включается</td><td>1000</td>"
                         "<td>4000</td><td>2500</td><td>1500</td></tr>"),
               std::string::npos)
         << html;
-    EXPECT_NE(html.find("<tr><td>" + model_.f_Mech_Name(20) +
+    EXPECT_NE(html.find("<tr><td>" + model_.mechanism_name(20) +
                         "</td><td>не срабатывает конечный выключатель назад</td><td>5000</td>"
                         "<td>не снята</td><td>нет</td><td>—</td></tr>"),
               std::string::npos)

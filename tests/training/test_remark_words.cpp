@@ -1,7 +1,7 @@
 // What went wrong, in the words the trainee and the report read.
 #include "training/remark_words.h"
 
-#include "sim/Unit_simulator.h"
+#include "sim/simulator.h"
 #include "sim/ui_port.h"
 
 #include <gtest/gtest.h>
@@ -17,7 +17,7 @@ StageRemark remark(StageRemark::What what, std::string control, int mech, std::s
 TEST(RemarkWords, NameTheKeyTheMechanismAndWhatWentWrong)
 {
     NullUiPort ui;
-    const TSimulator model(ui);
+    const Simulator model(ui);
     using W = StageRemark::What;
     struct Case {
         StageRemark remark;

@@ -59,7 +59,7 @@ protected:
     }();
     SessionHeader header_{"zun-trainer 0.1", "2026-03-07 09:04:05", "Пётр Иванов", "", "", "", ""};
     RecordingUiPort port_;
-    TSimulator sim_{port_};
+    Simulator sim_{port_};
 };
 
 TEST_F(SessionRecorderTest, WritesEachInputBeforeItIsApplied)
@@ -111,7 +111,7 @@ TEST_F(SessionRecorderTest, ContinuesFromEarlierInputsInASelfContainedFile)
         earlier = first.inputs_until(5000);
         ASSERT_EQ(earlier.size(), 3U);
     }
-    TSimulator rebuilt(port_);
+    Simulator rebuilt(port_);
     SessionPlayer(rebuilt, earlier).play_to(5000);
     SessionHeader continued = header_;
     continued.continues = "2026-03-07_09-04-05.zs";
@@ -121,7 +121,7 @@ TEST_F(SessionRecorderTest, ContinuesFromEarlierInputsInASelfContainedFile)
     const SessionScript script = read_session(in);
     EXPECT_EQ(script.header.continues, "2026-03-07_09-04-05.zs");
     // It holds the inputs up to that moment and the time after them.
-    TSimulator replayed(port_);
+    Simulator replayed(port_);
     SessionPlayer(replayed, second.inputs()).play_to(script.length_ms);
     EXPECT_EQ(script.length_ms, 5000);
     EXPECT_EQ(state_hash(replayed), state_hash(rebuilt));
@@ -164,7 +164,7 @@ TEST_F(SessionRecorderTest, ATraineesNameWithLineBreaksStaysOneHeaderLine)
     for (const SessionLine &line : script.lines)
         lines.push_back(line.text);
     EXPECT_EQ(lines, (std::vector<std::string>{"advance 700", "advance 300"}));
-    TSimulator replayed(port_);
+    Simulator replayed(port_);
     SessionPlayer(replayed, recorder.inputs()).play_to(script.length_ms);
     EXPECT_EQ(script.end_hash, hash_text(state_hash(replayed)));
 }
@@ -209,7 +209,7 @@ TEST_F(SessionRecorderTest, AFullDiskPausesTheRecordingWhichCatchesUpWhenSpaceRe
         << text;
     std::ifstream in(recorder.path());
     const SessionScript script = read_session(in);
-    TSimulator replayed(port_);
+    Simulator replayed(port_);
     SessionPlayer(replayed, recorder.inputs()).play_to(script.length_ms);
     EXPECT_EQ(script.end_hash, hash_text(state_hash(replayed)));
 }
@@ -217,7 +217,7 @@ TEST_F(SessionRecorderTest, AFullDiskPausesTheRecordingWhichCatchesUpWhenSpaceRe
 TEST(SessionPlayer, AppliesEachInputAtItsTimeAndNeverGoesBack)
 {
     RecordingUiPort port;
-    TSimulator recorded(port);
+    Simulator recorded(port);
     const InputTimeline inputs{{0, input::MainWindow{true}},
                                {1500, input::NewCoil{}},
                                {1500, input::Command{1, MechCommand::Forward}},
@@ -228,7 +228,7 @@ TEST(SessionPlayer, AppliesEachInputAtItsTimeAndNeverGoesBack)
     }
     recorded.scheduler.advance_to(6000);
 
-    TSimulator played(port);
+    Simulator played(port);
     SessionPlayer player(played, inputs);
     player.play_to(1500);
     EXPECT_EQ(player.played().size(), 3U); // those at the moment itself included

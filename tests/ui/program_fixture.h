@@ -21,5 +21,5 @@ protected:
 
     zun::RecordingUiPort ui_port;
     Forms forms{ui_port};
-    zun::TSimulator &sim = forms.sim();
+    zun::Simulator &sim = forms.sim();
 };

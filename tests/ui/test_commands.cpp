@@ -1,7 +1,7 @@
 #include "program_fixture.h"
 #include "sim/console_layout.h"
 #include "ui/Unit_main.h"
-#include "ui/Unit_main_commands.h"
+#include "ui/main_commands.h"
 #include "ui/Unit_steps.h"
 #include "ui/wrapped_button.h"
 
@@ -27,7 +27,7 @@ class CommandsTest : public ProgramTest {
 protected:
     CommandsTest() { advance(5000); }
 
-    TMainCommands &commands = *forms.main().commands;
+    MainCommands &commands = *forms.main().commands;
 };
 
 TEST_F(CommandsTest, TheFindBoxCompletesATypedBeginningToAPick)
@@ -64,7 +64,7 @@ TEST_F(CommandsTest, ThePanelShowsTheCurrentMechanism)
 {
     sim.Cur_Mech = 38;
     advance(10);
-    EXPECT_EQ(commands.Panel1_Caption->text(), "38? промасливающая машина");
+    EXPECT_EQ(commands.panel1_caption->text(), "38? промасливающая машина");
     sim.Cur_Mech = 1;
     commands.CheckBox_bi_KV_FWD->setChecked(true);
     advance(10);
@@ -74,7 +74,7 @@ TEST_F(CommandsTest, ThePanelShowsTheCurrentMechanism)
 
 TEST_F(CommandsTest, TheMainWindowsPassButtonFollowsTheModeAndWorksHidden)
 {
-    TWrappedButton *pass = commands.Button_f_switch_Iskusstvenno_Proyti_Tekuschuyu_Stadiyu;
+    WrappedButton *pass = commands.Button_f_switch_Iskusstvenno_Proyti_Tekuschuyu_Stadiyu;
     EXPECT_EQ(pass->caption(), "пройти стадию");
     advance(1000);
     EXPECT_EQ(sim.Frame_LineMetal.Stadiya_Raboti, 1);
@@ -84,10 +84,10 @@ TEST_F(CommandsTest, TheMainWindowsPassButtonFollowsTheModeAndWorksHidden)
         << "stage 1: the coil is put on";
     EXPECT_EQ(commands.Label_Current_Step->text().left(5), "шаг №");
 
-    sim.f_Select_Working_Mode(zun::WorkingMode::StageByClick);
+    sim.select_working_mode(zun::WorkingMode::StageByClick);
     advance(10);
     EXPECT_FALSE(pass->isEnabled());
-    sim.f_Select_Working_Mode(zun::WorkingMode::Automatic);
+    sim.select_working_mode(zun::WorkingMode::Automatic);
     advance(10);
     EXPECT_EQ(pass->caption(), "пуск в автомате с текущего места");
 }

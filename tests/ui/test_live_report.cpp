@@ -23,7 +23,7 @@ namespace {
 // Writes every input of the door and every stage change to a session file, as the recorder does.
 class SessionFileRecorder final : private zun::InputObserver {
 public:
-    SessionFileRecorder(zun::TSimulator &sim, const std::filesystem::path &folder)
+    SessionFileRecorder(zun::Simulator &sim, const std::filesystem::path &folder)
         : sim_(sim), writer_(folder, std::tm{}, {"zun-trainer 0.1", "", "Пётр", ""})
     {
         sim_.add_observer(*this);
@@ -45,7 +45,7 @@ private:
     }
     void stage_changed(zun::Millis time, int, int after) override { writer_.stage(time, after); }
 
-    zun::TSimulator &sim_;
+    zun::Simulator &sim_;
     zun::SessionWriter writer_;
 };
 
@@ -94,7 +94,7 @@ protected:
     const QTemporaryDir folder_;
     zun::RecordingUiPort ui_port_;
     Forms forms_{ui_port_};
-    zun::TSimulator &sim_ = forms_.sim();
+    zun::Simulator &sim_ = forms_.sim();
     SessionFileRecorder recorder_{sim_, folder_.path().toStdString()};
     const zun::Door door_{sim_};
 };

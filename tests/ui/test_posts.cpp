@@ -6,8 +6,8 @@
 #include "sim/console_layout.h"
 #include "ui/Unit_hand.h"
 #include "ui/Unit_main.h"
-#include "ui/Unit_main_commands.h"
-#include "ui/Unit_posts.h"
+#include "ui/main_commands.h"
+#include "ui/posts_panel.h"
 #include "ui/Unit_target.h"
 #include "ui/key_tip.h"
 
@@ -51,7 +51,7 @@ protected:
     }
     ~PostsTest() override { sim.remove_observer(page_log); }
 
-    const TPanel_Posts::Frame &frame(const char *name) { return posts.frame(name); }
+    const PostsPanel::Frame &frame(const char *name) { return posts.frame(name); }
     static void move_over(QWidget *widget)
     {
         QMouseEvent move(QEvent::MouseMove, QPointF(3, 3), widget->mapToGlobal(QPointF(3, 3)),
@@ -81,7 +81,7 @@ protected:
     // Each key's flash ends at its own timer's tick.
     void end_flashes() const
     {
-        for (const TPanel_Posts::Frame &each : posts.frames())
+        for (const PostsPanel::Frame &each : posts.frames())
             if (each.key && each.key->Timer1.isActive()) {
                 each.key->Timer1.stop();
                 each.key->Timer1Timer();
@@ -90,7 +90,7 @@ protected:
     std::vector<std::string> flashed_keys() const
     {
         std::vector<std::string> flashed;
-        for (const TPanel_Posts::Frame &each : posts.frames())
+        for (const PostsPanel::Frame &each : posts.frames())
             if (each.key && each.key->Label1->flashed())
                 flashed.emplace_back(each.control->frame);
         return flashed;
@@ -98,8 +98,8 @@ protected:
 
     QtUiPort ui_port;
     Forms forms{ui_port};
-    zun::TSimulator &sim = forms.sim();
-    TPanel_Posts &posts = *forms.main().Panel_Posts;
+    zun::Simulator &sim = forms.sim();
+    PostsPanel &posts = *forms.main().Panel_Posts;
     PageLog page_log;
     std::vector<std::string> &pages_shown = page_log.names;
 };
@@ -149,7 +149,7 @@ TEST_F(PostsTest, AMechanismWithoutAKeyChangesNothing)
 
 TEST_F(PostsTest, TheLinePressingTheBellShowsItsPageThenTheKeyOfTheCurrentMechanism)
 {
-    sim.f_Select_Working_Mode(zun::WorkingMode::StageByClick);
+    sim.select_working_mode(zun::WorkingMode::StageByClick);
     sim.scheduler.advance_by(1000);
     sim.ListBox_StepsClick(39);
     sim.scheduler.advance_by(3000);
@@ -157,7 +157,7 @@ TEST_F(PostsTest, TheLinePressingTheBellShowsItsPageThenTheKeyOfTheCurrentMechan
     pages_shown.clear();
     sim.Button_Pass_StageClick();
     sim.deliver_to_views();
-    EXPECT_TRUE(sim.b_Beep_Pressed);
+    EXPECT_TRUE(sim.beep_pressed);
     ASSERT_GE(pages_shown.size(), 2u);
     EXPECT_EQ(pages_shown[0], "TabSheet_Post2_Pult_2") << "the bell's page first";
     EXPECT_EQ(sim.Cur_Mech, 72);
@@ -317,7 +317,7 @@ TEST_F(PostsTest, ACompletedStagePointsAtTheNextStepsKeyOnItsPage)
 
     pick_tab("PageControl_Posts", "TabSheet_Post_2");
     sim.Frame_LineMetal.Stadiya_Raboti = 13;
-    sim.f_Point_To_Next_Step();
+    sim.point_to_next_step();
     sim.deliver_to_views();
     EXPECT_EQ(current("PageControl_Posts"), posts.page("TabSheet_Post_1"));
     EXPECT_EQ(current("PageControl_Pults_Of_Post_1"), posts.page("TabSheet_Post1_Pult_4"));
@@ -328,19 +328,19 @@ TEST_F(PostsTest, ACompletedStagePointsAtTheNextStepsKeyOnItsPage)
 
 TEST_F(PostsTest, TheFirstRestOnAKeyTellsWhichButtonTurnsItOnlyOnce)
 {
-    const auto rest_on = [](const char *key_frame, const TPanel_Posts &on) {
+    const auto rest_on = [](const char *key_frame, const PostsPanel &on) {
         QWidget *caption = on.frame(key_frame).key->Label1;
         QHelpEvent rest(QEvent::ToolTip, QPoint(5, 5), caption->mapToGlobal(QPoint(5, 5)));
         return QCoreApplication::sendEvent(caption, &rest);
     };
-    TKeyTip &tip = *forms.main().key_tip;
+    KeyTip &tip = *forms.main().key_tip;
     pick_tab("PageControl_Posts", "TabSheet_Post_1");
     pick_tab("PageControl_Pults_Of_Post_1", "TabSheet_Post1_Pult_4");
-    sim.b_Key_Tips = false;
+    sim.key_tips = false;
     rest_on("Frame_45_Key_Back_3", posts);
     EXPECT_EQ(tip.note(), nullptr) << "not in an examination";
 
-    sim.b_Key_Tips = true;
+    sim.key_tips = true;
     EXPECT_TRUE(rest_on("Frame_45_Key_Back_3", posts));
     ASSERT_NE(tip.note(), nullptr);
     EXPECT_TRUE(tip.note()->isVisible());

@@ -15,7 +15,7 @@
 #include "tools/sim_runner.h"
 #include "training/session_recorder.h"
 #include "ui/Unit_main.h"
-#include "ui/Unit_main_commands.h"
+#include "ui/main_commands.h"
 #include "ui/Unit_steps.h"
 #include "ui/scene_view.h"
 #include "ui/wrapped_button.h"
@@ -44,7 +44,7 @@ namespace {
 // The kind of thing an event went to, for the counts.
 std::string kind_of(QWidget *target, QPoint at)
 {
-    if (auto *view = qobject_cast<TPanelView *>(target)) {
+    if (auto *view = qobject_cast<PanelView *>(target)) {
         const zun::Picture *picture = view->panel().picture_at(at.x(), at.y());
         if (!picture)
             return "panel surface";
@@ -113,7 +113,7 @@ template <typename Pick> void bring_pages_forward(Forms &forms, Pick &pick)
     case 0: {
         std::vector<const zun::Picture *> mechanisms;
         for (const zun::Picture *picture : window.Panel_Image_Scene->panel().pictures())
-            if (picture->visible() && forms.sim().f_Is_Mech_Picture(*picture))
+            if (picture->visible() && forms.sim().is_mech_picture(*picture))
                 mechanisms.push_back(picture);
         const zun::Picture *picture = mechanisms[pick(mechanisms.size())];
         QTest::mouseClick(
@@ -136,7 +136,7 @@ template <typename Pick> void bring_pages_forward(Forms &forms, Pick &pick)
 // Random use of the windows, `events` of them; the virtual clock advances by chance too.
 void use_randomly(Forms &forms, int events, unsigned seed, std::map<std::string, int> &reached)
 {
-    zun::TSimulator &sim = forms.sim();
+    zun::Simulator &sim = forms.sim();
     std::mt19937 random(seed);
     const auto pick = [&random](std::size_t count) {
         return std::uniform_int_distribution<std::size_t>(0, count - 1)(random);
@@ -146,11 +146,11 @@ void use_randomly(Forms &forms, int events, unsigned seed, std::map<std::string,
     const auto aim = [&](QWidget *&target, QPoint &at) {
         switch (pick(4)) {
         case 0: {
-            std::vector<TPanelView *> views{forms.main().Panel_Image_Scene};
-            for (TPanelView *close_up : forms.main().close_ups)
+            std::vector<PanelView *> views{forms.main().Panel_Image_Scene};
+            for (PanelView *close_up : forms.main().close_ups)
                 if (close_up->isVisible())
                     views.push_back(close_up);
-            TPanelView *view = views[pick(views.size())];
+            PanelView *view = views[pick(views.size())];
             std::vector<const zun::Picture *> seen;
             for (const zun::Picture *picture : view->panel().pictures())
                 if (picture->visible())
@@ -242,7 +242,7 @@ void use_randomly(Forms &forms, int events, unsigned seed, std::map<std::string,
             ++reached[kind_of(target, at)];
         QApplication::processEvents();
         ASSERT_GE(sim.Cur_Mech, 0);
-        ASSERT_LT(sim.Cur_Mech, zun::TSimulator::Mech_Count);
+        ASSERT_LT(sim.Cur_Mech, zun::Simulator::mech_count);
         for (const zun::TMech *mech : sim.Mech_Array)
             ASSERT_FALSE(mech->b_KM_FWD && mech->b_KM_RWS);
     }
@@ -252,7 +252,7 @@ TEST(RandomWindowsTest, TheProgramSurvivesRandomUseOfItsWindows)
 {
     zun::RecordingUiPort ui_port;
     Forms forms(ui_port);
-    zun::TSimulator &sim = forms.sim();
+    zun::Simulator &sim = forms.sim();
     LineRecorder recorder;
     sim.add_observer(recorder);
     const SessionFolder folder;
@@ -269,7 +269,7 @@ TEST(RandomWindowsTest, TheProgramSurvivesRandomUseOfItsWindows)
     std::cout << "\n";
     for (const char *kind :
          {"mechanism picture", "strip picture", "post picture", "console TFrame_45_Key_Fix_",
-          "console TFrame_Button", "console TFrame_Krutilka", "QTabBar", "TStepsList"})
+          "console TFrame_Button", "console TFrame_Krutilka", "QTabBar", "StepsList"})
         EXPECT_GT(reached[kind], 0) << kind;
     // Still responsive: the clock runs and a pass is carried out.
     sim.scheduler.advance_by(1000);
@@ -315,7 +315,7 @@ TEST(RandomWindowsTest, DISABLED_HourOfRandomUseMeasured)
     if (!given) {
         zun::RecordingUiPort ui_port;
         Forms forms(ui_port);
-        zun::TSimulator &sim = forms.sim();
+        zun::Simulator &sim = forms.sim();
         zun::SessionRecorder session(sim, folder.path, zun_start_time(),
                                      {"zun-trainer test", "", "", ""});
         forms.main().show();

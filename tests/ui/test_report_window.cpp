@@ -1,4 +1,4 @@
-#include "sim/Unit_simulator.h"
+#include "sim/simulator.h"
 #include "sim/ui_port.h"
 #include "training/lesson_log.h"
 #include "training/report.h"
@@ -46,7 +46,7 @@ QString saved_html(const ReportWindow &window)
 class ReportWindowTest : public testing::Test {
 protected:
     zun::NullUiPort ui_;
-    const zun::TSimulator model_{ui_};
+    const zun::Simulator model_{ui_};
     const zun::StageRecord record_ = two_steps();
     const zun::LessonLog no_lesson_;
 };

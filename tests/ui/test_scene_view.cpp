@@ -1,8 +1,8 @@
 #include "program_fixture.h"
 #include "sim/console_layout.h"
 #include "ui/Unit_main.h"
-#include "ui/Unit_main_commands.h"
-#include "ui/Unit_posts.h"
+#include "ui/main_commands.h"
+#include "ui/posts_panel.h"
 #include "ui/scene_view.h"
 
 #include <QMouseEvent>
@@ -35,15 +35,15 @@ protected:
         QCoreApplication::sendEvent(view, &event);
     }
 
-    TPanelView *close_up(const zun::Panel *panel) const
+    PanelView *close_up(const zun::Panel *panel) const
     {
-        for (TPanelView *view : forms.main().close_ups)
+        for (PanelView *view : forms.main().close_ups)
             if (&view->panel() == panel)
                 return view;
         return nullptr;
     }
 
-    TPanelView *scene = forms.main().Panel_Image_Scene;
+    PanelView *scene = forms.main().Panel_Image_Scene;
 };
 
 TEST_F(SceneViewTest, ThePanoramaAndTheDrumCloseUpsFollowTheModel)
@@ -52,7 +52,7 @@ TEST_F(SceneViewTest, ThePanoramaAndTheDrumCloseUpsFollowTheModel)
     EXPECT_EQ(scene->pos(), TForm_Main_ZUN::on_client(9, 40));
     sim.Panel_5_mech->set_visible(true);
     advance(10);
-    TPanelView *drum = close_up(sim.Panel_5_mech);
+    PanelView *drum = close_up(sim.Panel_5_mech);
     EXPECT_TRUE(drum->isVisible());
     EXPECT_EQ(drum->pos(), TForm_Main_ZUN::on_client(9 + 770, 63));
 
@@ -97,7 +97,7 @@ TEST_F(SceneViewTest, AClickOnAPictureGoesToTheModel)
 {
     sim.Panel_5_mech->set_visible(true);
     advance(10);
-    TPanelView *drum = close_up(sim.Panel_5_mech);
+    PanelView *drum = close_up(sim.Panel_5_mech);
     QTest::mouseClick(drum, Qt::LeftButton, {},
                       centre_of(*sim.pictures.find_picture("Image106_0")));
     EXPECT_EQ(sim.Cur_Mech, 5);
@@ -110,7 +110,7 @@ TEST_F(SceneViewTest, AClickOnAPictureGoesToTheModel)
 
 TEST_F(SceneViewTest, TheOilingMachineKeepsTheOperatorBesideItsTerminal)
 {
-    sim.f_Bring_Forward(zun::console::find_page("TabSheet_Post2_Pult_1"));
+    sim.bring_forward(zun::console::find_page("TabSheet_Post2_Pult_1"));
     QTest::mouseClick(scene, Qt::LeftButton, {},
                       centre_of(*sim.pictures.find_picture("Image38_0")));
     EXPECT_EQ(sim.Image_Operator->left(), 398);
@@ -130,7 +130,7 @@ TEST_F(SceneViewTest, DraggingThePanoramaByItsHandle)
 }
 
 // Paints what the clock brings for one virtual second, 10 ms at a time, as the program does.
-long long area_painted_in_a_second(zun::TSimulator &sim, TForm_Main_ZUN &window, TPanelView &view)
+long long area_painted_in_a_second(zun::Simulator &sim, TForm_Main_ZUN &window, PanelView &view)
 {
     const long long before = view.painted_area();
     for (int tick = 0; tick < 100; ++tick) {
@@ -147,7 +147,7 @@ TEST_F(SceneViewTest, AnIdleLineRepaintsNothingAndARunningStripLittle)
     QCoreApplication::processEvents();
     EXPECT_EQ(area_painted_in_a_second(sim, forms.main(), *scene), 0) << "idle";
 
-    sim.f_Select_Working_Mode(zun::WorkingMode::StageByClick);
+    sim.select_working_mode(zun::WorkingMode::StageByClick);
     sim.scheduler.advance_by(1000);
     sim.ListBox_StepsClick(40); // the line at working speed, winding
     sim.Frame_LineMetal.f_Start_Working_Speed();

@@ -1,6 +1,6 @@
 #include "program_fixture.h"
 #include "ui/Unit_main.h"
-#include "ui/Unit_main_commands.h"
+#include "ui/main_commands.h"
 #include "ui/Unit_status_mech_array.h"
 #include "ui/Unit_steps.h"
 #include "ui/wrapped_button.h"
@@ -51,10 +51,10 @@ TEST_F(StepsWindowTest, ThePollShowsTheStageAndItsStep)
 TEST_F(StepsWindowTest, LeavingTheAutomaticModeForClicksKeepsTheCaptionAndDisablesBoth)
 {
     QPushButton *own = forms.steps().Button_f_switch_Iskusstvenno_Proyti_Tekuschuyu_Stadiyu;
-    TWrappedButton *main =
+    WrappedButton *main =
         forms.main().commands->Button_f_switch_Iskusstvenno_Proyti_Tekuschuyu_Stadiyu;
     QTest::mouseClick(forms.steps().RadioGroup1->button(2), Qt::LeftButton, {}, QPoint(6, 7));
-    EXPECT_EQ(sim.Working_Mode, zun::WorkingMode::Automatic);
+    EXPECT_EQ(sim.working_mode, zun::WorkingMode::Automatic);
     QTest::mouseClick(forms.steps().RadioGroup1->button(1), Qt::LeftButton, {}, QPoint(6, 7));
     advance(10);
     EXPECT_TRUE(forms.steps().RadioGroup1->button(1)->isChecked());

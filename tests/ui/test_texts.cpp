@@ -1,7 +1,7 @@
 #include "program_fixture.h"
 #include "sim/steps_texts.h"
 #include "ui/Unit_main.h"
-#include "ui/Unit_main_commands.h"
+#include "ui/main_commands.h"
 #include "ui/scene_view.h"
 
 #include <QImage>

@@ -19,13 +19,13 @@ constexpr double hidden_share_allowed = 0.4;
 // A window stands wholly inside the frame; a control, the marker and the hand mostly.
 enum class Edges { Inside, MostlyInside };
 
-struct Named_Window {
+struct NamedWindow {
     const char *words; // as a caption says them, in lower case
     const char *object_name;
     Edges edges;
 };
 
-constexpr Named_Window named_windows[] = {
+constexpr NamedWindow named_windows[] = {
     {"окно шагов", "Form_Steps", Edges::Inside},
     {"окне шагов", "Form_Steps", Edges::Inside},
     {"окна шагов", "Form_Steps", Edges::Inside},
@@ -101,7 +101,7 @@ public:
         static const QRegularExpression quoted(QStringLiteral("«([^»]+)»"));
         // Quoted words are a control's name: «главное окно» is the start screen's button.
         const QString words = QString(caption).replace(quoted, QStringLiteral("«»")) + u' ';
-        for (const Named_Window &named : named_windows)
+        for (const NamedWindow &named : named_windows)
             if (words.contains(QString::fromUtf8(named.words)))
                 check_window(named, found);
         for (const QRegularExpressionMatch &match : quoted.globalMatch(caption))
@@ -110,7 +110,7 @@ public:
     }
 
 private:
-    void check_window(const Named_Window &named, QStringList &found) const
+    void check_window(const NamedWindow &named, QStringList &found) const
     {
         const QString words = QString::fromUtf8(named.words).trimmed();
         for (std::size_t level = 0; level < scene_.windows.size(); ++level) {

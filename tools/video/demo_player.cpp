@@ -7,7 +7,7 @@
 #include "tools/video/video_ui_port.h"
 #include "ui/Unit_hand.h"
 #include "ui/Unit_main.h"
-#include "ui/Unit_main_commands.h"
+#include "ui/main_commands.h"
 #include "ui/Unit_status_mech_array.h"
 #include "ui/Unit_steps.h"
 #include "ui/Unit_target.h"
@@ -69,13 +69,13 @@ DemoPlayer::DemoPlayer(Forms &forms, VideoUiPort &ui, FrameSink frames)
 {
 }
 
-void DemoPlayer::play(const zun::video::Demo_Script &script, zun::Millis limit_ms)
+void DemoPlayer::play(const zun::video::DemoScript &script, zun::Millis limit_ms)
 {
     limit_ = forms_.sim().scheduler.now() + limit_ms;
     next_frame_ = forms_.sim().scheduler.now();
     settle();
     for (std::size_t i = 0; i < script.steps.size() && next_frame_ <= limit_; ++i) {
-        const zun::video::Demo_Step &step = script.steps[i];
+        const zun::video::DemoStep &step = script.steps[i];
         if (const auto *advance_by = std::get_if<zun::video::Advance>(&step))
             advance(advance_by->ms, next_input(script, i + 1));
         else if (const auto *caption = std::get_if<zun::video::Caption>(&step))
@@ -86,7 +86,7 @@ void DemoPlayer::play(const zun::video::Demo_Script &script, zun::Millis limit_m
             pointer_.glide(forms_.sim().scheduler.now(), forms_.sim().scheduler.now() + glide_ms,
                            QPointF(point->x, point->y));
         else
-            apply(parse(std::get<zun::video::Input_Line>(step)));
+            apply(parse(std::get<zun::video::InputLine>(step)));
     }
 }
 
@@ -143,7 +143,7 @@ void DemoPlayer::apply(const zun::Input &input)
     if (const auto *steps = std::get_if<zun::input::StepsWindow>(&input)) {
         forms_.steps().setVisible(steps->shown);
     } else if (const auto *click = std::get_if<zun::input::StepClick>(&input)) {
-        TStepsList &list = *forms_.steps().ListBox_Steps;
+        StepsList &list = *forms_.steps().ListBox_Steps;
         list.setCurrentRow(click->line);
         list.on_click(click->line);
     } else if (const auto *main = std::get_if<zun::input::MainWindow>(&input)) {
@@ -179,7 +179,7 @@ void DemoPlayer::scroll_main_window(const zun::input::MainWindowScroll &scroll)
 // The trainee scrolls the steps list to a line before clicking it.
 void DemoPlayer::bring_line_into_view(int line)
 {
-    TStepsList &list = *forms_.steps().ListBox_Steps;
+    StepsList &list = *forms_.steps().ListBox_Steps;
     if (QListWidgetItem *item = list.item(line)) {
         list.scrollToItem(item, QAbstractItemView::EnsureVisible);
         QApplication::processEvents();
@@ -265,7 +265,7 @@ std::vector<QWidget *> DemoPlayer::windows_bottom_up() const
     return windows;
 }
 
-zun::Input DemoPlayer::parse(const zun::video::Input_Line &line) const
+zun::Input DemoPlayer::parse(const zun::video::InputLine &line) const
 {
     const std::string where = "line " + std::to_string(line.number) + ": ";
     try {
@@ -278,13 +278,13 @@ zun::Input DemoPlayer::parse(const zun::video::Input_Line &line) const
     throw std::runtime_error(where + "'" + line.text + "' is no input");
 }
 
-std::optional<zun::Input> DemoPlayer::next_input(const zun::video::Demo_Script &script,
+std::optional<zun::Input> DemoPlayer::next_input(const zun::video::DemoScript &script,
                                                  std::size_t from) const
 {
     for (std::size_t i = from; i < script.steps.size(); ++i) {
         if (std::holds_alternative<zun::video::Advance>(script.steps[i]))
             return std::nullopt; // the next input is after another interval
-        if (const auto *line = std::get_if<zun::video::Input_Line>(&script.steps[i]))
+        if (const auto *line = std::get_if<zun::video::InputLine>(&script.steps[i]))
             return parse(*line);
     }
     return std::nullopt;

@@ -30,7 +30,7 @@ public:
     DemoPlayer(Forms &forms, VideoUiPort &ui, FrameSink frames);
 
     // To the demonstration's end, or up to `limit_ms` of it.
-    void play(const zun::video::Demo_Script &script, zun::Millis limit_ms);
+    void play(const zun::video::DemoScript &script, zun::Millis limit_ms);
 
 private:
     void advance(zun::Millis ms, const std::optional<zun::Input> &next);
@@ -42,8 +42,8 @@ private:
     void place(const zun::video::Place &place);
     void settle();
     void write_frame();
-    zun::Input parse(const zun::video::Input_Line &line) const;
-    std::optional<zun::Input> next_input(const zun::video::Demo_Script &script,
+    zun::Input parse(const zun::video::InputLine &line) const;
+    std::optional<zun::Input> next_input(const zun::video::DemoScript &script,
                                          std::size_t from) const;
     std::vector<QWidget *> windows_bottom_up() const;
     video::Held held_now() const;

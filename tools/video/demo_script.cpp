@@ -60,9 +60,9 @@ Point point(std::string_view rest, int line)
 
 } // namespace
 
-Demo_Script read_demo(std::istream &in)
+DemoScript read_demo(std::istream &in)
 {
-    Demo_Script script;
+    DemoScript script;
     int number_of_line = 0;
     for (std::string raw; std::getline(in, raw);) {
         ++number_of_line;
@@ -84,7 +84,7 @@ Demo_Script read_demo(std::istream &in)
             script.steps.emplace_back(Advance{ms});
             script.length_ms += ms;
         } else {
-            script.steps.emplace_back(Input_Line{number_of_line, std::string(line)});
+            script.steps.emplace_back(InputLine{number_of_line, std::string(line)});
         }
     }
     return script;

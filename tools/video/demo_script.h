@@ -33,15 +33,15 @@ struct Point {
     int y;
 };
 // An input line for the model's parser, with its line number for messages.
-struct Input_Line {
+struct InputLine {
     int number;
     std::string text;
 };
 
-using Demo_Step = std::variant<Advance, Caption, Place, Point, Input_Line>;
+using DemoStep = std::variant<Advance, Caption, Place, Point, InputLine>;
 
-struct Demo_Script {
-    std::vector<Demo_Step> steps;
+struct DemoScript {
+    std::vector<DemoStep> steps;
     std::int64_t length_ms = 0; // the sum of the `advance` lines
 };
 
@@ -52,6 +52,6 @@ public:
 
 // Reads a demonstration. `advance` lines and the two directives are checked here; the other
 // lines are the model's inputs, which its own parser reads.
-Demo_Script read_demo(std::istream &in);
+DemoScript read_demo(std::istream &in);
 
 } // namespace zun::video

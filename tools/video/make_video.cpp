@@ -135,7 +135,7 @@ int main(int argc, char *argv[])
         std::ifstream in(given->session);
         if (!in)
             throw std::runtime_error("cannot read " + given->session);
-        const zun::video::Demo_Script script = zun::video::read_demo(in);
+        const zun::video::DemoScript script = zun::video::read_demo(in);
         install_application_font();
         const std::clock_t cpu_start = std::clock();
         VideoUiPort ui;

@@ -5,8 +5,8 @@
 #include "app/start_controls.h"
 #include "sim/console_layout.h"
 #include "ui/Unit_main.h"
-#include "ui/Unit_main_commands.h"
-#include "ui/Unit_posts.h"
+#include "ui/main_commands.h"
+#include "ui/posts_panel.h"
 #include "ui/Unit_steps.h"
 #include "ui/scene_view.h"
 #include "ui/wrapped_button.h"
@@ -42,7 +42,7 @@ Place middle_of(const QWidget *widget)
 Place control(const Forms &forms, int row)
 {
     const zun::console::Control &wanted = zun::console::controls()[static_cast<std::size_t>(row)];
-    for (const TPanel_Posts::Frame &frame : forms.main().Panel_Posts->frames())
+    for (const PostsPanel::Frame &frame : forms.main().Panel_Posts->frames())
         if (frame.control == &wanted)
             return middle_of(frame.widget);
     return std::nullopt;
@@ -51,9 +51,9 @@ Place control(const Forms &forms, int row)
 Place tab(const Forms &forms, int row)
 {
     const zun::console::Page &page = zun::console::pages()[static_cast<std::size_t>(row)];
-    const TPanel_Posts &posts = *forms.main().Panel_Posts;
+    const PostsPanel &posts = *forms.main().Panel_Posts;
     const QTabWidget *tabs = posts.page_control(page.page_control);
-    const TConsolePage *sheet = posts.page(page.name);
+    const ConsolePage *sheet = posts.page(page.name);
     if (!tabs || !sheet)
         return std::nullopt;
     const int index = tabs->indexOf(sheet);
@@ -63,7 +63,7 @@ Place tab(const Forms &forms, int row)
 }
 
 // Where a picture can be clicked: the point nearest its middle that no picture above covers.
-QPoint uncovered_point(const TPanelView &view, const zun::Picture &picture)
+QPoint uncovered_point(const PanelView &view, const zun::Picture &picture)
 {
     const QRect area(picture.left(), picture.top(), picture.width(), picture.height());
     QPoint best = area.center();
@@ -86,9 +86,9 @@ QPoint uncovered_point(const TPanelView &view, const zun::Picture &picture)
 // edge, at half its height.
 Place picture(const Forms &forms, std::string_view name, std::optional<int> from_left = {})
 {
-    std::vector<const TPanelView *> views{forms.main().Panel_Image_Scene};
+    std::vector<const PanelView *> views{forms.main().Panel_Image_Scene};
     views.insert(views.end(), forms.main().close_ups.begin(), forms.main().close_ups.end());
-    for (const TPanelView *view : views)
+    for (const PanelView *view : views)
         for (const zun::Picture *shown : view->panel().pictures())
             if (shown->name() == name) {
                 if (from_left)
@@ -101,7 +101,7 @@ Place picture(const Forms &forms, std::string_view name, std::optional<int> from
 
 Place close_up(const Forms &forms, std::string_view panel, std::optional<int> from_left = {})
 {
-    for (const TPanelView *view : forms.main().close_ups)
+    for (const PanelView *view : forms.main().close_ups)
         if (view->panel().name() == panel)
             return from_left ? on_screen(*view, QPoint(*from_left, view->height() / 2))
                              : middle_of(view);
@@ -110,7 +110,7 @@ Place close_up(const Forms &forms, std::string_view panel, std::optional<int> fr
 
 Place step_line(const Forms &forms, int line)
 {
-    const TStepsList &list = *forms.steps().ListBox_Steps;
+    const StepsList &list = *forms.steps().ListBox_Steps;
     const QListWidgetItem *item = list.item(line);
     if (!item)
         return std::nullopt;

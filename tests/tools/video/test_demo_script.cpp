@@ -8,7 +8,7 @@ namespace {
 
 using namespace zun::video;
 
-Demo_Script read(const std::string &text)
+DemoScript read(const std::string &text)
 {
     std::istringstream in(text);
     return read_demo(in);
@@ -16,7 +16,7 @@ Demo_Script read(const std::string &text)
 
 TEST(DemoScriptTest, CaptionsPlacesAdvancesAndInputsInTheirOrder)
 {
-    const Demo_Script script = read("# A demonstration, said in a comment\n"
+    const DemoScript script = read("# A demonstration, said in a comment\n"
                                     "# program: zun_trainer 0.1\n"
                                     "# caption:  Ключи и кнопки мыши \n"
                                     "# place steps 508 -24\n"
@@ -36,7 +36,7 @@ TEST(DemoScriptTest, CaptionsPlacesAdvancesAndInputsInTheirOrder)
     const Point &point = std::get<Point>(script.steps[2]);
     EXPECT_EQ(point.x, 780);
     EXPECT_EQ(point.y, 470);
-    const Input_Line &input = std::get<Input_Line>(script.steps[3]);
+    const InputLine &input = std::get<InputLine>(script.steps[3]);
     EXPECT_EQ(input.number, 7);
     EXPECT_EQ(input.text, "key Frame_45_Key_Fix_1 press right");
     EXPECT_EQ(std::get<Advance>(script.steps[4]).ms, 200);

@@ -34,13 +34,13 @@ TEST_P(DemoSessionTest, LastsOneToThreeMinutesOfInputsTheModelReads)
 {
     std::ifstream in(path());
     ASSERT_TRUE(in) << path();
-    const zun::video::Demo_Script script = zun::video::read_demo(in);
+    const zun::video::DemoScript script = zun::video::read_demo(in);
     EXPECT_GE(script.length_ms, 60000);
     EXPECT_LE(script.length_ms, 180000);
     zun::RecordingUiPort ui;
-    const zun::TSimulator sim(ui);
-    for (const zun::video::Demo_Step &step : script.steps) {
-        if (const auto *line = std::get_if<zun::video::Input_Line>(&step)) {
+    const zun::Simulator sim(ui);
+    for (const zun::video::DemoStep &step : script.steps) {
+        if (const auto *line = std::get_if<zun::video::InputLine>(&step)) {
             EXPECT_TRUE(zun::script::parse_input(zun::script::split(line->text), sim.pictures))
                 << "line " << line->number << ": " << line->text;
         }
@@ -62,7 +62,7 @@ TEST_P(DemoSessionTest, ReplayedHeadlessItGetsAsFarAsItShows)
 TEST_P(DemoSessionTest, EveryCaptionNamesWhatItsFrameShows)
 {
     std::ifstream in(path());
-    const zun::video::Demo_Script script = zun::video::read_demo(in);
+    const zun::video::DemoScript script = zun::video::read_demo(in);
     VideoUiPort ui;
     Forms forms(ui);
     ui.attach(forms);
@@ -82,7 +82,7 @@ TEST(DemoPlayerTest, ReplaysIntoTheWindowsAsTheHeadlessRunnerDoes)
     constexpr zun::Millis played = 16000;
     const std::string path = ZUN_VIDEO_SESSIONS_DIR "/video_key_work.zs";
     std::ifstream in(path);
-    const zun::video::Demo_Script script = zun::video::read_demo(in);
+    const zun::video::DemoScript script = zun::video::read_demo(in);
     VideoUiPort ui;
     Forms forms(ui);
     ui.attach(forms);
@@ -99,13 +99,13 @@ TEST(DemoPlayerTest, ReplaysIntoTheWindowsAsTheHeadlessRunnerDoes)
 
     std::ostringstream out;
     SimRunner runner(out);
-    for (const zun::video::Demo_Step &step : script.steps) {
+    for (const zun::video::DemoStep &step : script.steps) {
         const zun::Millis left = played - runner.sim().scheduler.now();
         if (const auto *advance = std::get_if<zun::video::Advance>(&step)) {
             runner.run_line("advance " + std::to_string(std::min(advance->ms, left)));
             if (advance->ms >= left)
                 break;
-        } else if (const auto *line = std::get_if<zun::video::Input_Line>(&step)) {
+        } else if (const auto *line = std::get_if<zun::video::InputLine>(&step)) {
             runner.run_line(line->text);
         }
     }

@@ -3,8 +3,8 @@
 #include "sim/ui_port.h"
 #include "tools/video/pointer_targets.h"
 #include "ui/Unit_main.h"
-#include "ui/Unit_main_commands.h"
-#include "ui/Unit_posts.h"
+#include "ui/main_commands.h"
+#include "ui/posts_panel.h"
 #include "ui/Unit_steps.h"
 #include "ui/scene_view.h"
 
@@ -62,12 +62,12 @@ TEST_F(PointerTargetTest, ATabALineOfTheStepsAndAPictureOfTheScene)
 
     const auto line = target(zun::input::StepClick{5});
     ASSERT_TRUE(line);
-    const TStepsList &list = *forms.steps().ListBox_Steps;
+    const StepsList &list = *forms.steps().ListBox_Steps;
     EXPECT_EQ(list.row(list.itemAt(list.viewport()->mapFromGlobal(*line))), 5);
 
     const auto coil_car = target(zun::input::PictureClick{"Image1_0"});
     ASSERT_TRUE(coil_car);
-    const TPanelView &scene = *forms.main().Panel_Image_Scene;
+    const PanelView &scene = *forms.main().Panel_Image_Scene;
     const QPoint inside = scene.mapFromGlobal(*coil_car);
     const zun::Picture *picture = scene.panel().picture_at(inside.x(), inside.y());
     ASSERT_TRUE(picture);

@@ -1,6 +1,6 @@
 // The scene under the pointer: choosing mechanisms by their pictures, the pictures with a
 // behaviour of their own, dragging the panorama and the close-ups.
-#include "Unit_simulator.h"
+#include "simulator.h"
 
 #include "sim/console_layout.h"
 
@@ -46,15 +46,15 @@ bool parse_position_name(std::string_view name, int &mechanism, int &position)
 
 } // namespace
 
-bool TSimulator::f_Is_Mech_Picture(const Picture &picture) const
+bool Simulator::is_mech_picture(const Picture &picture) const
 {
     int mechanism = 0;
     int position = 0;
     return parse_position_name(picture.name(), mechanism, position) && mechanism >= 0 &&
-           mechanism < Mech_Count && Mech_Array[mechanism]->Image_Pos[position] == &picture;
+           mechanism < mech_count && Mech_Array[mechanism]->Image_Pos[position] == &picture;
 }
 
-void TSimulator::f_Picture_Click(Picture &picture)
+void Simulator::picture_click(Picture &picture)
 {
     const std::string &name = picture.name();
     int mechanism = 0;
@@ -65,14 +65,14 @@ void TSimulator::f_Picture_Click(Picture &picture)
         const Picture &terminal = this->picture("Shape_Pult_Promasl_Mashini");
         Image_Operator->set_left(terminal.left() - operator_offset);
         Image_Operator->set_top(terminal.top() - operator_offset);
-        f_Bring_Forward(console::find_page("TabSheet_Post2_Pult_1"));
-    } else if (f_Is_Mech_Picture(picture) || name == "Image_Invisible_9") {
+        bring_forward(console::find_page("TabSheet_Post2_Pult_1"));
+    } else if (is_mech_picture(picture) || name == "Image_Invisible_9") {
         b_Hover_Selects = true;
-        f_Set_Cur_Mech(picture.tag());
+        set_cur_mech(picture.tag());
         f_Show_Key_Of_Cur_Mech();
         ui.show_target();
     } else if (is_one_of(name, pictures_without_drive)) {
-        f_Message("не имеет привода");
+        ask_message("не имеет привода");
     } else if (name == "Image_Ograda") {
         picture.set_visible(false);
     } else if (name == "Button1" && &picture.panel() == Panel_Kromkomotalka) {
@@ -82,12 +82,12 @@ void TSimulator::f_Picture_Click(Picture &picture)
     }
 }
 
-void TSimulator::f_Picture_Hover(Picture &picture)
+void Simulator::picture_hover(Picture &picture)
 {
     const std::string &name = picture.name();
-    if (f_Is_Mech_Picture(picture)) {
+    if (is_mech_picture(picture)) {
         if (b_Hover_Selects)
-            f_Set_Cur_Mech(picture.tag());
+            set_cur_mech(picture.tag());
     } else if (name == "Image_Nakladka_Rulona_Motalki_4") {
         picture.set_hint(coordinates(picture).substr(1));
     } else if (name.ends_with("_Polosa_Body") && name != "Image2_Polosa_Body") {
@@ -98,7 +98,7 @@ void TSimulator::f_Picture_Hover(Picture &picture)
 }
 
 // The foreground names the coil car when pressed over it.
-void TSimulator::Image_Fon2MouseDown(int x)
+void Simulator::Image_Fon2MouseDown(int x)
 {
     Picture &foreground = picture("Image_Fon2");
     const Picture &car = *Mech_Array[1]->Image_Pos[0];
@@ -106,7 +106,7 @@ void TSimulator::Image_Fon2MouseDown(int x)
     foreground.set_hint(car.left() < at && at < car.left() + car.width() ? car.hint() : "Z");
 }
 
-void TSimulator::Panel1MouseDown(int x)
+void Simulator::Panel1MouseDown(int x)
 {
     ui.hide_target();
     Drag_Start_X = x;
@@ -115,7 +115,7 @@ void TSimulator::Panel1MouseDown(int x)
 
 // The handle moves with the panorama, so the grabbed point stays under the pointer; there is no
 // limit to either side.
-void TSimulator::f_Drag_Scene(int x)
+void Simulator::drag_scene(int x)
 {
     if (!b_Dragging)
         return;
@@ -123,18 +123,18 @@ void TSimulator::f_Drag_Scene(int x)
     Panel_Image_Scene->set_left(Panel_Image_Scene->left() + x - Drag_Start_X);
 }
 
-void TSimulator::f_Drag_Close_Up(Panel &close_up, int x)
+void Simulator::drag_close_up(Panel &close_up, int x)
 {
     if (b_Dragging)
         close_up.set_left(close_up.left() + x - Drag_Start_X);
 }
 
-void TSimulator::Panel1MouseUp()
+void Simulator::Panel1MouseUp()
 {
     b_Dragging = false;
 }
 
-void TSimulator::f_Close_Up_Surface_Click(Panel &close_up)
+void Simulator::close_up_surface_click(Panel &close_up)
 {
     if (&close_up == Panel_5_mech || &close_up == Panel_70_mech)
         close_up.set_visible(false);

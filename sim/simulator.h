@@ -22,7 +22,7 @@ namespace zun {
 
 // A console control's state: a key's angle with its five position flags, a knob's position, a
 // button's pressed flag. Lamps and ammeters have none that the line knows of.
-struct TControl_State {
+struct ControlState {
     std::int32_t Angle = 0; // keys: negative = turned left
     bool b_Left_90 = false;
     bool b_Left_45 = false;
@@ -43,13 +43,13 @@ struct TControl_State {
 // it; every change they make is an input through the door, `apply`. The constructor runs the
 // main window's construction, every step in its fixed order; what the model then asks of the
 // windows waits in `ui` until `apply` returns or the program delivers it after a clock step.
-class TSimulator final : public TMech_Host {
+class Simulator final : public MechHost {
 public:
-    static constexpr int Mech_Count = 200;
+    static constexpr int mech_count = 200;
 
     // A mechanism as a component of the main window, found by its name "Mech" + number.
-    struct Mech_Component {
-        Mech_Component(std::string component_name, Scheduler &scheduler, TMech_Host &host)
+    struct MechComponent {
+        MechComponent(std::string component_name, Scheduler &scheduler, MechHost &host)
             : name(std::move(component_name)), mech(scheduler, host)
         {
         }
@@ -57,9 +57,9 @@ public:
         TMech mech;
     };
 
-    explicit TSimulator(UiPort &ui_port);
-    TSimulator(const TSimulator &) = delete;
-    TSimulator &operator=(const TSimulator &) = delete;
+    explicit Simulator(UiPort &ui_port);
+    Simulator(const Simulator &) = delete;
+    Simulator &operator=(const Simulator &) = delete;
 
     // Declared first: every timer of the program lives on it and must go before it.
     Scheduler scheduler;
@@ -76,29 +76,29 @@ public:
     Deep<Picture> Image_Beep = nullptr;
     Deep<Picture> Image_Operator = nullptr;
     // The find box's items: item n names mechanism n.
-    std::array<std::string, console::mech_name_count> Find_Mech_List;
+    std::array<std::string, console::mech_name_count> find_mech_list;
 
-    std::array<Deep<TMech>, Mech_Count> Mech_Array{}; // slot j is mechanism j
+    std::array<Deep<TMech>, mech_count> Mech_Array{}; // slot j is mechanism j
     std::int32_t Cur_Mech = 0;                        // always 0..199
     bool b_Hover_Selects = false; // pointing at a mechanism picture makes it current
-    bool b_Beep_Pressed = false;  // the bell button "звонок" is held down
+    bool beep_pressed = false;  // the bell button "звонок" is held down
     // Training aids, on while training; an examination switches them off.
-    bool b_Next_Step_Pointers = true; // a completed stage points at the next step's control
-    bool b_Key_Tips = true;           // the first rest on a key tells which button turns it
+    bool next_step_pointers = true; // a completed stage points at the next step's control
+    bool key_tips = true;           // the first rest on a key tells which button turns it
 
     // Training, or an examination: then the trainee passes every stage alone in the first
     // working mode, without the training aids and without "пройти стадию".
     LessonKind Lesson = LessonKind::Training;
     bool lesson_is_exam() const { return Lesson == LessonKind::Exam; }
 
-    WorkingMode Working_Mode = WorkingMode::None;
+    WorkingMode working_mode = WorkingMode::None;
     // Both "pass the stage" buttons, the steps window's and the main window's, look alike.
-    bool Pass_Button_Enabled = true;
-    std::string Pass_Button_Caption;
+    bool pass_button_enabled = true;
+    std::string pass_button_caption;
 
     // Owned components, in creation order: it decides which of two ticks due together runs
     // first. The mechanisms' drive timers come first, then the main window's own timers.
-    std::deque<Mech_Component> Mech_Components;
+    std::deque<MechComponent> mech_components;
     TFrame_LineMetal Frame_LineMetal;
     Timer Timer_Blocking;    // 10 ms: interlocks, close-up places, the bell picture
     Timer Timer_Scene_Left;  // 50 ms: scrolls the scene left towards post 1
@@ -110,7 +110,7 @@ public:
     bool b_Dragging = false;
 
     // The current-mechanism panel, written every 10 ms: the name and the four signals.
-    std::string Panel1_Caption;
+    std::string panel1_caption;
     bool CheckBox_bi_KV_RWS = false;
     bool CheckBox_b_KM_RWS = false;
     bool CheckBox_b_KM_FWD = false;
@@ -119,21 +119,21 @@ public:
     // What the steps window and the main window show of the scenario, written by the poll.
     std::string Edit_CheckBox_stadiya_raboti = "Edit_CheckBox_stadiya_raboti";
     int ListBox_Steps_ItemIndex = -1;
-    unsigned Steps_Polls = 0; // counts the polls, so that a view selects the line only at one
+    unsigned steps_polls = 0; // counts the polls, so that a view selects the line only at one
     std::string Label_Current_Step = "Label_Current_Step";
 
     // Every console control's state, by its row of the console layout; which page of each page
-    // control is in front, by page row. Both count their changes in Consoles_Version.
-    std::array<TControl_State, console::control_count> Controls{};
-    std::array<int, console::page_control_count> Front_Page{};
-    std::uint64_t Consoles_Version = 0;
+    // control is in front, by page row. Both count their changes in consoles_version.
+    std::array<ControlState, console::control_count> Controls{};
+    std::array<int, console::page_control_count> front_page{};
+    std::uint64_t consoles_version = 0;
 
     // The windows as far as the line depends on them.
-    bool b_Main_Window_Visible = false; // only then do pages coming forward count as shown
-    bool b_Steps_Window_Visible = false;
-    std::int32_t Main_Window_Width = 1024;
-    std::int32_t Main_Window_Scroll_X = 52;
-    std::int32_t Main_Window_Scroll_Y = 0;
+    bool main_window_visible = false; // only then do pages coming forward count as shown
+    bool steps_window_visible = false;
+    std::int32_t main_window_width = 1024;
+    std::int32_t main_window_scroll_x = 52;
+    std::int32_t main_window_scroll_y = 0;
 
     // The door: applies one input at the current virtual time and offers it, with the answer,
     // to every observer; then hands what the model asked of the windows (message boxes among
@@ -149,18 +149,18 @@ public:
     std::uint64_t messages_shown() const { return ui.boxes_shown(); }
 
     // The name of mechanism n as the find list gives it; empty beyond the list.
-    const std::string &f_Mech_Name(int number) const;
-    const TControl_State &control_state(std::string_view frame) const;
+    const std::string &mechanism_name(int number) const;
+    const ControlState &control_state(std::string_view frame) const;
     // Whether a page is seen: in front of its page control, all its holders too, and the main
     // window shown.
-    bool f_Page_Visible(int page) const;
+    bool page_visible(int page) const;
 
     // Selects a working mode as the selector does; a mode that is already selected changes
     // nothing. Returns whether the mode changed.
-    bool f_Select_Working_Mode(WorkingMode mode);
+    bool select_working_mode(WorkingMode mode);
 
-    void f_Set_Cur_Mech(std::int32_t number) override;
-    void f_Show_Container(Panel &container) override;
+    void set_cur_mech(std::int32_t number) override;
+    void show_container(Panel &container) override;
 
     // The steps window's actions on the model.
     void Steps_Timer1Timer();
@@ -169,34 +169,34 @@ public:
     void Button_Steps_StopClick(); // "стоп"
     void Form_StepsHide();
 
-    void f_Hide_Close_Ups();
+    void hide_close_ups();
     // After a stage has completed in the first working mode: the marker goes to the next step's
     // mechanism and the hand to its control, whose page comes forward; the step is not done.
-    void f_Point_To_Next_Step();
+    void point_to_next_step();
     // After an action of the step's page in the first working mode: the marker, the page and the
     // hand go on to the page's next action of the same step.
-    void f_Point_To_Next_Action(const stages::Step_Action &done);
+    void point_to_next_action(const stages::StepAction &done);
 
 
     void Timer_BlockingTimer();
 
     // A post or console page with `tag` has been shown in the main window: the operator goes
     // onto the page's picture, the scene scrolls towards a post.
-    void f_Page_Shown(int tag);
+    void on_page_shown(int tag);
     void Timer_Scene_LeftTimer();
     void Timer_Scene_RightTimer();
 
     // The scene and its close-ups under the pointer; x is relative to the control concerned.
-    void f_Picture_Click(Picture &picture);
-    void f_Picture_Hover(Picture &picture);
+    void picture_click(Picture &picture);
+    void picture_hover(Picture &picture);
     void Image_Fon2MouseDown(int x);
     void Panel1MouseDown(int x); // on the drag handle or a close-up's surface
-    void f_Drag_Scene(int x);    // a move reported to the drag handle
-    void f_Drag_Close_Up(Panel &close_up, int x);
+    void drag_scene(int x);    // a move reported to the drag handle
+    void drag_close_up(Panel &close_up, int x);
     void Panel1MouseUp();
-    void f_Close_Up_Surface_Click(Panel &close_up);
+    void close_up_surface_click(Panel &close_up);
     // Whether the picture is a position picture of its mechanism.
-    bool f_Is_Mech_Picture(const Picture &picture) const;
+    bool is_mech_picture(const Picture &picture) const;
 
     // "поставить новый рулон": a new coil stands on the coil car's table.
     void Button_Get_RulonClick();
@@ -205,20 +205,20 @@ public:
     void Label1MouseDown(int control, MouseButton button);
     void Label1MouseUp(int control);
     void Label1MouseMove(int control);
-    void f_Bare_Page_Move(int page);
+    void bare_page_move(int page);
     // Brings a page forward with every page that holds it; the pages that come into sight run
     // the page-show handler, console pages first and post pages last.
-    void f_Bring_Forward(int page);
-    void f_Tab_Chosen(int page);
+    void bring_forward(int page);
+    void on_tab_chosen(int page);
     // Brings the pages of the current mechanism's keys forward; the windows flash the keys and
     // point the hand at the last of them.
     void f_Show_Key_Of_Cur_Mech();
     // Brings the bell button's page forward; the windows point the hand at it.
-    void f_Show_Bell_Page();
+    void show_bell_page();
     void FormShow();
     void FormHide();
     // Asks for a message box, shown when the present input has been applied.
-    void f_Message(std::string text);
+    void ask_message(std::string text);
     // An item picked in the find box (typed or chosen): the mechanism becomes current and is
     // shown, and pointing at pictures no longer chooses; an index that names no mechanism
     // changes nothing.
@@ -245,26 +245,26 @@ private:
     void f_Restore_All_Speeds();
     using PageSet = std::array<bool, console::page_count>;
 
-    PageSet f_Visible_Pages() const;
-    void f_Show_Pages_Come_Into_Sight(const PageSet &before);
-    void f_Key_Turned(int control);
+    PageSet visible_pages() const;
+    void show_pages_come_into_sight(const PageSet &before);
+    void key_turned(int control);
     void f_Send_Command(int control);
-    void f_Command(int mech, MechCommand command);
-    void f_Construct();
-    void f_Build_Description();
-    void f_Set_Description_Intervals();
-    void f_Interlock_Removal_Table();
-    void f_Show_Current_Mechanism();
+    void send_command(int mech, MechCommand command);
+    void construct();
+    void build_description();
+    void set_description_intervals();
+    void interlock_removal_table();
+    void show_current_mechanism();
     void RadioGroup1Click();
-    void f_Set_Lesson(LessonKind kind);
-    void f_Set_Fault(int mech, FaultKind kind, bool on);
-    void f_Clear_Faults();
+    void set_lesson(LessonKind kind);
+    void set_fault(int mech, FaultKind kind, bool on);
+    void clear_faults();
     Panel &panel(std::string_view name);
     Picture &picture(std::string_view name);
 
-    bool f_Pointers_On() const;
-    void f_Stage_Changed(int before, int after);
-    void f_Tell_Stage_Changes();
+    bool pointers_on() const;
+    void on_stage_changed(int before, int after);
+    void tell_stage_changes();
 
     std::vector<InputObserver *> observers_;
     // Stage changes while an input is applied, told once its observers have seen the input.

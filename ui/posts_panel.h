@@ -12,24 +12,24 @@
 #include <vector>
 
 class QTabWidget;
-class TKeyFrame;
+class KeyFrame;
 
 namespace zun::console {
 struct Control;
 }
 
 // A console or post page: it reports pointer moves over its bare background.
-class TConsolePage final : public QWidget {
+class ConsolePage final : public QWidget {
     Q_OBJECT
 
 public:
-    TConsolePage(int row, QWidget *parent);
+    ConsolePage(int row, QWidget *parent);
 
     const std::string &name() const { return name_; }
     int row() const { return row_; } // in the console layout's pages
     int tag() const { return tag_; }
 
-    std::function<void(TConsolePage &)> on_bare_move;
+    std::function<void(ConsolePage &)> on_bare_move;
 
 protected:
     void mouseMoveEvent(QMouseEvent *event) override;
@@ -43,23 +43,23 @@ private:
 // The posts and their consoles: tabbed pages in tabbed pages, every control built from the
 // console layout in its order. The model says which page is in front of each page control; a
 // tab the trainee picks is an input.
-class TPanel_Posts final : public QWidget {
+class PostsPanel final : public QWidget {
     Q_OBJECT
 
 public:
     struct Frame {
         const zun::console::Control *control;
         ConsoleFrame *widget;
-        TKeyFrame *key; // null for the controls that are not keys
-        TConsolePage *page;
+        KeyFrame *key; // null for the controls that are not keys
+        ConsolePage *page;
     };
 
-    TPanel_Posts(zun::Door door, QWidget *parent);
+    PostsPanel(zun::Door door, QWidget *parent);
 
     // The frames in the order of their creation.
     const std::vector<Frame> &frames() const { return frames_; }
     const Frame &frame(std::string_view name) const;
-    TConsolePage *page(std::string_view name) const;
+    ConsolePage *page(std::string_view name) const;
     QTabWidget *page_control(std::string_view name) const;
 
     // Brings the pages in front and the controls up to the model, when its consoles changed.
@@ -76,6 +76,6 @@ private:
     std::uint64_t seen_version_ = 0;
     bool syncing_ = false; // the page controls follow the model, not the trainee
     std::map<std::string, QTabWidget *, std::less<>> page_controls_;
-    std::map<std::string, TConsolePage *, std::less<>> pages_;
+    std::map<std::string, ConsolePage *, std::less<>> pages_;
     std::vector<Frame> frames_;
 };

@@ -1,6 +1,6 @@
 // The main window's housekeeping tick: the removal table's interlock, the close-ups pinned to
 // their places, the bell picture.
-#include "Unit_simulator.h"
+#include "simulator.h"
 
 namespace zun {
 
@@ -12,19 +12,19 @@ constexpr int platform_2 = 75;
 
 } // namespace
 
-void TSimulator::Timer_BlockingTimer()
+void Simulator::Timer_BlockingTimer()
 {
-    f_Show_Current_Mechanism();
-    f_Interlock_Removal_Table();
+    show_current_mechanism();
+    interlock_removal_table();
     f_Place_Close_Ups();
-    Image_Beep->set_visible(b_Beep_Pressed);
+    Image_Beep->set_visible(beep_pressed);
 }
 
 // The name is the hint of the mechanism's second picture.
-void TSimulator::f_Show_Current_Mechanism()
+void Simulator::show_current_mechanism()
 {
     const TMech &current = *Mech_Array[Cur_Mech];
-    Panel1_Caption = current.Image_Pos[1]->hint();
+    panel1_caption = current.Image_Pos[1]->hint();
     CheckBox_bi_KV_FWD = current.bi_KV_FWD;
     CheckBox_bi_KV_RWS = current.bi_KV_RWS;
     CheckBox_b_KM_FWD = current.b_KM_FWD;
@@ -33,7 +33,7 @@ void TSimulator::f_Show_Current_Mechanism()
 
 // The car may travel back only with both platforms at their forward ends, a platform only with
 // the car at its forward end; forward travel is always free.
-void TSimulator::f_Interlock_Removal_Table()
+void Simulator::interlock_removal_table()
 {
     TMech &car = *Mech_Array[removal_table_car];
     TMech &first = *Mech_Array[platform_1];

@@ -1,4 +1,4 @@
-#include "sim/Unit_simulator.h"
+#include "sim/simulator.h"
 
 #include <gtest/gtest.h>
 
@@ -19,26 +19,26 @@ protected:
     }
 
     RecordingUiPort ui;
-    TSimulator sim{ui};
+    Simulator sim{ui};
 };
 
 TEST_F(SceneTest, AClickOnAPictureChoosesItsMechanismAndPointingFollowsAfterwards)
 {
     sim.Cur_Mech = 30;
-    sim.f_Picture_Hover(picture("Image1_0"));
+    sim.picture_hover(picture("Image1_0"));
     EXPECT_EQ(sim.Cur_Mech, 30) << "pointing chooses nothing before a click";
     EXPECT_FALSE(sim.b_Hover_Selects);
 
     delivered();
     ui.calls.clear();
-    sim.f_Picture_Click(picture("Image106_0"));
+    sim.picture_click(picture("Image106_0"));
     EXPECT_EQ(sim.Cur_Mech, 5) << "a drum segment stands for its drum";
     EXPECT_TRUE(sim.b_Hover_Selects);
     EXPECT_EQ(delivered(), (std::vector<std::string>{"show_keys_of 5", "show_target"}));
-    sim.f_Picture_Hover(picture("Image1_0"));
+    sim.picture_hover(picture("Image1_0"));
     EXPECT_EQ(sim.Cur_Mech, 1);
 
-    sim.f_Picture_Click(picture("Image_Invisible_9"));
+    sim.picture_click(picture("Image_Invisible_9"));
     EXPECT_EQ(sim.Cur_Mech, 9);
 }
 
@@ -46,7 +46,7 @@ TEST_F(SceneTest, PicturesWithBehavioursOfTheirOwn)
 {
     delivered();
     ui.calls.clear();
-    sim.f_Picture_Click(picture("Image_Rolik"));
+    sim.picture_click(picture("Image_Rolik"));
     EXPECT_TRUE(ui.calls.empty()) << "the box waits to be handed over";
     sim.apply(input::PictureClick{"Image_Rolik"});
     EXPECT_EQ(delivered(), (std::vector<std::string>{"message_box не имеет привода",
@@ -55,11 +55,11 @@ TEST_F(SceneTest, PicturesWithBehavioursOfTheirOwn)
     delivered();
     ui.calls.clear();
     sim.Cur_Mech = 30;
-    sim.f_Picture_Click(picture("Image38_2"));
+    sim.picture_click(picture("Image38_2"));
     EXPECT_EQ(sim.Image_Operator->left(), 408 - 10) << "no page is seen without the window";
     EXPECT_EQ(sim.Image_Operator->top(), 144 - 10);
-    EXPECT_EQ(sim.Front_Page[1], console::find_page("TabSheet_Post2_Pult_1"));
-    EXPECT_EQ(sim.Front_Page[0], console::find_page("TabSheet_Post_2"));
+    EXPECT_EQ(sim.front_page[1], console::find_page("TabSheet_Post2_Pult_1"));
+    EXPECT_EQ(sim.front_page[0], console::find_page("TabSheet_Post_2"));
     EXPECT_EQ(sim.Cur_Mech, 30);
     EXPECT_FALSE(sim.b_Hover_Selects);
 
@@ -68,11 +68,11 @@ TEST_F(SceneTest, PicturesWithBehavioursOfTheirOwn)
     sim.Image_Fon2MouseDown(10);
     EXPECT_EQ(picture("Image_Fon2").hint(), "Z");
 
-    sim.f_Picture_Hover(picture("Image12_Polosa_Body"));
+    sim.picture_hover(picture("Image12_Polosa_Body"));
     EXPECT_EQ(picture("Image12_Polosa_Body").hint(), "Image12_Polosa_Body лефт= 410 топ= 56");
-    sim.f_Picture_Hover(picture("Image2_Polosa_Body"));
+    sim.picture_hover(picture("Image2_Polosa_Body"));
     EXPECT_EQ(picture("Image2_Polosa_Body").hint(), "");
-    sim.f_Picture_Hover(picture("Image_Nakladka_Rulona_Motalki_4"));
+    sim.picture_hover(picture("Image_Nakladka_Rulona_Motalki_4"));
     EXPECT_EQ(picture("Image_Nakladka_Rulona_Motalki_4").hint(), "лефт= 166 топ= 45");
 }
 
@@ -86,7 +86,7 @@ TEST_F(SceneTest, TheOilingMachineBringsItsConsoleAndPostForwardPostLast)
     EXPECT_EQ(&sim.Image_Operator->panel(), sim.Panel_Image_Scene.get());
     EXPECT_EQ(sim.Image_Operator->left(), 241 + 182 / 2);
     EXPECT_EQ(sim.Image_Operator->top(), 111 + (124 - 62) / 2);
-    EXPECT_TRUE(sim.f_Page_Visible(console::find_page("TabSheet_Post2_Pult_1")));
+    EXPECT_TRUE(sim.page_visible(console::find_page("TabSheet_Post2_Pult_1")));
 }
 
 TEST_F(SceneTest, DraggingMovesThePanoramaWithoutLimitAndTheCloseUpsOnlyForAMoment)
@@ -97,12 +97,12 @@ TEST_F(SceneTest, DraggingMovesThePanoramaWithoutLimitAndTheCloseUpsOnlyForAMome
     ui.calls.clear();
     sim.Panel1MouseDown(30);
     EXPECT_EQ(delivered(), std::vector<std::string>{"hide_target"});
-    sim.f_Drag_Scene(50);
-    sim.f_Drag_Scene(3000);
+    sim.drag_scene(50);
+    sim.drag_scene(3000);
     EXPECT_EQ(sim.Panel_Image_Scene->left(), start + 20 + 2970);
     EXPECT_EQ(delivered().back(), "show_target");
     sim.Panel1MouseUp();
-    sim.f_Drag_Scene(0);
+    sim.drag_scene(0);
     EXPECT_EQ(sim.Panel_Image_Scene->left(), start + 2990) << "no drag after the release";
 
     sim.Panel_5_mech->set_visible(true);
@@ -110,7 +110,7 @@ TEST_F(SceneTest, DraggingMovesThePanoramaWithoutLimitAndTheCloseUpsOnlyForAMome
     const int place = sim.Panel_5_mech->left();
     EXPECT_EQ(place, sim.Panel_Image_Scene->left() + 770) << "the drum close-ups ride the scene";
     sim.Panel1MouseDown(100);
-    sim.f_Drag_Close_Up(*sim.Panel_5_mech, 140);
+    sim.drag_close_up(*sim.Panel_5_mech, 140);
     EXPECT_EQ(sim.Panel_5_mech->left(), place + 40);
     sim.scheduler.advance_by(10);
     EXPECT_EQ(sim.Panel_5_mech->left(), place) << "pinned back within 10 ms";
@@ -120,28 +120,28 @@ TEST_F(SceneTest, CloseUpsCloseAndTheFenceComesBack)
 {
     sim.Panel_5_mech->set_visible(true);
     sim.Panel_Kromkomotalka->set_visible(true);
-    sim.f_Close_Up_Surface_Click(*sim.Panel_5_mech);
-    sim.f_Close_Up_Surface_Click(*sim.Panel_Kromkomotalka);
+    sim.close_up_surface_click(*sim.Panel_5_mech);
+    sim.close_up_surface_click(*sim.Panel_Kromkomotalka);
     EXPECT_FALSE(sim.Panel_5_mech->visible());
     EXPECT_TRUE(sim.Panel_Kromkomotalka->visible()) << "the basement closes by its button";
 
-    sim.f_Picture_Hover(picture("Image_Ograda"));
+    sim.picture_hover(picture("Image_Ograda"));
     EXPECT_FALSE(picture("Image_Ograda").visible());
-    sim.f_Picture_Click(picture("Button1"));
+    sim.picture_click(picture("Button1"));
     EXPECT_FALSE(sim.Panel_Kromkomotalka->visible());
     EXPECT_TRUE(picture("Image_Ograda").visible());
 }
 
 TEST_F(SceneTest, APickInTheFindBoxShowsTheMechanismAndStopsPointingFromChoosing)
 {
-    sim.f_Picture_Click(picture("Image1_0"));
+    sim.picture_click(picture("Image1_0"));
     delivered();
     ui.calls.clear();
     sim.ComboBox_Find_MechChange(5);
     EXPECT_EQ(sim.Cur_Mech, 5);
     EXPECT_TRUE(sim.Panel_5_mech->visible());
     EXPECT_EQ(delivered(), (std::vector<std::string>{"show_keys_of 5", "show_target"}));
-    sim.f_Picture_Hover(picture("Image1_0"));
+    sim.picture_hover(picture("Image1_0"));
     EXPECT_EQ(sim.Cur_Mech, 5) << "pointing chooses nothing after a pick";
 
     sim.ComboBox_Find_MechChange(12);
@@ -161,7 +161,7 @@ TEST_F(SceneTest, TheCurrentMechanismPanelShowsItsNameAndSignals)
                              Case{12, "12------------не существует"}, Case{0, ""}, Case{100, ""}}) {
         sim.Cur_Mech = each.mech;
         sim.scheduler.advance_by(10);
-        EXPECT_EQ(sim.Panel1_Caption, each.caption) << each.mech;
+        EXPECT_EQ(sim.panel1_caption, each.caption) << each.mech;
     }
     sim.scheduler.advance_by(5000);
     sim.Cur_Mech = 1;

@@ -1,4 +1,4 @@
-#include "sim/Unit_simulator.h"
+#include "sim/simulator.h"
 
 #include <gtest/gtest.h>
 
@@ -17,16 +17,16 @@ protected:
     const Picture &position(int number, int k) { return *mech(number).Image_Pos[k]; }
 
     RecordingUiPort ui;
-    TSimulator sim{ui};
+    Simulator sim{ui};
 };
 
 TEST_F(ConstructionTest, EverySlotHoldsItsMechanismWithFourPicturesInPlace)
 {
     std::set<const TMech *> distinct;
-    for (int number = 0; number < TSimulator::Mech_Count; ++number) {
+    for (int number = 0; number < Simulator::mech_count; ++number) {
         TMech &each = mech(number);
         distinct.insert(&each);
-        EXPECT_EQ(&each, &sim.Mech_Components[number].mech);
+        EXPECT_EQ(&each, &sim.mech_components[number].mech);
         for (int k = 0; k < 4; ++k)
             EXPECT_EQ(position(number, k).name(),
                       "Image" + std::to_string(number) + "_" + std::to_string(k));
@@ -60,7 +60,7 @@ TEST_F(ConstructionTest, LimitSwitchesAtTheStartCoordinates)
     const std::set<int> reverse_end{1,  2,  4,  18, 20, 24, 27, 49, 52,
                                     56, 61, 64, 65, 73, 74, 75, 149};
     const std::set<int> forward_end{6, 48, 53, 54, 71, 72};
-    for (int number = 0; number < TSimulator::Mech_Count; ++number) {
+    for (int number = 0; number < Simulator::mech_count; ++number) {
         TMech &each = mech(number);
         if (each.Kind_Move != KindMove::Travel)
             continue;
@@ -200,14 +200,14 @@ TEST_F(BlockingTest, CloseUpsArePinnedAndTheBellFollowsItsButton)
     sim.Panel_5_mech->set_left(10);
     sim.Panel_Kromkomotalka->set_top(200);
     sim.Panel_Image_Scene->set_left(9);
-    sim.b_Beep_Pressed = true;
+    sim.beep_pressed = true;
     sim.scheduler.advance_by(10);
     EXPECT_EQ(sim.Panel_5_mech->left(), 9 + 770);
     EXPECT_EQ(sim.Panel_70_mech->left(), 9 + 220);
     EXPECT_EQ(sim.Panel_70_mech->top(), 63);
     EXPECT_EQ(sim.Panel_Kromkomotalka->top(), 23);
     EXPECT_TRUE(sim.Image_Beep->visible());
-    sim.b_Beep_Pressed = false;
+    sim.beep_pressed = false;
     sim.scheduler.advance_by(10);
     EXPECT_FALSE(sim.Image_Beep->visible());
 }

@@ -12,11 +12,11 @@ class QLabel;
 class QPushButton;
 class TForm_Status_Mech_Array;
 class TForm_Steps;
-class TWrappedButton;
+class WrappedButton;
 
 // The main window's own commands and the current-mechanism panel, placed in its client area:
 // they read the model at every refresh and hand the trainee's presses to it.
-class TMainCommands final : public QObject {
+class MainCommands final : public QObject {
     Q_OBJECT
 
 public:
@@ -26,7 +26,7 @@ public:
         TForm_Status_Mech_Array &status;
     };
 
-    TMainCommands(zun::Door door, Windows windows, QWidget *client);
+    MainCommands(zun::Door door, Windows windows, QWidget *client);
 
     QPushButton *Button_Steps;
     QComboBox *ComboBox_Find_Mech;
@@ -34,9 +34,9 @@ public:
     QLabel *Label_Mistake; // under the step line: what the trainee's last operation did wrong
     QPushButton *Button_Get_Rulon;
     QPushButton *Button_Form_Status_Mech_Array;
-    TWrappedButton *Button_f_switch_Iskusstvenno_Proyti_Tekuschuyu_Stadiyu;
+    WrappedButton *Button_f_switch_Iskusstvenno_Proyti_Tekuschuyu_Stadiyu;
     QWidget *Panel1;
-    QLabel *Panel1_Caption;
+    QLabel *panel1_caption;
     QCheckBox *CheckBox_bi_KV_RWS;
     QCheckBox *CheckBox_b_KM_RWS;
     QCheckBox *CheckBox_b_KM_FWD;
@@ -54,5 +54,5 @@ private:
     void pick(int index);
 
     zun::Door door_;
-    const zun::TSimulator &sim_;
+    const zun::Simulator &sim_;
 };

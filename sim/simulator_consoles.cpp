@@ -1,6 +1,6 @@
 // The consoles in the model: keys turned and commanding their mechanisms, buttons held, knobs
 // stepped, and which page of each page control is in front.
-#include "Unit_simulator.h"
+#include "simulator.h"
 
 #include "sim/texts.h"
 
@@ -22,7 +22,7 @@ int max_angle(ControlKind kind)
 
 } // namespace
 
-void TControl_State::f_Show_Angle()
+void ControlState::f_Show_Angle()
 {
     b_Left_90 = Angle == -90;
     b_Left_45 = Angle == -45;
@@ -31,7 +31,7 @@ void TControl_State::f_Show_Angle()
     b_Right_90 = Angle == 90;
 }
 
-const TControl_State &TSimulator::control_state(std::string_view frame) const
+const ControlState &Simulator::control_state(std::string_view frame) const
 {
     const int row = console::find_control(frame);
     if (row < 0)
@@ -41,17 +41,17 @@ const TControl_State &TSimulator::control_state(std::string_view frame) const
 
 // A key turns one step per press (another button sends the present command again); a button is
 // held; a knob steps down on the left button and up on the right one, round its positions.
-void TSimulator::Label1MouseDown(int control, MouseButton button)
+void Simulator::Label1MouseDown(int control, MouseButton button)
 {
     const console::Control &layout = console::controls()[static_cast<std::size_t>(control)];
-    TControl_State &state = Controls[static_cast<std::size_t>(control)];
-    ++Consoles_Version;
+    ControlState &state = Controls[static_cast<std::size_t>(control)];
+    ++consoles_version;
     if (layout.is_key()) {
         if (button == MouseButton::Left && state.Angle > -max_angle(layout.kind))
             state.Angle -= 45;
         else if (button == MouseButton::Right && state.Angle < max_angle(layout.kind))
             state.Angle += 45;
-        f_Key_Turned(control);
+        key_turned(control);
         if (layout.handler == LabelHandler::WorkingSpeed) { // left runs the line, right stops it
             if (state.b_Left_45)
                 Frame_LineMetal.f_Start_Working_Speed();
@@ -59,11 +59,11 @@ void TSimulator::Label1MouseDown(int control, MouseButton button)
                 Frame_LineMetal.f_Stop_All_Mech();
         }
         if (layout.kind != ControlKind::BackKey && answer_ && answer_->refusal == Refusal::None)
-            f_Point_To_Next_Action({answer_->mech, answer_->command});
+            point_to_next_action({answer_->mech, answer_->command});
     } else if (layout.kind == ControlKind::Button) {
         state.b_Pressed = true;
         if (layout.bell)
-            b_Beep_Pressed = true;
+            beep_pressed = true;
     } else if (layout.kind == ControlKind::Knob) {
         if (button == MouseButton::Left)
             state.Knob_Pos = (state.Knob_Pos + knob_positions - 1) % knob_positions;
@@ -73,29 +73,29 @@ void TSimulator::Label1MouseDown(int control, MouseButton button)
 }
 
 // A spring-return key comes back upright and stops; a button is let go.
-void TSimulator::Label1MouseUp(int control)
+void Simulator::Label1MouseUp(int control)
 {
     const console::Control &layout = console::controls()[static_cast<std::size_t>(control)];
-    TControl_State &state = Controls[static_cast<std::size_t>(control)];
+    ControlState &state = Controls[static_cast<std::size_t>(control)];
     if (layout.kind == ControlKind::BackKey) {
-        ++Consoles_Version;
+        ++consoles_version;
         const MechCommand held = state.Angle < 0 ? MechCommand::Forward : MechCommand::Reverse;
         const bool was_turned = state.Angle != 0;
         state.Angle = 0;
-        f_Key_Turned(control);
+        key_turned(control);
         if (was_turned)
-            f_Point_To_Next_Action({layout.tag, held});
+            point_to_next_action({layout.tag, held});
     } else if (layout.kind == ControlKind::Button) {
-        ++Consoles_Version;
+        ++consoles_version;
         state.b_Pressed = false;
         if (layout.bell)
-            b_Beep_Pressed = false;
+            beep_pressed = false;
     }
 }
 
 // Pointing at a key makes its mechanism current (0 for an unbound key) and shows the marker;
 // the drums' keys also open their close-ups.
-void TSimulator::Label1MouseMove(int control)
+void Simulator::Label1MouseMove(int control)
 {
     const console::Control &layout = console::controls()[static_cast<std::size_t>(control)];
     if (!layout.is_key())
@@ -109,7 +109,7 @@ void TSimulator::Label1MouseMove(int control)
 }
 
 // Pointing at the bare page of a drum's console closes that drum's close-up.
-void TSimulator::f_Bare_Page_Move(int page)
+void Simulator::bare_page_move(int page)
 {
     const std::string_view name = console::pages()[static_cast<std::size_t>(page)].name;
     if (name == "TabSheet_Post1_Pult_1")
@@ -118,7 +118,7 @@ void TSimulator::f_Bare_Page_Move(int page)
         Panel_70_mech->set_visible(false);
 }
 
-void TSimulator::f_Key_Turned(int control)
+void Simulator::key_turned(int control)
 {
     Controls[static_cast<std::size_t>(control)].f_Show_Angle();
     f_Send_Command(control);
@@ -127,28 +127,28 @@ void TSimulator::f_Key_Turned(int control)
 // Left is forward, right is reverse, upright is stop; a spring-return key stops before it starts
 // again, and the 90-degree positions send nothing. A key bound to no mechanism commands
 // mechanism 0 and then says it is not used.
-void TSimulator::f_Send_Command(int control)
+void Simulator::f_Send_Command(int control)
 {
     const console::Control &layout = console::controls()[static_cast<std::size_t>(control)];
-    const TControl_State &state = Controls[static_cast<std::size_t>(control)];
+    const ControlState &state = Controls[static_cast<std::size_t>(control)];
     const int number = layout.tag;
     if (state.b_Left_45 || state.b_Right_45 || state.b_Angle_0) {
         if (layout.kind == ControlKind::BackKey || state.b_Angle_0)
-            f_Command(number, MechCommand::Stop);
+            send_command(number, MechCommand::Stop);
         if (state.b_Left_45)
-            f_Command(number, MechCommand::Forward);
+            send_command(number, MechCommand::Forward);
         else if (state.b_Right_45)
-            f_Command(number, MechCommand::Reverse);
+            send_command(number, MechCommand::Reverse);
     }
     if (number == 0)
-        f_Message(texts::Not_Used);
+        ask_message(texts::Not_Used);
 }
 
 // The answer to the input is the last command it sent to a mechanism.
-void TSimulator::f_Command(int mech, MechCommand command)
+void Simulator::send_command(int mech, MechCommand command)
 {
     TMech &target = *Mech_Array[static_cast<std::size_t>(mech)];
-    const Refusal refusal = target.f_Refusal(command);
+    const Refusal refusal = target.refusal_of(command);
     switch (command) {
     case MechCommand::Forward:
         target.f_Start_FWD_Pulse();
@@ -163,38 +163,38 @@ void TSimulator::f_Command(int mech, MechCommand command)
     answer_ = PulseAnswer{mech, command, refusal};
 }
 
-bool TSimulator::f_Page_Visible(int page) const
+bool Simulator::page_visible(int page) const
 {
-    if (!b_Main_Window_Visible)
+    if (!main_window_visible)
         return false;
     for (int shown = page; shown >= 0;) {
         const int control = console::page_control_of(shown);
-        if (Front_Page[static_cast<std::size_t>(control)] != shown)
+        if (front_page[static_cast<std::size_t>(control)] != shown)
             return false;
         shown = console::page_holding(control);
     }
     return true;
 }
 
-TSimulator::PageSet TSimulator::f_Visible_Pages() const
+Simulator::PageSet Simulator::visible_pages() const
 {
     PageSet visible{};
     for (int page = 0; page < console::page_count; ++page)
-        visible[static_cast<std::size_t>(page)] = f_Page_Visible(page);
+        visible[static_cast<std::size_t>(page)] = page_visible(page);
     return visible;
 }
 
 // Pages held in a post's page control are the consoles: they come first, the posts last.
-void TSimulator::f_Show_Pages_Come_Into_Sight(const PageSet &before)
+void Simulator::show_pages_come_into_sight(const PageSet &before)
 {
-    const PageSet after = f_Visible_Pages();
+    const PageSet after = visible_pages();
     for (const bool consoles : {true, false}) {
         for (int page = 0; page < console::page_count; ++page) {
             const auto row = static_cast<std::size_t>(page);
             const bool is_console = console::page_holding(console::page_control_of(page)) >= 0;
             if (is_console != consoles || before[row] || !after[row])
                 continue;
-            f_Page_Shown(console::pages()[row].tag);
+            on_page_shown(console::pages()[row].tag);
             const std::vector<InputObserver *> observers = observers_;
             for (InputObserver *observer : observers)
                 observer->page_shown(scheduler.now(), page);
@@ -202,60 +202,60 @@ void TSimulator::f_Show_Pages_Come_Into_Sight(const PageSet &before)
     }
 }
 
-void TSimulator::f_Bring_Forward(int page)
+void Simulator::bring_forward(int page)
 {
-    const PageSet before = f_Visible_Pages();
+    const PageSet before = visible_pages();
     for (int shown = page; shown >= 0;) {
         const int control = console::page_control_of(shown);
-        Front_Page[static_cast<std::size_t>(control)] = shown;
+        front_page[static_cast<std::size_t>(control)] = shown;
         shown = console::page_holding(control);
     }
-    ++Consoles_Version;
-    f_Show_Pages_Come_Into_Sight(before);
+    ++consoles_version;
+    show_pages_come_into_sight(before);
 }
 
 // Only the chosen page comes forward in its page control; if that is out of sight, so is it.
-void TSimulator::f_Tab_Chosen(int page)
+void Simulator::on_tab_chosen(int page)
 {
-    const PageSet before = f_Visible_Pages();
-    Front_Page[static_cast<std::size_t>(console::page_control_of(page))] = page;
-    ++Consoles_Version;
-    f_Show_Pages_Come_Into_Sight(before);
+    const PageSet before = visible_pages();
+    front_page[static_cast<std::size_t>(console::page_control_of(page))] = page;
+    ++consoles_version;
+    show_pages_come_into_sight(before);
 }
 
-void TSimulator::f_Show_Key_Of_Cur_Mech()
+void Simulator::f_Show_Key_Of_Cur_Mech()
 {
     const auto controls = console::controls();
     for (const console::Control &control : controls)
         if (control.is_key() && control.tag == Cur_Mech)
-            f_Bring_Forward(console::find_page(control.page));
+            bring_forward(console::find_page(control.page));
     ui.show_keys_of(Cur_Mech);
 }
 
-void TSimulator::f_Show_Bell_Page()
+void Simulator::show_bell_page()
 {
     for (const console::Control &control : console::controls())
         if (control.bell)
-            f_Bring_Forward(console::find_page(control.page));
+            bring_forward(console::find_page(control.page));
     ui.show_bell_page_and_hand();
 }
 
 // The pages in front come into sight before the window's own show; every showing puts the
 // steps window back into the first working mode.
-void TSimulator::FormShow()
+void Simulator::FormShow()
 {
-    const PageSet before = f_Visible_Pages();
-    b_Main_Window_Visible = true;
-    f_Show_Pages_Come_Into_Sight(before);
-    f_Select_Working_Mode(WorkingMode::PassStages);
+    const PageSet before = visible_pages();
+    main_window_visible = true;
+    show_pages_come_into_sight(before);
+    select_working_mode(WorkingMode::PassStages);
 }
 
-void TSimulator::FormHide()
+void Simulator::FormHide()
 {
-    b_Main_Window_Visible = false;
+    main_window_visible = false;
 }
 
-void TSimulator::f_Message(std::string text)
+void Simulator::ask_message(std::string text)
 {
     ui.message_box(std::move(text));
 }

@@ -1,4 +1,4 @@
-#include "sim/Unit_simulator.h"
+#include "sim/simulator.h"
 #include "sim/texts.h"
 
 #include <gtest/gtest.h>
@@ -16,12 +16,12 @@ protected:
     }
 
     RecordingUiPort ui;
-    TSimulator sim{ui};
+    Simulator sim{ui};
 };
 
 TEST_F(SimulatorTest, WorkingModesSetThePassButtons)
 {
-    EXPECT_EQ(sim.Working_Mode, WorkingMode::None);
+    EXPECT_EQ(sim.working_mode, WorkingMode::None);
     struct Case {
         WorkingMode mode;
         bool changed;
@@ -39,19 +39,19 @@ TEST_F(SimulatorTest, WorkingModesSetThePassButtons)
     };
     for (const Case &step : cases) {
         SCOPED_TRACE(static_cast<int>(step.mode));
-        EXPECT_EQ(sim.f_Select_Working_Mode(step.mode), step.changed);
-        EXPECT_EQ(sim.Working_Mode, step.mode);
-        EXPECT_EQ(sim.Pass_Button_Enabled, step.enabled);
-        EXPECT_EQ(sim.Pass_Button_Caption, step.caption);
+        EXPECT_EQ(sim.select_working_mode(step.mode), step.changed);
+        EXPECT_EQ(sim.working_mode, step.mode);
+        EXPECT_EQ(sim.pass_button_enabled, step.enabled);
+        EXPECT_EQ(sim.pass_button_caption, step.caption);
     }
 }
 
 TEST_F(SimulatorTest, CurrentMechanismStaysAMechanismNumber)
 {
-    sim.f_Set_Cur_Mech(79);
+    sim.set_cur_mech(79);
     EXPECT_EQ(sim.Cur_Mech, 79);
     for (int outside : {-1, 200, 1000}) {
-        sim.f_Set_Cur_Mech(outside);
+        sim.set_cur_mech(outside);
         EXPECT_EQ(sim.Cur_Mech, 79);
     }
 }
@@ -60,8 +60,8 @@ TEST_F(SimulatorTest, ShowingAPostScrollsTheSceneTowardsItInTwentyPixelSteps)
 {
     delivered();
     ui.calls.clear();
-    EXPECT_EQ(sim.Main_Window_Width, 1024) << "the main window's opening width";
-    sim.f_Page_Shown(20); // post 2, at the left end of the line
+    EXPECT_EQ(sim.main_window_width, 1024) << "the main window's opening width";
+    sim.on_page_shown(20); // post 2, at the left end of the line
     EXPECT_EQ(sim.Scene_Left_Limit, 1024 - 1159);
     sim.scheduler.advance_by(50);
     EXPECT_EQ(sim.Panel_Image_Scene->left(), -31);
@@ -71,12 +71,12 @@ TEST_F(SimulatorTest, ShowingAPostScrollsTheSceneTowardsItInTwentyPixelSteps)
     EXPECT_FALSE(sim.Timer_Scene_Right.enabled());
     EXPECT_EQ(delivered().back(), "show_target");
 
-    sim.f_Page_Shown(10); // post 1
+    sim.on_page_shown(10); // post 1
     sim.scheduler.advance_by(2000);
     EXPECT_EQ(sim.Panel_Image_Scene->left(), -151);
     EXPECT_FALSE(sim.Timer_Scene_Left.enabled());
 
-    sim.f_Page_Shown(12); // a console of post 1: no scroll
+    sim.on_page_shown(12); // a console of post 1: no scroll
     EXPECT_FALSE(sim.Timer_Scene_Left.enabled() || sim.Timer_Scene_Right.enabled());
     EXPECT_EQ(&sim.Image_Operator->panel(), sim.Panel_Image_Scene);
 }

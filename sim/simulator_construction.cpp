@@ -1,6 +1,6 @@
 // The main window's construction: the description, the mechanism table and the fast start into
 // the state of stage 0, in the order the steps depend on one another.
-#include "Unit_simulator.h"
+#include "simulator.h"
 
 #include "sim/mechanism_table.h"
 #include "sim/scene_layout.h"
@@ -41,12 +41,12 @@ std::int16_t relative(std::int16_t start, int offset)
 
 } // namespace
 
-void TSimulator::f_Construct()
+void Simulator::construct()
 {
     // 1. The description: the panels with their pictures; the mechanisms (made with the
     //    members) get their drive intervals.
-    f_Build_Description();
-    f_Set_Description_Intervals();
+    build_description();
+    set_description_intervals();
     f_Fill_Find_Mech_List();       // 2. before 4, which copies the names into the hints
     f_Find_Mechs();                // 3.
     f_Bind_Mech_Images();          // 4.
@@ -67,7 +67,7 @@ void TSimulator::f_Construct()
     f_Restore_All_Speeds();                // 18.
 }
 
-void TSimulator::f_Build_Description()
+void Simulator::build_description()
 {
     scene::build(pictures);
     Panel_Image_Scene = &panel(scene::Panel_Image_Scene);
@@ -79,41 +79,41 @@ void TSimulator::f_Build_Description()
     Image_Operator = &picture("Image_Operator");
 }
 
-void TSimulator::f_Set_Description_Intervals()
+void Simulator::set_description_intervals()
 {
     for (const mechanism_table::MechanismConfig &config : mechanism_table::configuration())
-        Mech_Components[config.number].mech.Timer_Drive.set_interval(config.drive_ms);
+        mech_components[config.number].mech.Timer_Drive.set_interval(config.drive_ms);
 }
 
 // Items 1..79 name the plant's mechanisms: the caption of the (last) key bound to the number,
 // or the number marked as not existing.
-void TSimulator::f_Fill_Find_Mech_List()
+void Simulator::f_Fill_Find_Mech_List()
 {
     for (int number = 1; number <= last_plant_number; ++number)
-        Find_Mech_List[number] = std::to_string(number) + texts::Does_Not_Exist;
+        find_mech_list[number] = std::to_string(number) + texts::Does_Not_Exist;
     for (const console::Control &control : console::controls())
         if (control.is_key() && control.tag >= 1 && control.tag <= last_plant_number)
-            Find_Mech_List[control.tag] = std::string(control.caption);
+            find_mech_list[control.tag] = std::string(control.caption);
 }
 
-void TSimulator::f_Find_Mechs()
+void Simulator::f_Find_Mechs()
 {
-    for (int number = 0; number < Mech_Count; ++number) {
+    for (int number = 0; number < mech_count; ++number) {
         const std::string name = "Mech" + std::to_string(number);
-        for (Mech_Component &component : Mech_Components)
+        for (MechComponent &component : mech_components)
             if (component.name == name)
                 Mech_Array[number] = &component.mech;
     }
 }
 
-void TSimulator::f_Bind_Mech_Images()
+void Simulator::f_Bind_Mech_Images()
 {
-    for (int number = 0; number < Mech_Count; ++number) {
+    for (int number = 0; number < mech_count; ++number) {
         for (int k = 0; k < positions; ++k) {
             Picture &position = picture(position_picture_name(number, k));
             Mech_Array[number]->Image_Pos[k] = &position;
             position.set_tag(number <= 100 ? number : number - 100);
-            position.set_hint(f_Mech_Name(number));
+            position.set_hint(mechanism_name(number));
         }
     }
     for (const PictureCorrection &correction : picture_corrections) {
@@ -123,13 +123,13 @@ void TSimulator::f_Bind_Mech_Images()
     }
 }
 
-void TSimulator::f_Init_Kind_Move()
+void Simulator::f_Init_Kind_Move()
 {
     for (const mechanism_table::MechanismConfig &config : mechanism_table::configuration())
         Mech_Array[config.number]->Kind_Move = config.kind;
 }
 
-void TSimulator::f_Init_Steps()
+void Simulator::f_Init_Steps()
 {
     for (const mechanism_table::MechanismConfig &config : mechanism_table::configuration()) {
         TMech &mech = *Mech_Array[config.number];
@@ -141,7 +141,7 @@ void TSimulator::f_Init_Steps()
 
 // The inverse of the placement rule of f_Show: showing a mechanism at its start coordinates
 // leaves picture 0 where the description put it.
-void TSimulator::f_Init_Start_Pos()
+void Simulator::f_Init_Start_Pos()
 {
     for (TMech *mech : Mech_Array) {
         const Picture &first = *mech->Image_Pos[0];
@@ -151,7 +151,7 @@ void TSimulator::f_Init_Start_Pos()
     }
 }
 
-void TSimulator::f_Init_Links()
+void Simulator::f_Init_Links()
 {
     const auto link = [this](int number) -> TMech * {
         return number == 0 ? nullptr : Mech_Array[number].get();
@@ -165,13 +165,13 @@ void TSimulator::f_Init_Links()
     }
 }
 
-void TSimulator::f_Show_All_Mechs()
+void Simulator::f_Show_All_Mechs()
 {
-    for (int number = 1; number < Mech_Count; ++number)
+    for (int number = 1; number < mech_count; ++number)
         Mech_Array[number]->f_Show();
 }
 
-void TSimulator::f_Init_Limits()
+void Simulator::f_Init_Limits()
 {
     for (const mechanism_table::MechanismConfig &config : mechanism_table::configuration()) {
         TMech &mech = *Mech_Array[config.number];
@@ -186,7 +186,7 @@ void TSimulator::f_Init_Limits()
     }
 }
 
-void TSimulator::f_Init_Auto_Return()
+void Simulator::f_Init_Auto_Return()
 {
     for (const mechanism_table::MechanismConfig &config : mechanism_table::configuration())
         if (config.auto_return)
@@ -195,7 +195,7 @@ void TSimulator::f_Init_Auto_Return()
 
 // The strip line's pictures, group by group: slot base + n gets the picture whose name the
 // group's pattern makes of n ('#' stands for n + first).
-void TSimulator::f_Bind_Line_Images()
+void Simulator::f_Bind_Line_Images()
 {
     struct Group {
         const char *pattern;
@@ -219,7 +219,7 @@ void TSimulator::f_Bind_Line_Images()
 }
 
 // The drums' close-ups ride with the scene; the edge-scrap winder's stays put in the window.
-void TSimulator::f_Place_Close_Ups()
+void Simulator::f_Place_Close_Ups()
 {
     Panel_Kromkomotalka->set_left(6);
     Panel_Kromkomotalka->set_top(23);
@@ -230,15 +230,15 @@ void TSimulator::f_Place_Close_Ups()
 }
 
 // Mechanisms 0 and 199 are left out of both.
-void TSimulator::f_Save_All_Intervals()
+void Simulator::f_Save_All_Intervals()
 {
-    for (int number = 1; number < Mech_Count - 1; ++number)
+    for (int number = 1; number < mech_count - 1; ++number)
         Mech_Array[number]->f_Save_Interval();
 }
 
-void TSimulator::f_Restore_All_Speeds()
+void Simulator::f_Restore_All_Speeds()
 {
-    for (int number = 1; number < Mech_Count - 1; ++number)
+    for (int number = 1; number < mech_count - 1; ++number)
         Mech_Array[number]->f_Restore_Speed();
 }
 

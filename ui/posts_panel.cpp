@@ -1,4 +1,4 @@
-#include "Unit_posts.h"
+#include "posts_panel.h"
 
 #include "console/frame_factory.h"
 #include "console/key_frame.h"
@@ -46,7 +46,7 @@ void fill_with(QWidget *container, QWidget *content)
 
 } // namespace
 
-TConsolePage::TConsolePage(int row, QWidget *parent)
+ConsolePage::ConsolePage(int row, QWidget *parent)
     : QWidget(parent), name_(zun::console::pages()[static_cast<std::size_t>(row)].name), row_(row),
       tag_(zun::console::pages()[static_cast<std::size_t>(row)].tag)
 {
@@ -54,14 +54,14 @@ TConsolePage::TConsolePage(int row, QWidget *parent)
     setMouseTracking(true);
 }
 
-void TConsolePage::mouseMoveEvent(QMouseEvent *event)
+void ConsolePage::mouseMoveEvent(QMouseEvent *event)
 {
     event->accept();
     if (on_bare_move)
         on_bare_move(*this);
 }
 
-TPanel_Posts::TPanel_Posts(zun::Door door, QWidget *parent) : QWidget(parent), door_(door)
+PostsPanel::PostsPanel(zun::Door door, QWidget *parent) : QWidget(parent), door_(door)
 {
     setObjectName(text_of(zun::console::posts_panel));
     const zun::Rect place = zun::console::posts_panel_place;
@@ -71,10 +71,10 @@ TPanel_Posts::TPanel_Posts(zun::Door door, QWidget *parent) : QWidget(parent), d
     build_decorations();
     build_controls();
     sync_pages();
-    seen_version_ = door_.model().Consoles_Version;
+    seen_version_ = door_.model().consoles_version;
 }
 
-void TPanel_Posts::build_pages()
+void PostsPanel::build_pages()
 {
     for (const zun::console::PageControl &control : zun::console::page_controls()) {
         auto *tabs = new QTabWidget;
@@ -88,8 +88,8 @@ void TPanel_Posts::build_pages()
         for (std::size_t row = 0; row < pages.size(); ++row) {
             if (pages[row].page_control != control.name)
                 continue;
-            auto *sheet = new TConsolePage(static_cast<int>(row), tabs);
-            sheet->on_bare_move = [this](TConsolePage &moved) {
+            auto *sheet = new ConsolePage(static_cast<int>(row), tabs);
+            sheet->on_bare_move = [this](ConsolePage &moved) {
                 door_.apply(zun::input::BarePageMove{moved.row()});
             };
             tabs->addTab(sheet, text_of(pages[row].tab_caption));
@@ -99,46 +99,46 @@ void TPanel_Posts::build_pages()
     }
 }
 
-void TPanel_Posts::tab_chosen(QTabWidget &tabs)
+void PostsPanel::tab_chosen(QTabWidget &tabs)
 {
     if (syncing_)
         return;
-    const auto *page = qobject_cast<const TConsolePage *>(tabs.currentWidget());
+    const auto *page = qobject_cast<const ConsolePage *>(tabs.currentWidget());
     if (!page)
         return;
     door_.apply(zun::input::TabChosen{page->row()});
     // A door held shut by the instructor's freeze leaves the model's page in front.
     const int control = zun::console::page_control_of(page->row());
-    if (door_.model().Front_Page[static_cast<std::size_t>(control)] != page->row())
+    if (door_.model().front_page[static_cast<std::size_t>(control)] != page->row())
         sync_pages();
 }
 
-void TPanel_Posts::sync()
+void PostsPanel::sync()
 {
-    const zun::TSimulator &sim = door_.model();
-    if (seen_version_ == sim.Consoles_Version)
+    const zun::Simulator &sim = door_.model();
+    if (seen_version_ == sim.consoles_version)
         return;
-    seen_version_ = sim.Consoles_Version;
+    seen_version_ = sim.consoles_version;
     sync_pages();
     for (const Frame &frame : frames_)
         frame.widget->sync();
 }
 
 // Outer page controls first, as they were made.
-void TPanel_Posts::sync_pages()
+void PostsPanel::sync_pages()
 {
-    const zun::TSimulator &sim = door_.model();
+    const zun::Simulator &sim = door_.model();
     syncing_ = true;
     const auto controls = zun::console::page_controls();
     for (std::size_t control = 0; control < controls.size(); ++control) {
-        const int front = sim.Front_Page[control];
+        const int front = sim.front_page[control];
         page_control(controls[control].name)
             ->setCurrentWidget(page(zun::console::pages()[static_cast<std::size_t>(front)].name));
     }
     syncing_ = false;
 }
 
-void TPanel_Posts::build_decorations()
+void PostsPanel::build_decorations()
 {
     for (const zun::console::PageDecoration &decoration : zun::console::page_decorations()) {
         auto *text = new PageText(text_of(decoration.text), page(decoration.page));
@@ -155,19 +155,19 @@ void TPanel_Posts::build_decorations()
     }
 }
 
-void TPanel_Posts::build_controls()
+void PostsPanel::build_controls()
 {
     const auto controls = zun::console::controls();
     for (std::size_t row = 0; row < controls.size(); ++row) {
         const zun::console::Control &control = controls[row];
-        TConsolePage *on_page = page(control.page);
+        ConsolePage *on_page = page(control.page);
         ConsoleFrame *widget = create_console_frame(door_, static_cast<int>(row), on_page);
         widget->setObjectName(text_of(control.frame));
-        frames_.push_back({&control, widget, qobject_cast<TKeyFrame *>(widget), on_page});
+        frames_.push_back({&control, widget, qobject_cast<KeyFrame *>(widget), on_page});
     }
 }
 
-const TPanel_Posts::Frame &TPanel_Posts::frame(std::string_view name) const
+const PostsPanel::Frame &PostsPanel::frame(std::string_view name) const
 {
     for (const Frame &each : frames_)
         if (each.control->frame == name)
@@ -175,7 +175,7 @@ const TPanel_Posts::Frame &TPanel_Posts::frame(std::string_view name) const
     throw std::out_of_range("no console control " + std::string(name));
 }
 
-TConsolePage *TPanel_Posts::page(std::string_view name) const
+ConsolePage *PostsPanel::page(std::string_view name) const
 {
     const auto found = pages_.find(name);
     if (found == pages_.end())
@@ -183,7 +183,7 @@ TConsolePage *TPanel_Posts::page(std::string_view name) const
     return found->second;
 }
 
-QTabWidget *TPanel_Posts::page_control(std::string_view name) const
+QTabWidget *PostsPanel::page_control(std::string_view name) const
 {
     const auto found = page_controls_.find(name);
     if (found == page_controls_.end())

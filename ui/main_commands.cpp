@@ -1,4 +1,4 @@
-#include "Unit_main_commands.h"
+#include "main_commands.h"
 
 #include "ui/Unit_main.h"
 #include "ui/Unit_status_mech_array.h"
@@ -43,7 +43,7 @@ bool set_text(QLabel &label, const std::string &text)
 
 } // namespace
 
-TMainCommands::TMainCommands(zun::Door door, Windows windows, QWidget *client)
+MainCommands::MainCommands(zun::Door door, Windows windows, QWidget *client)
     : QObject(client), door_(door), sim_(door.model())
 {
     Button_Steps = button(QStringLiteral("что делать"), {-44, 9, 97, 25}, client);
@@ -79,7 +79,7 @@ TMainCommands::TMainCommands(zun::Door door, Windows windows, QWidget *client)
     });
 
     // Presses the steps window's button by program: it works while that window is hidden.
-    Button_f_switch_Iskusstvenno_Proyti_Tekuschuyu_Stadiyu = new TWrappedButton(client);
+    Button_f_switch_Iskusstvenno_Proyti_Tekuschuyu_Stadiyu = new WrappedButton(client);
     Button_f_switch_Iskusstvenno_Proyti_Tekuschuyu_Stadiyu->setGeometry(
         QRect(TForm_Main_ZUN::on_client(754, 386), QSize(124, 57)));
     connect(Button_f_switch_Iskusstvenno_Proyti_Tekuschuyu_Stadiyu, &QPushButton::clicked, this,
@@ -89,7 +89,7 @@ TMainCommands::TMainCommands(zun::Door door, Windows windows, QWidget *client)
     refresh();
 }
 
-void TMainCommands::build_find_box()
+void MainCommands::build_find_box()
 {
     QWidget *client = qobject_cast<QWidget *>(parent());
     ComboBox_Find_Mech = new QComboBox(client);
@@ -102,18 +102,18 @@ void TMainCommands::build_find_box()
     QFont font = ComboBox_Find_Mech->font();
     font.setPixelSize(13);
     ComboBox_Find_Mech->setFont(font);
-    for (const std::string &name : sim_.Find_Mech_List)
+    for (const std::string &name : sim_.find_mech_list)
         ComboBox_Find_Mech->addItem(QString::fromStdString(name));
     ComboBox_Find_Mech->setCurrentIndex(-1);
     ComboBox_Find_Mech->setEditText(find_hint);
-    connect(ComboBox_Find_Mech, &QComboBox::activated, this, &TMainCommands::pick);
+    connect(ComboBox_Find_Mech, &QComboBox::activated, this, &MainCommands::pick);
     connect(ComboBox_Find_Mech->lineEdit(), &QLineEdit::textEdited, this,
-            &TMainCommands::find_text_edited);
+            &MainCommands::find_text_edited);
 }
 
 // A typed beginning is completed to the first item that starts with it, whatever the case, and
 // that item counts as picked; a beginning no item has picks nothing.
-void TMainCommands::find_text_edited(const QString &text)
+void MainCommands::find_text_edited(const QString &text)
 {
     if (text.isEmpty())
         return;
@@ -130,12 +130,12 @@ void TMainCommands::find_text_edited(const QString &text)
     }
 }
 
-void TMainCommands::pick(int index)
+void MainCommands::pick(int index)
 {
     door_.apply(zun::input::FindPick{index});
 }
 
-void TMainCommands::build_panel1()
+void MainCommands::build_panel1()
 {
     QWidget *client = qobject_cast<QWidget *>(parent());
     Panel1 = new QWidget(client);
@@ -144,11 +144,11 @@ void TMainCommands::build_panel1()
     Panel1->setStyleSheet(QStringLiteral("#Panel1 { border: 8px solid rgb(200, 196, 188); }"));
     QFont caption_font = Panel1->font();
     caption_font.setPixelSize(11);
-    Panel1_Caption = new QLabel(Panel1);
-    Panel1_Caption->setGeometry(9, 9, 132, 40);
-    Panel1_Caption->setFont(caption_font);
-    Panel1_Caption->setWordWrap(true);
-    Panel1_Caption->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    panel1_caption = new QLabel(Panel1);
+    panel1_caption->setGeometry(9, 9, 132, 40);
+    panel1_caption->setFont(caption_font);
+    panel1_caption->setWordWrap(true);
+    panel1_caption->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     QFont small = Panel1->font();
     small.setPixelSize(9);
     const auto indicator = [this, &small](const char *caption, int top, int width) {
@@ -163,7 +163,7 @@ void TMainCommands::build_panel1()
     CheckBox_bi_KV_FWD = indicator("В \"КОНЕЧНОМ\"", 91, 129);
 }
 
-void TMainCommands::show_mistake_notice(const QString &text)
+void MainCommands::show_mistake_notice(const QString &text)
 {
     if (Label_Mistake->text() == text)
         return;
@@ -173,14 +173,14 @@ void TMainCommands::show_mistake_notice(const QString &text)
     Label_Mistake->raise();
 }
 
-void TMainCommands::refresh()
+void MainCommands::refresh()
 {
     if (set_text(*Label_Current_Step, sim_.Label_Current_Step))
         fit_label_to_text(*Label_Current_Step);
-    TWrappedButton *pass = Button_f_switch_Iskusstvenno_Proyti_Tekuschuyu_Stadiyu;
-    pass->set_caption(QString::fromStdString(sim_.Pass_Button_Caption));
-    pass->setEnabled(sim_.Pass_Button_Enabled);
-    set_text(*Panel1_Caption, sim_.Panel1_Caption);
+    WrappedButton *pass = Button_f_switch_Iskusstvenno_Proyti_Tekuschuyu_Stadiyu;
+    pass->set_caption(QString::fromStdString(sim_.pass_button_caption));
+    pass->setEnabled(sim_.pass_button_enabled);
+    set_text(*panel1_caption, sim_.panel1_caption);
     CheckBox_bi_KV_RWS->setChecked(sim_.CheckBox_bi_KV_RWS);
     CheckBox_b_KM_RWS->setChecked(sim_.CheckBox_b_KM_RWS);
     CheckBox_b_KM_FWD->setChecked(sim_.CheckBox_b_KM_FWD);

@@ -1,0 +1,13 @@
+#pragma once
+
+#include "console/key_frame.h"
+
+// Spring-return key: turned only while the button is held.
+class TFrame_45_Key_Back_ final : public KeyFrame {
+    Q_OBJECT
+public:
+    TFrame_45_Key_Back_(zun::Door door, int control, QWidget *parent)
+        : KeyFrame(Kind::Back, door, control, parent)
+    {
+    }
+};
