@@ -20,9 +20,9 @@ ClockDriver::WallClock monotonic_clock()
 
 } // namespace
 
-ClockDriver::ClockDriver(zun::Scheduler &scheduler, ErrorReporter &errors, WallClock wall_clock,
+ClockDriver::ClockDriver(zun::DrivenClock &clock, ErrorReporter &errors, WallClock wall_clock,
                          QObject *parent)
-    : QObject(parent), scheduler_(&scheduler), errors_(errors),
+    : QObject(parent), clock_(&clock), errors_(errors),
       wall_clock_(wall_clock ? std::move(wall_clock) : monotonic_clock())
 {
     timer_.setSingleShot(true);
@@ -38,10 +38,10 @@ void ClockDriver::start()
     arm();
 }
 
-void ClockDriver::drive(zun::Scheduler &scheduler)
+void ClockDriver::drive(zun::DrivenClock &clock)
 {
     stop();
-    scheduler_ = &scheduler;
+    clock_ = &clock;
 }
 
 void ClockDriver::stop()
@@ -77,16 +77,16 @@ void ClockDriver::wake()
     const double most_owed = static_cast<double>(max_step) * std::max(running_speed(), 1.0);
     owed_ = std::min(owed_ + elapsed, most_owed);
     last_wall_ = wall;
-    const zun::Millis start = scheduler_->now();
+    const zun::Millis start = clock_->now();
     advancing_ = true;
     try {
-        scheduler_->advance_to(start + static_cast<zun::Millis>(std::floor(owed_)));
+        clock_->advance_to(start + static_cast<zun::Millis>(std::floor(owed_)));
     } catch (...) {
         errors_.report(current_exception_message());
     }
     advancing_ = false;
     // What ran is paid; after a failed tick the rest of the step runs at the next wake.
-    owed_ -= static_cast<double>(scheduler_->now() - start);
+    owed_ -= static_cast<double>(clock_->now() - start);
     emit advanced();
     arm();
 }
@@ -97,9 +97,9 @@ void ClockDriver::arm()
         timer_.stop();
         return;
     }
-    const zun::Millis next = scheduler_->next_due();
+    const zun::Millis next = clock_->next_due();
     // With nothing queued, look again after the shortest period: a handler may enable a timer.
     const double virtual_wait = next < 0 ? static_cast<double>(zun::Scheduler::shortest_period)
-                                         : static_cast<double>(next - scheduler_->now()) - owed_;
+                                         : static_cast<double>(next - clock_->now()) - owed_;
     timer_.start(static_cast<int>(std::ceil(std::max(virtual_wait, 0.0) / running_speed())));
 }

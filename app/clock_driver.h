@@ -1,6 +1,6 @@
 #pragma once
 
-#include "sim/scheduler.h"
+#include "sim/driven_clock.h"
 
 #include <QObject>
 #include <QTimer>
@@ -23,13 +23,13 @@ public:
 
     static constexpr zun::Millis max_step = 100;
 
-    ClockDriver(zun::Scheduler &scheduler, ErrorReporter &errors, WallClock wall_clock = {},
+    ClockDriver(zun::DrivenClock &clock, ErrorReporter &errors, WallClock wall_clock = {},
                 QObject *parent = nullptr);
 
     // Starts counting virtual time from the present wall time.
     void start();
     // Drives another model's clock (the model was rebuilt) from the next start; stops till then.
-    void drive(zun::Scheduler &scheduler);
+    void drive(zun::DrivenClock &clock);
     // Stops driving until the next start (a replay runs the model's clock itself).
     void stop();
     void set_speed(double factor);
@@ -50,7 +50,7 @@ private:
     void arm();
     double running_speed() const { return frozen_ ? 0 : speed_; }
 
-    zun::Scheduler *scheduler_;
+    zun::DrivenClock *clock_;
     ErrorReporter &errors_;
     WallClock wall_clock_;
     QTimer timer_;

@@ -28,21 +28,22 @@ constexpr zun::Millis report_time_step = 1000;
 } // namespace
 
 Forms::Forms(zun::UiPort &ui_port)
-    : ui_port_(ui_port), sim_(ui_port), assessment_(std::make_unique<zun::Assessment>(sim_)),
-      steps_(std::make_unique<TForm_Steps>(zun::Door(sim_, door_lock_, gate_))),
+    : ui_port_(ui_port), dispatcher_(ui_port),
+      assessment_(std::make_unique<zun::Assessment>(dispatcher_)),
+      steps_(std::make_unique<TForm_Steps>(zun::Door(dispatcher_, door_lock_, gate_))),
       test_(std::make_unique<TForm_Test>()), blocking_(std::make_unique<TForm_Blocking>()),
-      status_(std::make_unique<TForm_Status_Mech_Array>(sim_)),
+      status_(std::make_unique<TForm_Status_Mech_Array>(sim())),
       target_(std::make_unique<TForm_Target>()), hand_(std::make_unique<TForm_Hand>()),
       video_menu_(std::make_unique<TVideoMenu>(ui_port)),
       main_(std::make_unique<TForm_Main_ZUN>(
-          zun::Door(sim_, door_lock_, gate_),
+          zun::Door(dispatcher_, door_lock_, gate_),
           TForm_Main_ZUN::Windows{*steps_, *status_, *target_, *hand_})),
       start_(std::make_unique<TForm_Start>(ui_port, TForm_Start::Windows{*main_, *video_menu_})),
       report_(std::make_unique<ReportWindow>()), journal_(std::make_unique<HistoryWindow>())
 {
     target_->set_placing([this] { main_->f_Place_Target(); });
     gate_.set_on_held_back([this] { follow_model(); });
-    sim_.add_observer(*this);
+    dispatcher_.add_observer(*this);
     journal_->show_history({}, "Журнал не открыт.");
     auto *report_key = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_R), main_.get());
     QObject::connect(report_key, &QShortcut::activated, report_key, [this] { show_report(); });
@@ -53,7 +54,7 @@ Forms::Forms(zun::UiPort &ui_port)
 
 Forms::~Forms()
 {
-    sim_.remove_observer(*this);
+    dispatcher_.remove_observer(*this);
 }
 
 std::vector<QWidget *> Forms::windows() const
@@ -66,7 +67,6 @@ void Forms::refresh()
 {
     follow_model();
     follow_report();
-    sim_.deliver_to_views();
 }
 
 void Forms::set_frozen(bool frozen)
@@ -77,15 +77,15 @@ void Forms::set_frozen(bool frozen)
 
 void Forms::show_windows_as_model()
 {
-    main_->setVisible(sim_.main_window_visible);
-    if (sim_.main_window_visible)
+    main_->setVisible(sim().main_window_visible);
+    if (sim().main_window_visible)
         main_->place_as_model();
-    steps_->setVisible(sim_.steps_window_visible);
+    steps_->setVisible(sim().steps_window_visible);
 }
 
 void Forms::show_report()
 {
-    if (sim_.lesson_is_exam()) // the trainee sees the report after the examination
+    if (sim().lesson_is_exam()) // the trainee sees the report after the examination
         return;
     report_version_ = assessment_->version() + 1; // shown afresh
     report_->show();
@@ -100,7 +100,7 @@ void Forms::follow_report()
 {
     if (!report_->isVisible())
         return;
-    const zun::Millis now = sim_.scheduler.now();
+    const zun::Millis now = sim().scheduler.now();
     if (assessment_->version() == report_version_ && now - report_time_ < report_time_step)
         return;
     report_version_ = assessment_->version();
@@ -223,17 +223,19 @@ void Forms::follow_model()
     steps_->show_mistake_notice(notice);
 }
 
-// The door hands the model's requests over itself, once every observer has seen the input.
-// While a replay plays through a locked door, its player refreshes the windows once it has
-// played up to its moment, instead of after each input.
 void Forms::input_applied(zun::Millis, const zun::Input &input, const zun::Answer &)
 {
-    if (std::holds_alternative<zun::input::Lesson>(input) && sim_.lesson_is_exam())
+    if (std::holds_alternative<zun::input::Lesson>(input) && sim().lesson_is_exam())
         close_what_an_exam_forbids();
-    if (!door_lock_.locked()) {
-        follow_model();
-        follow_report();
-    }
+}
+
+// Once per input and per advance of the clock, before the model's requests reach the windows.
+// While a replay plays through a locked door, its player refreshes the windows once it has
+// played up to its moment, instead of after each input.
+void Forms::dispatched()
+{
+    if (!door_lock_.locked())
+        refresh();
 }
 
 // The trainee sees the report after the examination, not a live score during it.

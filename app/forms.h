@@ -1,6 +1,5 @@
 #pragma once
 
-#include "sim/simulator.h"
 #include "app/history_keeper.h"
 #include "sim/door.h"
 #include "training/assessment.h"
@@ -43,7 +42,9 @@ public:
     Forms &operator=(const Forms &) = delete;
     ~Forms();
 
-    zun::Simulator &sim() { return sim_; }
+    // The model, to read, and the one way to change it.
+    const zun::LineModel &sim() const { return dispatcher_.model(); }
+    zun::Dispatcher &dispatcher() { return dispatcher_; }
     TForm_Start &start() const { return *start_; }
     TForm_Main_ZUN &main() const { return *main_; }
     TForm_Steps &steps() const { return *steps_; }
@@ -90,7 +91,7 @@ public:
     // The history in use, or null before one is given.
     HistoryService *history() const { return history_; }
 
-    // Brings the windows up to the model and hands them what the model asked of them.
+    // Brings the windows up to the model (after a replay has brought it to its moment).
     void refresh();
 
     // While locked, the windows' inputs do not reach the model (a replay plays in them).
@@ -109,12 +110,13 @@ private:
     void follow_report();
     void input_applied(zun::Millis time, const zun::Input &input,
                        const zun::Answer &answer) override;
+    void dispatched() override;
     void close_what_an_exam_forbids();
     void connect_history();
     void show_stored(const HistoryService &history);
 
     zun::UiPort &ui_port_;
-    zun::Simulator sim_; // made first, gone last: the windows hold it
+    zun::Dispatcher dispatcher_; // made first, gone last: the windows hold the model
     zun::DoorLock door_lock_;
     zun::DoorGate gate_;  // the trainee's windows reach the model through it
     std::unique_ptr<zun::Assessment> assessment_;

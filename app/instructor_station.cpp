@@ -52,10 +52,10 @@ void InstructorStation::attach(Forms &forms)
 {
     detach();
     forms_ = &forms;
-    forms.sim().add_observer(window_);
+    forms.dispatcher().add_observer(window_);
     // A replay's model changes only by its recording: the instructor's commands wait for the
     // live line, as the trainee's do.
-    window_.set_door(zun::Door(forms.sim(), forms.door_lock()),
+    window_.set_door(zun::Door(forms.dispatcher(), forms.door_lock()),
                      forms.assessment().record().current_stage_began());
     forms.set_frozen(clock_.frozen());
     main_window_request_ =
@@ -67,7 +67,7 @@ void InstructorStation::detach()
 {
     if (!forms_)
         return;
-    forms_->sim().remove_observer(window_);
+    forms_->dispatcher().remove_observer(window_);
     QObject::disconnect(main_window_request_);
     forms_ = nullptr;
 }

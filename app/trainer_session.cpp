@@ -45,8 +45,8 @@ TrainerSession::TrainerSession(zun::UiPort &port, ErrorReporter &errors, Setting
       sessions_window_(std::make_unique<SessionsWindow>(*this))
 {
     install(rebuilt({}, 0));
-    clock_ = std::make_unique<ClockDriver>(forms_->sim().scheduler, errors, settings_.wall_clock);
-    connect(clock_.get(), &ClockDriver::advanced, this, &TrainerSession::refresh);
+    clock_ = std::make_unique<ClockDriver>(forms_->dispatcher(), errors, settings_.wall_clock);
+    connect(clock_.get(), &ClockDriver::advanced, this, &TrainerSession::catch_up_recording);
     go_live();
 }
 
@@ -68,13 +68,10 @@ void TrainerSession::set_trainee(const std::string &name)
     forms_->set_report_heading({zun::one_line(name), started_});
 }
 
-void TrainerSession::refresh()
+void TrainerSession::catch_up_recording()
 {
-    forms_->refresh();
-    if (recorder_) {
-        recorder_->follow_stage();
+    if (recorder_)
         recorder_->catch_up();
-    }
 }
 
 void TrainerSession::end()
@@ -150,7 +147,7 @@ void TrainerSession::replay_seek(zun::Millis time)
         player_.reset();
         install(rebuilt({}, 0));
         forms_->start().hide();
-        player_ = std::make_unique<zun::SessionPlayer>(forms_->sim(), replay_inputs_);
+        player_ = std::make_unique<zun::SessionPlayer>(forms_->dispatcher(), replay_inputs_);
     }
     port_.set_quiet(QuietPort::Quiet::Everything);
     player_->play_to(time);
@@ -211,7 +208,7 @@ std::unique_ptr<Forms> TrainerSession::rebuilt(const zun::InputTimeline &inputs,
     port_.set_quiet(QuietPort::Quiet::Everything);
     auto fresh = std::make_unique<Forms>(port_);
     fresh->door_lock().set_locked(true);
-    zun::SessionPlayer(fresh->sim(), inputs).play_to(time);
+    zun::SessionPlayer(fresh->dispatcher(), inputs).play_to(time);
     port_.set_quiet(before);
     return fresh;
 }
@@ -232,7 +229,7 @@ void TrainerSession::install(std::unique_ptr<Forms> fresh)
     if (forms_built_)
         forms_built_(*fresh);
     if (clock_) // it never drives a model that is gone; going live starts it
-        clock_->drive(fresh->sim().scheduler);
+        clock_->drive(fresh->dispatcher());
     forms_ = std::move(fresh);
     port_.set_quiet(QuietPort::Quiet::Everything);
     forms_->show_windows_as_model();
@@ -334,7 +331,7 @@ void TrainerSession::start_recording(zun::InputTimeline earlier,
     started_ = header.started;
     forms_->set_report_heading({header.trainee, header.started});
     recorder_ = std::make_unique<zun::SessionRecorder>(
-        forms_->sim(), settings_.folder, local, header, std::move(earlier),
+        forms_->dispatcher(), settings_.folder, local, header, std::move(earlier),
         [this](zun::SessionRecorder::Writing what, const std::string &error) {
             report_writing(what, error);
         });
@@ -363,7 +360,7 @@ void TrainerSession::go_live()
     forms_->door_lock().set_locked(false);
     if (!recorder_)
         start_recording({}, {});
-    clock_->drive(forms_->sim().scheduler);
+    clock_->drive(forms_->dispatcher());
     clock_->start();
 }
 

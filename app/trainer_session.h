@@ -53,8 +53,9 @@ public:
     const std::string &trainee() const { return player_ ? replay_trainee_ : settings_.trainee; }
     void set_trainee(const std::string &name);
     void set_file_ended(FileEnded file_ended) { file_ended_ = std::move(file_ended); }
-    // Brings the windows up to the model and notes a change of stage; after each clock advance.
-    void refresh();
+    // Writes what the recording holds back; after each clock advance, so that a recording
+    // catches up even while nobody touches the line.
+    void catch_up_recording();
     // The program ends normally: the file gets its end line.
     void end();
 

@@ -84,9 +84,9 @@ void KeyFrame::apply_settings()
 // button went up while the box was open comes back upright all the same.
 void KeyFrame::Label1MouseDown(Qt::MouseButton button)
 {
-    const std::uint64_t boxes = door().model().messages_shown();
+    const std::uint64_t boxes = door().boxes_shown();
     press(button);
-    const bool box_shown = door().model().messages_shown() != boxes;
+    const bool box_shown = door().boxes_shown() != boxes;
     if (kind_ == Kind::Back && box_shown && !(QGuiApplication::mouseButtons() & button))
         release(button);
 }

@@ -4,7 +4,6 @@
 #include "sim/console_layout.h"
 #include "sim/stage_tables.h"
 #include "sim/steps_texts.h"
-#include "sim/ui_port.h"
 #include "training/explanations.h"
 #include "training/score.h"
 #include "training/step_facts.h"
@@ -170,8 +169,8 @@ std::string escape(std::string_view text)
 
 Page machines_page()
 {
-    RecordingUiPort ui;
-    const Simulator sim(ui);
+    const Simulator simulator;
+    const LineModel &sim = simulator.state();
     Page page{"machines.html", "Механизмы линии", {}, {}, {}};
     std::string rows;
     std::string without_key;

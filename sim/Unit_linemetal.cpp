@@ -2,7 +2,7 @@
 
 #include "sim/line_mechanisms.h"
 
-#include "sim/simulator.h"
+#include "sim/line_model.h"
 
 #include <stdexcept>
 #include <string>
@@ -22,7 +22,7 @@ constexpr std::int16_t whole_coil_length = 3000;
 
 } // namespace
 
-TFrame_LineMetal::TFrame_LineMetal(Scheduler &scheduler, Simulator &main_window)
+TFrame_LineMetal::TFrame_LineMetal(Scheduler &scheduler, LineModel &main_window)
     : Timer_MovLine(scheduler, line_tick, [this] { Timer_MovLineTimer(); }),
       Timer_Visu_i_Stadiya(scheduler, line_tick, [this] { Timer_Visu_i_StadiyaTimer(); }),
       Timer_Stop_All_Mech(scheduler, delayed_stop_interval, [this] { Timer_Stop_All_MechTimer(); }),

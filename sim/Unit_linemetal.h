@@ -13,7 +13,7 @@
 
 namespace zun {
 
-class Simulator;
+class LineModel;
 
 // The strip line: the metal strip from the uncoiler (right) to the recoiler (left) as up to five
 // pieces along the scene's x axis, the two coils, and the clocks that move, cut and show them.
@@ -24,7 +24,7 @@ public:
     static constexpr int Bound_Mechs = 80; // mechanisms 1..79 are bound
     static constexpr int No_Seg = 1000;    // f_Seg_At_Mech: no piece spans the mechanism
 
-    TFrame_LineMetal(Scheduler &scheduler, Simulator &main_window);
+    TFrame_LineMetal(Scheduler &scheduler, LineModel &main_window);
     TFrame_LineMetal(const TFrame_LineMetal &) = delete;
     TFrame_LineMetal &operator=(const TFrame_LineMetal &) = delete;
 
@@ -146,7 +146,7 @@ private:
     void lay_strip(int stage);
     void run_command(const stages::Command &command);
 
-    Simulator &main_window_;
+    LineModel &main_window_;
     Picture *Label_SizeMot_Int = nullptr;
     Picture *Label_SizeMot_Perc = nullptr;
     Picture *Label_SizeRaz_Int = nullptr;

@@ -4,7 +4,7 @@
 
 #include "sim/line_mechanisms.h"
 
-#include "sim/simulator.h"
+#include "sim/line_model.h"
 
 namespace zun {
 

@@ -3,7 +3,7 @@
 
 #include "sim/line_mechanisms.h"
 
-#include "sim/simulator.h"
+#include "sim/line_model.h"
 
 #include <algorithm>
 #include <array>

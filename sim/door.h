@@ -1,6 +1,6 @@
 #pragma once
 
-#include "sim/simulator.h"
+#include "sim/dispatcher.h"
 
 #include <functional>
 #include <utility>
@@ -57,15 +57,17 @@ private:
 // commanded.
 class Door {
 public:
-    explicit Door(Simulator &sim) : sim_(sim) {}
-    Door(Simulator &sim, const DoorLock &lock) : sim_(sim), lock_(&lock) {}
-    Door(Simulator &sim, const DoorLock &lock, const DoorGate &gate)
-        : sim_(sim), lock_(&lock), gate_(&gate)
+    explicit Door(Dispatcher &dispatcher) : dispatcher_(dispatcher) {}
+    Door(Dispatcher &dispatcher, const DoorLock &lock) : dispatcher_(dispatcher), lock_(&lock) {}
+    Door(Dispatcher &dispatcher, const DoorLock &lock, const DoorGate &gate)
+        : dispatcher_(dispatcher), lock_(&lock), gate_(&gate)
     {
     }
 
-    const Simulator &model() const { return sim_; }
+    const LineModel &model() const { return dispatcher_.model(); }
     bool locked() const { return lock_ && lock_->locked(); }
+    // How many message boxes the model has had shown: a box takes the mouse while it is open.
+    std::uint64_t boxes_shown() const { return dispatcher_.boxes_shown(); }
     Answer apply(const Input &input) const
     {
         if (lock_ && lock_->locked())
@@ -74,11 +76,11 @@ public:
             gate_->held_back();
             return {};
         }
-        return sim_.apply(input);
+        return dispatcher_.apply(input);
     }
 
 private:
-    Simulator &sim_;
+    Dispatcher &dispatcher_;
     const DoorLock *lock_ = nullptr;
     const DoorGate *gate_ = nullptr;
 };

@@ -217,9 +217,13 @@ struct Answer {
 class InputObserver {
 public:
     virtual void input_arriving(Millis /*time*/, const Input & /*input*/) {}
-    virtual void input_applied(Millis time, const Input &input, const Answer &answer) = 0;
+    virtual void input_applied(Millis /*time*/, const Input & /*input*/, const Answer & /*answer*/)
+    {
+    }
     virtual void page_shown(Millis /*time*/, int /*page*/) {}
     virtual void stage_changed(Millis /*time*/, int /*before*/, int /*after*/) {}
+    // Everything one input or one advance of the clock did has been told.
+    virtual void dispatched() {}
 
 protected:
     ~InputObserver() = default;

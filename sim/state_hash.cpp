@@ -1,6 +1,6 @@
 #include "state_hash.h"
 
-#include "sim/simulator.h"
+#include "sim/line_model.h"
 
 #include <string_view>
 #include <type_traits>
@@ -134,7 +134,7 @@ void add_pictures(Fields &fields, const PictureStore &pictures)
     }
 }
 
-void add_consoles(Fields &fields, const Simulator &sim)
+void add_consoles(Fields &fields, const LineModel &sim)
 {
     const auto controls = console::controls();
     for (std::size_t row = 0; row < controls.size(); ++row) {
@@ -153,7 +153,7 @@ void add_consoles(Fields &fields, const Simulator &sim)
     fields.add_all("front_page", sim.front_page);
 }
 
-void add_main_window(Fields &fields, const Simulator &sim)
+void add_main_window(Fields &fields, const LineModel &sim)
 {
     fields.add("now", sim.scheduler.now());
     fields.add("next_due", sim.scheduler.next_due());
@@ -205,7 +205,7 @@ std::uint64_t fnv(const std::vector<StateField> &fields)
 
 } // namespace
 
-std::vector<StateField> state_fields(const Simulator &sim)
+std::vector<StateField> state_fields(const LineModel &sim)
 {
     Fields fields;
     add_main_window(fields, sim);
@@ -220,7 +220,7 @@ std::vector<StateField> state_fields(const Simulator &sim)
     return fields.take();
 }
 
-std::uint64_t state_hash(const Simulator &sim)
+std::uint64_t state_hash(const LineModel &sim)
 {
     return fnv(state_fields(sim));
 }

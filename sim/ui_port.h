@@ -3,15 +3,16 @@
 #include <cstdint>
 #include <deque>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace zun {
 
 // The one way the model reaches the windows: calls on the user-interface thread for what belongs
-// to no model state (windows to show, boxes to answer). The model asks through UiRequests, which
-// hands the calls over after an input has been applied and after each advance of the clock, never
-// from inside a timer's tick. The program implements it with its windows; tests and the headless
-// runner record the calls.
+// to no model state (windows to show, boxes to answer). The model only notes what it asks in
+// UiRequests; the dispatcher makes the calls once an input has been applied or the clock
+// advanced, never from inside the model. The program implements the port with its windows; tests
+// and the headless runner record the calls.
 class UiPort {
 public:
     virtual ~UiPort() = default;
@@ -67,41 +68,39 @@ public:
     std::vector<std::string> calls;
 };
 
-// What the model has asked of the windows and not yet handed over, in the order asked.
+// One thing the model asks of the windows.
+struct WindowRequest {
+    enum class Kind { ShowTarget, HideTarget, ShowKeys, BellHand, NewCoilHand, MessageBox };
+    Kind kind;
+    int mech = 0;     // ShowKeys
+    std::string text; // MessageBox
+};
+
+// Makes the port's call that the request stands for.
+void deliver(const WindowRequest &request, UiPort &port);
+
+// What the model has asked of the windows and not yet handed on, in the order asked.
 class UiRequests {
 public:
-    explicit UiRequests(UiPort &port) : port_(port) {}
-    UiRequests(const UiRequests &) = delete;
-    UiRequests &operator=(const UiRequests &) = delete;
-
-    void show_target() { pending_.push_back({Kind::ShowTarget, 0, {}}); }
-    void hide_target() { pending_.push_back({Kind::HideTarget, 0, {}}); }
-    void show_keys_of(int mech) { pending_.push_back({Kind::ShowKeys, mech, {}}); }
-    void show_bell_page_and_hand() { pending_.push_back({Kind::BellHand, 0, {}}); }
-    void show_hand_at_new_coil_button() { pending_.push_back({Kind::NewCoilHand, 0, {}}); }
+    void show_target() { ask(WindowRequest::Kind::ShowTarget); }
+    void hide_target() { ask(WindowRequest::Kind::HideTarget); }
+    void show_keys_of(int mech) { ask(WindowRequest::Kind::ShowKeys, mech); }
+    void show_bell_page_and_hand() { ask(WindowRequest::Kind::BellHand); }
+    void show_hand_at_new_coil_button() { ask(WindowRequest::Kind::NewCoilHand); }
     void message_box(std::string text)
     {
-        pending_.push_back({Kind::MessageBox, 0, std::move(text)});
+        ask(WindowRequest::Kind::MessageBox, 0, std::move(text));
     }
 
-    // Hands every request over, one at a time; a box's own loop may ask for more, which this
-    // call hands over after the box.
-    void deliver();
-    // How many boxes have been handed over: a box takes the mouse while it is open.
-    std::uint64_t boxes_shown() const { return boxes_shown_; }
+    std::deque<WindowRequest> take() { return std::exchange(pending_, {}); }
 
 private:
-    enum class Kind { ShowTarget, HideTarget, ShowKeys, BellHand, NewCoilHand, MessageBox };
-    struct Request {
-        Kind kind;
-        int mech;
-        std::string text;
-    };
+    void ask(WindowRequest::Kind kind, int mech = 0, std::string text = {})
+    {
+        pending_.push_back({kind, mech, std::move(text)});
+    }
 
-    UiPort &port_;
-    std::deque<Request> pending_;
-    std::uint64_t boxes_shown_ = 0;
-    bool delivering_ = false;
+    std::deque<WindowRequest> pending_;
 };
 
 } // namespace zun

@@ -35,11 +35,11 @@ LoadedSession load_session(const std::filesystem::path &path, SimRunner::Progres
     SimRunner runner(out);
     runner.set_progress(std::move(progress));
     TimelineRecorder recorder(loaded.inputs);
-    runner.sim().add_observer(recorder);
+    runner.dispatcher().add_observer(recorder);
     const zun::SessionScript session = zun::read_session(script);
     loaded.header = session.header;
     const SimRunner::ExitStatus status = runner.replay(session, false, messages);
-    runner.sim().remove_observer(recorder);
+    runner.dispatcher().remove_observer(recorder);
     loaded.length = runner.sim().scheduler.now();
     std::string text = messages.str();
     while (!text.empty() && text.back() == '\n')

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-AssessedReplay::AssessedReplay() : runner_(dropped_), assessment_(runner_.sim()) {}
+AssessedReplay::AssessedReplay() : runner_(dropped_), assessment_(runner_.dispatcher()) {}
 
 SimRunner::ExitStatus AssessedReplay::replay(const zun::SessionScript &session,
                                              std::ostream &errors, bool check)

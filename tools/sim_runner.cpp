@@ -67,14 +67,14 @@ const std::vector<SimRunner::Command> &SimRunner::commands()
     return table;
 }
 
-SimRunner::SimRunner(std::ostream &out) : out_(out), sim_(ui_)
+SimRunner::SimRunner(std::ostream &out) : out_(out)
 {
-    sim_.add_observer(*this);
+    dispatcher_.add_observer(*this);
 }
 
 SimRunner::~SimRunner()
 {
-    sim_.remove_observer(*this);
+    dispatcher_.remove_observer(*this);
 }
 
 void SimRunner::stage_changed(zun::Millis time, int before, int after)
@@ -155,7 +155,7 @@ void SimRunner::run_line(std::string_view line)
         const std::optional<zun::Input> input = zun::script::parse_input(tokens, sim_.pictures);
         if (!input)
             throw BadLine("unknown command '" + joined(tokens) + "'");
-        sim_.apply(*input);
+        dispatcher_.apply(*input);
         return;
     }
     const std::vector<std::string_view> given(tokens.begin() + command->words.size(), tokens.end());
@@ -171,7 +171,6 @@ void SimRunner::run_line(std::string_view line)
     for (std::size_t i = 0; i < given.size(); ++i)
         arguments.push_back(parse(command->arguments[i], given[i]));
     (this->*command->action)(arguments);
-    sim_.deliver_to_views(); // what the line asked of the windows, as the program hands it over
 }
 
 // The command whose words begin the line, the longest one where several do.
@@ -199,7 +198,7 @@ SimRunner::Argument SimRunner::parse(ArgumentKind kind, std::string_view token) 
     }
     case ArgumentKind::Mechanism: {
         const long long value = parse_number(token);
-        if (value < 0 || value >= zun::Simulator::mech_count)
+        if (value < 0 || value >= zun::LineModel::mech_count)
             throw BadLine("mechanism " + std::string(token) + " outside 0..199");
         return value;
     }
@@ -250,7 +249,7 @@ void SimRunner::show_explanation(const Arguments &arguments)
     out_ << zun::training::explanation(static_cast<int>(std::get<long long>(arguments[0]))) << '\n';
 }
 
-zun::TMech &SimRunner::mech(const Argument &argument)
+const zun::TMech &SimRunner::mech(const Argument &argument) const
 {
     return *sim_.Mech_Array[static_cast<std::size_t>(std::get<long long>(argument))];
 }
@@ -266,7 +265,7 @@ void SimRunner::advance_watched(zun::Millis duration)
 {
     const zun::Millis goal = sim_.scheduler.now() + duration;
     while (sim_.scheduler.now() < goal) {
-        sim_.scheduler.advance_to(std::min(goal, sim_.scheduler.now() + progress_step));
+        dispatcher_.advance_to(std::min(goal, sim_.scheduler.now() + progress_step));
         tell_progress();
     }
 }
@@ -312,7 +311,7 @@ void SimRunner::until_stage(const Arguments &arguments)
     awaited_reached_ = sim_.Frame_LineMetal.Stadiya_Raboti == goal;
     const zun::Millis start = sim_.scheduler.now();
     while (!awaited_reached_ && sim_.scheduler.now() - start < limit) {
-        sim_.scheduler.advance_by(tick);
+        dispatcher_.advance_by(tick);
         tell_progress();
     }
     awaited_stage_ = -1;
@@ -336,11 +335,11 @@ SimRunner::ExitStatus SimRunner::bench(long long cycles, std::ostream &errors)
     }
     const zun::Millis limit = (cycles + 1) * bench_cycle_limit;
     const std::clock_t cpu_start = std::clock();
-    sim_.apply(zun::input::SelectMode{zun::WorkingMode::Automatic});
-    sim_.apply(zun::input::Pass{});
+    dispatcher_.apply(zun::input::SelectMode{zun::WorkingMode::Automatic});
+    dispatcher_.apply(zun::input::Pass{});
     stage_1_begun_ = 0;
     while (stage_1_begun_ < cycles + 1 && sim_.scheduler.now() < limit)
-        sim_.scheduler.advance_by(1000);
+        dispatcher_.advance_by(1000);
     const double cpu_ms = 1000.0 * static_cast<double>(std::clock() - cpu_start) / CLOCKS_PER_SEC;
     if (stage_1_begun_ < cycles + 1) {
         errors << "zun-sim: the automatic run stalled at stage "

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "sim/simulator.h"
+#include "sim/dispatcher.h"
 #include "sim/ui_port.h"
 #include "training/session_file.h"
 
@@ -52,8 +52,8 @@ public:
 
     void set_progress(Progress progress) { progress_ = std::move(progress); }
 
-    zun::Simulator &sim() { return sim_; }
-    const zun::Simulator &sim() const { return sim_; }
+    zun::Dispatcher &dispatcher() { return dispatcher_; }
+    const zun::LineModel &sim() const { return sim_; }
 
     // Runs one script line; a bad line throws std::invalid_argument before anything of it runs.
     // Lines that are no command of the runner's own are inputs, applied through the model's door.
@@ -84,7 +84,6 @@ private:
     ExitStatus run_numbered(int number, std::string_view line, std::ostream &errors);
     const Command *match(const std::vector<std::string_view> &tokens) const;
     Argument parse(ArgumentKind kind, std::string_view token) const;
-    void input_applied(zun::Millis, const zun::Input &, const zun::Answer &) override {}
     void stage_changed(zun::Millis time, int before, int after) override;
     void refuse_past_clock_end(long long duration, const char *what) const;
     // Advances the clock in steps, telling the progress watcher between them.
@@ -104,11 +103,12 @@ private:
     void show_coils(const Arguments &arguments);
     void show_explanation(const Arguments &arguments);
     void show_key(const Arguments &arguments);
-    zun::TMech &mech(const Argument &argument);
+    const zun::TMech &mech(const Argument &argument) const;
 
     std::ostream &out_;
     zun::RecordingUiPort ui_;
-    zun::Simulator sim_;
+    zun::Dispatcher dispatcher_{ui_};
+    const zun::LineModel &sim_ = dispatcher_.model();
     Progress progress_;
     zun::Millis next_progress_ = progress_step;
     bool tracing_ = false;

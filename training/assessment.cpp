@@ -94,14 +94,15 @@ std::optional<AssessedInput> assessed(const Input &input, const Answer &answer)
         input);
 }
 
-Assessment::Assessment(Simulator &sim) : sim_(sim), mode_(sim.working_mode)
+Assessment::Assessment(Dispatcher &dispatcher)
+    : dispatcher_(dispatcher), sim_(dispatcher.model()), mode_(sim_.working_mode)
 {
-    sim_.add_observer(*this);
+    dispatcher_.add_observer(*this);
 }
 
 Assessment::~Assessment()
 {
-    sim_.remove_observer(*this);
+    dispatcher_.remove_observer(*this);
 }
 
 std::optional<int> Assessment::score(const ReferenceTimes &reference) const

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "sim/simulator.h"
+#include "sim/dispatcher.h"
 #include "sim/inputs.h"
 #include "training/lesson_log.h"
 #include "training/report.h"
@@ -31,7 +31,7 @@ std::optional<AssessedInput> assessed(const Input &input, const Answer &answer);
 // headless replay of the session's file keep the same record.
 class Assessment final : private InputObserver {
 public:
-    explicit Assessment(Simulator &sim);
+    explicit Assessment(Dispatcher &dispatcher);
     ~Assessment();
     Assessment(const Assessment &) = delete;
     Assessment &operator=(const Assessment &) = delete;
@@ -56,7 +56,8 @@ private:
     void input_applied(Millis time, const Input &input, const Answer &answer) override;
     void stage_changed(Millis time, int before, int after) override;
 
-    Simulator &sim_;
+    Dispatcher &dispatcher_;
+    const LineModel &sim_;
     StageRecord record_;
     LessonLog lesson_;
     WorkingMode mode_ = WorkingMode::None;

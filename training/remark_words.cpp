@@ -1,6 +1,6 @@
 #include "remark_words.h"
 
-#include "sim/simulator.h"
+#include "sim/line_model.h"
 #include "sim/console_layout.h"
 #include "training/assessment.h"
 
@@ -58,7 +58,7 @@ std::string_view refusal_in_words(Refusal refusal)
     return refusal_in_words(refusal_word(refusal));
 }
 
-std::string remark_in_words(const StageRemark &remark, const Simulator &model)
+std::string remark_in_words(const StageRemark &remark, const LineModel &model)
 {
     const std::string_view mechanism = trimmed(model.mechanism_name(remark.mech));
     const std::string_view refusal = refusal_in_words(remark.reason);

@@ -1,6 +1,6 @@
 #include "report.h"
 
-#include "sim/simulator.h"
+#include "sim/line_model.h"
 #include "sim/input_lines.h"
 #include "sim/stage_tables.h"
 #include "sim/steps_texts.h"
@@ -81,7 +81,7 @@ std::string lesson_lines(const LessonLog &lesson)
 }
 
 // The find list's name of a mechanism ("1 телега"), or its number where the list has none.
-std::string mech_name(const Simulator &model, int mech)
+std::string mech_name(const LineModel &model, int mech)
 {
     const std::string &name = model.mechanism_name(mech);
     return name.empty() ? std::to_string(mech) : name;
@@ -145,7 +145,7 @@ std::string report_title(const ReportHeading &heading, const LessonLog &lesson)
            std::string(kind);
 }
 
-std::string remark_line(const StageRemark &remark, const Simulator &model)
+std::string remark_line(const StageRemark &remark, const LineModel &model)
 {
     return seconds_text(remark.time) + " с, шаг " + std::to_string(remark.stage) + ": " +
            remark_in_words(remark, model);

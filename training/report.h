@@ -11,14 +11,14 @@
 
 namespace zun {
 
-class Simulator;
+class LineModel;
 
 // What a session's report says, the same in the program and headless.
 struct Report {
     const StageRecord &record;
     std::optional<int> score;
     const LessonLog &lesson; // the exam and the malfunctions
-    const Simulator &model; // names the mechanisms
+    const LineModel &model; // names the mechanisms
     std::vector<StepPoints> points = {}; // of each entry; none without a score
 };
 
@@ -41,7 +41,7 @@ std::string_view direction_word(Direction direction);
 std::string report_lines(const Report &report);
 
 // A remark as a person reads it: when, in which step, and what went wrong in words.
-std::string remark_line(const StageRemark &remark, const Simulator &model);
+std::string remark_line(const StageRemark &remark, const LineModel &model);
 
 // The same as a whole HTML page titled `title` (see report_title), with the lesson's kind, the
 // malfunctions by the names of their mechanisms, each step's points and deductions, the remarks

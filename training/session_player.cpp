@@ -5,11 +5,11 @@ namespace zun {
 void SessionPlayer::play_to(Millis time)
 {
     for (; next_ < inputs_.size() && inputs_[next_].time <= time; ++next_) {
-        sim_.scheduler.advance_to(inputs_[next_].time);
-        sim_.apply(inputs_[next_].input);
+        dispatcher_.advance_to(inputs_[next_].time);
+        dispatcher_.apply(inputs_[next_].input);
     }
-    if (time > sim_.scheduler.now())
-        sim_.scheduler.advance_to(time);
+    if (time > dispatcher_.now())
+        dispatcher_.advance_to(time);
 }
 
 InputTimeline SessionPlayer::played() const

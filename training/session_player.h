@@ -10,18 +10,21 @@ namespace zun {
 // input is applied there, as it was when recorded.
 class SessionPlayer {
 public:
-    SessionPlayer(Simulator &sim, const InputTimeline &inputs) : sim_(sim), inputs_(inputs) {}
+    SessionPlayer(Dispatcher &dispatcher, const InputTimeline &inputs)
+        : dispatcher_(dispatcher), inputs_(inputs)
+    {
+    }
 
     // Runs the clock to `time` (never back), applying every input due up to it, those at
     // `time` included.
     void play_to(Millis time);
 
-    Millis position() const { return sim_.scheduler.now(); }
+    Millis position() const { return dispatcher_.now(); }
     // The inputs played so far.
     InputTimeline played() const;
 
 private:
-    Simulator &sim_;
+    Dispatcher &dispatcher_;
     const InputTimeline &inputs_;
     std::size_t next_ = 0;
 };

@@ -9,46 +9,44 @@
 
 namespace zun {
 
-SessionRecorder::SessionRecorder(Simulator &sim, const std::filesystem::path &folder,
+SessionRecorder::SessionRecorder(Dispatcher &dispatcher, const std::filesystem::path &folder,
                                  const std::tm &local_time, const SessionHeader &header,
                                  InputTimeline earlier, WritingReport report_writing)
-    : sim_(sim), writer_(folder, local_time, header), inputs_(std::move(earlier)),
+    : dispatcher_(dispatcher), sim_(dispatcher.model()), writer_(folder, local_time, header), inputs_(std::move(earlier)),
       report_writing_(std::move(report_writing))
 {
     for (const TimedInput &timed : inputs_)
         writer_.input(timed.time, script::line_of(timed.input));
-    follow_stage();
+    note_stage(sim_.scheduler.now(), sim_.Frame_LineMetal.Stadiya_Raboti);
     check_writing();
-    sim_.add_observer(*this);
+    dispatcher_.add_observer(*this);
 }
 
 SessionRecorder::~SessionRecorder()
 {
-    sim_.remove_observer(*this);
+    dispatcher_.remove_observer(*this);
 }
 
 void SessionRecorder::input_arriving(Millis time, const Input &input)
 {
     if (writer_.ended())
         return;
-    follow_stage();
     writer_.input(time, script::line_of(input));
     inputs_.push_back({time, input});
     check_writing();
 }
 
-void SessionRecorder::input_applied(Millis, const Input &, const Answer &)
+void SessionRecorder::stage_changed(Millis time, int, int after)
 {
-    follow_stage();
+    note_stage(time, after);
 }
 
-void SessionRecorder::follow_stage()
+void SessionRecorder::note_stage(Millis time, int stage)
 {
-    const int stage = sim_.Frame_LineMetal.Stadiya_Raboti;
     if (writer_.ended() || stage == noted_stage_)
         return;
     noted_stage_ = stage;
-    writer_.stage(sim_.scheduler.now(), stage);
+    writer_.stage(time, stage);
     check_writing();
 }
 
@@ -64,7 +62,6 @@ void SessionRecorder::end(const std::string &note)
 {
     if (writer_.ended())
         return;
-    follow_stage();
     if (!note.empty())
         writer_.note(sim_.scheduler.now(), note);
     writer_.end(sim_.scheduler.now(), hash_text(state_hash(sim_)));

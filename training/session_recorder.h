@@ -1,6 +1,6 @@
 #pragma once
 
-#include "sim/simulator.h"
+#include "sim/dispatcher.h"
 #include "training/session_writer.h"
 
 #include <ctime>
@@ -30,7 +30,7 @@ public:
 
     // Starts the file with its header, then the inputs of `earlier` (a session continued from a
     // moment of another one: the model has been brought there by replaying them).
-    SessionRecorder(Simulator &sim, const std::filesystem::path &folder, const std::tm &local_time,
+    SessionRecorder(Dispatcher &dispatcher, const std::filesystem::path &folder, const std::tm &local_time,
                     const SessionHeader &header, InputTimeline earlier = {},
                     WritingReport report_writing = {});
     SessionRecorder(const SessionRecorder &) = delete;
@@ -38,11 +38,7 @@ public:
     ~SessionRecorder();
 
     void input_arriving(Millis time, const Input &input) override;
-    void input_applied(Millis time, const Input &input, const Answer &answer) override;
-
-    // Writes a stage note when the stage has changed since the last; the program calls it after
-    // each advance of the clock.
-    void follow_stage();
+    void stage_changed(Millis time, int before, int after) override;
     // Writes the lines waiting for the file, when some do; the program calls it after each
     // advance of the clock, so that a recording catches up even while nobody touches the line.
     void catch_up();
@@ -64,8 +60,11 @@ public:
 
 private:
     void check_writing();
+    // Writes a stage note when the stage differs from the last noted.
+    void note_stage(Millis time, int stage);
 
-    Simulator &sim_;
+    Dispatcher &dispatcher_;
+    const LineModel &sim_;
     SessionWriter writer_;
     InputTimeline inputs_;
     WritingReport report_writing_;

@@ -37,7 +37,7 @@ public:
 
     TForm_Main_ZUN(zun::Door door, Windows windows, QWidget *parent = nullptr);
 
-    const zun::Simulator &sim;
+    const zun::LineModel &sim;
     PanelView *Panel_Image_Scene;
     PostsPanel *Panel_Posts;
     std::vector<PanelView *> close_ups; // the basement's and the two drums'

@@ -1,6 +1,6 @@
 #include "Unit_status_mech_array.h"
 
-#include "sim/simulator.h"
+#include "sim/line_model.h"
 #include "sim/texts.h"
 #include "ui/window_setup.h"
 
@@ -18,7 +18,7 @@ const char *const keyed_captions[] = {" в \"исходном\"", " условн
 
 } // namespace
 
-TForm_Status_Mech_Array::TForm_Status_Mech_Array(const zun::Simulator &sim)
+TForm_Status_Mech_Array::TForm_Status_Mech_Array(const zun::LineModel &sim)
     : QWidget(nullptr), sim_(sim)
 {
     setup_window(*this, QStringLiteral("Form_Status_Mech_Array"), {900, 700});

@@ -9,7 +9,7 @@ class QCheckBox;
 class QLabel;
 
 namespace zun {
-class Simulator;
+class LineModel;
 }
 
 // The mechanism status window: mechanisms 1..79, one row each, with their limit switches and
@@ -20,7 +20,7 @@ class TForm_Status_Mech_Array final : public QWidget {
 public:
     static constexpr int Rows = 79;
 
-    explicit TForm_Status_Mech_Array(const zun::Simulator &sim);
+    explicit TForm_Status_Mech_Array(const zun::LineModel &sim);
 
     // Index 0 stays empty; the four columns: in the initial position, latched back, latched
     // forward, in the end position.
@@ -31,5 +31,5 @@ public:
     void Timer_StatusTimer();
 
 private:
-    const zun::Simulator &sim_;
+    const zun::LineModel &sim_;
 };

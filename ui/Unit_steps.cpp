@@ -1,6 +1,6 @@
 #include "Unit_steps.h"
 
-#include "sim/simulator.h"
+#include "sim/line_model.h"
 #include "sim/steps_texts.h"
 #include "training/explanations.h"
 #include "ui/window_setup.h"

@@ -67,7 +67,7 @@ private:
     void raise_page(int line);
 
     zun::Door door_;
-    const zun::Simulator &sim_;
+    const zun::LineModel &sim_;
     QWidget *Panel1;
     std::array<QPlainTextEdit *, Page_Count> pages_by_number_{};
     unsigned polls_seen_ = 0;

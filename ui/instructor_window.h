@@ -81,7 +81,7 @@ private:
     void show_operations();
     void place_on_screen(const QWidget *asking);
 
-    const zun::Simulator &model() const { return door_->model(); }
+    const zun::LineModel &model() const { return door_->model(); }
 
     std::optional<zun::Door> door_;
     InstructorPin &pin_;

@@ -2,7 +2,7 @@
 
 #include "console/caption_label.h"
 #include "console/key_frame.h"
-#include "sim/simulator.h"
+#include "sim/line_model.h"
 #include "sim/console_layout.h"
 #include "training/explanations.h"
 #include "ui/posts_panel.h"
@@ -17,7 +17,7 @@ constexpr int note_lasts_ms = 8000;
 
 } // namespace
 
-KeyTip::KeyTip(const zun::Simulator &sim, const PostsPanel &posts, QObject *parent)
+KeyTip::KeyTip(const zun::LineModel &sim, const PostsPanel &posts, QObject *parent)
     : QObject(parent), sim_(sim), posts_(posts)
 {
     for (const PostsPanel::Frame &frame : posts.frames())

@@ -6,7 +6,7 @@
 #include <memory>
 
 namespace zun {
-class Simulator;
+class LineModel;
 }
 class PostsPanel;
 
@@ -17,7 +17,7 @@ class KeyTip final : public QObject {
     Q_OBJECT
 
 public:
-    KeyTip(const zun::Simulator &sim, const PostsPanel &posts, QObject *parent);
+    KeyTip(const zun::LineModel &sim, const PostsPanel &posts, QObject *parent);
 
     // The note, shown beside the key; null until the first tip.
     QLabel *note() const { return note_.get(); }
@@ -29,7 +29,7 @@ protected:
 private:
     void show_for(QWidget &caption, const QString &text);
 
-    const zun::Simulator &sim_;
+    const zun::LineModel &sim_;
     const PostsPanel &posts_;
     std::unique_ptr<QLabel> note_; // a window of its own
     const QObject *tipped_caption_ = nullptr;

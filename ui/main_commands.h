@@ -54,5 +54,5 @@ private:
     void pick(int index);
 
     zun::Door door_;
-    const zun::Simulator &sim_;
+    const zun::LineModel &sim_;
 };

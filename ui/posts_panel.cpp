@@ -115,7 +115,7 @@ void PostsPanel::tab_chosen(QTabWidget &tabs)
 
 void PostsPanel::sync()
 {
-    const zun::Simulator &sim = door_.model();
+    const zun::LineModel &sim = door_.model();
     if (seen_version_ == sim.consoles_version)
         return;
     seen_version_ = sim.consoles_version;
@@ -127,7 +127,7 @@ void PostsPanel::sync()
 // Outer page controls first, as they were made.
 void PostsPanel::sync_pages()
 {
-    const zun::Simulator &sim = door_.model();
+    const zun::LineModel &sim = door_.model();
     syncing_ = true;
     const auto controls = zun::console::page_controls();
     for (std::size_t control = 0; control < controls.size(); ++control) {

@@ -2,7 +2,7 @@
 
 #include "assets/picture_cache.h"
 #include "assets/scene_art.h"
-#include "sim/simulator.h"
+#include "sim/line_model.h"
 #include "ui/Unit_main.h"
 
 #include <QHelpEvent>

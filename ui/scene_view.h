@@ -36,7 +36,7 @@ private:
     void paint_surface(QPainter &painter) const;
 
     zun::Door door_;
-    const zun::Simulator &sim_;
+    const zun::LineModel &sim_;
     const zun::Panel &panel_;
     std::uint64_t seen_placement_ = 0; // the panel's versions painted last
     std::uint64_t seen_damage_ = 0;

@@ -18,10 +18,19 @@ protected:
         driver.wake();
     }
 
-    zun::Scheduler scheduler;
+    // A bare scheduler as the clock the driver runs.
+    struct BareClock final : zun::DrivenClock {
+        zun::Scheduler scheduler;
+        zun::Millis now() const override { return scheduler.now(); }
+        zun::Millis next_due() const override { return scheduler.next_due(); }
+        void advance_to(zun::Millis time) override { scheduler.advance_to(time); }
+    };
+
+    BareClock clock;
+    zun::Scheduler &scheduler = clock.scheduler;
     ErrorReporter errors;
     double wall = 1000;
-    ClockDriver driver{scheduler, errors, [this] { return wall; }};
+    ClockDriver driver{clock, errors, [this] { return wall; }};
     int ticks = 0;
     zun::Timer ten_ms{scheduler, 10, [this] { ++ticks; }};
 };

@@ -70,8 +70,8 @@ TEST(FormsLifetimeTest, TheWindowsGoWithTheirOwner)
         Forms forms(ui_port);
         forms.main().show();
         forms.steps().show();
-        forms.sim().apply(zun::input::FindPick{4});
-        forms.sim().scheduler.advance_by(1000);
+        forms.dispatcher().apply(zun::input::FindPick{4});
+        forms.dispatcher().advance_by(1000);
         for (QWidget *window : forms.windows())
             windows.emplace_back(window);
     }
@@ -81,12 +81,13 @@ TEST(FormsLifetimeTest, TheWindowsGoWithTheirOwner)
 
 TEST_F(FormsTest, ShowingTheMainWindowSelectsTheFirstWorkingMode)
 {
-    zun::Simulator &sim = forms.sim();
+    const zun::LineModel &sim = forms.sim();
+    zun::Dispatcher &dispatcher = forms.dispatcher();
     forms.main().show();
     EXPECT_EQ(sim.working_mode, zun::WorkingMode::PassStages);
     EXPECT_EQ(sim.pass_button_caption, zun::texts::Pass_Stage);
 
-    sim.select_working_mode(zun::WorkingMode::Automatic);
+    dispatcher.apply(zun::input::SelectMode{zun::WorkingMode::Automatic});
     forms.main().close();
     EXPECT_FALSE(forms.main().isVisible()) << "closing the main window hides it";
     EXPECT_EQ(sim.working_mode, zun::WorkingMode::Automatic) << "and keeps its state";

@@ -48,18 +48,18 @@ std::filesystem::path write_session(const std::filesystem::path &folder, int hou
                                     const std::string &station = "pc-01")
 {
     zun::RecordingUiPort port;
-    zun::Simulator sim(port);
+    zun::Dispatcher dispatcher(port);
     const zun::SessionHeader header{"zun-trainer 0.1",
                                     "2026-12-10 " + std::string(hour < 10 ? "0" : "") +
                                         std::to_string(hour) + ":00:00",
                                     trainee, "", station, "trainee", zun::new_session_id()};
-    zun::SessionRecorder recorder(sim, folder, at(hour), header);
-    sim.apply(zun::input::SelectMode{zun::WorkingMode::PassStages});
-    sim.scheduler.advance_by(2000);
-    sim.apply(zun::input::NewCoil{});
-    sim.scheduler.advance_by(2000);
-    sim.apply(zun::input::Command{10, zun::MechCommand::Forward});
-    sim.scheduler.advance_by(2000);
+    zun::SessionRecorder recorder(dispatcher, folder, at(hour), header);
+    dispatcher.apply(zun::input::SelectMode{zun::WorkingMode::PassStages});
+    dispatcher.advance_by(2000);
+    dispatcher.apply(zun::input::NewCoil{});
+    dispatcher.advance_by(2000);
+    dispatcher.apply(zun::input::Command{10, zun::MechCommand::Forward});
+    dispatcher.advance_by(2000);
     if (ended)
         recorder.end();
     EXPECT_FALSE(recorder.failed()) << recorder.error();
@@ -180,13 +180,13 @@ TEST_P(HistoryKeeperTest, KnowsSessionsByMoreThanTheirNameAndNeverStoresOneUnfin
 
     {
         zun::RecordingUiPort port;
-        zun::Simulator sim(port);
-        zun::SessionRecorder recording(sim, sessions_, at(11),
+        zun::Dispatcher dispatcher(port);
+        zun::SessionRecorder recording(dispatcher, sessions_, at(11),
                                        {"zun-trainer 0.1", "2026-12-10 11:00:00", "Олег", "",
                                         "pc-01", "oleg", zun::new_session_id()});
-        sim.apply(zun::input::NewCoil{});
+        dispatcher.apply(zun::input::NewCoil{});
         EXPECT_EQ(here.store_new_sessions().stored, 0) << "another copy still writes it";
-        sim.scheduler.advance_by(9000);
+        dispatcher.advance_by(9000);
         recording.end();
     }
     EXPECT_EQ(here.store_new_sessions().stored, 1) << "once it has ended";
@@ -296,7 +296,7 @@ TEST(HistoryKeeper, TheProgramSaysOnceThatTheHistoryIsAwayAndGoesOn)
     EXPECT_EQ(boxes, 1);
     EXPECT_TRUE(forms.journal().message().contains("engine"))
         << forms.journal().message().toStdString();
-    forms.sim().apply(zun::input::NewCoil{});
+    forms.dispatcher().apply(zun::input::NewCoil{});
     EXPECT_TRUE(forms.assessment().record().trainee_operated()) << "the training goes on";
 }
 

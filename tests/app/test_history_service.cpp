@@ -63,16 +63,16 @@ long boxes_saying(const zun::RecordingUiPort &port, const std::string &beginning
 std::filesystem::path record_session(const std::filesystem::path &folder, int second)
 {
     zun::RecordingUiPort port;
-    zun::Simulator sim(port);
+    zun::Dispatcher dispatcher(port);
     std::tm start{};
     start.tm_year = 126;
     start.tm_mday = 1;
     start.tm_sec = second;
-    zun::SessionRecorder recorder(sim, folder, start,
+    zun::SessionRecorder recorder(dispatcher, folder, start,
                                   {"zun-trainer test", "2026-01-01 00:00:0" + std::to_string(second),
                                    "Пётр", "", "pc", "petr", zun::new_session_id()});
-    sim.apply(zun::input::NewCoil{});
-    sim.scheduler.advance_by(1000);
+    dispatcher.apply(zun::input::NewCoil{});
+    dispatcher.advance_by(1000);
     recorder.end();
     return recorder.path();
 }

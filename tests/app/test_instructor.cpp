@@ -76,10 +76,11 @@ protected:
     QTemporaryDir config;
     zun::RecordingUiPort ui_port;
     Forms forms{ui_port};
-    zun::Simulator &sim = forms.sim();
+    const zun::LineModel &sim = forms.sim();
+    zun::Dispatcher &dispatcher = forms.dispatcher();
     ErrorReporter errors;
     double wall = 0;
-    ClockDriver clock{sim.scheduler, errors, [this] { return wall; }};
+    ClockDriver clock{dispatcher, errors, [this] { return wall; }};
     std::optional<InstructorStation> station;
 };
 
@@ -123,7 +124,7 @@ TEST_F(InstructorTest, TheStepsTimeCountsFromTheStartOfTheStep)
     zun::RecordingUiPort other_port;
     Forms other(other_port);
     other.main().show();
-    other.sim().scheduler.advance_by(3000);
+    other.dispatcher().advance_by(3000);
     other.refresh();
     station->attach(other);
     window().refresh_from_model();
@@ -214,8 +215,8 @@ TEST_F(InstructorTest, MalfunctionsAreSetListedAndClearedThroughTheDoor)
 TEST_F(InstructorTest, KeepsTheTraineesLastTwentyOperations)
 {
     for (int mech = 0; mech < 25; ++mech)
-        sim.apply(zun::input::Command{mech, zun::MechCommand::Stop});
-    sim.apply(zun::input::MainWindowScroll{40, 0}); // not the trainee's operation
+        dispatcher.apply(zun::input::Command{mech, zun::MechCommand::Stop});
+    dispatcher.apply(zun::input::MainWindowScroll{40, 0}); // not the trainee's operation
     const QStringList &operations = window().operations();
     ASSERT_EQ(operations.size(), InstructorWindow::operations_shown);
     EXPECT_TRUE(operations.first().endsWith("halt 5"));
@@ -233,12 +234,12 @@ TEST_F(InstructorTest, TheWindowOpensOnTheScreenAndKeepsItsPlaceWhateverItShows)
     const QRect placed = window().geometry();
     for (const int mech : zun::console::keyed_mechanisms())
         for (int kind = 0; kind < zun::fault_kind_count; ++kind)
-            sim.apply(zun::input::Fault{mech, static_cast<zun::FaultKind>(kind), true});
-    sim.apply(zun::input::SelectMode{zun::WorkingMode::StageByClick});
+            dispatcher.apply(zun::input::Fault{mech, static_cast<zun::FaultKind>(kind), true});
+    dispatcher.apply(zun::input::SelectMode{zun::WorkingMode::StageByClick});
     for (int line = 0; line < zun::steps::Line_Count; ++line) {
-        sim.apply(zun::input::StepClick{line});
+        dispatcher.apply(zun::input::StepClick{line});
         for (const int mech : zun::console::keyed_mechanisms())
-            sim.apply(zun::input::Command{mech, zun::MechCommand::Forward});
+            dispatcher.apply(zun::input::Command{mech, zun::MechCommand::Forward});
         wall_advance(100);
         QApplication::processEvents();
         ASSERT_EQ(window().geometry(), placed) << "at line " << line;
@@ -256,15 +257,15 @@ TEST_F(InstructorTest, TheWindowOpensOnTheScreenAndKeepsItsPlaceWhateverItShows)
 // Going back rebuilds the model at an earlier moment: the operations after it are undone.
 TEST_F(InstructorTest, OperationsAfterTheMomentGoneBackToAreDropped)
 {
-    sim.apply(zun::input::Command{5, zun::MechCommand::Stop});
+    dispatcher.apply(zun::input::Command{5, zun::MechCommand::Stop});
     const zun::Millis between = sim.scheduler.now();
-    sim.scheduler.advance_by(1000);
-    sim.apply(zun::input::Command{6, zun::MechCommand::Stop});
+    dispatcher.advance_by(1000);
+    dispatcher.apply(zun::input::Command{6, zun::MechCommand::Stop});
     ASSERT_TRUE(window().operations().last().endsWith("halt 6"));
 
     zun::RecordingUiPort earlier_port;
     Forms earlier(earlier_port);
-    earlier.sim().scheduler.advance_to(between);
+    earlier.dispatcher().advance_to(between);
     station->attach(earlier);
     EXPECT_TRUE(window().operations().last().endsWith("halt 5"));
     EXPECT_FALSE(window().operations().join(' ').contains("halt 6"));

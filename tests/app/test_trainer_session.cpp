@@ -111,14 +111,15 @@ Pointers last_pointers(const std::vector<std::string> &calls, std::size_t first 
 
 class TrainerSessionTest : public testing::Test {
 protected:
-    zun::Simulator &sim() const { return session.forms().sim(); }
+    const zun::LineModel &sim() const { return session.forms().sim(); }
+    zun::Dispatcher &dispatcher() const { return session.forms().dispatcher(); }
     std::uint64_t hash() const { return zun::state_hash(sim()); }
     zun::Millis now() const { return sim().scheduler.now(); }
     // The clock runs as the program's driver runs it.
     void live(zun::Millis duration)
     {
-        sim().scheduler.advance_by(duration);
-        session.refresh();
+        dispatcher().advance_by(duration);
+        session.catch_up_recording();
     }
     void new_coil() const { session.forms().main().commands->Button_Get_Rulon->click(); }
     // The trainee opens the main window, puts a coil on and lets the line run; then the
@@ -129,8 +130,8 @@ protected:
         live(3000);
         new_coil();
         live(first - 3000);
-        sim().apply(zun::input::SelectMode{zun::WorkingMode::StageByClick});
-        sim().apply(zun::input::StepClick{30});
+        dispatcher().apply(zun::input::SelectMode{zun::WorkingMode::StageByClick});
+        dispatcher().apply(zun::input::StepClick{30});
         live(second);
     }
 
@@ -184,8 +185,8 @@ TEST_F(TrainerSessionTest, GoingBackRebuildsThatMomentAndGoesOnInANewFile)
     ASSERT_FALSE(pointers_at_goal.target.empty());
     ASSERT_FALSE(pointers_at_goal.hand.empty());
     live(1000);
-    sim().apply(zun::input::SelectMode{zun::WorkingMode::StageByClick});
-    sim().apply(zun::input::StepClick{30});
+    dispatcher().apply(zun::input::SelectMode{zun::WorkingMode::StageByClick});
+    dispatcher().apply(zun::input::StepClick{30});
     session.forms().steps().hide();
     live(60000);
     ASSERT_NE(hash(), at_goal);
@@ -239,7 +240,7 @@ TEST_F(TrainerSessionTest, AnExaminationCannotGoBackNorOpenTheSessions)
     session.show_sessions_window();
     session.forms().show_report();
     ASSERT_TRUE(session.forms().report().isVisible());
-    sim().apply(zun::input::Lesson{zun::LessonKind::Exam});
+    dispatcher().apply(zun::input::Lesson{zun::LessonKind::Exam});
     EXPECT_FALSE(session.forms().report().isVisible());
     live(10);
     EXPECT_FALSE(session.sessions_window().isVisible());
@@ -265,8 +266,8 @@ TEST_F(TrainerSessionTest, ReplaysInTheWindowsSeeksBothWaysAndContinuesFromThere
     const std::uint64_t at_13s = hash();
     const Pointers pointers_at_13s = last_pointers(port.calls);
     live(1000);
-    sim().apply(zun::input::SelectMode{zun::WorkingMode::StageByClick});
-    sim().apply(zun::input::StepClick{30});
+    dispatcher().apply(zun::input::SelectMode{zun::WorkingMode::StageByClick});
+    dispatcher().apply(zun::input::StepClick{30});
     live(29000);
     const std::uint64_t at_43s = hash();
     live(5000);
@@ -333,9 +334,8 @@ TEST_F(TrainerSessionTest, ClosingAReplayStartsAFreshSession)
     EXPECT_EQ(now(), 0);
     EXPECT_TRUE(session.forms().start().isVisible());
     EXPECT_FALSE(session.forms().main().isVisible());
-    zun::RecordingUiPort fresh_port;
-    const zun::Simulator fresh(fresh_port);
-    EXPECT_EQ(hash(), zun::state_hash(fresh));
+    const zun::Simulator fresh;
+    EXPECT_EQ(hash(), zun::state_hash(fresh.state()));
     EXPECT_NE(session.current_file(), recorded);
     EXPECT_FALSE(session.current_file().empty());
     live(100);
@@ -368,13 +368,13 @@ TEST(TrainerSessionJournal, PlaysTheChosenSessionOnceTheClickIsOver)
         started.tm_year = 126;
         started.tm_mday = 2;
         zun::RecordingUiPort port;
-        zun::Simulator sim(port);
+        zun::Dispatcher dispatcher(port);
         zun::SessionRecorder recorder(
-            sim, sessions, started,
+            dispatcher, sessions, started,
             {"zun-trainer test", "2026-01-02 00:00:00", "Пётр", "", "pc", "petr", "0a"});
-        sim.scheduler.advance_by(3000);
-        sim.apply(zun::input::NewCoil{});
-        sim.scheduler.advance_by(2000);
+        dispatcher.advance_by(3000);
+        dispatcher.apply(zun::input::NewCoil{});
+        dispatcher.advance_by(2000);
         recorder.end();
     }
     const QSettings settings(QString::fromStdString((folder / "settings.ini").string()),

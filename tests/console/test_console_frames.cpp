@@ -6,7 +6,7 @@
 #include "console/Unit_key_45_back.h"
 #include "console/Unit_key_45_fix.h"
 #include "console/Unit_key_90.h"
-#include "sim/simulator.h"
+#include "tests/sim/line_internals.h"
 #include "sim/console_layout.h"
 #include "sim/texts.h"
 
@@ -41,7 +41,7 @@ public:
 
     std::function<void()> on_box; // what the trainee does while the next box is open
 
-    const zun::Simulator *sim = nullptr;
+    const zun::LineModel *sim = nullptr;
     std::vector<std::string> boxes;
     std::vector<bool> latched_before_box;
     int targets_shown = 0;
@@ -61,7 +61,7 @@ protected:
     template <typename Frame> Frame &frame(std::string_view name)
     {
         const int row = zun::console::find_control(name);
-        auto *made = new Frame(zun::Door(sim), row, &page);
+        auto *made = new Frame(zun::Door(dispatcher), row, &page);
         made->move(0, 0);
         made->show();
         const int tag = zun::console::controls()[static_cast<std::size_t>(row)].tag;
@@ -79,7 +79,9 @@ protected:
     }
 
     BoxPort port;
-    zun::Simulator sim{port};
+    zun::Dispatcher dispatcher{port};
+    // The frames' unit tests set the mechanisms up by hand, from inside the model.
+    zun::LineModel &sim = zun::LineModelInternals::of(dispatcher);
     QWidget page;
 };
 
@@ -94,7 +96,7 @@ struct Expected {
     bool pulse; // a pulse was sent: it makes the mechanism current
 };
 
-void run_sequence(KeyFrame &frame, zun::Simulator &sim, const std::vector<Expected> &steps)
+void run_sequence(KeyFrame &frame, zun::LineModel &sim, const std::vector<Expected> &steps)
 {
     const int tag = frame.Label1->tag;
     const zun::TMech &mech = *sim.Mech_Array[tag];
@@ -144,7 +146,7 @@ TEST_F(ConsoleFramesTest, AFixedKeyStaysWhereItIsTurned)
 TEST_F(ConsoleFramesTest, ABackKeyRunsWhileHeld)
 {
     TFrame_45_Key_Back_ &back = frame<TFrame_45_Key_Back_>("Frame_45_Key_Back_1");
-    sim.Mech_Array[3]->f_Start_FWD_Pulse(); // running forward: the press stops it first
+    dispatcher.apply(zun::input::Command{3, zun::MechCommand::Forward}); // running forward: the press stops it first
     run_sequence(back, sim,
                  {
                      {Event::Right, 45, Position::Right_45, Latch::Reverse, true},
@@ -207,7 +209,7 @@ TEST_F(ConsoleFramesTest, TheFlashEndsAtOneTickOfTheKeysOwnTimer)
     EXPECT_TRUE(key.Timer1.isActive());
     EXPECT_TRUE(key.Timer1.isSingleShot());
     EXPECT_EQ(key.Timer1.interval(), 100);
-    sim.scheduler.advance_by(1000);
+    dispatcher.advance_by(1000);
     EXPECT_TRUE(key.Label1->flashed()) << "the model's clock does not end it";
     key.Timer1Timer();
     EXPECT_FALSE(key.Label1->flashed());

@@ -139,8 +139,8 @@ std::set<int> numbers_without_key(const std::string &body)
 
 TEST(ManualTest, TheMachinesPageNamesEveryItemOfTheFindListWithItsKeysPlace)
 {
-    zun::RecordingUiPort ui;
-    const zun::Simulator sim(ui);
+    const zun::Simulator simulator;
+    const zun::LineModel &sim = simulator.state();
     const Page page = machines_page();
     std::set<int> without_key;
     for (int number = 1; number < zun::console::mech_name_count; ++number) {

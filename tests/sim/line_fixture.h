@@ -1,6 +1,6 @@
 #pragma once
 
-#include "sim/simulator.h"
+#include "line_internals.h"
 
 #include <gtest/gtest.h>
 
@@ -10,7 +10,7 @@
 namespace zun {
 
 // The line as construction leaves it; tests lay pieces and set mechanism signals by hand and
-// run the line's ticks directly.
+// run the line's ticks directly, through the model's internals.
 class LineTest : public ::testing::Test {
 protected:
     TMech &mech(int number) { return *sim.Mech_Array[number]; }
@@ -40,8 +40,8 @@ protected:
             line.Timer_MovLineTimer();
     }
 
-    RecordingUiPort ui;
-    Simulator sim{ui};
+    Simulator simulator;
+    LineModel &sim = LineModelInternals::of(simulator);
     TFrame_LineMetal &line = sim.Frame_LineMetal;
 };
 

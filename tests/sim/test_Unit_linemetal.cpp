@@ -52,17 +52,17 @@ TEST_F(LineTest, MachinesInTheWayGateTheLeftwardTravel)
         const char *gate;
         int head;
         int drive;
-        std::function<void(Simulator &, bool open)> set;
+        std::function<void(LineModel &, bool open)> set;
     };
     const Case cases[] = {
         {"peeler lowered", 1000, 3,
-         [](Simulator &s, bool open) { s.Mech_Array[10]->bi_KV_FWD = open; }},
+         [](LineModel &s, bool open) { s.Mech_Array[10]->bi_KV_FWD = open; }},
         {"peeler raised", 950, 3,
-         [](Simulator &s, bool open) { s.Mech_Array[10]->bi_KV_RWS = open; }},
+         [](LineModel &s, bool open) { s.Mech_Array[10]->bi_KV_RWS = open; }},
         {"tilting table lowered", 800, 19,
-         [](Simulator &s, bool open) { s.Mech_Array[22]->bi_KV_RWS = open; }},
+         [](LineModel &s, bool open) { s.Mech_Array[22]->bi_KV_RWS = open; }},
         {"recoiler winding a coil", 170, 69,
-         [](Simulator &s, bool open) {
+         [](LineModel &s, bool open) {
              s.Frame_LineMetal.Gde_Rulon_Motalki =
                  open ? RecoilerPlace::Recoiler : RecoilerPlace::None;
          }},
@@ -130,9 +130,9 @@ TEST_F(LineTest, AShearsStrokeCutsWhenItHasEnded)
 {
     lay({{700, 3000}});
     mech(18).f_Start_FWD_Pulse();
-    sim.scheduler.advance_by(1000);
+    simulator.advance_by(1000);
     EXPECT_EQ(line.Seg_Count, 1) << "mid-stroke";
-    sim.scheduler.advance_by(1000);
+    simulator.advance_by(1000);
     EXPECT_EQ(pieces(), (std::vector<std::pair<int, int>>{{700, 164}, {864, 2836}}));
 }
 
@@ -210,7 +210,7 @@ TEST_F(LineTest, TheUncoilerCoilGoesOnTheUncoilerAndBackOntoTheCar)
 {
     TMech &car = mech(1);
     TMech &lift = mech(2);
-    sim.Button_Get_RulonClick();
+    simulator.apply(zun::input::NewCoil{});
     EXPECT_EQ(line.Gde_Rulon_Razmativatela, UncoilerPlace::CarTable);
     lay({{1030, 3000}});
     car.bi_KV_FWD = true;
@@ -285,7 +285,7 @@ TEST_F(LineTest, HalfTurnSeesTheOppositePhaseOfARunningDrive)
     roll.f_Start_FWD_Pulse();
     std::vector<bool> seen;
     for (int i = 0; i < 4; ++i) {
-        sim.scheduler.advance_by(100);
+        simulator.advance_by(100);
         seen.push_back(line.f_Half_Turn(19));
     }
     EXPECT_EQ(seen, (std::vector<bool>{false, true, false, false}));

@@ -38,7 +38,7 @@ TEST_F(LinePicturesTest, AFreshLineShowsTheWholeCoilOnTheCarAndNoStripYet)
         EXPECT_FALSE(shown("Image" + std::to_string(n) + "_Polosa_Body")) << n;
     EXPECT_FALSE(shown("Image_Rulon_Razmativatela_4")) << "no coil placed yet";
 
-    sim.Button_Get_RulonClick();
+    simulator.apply(zun::input::NewCoil{});
     show();
     EXPECT_TRUE(shown("Image_Rulon_Razmativatela_4"));
     EXPECT_TRUE(shown("Image_Vnutrennosti_Rulona_Razmativatela"));
@@ -104,7 +104,7 @@ TEST_F(LinePicturesTest, TheRecoilerCoilShowsOnceMoreThanOnePercentIsWound)
 
 TEST_F(LinePicturesTest, ThePeelerLoopHidesTheStripItReplaces)
 {
-    sim.Button_Get_RulonClick();
+    simulator.apply(zun::input::NewCoil{});
     line.Gde_Rulon_Razmativatela = UncoilerPlace::Uncoiler;
     mech(3).b_KM_FWD = false;
     lay({{950, 2900}}); // head under the peeler, tail far on the uncoiler coil

@@ -1,4 +1,4 @@
-#include "sim/simulator.h"
+#include "line_internals.h"
 #include "sim/steps_texts.h"
 
 #include <gtest/gtest.h>
@@ -13,12 +13,12 @@ class StagesTest : public ::testing::Test {
 protected:
     TMech &mech(int number) { return *sim.Mech_Array[number]; }
     int stage() const { return line.Stadiya_Raboti; }
-    void advance(Millis duration) { sim.scheduler.advance_by(duration); }
+    void advance(Millis duration) { dispatcher.advance_by(duration); }
 
     // Selects a mode and waits for the poll that tells the line.
     void select_mode(int mode)
     {
-        sim.select_working_mode(static_cast<WorkingMode>(mode));
+        dispatcher.apply(zun::input::SelectMode{static_cast<WorkingMode>(mode)});
         advance(1000);
     }
 
@@ -27,7 +27,7 @@ protected:
     void go_to_stage(int target, int mode)
     {
         select_mode(1);
-        sim.ListBox_StepsClick(target);
+        dispatcher.apply(zun::input::StepClick{target});
         advance(5000);
         select_mode(mode);
     }
@@ -45,12 +45,12 @@ protected:
     // The calls the model's requests made once handed to the port, as the program hands them.
     const std::vector<std::string> &delivered()
     {
-        sim.deliver_to_views();
         return ui.calls;
     }
 
     RecordingUiPort ui;
-    Simulator sim{ui};
+    Dispatcher dispatcher{ui};
+    LineModel &sim = LineModelInternals::of(dispatcher);
     TFrame_LineMetal &line = sim.Frame_LineMetal;
 };
 
@@ -61,12 +61,12 @@ TEST_F(StagesTest, ThePollTellsTheLineAndShowsTheStep)
     EXPECT_EQ(sim.Label_Current_Step, "шаг №");
     EXPECT_EQ(sim.Edit_CheckBox_stadiya_raboti, "стадия работы  0");
     line.Stadiya_Raboti = 21;
-    sim.select_working_mode(zun::WorkingMode::StageByClick);
+    dispatcher.apply(zun::input::SelectMode{zun::WorkingMode::StageByClick});
     advance(1000);
     EXPECT_FALSE(line.b_Check_Stage);
     EXPECT_EQ(sim.ListBox_Steps_ItemIndex, 21);
     EXPECT_EQ(sim.Label_Current_Step, "шаг №21) полосу подать в последующие машины агрегата.");
-    sim.select_working_mode(zun::WorkingMode::Automatic);
+    dispatcher.apply(zun::input::SelectMode{zun::WorkingMode::Automatic});
     advance(1000);
     EXPECT_TRUE(line.b_Check_Stage);
 }
@@ -168,7 +168,7 @@ TEST_F(StagesTest, TheDelayedStopEndsTheScrapDrop)
 {
     go_to_stage(19, 0);
     ASSERT_EQ(stage(), 19);
-    sim.Button_Pass_StageClick();
+    dispatcher.apply(zun::input::Pass{});
     EXPECT_TRUE(mech(19).b_KM_FWD);
     advance(1990);
     EXPECT_EQ(stage(), 19);
@@ -191,9 +191,9 @@ TEST_F(StagesTest, APauseAlreadyRunningStillPassesTheNextStage)
         ASSERT_EQ(stage(), 8);
         ASSERT_TRUE(line.Timer_Pause_Between_Steps.enabled());
         if (change_to_mode_1)
-            sim.select_working_mode(zun::WorkingMode::StageByClick);
+            dispatcher.apply(zun::input::SelectMode{zun::WorkingMode::StageByClick});
         else
-            sim.Button_Steps_StopClick();
+            dispatcher.apply(zun::input::Stop{});
         advance(1000);
         EXPECT_TRUE(mech(3).b_KM_RWS) << "stage 8's command: turn the coil";
         EXPECT_FALSE(line.Timer_Pause_Between_Steps.enabled());
@@ -211,17 +211,17 @@ TEST_F(StagesTest, AStageStateCommandsTheTwentyDrivesAndPointsAtTheTarget)
     const std::vector<std::string> &calls = delivered();
     EXPECT_NE(std::find(calls.begin(), calls.end(), "show_target"), calls.end());
 
-    sim.ListBox_StepsClick(39); // no target: the removal car, commanded last, stays current
+    dispatcher.apply(zun::input::StepClick{39}); // no target: the removal car, commanded last, stays current
     EXPECT_EQ(sim.Cur_Mech, 72);
     EXPECT_EQ(line.Gde_Rulon_Motalki, RecoilerPlace::Recoiler);
     advance(5000);
 
-    sim.ListBox_StepsClick(42);
+    dispatcher.apply(zun::input::StepClick{42});
     EXPECT_EQ(line.Seg_Count, 2) << "cut at the device's shears";
     EXPECT_EQ(line.Seg_Start[1], mech(64).Pos_X);
     EXPECT_EQ(line.Seg_Start[1] + line.Seg_Len[1], mech(3).Pos_X);
 
-    sim.ListBox_StepsClick(2);
+    dispatcher.apply(zun::input::StepClick{2});
     EXPECT_TRUE(sim.Panel_5_mech->visible());
     EXPECT_EQ(line.Gde_Rulon_Razmativatela, UncoilerPlace::CarTable);
     EXPECT_FALSE(mech(2).b_Normal_Speed) << "left fast until the speeds are restored";
@@ -232,12 +232,12 @@ TEST_F(StagesTest, TheLinePressesTheBellForTheTrainee)
     go_to_stage(39, 1);
     delivered();
     ui.calls.clear();
-    sim.Button_Pass_StageClick();
+    dispatcher.apply(zun::input::Pass{});
     EXPECT_TRUE(sim.beep_pressed);
     EXPECT_EQ(delivered(), (std::vector<std::string>{"show_bell_page_and_hand", "show_keys_of 72",
                                                      "show_target"}));
     line.Stadiya_Raboti = 41;
-    sim.Button_Pass_StageClick();
+    dispatcher.apply(zun::input::Pass{});
     EXPECT_FALSE(sim.beep_pressed) << "the next pass releases it";
 }
 

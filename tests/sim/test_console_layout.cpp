@@ -104,8 +104,8 @@ TEST(ConsoleLayoutTest, ControlsKeepTheirConsolesSettings)
 
 TEST(FindListTest, NamesMechanismsByTheirKeys)
 {
-    RecordingUiPort ui;
-    const Simulator sim(ui);
+    const Simulator simulator;
+    const LineModel &sim = simulator.state();
     struct Case {
         int number;
         const char *name;

@@ -1,4 +1,4 @@
-#include "sim/simulator.h"
+#include "sim/dispatcher.h"
 #include "sim/state_hash.h"
 
 #include <gtest/gtest.h>
@@ -19,40 +19,53 @@ TEST(DeterminismTest, TheSameAutomaticRunGivesTheSameState)
     std::uint64_t hashes[2] = {};
     for (std::uint64_t &hash : hashes) {
         RecordingUiPort ui;
-        Simulator sim(ui);
-        sim.select_working_mode(WorkingMode::Automatic);
-        sim.Button_Pass_StageClick();
-        sim.scheduler.advance_by(400000);
+        Dispatcher dispatcher(ui);
+        const LineModel &sim = dispatcher.model();
+        dispatcher.apply(zun::input::SelectMode{WorkingMode::Automatic});
+        dispatcher.apply(zun::input::Pass{});
+        dispatcher.advance_by(400000);
         hash = state_hash(sim);
     }
     EXPECT_EQ(hashes[0], hashes[1]);
 
-    RecordingUiPort ui;
-    Simulator other(ui);
-    other.select_working_mode(WorkingMode::Automatic);
-    other.Button_Pass_StageClick();
-    other.scheduler.advance_by(399990);
-    EXPECT_NE(state_hash(other), hashes[0]) << "the hash sees the state change";
+    Simulator other;
+    other.apply(input::SelectMode{WorkingMode::Automatic});
+    other.apply(input::Pass{});
+    other.advance_by(399990);
+    EXPECT_NE(state_hash(other.state()), hashes[0]) << "the hash sees the state change";
 }
+
+// The stages each cycle of the scenario passes, with their times from the cycle's start.
+class CycleWatch final : public InputObserver {
+public:
+    void stage_changed(Millis time, int, int after) override
+    {
+        if (after == 1) {
+            cycles.emplace_back();
+            cycle_start_ = time;
+        }
+        if (!cycles.empty())
+            cycles.back().push_back({time - cycle_start_, after});
+    }
+
+    std::vector<std::vector<Step>> cycles;
+
+private:
+    Millis cycle_start_ = 0;
+};
 
 TEST(DeterminismTest, EveryCycleAfterTheFirstRunsAlike)
 {
     RecordingUiPort ui;
-    Simulator sim(ui);
-    std::vector<std::vector<Step>> cycles;
-    Millis cycle_start = 0;
-    sim.Frame_LineMetal.Stadiya_Raboti.set_observer([&](std::int8_t, std::int8_t after) {
-        if (after == 1) {
-            cycles.emplace_back();
-            cycle_start = sim.scheduler.now();
-        }
-        if (!cycles.empty())
-            cycles.back().push_back({sim.scheduler.now() - cycle_start, after});
-    });
-    sim.select_working_mode(WorkingMode::Automatic);
-    sim.Button_Pass_StageClick();
+    Dispatcher dispatcher(ui);
+    const LineModel &sim = dispatcher.model();
+    CycleWatch watch;
+    dispatcher.add_observer(watch);
+    std::vector<std::vector<Step>> &cycles = watch.cycles;
+    dispatcher.apply(zun::input::SelectMode{WorkingMode::Automatic});
+    dispatcher.apply(zun::input::Pass{});
     while (cycles.size() < 11 && sim.scheduler.now() < 10 * 3600000)
-        sim.scheduler.advance_by(1000);
+        dispatcher.advance_by(1000);
     ASSERT_EQ(cycles.size(), 11u) << "ten whole cycles";
     for (std::size_t cycle = 2; cycle < 10; ++cycle)
         EXPECT_EQ(cycles[cycle], cycles[1]) << "cycle " << cycle;

@@ -1,6 +1,6 @@
-// The door and the consoles in the model: inputs applied at the current time, observers told, the
-// model's answers, keys and pages.
-#include "sim/simulator.h"
+// The dispatcher and the consoles in the model: inputs applied at the current time, observers told
+// after the model has returned, the model's answers, keys and pages.
+#include "line_internals.h"
 #include "sim/texts.h"
 
 #include <gtest/gtest.h>
@@ -56,22 +56,23 @@ class DoorTest : public ::testing::Test {
 protected:
     DoorTest()
     {
-        sim.add_observer(log);
-        sim.scheduler.advance_by(3000);
+        dispatcher.add_observer(log);
+        dispatcher.advance_by(3000);
     }
     static int control(std::string_view name) { return console::find_control(name); }
 
     BoxPort ui;
-    Simulator sim{ui};
+    Dispatcher dispatcher{ui};
+    const LineModel &sim = dispatcher.model();
     Log log;
 };
 
 TEST_F(DoorTest, ObserversGetEveryInputWithItsTimeAndTheAnswer)
 {
-    sim.apply(input::ControlPress{control("Frame_45_Key_Fix_1"), MouseButton::Right});
-    sim.scheduler.advance_by(250);
-    sim.apply(input::Command{10, MechCommand::Reverse});
-    sim.apply(input::NewCoil{});
+    dispatcher.apply(input::ControlPress{control("Frame_45_Key_Fix_1"), MouseButton::Right});
+    dispatcher.advance_by(250);
+    dispatcher.apply(input::Command{10, MechCommand::Reverse});
+    dispatcher.apply(input::NewCoil{});
     ASSERT_EQ(log.inputs.size(), 3u);
     EXPECT_EQ(log.inputs[0].time, 3000);
     EXPECT_EQ(log.inputs[0].answer.pulse, (PulseAnswer{5, MechCommand::Reverse, Refusal::None}));
@@ -83,12 +84,12 @@ TEST_F(DoorTest, ObserversGetEveryInputWithItsTimeAndTheAnswer)
 
 TEST_F(DoorTest, AStageChangeIsToldAfterTheInputThatCausedIt)
 {
-    sim.apply(input::SelectMode{WorkingMode::StageByClick});
-    sim.apply(input::StepClick{12}); // sets the line into step 12's state at once
+    dispatcher.apply(input::SelectMode{WorkingMode::StageByClick});
+    dispatcher.apply(input::StepClick{12}); // sets the line into step 12's state at once
     log.events.clear();
-    sim.apply(input::SelectMode{WorkingMode::PassStages});
-    sim.apply(input::Pass{});
-    sim.scheduler.advance_by(20000); // the stage the pass set off completes in a tick
+    dispatcher.apply(input::SelectMode{WorkingMode::PassStages});
+    dispatcher.apply(input::Pass{});
+    dispatcher.advance_by(20000); // the stage the pass set off completes in a tick
     ASSERT_GE(log.events.size(), 3u);
     EXPECT_EQ(log.events[0], "t=3000 input");
     EXPECT_EQ(log.events[1], "t=3000 input");
@@ -97,15 +98,15 @@ TEST_F(DoorTest, AStageChangeIsToldAfterTheInputThatCausedIt)
     EXPECT_NE(log.events[2].find("stage 12 -> 13"), std::string::npos) << log.events[2];
 
     log.events.clear();
-    sim.apply(input::SelectMode{WorkingMode::StageByClick});
-    sim.apply(input::StepClick{30});
+    dispatcher.apply(input::SelectMode{WorkingMode::StageByClick});
+    dispatcher.apply(input::StepClick{30});
     EXPECT_EQ(log.events, (std::vector<std::string>{"t=23000 input", "t=23000 input",
                                                     "t=23000 stage 13 -> 30"}));
 }
 
 TEST_F(DoorTest, TheAnswerSaysWhyAPulseWasRefused)
 {
-    TMech &car = *sim.Mech_Array[72];
+    TMech &car = *LineModelInternals::of(dispatcher).Mech_Array[72]; // signals set by hand
     struct Case {
         void (*set)(TMech &);
         MechCommand command;
@@ -125,7 +126,7 @@ TEST_F(DoorTest, TheAnswerSaysWhyAPulseWasRefused)
         const Refusal before = car.refusal_of(each.command);
         EXPECT_EQ(before, each.refusal);
         if (each.command != MechCommand::Stop && each.refusal != Refusal::RunningOpposite) {
-            const Answer answer = sim.apply(input::Command{72, each.command});
+            const Answer answer = dispatcher.apply(input::Command{72, each.command});
             EXPECT_EQ(answer.pulse->refusal, each.refusal);
             EXPECT_FALSE(car.b_KM_FWD || car.b_KM_RWS) << "refused: no latch";
         }
@@ -136,24 +137,23 @@ TEST_F(DoorTest, TheAnswerSaysWhyAPulseWasRefused)
 // key held is stop and forward, and let go a stop.
 TEST_F(DoorTest, KeysCommandTheirMechanismsAsTheRunnersPulsesDo)
 {
-    RecordingUiPort other_ui;
-    Simulator other(other_ui);
-    other.scheduler.advance_by(3000);
+    Simulator other;
+    other.advance_by(3000);
 
-    sim.apply(input::ControlPress{control("Frame_45_Key_Fix_1"), MouseButton::Right});
+    dispatcher.apply(input::ControlPress{control("Frame_45_Key_Fix_1"), MouseButton::Right});
     other.apply(input::Command{5, MechCommand::Reverse});
-    sim.apply(input::ControlPress{control("Frame_45_Key_Back_1"), MouseButton::Left});
+    dispatcher.apply(input::ControlPress{control("Frame_45_Key_Back_1"), MouseButton::Left});
     other.apply(input::Command{3, MechCommand::Stop});
     other.apply(input::Command{3, MechCommand::Forward});
-    sim.scheduler.advance_by(500);
-    other.scheduler.advance_by(500);
-    sim.apply(input::ControlRelease{control("Frame_45_Key_Back_1"), MouseButton::Left});
+    dispatcher.advance_by(500);
+    other.advance_by(500);
+    dispatcher.apply(input::ControlRelease{control("Frame_45_Key_Back_1"), MouseButton::Left});
     other.apply(input::Command{3, MechCommand::Stop});
-    sim.scheduler.advance_by(1500);
-    other.scheduler.advance_by(1500);
+    dispatcher.advance_by(1500);
+    other.advance_by(1500);
     for (const int number : {3, 5}) {
         const TMech &keyed = *sim.Mech_Array[number];
-        const TMech &pulsed = *other.Mech_Array[number];
+        const TMech &pulsed = *other.state().Mech_Array[number];
         EXPECT_EQ(keyed.Phase, pulsed.Phase) << number;
         EXPECT_EQ(keyed.bi_KV_RWS, pulsed.bi_KV_RWS) << number;
         EXPECT_EQ(keyed.b_KM_FWD, pulsed.b_KM_FWD) << number;
@@ -163,47 +163,85 @@ TEST_F(DoorTest, KeysCommandTheirMechanismsAsTheRunnersPulsesDo)
     EXPECT_EQ(sim.control_state("Frame_45_Key_Back_1").Angle, 0);
 }
 
-TEST_F(DoorTest, BoxesComeAfterTheInputOneAtATime)
+TEST_F(DoorTest, AnInputWhileABoxIsOpenWaitsForTheBox)
 {
     const int unbound = control("Frame_45_Key_Back_8");
     ui.during_box = [this, unbound] {
         EXPECT_TRUE(sim.Mech_Array[0]->b_KM_FWD) << "the press is applied before its box";
-        sim.apply(input::ControlRelease{unbound, MouseButton::Left});
-        EXPECT_EQ(ui.boxes.size(), 1u) << "the release's box waits for the first";
+        const std::uint64_t version = sim.consoles_version;
+        EXPECT_EQ(dispatcher.apply(input::ControlRelease{unbound, MouseButton::Left}), Answer{});
+        EXPECT_EQ(sim.consoles_version, version) << "the release waits for the box";
+        EXPECT_EQ(ui.boxes.size(), 1u);
     };
-    sim.apply(input::ControlPress{unbound, MouseButton::Left});
+    dispatcher.apply(input::ControlPress{unbound, MouseButton::Left});
     EXPECT_EQ(ui.boxes, (std::vector<std::string>{texts::Not_Used, texts::Not_Used}));
     EXPECT_EQ(sim.control_state("Frame_45_Key_Back_8").Angle, 0);
     EXPECT_FALSE(sim.Mech_Array[0]->b_KM_FWD);
 }
 
-TEST_F(DoorTest, AnInputInsideAnotherIsALogicError)
+// An observer is told after the model has returned: an input it sends waits for the others to be
+// told; advancing the clock from inside is a programming error.
+TEST_F(DoorTest, ObserversAreToldOutsideTheModel)
 {
-    struct Reentering final : InputObserver {
-        Simulator *sim = nullptr;
-        void input_applied(Millis, const Input &, const Answer &) override {}
-        void page_shown(Millis, int) override { sim->apply(input::Pass{}); }
-    } reentering;
-    reentering.sim = &sim;
-    sim.add_observer(reentering);
-    EXPECT_THROW(sim.apply(input::MainWindow{true}), std::logic_error);
-    sim.remove_observer(reentering);
-    EXPECT_NO_THROW(sim.apply(input::Pass{})) << "the door is open again";
+    struct Sending final : InputObserver {
+        Dispatcher *dispatcher = nullptr;
+        std::vector<std::string> told;
+        void input_applied(Millis, const Input &input, const Answer &) override
+        {
+            told.push_back(std::holds_alternative<input::Pass>(input) ? "pass" : "input");
+        }
+        void page_shown(Millis, int) override
+        {
+            told.push_back("page");
+            if (told.size() == 2)
+                dispatcher->apply(input::Pass{});
+        }
+    } sending;
+    sending.dispatcher = &dispatcher;
+    dispatcher.add_observer(sending);
+    dispatcher.apply(input::MainWindow{true});
+    dispatcher.remove_observer(sending);
+    ASSERT_GE(sending.told.size(), 4u);
+    EXPECT_EQ(std::vector<std::string>(sending.told.begin(), sending.told.begin() + 4),
+              (std::vector<std::string>{"input", "page", "page", "pass"}))
+        << "the pass is applied once the window's pages have all been told";
+
+    struct Advancing final : InputObserver {
+        Dispatcher *dispatcher = nullptr;
+        void input_applied(Millis, const Input &, const Answer &) override
+        {
+            dispatcher->advance_by(10);
+        }
+    } advancing;
+    advancing.dispatcher = &dispatcher;
+    dispatcher.add_observer(advancing);
+    EXPECT_THROW(dispatcher.apply(input::Pass{}), std::logic_error);
+    dispatcher.remove_observer(advancing);
+    EXPECT_NO_THROW(dispatcher.apply(input::Pass{})) << "the door is open again";
+}
+
+TEST(SimulatorTest, ApplyingInsideAnApplyIsALogicError)
+{
+    // A model whose clock handler sends an input: the only way in from inside is a bug.
+    Simulator simulator;
+    LineModel &model = LineModelInternals::of(simulator);
+    Timer sending(model.scheduler, 10, [&simulator] { simulator.apply(input::Pass{}); });
+    sending.set_enabled(true);
+    EXPECT_THROW(simulator.advance_by(10), std::logic_error);
 }
 
 // Pages come into sight only with the main window; a post's console is shown before the post.
 TEST_F(DoorTest, PagesInFrontAreModelStateAndShownConsoleFirst)
 {
-    sim.apply(input::TabChosen{console::find_page("TabSheet_Post_1")});
+    dispatcher.apply(input::TabChosen{console::find_page("TabSheet_Post_1")});
     EXPECT_TRUE(log.pages.empty()) << "the main window is not shown";
-    sim.apply(input::TabChosen{console::find_page("TabSheet_Post_2")});
-    sim.apply(input::MainWindow{true});
+    dispatcher.apply(input::TabChosen{console::find_page("TabSheet_Post_2")});
+    dispatcher.apply(input::MainWindow{true});
     EXPECT_EQ(log.pages, (std::vector<std::string>{"TabSheet_Post2_Pult_2", "TabSheet_Post_2"}));
     EXPECT_EQ(sim.working_mode, WorkingMode::PassStages);
 
     log.pages.clear();
-    sim.Cur_Mech = 53;
-    sim.f_Show_Key_Of_Cur_Mech();
+    dispatcher.apply(input::FindPick{53});
     EXPECT_EQ(log.pages, (std::vector<std::string>{"TabSheet_RM_Kromkomotalka",
                                                    "TabSheet_Post2_Pult_1", "TabSheet_Post_2"}));
     EXPECT_TRUE(sim.page_visible(console::find_page("TabSheet_Post2_Pult_1")));
@@ -214,15 +252,15 @@ TEST_F(DoorTest, ButtonsAndKnobsKeepTheirStateInTheModel)
 {
     const int bell = control("Frame_Button_Beep");
     const int knob = control("Frame_Krutilka3");
-    sim.apply(input::ControlPress{bell, MouseButton::Right});
+    dispatcher.apply(input::ControlPress{bell, MouseButton::Right});
     EXPECT_TRUE(sim.beep_pressed);
     EXPECT_EQ(sim.Controls[static_cast<std::size_t>(bell)].face_outline(), 6);
-    sim.apply(input::ControlRelease{bell, MouseButton::Right});
+    dispatcher.apply(input::ControlRelease{bell, MouseButton::Right});
     EXPECT_FALSE(sim.beep_pressed);
-    sim.apply(input::ControlPress{knob, MouseButton::Right});
+    dispatcher.apply(input::ControlPress{knob, MouseButton::Right});
     EXPECT_EQ(sim.control_state("Frame_Krutilka3").Knob_Pos, 0);
     const std::uint64_t version = sim.consoles_version;
-    sim.apply(input::ControlMove{knob});
+    dispatcher.apply(input::ControlMove{knob});
     EXPECT_EQ(sim.consoles_version, version) << "moving over a knob changes nothing";
 }
 
@@ -250,14 +288,14 @@ TEST(UiRequestsTest, NothingReachesTheWindowsInsideATick)
         void open_document(const std::string &, const std::string &) override { seen(); }
         void message_box(const std::string &) override { seen(); }
     } port;
-    Simulator sim(port);
+    Dispatcher dispatcher(port);
+    const LineModel &sim = dispatcher.model();
     port.clock = &sim.scheduler;
-    sim.apply(input::MainWindow{true});
-    sim.apply(input::SelectMode{WorkingMode::Automatic});
-    sim.apply(input::Pass{});
+    dispatcher.apply(input::MainWindow{true});
+    dispatcher.apply(input::SelectMode{WorkingMode::Automatic});
+    dispatcher.apply(input::Pass{});
     for (int second = 0; second < 100; ++second) { // the bell is pressed at 82 s
-        sim.scheduler.advance_by(1000);
-        sim.deliver_to_views();
+        dispatcher.advance_by(1000);
     }
     EXPECT_GT(int{sim.Frame_LineMetal.Stadiya_Raboti}, 39) << "the run went past the bell";
     EXPECT_GT(port.calls, 50);

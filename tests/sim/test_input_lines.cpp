@@ -1,4 +1,4 @@
-#include "sim/simulator.h"
+#include "sim/dispatcher.h"
 #include "sim/input_lines.h"
 
 #include <gtest/gtest.h>
@@ -20,7 +20,8 @@ protected:
     }
 
     RecordingUiPort ui;
-    Simulator sim{ui};
+    Dispatcher dispatcher{ui};
+    const LineModel &sim = dispatcher.model();
 };
 
 // One of every kind of input, with its line.

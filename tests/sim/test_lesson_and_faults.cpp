@@ -1,6 +1,6 @@
 // The instructor's inputs in the model: malfunctions of the keyed mechanisms and the lesson's
 // kind, each through the door.
-#include "sim/simulator.h"
+#include "sim/dispatcher.h"
 #include "sim/stage_tables.h"
 #include "sim/state_hash.h"
 
@@ -13,18 +13,22 @@ constexpr int coil_car = 1;
 
 class FaultTest : public ::testing::Test {
 protected:
-    FaultTest() { sim.scheduler.advance_by(3000); } // the settled start
+    FaultTest() { dispatcher.advance_by(3000); } // the settled start
 
-    TMech &car() { return *sim.Mech_Array[coil_car]; }
+    const TMech &car() const { return *sim.Mech_Array[coil_car]; }
     int stage_now() const { return sim.Frame_LineMetal.Stadiya_Raboti; }
-    Answer pulse(int mech, MechCommand command) { return sim.apply(input::Command{mech, command}); }
+    Answer pulse(int mech, MechCommand command)
+    {
+        return dispatcher.apply(input::Command{mech, command});
+    }
     Answer fault(int mech, FaultKind kind, bool on)
     {
-        return sim.apply(input::Fault{mech, kind, on});
+        return dispatcher.apply(input::Fault{mech, kind, on});
     }
 
     RecordingUiPort ui;
-    Simulator sim{ui};
+    Dispatcher dispatcher{ui};
+    const LineModel &sim = dispatcher.model();
 };
 
 TEST_F(FaultTest, AFaultyDriveRefusesEveryPulseAndTakesItOnceMended)
@@ -35,13 +39,13 @@ TEST_F(FaultTest, AFaultyDriveRefusesEveryPulseAndTakesItOnceMended)
         EXPECT_EQ(pulse(coil_car, command).pulse,
                   (PulseAnswer{coil_car, command, Refusal::DriveFault}));
     EXPECT_EQ(pulse(coil_car, MechCommand::Stop).pulse->refusal, Refusal::None);
-    sim.scheduler.advance_by(4200);
+    dispatcher.advance_by(4200);
     EXPECT_EQ(car().Pos_X, start);
     EXPECT_FALSE(car().b_KM_FWD || car().b_KM_RWS);
 
     fault(coil_car, FaultKind::Drive, false);
     EXPECT_EQ(pulse(coil_car, MechCommand::Forward).pulse->refusal, Refusal::None);
-    sim.scheduler.advance_by(4200);
+    dispatcher.advance_by(4200);
     EXPECT_NE(car().Pos_X, start);
 }
 
@@ -49,21 +53,21 @@ TEST_F(FaultTest, ARunningDriveStopsAtItsNextTickWhenItsDriveOrPermissionFails)
 {
     for (const FaultKind kind : {FaultKind::Drive, FaultKind::Permit}) {
         SCOPED_TRACE(static_cast<int>(kind));
-        sim.apply(input::ClearFaults{});
+        dispatcher.apply(input::ClearFaults{});
         pulse(coil_car, MechCommand::Forward);
-        sim.scheduler.advance_by(500);
+        dispatcher.advance_by(500);
         ASSERT_TRUE(car().b_KM_FWD);
         fault(coil_car, kind, true);
-        sim.scheduler.advance_by(car().Timer_Drive.interval());
+        dispatcher.advance_by(car().Timer_Drive.interval());
         const std::int16_t stopped = car().Pos_X;
         EXPECT_FALSE(car().b_KM_FWD);
         EXPECT_FALSE(car().Timer_Drive.enabled());
-        sim.scheduler.advance_by(2000);
+        dispatcher.advance_by(2000);
         EXPECT_EQ(car().Pos_X, stopped);
         pulse(coil_car, MechCommand::Reverse); // back for the next kind
-        sim.apply(input::ClearFaults{});
+        dispatcher.apply(input::ClearFaults{});
         pulse(coil_car, MechCommand::Reverse);
-        sim.scheduler.advance_by(20000);
+        dispatcher.advance_by(20000);
     }
 }
 
@@ -87,13 +91,13 @@ TEST_F(FaultTest, AFaultyEndSwitchNeverReportsAndReadsThePositionOnceMended)
 
     fault(coil_car, FaultKind::ForwardEnd, true);
     pulse(coil_car, MechCommand::Forward);
-    sim.scheduler.advance_by(60000);
+    dispatcher.advance_by(60000);
     const std::int16_t at_end = car().Pos_X;
-    sim.scheduler.advance_by(5000);
+    dispatcher.advance_by(5000);
     EXPECT_EQ(car().Pos_X, at_end) << "the car has come to its end";
     EXPECT_FALSE(car().bi_KV_FWD);
     EXPECT_TRUE(car().b_KM_FWD) << "the drive keeps running against the end";
-    sim.apply(input::ClearFaults{});
+    dispatcher.apply(input::ClearFaults{});
     EXPECT_TRUE(car().bi_KV_FWD);
 }
 
@@ -107,14 +111,13 @@ TEST_F(FaultTest, OnlyMechanismsAConsoleKeyCommandsTakeFaults)
 
 TEST_F(FaultTest, AFaultSetAndClearedLeavesTheStateAsIfNeverSet)
 {
-    RecordingUiPort other_ui;
-    Simulator untouched{other_ui};
-    untouched.scheduler.advance_by(3000);
+    Simulator untouched;
+    untouched.advance_by(3000);
     for (int kind = 0; kind < fault_kind_count; ++kind)
         fault(coil_car, static_cast<FaultKind>(kind), true);
-    EXPECT_NE(state_hash(sim), state_hash(untouched));
-    sim.apply(input::ClearFaults{});
-    EXPECT_EQ(state_hash(sim), state_hash(untouched));
+    EXPECT_NE(state_hash(sim), state_hash(untouched.state()));
+    dispatcher.apply(input::ClearFaults{});
+    EXPECT_EQ(state_hash(sim), state_hash(untouched.state()));
     for (int kind = 0; kind < fault_kind_count; ++kind)
         EXPECT_FALSE(car().has_fault(static_cast<FaultKind>(kind)));
 }
@@ -139,21 +142,21 @@ TEST_F(FaultTest, TheStageThatNeedsAFaultyDriveWaitsUntilTheFaultIsCleared)
     const MechCommand direction =
         command.op == stages::Command::Op::Forward ? MechCommand::Forward : MechCommand::Reverse;
     // The line as the step before leaves it: that step completes, and this one begins.
-    sim.apply(input::SelectMode{WorkingMode::StageByClick});
-    sim.apply(input::StepClick{stage - 1});
-    sim.apply(input::SelectMode{WorkingMode::PassStages});
-    sim.scheduler.advance_by(3000);
+    dispatcher.apply(input::SelectMode{WorkingMode::StageByClick});
+    dispatcher.apply(input::StepClick{stage - 1});
+    dispatcher.apply(input::SelectMode{WorkingMode::PassStages});
+    dispatcher.advance_by(3000);
     ASSERT_EQ(stage_now(), stage);
 
     fault(command.mech, FaultKind::Drive, true);
     EXPECT_EQ(pulse(command.mech, direction).pulse->refusal, Refusal::DriveFault);
-    sim.scheduler.advance_by(60000);
+    dispatcher.advance_by(60000);
     EXPECT_EQ(stage_now(), stage);
 
-    sim.apply(input::ClearFaults{});
+    dispatcher.apply(input::ClearFaults{});
     pulse(command.mech, direction);
     for (int tick = 0; tick < 6000 && stage_now() == stage; ++tick)
-        sim.scheduler.advance_by(10);
+        dispatcher.advance_by(10);
     EXPECT_NE(stage_now(), stage) << "step " << stage;
 }
 
@@ -161,41 +164,41 @@ class LessonTest : public FaultTest {};
 
 TEST_F(LessonTest, AnExamTakesTheAidsAndThePassButtonsAwayAndKeepsTheFirstMode)
 {
-    sim.apply(input::SelectMode{WorkingMode::Automatic});
-    sim.apply(input::Lesson{LessonKind::Exam});
+    dispatcher.apply(input::SelectMode{WorkingMode::Automatic});
+    dispatcher.apply(input::Lesson{LessonKind::Exam});
     EXPECT_TRUE(sim.lesson_is_exam());
     EXPECT_EQ(sim.working_mode, WorkingMode::PassStages);
     EXPECT_FALSE(sim.pass_button_enabled);
     EXPECT_FALSE(sim.next_step_pointers);
     EXPECT_FALSE(sim.key_tips);
     for (const WorkingMode mode : {WorkingMode::StageByClick, WorkingMode::Automatic}) {
-        sim.apply(input::SelectMode{mode});
+        dispatcher.apply(input::SelectMode{mode});
         EXPECT_EQ(sim.working_mode, WorkingMode::PassStages);
     }
-    sim.scheduler.advance_by(3000);
+    dispatcher.advance_by(3000);
     const int stage = stage_now();
-    sim.apply(input::Pass{});
-    sim.scheduler.advance_by(5000);
+    dispatcher.apply(input::Pass{});
+    dispatcher.advance_by(5000);
     EXPECT_EQ(stage_now(), stage) << "no pass in an exam";
-    sim.apply(input::FindPick{53});
+    dispatcher.apply(input::FindPick{53});
     EXPECT_EQ(sim.Cur_Mech, 53) << "the find box still works";
 
-    sim.apply(input::Lesson{LessonKind::Training});
+    dispatcher.apply(input::Lesson{LessonKind::Training});
     EXPECT_FALSE(sim.lesson_is_exam());
     EXPECT_TRUE(sim.pass_button_enabled);
     EXPECT_TRUE(sim.next_step_pointers);
     EXPECT_TRUE(sim.key_tips);
-    sim.apply(input::SelectMode{WorkingMode::Automatic});
+    dispatcher.apply(input::SelectMode{WorkingMode::Automatic});
     EXPECT_EQ(sim.working_mode, WorkingMode::Automatic);
 }
 
 TEST_F(LessonTest, AnExamBeforeAnyModeSelectsTheFirstAndTrainingLeavesItSelected)
 {
     ASSERT_EQ(sim.working_mode, WorkingMode::None);
-    sim.apply(input::Lesson{LessonKind::Exam});
+    dispatcher.apply(input::Lesson{LessonKind::Exam});
     EXPECT_EQ(sim.working_mode, WorkingMode::PassStages);
     EXPECT_FALSE(sim.pass_button_enabled);
-    sim.apply(input::Lesson{LessonKind::Training});
+    dispatcher.apply(input::Lesson{LessonKind::Training});
     EXPECT_EQ(sim.working_mode, WorkingMode::PassStages);
     EXPECT_TRUE(sim.pass_button_enabled);
 }

@@ -1,6 +1,6 @@
 // After a completed stage in the first working mode the marker and the hand lead to the next
 // step's control, without doing the step.
-#include "sim/simulator.h"
+#include "line_internals.h"
 #include "sim/stage_pointer.h"
 
 #include <gtest/gtest.h>
@@ -15,27 +15,33 @@ class NextStepPointerTest : public ::testing::Test {
 protected:
     NextStepPointerTest()
     {
-        sim.scheduler.advance_by(5000); // the start-up state
+        dispatcher.advance_by(5000); // the start-up state
         ui.calls.clear();
     }
 
     // Stage 1 completes when a coil stands on the car: the new-coil button does it.
     void complete_stage_1()
     {
-        sim.apply(input::SelectMode{mode});
-        sim.scheduler.advance_by(1000); // the poll passes the mode on to the line
+        dispatcher.apply(input::SelectMode{mode});
+        dispatcher.advance_by(1000); // the poll passes the mode on to the line
         line.Stadiya_Raboti = 1;
-        sim.deliver_to_views();
         ui.calls.clear();
-        sim.apply(input::NewCoil{});
-        sim.scheduler.advance_by(10);
-        sim.deliver_to_views();
+        dispatcher.apply(input::NewCoil{});
+        dispatcher.advance_by(10);
     }
 
     WorkingMode mode = WorkingMode::PassStages;
     RecordingUiPort ui;
-    Simulator sim{ui};
+    Dispatcher dispatcher{ui};
+    LineModel &sim = LineModelInternals::of(dispatcher); // stages set by hand
     TFrame_LineMetal &line = sim.Frame_LineMetal;
+
+    // Points at the next step as a completed stage does, and hands the windows what it asked.
+    void point_to_next_step()
+    {
+        LineModelInternals::point_to_next_step(dispatcher);
+        dispatcher.advance_by(0);
+    }
 };
 
 TEST_F(NextStepPointerTest, ACompletedStagePointsAtTheKeyOfTheNextStepWithoutDoingIt)
@@ -44,7 +50,7 @@ TEST_F(NextStepPointerTest, ACompletedStagePointsAtTheKeyOfTheNextStepWithoutDoi
     ASSERT_EQ(line.Stadiya_Raboti, 2);
     EXPECT_EQ(sim.Cur_Mech, 5);
     EXPECT_EQ(ui.calls, (std::vector<std::string>{"show_keys_of 5", "show_target"}));
-    sim.scheduler.advance_by(3000);
+    dispatcher.advance_by(3000);
     EXPECT_FALSE(line.KV_R(5)) << "the drum stays as it was";
     EXPECT_EQ(line.Stadiya_Raboti, 2);
 }
@@ -73,14 +79,13 @@ TEST_F(NextStepPointerTest, EachStepIsPointedAtByItsFirstControl)
         {41, {}, -1},  // completes by itself
         {49, {}, -1},
     };
-    sim.apply(input::SelectMode{WorkingMode::PassStages});
+    dispatcher.apply(input::SelectMode{WorkingMode::PassStages});
     for (const Case &each : cases) {
         SCOPED_TRACE(each.stage);
         sim.Cur_Mech = 100;
         ui.calls.clear();
         line.Stadiya_Raboti = static_cast<std::int8_t>(each.stage);
-        sim.point_to_next_step();
-        sim.deliver_to_views();
+        point_to_next_step();
         EXPECT_EQ(ui.calls, each.calls);
         EXPECT_EQ(sim.Cur_Mech, each.cur_mech < 0 ? 100 : each.cur_mech);
         EXPECT_EQ(stages::first_control(each.stage).kind == Kind::None, each.calls.empty());
@@ -94,14 +99,12 @@ TEST_F(NextStepPointerTest, NoPointersInTheOtherModesNorWhenSwitchedOff)
     ASSERT_EQ(line.Stadiya_Raboti, 2);
     EXPECT_EQ(ui.calls, std::vector<std::string>{}) << "the automatic run points by itself";
 
-    sim.apply(input::SelectMode{WorkingMode::PassStages});
+    dispatcher.apply(input::SelectMode{WorkingMode::PassStages});
     sim.next_step_pointers = false;
-    sim.scheduler.advance_by(1000);
+    dispatcher.advance_by(1000);
     line.Stadiya_Raboti = 13;
-    sim.deliver_to_views();
     ui.calls.clear();
-    sim.point_to_next_step();
-    sim.deliver_to_views();
+    point_to_next_step();
     EXPECT_EQ(ui.calls, std::vector<std::string>{});
 }
 
@@ -111,14 +114,13 @@ TEST_F(NextStepPointerTest, EachActionDonePointsAtTheNextActionOfTheSameStep)
 {
     complete_stage_1();
     const auto press = [this](std::string_view frame, MouseButton button) {
-        sim.apply(input::ControlPress{console::find_control(frame), button});
+        dispatcher.apply(input::ControlPress{console::find_control(frame), button});
     };
     press("Frame_45_Key_Fix_1", MouseButton::Right); // step 2: the drum's key, its only action
-    sim.scheduler.advance_by(4000);
+    dispatcher.advance_by(4000);
     ASSERT_EQ(line.Stadiya_Raboti, 3);
     EXPECT_EQ(sim.Cur_Mech, 2) << "step 3 begins with the car's table";
 
-    sim.deliver_to_views();
     ui.calls.clear();
     press("Frame_45_Key_Fix_3", MouseButton::Left);
     EXPECT_EQ(sim.Cur_Mech, 1);
@@ -136,12 +138,12 @@ TEST_F(NextStepPointerTest, AHeldKeyPointsOnWhenLetGoAndTheLastActionPointsNowhe
     const int feed_roll = console::find_control(console::key_of(15)->frame);
     const int jog = console::find_control(console::key_of(3)->frame);
     ui.calls.clear();
-    sim.apply(input::ControlPress{feed_roll, MouseButton::Left});
+    dispatcher.apply(input::ControlPress{feed_roll, MouseButton::Left});
     EXPECT_EQ(sim.Cur_Mech, 3);
     ui.calls.clear();
-    sim.apply(input::ControlPress{jog, MouseButton::Left});
+    dispatcher.apply(input::ControlPress{jog, MouseButton::Left});
     EXPECT_EQ(ui.calls, std::vector<std::string>{}) << "held, not yet done";
-    sim.apply(input::ControlRelease{jog, MouseButton::Left});
+    dispatcher.apply(input::ControlRelease{jog, MouseButton::Left});
     EXPECT_EQ(ui.calls, std::vector<std::string>{}) << "the jog is the page's last action";
 }
 

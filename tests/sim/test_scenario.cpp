@@ -1,11 +1,13 @@
 // The whole scenario, end to end: the automatic run and the stage states one after another.
-#include "sim/simulator.h"
+#include "line_internals.h"
 #include "sim/stage_tables.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace zun {
@@ -13,11 +15,23 @@ namespace {
 
 class ScenarioTest : public ::testing::Test {
 protected:
-    TMech &mech(int number) { return *sim.Mech_Array[number]; }
+    const TMech &mech(int number) const { return *sim.Mech_Array[number]; }
 
     RecordingUiPort ui;
-    Simulator sim{ui};
-    TFrame_LineMetal &line = sim.Frame_LineMetal;
+    Dispatcher dispatcher{ui};
+    const LineModel &sim = dispatcher.model();
+    const TFrame_LineMetal &line = sim.Frame_LineMetal;
+};
+
+// Told each stage change after the tick that made it, while the line still shows why.
+class StageWatch final : public InputObserver {
+public:
+    using Seen = std::function<void(int before, int after)>;
+    explicit StageWatch(Seen seen) : seen_(std::move(seen)) {}
+    void stage_changed(Millis, int before, int after) override { seen_(before, after); }
+
+private:
+    Seen seen_;
 };
 
 // Conditions that only read the line, so that judging them again changes nothing.
@@ -33,7 +47,7 @@ TEST_F(ScenarioTest, TheAutomaticRunPassesEveryStageByItsOwnCondition)
     std::vector<int> stages;
     std::vector<std::string> faults;
     bool restarting = false; // 49 -> 0 -> 1 happens within one tick
-    line.Stadiya_Raboti.set_observer([&](std::int8_t before, std::int8_t after) {
+    StageWatch watch([&](int before, int after) {
         stages.push_back(after);
         const bool completion = after == before + 1 && before <= stages::Last_Stage;
         if (before == 49 && after == 0)
@@ -41,7 +55,8 @@ TEST_F(ScenarioTest, TheAutomaticRunPassesEveryStageByItsOwnCondition)
         else if (completion && !restarting) {
             if (!line.b_Stage_Done)
                 faults.push_back("stage " + std::to_string(before) + " advanced undone");
-            else if (condition_reads_only(before) && !stages::condition_holds(before, line))
+            else if (condition_reads_only(before) &&
+                     !stages::condition_holds(before, LineModelInternals::of(dispatcher).Frame_LineMetal))
                 faults.push_back("stage " + std::to_string(before) + " without its condition");
         } else if (!completion && !(before == 38 && after == 42) &&
                    !(before == 48 && after == 26) && !(before == 49 && after == 0)) {
@@ -50,12 +65,13 @@ TEST_F(ScenarioTest, TheAutomaticRunPassesEveryStageByItsOwnCondition)
         if (after == 1)
             restarting = false;
     });
+    dispatcher.add_observer(watch);
 
-    sim.select_working_mode(zun::WorkingMode::Automatic);
-    sim.Button_Pass_StageClick();
+    dispatcher.apply(zun::input::SelectMode{zun::WorkingMode::Automatic});
+    dispatcher.apply(zun::input::Pass{});
     int cycles = 0;
     while (cycles < 2 && sim.scheduler.now() < 3600000) {
-        sim.scheduler.advance_by(1000);
+        dispatcher.advance_by(10); // one tick of the stage check
         cycles = static_cast<int>(std::count(stages.begin(), stages.end(), 1)) - 1;
     }
     EXPECT_EQ(faults, std::vector<std::string>{});
@@ -79,11 +95,11 @@ TEST_F(ScenarioTest, TheAutomaticRunPassesEveryStageByItsOwnCondition)
 
 TEST_F(ScenarioTest, EveryStageStatePutsTheLineWhereItsRowSays)
 {
-    sim.select_working_mode(zun::WorkingMode::StageByClick);
-    sim.scheduler.advance_by(1000);
+    dispatcher.apply(zun::input::SelectMode{zun::WorkingMode::StageByClick});
+    dispatcher.advance_by(1000);
     for (int stage = 0; stage <= stages::Last_Stage; ++stage) {
         SCOPED_TRACE(stage);
-        sim.ListBox_StepsClick(stage);
+        dispatcher.apply(zun::input::StepClick{stage});
         const stages::StageState &row = stages::state(stage);
         // The strip and the coils are laid at once, from where the drives stand at the click.
         EXPECT_EQ(line.Gde_Rulon_Razmativatela, row.uncoiler_place);
@@ -99,7 +115,7 @@ TEST_F(ScenarioTest, EveryStageStatePutsTheLineWhereItsRowSays)
             EXPECT_EQ(line.Seg_Start[1], 330);
             EXPECT_EQ(line.Seg_Len[1], x3 - x64);
         }
-        sim.scheduler.advance_by(3000);
+        dispatcher.advance_by(3000);
         for (const int number : stages::Commanded) {
             const bool forward =
                 std::find(row.forward.begin(), row.forward.end(), number) != row.forward.end();
@@ -117,8 +133,8 @@ TEST_F(ScenarioTest, EveryStageStatePutsTheLineWhereItsRowSays)
         }
         EXPECT_EQ(line.Stadiya_Raboti, stage) << "not counted in this mode";
     }
-    sim.ListBox_StepsClick(49);
-    sim.scheduler.advance_by(10);
+    dispatcher.apply(zun::input::StepClick{49});
+    dispatcher.advance_by(10);
     EXPECT_EQ(line.Stadiya_Raboti, 0);
     EXPECT_EQ(line.Seg_Start[0], 1027);
 }

@@ -17,11 +17,11 @@
 namespace {
 
 // What the Parts promise of the model at any moment; empty when all hold.
-std::string broken_promise(zun::Simulator &sim)
+std::string broken_promise(const zun::LineModel &sim)
 {
-    if (sim.Cur_Mech < 0 || sim.Cur_Mech >= zun::Simulator::mech_count)
+    if (sim.Cur_Mech < 0 || sim.Cur_Mech >= zun::LineModel::mech_count)
         return "Cur_Mech " + std::to_string(sim.Cur_Mech);
-    for (int number = 0; number < zun::Simulator::mech_count; ++number) {
+    for (int number = 0; number < zun::LineModel::mech_count; ++number) {
         const zun::TMech &mech = *sim.Mech_Array[number];
         if (mech.b_KM_FWD && mech.b_KM_RWS)
             return "mechanism " + std::to_string(number) + " latched both ways";

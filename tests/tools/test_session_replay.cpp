@@ -78,13 +78,13 @@ TEST(SessionReplay, AKilledSessionReplaysUpToItsLastWholeLine)
 }
 
 // The inputs of a session the program never ended, applied at their times.
-void give_inputs(zun::Simulator &sim)
+void give_inputs(zun::Dispatcher &dispatcher)
 {
-    sim.scheduler.advance_to(3000);
-    sim.apply(zun::input::NewCoil{});
-    sim.scheduler.advance_to(5500);
-    sim.apply(zun::input::SelectMode{zun::WorkingMode::StageByClick});
-    sim.apply(zun::input::StepClick{30});
+    dispatcher.advance_to(3000);
+    dispatcher.apply(zun::input::NewCoil{});
+    dispatcher.advance_to(5500);
+    dispatcher.apply(zun::input::SelectMode{zun::WorkingMode::StageByClick});
+    dispatcher.apply(zun::input::StepClick{30});
 }
 
 // Each input reaches the file before the model: a program killed outright, with nothing of it
@@ -96,10 +96,11 @@ TEST(SessionReplay, AProgramKilledOutrightLeavesAFileThatReplaysToItsLastInput)
     std::filesystem::remove_all(folder);
     const auto record_until_killed = [&folder] {
         zun::RecordingUiPort port;
-        zun::Simulator sim(port);
-        zun::SessionRecorder recorder(sim, folder, std::tm{}, {"zun-trainer test", "", "", "", "", "", ""});
-        give_inputs(sim);
-        sim.scheduler.advance_by(7000); // the clock runs on; no input comes before the kill
+        zun::Dispatcher dispatcher(port);
+        zun::SessionRecorder recorder(dispatcher, folder, std::tm{},
+                                      {"zun-trainer test", "", "", "", "", "", ""});
+        give_inputs(dispatcher);
+        dispatcher.advance_by(7000); // the clock runs on; no input comes before the kill
         std::raise(SIGKILL);
     };
     EXPECT_EXIT(record_until_killed(), testing::KilledBySignal(SIGKILL), "");
@@ -113,7 +114,7 @@ TEST(SessionReplay, AProgramKilledOutrightLeavesAFileThatReplaysToItsLastInput)
     std::filesystem::remove_all(folder);
 
     zun::RecordingUiPort port;
-    zun::Simulator live(port);
+    zun::Dispatcher live(port);
     give_inputs(live);
     std::ostringstream out;
     std::ostringstream errors;
@@ -122,7 +123,7 @@ TEST(SessionReplay, AProgramKilledOutrightLeavesAFileThatReplaysToItsLastInput)
     EXPECT_EQ(runner.replay(zun::read_session(script), false, errors), SimRunner::Completed)
         << errors.str() << text;
     EXPECT_EQ(runner.sim().scheduler.now(), 5500);
-    EXPECT_EQ(zun::state_hash(runner.sim()), zun::state_hash(live));
+    EXPECT_EQ(zun::state_hash(runner.sim()), zun::state_hash(live.model()));
     const Replay checked = replay(text, true);
     EXPECT_EQ(checked.status, SimRunner::Failed);
     EXPECT_NE(checked.errors.find("no end line"), std::string::npos) << checked.errors;

@@ -38,8 +38,9 @@ std::string recorded_session()
         std::filesystem::temp_directory_path() / "zun_fuzz_recorded_session";
     std::filesystem::remove_all(folder);
     zun::RecordingUiPort port;
-    zun::Simulator sim(port);
-    zun::SessionRecorder recorder(sim, folder, std::tm{},
+    zun::Dispatcher dispatcher(port);
+    const zun::LineModel &sim = dispatcher.model();
+    zun::SessionRecorder recorder(dispatcher, folder, std::tm{},
                                   {"zun-trainer test", "2026-12-10 09:00:00", "Пётр", "", "pc",
                                    "petr", zun::new_session_id()});
     const char *lines[] = {"window shown",          "mode 0",
@@ -56,13 +57,13 @@ std::string recorded_session()
                            "window width 900",      "beep down",
                            "beep up"};
     for (const char *line : lines) {
-        sim.scheduler.advance_by(700);
+        dispatcher.advance_by(700);
         const std::optional<zun::Input> input =
             zun::script::parse_input(zun::script::split(line), sim.pictures);
         EXPECT_TRUE(input) << line;
-        sim.apply(*input);
+        dispatcher.apply(*input);
     }
-    sim.scheduler.advance_by(2000);
+    dispatcher.advance_by(2000);
     recorder.end();
     std::string text = zun::read_session_file(recorder.path()).text;
     std::filesystem::remove_all(folder);

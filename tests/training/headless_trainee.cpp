@@ -85,7 +85,7 @@ void Headless_Trainee::turn(const KeyAction &action)
 void Headless_Trainee::hold(const KeyAction &action, int stage)
 {
     const bool left = action.angle < 0;
-    TMech &mech = *sim_.Mech_Array[action.key->tag];
+    const TMech &mech = *sim_.Mech_Array[action.key->tag];
     apply({Input::Kind::Key_Press, action.key, left});
     wait_for([&] {
         if (action.has_ends)
@@ -101,19 +101,19 @@ void Headless_Trainee::apply(const Input &input)
     const MouseButton button = input.left_button ? MouseButton::Left : MouseButton::Right;
     switch (input.kind) {
     case Kind::New_Coil_Click:
-        sim_.apply(zun::input::NewCoil{});
+        dispatcher_.apply(zun::input::NewCoil{});
         return;
     case Kind::Bell_Press:
-        sim_.apply(zun::input::ControlPress{row_of(console::bell_button()), MouseButton::Left});
+        dispatcher_.apply(zun::input::ControlPress{row_of(console::bell_button()), MouseButton::Left});
         return;
     case Kind::Bell_Release:
-        sim_.apply(zun::input::ControlRelease{row_of(console::bell_button()), MouseButton::Left});
+        dispatcher_.apply(zun::input::ControlRelease{row_of(console::bell_button()), MouseButton::Left});
         return;
     case Kind::Key_Press:
-        sim_.apply(zun::input::ControlPress{row_of(*input.key), button});
+        dispatcher_.apply(zun::input::ControlPress{row_of(*input.key), button});
         return;
     case Kind::Key_Release:
-        sim_.apply(zun::input::ControlRelease{row_of(*input.key), button});
+        dispatcher_.apply(zun::input::ControlRelease{row_of(*input.key), button});
         return;
     }
 }
@@ -121,7 +121,7 @@ void Headless_Trainee::apply(const Input &input)
 void Headless_Trainee::wait_for(const std::function<bool()> &done)
 {
     while (!done() && sim_.scheduler.now() < deadline_)
-        sim_.scheduler.advance_by(tick);
+        dispatcher_.advance_by(tick);
 }
 
 void Headless_Trainee::think()

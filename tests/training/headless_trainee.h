@@ -1,6 +1,6 @@
 #pragma once
 
-#include "sim/simulator.h"
+#include "sim/dispatcher.h"
 #include "training/step_facts.h"
 
 #include <functional>
@@ -32,9 +32,12 @@ public:
         bool left_button = true;
     };
 
-    explicit Headless_Trainee(Simulator &sim) : sim_(sim) {}
-    Headless_Trainee(Simulator &sim, const Pace &pace)
-        : sim_(sim), pace_(pace), random_(pace.seed)
+    explicit Headless_Trainee(Dispatcher &dispatcher)
+        : dispatcher_(dispatcher), sim_(dispatcher.model())
+    {
+    }
+    Headless_Trainee(Dispatcher &dispatcher, const Pace &pace)
+        : dispatcher_(dispatcher), sim_(dispatcher.model()), pace_(pace), random_(pace.seed)
     {
     }
 
@@ -56,7 +59,8 @@ private:
     bool stage_left(int stage) const;
     int angle_of(const console::Control &key) const;
 
-    Simulator &sim_;
+    Dispatcher &dispatcher_;
+    const LineModel &sim_;
     std::optional<Pace> pace_;
     std::mt19937 random_;
     Millis deadline_ = 0;

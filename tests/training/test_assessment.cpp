@@ -1,4 +1,4 @@
-#include "sim/simulator.h"
+#include "sim/dispatcher.h"
 #include "sim/console_layout.h"
 #include "sim/stage_tables.h"
 #include "sim/ui_port.h"
@@ -55,8 +55,8 @@ TEST(StageUsage, HoldsEveryPulseThatTheLineGivesForTheStage)
 TEST(AssessedInput, OnlyTheTraineesOperationsCountAndARefusalSaysWhy)
 {
     RecordingUiPort ui;
-    Simulator sim(ui);
-    sim.scheduler.advance_by(3000);
+    Dispatcher dispatcher(ui);
+    dispatcher.advance_by(3000);
     const auto control = [](std::string_view name) { return console::find_control(name); };
     using K = AssessedInput::Kind;
     struct Case {
@@ -86,7 +86,7 @@ TEST(AssessedInput, OnlyTheTraineesOperationsCountAndARefusalSaysWhy)
         {input::TabChosen{0}, std::nullopt},
     };
     for (const Case &c : cases) {
-        const Answer answer = sim.apply(c.input);
+        const Answer answer = dispatcher.apply(c.input);
         const std::optional<AssessedInput> got = assessed(c.input, answer);
         const std::string line = std::to_string(c.input.index());
         ASSERT_EQ(got.has_value(), c.kind.has_value()) << line;
@@ -211,30 +211,30 @@ TEST(StageRecord, CreditsThePersonNotTheLine)
 TEST(Assessment, TellsTheTraineeEachMistakeInWordsButNotInAnExamination)
 {
     RecordingUiPort ui;
-    Simulator sim(ui);
-    Assessment assessment(sim);
-    sim.apply(input::SelectMode{WorkingMode::PassStages});
-    sim.scheduler.advance_by(5000);
+    Dispatcher dispatcher(ui);
+    Assessment assessment(dispatcher);
+    dispatcher.apply(input::SelectMode{WorkingMode::PassStages});
+    dispatcher.advance_by(5000);
     const int pusher = console::find_control("Frame_45_Key_Back_7");
-    sim.apply(input::ControlPress{pusher, MouseButton::Left});
+    dispatcher.apply(input::ControlPress{pusher, MouseButton::Left});
     EXPECT_EQ(assessment.mistake_notice(),
               "Ключ «71 сталкиватель», механизм «71 сталкиватель»: команда не выполнена: "
               "механизм уже в конечном положении.");
-    sim.apply(input::ControlRelease{pusher, MouseButton::Left});
-    sim.apply(input::Command{10, MechCommand::Forward});
+    dispatcher.apply(input::ControlRelease{pusher, MouseButton::Left});
+    dispatcher.apply(input::Command{10, MechCommand::Forward});
     EXPECT_EQ(assessment.mistake_notice(),
               "Механизм «10 отгибатель»: этот механизм на шаге 1 не нужен.");
     const int unbound = console::find_control("Frame_45_Key_Fix_Tolchok");
     ASSERT_EQ(console::controls()[static_cast<std::size_t>(unbound)].tag, 0);
-    sim.apply(input::ControlPress{unbound, MouseButton::Left});
+    dispatcher.apply(input::ControlPress{unbound, MouseButton::Left});
     EXPECT_EQ(assessment.mistake_notice(),
               "Ключ «толчёк»: в программе он ни к чему не привязан.");
-    sim.apply(input::ControlRelease{unbound, MouseButton::Left});
-    sim.apply(input::NewCoil{});
+    dispatcher.apply(input::ControlRelease{unbound, MouseButton::Left});
+    dispatcher.apply(input::NewCoil{});
     EXPECT_EQ(assessment.mistake_notice(), "") << "an operation in order clears it";
 
-    sim.apply(input::Lesson{LessonKind::Exam});
-    sim.apply(input::ControlPress{pusher, MouseButton::Left});
+    dispatcher.apply(input::Lesson{LessonKind::Exam});
+    dispatcher.apply(input::ControlPress{pusher, MouseButton::Left});
     EXPECT_EQ(assessment.mistake_notice(), "");
     const auto &remarks = assessment.record().remarks();
     EXPECT_TRUE(std::ranges::any_of(remarks.end() - 2, remarks.end(),
@@ -252,8 +252,8 @@ TEST(Report, PrintsTheScoreTheStepsAndTheRemarks)
     record.input(5000, operation(72, Direction::Reverse, "interlock"));
     record.stage_changed(9000, 3);
 
-    NullUiPort ui;
-    const Simulator sim(ui);
+    const Simulator simulator;
+    const LineModel &sim = simulator.state();
     const LessonLog no_lesson;
     EXPECT_EQ(report_lines({record, 64, no_lesson, sim}),
               "score=64\n"

@@ -22,12 +22,13 @@ constexpr Millis step_limit = 600000;
 TEST(HeadlessTraineeTest, DoesSteps1To48InTheFirstModeWithoutPassingAStage)
 {
     RecordingUiPort ui;
-    Simulator sim(ui);
-    sim.apply(input::SelectMode{WorkingMode::PassStages});
+    Dispatcher dispatcher(ui);
+    const LineModel &sim = dispatcher.model();
+    dispatcher.apply(input::SelectMode{WorkingMode::PassStages});
     const std::clock_t cpu_start = std::clock();
-    sim.scheduler.advance_by(5000); // the start-up state completes stage 0
+    dispatcher.advance_by(5000); // the start-up state completes stage 0
     ASSERT_EQ(sim.Frame_LineMetal.Stadiya_Raboti, 1);
-    Headless_Trainee trainee(sim);
+    Headless_Trainee trainee(dispatcher);
     for (int step = 1; step <= stages::Last_Stage; ++step) {
         ASSERT_EQ(sim.Frame_LineMetal.Stadiya_Raboti, step);
         ASSERT_TRUE(trainee.do_current_step(step_limit)) << trainee.trouble();
@@ -43,7 +44,7 @@ TEST(HeadlessTraineeTest, DoesSteps1To48InTheFirstModeWithoutPassingAStage)
 // Where both coils stand, as the line's pictures show them.
 using Coil_Places = std::pair<UncoilerPlace, RecoilerPlace>;
 
-Coil_Places coil_places(const Simulator &sim)
+Coil_Places coil_places(const LineModel &sim)
 {
     return {sim.Frame_LineMetal.Gde_Rulon_Razmativatela, sim.Frame_LineMetal.Gde_Rulon_Motalki};
 }
@@ -51,8 +52,11 @@ Coil_Places coil_places(const Simulator &sim)
 // Notes the coils' places at the moment each step begins, in the order the steps begin.
 class Coil_Watch final : public InputObserver {
 public:
-    explicit Coil_Watch(Simulator &sim) : sim_(sim) { sim_.add_observer(*this); }
-    ~Coil_Watch() { sim_.remove_observer(*this); }
+    explicit Coil_Watch(Dispatcher &dispatcher) : dispatcher_(dispatcher), sim_(dispatcher.model())
+    {
+        dispatcher_.add_observer(*this);
+    }
+    ~Coil_Watch() { dispatcher_.remove_observer(*this); }
     Coil_Watch(const Coil_Watch &) = delete;
     Coil_Watch &operator=(const Coil_Watch &) = delete;
 
@@ -65,13 +69,13 @@ public:
     bool cycle_done = false; // the step after 48 has begun
 
 private:
-    void input_applied(Millis, const Input &, const Answer &) override {}
     void stage_changed(Millis, int before, int after) override
     {
         begun.push_back({after, coil_places(sim_)});
         cycle_done = cycle_done || before == stages::Last_Stage;
     }
-    Simulator &sim_;
+    Dispatcher &dispatcher_;
+    const LineModel &sim_;
 };
 
 // The coils' places as the automatic run has them when each step of its first cycle begins.
@@ -79,12 +83,13 @@ const std::vector<Coil_Watch::Begun> &automatic_run()
 {
     static const std::vector<Coil_Watch::Begun> begun = [] {
         RecordingUiPort ui;
-        Simulator sim(ui);
-        Coil_Watch watch(sim);
-        sim.apply(input::SelectMode{WorkingMode::Automatic});
-        sim.apply(input::Pass{});
+        Dispatcher dispatcher(ui);
+        const LineModel &sim = dispatcher.model();
+        Coil_Watch watch(dispatcher);
+        dispatcher.apply(input::SelectMode{WorkingMode::Automatic});
+        dispatcher.apply(input::Pass{});
         while (!watch.cycle_done && sim.scheduler.now() < 3'600'000)
-            sim.scheduler.advance_by(10);
+            dispatcher.advance_by(10);
         return watch.begun;
     }();
     return begun;
@@ -105,14 +110,15 @@ Human_Run run_at_human_pace(unsigned seed)
 {
     const std::vector<Coil_Watch::Begun> &automatic = automatic_run();
     RecordingUiPort ui;
-    Simulator sim(ui);
-    Assessment assessment(sim);
-    Coil_Watch watch(sim);
-    sim.apply(input::SelectMode{WorkingMode::PassStages});
-    sim.scheduler.advance_by(5000);
+    Dispatcher dispatcher(ui);
+    const LineModel &sim = dispatcher.model();
+    Assessment assessment(dispatcher);
+    Coil_Watch watch(dispatcher);
+    dispatcher.apply(input::SelectMode{WorkingMode::PassStages});
+    dispatcher.advance_by(5000);
     Pace pace = human_pace;
     pace.seed = seed;
-    Headless_Trainee trainee(sim, pace);
+    Headless_Trainee trainee(dispatcher, pace);
     Human_Run run;
     for (int step = 1; step <= stages::Last_Stage; ++step) {
         const std::string at = "step " + std::to_string(step) + ": ";

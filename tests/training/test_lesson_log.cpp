@@ -17,8 +17,8 @@ Answer stop_of(int mech)
 // A model to name the mechanisms in a report.
 class LessonReport : public testing::Test {
 protected:
-    NullUiPort ui_;
-    const Simulator model_{ui_};
+    const Simulator simulator_;
+    const LineModel &model_ = simulator_.state();
     const StageRecord record_;
 };
 

@@ -16,8 +16,8 @@ StageRemark remark(StageRemark::What what, std::string control, int mech, std::s
 
 TEST(RemarkWords, NameTheKeyTheMechanismAndWhatWentWrong)
 {
-    NullUiPort ui;
-    const Simulator model(ui);
+    const Simulator simulator;
+    const LineModel &model = simulator.state();
     using W = StageRemark::What;
     struct Case {
         StageRemark remark;

@@ -59,30 +59,30 @@ protected:
     }();
     SessionHeader header_{"zun-trainer 0.1", "2026-03-07 09:04:05", "Пётр Иванов", "", "", "", ""};
     RecordingUiPort port_;
-    Simulator sim_{port_};
+    Dispatcher dispatcher_{port_};
+    const LineModel &sim_ = dispatcher_.model();
 };
 
 TEST_F(SessionRecorderTest, WritesEachInputBeforeItIsApplied)
 {
-    SessionRecorder recorder(sim_, folder_, start_, header_);
+    SessionRecorder recorder(dispatcher_, folder_, start_, header_);
     FileWatcher watcher(recorder.path());
-    sim_.add_observer(watcher);
-    sim_.scheduler.advance_by(1200);
-    sim_.apply(input::NewCoil{});
+    dispatcher_.add_observer(watcher);
+    dispatcher_.advance_by(1200);
+    dispatcher_.apply(input::NewCoil{});
     EXPECT_NE(watcher.seen.find("advance 1200\nnewcoil\n"), std::string::npos) << watcher.seen;
     // An input the model cannot apply is in the file all the same: it is what was given.
-    EXPECT_ANY_THROW(sim_.apply(input::CloseUpClick{"Panel_None"}));
-    sim_.remove_observer(watcher);
+    EXPECT_ANY_THROW(dispatcher_.apply(input::CloseUpClick{"Panel_None"}));
+    dispatcher_.remove_observer(watcher);
     EXPECT_TRUE(content(recorder.path()).ends_with("closeup Panel_None click\n"));
 }
 
 TEST_F(SessionRecorderTest, NotesStagesAndEndsWithTheStateHash)
 {
-    SessionRecorder recorder(sim_, folder_, start_, header_);
-    sim_.apply(input::SelectMode{WorkingMode::StageByClick});
-    sim_.apply(input::StepClick{12});
-    sim_.scheduler.advance_by(500);
-    recorder.follow_stage();
+    SessionRecorder recorder(dispatcher_, folder_, start_, header_);
+    dispatcher_.apply(input::SelectMode{WorkingMode::StageByClick});
+    dispatcher_.apply(input::StepClick{12});
+    dispatcher_.advance_by(500);
     recorder.set_trainee("Анна Петрова");
     recorder.end("that is all");
     std::ifstream in(recorder.path());
@@ -93,7 +93,7 @@ TEST_F(SessionRecorderTest, NotesStagesAndEndsWithTheStateHash)
     EXPECT_EQ(script.length_ms, 500);
     EXPECT_NE(content(recorder.path()).find("# that is all\n# end hash="), std::string::npos);
     // Nothing after the end.
-    sim_.apply(input::NewCoil{});
+    dispatcher_.apply(input::NewCoil{});
     EXPECT_EQ(recorder.inputs().size(), 2U);
 }
 
@@ -101,17 +101,17 @@ TEST_F(SessionRecorderTest, ContinuesFromEarlierInputsInASelfContainedFile)
 {
     InputTimeline earlier;
     {
-        SessionRecorder first(sim_, folder_, start_, header_);
-        sim_.apply(input::MainWindow{true});
-        sim_.scheduler.advance_by(2000);
-        sim_.apply(input::NewCoil{});
-        sim_.scheduler.advance_by(3000);
-        sim_.apply(input::Command{1, MechCommand::Forward});
-        sim_.scheduler.advance_by(1000);
+        SessionRecorder first(dispatcher_, folder_, start_, header_);
+        dispatcher_.apply(input::MainWindow{true});
+        dispatcher_.advance_by(2000);
+        dispatcher_.apply(input::NewCoil{});
+        dispatcher_.advance_by(3000);
+        dispatcher_.apply(input::Command{1, MechCommand::Forward});
+        dispatcher_.advance_by(1000);
         earlier = first.inputs_until(5000);
         ASSERT_EQ(earlier.size(), 3U);
     }
-    Simulator rebuilt(port_);
+    Dispatcher rebuilt(port_);
     SessionPlayer(rebuilt, earlier).play_to(5000);
     SessionHeader continued = header_;
     continued.continues = "2026-03-07_09-04-05.zs";
@@ -121,10 +121,10 @@ TEST_F(SessionRecorderTest, ContinuesFromEarlierInputsInASelfContainedFile)
     const SessionScript script = read_session(in);
     EXPECT_EQ(script.header.continues, "2026-03-07_09-04-05.zs");
     // It holds the inputs up to that moment and the time after them.
-    Simulator replayed(port_);
+    Dispatcher replayed(port_);
     SessionPlayer(replayed, second.inputs()).play_to(script.length_ms);
     EXPECT_EQ(script.length_ms, 5000);
-    EXPECT_EQ(state_hash(replayed), state_hash(rebuilt));
+    EXPECT_EQ(state_hash(replayed.model()), state_hash(rebuilt.model()));
 }
 
 TEST_F(SessionRecorderTest, ReportsAFolderThatCannotBeWrittenOnceAndKeepsTheInputs)
@@ -132,13 +132,13 @@ TEST_F(SessionRecorderTest, ReportsAFolderThatCannotBeWrittenOnceAndKeepsTheInpu
     std::filesystem::create_directories(folder_);
     std::ofstream(folder_ / "taken") << "a file, not a folder";
     std::vector<std::string> reports;
-    SessionRecorder recorder(sim_, folder_ / "taken", start_, header_, {},
+    SessionRecorder recorder(dispatcher_, folder_ / "taken", start_, header_, {},
                              [&reports](SessionRecorder::Writing what, const std::string &error) {
                                  EXPECT_EQ(what, SessionRecorder::Writing::CannotCreate);
                                  reports.push_back(error);
                              });
-    sim_.apply(input::NewCoil{});
-    sim_.apply(input::MainWindow{true});
+    dispatcher_.apply(input::NewCoil{});
+    dispatcher_.apply(input::MainWindow{true});
     ASSERT_EQ(reports.size(), 1U);
     EXPECT_NE(reports[0].find("taken"), std::string::npos) << reports[0];
     EXPECT_EQ(recorder.inputs().size(), 2U);
@@ -152,10 +152,10 @@ TEST_F(SessionRecorderTest, ATraineesNameWithLineBreaksStaysOneHeaderLine)
 {
     const std::string pasted = "Пётр\nlesson exam\r\nnewcoil\nstep 99\n";
     header_.trainee = pasted;
-    SessionRecorder recorder(sim_, folder_, start_, header_);
-    sim_.scheduler.advance_by(700);
+    SessionRecorder recorder(dispatcher_, folder_, start_, header_);
+    dispatcher_.advance_by(700);
     recorder.set_trainee(pasted);
-    sim_.scheduler.advance_by(300);
+    dispatcher_.advance_by(300);
     recorder.end();
     std::ifstream in(recorder.path());
     const SessionScript script = read_session(in);
@@ -164,9 +164,9 @@ TEST_F(SessionRecorderTest, ATraineesNameWithLineBreaksStaysOneHeaderLine)
     for (const SessionLine &line : script.lines)
         lines.push_back(line.text);
     EXPECT_EQ(lines, (std::vector<std::string>{"advance 700", "advance 300"}));
-    Simulator replayed(port_);
+    Dispatcher replayed(port_);
     SessionPlayer(replayed, recorder.inputs()).play_to(script.length_ms);
-    EXPECT_EQ(script.end_hash, hash_text(state_hash(replayed)));
+    EXPECT_EQ(script.end_hash, hash_text(state_hash(replayed.model())));
 }
 
 // A full disk: the lines wait in memory, the trainee is told once that recording has paused and
@@ -175,7 +175,7 @@ TEST_F(SessionRecorderTest, ATraineesNameWithLineBreaksStaysOneHeaderLine)
 TEST_F(SessionRecorderTest, AFullDiskPausesTheRecordingWhichCatchesUpWhenSpaceReturns)
 {
     std::vector<SessionRecorder::Writing> reports;
-    SessionRecorder recorder(sim_, folder_, start_, header_, {},
+    SessionRecorder recorder(dispatcher_, folder_, start_, header_, {},
                              [&reports](SessionRecorder::Writing what, const std::string &) {
                                  reports.push_back(what);
                              });
@@ -186,18 +186,18 @@ TEST_F(SessionRecorderTest, AFullDiskPausesTheRecordingWhichCatchesUpWhenSpaceRe
     rlimit full = before;
     full.rlim_cur = header_size + 20; // "advance 100" fits, "newcoil" only in part
     ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &full), 0);
-    sim_.scheduler.advance_by(100);
-    sim_.apply(input::NewCoil{});
-    sim_.scheduler.advance_by(100);
-    sim_.apply(input::MainWindow{true});
+    dispatcher_.advance_by(100);
+    dispatcher_.apply(input::NewCoil{});
+    dispatcher_.advance_by(100);
+    dispatcher_.apply(input::MainWindow{true});
     recorder.catch_up();
     EXPECT_TRUE(recorder.paused());
     EXPECT_EQ(std::filesystem::file_size(recorder.path()), header_size + 20);
     ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &before), 0);
-    sim_.scheduler.advance_by(100);
+    dispatcher_.advance_by(100);
     recorder.catch_up();
     EXPECT_FALSE(recorder.paused());
-    sim_.apply(input::Command{1, MechCommand::Forward});
+    dispatcher_.apply(input::Command{1, MechCommand::Forward});
     recorder.end();
     std::signal(SIGXFSZ, SIG_DFL);
 
@@ -209,33 +209,33 @@ TEST_F(SessionRecorderTest, AFullDiskPausesTheRecordingWhichCatchesUpWhenSpaceRe
         << text;
     std::ifstream in(recorder.path());
     const SessionScript script = read_session(in);
-    Simulator replayed(port_);
+    Dispatcher replayed(port_);
     SessionPlayer(replayed, recorder.inputs()).play_to(script.length_ms);
-    EXPECT_EQ(script.end_hash, hash_text(state_hash(replayed)));
+    EXPECT_EQ(script.end_hash, hash_text(state_hash(replayed.model())));
 }
 
 TEST(SessionPlayer, AppliesEachInputAtItsTimeAndNeverGoesBack)
 {
     RecordingUiPort port;
-    Simulator recorded(port);
+    Dispatcher recorded(port);
     const InputTimeline inputs{{0, input::MainWindow{true}},
                                {1500, input::NewCoil{}},
                                {1500, input::Command{1, MechCommand::Forward}},
                                {4000, input::Command{1, MechCommand::Stop}}};
     for (const TimedInput &timed : inputs) {
-        recorded.scheduler.advance_to(timed.time);
+        recorded.advance_to(timed.time);
         recorded.apply(timed.input);
     }
-    recorded.scheduler.advance_to(6000);
+    recorded.advance_to(6000);
 
-    Simulator played(port);
+    Dispatcher played(port);
     SessionPlayer player(played, inputs);
     player.play_to(1500);
     EXPECT_EQ(player.played().size(), 3U); // those at the moment itself included
     player.play_to(6000);
     player.play_to(100);
     EXPECT_EQ(player.position(), 6000);
-    EXPECT_EQ(state_hash(played), state_hash(recorded));
+    EXPECT_EQ(state_hash(played.model()), state_hash(recorded.model()));
 }
 
 } // namespace

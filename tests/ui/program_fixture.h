@@ -8,18 +8,18 @@
 #include <gtest/gtest.h>
 
 // The program's windows on a recording port, with the main window shown. `advance` runs the
-// virtual clock and then refreshes the windows, as the program's clock driver does.
+// virtual clock, after which the windows follow the model, as with the program's clock driver.
 class ProgramTest : public ::testing::Test {
 protected:
     ProgramTest() { forms.main().show(); }
 
     void advance(zun::Millis duration)
     {
-        sim.scheduler.advance_by(duration);
-        forms.refresh();
+        dispatcher.advance_by(duration);
     }
 
     zun::RecordingUiPort ui_port;
     Forms forms{ui_port};
-    zun::Simulator &sim = forms.sim();
+    const zun::LineModel &sim = forms.sim();
+    zun::Dispatcher &dispatcher = forms.dispatcher();
 };

@@ -62,10 +62,10 @@ TEST_F(CommandsTest, PickingFromTheListShowsTheMechanism)
 
 TEST_F(CommandsTest, ThePanelShowsTheCurrentMechanism)
 {
-    sim.Cur_Mech = 38;
+    dispatcher.apply(zun::input::FindPick{38});
     advance(10);
     EXPECT_EQ(commands.panel1_caption->text(), "38? промасливающая машина");
-    sim.Cur_Mech = 1;
+    dispatcher.apply(zun::input::FindPick{1});
     commands.CheckBox_bi_KV_FWD->setChecked(true);
     advance(10);
     EXPECT_FALSE(commands.CheckBox_bi_KV_FWD->isChecked());
@@ -84,10 +84,10 @@ TEST_F(CommandsTest, TheMainWindowsPassButtonFollowsTheModeAndWorksHidden)
         << "stage 1: the coil is put on";
     EXPECT_EQ(commands.Label_Current_Step->text().left(5), "шаг №");
 
-    sim.select_working_mode(zun::WorkingMode::StageByClick);
+    dispatcher.apply(zun::input::SelectMode{zun::WorkingMode::StageByClick});
     advance(10);
     EXPECT_FALSE(pass->isEnabled());
-    sim.select_working_mode(zun::WorkingMode::Automatic);
+    dispatcher.apply(zun::input::SelectMode{zun::WorkingMode::Automatic});
     advance(10);
     EXPECT_EQ(pass->caption(), "пуск в автомате с текущего места");
 }
@@ -99,19 +99,19 @@ TEST_F(CommandsTest, AMistakeIsToldUnderTheStepLineUntilTheNextGoodOperation)
     const int pusher = zun::console::find_control("Frame_45_Key_Back_7");
     const QLabel &main_notice = *commands.Label_Mistake;
     const QLabel &steps_notice = *forms.steps().Label_Mistake;
-    sim.apply(zun::input::ControlPress{pusher, zun::MouseButton::Left});
+    dispatcher.apply(zun::input::ControlPress{pusher, zun::MouseButton::Left});
     EXPECT_TRUE(main_notice.isVisibleTo(&forms.main()));
     EXPECT_TRUE(main_notice.text().endsWith("механизм уже в конечном положении."))
         << main_notice.text().toStdString();
     EXPECT_EQ(steps_notice.text(), main_notice.text());
 
-    sim.apply(zun::input::ControlRelease{pusher, zun::MouseButton::Left});
-    sim.apply(zun::input::NewCoil{});
+    dispatcher.apply(zun::input::ControlRelease{pusher, zun::MouseButton::Left});
+    dispatcher.apply(zun::input::NewCoil{});
     EXPECT_FALSE(main_notice.isVisibleTo(&forms.main()));
     EXPECT_EQ(steps_notice.text(), "");
 
-    sim.apply(zun::input::Lesson{zun::LessonKind::Exam});
-    sim.apply(zun::input::ControlPress{pusher, zun::MouseButton::Left});
+    dispatcher.apply(zun::input::Lesson{zun::LessonKind::Exam});
+    dispatcher.apply(zun::input::ControlPress{pusher, zun::MouseButton::Left});
     EXPECT_FALSE(main_notice.isVisibleTo(&forms.main()));
 }
 

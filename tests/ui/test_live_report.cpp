@@ -23,12 +23,12 @@ namespace {
 // Writes every input of the door and every stage change to a session file, as the recorder does.
 class SessionFileRecorder final : private zun::InputObserver {
 public:
-    SessionFileRecorder(zun::Simulator &sim, const std::filesystem::path &folder)
-        : sim_(sim), writer_(folder, std::tm{}, {"zun-trainer 0.1", "", "Пётр", ""})
+    SessionFileRecorder(zun::Dispatcher &dispatcher, const std::filesystem::path &folder)
+        : dispatcher_(dispatcher), sim_(dispatcher.model()), writer_(folder, std::tm{}, {"zun-trainer 0.1", "", "Пётр", ""})
     {
-        sim_.add_observer(*this);
+        dispatcher_.add_observer(*this);
     }
-    ~SessionFileRecorder() { sim_.remove_observer(*this); }
+    ~SessionFileRecorder() { dispatcher_.remove_observer(*this); }
     SessionFileRecorder(const SessionFileRecorder &) = delete;
     SessionFileRecorder &operator=(const SessionFileRecorder &) = delete;
 
@@ -45,7 +45,8 @@ private:
     }
     void stage_changed(zun::Millis time, int, int after) override { writer_.stage(time, after); }
 
-    zun::Simulator &sim_;
+    zun::Dispatcher &dispatcher_;
+    const zun::LineModel &sim_;
     zun::SessionWriter writer_;
 };
 
@@ -74,7 +75,7 @@ protected:
 
     void advance(zun::Millis duration)
     {
-        sim_.scheduler.advance_by(duration);
+        dispatcher_.advance_by(duration);
         forms_.refresh();
     }
 
@@ -94,9 +95,10 @@ protected:
     const QTemporaryDir folder_;
     zun::RecordingUiPort ui_port_;
     Forms forms_{ui_port_};
-    zun::Simulator &sim_ = forms_.sim();
-    SessionFileRecorder recorder_{sim_, folder_.path().toStdString()};
-    const zun::Door door_{sim_};
+    const zun::LineModel &sim_ = forms_.sim();
+    zun::Dispatcher &dispatcher_ = forms_.dispatcher();
+    SessionFileRecorder recorder_{dispatcher_, folder_.path().toStdString()};
+    const zun::Door door_{dispatcher_};
 };
 
 TEST_F(LiveReport, FollowsTheSessionAndEqualsTheReportOfItsFile)

@@ -4,6 +4,7 @@
 #include "console/caption_label.h"
 #include "console/key_frame.h"
 #include "sim/console_layout.h"
+#include "tests/sim/line_internals.h"
 #include "ui/Unit_hand.h"
 #include "ui/Unit_main.h"
 #include "ui/main_commands.h"
@@ -45,11 +46,11 @@ protected:
     {
         ui_port.attach(forms);
         forms.main().show();
-        sim.scheduler.advance_by(5000);
+        dispatcher.advance_by(5000);
         forms.refresh();
-        sim.add_observer(page_log);
+        dispatcher.add_observer(page_log);
     }
-    ~PostsTest() override { sim.remove_observer(page_log); }
+    ~PostsTest() override { dispatcher.remove_observer(page_log); }
 
     const PostsPanel::Frame &frame(const char *name) { return posts.frame(name); }
     static void move_over(QWidget *widget)
@@ -98,7 +99,8 @@ protected:
 
     QtUiPort ui_port;
     Forms forms{ui_port};
-    zun::Simulator &sim = forms.sim();
+    const zun::LineModel &sim = forms.sim();
+    zun::Dispatcher &dispatcher = forms.dispatcher();
     PostsPanel &posts = *forms.main().Panel_Posts;
     PageLog page_log;
     std::vector<std::string> &pages_shown = page_log.names;
@@ -118,9 +120,7 @@ TEST_F(PostsTest, TheKeysOfTheCurrentMechanismFlashAndTheHandPointsAtTheLast)
     for (const Case &each : cases) {
         SCOPED_TRACE(each.mech);
         end_flashes();
-        sim.Cur_Mech = each.mech;
-        sim.f_Show_Key_Of_Cur_Mech();
-        sim.deliver_to_views();
+        dispatcher.apply(zun::input::FindPick{each.mech});
         EXPECT_EQ(flashed_keys(), each.flashed);
         expect_hand_points_at(*frame(each.hand_at).widget);
     }
@@ -128,9 +128,7 @@ TEST_F(PostsTest, TheKeysOfTheCurrentMechanismFlashAndTheHandPointsAtTheLast)
     EXPECT_EQ(current("PageControl_Pults_Of_Post_2"), posts.page("TabSheet_Post2_Pult_1"));
 
     end_flashes();
-    sim.Cur_Mech = 0;
-    sim.f_Show_Key_Of_Cur_Mech();
-    sim.deliver_to_views();
+    dispatcher.apply(zun::input::FindPick{0});
     EXPECT_EQ(flashed_keys().size(), 27u);
     expect_hand_points_at(*frame("Frame_45_Key_Fix_11").widget);
 }
@@ -139,9 +137,7 @@ TEST_F(PostsTest, AMechanismWithoutAKeyChangesNothing)
 {
     pages_shown.clear();
     forms.hand().hide(); // it points at the first step's button since the start-up state
-    sim.Cur_Mech = 12;
-    sim.f_Show_Key_Of_Cur_Mech();
-    sim.deliver_to_views();
+    dispatcher.apply(zun::input::FindPick{12});
     EXPECT_TRUE(flashed_keys().empty());
     EXPECT_FALSE(forms.hand().isVisible());
     EXPECT_TRUE(pages_shown.empty());
@@ -149,14 +145,13 @@ TEST_F(PostsTest, AMechanismWithoutAKeyChangesNothing)
 
 TEST_F(PostsTest, TheLinePressingTheBellShowsItsPageThenTheKeyOfTheCurrentMechanism)
 {
-    sim.select_working_mode(zun::WorkingMode::StageByClick);
-    sim.scheduler.advance_by(1000);
-    sim.ListBox_StepsClick(39);
-    sim.scheduler.advance_by(3000);
+    dispatcher.apply(zun::input::SelectMode{zun::WorkingMode::StageByClick});
+    dispatcher.advance_by(1000);
+    dispatcher.apply(zun::input::StepClick{39});
+    dispatcher.advance_by(3000);
     pick_tab("PageControl_Posts", "TabSheet_Post_1");
     pages_shown.clear();
-    sim.Button_Pass_StageClick();
-    sim.deliver_to_views();
+    dispatcher.apply(zun::input::Pass{});
     EXPECT_TRUE(sim.beep_pressed);
     ASSERT_GE(pages_shown.size(), 2u);
     EXPECT_EQ(pages_shown[0], "TabSheet_Post2_Pult_2") << "the bell's page first";
@@ -175,7 +170,7 @@ TEST_F(PostsTest, PickingAPostShowsItsConsoleFirstAndMovesTheOperator)
     EXPECT_EQ(figure.top(), 114 + (127 - 62) / 2);
     EXPECT_TRUE(sim.Timer_Scene_Left.enabled());
 
-    sim.scheduler.advance_by(2000);
+    dispatcher.advance_by(2000);
     pick_tab("PageControl_Pults_Of_Post_1", "TabSheet_Post1_Pult_2");
     EXPECT_EQ(figure.left(), 915 + 56 / 2);
     EXPECT_EQ(figure.top(), 145 + (45 - 62) / 2);
@@ -213,7 +208,7 @@ TEST_F(PostsTest, TheOilingMachineBringsItsConsoleForwardAndTheOperatorFollowsTh
         pick_tab("PageControl_Pults_Of_Post_2", each.console_in_front);
         pick_tab("PageControl_Posts", each.post_in_front);
         pages_shown.clear();
-        sim.apply(zun::input::PictureClick{"Image38_0"});
+        dispatcher.apply(zun::input::PictureClick{"Image38_0"});
         forms.refresh();
         EXPECT_EQ(pages_shown, each.shown);
         EXPECT_EQ(current("PageControl_Posts"), posts.page("TabSheet_Post_2"));
@@ -287,7 +282,7 @@ TEST_F(PostsTest, TheMarkerSitsOverTheCurrentMechanismsFirstPictureWhereverItIsS
         for (const Case &each : cases) {
             SCOPED_TRACE("mechanism " + std::to_string(each.mech) + ", scroll " +
                          std::to_string(scroll));
-            sim.Cur_Mech = each.mech;
+            dispatcher.apply(zun::input::FindPick{each.mech});
             forms.target().Timer1Timer();
             const zun::Picture &first = *sim.Mech_Array[each.mech]->Image_Pos[0];
             ASSERT_EQ(&first.panel(), each.holder);
@@ -298,7 +293,7 @@ TEST_F(PostsTest, TheMarkerSitsOverTheCurrentMechanismsFirstPictureWhereverItIsS
     }
 
     const QPoint over_drum = forms.target().pos();
-    sim.Cur_Mech = 12; // in the hidden store
+    dispatcher.apply(zun::input::FindPick{12}); // in the hidden store
     forms.target().Timer1Timer();
     EXPECT_EQ(forms.target().pos(), over_drum);
 }
@@ -316,9 +311,9 @@ TEST_F(PostsTest, ACompletedStagePointsAtTheNextStepsKeyOnItsPage)
               new_coil.mapToGlobal(QPoint(new_coil.width() / 2, new_coil.height())));
 
     pick_tab("PageControl_Posts", "TabSheet_Post_2");
-    sim.Frame_LineMetal.Stadiya_Raboti = 13;
-    sim.point_to_next_step();
-    sim.deliver_to_views();
+    zun::LineModelInternals::of(dispatcher).Frame_LineMetal.Stadiya_Raboti = 13;
+    zun::LineModelInternals::point_to_next_step(dispatcher);
+    dispatcher.advance_by(0); // the windows are told
     EXPECT_EQ(current("PageControl_Posts"), posts.page("TabSheet_Post_1"));
     EXPECT_EQ(current("PageControl_Pults_Of_Post_1"), posts.page("TabSheet_Post1_Pult_4"));
     EXPECT_EQ(flashed_keys(), std::vector<std::string>{"Frame_45_Key_Fix_26"});
@@ -336,11 +331,11 @@ TEST_F(PostsTest, TheFirstRestOnAKeyTellsWhichButtonTurnsItOnlyOnce)
     KeyTip &tip = *forms.main().key_tip;
     pick_tab("PageControl_Posts", "TabSheet_Post_1");
     pick_tab("PageControl_Pults_Of_Post_1", "TabSheet_Post1_Pult_4");
-    sim.key_tips = false;
+    dispatcher.apply(zun::input::Lesson{zun::LessonKind::Exam});
     rest_on("Frame_45_Key_Back_3", posts);
     EXPECT_EQ(tip.note(), nullptr) << "not in an examination";
 
-    sim.key_tips = true;
+    dispatcher.apply(zun::input::Lesson{zun::LessonKind::Training});
     EXPECT_TRUE(rest_on("Frame_45_Key_Back_3", posts));
     ASSERT_NE(tip.note(), nullptr);
     EXPECT_TRUE(tip.note()->isVisible());

@@ -136,7 +136,8 @@ template <typename Pick> void bring_pages_forward(Forms &forms, Pick &pick)
 // Random use of the windows, `events` of them; the virtual clock advances by chance too.
 void use_randomly(Forms &forms, int events, unsigned seed, std::map<std::string, int> &reached)
 {
-    zun::Simulator &sim = forms.sim();
+    const zun::LineModel &sim = forms.sim();
+    zun::Dispatcher &dispatcher = forms.dispatcher();
     std::mt19937 random(seed);
     const auto pick = [&random](std::size_t count) {
         return std::uniform_int_distribution<std::size_t>(0, count - 1)(random);
@@ -198,8 +199,8 @@ void use_randomly(Forms &forms, int events, unsigned seed, std::map<std::string,
     };
     for (int event = 0; event < events; ++event) {
         if (event == events / 2) { // the automation lays the strip through the line
-            sim.apply(zun::input::SelectMode{zun::WorkingMode::StageByClick});
-            sim.apply(zun::input::StepClick{30});
+            dispatcher.apply(zun::input::SelectMode{zun::WorkingMode::StageByClick});
+            dispatcher.apply(zun::input::StepClick{30});
         }
         if (event % 50 == 25) // inputs that bring pages forward: a picture, a find pick, a pass
             bring_pages_forward(forms, pick);
@@ -234,7 +235,7 @@ void use_randomly(Forms &forms, int events, unsigned seed, std::map<std::string,
             break;
         }
         default:
-            sim.scheduler.advance_by(static_cast<zun::Millis>(pick(500)));
+            dispatcher.advance_by(static_cast<zun::Millis>(pick(500)));
             forms.refresh();
             break;
         }
@@ -242,7 +243,7 @@ void use_randomly(Forms &forms, int events, unsigned seed, std::map<std::string,
             ++reached[kind_of(target, at)];
         QApplication::processEvents();
         ASSERT_GE(sim.Cur_Mech, 0);
-        ASSERT_LT(sim.Cur_Mech, zun::Simulator::mech_count);
+        ASSERT_LT(sim.Cur_Mech, zun::LineModel::mech_count);
         for (const zun::TMech *mech : sim.Mech_Array)
             ASSERT_FALSE(mech->b_KM_FWD && mech->b_KM_RWS);
     }
@@ -252,11 +253,12 @@ TEST(RandomWindowsTest, TheProgramSurvivesRandomUseOfItsWindows)
 {
     zun::RecordingUiPort ui_port;
     Forms forms(ui_port);
-    zun::Simulator &sim = forms.sim();
+    const zun::LineModel &sim = forms.sim();
+    zun::Dispatcher &dispatcher = forms.dispatcher();
     LineRecorder recorder;
-    sim.add_observer(recorder);
+    dispatcher.add_observer(recorder);
     const SessionFolder folder;
-    zun::SessionRecorder session(sim, folder.path, zun_start_time(),
+    zun::SessionRecorder session(dispatcher, folder.path, zun_start_time(),
                                  {"zun-trainer test", "", "", ""});
     forms.main().show();
     forms.steps().show();
@@ -272,10 +274,10 @@ TEST(RandomWindowsTest, TheProgramSurvivesRandomUseOfItsWindows)
           "console TFrame_Button", "console TFrame_Krutilka", "QTabBar", "StepsList"})
         EXPECT_GT(reached[kind], 0) << kind;
     // Still responsive: the clock runs and a pass is carried out.
-    sim.scheduler.advance_by(1000);
+    dispatcher.advance_by(1000);
     EXPECT_LE(sim.Frame_LineMetal.Stadiya_Raboti, 49);
 
-    sim.remove_observer(recorder);
+    dispatcher.remove_observer(recorder);
     std::map<std::string, int> kinds;
     for (const auto &[time, line] : recorder.lines)
         ++kinds[line.substr(0, line.find(' '))];
@@ -315,8 +317,9 @@ TEST(RandomWindowsTest, DISABLED_HourOfRandomUseMeasured)
     if (!given) {
         zun::RecordingUiPort ui_port;
         Forms forms(ui_port);
-        zun::Simulator &sim = forms.sim();
-        zun::SessionRecorder session(sim, folder.path, zun_start_time(),
+        const zun::LineModel &sim = forms.sim();
+        zun::Dispatcher &dispatcher = forms.dispatcher();
+        zun::SessionRecorder session(dispatcher, folder.path, zun_start_time(),
                                      {"zun-trainer test", "", "", ""});
         forms.main().show();
         forms.steps().show();

@@ -45,8 +45,8 @@ QString saved_html(const ReportWindow &window)
 
 class ReportWindowTest : public testing::Test {
 protected:
-    zun::NullUiPort ui_;
-    const zun::Simulator model_{ui_};
+    const zun::Simulator simulator_;
+    const zun::LineModel &model_ = simulator_.state();
     const zun::StageRecord record_ = two_steps();
     const zun::LessonLog no_lesson_;
 };

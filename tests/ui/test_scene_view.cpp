@@ -1,4 +1,5 @@
 #include "program_fixture.h"
+#include "tests/sim/line_internals.h"
 #include "sim/console_layout.h"
 #include "ui/Unit_main.h"
 #include "ui/main_commands.h"
@@ -50,7 +51,7 @@ TEST_F(SceneViewTest, ThePanoramaAndTheDrumCloseUpsFollowTheModel)
 {
     EXPECT_EQ(sim.Panel_Image_Scene->left(), 9) << "the first show scrolls towards post 2";
     EXPECT_EQ(scene->pos(), TForm_Main_ZUN::on_client(9, 40));
-    sim.Panel_5_mech->set_visible(true);
+    dispatcher.apply(zun::input::FindPick{5}); // the drum's close-up
     advance(10);
     PanelView *drum = close_up(sim.Panel_5_mech);
     EXPECT_TRUE(drum->isVisible());
@@ -95,7 +96,7 @@ TEST_F(SceneViewTest, TheMainWindowOpensScrolledToItsChildrensPlaces)
 
 TEST_F(SceneViewTest, AClickOnAPictureGoesToTheModel)
 {
-    sim.Panel_5_mech->set_visible(true);
+    dispatcher.apply(zun::input::FindPick{5}); // the drum's close-up
     advance(10);
     PanelView *drum = close_up(sim.Panel_5_mech);
     QTest::mouseClick(drum, Qt::LeftButton, {},
@@ -110,7 +111,7 @@ TEST_F(SceneViewTest, AClickOnAPictureGoesToTheModel)
 
 TEST_F(SceneViewTest, TheOilingMachineKeepsTheOperatorBesideItsTerminal)
 {
-    sim.bring_forward(zun::console::find_page("TabSheet_Post2_Pult_1"));
+    dispatcher.apply(zun::input::TabChosen{zun::console::find_page("TabSheet_Post2_Pult_1")});
     QTest::mouseClick(scene, Qt::LeftButton, {},
                       centre_of(*sim.pictures.find_picture("Image38_0")));
     EXPECT_EQ(sim.Image_Operator->left(), 398);
@@ -130,11 +131,12 @@ TEST_F(SceneViewTest, DraggingThePanoramaByItsHandle)
 }
 
 // Paints what the clock brings for one virtual second, 10 ms at a time, as the program does.
-long long area_painted_in_a_second(zun::Simulator &sim, TForm_Main_ZUN &window, PanelView &view)
+long long area_painted_in_a_second(zun::Dispatcher &dispatcher, TForm_Main_ZUN &window,
+                                   PanelView &view)
 {
     const long long before = view.painted_area();
     for (int tick = 0; tick < 100; ++tick) {
-        sim.scheduler.advance_by(10);
+        dispatcher.advance_by(10);
         window.refresh_from_model();
         QCoreApplication::processEvents();
     }
@@ -145,15 +147,15 @@ TEST_F(SceneViewTest, AnIdleLineRepaintsNothingAndARunningStripLittle)
 {
     advance(5000);
     QCoreApplication::processEvents();
-    EXPECT_EQ(area_painted_in_a_second(sim, forms.main(), *scene), 0) << "idle";
+    EXPECT_EQ(area_painted_in_a_second(dispatcher, forms.main(), *scene), 0) << "idle";
 
-    sim.select_working_mode(zun::WorkingMode::StageByClick);
-    sim.scheduler.advance_by(1000);
-    sim.ListBox_StepsClick(40); // the line at working speed, winding
-    sim.Frame_LineMetal.f_Start_Working_Speed();
+    dispatcher.apply(zun::input::SelectMode{zun::WorkingMode::StageByClick});
+    dispatcher.advance_by(1000);
+    dispatcher.apply(zun::input::StepClick{40}); // the line at working speed, winding
+    zun::LineModelInternals::of(dispatcher).Frame_LineMetal.f_Start_Working_Speed();
     advance(2000);
     QCoreApplication::processEvents();
-    const long long running = area_painted_in_a_second(sim, forms.main(), *scene);
+    const long long running = area_painted_in_a_second(dispatcher, forms.main(), *scene);
     const long long whole = 100LL * scene->width() * scene->height();
     std::cout << "[ measured ] running strip: " << running << " px painted per second, "
               << 100.0 * static_cast<double>(running) / static_cast<double>(whole)

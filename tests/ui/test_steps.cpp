@@ -1,4 +1,5 @@
 #include "program_fixture.h"
+#include "tests/sim/line_internals.h"
 #include "ui/Unit_main.h"
 #include "ui/main_commands.h"
 #include "ui/Unit_status_mech_array.h"
@@ -40,7 +41,7 @@ TEST_F(StepsWindowTest, ThePollShowsTheStageAndItsStep)
     advance(1000);
     EXPECT_EQ(forms.steps().Edit_CheckBox_stadiya_raboti->text(), "стадия работы  0");
     EXPECT_EQ(forms.main().commands->Label_Current_Step->text(), "шаг №");
-    sim.Frame_LineMetal.Stadiya_Raboti = 21;
+    zun::LineModelInternals::of(dispatcher).Frame_LineMetal.Stadiya_Raboti = 21; // by hand
     advance(1000);
     EXPECT_EQ(forms.steps().ListBox_Steps->currentRow(), 21);
     EXPECT_EQ(forms.main().commands->Label_Current_Step->text(),
@@ -76,7 +77,7 @@ TEST_F(StepsWindowTest, AClickOnAnotherLineOnlyExplainsItUntilTheStageChanges)
     EXPECT_EQ(sim.Frame_LineMetal.Stadiya_Raboti, stage);
     EXPECT_EQ(forms.steps().ListBox_Steps->currentRow(), stage);
     EXPECT_EQ(forms.steps().top_page()->objectName(), "Memo7");
-    forms.sim().apply(zun::input::NewCoil{});
+    forms.dispatcher().apply(zun::input::NewCoil{});
     advance(1000); // the poll finds the next stage
     EXPECT_EQ(forms.steps().top_page()->objectName(), "Memo2") << "the next stage's page";
     EXPECT_TRUE(forms.steps().top_page()->toPlainText().startsWith(
@@ -101,7 +102,7 @@ TEST_F(StepsWindowTest, TheListTheStageFieldAndThePageSayOneStep)
     };
     const auto step_1 = std::tuple(1, QStringLiteral("стадия работы  1"), QStringLiteral("Memo1"));
     EXPECT_EQ(shown(), step_1);
-    forms.sim().apply(zun::input::NewCoil{});
+    forms.dispatcher().apply(zun::input::NewCoil{});
     zun::Millis waited = 0;
     for (; sim.Frame_LineMetal.Stadiya_Raboti == 1 && waited < 2000; waited += 10)
         advance(10);
@@ -134,7 +135,7 @@ TEST_F(StepsWindowTest, TheStatusWindowCaptionsItsRowsAndFollowsTheMechanisms)
     EXPECT_EQ(status.Check_Box[2][1]->y(), 15);
 
     advance(5000);
-    sim.Mech_Array[1]->f_Start_FWD_Pulse();
+    dispatcher.apply(zun::input::Command{1, zun::MechCommand::Forward});
     advance(500);
     EXPECT_TRUE(status.Timer_Status.isActive()) << "the window refreshes on its own timer";
     EXPECT_EQ(status.Timer_Status.interval(), 500);

@@ -1,4 +1,5 @@
 #include "program_fixture.h"
+#include "tests/sim/line_internals.h"
 #include "sim/steps_texts.h"
 #include "ui/Unit_main.h"
 #include "ui/main_commands.h"
@@ -82,7 +83,7 @@ TEST_F(TextsTest, NoStepCutsOffAnyPartOfItsLettersInTheMainWindow)
 {
     QLabel &current = *forms.main().commands->Label_Current_Step;
     for (const std::string_view line : zun::steps::lines()) {
-        sim.Label_Current_Step = "шаг №" + std::string(line);
+        zun::LineModelInternals::of(dispatcher).Label_Current_Step = "шаг №" + std::string(line);
         forms.main().commands->refresh();
         for (const qreal ratio : {1.0, 2.0})
             EXPECT_LE(ink_cut_off(current, ratio), 0.5) << line << " at ratio " << ratio;
@@ -100,7 +101,7 @@ TEST_F(TextsTest, HeadingsKeepTheirTextsPlace)
     }
     QLabel &current = *forms.main().commands->Label_Current_Step;
     for (const char *text : {"шаг №", "ЙЁ", "шаг №"}) {
-        sim.Label_Current_Step = text;
+        zun::LineModelInternals::of(dispatcher).Label_Current_Step = text;
         forms.main().commands->refresh();
         EXPECT_EQ(current.y() + current.contentsMargins().top(), 14) << text;
     }

@@ -94,7 +94,7 @@ void DemoPlayer::play(const zun::video::DemoScript &script, zun::Millis limit_ms
 // input happens, as seen when the glide starts.
 void DemoPlayer::advance(zun::Millis ms, const std::optional<zun::Input> &next)
 {
-    zun::Scheduler &clock = forms_.sim().scheduler;
+    zun::Dispatcher &clock = forms_.dispatcher();
     const zun::Millis end = clock.now() + ms;
     const bool picks_in_find_list = next && std::holds_alternative<zun::input::FindPick>(*next);
     const zun::Millis glide_end =
@@ -153,7 +153,7 @@ void DemoPlayer::apply(const zun::Input &input)
     } else if (const auto *width = std::get_if<zun::input::MainWindowWidth>(&input)) {
         forms_.main().resize(width->width, forms_.main().height());
     } else {
-        forms_.sim().apply(input);
+        forms_.dispatcher().apply(input);
     }
     show_pick(input);
     const Buttons buttons = buttons_of(input);

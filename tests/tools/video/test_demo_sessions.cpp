@@ -37,8 +37,8 @@ TEST_P(DemoSessionTest, LastsOneToThreeMinutesOfInputsTheModelReads)
     const zun::video::DemoScript script = zun::video::read_demo(in);
     EXPECT_GE(script.length_ms, 60000);
     EXPECT_LE(script.length_ms, 180000);
-    zun::RecordingUiPort ui;
-    const zun::Simulator sim(ui);
+    const zun::Simulator simulator;
+    const zun::LineModel &sim = simulator.state();
     for (const zun::video::DemoStep &step : script.steps) {
         if (const auto *line = std::get_if<zun::video::InputLine>(&step)) {
             EXPECT_TRUE(zun::script::parse_input(zun::script::split(line->text), sim.pictures))

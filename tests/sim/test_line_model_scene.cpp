@@ -1,4 +1,4 @@
-#include "sim/simulator.h"
+#include "line_internals.h"
 
 #include <gtest/gtest.h>
 
@@ -9,36 +9,36 @@ namespace {
 
 class SceneTest : public ::testing::Test {
 protected:
-    Picture &picture(const char *name) { return *sim.pictures.find_picture(name); }
+    const Picture &picture(const char *name) const { return *sim.pictures.find_picture(name); }
 
     // The calls the model's requests made once handed to the port, as the program hands them.
     const std::vector<std::string> &delivered()
     {
-        sim.deliver_to_views();
         return ui.calls;
     }
 
     RecordingUiPort ui;
-    Simulator sim{ui};
+    Dispatcher dispatcher{ui};
+    const LineModel &sim = dispatcher.model();
 };
 
 TEST_F(SceneTest, AClickOnAPictureChoosesItsMechanismAndPointingFollowsAfterwards)
 {
-    sim.Cur_Mech = 30;
-    sim.picture_hover(picture("Image1_0"));
+    dispatcher.apply(zun::input::FindPick{30});
+    dispatcher.apply(zun::input::PictureHover{"Image1_0"});
     EXPECT_EQ(sim.Cur_Mech, 30) << "pointing chooses nothing before a click";
     EXPECT_FALSE(sim.b_Hover_Selects);
 
     delivered();
     ui.calls.clear();
-    sim.picture_click(picture("Image106_0"));
+    dispatcher.apply(zun::input::PictureClick{"Image106_0"});
     EXPECT_EQ(sim.Cur_Mech, 5) << "a drum segment stands for its drum";
     EXPECT_TRUE(sim.b_Hover_Selects);
     EXPECT_EQ(delivered(), (std::vector<std::string>{"show_keys_of 5", "show_target"}));
-    sim.picture_hover(picture("Image1_0"));
+    dispatcher.apply(zun::input::PictureHover{"Image1_0"});
     EXPECT_EQ(sim.Cur_Mech, 1);
 
-    sim.picture_click(picture("Image_Invisible_9"));
+    dispatcher.apply(zun::input::PictureClick{"Image_Invisible_9"});
     EXPECT_EQ(sim.Cur_Mech, 9);
 }
 
@@ -46,16 +46,13 @@ TEST_F(SceneTest, PicturesWithBehavioursOfTheirOwn)
 {
     delivered();
     ui.calls.clear();
-    sim.picture_click(picture("Image_Rolik"));
-    EXPECT_TRUE(ui.calls.empty()) << "the box waits to be handed over";
-    sim.apply(input::PictureClick{"Image_Rolik"});
-    EXPECT_EQ(delivered(), (std::vector<std::string>{"message_box не имеет привода",
-                                                     "message_box не имеет привода"}));
+    dispatcher.apply(zun::input::PictureClick{"Image_Rolik"});
+    EXPECT_EQ(delivered(), (std::vector<std::string>{"message_box не имеет привода"}));
 
     delivered();
     ui.calls.clear();
-    sim.Cur_Mech = 30;
-    sim.picture_click(picture("Image38_2"));
+    dispatcher.apply(zun::input::FindPick{30});
+    dispatcher.apply(zun::input::PictureClick{"Image38_2"});
     EXPECT_EQ(sim.Image_Operator->left(), 408 - 10) << "no page is seen without the window";
     EXPECT_EQ(sim.Image_Operator->top(), 144 - 10);
     EXPECT_EQ(sim.front_page[1], console::find_page("TabSheet_Post2_Pult_1"));
@@ -63,16 +60,16 @@ TEST_F(SceneTest, PicturesWithBehavioursOfTheirOwn)
     EXPECT_EQ(sim.Cur_Mech, 30);
     EXPECT_FALSE(sim.b_Hover_Selects);
 
-    sim.Image_Fon2MouseDown(1090 - 140);
+    dispatcher.apply(zun::input::ForegroundPress{1090 - 140});
     EXPECT_EQ(picture("Image_Fon2").hint(), "1 телега");
-    sim.Image_Fon2MouseDown(10);
+    dispatcher.apply(zun::input::ForegroundPress{10});
     EXPECT_EQ(picture("Image_Fon2").hint(), "Z");
 
-    sim.picture_hover(picture("Image12_Polosa_Body"));
+    dispatcher.apply(zun::input::PictureHover{"Image12_Polosa_Body"});
     EXPECT_EQ(picture("Image12_Polosa_Body").hint(), "Image12_Polosa_Body лефт= 410 топ= 56");
-    sim.picture_hover(picture("Image2_Polosa_Body"));
+    dispatcher.apply(zun::input::PictureHover{"Image2_Polosa_Body"});
     EXPECT_EQ(picture("Image2_Polosa_Body").hint(), "");
-    sim.picture_hover(picture("Image_Nakladka_Rulona_Motalki_4"));
+    dispatcher.apply(zun::input::PictureHover{"Image_Nakladka_Rulona_Motalki_4"});
     EXPECT_EQ(picture("Image_Nakladka_Rulona_Motalki_4").hint(), "лефт= 166 топ= 45");
 }
 
@@ -80,9 +77,9 @@ TEST_F(SceneTest, PicturesWithBehavioursOfTheirOwn)
 // console's page is shown first and the post's last, so the operator ends on the post.
 TEST_F(SceneTest, TheOilingMachineBringsItsConsoleAndPostForwardPostLast)
 {
-    sim.apply(input::MainWindow{true});
-    sim.apply(input::TabChosen{console::find_page("TabSheet_Post_1")});
-    sim.apply(input::PictureClick{"Image38_0"});
+    dispatcher.apply(input::MainWindow{true});
+    dispatcher.apply(input::TabChosen{console::find_page("TabSheet_Post_1")});
+    dispatcher.apply(input::PictureClick{"Image38_0"});
     EXPECT_EQ(&sim.Image_Operator->panel(), sim.Panel_Image_Scene.get());
     EXPECT_EQ(sim.Image_Operator->left(), 241 + 182 / 2);
     EXPECT_EQ(sim.Image_Operator->top(), 111 + (124 - 62) / 2);
@@ -91,63 +88,64 @@ TEST_F(SceneTest, TheOilingMachineBringsItsConsoleAndPostForwardPostLast)
 
 TEST_F(SceneTest, DraggingMovesThePanoramaWithoutLimitAndTheCloseUpsOnlyForAMoment)
 {
-    sim.scheduler.advance_by(5000);
+    dispatcher.advance_by(5000);
     const int start = sim.Panel_Image_Scene->left();
     delivered();
     ui.calls.clear();
-    sim.Panel1MouseDown(30);
+    dispatcher.apply(zun::input::SceneDragPress{30});
     EXPECT_EQ(delivered(), std::vector<std::string>{"hide_target"});
-    sim.drag_scene(50);
-    sim.drag_scene(3000);
+    dispatcher.apply(zun::input::SceneDragMove{50});
+    dispatcher.apply(zun::input::SceneDragMove{3000});
     EXPECT_EQ(sim.Panel_Image_Scene->left(), start + 20 + 2970);
     EXPECT_EQ(delivered().back(), "show_target");
-    sim.Panel1MouseUp();
-    sim.drag_scene(0);
+    dispatcher.apply(zun::input::DragRelease{});
+    dispatcher.apply(zun::input::SceneDragMove{0});
     EXPECT_EQ(sim.Panel_Image_Scene->left(), start + 2990) << "no drag after the release";
 
-    sim.Panel_5_mech->set_visible(true);
-    sim.scheduler.advance_by(10);
+    dispatcher.apply(zun::input::FindPick{5}); // the drum's close-up
+    dispatcher.advance_by(10);
     const int place = sim.Panel_5_mech->left();
     EXPECT_EQ(place, sim.Panel_Image_Scene->left() + 770) << "the drum close-ups ride the scene";
-    sim.Panel1MouseDown(100);
-    sim.drag_close_up(*sim.Panel_5_mech, 140);
+    dispatcher.apply(zun::input::SceneDragPress{100});
+    dispatcher.apply(zun::input::CloseUpDrag{"Panel_5_mech", 140});
     EXPECT_EQ(sim.Panel_5_mech->left(), place + 40);
-    sim.scheduler.advance_by(10);
+    dispatcher.advance_by(10);
     EXPECT_EQ(sim.Panel_5_mech->left(), place) << "pinned back within 10 ms";
 }
 
 TEST_F(SceneTest, CloseUpsCloseAndTheFenceComesBack)
 {
-    sim.Panel_5_mech->set_visible(true);
-    sim.Panel_Kromkomotalka->set_visible(true);
-    sim.close_up_surface_click(*sim.Panel_5_mech);
-    sim.close_up_surface_click(*sim.Panel_Kromkomotalka);
+    dispatcher.apply(zun::input::FindPick{5});
+    dispatcher.apply(zun::input::FindPick{53});
+    ASSERT_TRUE(sim.Panel_5_mech->visible() && sim.Panel_Kromkomotalka->visible());
+    dispatcher.apply(zun::input::CloseUpClick{"Panel_5_mech"});
+    dispatcher.apply(zun::input::CloseUpClick{"Panel_Kromkomotalka"});
     EXPECT_FALSE(sim.Panel_5_mech->visible());
     EXPECT_TRUE(sim.Panel_Kromkomotalka->visible()) << "the basement closes by its button";
 
-    sim.picture_hover(picture("Image_Ograda"));
+    dispatcher.apply(zun::input::PictureHover{"Image_Ograda"});
     EXPECT_FALSE(picture("Image_Ograda").visible());
-    sim.picture_click(picture("Button1"));
+    dispatcher.apply(zun::input::PictureClick{"Button1"});
     EXPECT_FALSE(sim.Panel_Kromkomotalka->visible());
     EXPECT_TRUE(picture("Image_Ograda").visible());
 }
 
 TEST_F(SceneTest, APickInTheFindBoxShowsTheMechanismAndStopsPointingFromChoosing)
 {
-    sim.picture_click(picture("Image1_0"));
+    dispatcher.apply(zun::input::PictureClick{"Image1_0"});
     delivered();
     ui.calls.clear();
-    sim.ComboBox_Find_MechChange(5);
+    dispatcher.apply(zun::input::FindPick{5});
     EXPECT_EQ(sim.Cur_Mech, 5);
     EXPECT_TRUE(sim.Panel_5_mech->visible());
     EXPECT_EQ(delivered(), (std::vector<std::string>{"show_keys_of 5", "show_target"}));
-    sim.picture_hover(picture("Image1_0"));
+    dispatcher.apply(zun::input::PictureHover{"Image1_0"});
     EXPECT_EQ(sim.Cur_Mech, 5) << "pointing chooses nothing after a pick";
 
-    sim.ComboBox_Find_MechChange(12);
+    dispatcher.apply(zun::input::FindPick{12});
     EXPECT_EQ(sim.Cur_Mech, 12);
     EXPECT_TRUE(sim.Panel_Image_Sours->visible()) << "shown, beyond the window's reach";
-    sim.ComboBox_Find_MechChange(-1);
+    dispatcher.apply(zun::input::FindPick{-1});
     EXPECT_EQ(sim.Cur_Mech, 12) << "a text that names no item changes nothing";
 }
 
@@ -159,14 +157,14 @@ TEST_F(SceneTest, TheCurrentMechanismPanelShowsItsNameAndSignals)
     };
     for (const Case &each : {Case{38, "38? промасливающая машина"},
                              Case{12, "12------------не существует"}, Case{0, ""}, Case{100, ""}}) {
-        sim.Cur_Mech = each.mech;
-        sim.scheduler.advance_by(10);
+        dispatcher.apply(zun::input::FindPick{each.mech});
+        dispatcher.advance_by(10);
         EXPECT_EQ(sim.panel1_caption, each.caption) << each.mech;
     }
-    sim.scheduler.advance_by(5000);
-    sim.Cur_Mech = 1;
-    sim.CheckBox_bi_KV_FWD = true; // as a trainee's click would
-    sim.scheduler.advance_by(10);
+    dispatcher.advance_by(5000);
+    dispatcher.apply(zun::input::FindPick{1});
+    LineModelInternals::of(dispatcher).CheckBox_bi_KV_FWD = true; // as a trainee's click would
+    dispatcher.advance_by(10);
     EXPECT_FALSE(sim.CheckBox_bi_KV_FWD);
     EXPECT_TRUE(sim.CheckBox_bi_KV_RWS) << "the car stands at its start";
 }

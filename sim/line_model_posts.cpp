@@ -1,6 +1,6 @@
 // The posts' pages seen from the scene: the operator figure stands on the picture of the page
 // shown last, and showing a post scrolls the panorama towards it.
-#include "simulator.h"
+#include "line_model.h"
 
 #include "sim/console_layout.h"
 
@@ -15,7 +15,7 @@ constexpr int scroll_step = 20;
 
 } // namespace
 
-void Simulator::on_page_shown(int tag)
+void LineModel::on_page_shown(int tag)
 {
     const int window_width = main_window_width;
     const console::PagePicture *stands_for = console::find_page_picture(tag);
@@ -46,7 +46,7 @@ void Simulator::on_page_shown(int tag)
 
 // The marker hides while the scene moves and comes back where the scroll ends, up to one step
 // past the goal.
-void Simulator::Timer_Scene_LeftTimer()
+void LineModel::Timer_Scene_LeftTimer()
 {
     if (Panel_Image_Scene->left() > Scene_Left_Limit) {
         ui.hide_target();
@@ -57,7 +57,7 @@ void Simulator::Timer_Scene_LeftTimer()
     }
 }
 
-void Simulator::Timer_Scene_RightTimer()
+void LineModel::Timer_Scene_RightTimer()
 {
     if (Panel_Image_Scene->left() < 0) {
         ui.hide_target();

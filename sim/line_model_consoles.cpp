@@ -1,6 +1,6 @@
 // The consoles in the model: keys turned and commanding their mechanisms, buttons held, knobs
 // stepped, and which page of each page control is in front.
-#include "simulator.h"
+#include "line_model.h"
 
 #include "sim/texts.h"
 
@@ -31,7 +31,7 @@ void ControlState::f_Show_Angle()
     b_Right_90 = Angle == 90;
 }
 
-const ControlState &Simulator::control_state(std::string_view frame) const
+const ControlState &LineModel::control_state(std::string_view frame) const
 {
     const int row = console::find_control(frame);
     if (row < 0)
@@ -41,7 +41,7 @@ const ControlState &Simulator::control_state(std::string_view frame) const
 
 // A key turns one step per press (another button sends the present command again); a button is
 // held; a knob steps down on the left button and up on the right one, round its positions.
-void Simulator::Label1MouseDown(int control, MouseButton button)
+void LineModel::Label1MouseDown(int control, MouseButton button)
 {
     const console::Control &layout = console::controls()[static_cast<std::size_t>(control)];
     ControlState &state = Controls[static_cast<std::size_t>(control)];
@@ -73,7 +73,7 @@ void Simulator::Label1MouseDown(int control, MouseButton button)
 }
 
 // A spring-return key comes back upright and stops; a button is let go.
-void Simulator::Label1MouseUp(int control)
+void LineModel::Label1MouseUp(int control)
 {
     const console::Control &layout = console::controls()[static_cast<std::size_t>(control)];
     ControlState &state = Controls[static_cast<std::size_t>(control)];
@@ -95,7 +95,7 @@ void Simulator::Label1MouseUp(int control)
 
 // Pointing at a key makes its mechanism current (0 for an unbound key) and shows the marker;
 // the drums' keys also open their close-ups.
-void Simulator::Label1MouseMove(int control)
+void LineModel::Label1MouseMove(int control)
 {
     const console::Control &layout = console::controls()[static_cast<std::size_t>(control)];
     if (!layout.is_key())
@@ -109,7 +109,7 @@ void Simulator::Label1MouseMove(int control)
 }
 
 // Pointing at the bare page of a drum's console closes that drum's close-up.
-void Simulator::bare_page_move(int page)
+void LineModel::bare_page_move(int page)
 {
     const std::string_view name = console::pages()[static_cast<std::size_t>(page)].name;
     if (name == "TabSheet_Post1_Pult_1")
@@ -118,7 +118,7 @@ void Simulator::bare_page_move(int page)
         Panel_70_mech->set_visible(false);
 }
 
-void Simulator::key_turned(int control)
+void LineModel::key_turned(int control)
 {
     Controls[static_cast<std::size_t>(control)].f_Show_Angle();
     f_Send_Command(control);
@@ -127,7 +127,7 @@ void Simulator::key_turned(int control)
 // Left is forward, right is reverse, upright is stop; a spring-return key stops before it starts
 // again, and the 90-degree positions send nothing. A key bound to no mechanism commands
 // mechanism 0 and then says it is not used.
-void Simulator::f_Send_Command(int control)
+void LineModel::f_Send_Command(int control)
 {
     const console::Control &layout = console::controls()[static_cast<std::size_t>(control)];
     const ControlState &state = Controls[static_cast<std::size_t>(control)];
@@ -145,7 +145,7 @@ void Simulator::f_Send_Command(int control)
 }
 
 // The answer to the input is the last command it sent to a mechanism.
-void Simulator::send_command(int mech, MechCommand command)
+void LineModel::send_command(int mech, MechCommand command)
 {
     TMech &target = *Mech_Array[static_cast<std::size_t>(mech)];
     const Refusal refusal = target.refusal_of(command);
@@ -163,7 +163,7 @@ void Simulator::send_command(int mech, MechCommand command)
     answer_ = PulseAnswer{mech, command, refusal};
 }
 
-bool Simulator::page_visible(int page) const
+bool LineModel::page_visible(int page) const
 {
     if (!main_window_visible)
         return false;
@@ -176,7 +176,7 @@ bool Simulator::page_visible(int page) const
     return true;
 }
 
-Simulator::PageSet Simulator::visible_pages() const
+LineModel::PageSet LineModel::visible_pages() const
 {
     PageSet visible{};
     for (int page = 0; page < console::page_count; ++page)
@@ -185,7 +185,7 @@ Simulator::PageSet Simulator::visible_pages() const
 }
 
 // Pages held in a post's page control are the consoles: they come first, the posts last.
-void Simulator::show_pages_come_into_sight(const PageSet &before)
+void LineModel::show_pages_come_into_sight(const PageSet &before)
 {
     const PageSet after = visible_pages();
     for (const bool consoles : {true, false}) {
@@ -195,14 +195,12 @@ void Simulator::show_pages_come_into_sight(const PageSet &before)
             if (is_console != consoles || before[row] || !after[row])
                 continue;
             on_page_shown(console::pages()[row].tag);
-            const std::vector<InputObserver *> observers = observers_;
-            for (InputObserver *observer : observers)
-                observer->page_shown(scheduler.now(), page);
+            happenings_.pages_shown.push_back({scheduler.now(), page});
         }
     }
 }
 
-void Simulator::bring_forward(int page)
+void LineModel::bring_forward(int page)
 {
     const PageSet before = visible_pages();
     for (int shown = page; shown >= 0;) {
@@ -215,7 +213,7 @@ void Simulator::bring_forward(int page)
 }
 
 // Only the chosen page comes forward in its page control; if that is out of sight, so is it.
-void Simulator::on_tab_chosen(int page)
+void LineModel::on_tab_chosen(int page)
 {
     const PageSet before = visible_pages();
     front_page[static_cast<std::size_t>(console::page_control_of(page))] = page;
@@ -223,7 +221,7 @@ void Simulator::on_tab_chosen(int page)
     show_pages_come_into_sight(before);
 }
 
-void Simulator::f_Show_Key_Of_Cur_Mech()
+void LineModel::f_Show_Key_Of_Cur_Mech()
 {
     const auto controls = console::controls();
     for (const console::Control &control : controls)
@@ -232,7 +230,7 @@ void Simulator::f_Show_Key_Of_Cur_Mech()
     ui.show_keys_of(Cur_Mech);
 }
 
-void Simulator::show_bell_page()
+void LineModel::show_bell_page()
 {
     for (const console::Control &control : console::controls())
         if (control.bell)
@@ -242,7 +240,7 @@ void Simulator::show_bell_page()
 
 // The pages in front come into sight before the window's own show; every showing puts the
 // steps window back into the first working mode.
-void Simulator::FormShow()
+void LineModel::FormShow()
 {
     const PageSet before = visible_pages();
     main_window_visible = true;
@@ -250,12 +248,12 @@ void Simulator::FormShow()
     select_working_mode(WorkingMode::PassStages);
 }
 
-void Simulator::FormHide()
+void LineModel::FormHide()
 {
     main_window_visible = false;
 }
 
-void Simulator::ask_message(std::string text)
+void LineModel::ask_message(std::string text)
 {
     ui.message_box(std::move(text));
 }

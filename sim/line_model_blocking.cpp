@@ -1,6 +1,6 @@
 // The main window's housekeeping tick: the removal table's interlock, the close-ups pinned to
 // their places, the bell picture.
-#include "simulator.h"
+#include "line_model.h"
 
 namespace zun {
 
@@ -12,7 +12,7 @@ constexpr int platform_2 = 75;
 
 } // namespace
 
-void Simulator::Timer_BlockingTimer()
+void LineModel::Timer_BlockingTimer()
 {
     show_current_mechanism();
     interlock_removal_table();
@@ -21,7 +21,7 @@ void Simulator::Timer_BlockingTimer()
 }
 
 // The name is the hint of the mechanism's second picture.
-void Simulator::show_current_mechanism()
+void LineModel::show_current_mechanism()
 {
     const TMech &current = *Mech_Array[Cur_Mech];
     panel1_caption = current.Image_Pos[1]->hint();
@@ -33,7 +33,7 @@ void Simulator::show_current_mechanism()
 
 // The car may travel back only with both platforms at their forward ends, a platform only with
 // the car at its forward end; forward travel is always free.
-void Simulator::interlock_removal_table()
+void LineModel::interlock_removal_table()
 {
     TMech &car = *Mech_Array[removal_table_car];
     TMech &first = *Mech_Array[platform_1];

@@ -1,4 +1,4 @@
-#include "sim/simulator.h"
+#include "line_internals.h"
 
 #include <gtest/gtest.h>
 
@@ -11,19 +11,20 @@ namespace {
 class ConstructionTest : public ::testing::Test {
 protected:
     // The drives that the start-up state commanded reach their ends.
-    void settle() { sim.scheduler.advance_by(5000); }
+    void settle() { dispatcher.advance_by(5000); }
 
     TMech &mech(int number) { return *sim.Mech_Array[number]; }
     const Picture &position(int number, int k) { return *mech(number).Image_Pos[k]; }
 
     RecordingUiPort ui;
-    Simulator sim{ui};
+    Dispatcher dispatcher{ui};
+    LineModel &sim = LineModelInternals::of(dispatcher); // the construction, seen from inside
 };
 
 TEST_F(ConstructionTest, EverySlotHoldsItsMechanismWithFourPicturesInPlace)
 {
     std::set<const TMech *> distinct;
-    for (int number = 0; number < Simulator::mech_count; ++number) {
+    for (int number = 0; number < LineModel::mech_count; ++number) {
         TMech &each = mech(number);
         distinct.insert(&each);
         EXPECT_EQ(&each, &sim.mech_components[number].mech);
@@ -60,7 +61,7 @@ TEST_F(ConstructionTest, LimitSwitchesAtTheStartCoordinates)
     const std::set<int> reverse_end{1,  2,  4,  18, 20, 24, 27, 49, 52,
                                     56, 61, 64, 65, 73, 74, 75, 149};
     const std::set<int> forward_end{6, 48, 53, 54, 71, 72};
-    for (int number = 0; number < Simulator::mech_count; ++number) {
+    for (int number = 0; number < LineModel::mech_count; ++number) {
         TMech &each = mech(number);
         if (each.Kind_Move != KindMove::Travel)
             continue;
@@ -134,14 +135,14 @@ TEST_F(ConstructionTest, TheCoilCarTravelsFortyTicksCarryingItsTable)
     settle();
     mech(1).f_Start_FWD_Pulse();
     EXPECT_EQ(sim.Cur_Mech, 1);
-    sim.scheduler.advance_by(4000);
+    dispatcher.advance_by(4000);
     EXPECT_EQ(mech(1).Pos_X, 1010);
     EXPECT_EQ(mech(1).Pos_Y, 95);
     EXPECT_EQ(mech(2).Pos_X, 1011);
     EXPECT_EQ(mech(2).Pos_Y, 110);
     EXPECT_EQ(position(2, 0).left(), 1011);
     EXPECT_EQ(position(1, 0).top(), 240 - 95 - 41);
-    sim.scheduler.advance_by(200);
+    dispatcher.advance_by(200);
     EXPECT_FALSE(mech(1).Timer_Drive.enabled());
     EXPECT_TRUE(mech(1).bi_KV_FWD);
     EXPECT_EQ(mech(2).Pos_X, 1010) << "the extra tick carries the follower once more";
@@ -153,7 +154,7 @@ protected:
     {
         forward ? mech(number).f_Start_FWD_Pulse() : mech(number).f_Start_RWS_Pulse();
         while (mech(number).Timer_Drive.enabled())
-            sim.scheduler.advance_by(10);
+            dispatcher.advance_by(10);
     }
 };
 
@@ -169,7 +170,7 @@ TEST_F(BlockingTest, TheCarGoesBackOnlyWithBothPlatformsForward)
     mech(72).f_Start_RWS_Pulse();
     EXPECT_FALSE(mech(72).b_KM_RWS) << "one platform is not enough";
     travel(75, true);
-    sim.scheduler.advance_by(10);
+    dispatcher.advance_by(10);
     EXPECT_TRUE(mech(72).b_Permit_RWS);
 }
 
@@ -178,7 +179,7 @@ TEST_F(BlockingTest, ACarGoingBackStopsWhenAPlatformLeavesItsEnd)
     settle();
     travel(74, true);
     travel(75, true);
-    sim.scheduler.advance_by(10);
+    dispatcher.advance_by(10);
     const Millis start = sim.scheduler.now();
     mech(72).f_Start_RWS_Pulse();
     mech(75).f_Start_RWS_Pulse(); // the car is still at its end: the platform may go
@@ -186,10 +187,10 @@ TEST_F(BlockingTest, ACarGoingBackStopsWhenAPlatformLeavesItsEnd)
 
     // The platform's switch drops at its second tick; the next housekeeping tick withdraws the
     // car's permission, and the car's next drive tick drops its latch.
-    sim.scheduler.advance_to(start + 200);
+    dispatcher.advance_to(start + 200);
     EXPECT_FALSE(mech(75).bi_KV_FWD);
     EXPECT_TRUE(mech(72).b_KM_RWS);
-    sim.scheduler.advance_to(start + 300);
+    dispatcher.advance_to(start + 300);
     EXPECT_FALSE(mech(72).b_KM_RWS);
     EXPECT_FALSE(mech(72).Timer_Drive.enabled());
     EXPECT_EQ(mech(72).Pos_X, 165 - 2);
@@ -201,14 +202,14 @@ TEST_F(BlockingTest, CloseUpsArePinnedAndTheBellFollowsItsButton)
     sim.Panel_Kromkomotalka->set_top(200);
     sim.Panel_Image_Scene->set_left(9);
     sim.beep_pressed = true;
-    sim.scheduler.advance_by(10);
+    dispatcher.advance_by(10);
     EXPECT_EQ(sim.Panel_5_mech->left(), 9 + 770);
     EXPECT_EQ(sim.Panel_70_mech->left(), 9 + 220);
     EXPECT_EQ(sim.Panel_70_mech->top(), 63);
     EXPECT_EQ(sim.Panel_Kromkomotalka->top(), 23);
     EXPECT_TRUE(sim.Image_Beep->visible());
     sim.beep_pressed = false;
-    sim.scheduler.advance_by(10);
+    dispatcher.advance_by(10);
     EXPECT_FALSE(sim.Image_Beep->visible());
 }
 

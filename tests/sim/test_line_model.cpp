@@ -1,4 +1,5 @@
-#include "sim/simulator.h"
+#include "line_internals.h"
+#include "sim/state_hash.h"
 #include "sim/texts.h"
 
 #include <gtest/gtest.h>
@@ -6,20 +7,20 @@
 namespace zun {
 namespace {
 
-class SimulatorTest : public ::testing::Test {
+class LineModelTest : public ::testing::Test {
 protected:
     // The calls the model's requests made once handed to the port, as the program hands them.
     const std::vector<std::string> &delivered()
     {
-        sim.deliver_to_views();
         return ui.calls;
     }
 
     RecordingUiPort ui;
-    Simulator sim{ui};
+    Dispatcher dispatcher{ui};
+    const LineModel &sim = dispatcher.model();
 };
 
-TEST_F(SimulatorTest, WorkingModesSetThePassButtons)
+TEST_F(LineModelTest, WorkingModesSetThePassButtons)
 {
     EXPECT_EQ(sim.working_mode, WorkingMode::None);
     struct Case {
@@ -39,44 +40,47 @@ TEST_F(SimulatorTest, WorkingModesSetThePassButtons)
     };
     for (const Case &step : cases) {
         SCOPED_TRACE(static_cast<int>(step.mode));
-        EXPECT_EQ(sim.select_working_mode(step.mode), step.changed);
+        const std::uint64_t before = state_hash(sim);
+        dispatcher.apply(zun::input::SelectMode{step.mode});
+        EXPECT_EQ(state_hash(sim) != before, step.changed);
         EXPECT_EQ(sim.working_mode, step.mode);
         EXPECT_EQ(sim.pass_button_enabled, step.enabled);
         EXPECT_EQ(sim.pass_button_caption, step.caption);
     }
 }
 
-TEST_F(SimulatorTest, CurrentMechanismStaysAMechanismNumber)
+TEST_F(LineModelTest, CurrentMechanismStaysAMechanismNumber)
 {
-    sim.set_cur_mech(79);
+    MechHost &host = LineModelInternals::of(dispatcher); // as a mechanism calls it
+    host.set_cur_mech(79);
     EXPECT_EQ(sim.Cur_Mech, 79);
     for (int outside : {-1, 200, 1000}) {
-        sim.set_cur_mech(outside);
+        host.set_cur_mech(outside);
         EXPECT_EQ(sim.Cur_Mech, 79);
     }
 }
 
-TEST_F(SimulatorTest, ShowingAPostScrollsTheSceneTowardsItInTwentyPixelSteps)
+TEST_F(LineModelTest, ShowingAPostScrollsTheSceneTowardsItInTwentyPixelSteps)
 {
     delivered();
     ui.calls.clear();
     EXPECT_EQ(sim.main_window_width, 1024) << "the main window's opening width";
-    sim.on_page_shown(20); // post 2, at the left end of the line
+    dispatcher.apply(zun::input::PageShown{20}); // post 2, at the left end of the line
     EXPECT_EQ(sim.Scene_Left_Limit, 1024 - 1159);
-    sim.scheduler.advance_by(50);
+    dispatcher.advance_by(50);
     EXPECT_EQ(sim.Panel_Image_Scene->left(), -31);
     EXPECT_EQ(delivered().front(), "hide_target");
-    sim.scheduler.advance_by(1000);
+    dispatcher.advance_by(1000);
     EXPECT_EQ(sim.Panel_Image_Scene->left(), 9) << "the first step past the goal";
     EXPECT_FALSE(sim.Timer_Scene_Right.enabled());
     EXPECT_EQ(delivered().back(), "show_target");
 
-    sim.on_page_shown(10); // post 1
-    sim.scheduler.advance_by(2000);
+    dispatcher.apply(zun::input::PageShown{10}); // post 1
+    dispatcher.advance_by(2000);
     EXPECT_EQ(sim.Panel_Image_Scene->left(), -151);
     EXPECT_FALSE(sim.Timer_Scene_Left.enabled());
 
-    sim.on_page_shown(12); // a console of post 1: no scroll
+    dispatcher.apply(zun::input::PageShown{12}); // a console of post 1: no scroll
     EXPECT_FALSE(sim.Timer_Scene_Left.enabled() || sim.Timer_Scene_Right.enabled());
     EXPECT_EQ(&sim.Image_Operator->panel(), sim.Panel_Image_Scene);
 }

@@ -1,6 +1,6 @@
 // The steps window's model half: the once-a-second poll, a click on a step, the pass button,
 // "стоп" and the window's hiding.
-#include "simulator.h"
+#include "line_model.h"
 
 #include "sim/stage_pointer.h"
 #include "sim/step_actions.h"
@@ -13,7 +13,7 @@
 namespace zun {
 
 // Tells the line whether to count completed stages, and shows where the scenario stands.
-void Simulator::Steps_Timer1Timer()
+void LineModel::Steps_Timer1Timer()
 {
     TFrame_LineMetal &line = Frame_LineMetal;
     line.b_Check_Stage =
@@ -28,7 +28,7 @@ void Simulator::Steps_Timer1Timer()
 
 // In the mode set by a click, the clicked step becomes the stage and the whole line takes its
 // state; otherwise the click only explains the step.
-void Simulator::ListBox_StepsClick(int line)
+void LineModel::ListBox_StepsClick(int line)
 {
     Frame_LineMetal.f_Stop_All_Mech();
     f_Restore_All_Speeds();
@@ -40,7 +40,7 @@ void Simulator::ListBox_StepsClick(int line)
 }
 
 // An examination has no pass button to press.
-void Simulator::Button_Pass_StageClick()
+void LineModel::Button_Pass_StageClick()
 {
     if (lesson_is_exam())
         return;
@@ -50,23 +50,23 @@ void Simulator::Button_Pass_StageClick()
     ui.show_target();
 }
 
-void Simulator::Button_Steps_StopClick()
+void LineModel::Button_Steps_StopClick()
 {
     Frame_LineMetal.f_Stop_All_Mech();
     f_Restore_All_Speeds();
 }
 
-void Simulator::Form_StepsHide()
+void LineModel::Form_StepsHide()
 {
     f_Restore_All_Speeds();
 }
 
-bool Simulator::pointers_on() const
+bool LineModel::pointers_on() const
 {
     return working_mode == WorkingMode::PassStages && next_step_pointers;
 }
 
-void Simulator::point_to_next_step()
+void LineModel::point_to_next_step()
 {
     if (!pointers_on())
         return;
@@ -89,7 +89,7 @@ void Simulator::point_to_next_step()
     }
 }
 
-void Simulator::point_to_next_action(const stages::StepAction &done)
+void LineModel::point_to_next_action(const stages::StepAction &done)
 {
     if (!pointers_on())
         return;

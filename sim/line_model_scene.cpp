@@ -1,6 +1,6 @@
 // The scene under the pointer: choosing mechanisms by their pictures, the pictures with a
 // behaviour of their own, dragging the panorama and the close-ups.
-#include "simulator.h"
+#include "line_model.h"
 
 #include "sim/console_layout.h"
 
@@ -46,7 +46,7 @@ bool parse_position_name(std::string_view name, int &mechanism, int &position)
 
 } // namespace
 
-bool Simulator::is_mech_picture(const Picture &picture) const
+bool LineModel::is_mech_picture(const Picture &picture) const
 {
     int mechanism = 0;
     int position = 0;
@@ -54,7 +54,7 @@ bool Simulator::is_mech_picture(const Picture &picture) const
            mechanism < mech_count && Mech_Array[mechanism]->Image_Pos[position] == &picture;
 }
 
-void Simulator::picture_click(Picture &picture)
+void LineModel::picture_click(Picture &picture)
 {
     const std::string &name = picture.name();
     int mechanism = 0;
@@ -82,7 +82,7 @@ void Simulator::picture_click(Picture &picture)
     }
 }
 
-void Simulator::picture_hover(Picture &picture)
+void LineModel::picture_hover(Picture &picture)
 {
     const std::string &name = picture.name();
     if (is_mech_picture(picture)) {
@@ -98,7 +98,7 @@ void Simulator::picture_hover(Picture &picture)
 }
 
 // The foreground names the coil car when pressed over it.
-void Simulator::Image_Fon2MouseDown(int x)
+void LineModel::Image_Fon2MouseDown(int x)
 {
     Picture &foreground = picture("Image_Fon2");
     const Picture &car = *Mech_Array[1]->Image_Pos[0];
@@ -106,7 +106,7 @@ void Simulator::Image_Fon2MouseDown(int x)
     foreground.set_hint(car.left() < at && at < car.left() + car.width() ? car.hint() : "Z");
 }
 
-void Simulator::Panel1MouseDown(int x)
+void LineModel::Panel1MouseDown(int x)
 {
     ui.hide_target();
     Drag_Start_X = x;
@@ -115,7 +115,7 @@ void Simulator::Panel1MouseDown(int x)
 
 // The handle moves with the panorama, so the grabbed point stays under the pointer; there is no
 // limit to either side.
-void Simulator::drag_scene(int x)
+void LineModel::drag_scene(int x)
 {
     if (!b_Dragging)
         return;
@@ -123,18 +123,18 @@ void Simulator::drag_scene(int x)
     Panel_Image_Scene->set_left(Panel_Image_Scene->left() + x - Drag_Start_X);
 }
 
-void Simulator::drag_close_up(Panel &close_up, int x)
+void LineModel::drag_close_up(Panel &close_up, int x)
 {
     if (b_Dragging)
         close_up.set_left(close_up.left() + x - Drag_Start_X);
 }
 
-void Simulator::Panel1MouseUp()
+void LineModel::Panel1MouseUp()
 {
     b_Dragging = false;
 }
 
-void Simulator::close_up_surface_click(Panel &close_up)
+void LineModel::close_up_surface_click(Panel &close_up)
 {
     if (&close_up == Panel_5_mech || &close_up == Panel_70_mech)
         close_up.set_visible(false);

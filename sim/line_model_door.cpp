@@ -1,15 +1,13 @@
 // The door: every input of the windows and of the runner, applied at the current virtual time.
-#include "simulator.h"
+#include "line_model.h"
 
-#include <algorithm>
 #include <stdexcept>
-#include <utility>
 
 namespace zun {
 
 // Applies each kind of input with the model's own operations.
-struct Simulator::InputApplier {
-    Simulator &sim;
+struct LineModel::InputApplier {
+    LineModel &sim;
 
     void operator()(const input::ControlPress &press) const
     {
@@ -91,57 +89,27 @@ struct Simulator::InputApplier {
     void operator()(const input::ClearFaults &) const { sim.clear_faults(); }
 };
 
-Answer Simulator::apply(const Input &input)
+Answer LineModel::apply(const Input &input)
 {
     if (applying_)
         throw std::logic_error("an input arrived while another was being applied");
+    if (scheduler.advancing())
+        throw std::logic_error("an input arrived from inside a tick of the clock");
     applying_ = true;
     answer_.reset();
     try {
-        const std::vector<InputObserver *> arriving = observers_; // one may leave while told
-        for (InputObserver *observer : arriving)
-            observer->input_arriving(scheduler.now(), input);
         std::visit(InputApplier{*this}, input);
     } catch (...) {
         applying_ = false;
-        pending_stage_changes_.clear();
         throw;
     }
     applying_ = false;
-    const Answer answer{answer_};
-    const std::vector<InputObserver *> observers = observers_; // one may leave while told
-    for (InputObserver *observer : observers)
-        observer->input_applied(scheduler.now(), input, answer);
-    tell_stage_changes();
-    ui.deliver();
-    return answer;
+    return Answer{answer_};
 }
 
-void Simulator::on_stage_changed(int before, int after)
+void LineModel::on_stage_changed(int before, int after)
 {
-    pending_stage_changes_.emplace_back(before, after);
-    if (!applying_)
-        tell_stage_changes();
-}
-
-void Simulator::tell_stage_changes()
-{
-    const std::vector<std::pair<int, int>> changes = std::exchange(pending_stage_changes_, {});
-    const std::vector<InputObserver *> observers = observers_;
-    for (const auto &[before, after] : changes)
-        for (InputObserver *observer : observers)
-            observer->stage_changed(scheduler.now(), before, after);
-}
-
-void Simulator::add_observer(InputObserver &observer)
-{
-    observers_.push_back(&observer);
-}
-
-void Simulator::remove_observer(InputObserver &observer)
-{
-    observers_.erase(std::remove(observers_.begin(), observers_.end(), &observer),
-                     observers_.end());
+    happenings_.stage_changes.push_back({scheduler.now(), before, after});
 }
 
 } // namespace zun

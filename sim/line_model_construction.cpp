@@ -1,6 +1,6 @@
 // The main window's construction: the description, the mechanism table and the fast start into
 // the state of stage 0, in the order the steps depend on one another.
-#include "simulator.h"
+#include "line_model.h"
 
 #include "sim/mechanism_table.h"
 #include "sim/scene_layout.h"
@@ -41,7 +41,7 @@ std::int16_t relative(std::int16_t start, int offset)
 
 } // namespace
 
-void Simulator::construct()
+void LineModel::construct()
 {
     // 1. The description: the panels with their pictures; the mechanisms (made with the
     //    members) get their drive intervals.
@@ -67,7 +67,7 @@ void Simulator::construct()
     f_Restore_All_Speeds();                // 18.
 }
 
-void Simulator::build_description()
+void LineModel::build_description()
 {
     scene::build(pictures);
     Panel_Image_Scene = &panel(scene::Panel_Image_Scene);
@@ -79,7 +79,7 @@ void Simulator::build_description()
     Image_Operator = &picture("Image_Operator");
 }
 
-void Simulator::set_description_intervals()
+void LineModel::set_description_intervals()
 {
     for (const mechanism_table::MechanismConfig &config : mechanism_table::configuration())
         mech_components[config.number].mech.Timer_Drive.set_interval(config.drive_ms);
@@ -87,7 +87,7 @@ void Simulator::set_description_intervals()
 
 // Items 1..79 name the plant's mechanisms: the caption of the (last) key bound to the number,
 // or the number marked as not existing.
-void Simulator::f_Fill_Find_Mech_List()
+void LineModel::f_Fill_Find_Mech_List()
 {
     for (int number = 1; number <= last_plant_number; ++number)
         find_mech_list[number] = std::to_string(number) + texts::Does_Not_Exist;
@@ -96,7 +96,7 @@ void Simulator::f_Fill_Find_Mech_List()
             find_mech_list[control.tag] = std::string(control.caption);
 }
 
-void Simulator::f_Find_Mechs()
+void LineModel::f_Find_Mechs()
 {
     for (int number = 0; number < mech_count; ++number) {
         const std::string name = "Mech" + std::to_string(number);
@@ -106,7 +106,7 @@ void Simulator::f_Find_Mechs()
     }
 }
 
-void Simulator::f_Bind_Mech_Images()
+void LineModel::f_Bind_Mech_Images()
 {
     for (int number = 0; number < mech_count; ++number) {
         for (int k = 0; k < positions; ++k) {
@@ -123,13 +123,13 @@ void Simulator::f_Bind_Mech_Images()
     }
 }
 
-void Simulator::f_Init_Kind_Move()
+void LineModel::f_Init_Kind_Move()
 {
     for (const mechanism_table::MechanismConfig &config : mechanism_table::configuration())
         Mech_Array[config.number]->Kind_Move = config.kind;
 }
 
-void Simulator::f_Init_Steps()
+void LineModel::f_Init_Steps()
 {
     for (const mechanism_table::MechanismConfig &config : mechanism_table::configuration()) {
         TMech &mech = *Mech_Array[config.number];
@@ -141,7 +141,7 @@ void Simulator::f_Init_Steps()
 
 // The inverse of the placement rule of f_Show: showing a mechanism at its start coordinates
 // leaves picture 0 where the description put it.
-void Simulator::f_Init_Start_Pos()
+void LineModel::f_Init_Start_Pos()
 {
     for (TMech *mech : Mech_Array) {
         const Picture &first = *mech->Image_Pos[0];
@@ -151,7 +151,7 @@ void Simulator::f_Init_Start_Pos()
     }
 }
 
-void Simulator::f_Init_Links()
+void LineModel::f_Init_Links()
 {
     const auto link = [this](int number) -> TMech * {
         return number == 0 ? nullptr : Mech_Array[number].get();
@@ -165,13 +165,13 @@ void Simulator::f_Init_Links()
     }
 }
 
-void Simulator::f_Show_All_Mechs()
+void LineModel::f_Show_All_Mechs()
 {
     for (int number = 1; number < mech_count; ++number)
         Mech_Array[number]->f_Show();
 }
 
-void Simulator::f_Init_Limits()
+void LineModel::f_Init_Limits()
 {
     for (const mechanism_table::MechanismConfig &config : mechanism_table::configuration()) {
         TMech &mech = *Mech_Array[config.number];
@@ -186,7 +186,7 @@ void Simulator::f_Init_Limits()
     }
 }
 
-void Simulator::f_Init_Auto_Return()
+void LineModel::f_Init_Auto_Return()
 {
     for (const mechanism_table::MechanismConfig &config : mechanism_table::configuration())
         if (config.auto_return)
@@ -195,7 +195,7 @@ void Simulator::f_Init_Auto_Return()
 
 // The strip line's pictures, group by group: slot base + n gets the picture whose name the
 // group's pattern makes of n ('#' stands for n + first).
-void Simulator::f_Bind_Line_Images()
+void LineModel::f_Bind_Line_Images()
 {
     struct Group {
         const char *pattern;
@@ -219,7 +219,7 @@ void Simulator::f_Bind_Line_Images()
 }
 
 // The drums' close-ups ride with the scene; the edge-scrap winder's stays put in the window.
-void Simulator::f_Place_Close_Ups()
+void LineModel::f_Place_Close_Ups()
 {
     Panel_Kromkomotalka->set_left(6);
     Panel_Kromkomotalka->set_top(23);
@@ -230,13 +230,13 @@ void Simulator::f_Place_Close_Ups()
 }
 
 // Mechanisms 0 and 199 are left out of both.
-void Simulator::f_Save_All_Intervals()
+void LineModel::f_Save_All_Intervals()
 {
     for (int number = 1; number < mech_count - 1; ++number)
         Mech_Array[number]->f_Save_Interval();
 }
 
-void Simulator::f_Restore_All_Speeds()
+void LineModel::f_Restore_All_Speeds()
 {
     for (int number = 1; number < mech_count - 1; ++number)
         Mech_Array[number]->f_Restore_Speed();
