@@ -9,8 +9,8 @@
 #include "app/trainee_name.h"
 #include "app/trainer_session.h"
 #include "assets/icon_art.h"
+#include "sessions/session_writer.h"
 #include "training/score.h"
-#include "training/session_writer.h"
 
 #include <QSettings>
 

@@ -1,10 +1,10 @@
 #include "history_keeper.h"
 
+#include "runner/session_report.h"
+#include "sessions/session_file.h"
+#include "sessions/text_line.h"
 #include "store/history_error.h"
-#include "tools/session_report.h"
 #include "training/score.h"
-#include "training/session_file.h"
-#include "training/text_line.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "runner/sim_runner.h"
 #include "store/history_connection.h"
 #include "store/history_database.h"
-#include "tools/sim_runner.h"
 
 #include <QString>
 

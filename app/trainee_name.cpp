@@ -1,6 +1,6 @@
 #include "trainee_name.h"
 
-#include "training/text_line.h"
+#include "sessions/text_line.h"
 
 #include <pwd.h>
 #include <unistd.h>

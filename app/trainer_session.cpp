@@ -1,8 +1,8 @@
 #include "trainer_session.h"
 
 #include "app/Unit_start.h"
-#include "tools/session_loader.h"
-#include "training/text_line.h"
+#include "runner/session_loader.h"
+#include "sessions/text_line.h"
 #include "ui/Unit_main.h"
 #include "ui/Unit_steps.h"
 #include "ui/background_job.h"

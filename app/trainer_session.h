@@ -3,9 +3,9 @@
 #include "app/clock_driver.h"
 #include "app/forms.h"
 #include "app/quiet_port.h"
-#include "tools/session_loader.h"
-#include "training/session_player.h"
-#include "training/session_recorder.h"
+#include "runner/session_loader.h"
+#include "sessions/session_player.h"
+#include "sessions/session_recorder.h"
 #include "ui/sessions_window.h"
 
 #include <QObject>

@@ -10,3 +10,5 @@ test_packages=(libgtest-dev libgmock-dev desktop-file-utils appstream man-db pos
 package_packages=(dpkg-dev file lintian fp-utils ffmpeg)
 # Trying the packages on a fresh Debian 12 root, as a training centre's PC gets them.
 clean_root_packages=(debootstrap xvfb xdotool imagemagick)
+# Drawing the picture of the layers (scripts/draw-layers.sh).
+docs_packages=(graphviz)

@@ -1,11 +1,11 @@
 // zun-sim: runs the trainer's model without windows from a script (standard input), replays or
 // checks a session file, reports how the trainee did in it (--report, --report-html), or
 // measures a number of automatic cycles of the scenario (--bench N).
-#include "tools/session_report.h"
-#include "tools/sim_runner.h"
+#include "runner/session_report.h"
+#include "runner/sim_runner.h"
+#include "sessions/session_file.h"
 #include "training/report.h"
 #include "training/score.h"
-#include "training/session_file.h"
 
 #include <charconv>
 #include <filesystem>

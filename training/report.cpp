@@ -1,7 +1,7 @@
 #include "report.h"
 
+#include "sessions/input_lines.h"
 #include "sim/line_model.h"
-#include "sim/input_lines.h"
 #include "sim/stage_tables.h"
 #include "sim/steps_texts.h"
 

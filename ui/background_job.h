@@ -1,6 +1,6 @@
 #pragma once
 
-#include "tools/sim_runner.h"
+#include "runner/sim_runner.h"
 
 #include <QEventLoop>
 #include <QProgressDialog>

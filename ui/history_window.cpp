@@ -1,6 +1,6 @@
 #include "history_window.h"
 
-#include "tools/session_report.h"
+#include "runner/session_report.h"
 #include "ui/background_job.h"
 #include "training/score.h"
 #include "ui/report_window.h"

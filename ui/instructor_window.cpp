@@ -1,11 +1,11 @@
 #include "instructor_window.h"
 
-#include "sim/input_lines.h"
+#include "sessions/input_lines.h"
+#include "sessions/text_line.h"
 #include "sim/steps_texts.h"
 #include "training/assessment.h"
 #include "training/lesson_log.h"
 #include "training/remark_words.h"
-#include "training/text_line.h"
 #include "ui/instructor_pin.h"
 
 #include <QButtonGroup>

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "sessions/session_file.h"
 #include "sim/scheduler.h"
-#include "training/session_file.h"
 
 #include <QElapsedTimer>
 #include <QTimer>

@@ -1,12 +1,12 @@
 #include "app/forms.h"
 #include "app/history_keeper.h"
 #include "app/history_service.h"
+#include "sessions/session_recorder.h"
+#include "sessions/session_writer.h"
 #include "sim/ui_port.h"
 #include "store/history_database.h"
 #include "tests/store/empty_database.h"
 #include "training/score.h"
-#include "training/session_recorder.h"
-#include "training/session_writer.h"
 #include "ui/history_window.h"
 
 #include <gtest/gtest.h>

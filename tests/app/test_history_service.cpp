@@ -1,8 +1,8 @@
 #include "app/forms.h"
 #include "app/history_service.h"
+#include "sessions/session_recorder.h"
 #include "sim/ui_port.h"
 #include "training/score.h"
-#include "training/session_recorder.h"
 #include "ui/history_window.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
 #include "assets/scene_art.h"
-#include "sim/mechanism_table.h"
+#include "sim/simulator.h"
 #include "sim/picture_store.h"
 #include "sim/scene_layout.h"
 
@@ -42,11 +42,9 @@ TEST(ArtTest, EveryPictureThatCanBeSeenHasItsOwnDrawing)
 
 TEST(ArtTest, TheFourPositionsOfTurningAndSwingingMachinesDiffer)
 {
-    const auto kind_of = [](int number) {
-        for (const auto &config : zun::mechanism_table::configuration())
-            if (config.number == number)
-                return config.kind;
-        return zun::KindMove::Rotation; // unconfigured mechanisms keep their construction kind
+    const zun::Simulator built;
+    const auto kind_of = [&built](int number) {
+        return built.state().Mech_Array[static_cast<std::size_t>(number)]->Kind_Move;
     };
     for (const zun::scene::MechanismPictures &row : zun::scene::mechanism_pictures()) {
         if (row.own_pictures != 4 || row.panel == zun::scene::Panel_Image_Sours ||

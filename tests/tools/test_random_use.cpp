@@ -1,9 +1,9 @@
 // Long seeded random sequences of everything a trainee and the automation can do, each step
 // written as a runner's script line, with the model's promises checked after every step. A
 // failing run writes its script out, so that zun-sim replays it.
+#include "runner/sim_runner.h"
 #include "sim/console_layout.h"
 #include "sim/scene_layout.h"
-#include "tools/sim_runner.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
+#include "runner/sim_runner.h"
+#include "sessions/session_file.h"
+#include "sessions/session_recorder.h"
 #include "sim/state_hash.h"
 #include "sim/ui_port.h"
-#include "tools/sim_runner.h"
-#include "training/session_file.h"
-#include "training/session_recorder.h"
 
 #include <gtest/gtest.h>
 

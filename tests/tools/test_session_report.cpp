@@ -1,7 +1,7 @@
-#include "tools/session_report.h"
+#include "runner/session_report.h"
+#include "sessions/session_file.h"
 #include "training/report.h"
 #include "training/score.h"
-#include "training/session_file.h"
 
 #include <gtest/gtest.h>
 

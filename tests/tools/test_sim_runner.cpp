@@ -1,4 +1,4 @@
-#include "tools/sim_runner.h"
+#include "runner/sim_runner.h"
 
 #include <gtest/gtest.h>
 

@@ -2,12 +2,12 @@
 // whatever a careless or hostile hand makes of a session file, the runner answers with one of its
 // exit statuses and a short message, never a crash, a hang or undefined behaviour (the sanitizer
 // build runs it). ZUN_FUZZ_COPIES and ZUN_FUZZ_SEED run a bigger or another batch.
-#include "sim/input_lines.h"
-#include "tools/session_report.h"
-#include "tools/sim_runner.h"
+#include "runner/session_report.h"
+#include "runner/sim_runner.h"
+#include "sessions/input_lines.h"
+#include "sessions/session_recorder.h"
 #include "training/report.h"
 #include "training/score.h"
-#include "training/session_recorder.h"
 
 #include <gtest/gtest.h>
 

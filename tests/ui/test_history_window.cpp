@@ -1,5 +1,5 @@
+#include "runner/session_report.h"
 #include "store/history_database.h"
-#include "tools/session_report.h"
 #include "training/report.h"
 #include "training/score.h"
 #include "ui/history_window.h"

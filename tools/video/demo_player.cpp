@@ -2,7 +2,7 @@
 
 #include "app/Unit_start.h"
 #include "app/forms.h"
-#include "sim/input_lines.h"
+#include "sessions/input_lines.h"
 #include "tools/video/pointer_targets.h"
 #include "tools/video/video_ui_port.h"
 #include "ui/Unit_hand.h"

@@ -1,10 +1,10 @@
 // The demonstrations the videos are made of: each a real session file that the model's own
 // parser reads, of a video's length, and doing what its captions say it shows.
 #include "app/forms.h"
-#include "sim/input_lines.h"
+#include "runner/sim_runner.h"
+#include "sessions/input_lines.h"
 #include "sim/state_hash.h"
 #include "sim/ui_port.h"
-#include "tools/sim_runner.h"
 #include "tools/video/caption_check.h"
 #include "tools/video/demo_player.h"
 #include "tools/video/demo_script.h"

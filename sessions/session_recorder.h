@@ -1,7 +1,7 @@
 #pragma once
 
+#include "sessions/session_writer.h"
 #include "sim/dispatcher.h"
-#include "training/session_writer.h"
 
 #include <ctime>
 #include <filesystem>

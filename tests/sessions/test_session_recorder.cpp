@@ -1,5 +1,5 @@
-#include "training/session_player.h"
-#include "training/session_recorder.h"
+#include "sessions/session_player.h"
+#include "sessions/session_recorder.h"
 
 #include "sim/state_hash.h"
 #include "sim/ui_port.h"

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "tools/sim_runner.h"
-#include "training/session_file.h"
-#include "training/session_recorder.h"
+#include "runner/sim_runner.h"
+#include "sessions/session_file.h"
+#include "sessions/session_recorder.h"
 
 #include <filesystem>
 #include <string>

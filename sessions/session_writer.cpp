@@ -1,6 +1,6 @@
 #include "session_writer.h"
 
-#include "training/text_line.h"
+#include "sessions/text_line.h"
 
 #include <fcntl.h>
 #include <sys/file.h>

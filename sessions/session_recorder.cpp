@@ -1,8 +1,8 @@
 #include "session_recorder.h"
 
-#include "sim/input_lines.h"
+#include "sessions/input_lines.h"
+#include "sessions/text_line.h"
 #include "sim/state_hash.h"
-#include "training/text_line.h"
 
 #include <algorithm>
 #include <utility>

@@ -1,7 +1,7 @@
 #include "session_file.h"
 
-#include "training/file_descriptor.h"
-#include "training/text_line.h"
+#include "sessions/file_descriptor.h"
+#include "sessions/text_line.h"
 
 #include <fcntl.h>
 #include <sys/file.h>

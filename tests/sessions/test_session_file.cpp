@@ -1,5 +1,5 @@
-#include "training/session_file.h"
-#include "training/session_writer.h"
+#include "sessions/session_file.h"
+#include "sessions/session_writer.h"
 
 #include <gtest/gtest.h>
 

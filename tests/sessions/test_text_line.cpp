@@ -1,4 +1,4 @@
-#include "training/text_line.h"
+#include "sessions/text_line.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "tools/sim_runner.h"
+#include "runner/sim_runner.h"
+#include "sessions/session_file.h"
 #include "training/assessment.h"
 #include "training/report.h"
-#include "training/session_file.h"
 
 #include <optional>
 #include <sstream>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "training/file_descriptor.h"
-#include "training/session_file.h"
+#include "sessions/file_descriptor.h"
+#include "sessions/session_file.h"
 
 #include <cstdint>
 #include <ctime>

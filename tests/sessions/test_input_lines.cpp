@@ -1,5 +1,5 @@
+#include "sessions/input_lines.h"
 #include "sim/dispatcher.h"
-#include "sim/input_lines.h"
 
 #include <gtest/gtest.h>
 

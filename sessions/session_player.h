@@ -1,6 +1,6 @@
 #pragma once
 
-#include "training/session_recorder.h"
+#include "sessions/session_recorder.h"
 
 #include <cstddef>
 

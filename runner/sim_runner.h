@@ -1,8 +1,8 @@
 #pragma once
 
+#include "sessions/session_file.h"
 #include "sim/dispatcher.h"
 #include "sim/ui_port.h"
-#include "training/session_file.h"
 
 #include <cstdint>
 #include <functional>

@@ -1,7 +1,7 @@
 #include "session_loader.h"
 
-#include "tools/sim_runner.h"
-#include "training/session_file.h"
+#include "runner/sim_runner.h"
+#include "sessions/session_file.h"
 
 #include <sstream>
 

@@ -1,12 +1,12 @@
 #include "sim_runner.h"
 
+#include "sessions/input_lines.h"
+#include "sessions/text_line.h"
 #include "sim/console_layout.h"
-#include "sim/input_lines.h"
 #include "sim/stage_tables.h"
 #include "sim/state_hash.h"
 #include "sim/steps_texts.h"
 #include "training/explanations.h"
-#include "training/text_line.h"
 
 #include <algorithm>
 #include <ctime>
