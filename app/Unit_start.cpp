@@ -62,7 +62,7 @@ TForm_Start::TForm_Start(zun::UiPort &ui_port, Windows windows)
                     {377, 264, 129, 106});
     Shape2 =
         placed(new ShapeWidget(ShapeWidget::Outline::Ellipse, silver, Qt::black, this), {385, 271, 113, 77});
-    Label1 = rotated(zun::texts::Main_Window_Button, 20, 4.5, {367, 313, 122, 26}, this);
+    Label1 = rotated(zun::texts::main_window_button, 20, 4.5, {367, 313, 122, 26}, this);
     Shape4 = placed(new ShapeWidget(ShapeWidget::Outline::Ellipse, Qt::white, Qt::white, this),
                     {512, 264, 129, 106});
     Shape5 =
@@ -81,7 +81,7 @@ TForm_Start::TForm_Start(zun::UiPort &ui_port, Windows windows)
     Label5->setStyleSheet(QStringLiteral("color: rgb(0, 128, 128);"));
     Label5->setAttribute(Qt::WA_TransparentForMouseEvents);
     Shape1 = placed(new ShapeWidget(ShapeWidget::Outline::Circle, Qt::white, Qt::white, this),
-                    {-7, -200, Disc_Width, 578});
+                    {-7, -200, disc_width, 578});
     Button2 = placed(new QPushButton(QStringLiteral("X"), this), {610, 24, 31, 25});
     QFont bold = Button2->font();
     bold.setBold(true);
@@ -108,7 +108,7 @@ TForm_Start::TForm_Start(zun::UiPort &ui_port, Windows windows)
     connect(&Timer1, &QTimer::timeout, this, &TForm_Start::Timer1Timer);
 
     // The disc waits just left of the picture.
-    Shape1->move(picture_place.left() - Disc_Width, Shape1->y());
+    Shape1->move(picture_place.left() - disc_width, Shape1->y());
     key_out_white();
 }
 
@@ -182,7 +182,7 @@ void TForm_Start::Timer1Timer()
         windows_.main.raise();
         windows_.main.activateWindow();
         Timer1.stop();
-        Shape1->move(picture_place.left() - Disc_Width, Shape1->y());
+        Shape1->move(picture_place.left() - disc_width, Shape1->y());
     }
     key_out_white();
 }

@@ -22,7 +22,7 @@ class TForm_Start final : public QWidget {
     Q_OBJECT
 
 public:
-    static constexpr int Disc_Width = 537;
+    static constexpr int disc_width = 537;
 
     // The windows the start screen brings up: the main window at the wipe's end, the videos.
     struct Windows {

@@ -28,7 +28,7 @@ std::string read_file(const std::filesystem::path &path)
 {
     std::ifstream in(path, std::ios::binary);
     if (!in)
-        throw Bad_Source("cannot read " + path.string());
+        throw BadSource("cannot read " + path.string());
     std::ostringstream text;
     text << in.rdbuf();
     return text.str();
@@ -52,7 +52,7 @@ std::string between(const std::string &text, std::string_view open, std::string_
     }
     const std::size_t end = text.find(close, start + open.size());
     if (end == std::string::npos)
-        throw Bad_Source("unclosed " + std::string(open));
+        throw BadSource("unclosed " + std::string(open));
     at = end + close.size();
     return text.substr(start + open.size(), end - start - open.size());
 }
@@ -68,7 +68,7 @@ Page hand_written_page(const std::filesystem::path &sources, const std::string &
     std::size_t at = 0;
     page.title = between(page.body, "<h1>", "</h1>", at);
     if (at == std::string::npos)
-        throw Bad_Source(file + " has no <h1> heading");
+        throw BadSource(file + " has no <h1> heading");
     page.index.push_back({page.title, file});
     for (at = 0;;) {
         const std::string heading = between(page.body, "<h2 id=\"", "</h2>", at);
@@ -76,7 +76,7 @@ Page hand_written_page(const std::filesystem::path &sources, const std::string &
             break;
         const std::size_t quote = heading.find("\">");
         if (quote == std::string::npos)
-            throw Bad_Source(file + ": malformed heading " + heading);
+            throw BadSource(file + ": malformed heading " + heading);
         const Section section{heading.substr(quote + 2), file + "#" + heading.substr(0, quote)};
         page.sections.push_back(section);
         page.index.push_back({section.title, section.target});
@@ -215,8 +215,8 @@ Page steps_page()
                 "<p>Сценарий работы агрегата — те же строки, что в списке окна шагов, и те же "
                 "пояснения, что окно шагов показывает под списком.</p>\n";
     const auto lines = steps::lines();
-    for (int line = 0; line < steps::Line_Count; ++line) {
-        const bool numbered = line >= 1 && line <= stages::Last_Stage;
+    for (int line = 0; line < steps::line_count; ++line) {
+        const bool numbered = line >= 1 && line <= stages::last_stage;
         const std::string title = numbered    ? std::string(lines[line])
                                   : line == 0 ? "Перед первым шагом"
                                               : "После последнего шага";

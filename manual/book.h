@@ -13,7 +13,7 @@
 namespace zun::manual {
 
 // A keyword of the index and where it leads: "steps.html#step_7".
-struct Index_Entry {
+struct IndexEntry {
     std::string keyword;
     std::string target;
 };
@@ -29,7 +29,7 @@ struct Page {
     std::string title;
     std::string body; // HTML inside <body>, starting with the page's <h1>
     std::vector<Section> sections;
-    std::vector<Index_Entry> index;
+    std::vector<IndexEntry> index;
 };
 
 struct Book {
@@ -38,7 +38,7 @@ struct Book {
 };
 
 // A page the build could not read or that lacks its heading.
-class Bad_Source : public std::runtime_error {
+class BadSource : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
 };

@@ -52,7 +52,7 @@ void check_pictures(const Book &book, const std::vector<fs::path> &pictures)
         given.insert(picture.filename().string());
     for (const std::string &shown : pictures_of(book))
         if (!given.contains(shown))
-            throw Bad_Source("a page shows " + std::string(pictures_folder) + "/" + shown +
+            throw BadSource("a page shows " + std::string(pictures_folder) + "/" + shown +
                              ", which is not among the pictures given");
 }
 

@@ -64,11 +64,11 @@ std::string plain(std::string text)
 
 // The order of a reader's index: by the leading number (a mechanism's), then by the letters
 // without regard to case, in the Russian alphabet's order, which the code page keeps.
-struct Index_Key {
+struct IndexKey {
     long number; // -1 without one, so that words stand before numbers
     std::string letters;
 
-    explicit Index_Key(std::string_view keyword) : number(-1), letters(to_cp1251(keyword))
+    explicit IndexKey(std::string_view keyword) : number(-1), letters(to_cp1251(keyword))
     {
         // Some captions start with "? " where the plant's drawing left the name in doubt.
         letters.erase(0, letters.find_first_not_of("? "));
@@ -79,7 +79,7 @@ struct Index_Key {
                 c = static_cast<char>(byte + 0x20);
         }
     }
-    auto operator<=>(const Index_Key &) const = default;
+    auto operator<=>(const IndexKey &) const = default;
 };
 
 } // namespace
@@ -148,14 +148,14 @@ std::string chm_contents(const Book &book)
 
 std::string chm_index(const Book &book)
 {
-    std::vector<Index_Entry> all;
+    std::vector<IndexEntry> all;
     for (const Page &page : book.pages)
         all.insert(all.end(), page.index.begin(), page.index.end());
-    std::stable_sort(all.begin(), all.end(), [](const Index_Entry &a, const Index_Entry &b) {
-        return Index_Key(a.keyword) < Index_Key(b.keyword);
+    std::stable_sort(all.begin(), all.end(), [](const IndexEntry &a, const IndexEntry &b) {
+        return IndexKey(a.keyword) < IndexKey(b.keyword);
     });
     std::string entries;
-    for (const Index_Entry &entry : all)
+    for (const IndexEntry &entry : all)
         entries += sitemap_entry(entry.keyword, entry.target);
     return sitemap("", entries);
 }

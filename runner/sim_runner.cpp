@@ -207,7 +207,7 @@ SimRunner::Argument SimRunner::parse(ArgumentKind kind, std::string_view token) 
             return picture;
         throw BadLine("unknown picture '" + std::string(token) + "'");
     case ArgumentKind::Stage:
-        return zun::script::number_in_range(token, 0, zun::stages::Last_Stage + 1, "stage");
+        return zun::script::number_in_range(token, 0, zun::stages::last_stage + 1, "stage");
     case ArgumentKind::Control: {
         const int row = zun::console::find_control(token);
         if (row < 0)
@@ -215,7 +215,7 @@ SimRunner::Argument SimRunner::parse(ArgumentKind kind, std::string_view token) 
         return static_cast<long long>(row);
     }
     case ArgumentKind::StepLine:
-        return zun::script::number_in_range(token, 0, zun::steps::Line_Count - 1, "step");
+        return zun::script::number_in_range(token, 0, zun::steps::line_count - 1, "step");
     case ArgumentKind::Within:
         if (token != "within")
             throw BadLine("expected 'within', not '" + std::string(token) + "'");
@@ -328,8 +328,8 @@ void SimRunner::show_stage(const Arguments &)
 
 SimRunner::ExitStatus SimRunner::bench(long long cycles, std::ostream &errors)
 {
-    if (cycles < 1 || cycles > Max_Bench_Cycles) {
-        errors << "zun-sim: --bench takes 1.." << Max_Bench_Cycles << " cycles, not " << cycles
+    if (cycles < 1 || cycles > max_bench_cycles) {
+        errors << "zun-sim: --bench takes 1.." << max_bench_cycles << " cycles, not " << cycles
                << '\n';
         return ScriptError;
     }

@@ -43,11 +43,11 @@ public:
     // A cycle takes some minutes of virtual time; a run that stalls gives up after an hour
     // each, and the clock must hold that hour for every cycle and the start.
     static constexpr zun::Millis bench_cycle_limit = 3600000;
-    static constexpr long long Max_Bench_Cycles = zun::Scheduler::latest / bench_cycle_limit - 1;
+    static constexpr long long max_bench_cycles = zun::Scheduler::latest / bench_cycle_limit - 1;
 
     // From the start, the automatic mode and one press of "пройти стадию": runs `cycles` whole
     // scenarios and prints the virtual time, the CPU time and their ratio. A count outside
-    // 1..Max_Bench_Cycles is refused as a script error.
+    // 1..max_bench_cycles is refused as a script error.
     ExitStatus bench(long long cycles, std::ostream &errors);
 
     void set_progress(Progress progress) { progress_ = std::move(progress); }

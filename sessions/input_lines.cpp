@@ -441,7 +441,7 @@ std::optional<Input> parse_input(const std::vector<std::string_view> &words,
         return input::SelectMode{
             static_cast<WorkingMode>(in_range(arguments.expect(1)[0], 0, 2, "mode"))};
     if (command == "step")
-        return input::StepClick{in_range(arguments.expect(1)[0], 0, steps::Line_Count - 1, "step")};
+        return input::StepClick{in_range(arguments.expect(1)[0], 0, steps::line_count - 1, "step")};
     if (command == "pass") {
         arguments.expect(0);
         return input::Pass{};

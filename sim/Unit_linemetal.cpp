@@ -36,7 +36,7 @@ TFrame_LineMetal::TFrame_LineMetal(Scheduler &scheduler, LineModel &main_window)
 
 void TFrame_LineMetal::f_Init_Line()
 {
-    for (int i = 1; i < Bound_Mechs; ++i) {
+    for (int i = 1; i < bound_mechs; ++i) {
         TMech *mech = main_window_.Mech_Array[i];
         if (!mech)
             continue;

@@ -21,8 +21,8 @@ class LineModel;
 // fields are public, as the other parts of the line and the windows read them.
 class TFrame_LineMetal {
 public:
-    static constexpr int Bound_Mechs = 80; // mechanisms 1..79 are bound
-    static constexpr int No_Seg = 1000;    // f_Seg_At_Mech: no piece spans the mechanism
+    static constexpr int bound_mechs = 80; // mechanisms 1..79 are bound
+    static constexpr int no_seg = 1000;    // f_Seg_At_Mech: no piece spans the mechanism
 
     TFrame_LineMetal(Scheduler &scheduler, LineModel &main_window);
     TFrame_LineMetal(const TFrame_LineMetal &) = delete;
@@ -48,16 +48,16 @@ public:
     std::array<bool, 5> Zone_Head{};
     bool b_Stage_Done = false;
     bool b_Check_Stage = false;
-    std::array<bool, Bound_Mechs> Edge_Memo{};
+    std::array<bool, bound_mechs> Edge_Memo{};
     std::array<Deep<bool>, 101> KV_RWS_Of{};
     std::array<Deep<bool>, 101> KM_RWS_Of{};
     std::array<Deep<bool>, 101> KM_FWD_Of{};
     std::array<Deep<bool>, 101> KV_FWD_Of{};
-    std::array<Deep<TMech>, Bound_Mechs> Mech_Of{};
-    std::array<Deep<Picture>, Bound_Mechs> Image_Of{};
-    std::array<Deep<std::int16_t>, Bound_Mechs> Pos_X_Of{};
-    std::array<std::int8_t, Bound_Mechs> Turn_Start_Phase{};
-    std::array<std::int8_t, Bound_Mechs> Turn_Cur_Phase{};
+    std::array<Deep<TMech>, bound_mechs> Mech_Of{};
+    std::array<Deep<Picture>, bound_mechs> Image_Of{};
+    std::array<Deep<std::int16_t>, bound_mechs> Pos_X_Of{};
+    std::array<std::int8_t, bound_mechs> Turn_Start_Phase{};
+    std::array<std::int8_t, bound_mechs> Turn_Cur_Phase{};
     std::int32_t Seg_Count = 0;
     std::int32_t Percent_Motalki = 0;
     std::int32_t Percent_Razmativatela = 0;
@@ -133,12 +133,12 @@ private:
     // Mechanisms 1..69 drive the strip; those whose drive runs, in their order, are few at any
     // moment.
     static constexpr int last_driving_mech = 69;
-    struct Running_Drives {
+    struct RunningDrives {
         std::array<std::int8_t, last_driving_mech> mechs{};
         int count = 0;
     };
-    Running_Drives running_drives() const;
-    void move_piece(int k, const Running_Drives &running);
+    RunningDrives running_drives() const;
+    void move_piece(int k, const RunningDrives &running);
     bool left_drive_passes(int head, bool driven) const;
     void bind_named_pictures();
     bool is_covered(int a, int b) const { return f_Count_Covering(a, b) > 0; }

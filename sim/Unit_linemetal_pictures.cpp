@@ -20,11 +20,11 @@ enum Slot : int {
     Heads = 0,
     Tails = 5,
     Bodies = 10,
-    Uncoiler_Coils = 55,
-    Recoiler_Coils = 59,
-    Recoiler_Overlays = 63,
-    Right_Diagonals = 67,
-    Left_Diagonals = 71,
+    UncoilerCoils = 55,
+    RecoilerCoils = 59,
+    RecoilerOverlays = 63,
+    RightDiagonals = 67,
+    LeftDiagonals = 71,
 };
 
 constexpr int coil_classes = 4;
@@ -57,13 +57,13 @@ void TFrame_LineMetal::f_Place_Rulon_Razmativatela()
         left = 1019;
         top = 44;
     } else if (Gde_Rulon_Razmativatela == UncoilerPlace::CarTable) { // on the car's table
-        left = x_of(Car_Table) + 8;
-        top = Image_Of[Car_Table]->top() - 32;
+        left = x_of(CarTable) + 8;
+        top = Image_Of[CarTable]->top() - 32;
     } else {
         return;
     }
     for (int k = 0; k < coil_classes; ++k)
-        place(*Line_Images[Uncoiler_Coils + k], left, top);
+        place(*Line_Images[UncoilerCoils + k], left, top);
     place(*Image_Vnutrennosti_Rulona_Razmativatela, left, top);
 }
 
@@ -72,13 +72,13 @@ void TFrame_LineMetal::f_Place_Rulon_Motalki()
     int left = 166; // on the recoiler, or none
     int top = 45;
     if (Gde_Rulon_Motalki == RecoilerPlace::RemovalTable) { // on the removal table
-        left = x_of(Removal_Table) + 1;
-        top = Image_Of[Removal_Table]->top() - 33;
+        left = x_of(RemovalTable) + 1;
+        top = Image_Of[RemovalTable]->top() - 33;
     } else if (Gde_Rulon_Motalki == RecoilerPlace::RotatingTable) { // on the rotating table
         left = 85;
         top = 127;
     }
-    for (int slot = Recoiler_Coils; slot < Right_Diagonals; ++slot)
+    for (int slot = RecoilerCoils; slot < RightDiagonals; ++slot)
         place(*Line_Images[slot], left, top);
     place(*Image_Vnutrennosti_Rulona_Motalki, left, top);
 }
@@ -87,8 +87,8 @@ void TFrame_LineMetal::f_Place_Rulon_Motalki()
 // the strip there.
 void TFrame_LineMetal::f_Show_Body()
 {
-    const bool left_diagonal = any_visible(Left_Diagonals, coil_classes);
-    const bool right_diagonal = any_visible(Right_Diagonals, coil_classes);
+    const bool left_diagonal = any_visible(LeftDiagonals, coil_classes);
+    const bool right_diagonal = any_visible(RightDiagonals, coil_classes);
     bool peeler_loop = false;
     for (const Picture *loop : Image_Petla_Otgibatela)
         peeler_loop = peeler_loop || loop->visible();
@@ -147,29 +147,29 @@ void TFrame_LineMetal::f_Show_Ends()
 
 void TFrame_LineMetal::f_Show_Rulons()
 {
-    const bool strip_at_uncoiler = is_covered(x_of(Feed_Roll), x_of(Uncoiler) + coil_reach);
+    const bool strip_at_uncoiler = is_covered(x_of(FeedRoll), x_of(Uncoiler) + coil_reach);
     const bool strip_at_recoiler = is_covered(x_of(Recoiler), x_of(Device));
     const bool recoiler_loop = Image_Petla_Motalki->visible();
     for (int k = 0; k < coil_classes; ++k) {
-        Picture &uncoiler_coil = *Line_Images[Uncoiler_Coils + k];
+        Picture &uncoiler_coil = *Line_Images[UncoilerCoils + k];
         uncoiler_coil.set_visible(Gde_Rulon_Razmativatela != UncoilerPlace::None &&
                                   Razmer_Rulona_Razmativatela == k);
-        Line_Images[Right_Diagonals + k]->set_visible(
+        Line_Images[RightDiagonals + k]->set_visible(
             strip_at_uncoiler && uncoiler_coil.visible() &&
             Gde_Rulon_Razmativatela == UncoilerPlace::Uncoiler);
-        Picture &recoiler_coil = *Line_Images[Recoiler_Coils + k];
+        Picture &recoiler_coil = *Line_Images[RecoilerCoils + k];
         recoiler_coil.set_visible(Gde_Rulon_Motalki != RecoilerPlace::None &&
                                   Razmer_Rulona_Motalki == k);
-        Line_Images[Recoiler_Overlays + k]->set_visible(recoiler_coil.visible());
-        Line_Images[Left_Diagonals + k]->set_visible(strip_at_recoiler &&
+        Line_Images[RecoilerOverlays + k]->set_visible(recoiler_coil.visible());
+        Line_Images[LeftDiagonals + k]->set_visible(strip_at_recoiler &&
                                                      recoiler_coil.visible() && !recoiler_loop);
     }
     Image_Vnutrennosti_Rulona_Razmativatela->set_visible(
-        any_visible(Uncoiler_Coils, coil_classes));
-    Image_Vnutrennosti_Rulona_Motalki->set_visible(any_visible(Recoiler_Coils, coil_classes));
+        any_visible(UncoilerCoils, coil_classes));
+    Image_Vnutrennosti_Rulona_Motalki->set_visible(any_visible(RecoilerCoils, coil_classes));
     // A loop forms while the disc shears push strip towards a recoiler that does not wind.
-    Image_Petla_Motalki->set_visible(is_covered(x_of(Recoiler), x_of(Disc_Shears)) &&
-                                     !*KM_FWD_Of[Recoiler] && *KM_FWD_Of[Disc_Shears]);
+    Image_Petla_Motalki->set_visible(is_covered(x_of(Recoiler), x_of(DiscShears)) &&
+                                     !*KM_FWD_Of[Recoiler] && *KM_FWD_Of[DiscShears]);
 }
 
 // The strip hangs in a loop from the full uncoiler coil to the peeler, shaped by where the
@@ -178,9 +178,9 @@ void TFrame_LineMetal::f_Show_Petla_Otgibatela()
 {
     const auto &peeler = Mech_Of[Peeler]->Image_Pos;
     const bool hanging = is_covered(x_of(Peeler), x_of(Uncoiler) + coil_reach) &&
-                         Line_Images[Uncoiler_Coils + 3]->visible() &&
+                         Line_Images[UncoilerCoils + 3]->visible() &&
                          Gde_Rulon_Razmativatela == UncoilerPlace::Uncoiler &&
-                         !any_visible(Right_Diagonals, coil_classes);
+                         !any_visible(RightDiagonals, coil_classes);
     Image_Petla_Otgibatela[0]->set_visible(hanging &&
                                            (peeler[3]->visible() || peeler[2]->visible()));
     Image_Petla_Otgibatela[1]->set_visible(hanging && peeler[1]->visible());
@@ -190,8 +190,8 @@ void TFrame_LineMetal::f_Show_Petla_Otgibatela()
 // The trimmings leave the disc shears while they cut piece k; the last piece of a tick decides.
 void TFrame_LineMetal::show_kromka(int k)
 {
-    const bool cutting = f_Engaged(Disc_Shears, k);
-    const std::int16_t phase = Mech_Of[Disc_Shears]->Phase;
+    const bool cutting = f_Engaged(DiscShears, k);
+    const std::int16_t phase = Mech_Of[DiscShears]->Phase;
     for (int i = 0; i < static_cast<int>(Image_Kromka.size()); ++i)
         Image_Kromka[i]->set_visible(cutting && phase == i + 1);
 }

@@ -26,18 +26,18 @@ bool TFrame_LineMetal::bell_pressed() const
 // rotating drives and moves on (in the automatic mode after a pause).
 void TFrame_LineMetal::f_Check_Stage()
 {
-    if (Stadiya_Raboti >= 0 && Stadiya_Raboti <= stages::Last_Stage) {
+    if (Stadiya_Raboti >= 0 && Stadiya_Raboti <= stages::last_stage) {
         b_Stage_Done = stages::condition_holds(Stadiya_Raboti, *this);
         if (Stadiya_Raboti == 38 && b_Stage_Done && Seg_Len[0] < short_rest)
             Stadiya_Raboti = 42; // too little strip for the next coil: straight to the cut
         if (Stadiya_Raboti == 48 && b_Stage_Done && x_of(Recoiler) < h0()) {
             Stadiya_Raboti = 26; // strip left: thread the next coil
-            Mech_Of[Rotating_Table]->Phase = 0;
-            Mech_Of[Rotating_Table]->f_Show();
+            Mech_Of[RotatingTable]->Phase = 0;
+            Mech_Of[RotatingTable]->f_Show();
         }
     }
     b_Stage_Done = b_Stage_Done && b_Check_Stage;
-    if (Stadiya_Raboti > stages::Last_Stage) {
+    if (Stadiya_Raboti > stages::last_stage) {
         Stadiya_Raboti = 0;
         f_Set_Stage_State();
     }
@@ -56,9 +56,9 @@ void TFrame_LineMetal::f_Check_Stage()
 void TFrame_LineMetal::f_Set_Stage_State()
 {
     main_window_.hide_close_ups();
-    Mech_Of[Rotating_Table]->Phase = 0;
-    Mech_Of[Rotating_Table]->f_Show();
-    if (Stadiya_Raboti < 0 || Stadiya_Raboti > stages::Last_Stage)
+    Mech_Of[RotatingTable]->Phase = 0;
+    Mech_Of[RotatingTable]->f_Show();
+    if (Stadiya_Raboti < 0 || Stadiya_Raboti > stages::last_stage)
         return;
     const stages::StageState &state = stages::state(Stadiya_Raboti);
     const auto forward = [&state](int number) {
@@ -70,23 +70,23 @@ void TFrame_LineMetal::f_Set_Stage_State()
     };
     // The removal car goes last, so that it stays the current mechanism where no target follows.
     for (const int number : stages::Commanded)
-        if (number != Removal_Car)
+        if (number != RemovalCar)
             command(number);
     if (state.also_forward != 0)
         Mech_Of[state.also_forward]->f_Start_FWD_Pulse_Fast();
-    command(Removal_Car);
+    command(RemovalCar);
 
     f_Reset_Line();
     Gde_Rulon_Razmativatela = state.uncoiler_place;
     Gde_Rulon_Motalki = state.recoiler_place;
     lay_strip(Stadiya_Raboti);
-    if (state.shown == stages::Close_Up::Drum_5)
+    if (state.shown == stages::CloseUp::Drum5)
         main_window_.Panel_5_mech->set_visible(true);
-    else if (state.shown == stages::Close_Up::Drum_70)
+    else if (state.shown == stages::CloseUp::Drum70)
         main_window_.Panel_70_mech->set_visible(true);
     if (state.reset_removal_car_phase) {
-        Mech_Of[Removal_Car]->Phase = 0;
-        Mech_Of[Removal_Car]->f_Show();
+        Mech_Of[RemovalCar]->Phase = 0;
+        Mech_Of[RemovalCar]->f_Show();
     }
     if (state.target != 0)
         f_Point_To_Mech(state.target);
@@ -98,7 +98,7 @@ void TFrame_LineMetal::lay_strip(int stage)
 {
     using Kind = stages::StripState::Kind;
     const stages::StripState &strip = stages::state(stage).strip;
-    const auto rest_length = static_cast<std::int16_t>(x_of(Uncoiler) - x_of(Device_Shears));
+    const auto rest_length = static_cast<std::int16_t>(x_of(Uncoiler) - x_of(DeviceShears));
     switch (strip.kind) {
     case Kind::AsReset:
         break;
@@ -110,7 +110,7 @@ void TFrame_LineMetal::lay_strip(int stage)
         break;
     case Kind::TailAtUncoilerCut:
         Seg_Start[0] = static_cast<std::int16_t>(x_of(Uncoiler) - Dlina_Polosy);
-        f_Cut_At_Mech(Device_Shears);
+        f_Cut_At_Mech(DeviceShears);
         break;
     case Kind::WindingDone:
         Seg_Start[0] = static_cast<std::int16_t>(x_of(Recoiler) - Dlina_Polosy);
@@ -130,7 +130,7 @@ void TFrame_LineMetal::lay_strip(int stage)
 void TFrame_LineMetal::f_Pass_Stage()
 {
     main_window_.beep_pressed = false;
-    if (Stadiya_Raboti >= 0 && Stadiya_Raboti <= stages::Last_Stage)
+    if (Stadiya_Raboti >= 0 && Stadiya_Raboti <= stages::last_stage)
         for (const stages::Command &command : stages::commands(Stadiya_Raboti))
             run_command(command);
     main_window_.f_Show_Key_Of_Cur_Mech();
@@ -180,7 +180,7 @@ void TFrame_LineMetal::f_Start_Working_Speed()
 {
     for (const int drive : stages::working_speed_drives())
         Mech_Of[drive]->f_Start_FWD_Pulse();
-    main_window_.set_cur_mech(Working_Speed_Key);
+    main_window_.set_cur_mech(WorkingSpeedKey);
 }
 
 void TFrame_LineMetal::f_Point_To_Mech(int n)

@@ -58,14 +58,14 @@ void TFrame_LineMetal::f_Count_Segs()
         Seg_Len.begin(), Seg_Len.end(), [](std::int16_t length) { return length > 0; }));
 }
 
-// No piece spanning the mechanism, none in use included, answers No_Seg.
+// No piece spanning the mechanism, none in use included, answers no_seg.
 int TFrame_LineMetal::f_Seg_At_Mech(int j) const
 {
     const int x = x_of(j);
     for (int k = 0; k < Seg_Count; ++k)
         if (head_of(k) < x && x < tail_of(k))
             return k;
-    return No_Seg;
+    return no_seg;
 }
 
 // The left part keeps the slot and the head; the right part becomes the new last piece. With
@@ -74,7 +74,7 @@ void TFrame_LineMetal::f_Cut_At_Mech(int j)
 {
     f_Count_Segs();
     const int cut = f_Seg_At_Mech(j);
-    if (cut >= No_Seg || Seg_Count >= Seg_Slots)
+    if (cut >= no_seg || Seg_Count >= Seg_Slots)
         return;
     const int x = x_of(j);
     const int tail = tail_of(cut);
@@ -141,7 +141,7 @@ int TFrame_LineMetal::f_Min_Start_After(int k) const
 void TFrame_LineMetal::Timer_MovLineTimer()
 {
     f_Count_Segs();
-    const Running_Drives running = running_drives();
+    const RunningDrives running = running_drives();
     for (int k = 0; k < Seg_Count; ++k)
         move_piece(k, running);
 }
@@ -149,16 +149,16 @@ void TFrame_LineMetal::Timer_MovLineTimer()
 // One piece, one tick: a pixel left while a rotating drive runs forward at it and the machines
 // in its way let it pass, a pixel right while one runs back, never into its neighbours; a short
 // end near the running delivery roll drops into the scrap box.
-TFrame_LineMetal::Running_Drives TFrame_LineMetal::running_drives() const
+TFrame_LineMetal::RunningDrives TFrame_LineMetal::running_drives() const
 {
-    Running_Drives running;
+    RunningDrives running;
     for (int j = 1; j <= last_driving_mech; ++j)
         if (*KM_FWD_Of[j] || *KM_RWS_Of[j])
             running.mechs[static_cast<std::size_t>(running.count++)] = static_cast<std::int8_t>(j);
     return running;
 }
 
-void TFrame_LineMetal::move_piece(int k, const Running_Drives &running)
+void TFrame_LineMetal::move_piece(int k, const RunningDrives &running)
 {
     bool forward = false;
     bool reverse = false;
@@ -179,8 +179,8 @@ void TFrame_LineMetal::move_piece(int k, const Running_Drives &running)
     if (reverse && tail_of(k) < f_Min_Start_After(k))
         ++Seg_Start[k];
 
-    if (*KM_FWD_Of[Delivery_Roll] && Seg_Len[k] < scrap_length &&
-        x_of(Delivery_Roll) - head_of(k) < scrap_reach)
+    if (*KM_FWD_Of[DeliveryRoll] && Seg_Len[k] < scrap_length &&
+        x_of(DeliveryRoll) - head_of(k) < scrap_reach)
         f_Remove_Seg(k);
     show_kromka(k);
 }
@@ -190,10 +190,10 @@ bool TFrame_LineMetal::left_drive_passes(int head, bool driven) const
 {
     if (head > x_of(Peeler))
         driven = driven && *KV_FWD_Of[Peeler];
-    if (x_of(Feed_Roll) < head && head < x_of(Peeler))
+    if (x_of(FeedRoll) < head && head < x_of(Peeler))
         driven = driven && *KV_RWS_Of[Peeler];
-    if (x_of(Tilting_Table) < head && head < x_of(Delivery_Roll))
-        driven = driven && *KV_RWS_Of[Tilting_Table];
+    if (x_of(TiltingTable) < head && head < x_of(DeliveryRoll))
+        driven = driven && *KV_RWS_Of[TiltingTable];
     if (head < x_of(Recoiler))
         driven = driven && *KM_FWD_Of[Recoiler] && Gde_Rulon_Motalki == RecoilerPlace::Recoiler;
     return driven;
@@ -204,8 +204,8 @@ void TFrame_LineMetal::f_Check_Cuts()
 {
     if (f_Run_Ended(Shears))
         f_Cut_At_Mech(Shears);
-    if (f_Run_Ended(Device_Shears))
-        f_Cut_At_Mech(Device_Shears);
+    if (f_Run_Ended(DeviceShears))
+        f_Cut_At_Mech(DeviceShears);
 }
 
 void TFrame_LineMetal::f_Calc_Rulon_Sizes()
@@ -233,35 +233,35 @@ void TFrame_LineMetal::f_Move_Rulons()
     const auto at_forward_end = [this](int j) { return *KV_FWD_Of[j]; };
     const auto at_reverse_end = [this](int j) { return *KV_RWS_Of[j]; };
 
-    if (f_Reached_FWD_End(Removal_Table) && Gde_Rulon_Motalki == RecoilerPlace::Recoiler &&
-        at_forward_end(Removal_Car) && at_reverse_end(Recoiler_Drum))
+    if (f_Reached_FWD_End(RemovalTable) && Gde_Rulon_Motalki == RecoilerPlace::Recoiler &&
+        at_forward_end(RemovalCar) && at_reverse_end(RecoilerDrum))
         Gde_Rulon_Motalki = RecoilerPlace::RemovalTable;
-    if (f_Left_FWD_End(Removal_Table) && Gde_Rulon_Motalki == RecoilerPlace::RemovalTable &&
-        at_reverse_end(Removal_Car))
+    if (f_Left_FWD_End(RemovalTable) && Gde_Rulon_Motalki == RecoilerPlace::RemovalTable &&
+        at_reverse_end(RemovalCar))
         Gde_Rulon_Motalki = RecoilerPlace::RotatingTable;
-    if (f_Reached_FWD_End(Removal_Table) && Gde_Rulon_Motalki == RecoilerPlace::RotatingTable &&
-        at_reverse_end(Removal_Car))
+    if (f_Reached_FWD_End(RemovalTable) && Gde_Rulon_Motalki == RecoilerPlace::RotatingTable &&
+        at_reverse_end(RemovalCar))
         Gde_Rulon_Motalki = RecoilerPlace::RemovalTable;
-    if ((*KM_RWS_Of[Rotating_Table] || *KM_FWD_Of[Rotating_Table]) &&
+    if ((*KM_RWS_Of[RotatingTable] || *KM_FWD_Of[RotatingTable]) &&
         Gde_Rulon_Motalki == RecoilerPlace::RotatingTable) {
         f_Remove_Seg(0);
         Gde_Rulon_Motalki = RecoilerPlace::None;
         Percent_Motalki = 0;
     }
-    if (f_Left_FWD_End(Removal_Table) && Gde_Rulon_Motalki == RecoilerPlace::RemovalTable &&
-        at_forward_end(Removal_Car))
+    if (f_Left_FWD_End(RemovalTable) && Gde_Rulon_Motalki == RecoilerPlace::RemovalTable &&
+        at_forward_end(RemovalCar))
         Gde_Rulon_Motalki = RecoilerPlace::Recoiler;
     const Picture &recoiler = *Image_Of[Recoiler];
-    if (f_Reached_FWD_End(Recoiler_Drum) && recoiler.left() + recoiler.width() >= head_of(0) &&
+    if (f_Reached_FWD_End(RecoilerDrum) && recoiler.left() + recoiler.width() >= head_of(0) &&
         Gde_Rulon_Motalki == RecoilerPlace::None)
         Gde_Rulon_Motalki = RecoilerPlace::Recoiler;
 
-    if (f_Left_FWD_End(Car_Table) && at_forward_end(Coil_Car) && !at_forward_end(Uncoiler_Drum) &&
+    if (f_Left_FWD_End(CarTable) && at_forward_end(CoilCar) && !at_forward_end(UncoilerDrum) &&
         Gde_Rulon_Razmativatela == UncoilerPlace::CarTable) {
         Gde_Rulon_Razmativatela = UncoilerPlace::Uncoiler;
         Seg_Start[0] = static_cast<std::int16_t>(Image_Of[Uncoiler]->left());
     }
-    if (at_forward_end(Coil_Car) && at_forward_end(Car_Table) && !at_forward_end(Uncoiler_Drum) &&
+    if (at_forward_end(CoilCar) && at_forward_end(CarTable) && !at_forward_end(UncoilerDrum) &&
         Gde_Rulon_Razmativatela == UncoilerPlace::Uncoiler) {
         f_Reset_Line();
         Gde_Rulon_Razmativatela = UncoilerPlace::CarTable;

@@ -25,7 +25,7 @@ std::deque<LineModel::MechComponent> create_mechanisms(Scheduler &scheduler, Mec
 } // namespace
 
 LineModel::LineModel()
-    : pass_button_caption(texts::Pass_Stage),
+    : pass_button_caption(texts::pass_stage),
       mech_components(create_mechanisms(scheduler, *this)), Frame_LineMetal(scheduler, *this),
       Timer_Blocking(scheduler, blocking_interval, [this] { Timer_BlockingTimer(); }),
       Timer_Scene_Left(scheduler, scroll_interval, [this] { Timer_Scene_LeftTimer(); }),
@@ -62,9 +62,9 @@ void LineModel::RadioGroup1Click()
     pass_button_enabled = !lesson_is_exam() && (working_mode == WorkingMode::PassStages ||
                                                 working_mode == WorkingMode::Automatic);
     if (working_mode == WorkingMode::PassStages)
-        pass_button_caption = texts::Pass_Stage;
+        pass_button_caption = texts::pass_stage;
     else if (working_mode == WorkingMode::Automatic)
-        pass_button_caption = texts::Run_Automatically;
+        pass_button_caption = texts::run_automatically;
 }
 
 // An examination selects the first working mode and takes the training aids and the pass

@@ -141,7 +141,7 @@ void LineModel::f_Send_Command(int control)
             send_command(number, MechCommand::Reverse);
     }
     if (number == 0)
-        ask_message(texts::Not_Used);
+        ask_message(texts::not_used);
 }
 
 // The answer to the input is the last command it sent to a mechanism.

@@ -90,7 +90,7 @@ void LineModel::set_description_intervals()
 void LineModel::f_Fill_Find_Mech_List()
 {
     for (int number = 1; number <= last_plant_number; ++number)
-        find_mech_list[number] = std::to_string(number) + texts::Does_Not_Exist;
+        find_mech_list[number] = std::to_string(number) + texts::does_not_exist;
     for (const console::Control &control : console::controls())
         if (control.is_key() && control.tag >= 1 && control.tag <= last_plant_number)
             find_mech_list[control.tag] = std::string(control.caption);

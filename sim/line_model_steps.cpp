@@ -20,7 +20,7 @@ void LineModel::Steps_Timer1Timer()
         working_mode == WorkingMode::PassStages || working_mode == WorkingMode::Automatic;
     Edit_CheckBox_stadiya_raboti = "стадия работы  " + std::to_string(line.Stadiya_Raboti);
     const int stage = line.Stadiya_Raboti;
-    const bool listed = stage >= 0 && stage < steps::Line_Count;
+    const bool listed = stage >= 0 && stage < steps::line_count;
     ListBox_Steps_ItemIndex = listed ? stage : -1;
     Label_Current_Step = "шаг №" + (listed ? std::string(steps::lines()[stage]) : std::string());
     ++steps_polls;
@@ -33,7 +33,7 @@ void LineModel::ListBox_StepsClick(int line)
     Frame_LineMetal.f_Stop_All_Mech();
     f_Restore_All_Speeds();
     hide_close_ups();
-    if (working_mode == WorkingMode::StageByClick && line >= 0 && line < steps::Line_Count) {
+    if (working_mode == WorkingMode::StageByClick && line >= 0 && line < steps::line_count) {
         Frame_LineMetal.Stadiya_Raboti = static_cast<std::int8_t>(line);
         Frame_LineMetal.f_Set_Stage_State();
     }
@@ -78,7 +78,7 @@ void LineModel::point_to_next_step()
         f_Show_Key_Of_Cur_Mech();
         ui.show_target();
         break;
-    case Kind::New_Coil_Button:
+    case Kind::NewCoilButton:
         ui.show_hand_at_new_coil_button();
         break;
     case Kind::Bell:

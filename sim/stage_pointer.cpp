@@ -11,7 +11,7 @@ StepControl first_control(int stage)
 {
     using Op = Command::Op;
     using Kind = StepControl::Kind;
-    if (stage < 0 || stage > Last_Stage)
+    if (stage < 0 || stage > last_stage)
         return {};
     const auto commands_of_stage = commands(stage);
     const auto commanded = [&](Op op) {
@@ -19,7 +19,7 @@ StepControl first_control(int stage)
                                    [op](const Command &command) { return command.op == op; });
     };
     if (commanded(Op::CoilOnCar))
-        return {Kind::New_Coil_Button};
+        return {Kind::NewCoilButton};
     if (commanded(Op::Bell))
         return {Kind::Bell};
     const std::span<const StepAction> listed = actions(stage);

@@ -8,7 +8,7 @@ struct StepControl {
     enum class Kind {
         None,            // the step needs no control: it completes by itself
         Key,             // a console key, of `mech`
-        New_Coil_Button, // "поставить новый рулон" of the main window
+        NewCoilButton, // "поставить новый рулон" of the main window
         Bell,            // the bell button "звонок"
     };
     Kind kind = Kind::None;

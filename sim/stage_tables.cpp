@@ -16,35 +16,35 @@ using RC = RecoilerPlace;
 
 Test fwd_end(int mech)
 {
-    return {T::At_Forward_End, mech};
+    return {T::AtForwardEnd, mech};
 }
 Test rws_end(int mech)
 {
-    return {T::At_Reverse_End, mech};
+    return {T::AtReverseEnd, mech};
 }
 Test head_reached(int mech)
 {
-    return {T::Head_Reached, mech};
+    return {T::HeadReached, mech};
 }
 Test half_turn(int mech)
 {
-    return {T::Half_Turn, mech};
+    return {T::HalfTurn, mech};
 }
 
 Test uncoiler_coil(UncoilerPlace place)
 {
-    return {T::Uncoiler_Coil_At, 0, static_cast<int>(place)};
+    return {T::UncoilerCoilAt, 0, static_cast<int>(place)};
 }
 Test recoiler_coil(RecoilerPlace place)
 {
-    return {T::Recoiler_Coil_At, 0, static_cast<int>(place)};
+    return {T::RecoilerCoilAt, 0, static_cast<int>(place)};
 }
 
 // Completion conditions, stage by stage: every test of a row must hold.
 const std::vector<std::vector<Test>> &condition_table()
 {
     static const std::vector<Test> initial_state{
-        fwd_end(7),       rws_end(1),      rws_end(2), fwd_end(5), {T::Head_At_Uncoiler},
+        fwd_end(7),       rws_end(1),      rws_end(2), fwd_end(5), {T::HeadAtUncoiler},
         recoiler_coil(RecoilerPlace::None),
         uncoiler_coil(UncoilerPlace::None)};
     static const std::vector<std::vector<Test>> table{
@@ -66,18 +66,18 @@ const std::vector<std::vector<Test>> &condition_table()
         {head_reached(18)},                                    // 15
         {rws_end(9)},                                          // 16
         {head_reached(19)},                                    // 17
-        {{T::Reverse_Run_Ended, 18}},                          // 18
-        {{T::Run_Ended, 19}},                                  // 19
+        {{T::ReverseRunEnded, 18}},                          // 18
+        {{T::RunEnded, 19}},                                  // 19
         {rws_end(22)},                                         // 20
-        {{T::Head_Past_Left_Guide}},                           // 21
+        {{T::HeadPastLeftGuide}},                           // 21
         {fwd_end(27)},                                         // 22
         {half_turn(31)},                                       // 23
         {fwd_end(49)},                                         // 24
         {head_reached(49)},                                    // 25
         {head_reached(31)},                                    // 26
-        {{T::Head_Within, 60, -20}, rws_end(60), fwd_end(61)}, // 27
+        {{T::HeadWithin, 60, -20}, rws_end(60), fwd_end(61)}, // 27
         {rws_end(61)},                                         // 28
-        {{T::Head_Within, 69, 5}, fwd_end(60)},                // 29
+        {{T::HeadWithin, 69, 5}, fwd_end(60)},                // 29
         {fwd_end(70)},                                         // 30
         {fwd_end(65)},                                         // 31
         {fwd_end(61)},                                         // 32
@@ -87,11 +87,11 @@ const std::vector<std::vector<Test>> &condition_table()
         {fwd_end(66)},                                         // 36
         {half_turn(69)},                                       // 37
         {fwd_end(65), rws_end(66)},                            // 38
-        {{T::Bell_Pressed}},                                   // 39
-        {{T::Tail_Left_Mech, 3}},                              // 40
-        {{T::Uncoiler_Coil_Size, 0, 0}},                       // 41
-        {{T::Reverse_Run_Ended, 64}},                          // 42
-        {{T::Tail_Picture_Reached, 69}},                       // 43
+        {{T::BellPressed}},                                   // 39
+        {{T::TailLeftMech, 3}},                              // 40
+        {{T::UncoilerCoilSize, 0, 0}},                       // 41
+        {{T::ReverseRunEnded, 64}},                          // 42
+        {{T::TailPictureReached, 69}},                       // 43
         {fwd_end(74), fwd_end(75), rws_end(70)},               // 44
         {recoiler_coil(RecoilerPlace::RemovalTable)},                               // 45
         {recoiler_coil(RecoilerPlace::RemovalTable), rws_end(72)},                       // 46
@@ -104,35 +104,35 @@ const std::vector<std::vector<Test>> &condition_table()
 bool holds(const Test &test, TFrame_LineMetal &l)
 {
     switch (test.kind) {
-    case T::At_Forward_End:
+    case T::AtForwardEnd:
         return l.KV_F(test.mech);
-    case T::At_Reverse_End:
+    case T::AtReverseEnd:
         return l.KV_R(test.mech);
-    case T::Head_Reached:
+    case T::HeadReached:
         return l.x_of(test.mech) >= l.h0();
-    case T::Head_Within:
+    case T::HeadWithin:
         return l.h0() <= l.x_of(test.mech) + test.value;
-    case T::Head_Past_Left_Guide:
+    case T::HeadPastLeftGuide:
         return l.h0() <= l.left_guide_left();
-    case T::Head_At_Uncoiler:
+    case T::HeadAtUncoiler:
         return l.h0() == l.X_Razmativatela;
-    case T::Tail_Left_Mech:
+    case T::TailLeftMech:
         return l.t0() < l.x_of(test.mech);
-    case T::Tail_Picture_Reached:
+    case T::TailPictureReached:
         return l.Line_Images[5]->left() <= l.x_of(test.mech);
-    case T::Uncoiler_Coil_At:
+    case T::UncoilerCoilAt:
         return static_cast<int>(l.Gde_Rulon_Razmativatela) == test.value;
-    case T::Recoiler_Coil_At:
+    case T::RecoilerCoilAt:
         return static_cast<int>(l.Gde_Rulon_Motalki) == test.value;
-    case T::Uncoiler_Coil_Size:
+    case T::UncoilerCoilSize:
         return l.Razmer_Rulona_Razmativatela == test.value;
-    case T::Half_Turn:
+    case T::HalfTurn:
         return l.f_Half_Turn(test.mech);
-    case T::Run_Ended:
+    case T::RunEnded:
         return l.f_Run_Ended(test.mech);
-    case T::Reverse_Run_Ended:
+    case T::ReverseRunEnded:
         return l.f_RWS_Run_Ended(test.mech);
-    case T::Bell_Pressed:
+    case T::BellPressed:
         return l.bell_pressed();
     }
     return false;
@@ -165,161 +165,161 @@ StripState rest_only()
 
 // One row per stage: a row more or less does not compile.
 template <typename Row, std::size_t Rows>
-constexpr std::span<const Row, Last_Stage + 1> one_row_per_stage(const Row (&rows)[Rows])
+constexpr std::span<const Row, last_stage + 1> one_row_per_stage(const Row (&rows)[Rows])
 {
-    static_assert(Rows == Last_Stage + 1, "a stage table has one row per stage");
-    return std::span<const Row, Last_Stage + 1>(rows);
+    static_assert(Rows == last_stage + 1, "a stage table has one row per stage");
+    return std::span<const Row, last_stage + 1>(rows);
 }
 
-std::span<const StageState, Last_Stage + 1> state_table()
+std::span<const StageState, last_stage + 1> state_table()
 {
     // forward of Commanded, uncoiler coil place, recoiler coil place, strip, close-up shown,
     // target[, removal car's phase reset, one more sent forward]
     static const StageState table[] = {
-        {{5, 7, 9, 72}, UC::None, RC::None, as_reset(), Close_Up::None, 0},                    // 0
-        {{5, 7, 9, 72}, UC::CarTable, RC::None, as_reset(), Close_Up::None, 0},                // 1
-        {{7, 9, 72}, UC::CarTable, RC::None, as_reset(), Close_Up::Drum_5, 5},                 // 2
-        {{1, 2, 5, 7, 9, 72}, UC::CarTable, RC::None, as_reset(), Close_Up::None, 1},          // 3
-        {{1, 2, 5, 9, 72}, UC::Uncoiler, RC::None, as_reset(), Close_Up::None, 7},             // 4
-        {{1, 5, 9, 72}, UC::Uncoiler, RC::None, as_reset(), Close_Up::None, 2},                // 5
-        {{5, 9, 72}, UC::Uncoiler, RC::None, as_reset(), Close_Up::None, 1},                   // 6
-        {{5, 9, 72}, UC::Uncoiler, RC::None, as_reset(), Close_Up::Drum_5, 5},                 // 7
-        {{5, 9, 72}, UC::Uncoiler, RC::None, as_reset(), Close_Up::None, 3},                   // 8
-        {{5, 9, 10, 72}, UC::Uncoiler, RC::None, as_reset(), Close_Up::None, 10},              // 9
-        {{5, 9, 10, 72}, UC::Uncoiler, RC::None, head_at(10), Close_Up::None, 3},              // 10
-        {{5, 9, 72}, UC::Uncoiler, RC::None, head_at(10), Close_Up::None, 10},                 // 11
-        {{5, 9, 72}, UC::Uncoiler, RC::None, head_at(15), Close_Up::None, 3},                  // 12
-        {{5, 9, 20, 72}, UC::Uncoiler, RC::None, head_at(15), Close_Up::None, 19},             // 13
-        {{5, 9, 20, 22, 72}, UC::Uncoiler, RC::None, head_at(15), Close_Up::None, 22},         // 14
-        {{5, 9, 20, 22, 72}, UC::Uncoiler, RC::None, head_at(18), Close_Up::None, 3},          // 15
-        {{5, 20, 22, 72}, UC::Uncoiler, RC::None, head_at(18), Close_Up::None, 9},             // 16
-        {{5, 20, 22, 72}, UC::Uncoiler, RC::None, head_at(19), Close_Up::None, 3},             // 17
-        {{5, 20, 22, 72}, UC::Uncoiler, RC::None, head_at(19), Close_Up::None, 18, false, 18}, // 18
-        {{5, 20, 22, 72}, UC::Uncoiler, RC::None, head_at(19), Close_Up::None, 19},            // 19
-        {{5, 20, 72}, UC::Uncoiler, RC::None, head_at(19), Close_Up::None, 22},                // 20
-        {{5, 20, 72}, UC::Uncoiler, RC::None, head_at(49), Close_Up::None, 25},                // 21
-        {{5, 20, 27, 72}, UC::Uncoiler, RC::None, head_at(49), Close_Up::None, 27},            // 22
-        {{5, 20, 27, 72}, UC::Uncoiler, RC::None, head_at(49), Close_Up::None, 31},            // 23
-        {{5, 20, 27, 49, 72}, UC::Uncoiler, RC::None, head_at(49), Close_Up::None, 49},        // 24
-        {{5, 20, 27, 49, 72}, UC::Uncoiler, RC::None, head_at(46), Close_Up::None, 25},        // 25
-        {{5, 20, 27, 49, 72}, UC::Uncoiler, RC::None, head_at(31), Close_Up::None, 25},        // 26
-        {{5, 20, 27, 49, 61, 72}, UC::Uncoiler, RC::None, head_at(60), Close_Up::None, 46},    // 27
-        {{5, 20, 27, 49, 72}, UC::Uncoiler, RC::None, head_at(60), Close_Up::None, 61},        // 28
-        {{5, 20, 27, 49, 60, 72}, UC::Uncoiler, RC::None, head_at(69), Close_Up::None, 60},    // 29
+        {{5, 7, 9, 72}, UC::None, RC::None, as_reset(), CloseUp::None, 0},                    // 0
+        {{5, 7, 9, 72}, UC::CarTable, RC::None, as_reset(), CloseUp::None, 0},                // 1
+        {{7, 9, 72}, UC::CarTable, RC::None, as_reset(), CloseUp::Drum5, 5},                 // 2
+        {{1, 2, 5, 7, 9, 72}, UC::CarTable, RC::None, as_reset(), CloseUp::None, 1},          // 3
+        {{1, 2, 5, 9, 72}, UC::Uncoiler, RC::None, as_reset(), CloseUp::None, 7},             // 4
+        {{1, 5, 9, 72}, UC::Uncoiler, RC::None, as_reset(), CloseUp::None, 2},                // 5
+        {{5, 9, 72}, UC::Uncoiler, RC::None, as_reset(), CloseUp::None, 1},                   // 6
+        {{5, 9, 72}, UC::Uncoiler, RC::None, as_reset(), CloseUp::Drum5, 5},                 // 7
+        {{5, 9, 72}, UC::Uncoiler, RC::None, as_reset(), CloseUp::None, 3},                   // 8
+        {{5, 9, 10, 72}, UC::Uncoiler, RC::None, as_reset(), CloseUp::None, 10},              // 9
+        {{5, 9, 10, 72}, UC::Uncoiler, RC::None, head_at(10), CloseUp::None, 3},              // 10
+        {{5, 9, 72}, UC::Uncoiler, RC::None, head_at(10), CloseUp::None, 10},                 // 11
+        {{5, 9, 72}, UC::Uncoiler, RC::None, head_at(15), CloseUp::None, 3},                  // 12
+        {{5, 9, 20, 72}, UC::Uncoiler, RC::None, head_at(15), CloseUp::None, 19},             // 13
+        {{5, 9, 20, 22, 72}, UC::Uncoiler, RC::None, head_at(15), CloseUp::None, 22},         // 14
+        {{5, 9, 20, 22, 72}, UC::Uncoiler, RC::None, head_at(18), CloseUp::None, 3},          // 15
+        {{5, 20, 22, 72}, UC::Uncoiler, RC::None, head_at(18), CloseUp::None, 9},             // 16
+        {{5, 20, 22, 72}, UC::Uncoiler, RC::None, head_at(19), CloseUp::None, 3},             // 17
+        {{5, 20, 22, 72}, UC::Uncoiler, RC::None, head_at(19), CloseUp::None, 18, false, 18}, // 18
+        {{5, 20, 22, 72}, UC::Uncoiler, RC::None, head_at(19), CloseUp::None, 19},            // 19
+        {{5, 20, 72}, UC::Uncoiler, RC::None, head_at(19), CloseUp::None, 22},                // 20
+        {{5, 20, 72}, UC::Uncoiler, RC::None, head_at(49), CloseUp::None, 25},                // 21
+        {{5, 20, 27, 72}, UC::Uncoiler, RC::None, head_at(49), CloseUp::None, 27},            // 22
+        {{5, 20, 27, 72}, UC::Uncoiler, RC::None, head_at(49), CloseUp::None, 31},            // 23
+        {{5, 20, 27, 49, 72}, UC::Uncoiler, RC::None, head_at(49), CloseUp::None, 49},        // 24
+        {{5, 20, 27, 49, 72}, UC::Uncoiler, RC::None, head_at(46), CloseUp::None, 25},        // 25
+        {{5, 20, 27, 49, 72}, UC::Uncoiler, RC::None, head_at(31), CloseUp::None, 25},        // 26
+        {{5, 20, 27, 49, 61, 72}, UC::Uncoiler, RC::None, head_at(60), CloseUp::None, 46},    // 27
+        {{5, 20, 27, 49, 72}, UC::Uncoiler, RC::None, head_at(60), CloseUp::None, 61},        // 28
+        {{5, 20, 27, 49, 60, 72}, UC::Uncoiler, RC::None, head_at(69), CloseUp::None, 60},    // 29
         {{5, 20, 27, 49, 60, 70, 72},
          UC::Uncoiler,
          RC::None,
          head_at(69),
-         Close_Up::Drum_70,
+         CloseUp::Drum70,
          70}, // 30
         {{5, 20, 27, 49, 60, 65, 70, 72},
          UC::Uncoiler,
          RC::None,
          head_at(69),
-         Close_Up::None,
+         CloseUp::None,
          65}, // 31
         {{5, 20, 27, 49, 60, 61, 65, 70, 72},
          UC::Uncoiler,
          RC::None,
          head_at(69),
-         Close_Up::None,
+         CloseUp::None,
          61}, // 32
         {{5, 20, 27, 49, 61, 65, 70, 72},
          UC::Uncoiler,
          RC::None,
          head_at(69),
-         Close_Up::None,
+         CloseUp::None,
          60}, // 33
         {{5, 20, 27, 49, 61, 65, 70, 72},
          UC::Uncoiler,
          RC::None,
          head_at(69),
-         Close_Up::None,
+         CloseUp::None,
          31}, // 34
         {{5, 20, 27, 49, 61, 70, 72},
          UC::Uncoiler,
          RC::None,
          head_at(69),
-         Close_Up::None,
+         CloseUp::None,
          65}, // 35
         {{5, 20, 27, 49, 61, 66, 70, 72},
          UC::Uncoiler,
          RC::None,
          head_at(69),
-         Close_Up::None,
+         CloseUp::None,
          66}, // 36
         {{5, 20, 27, 49, 61, 66, 70, 72},
          UC::Uncoiler,
          RC::Recoiler,
          head_at(69, -20),
-         Close_Up::None,
+         CloseUp::None,
          69}, // 37
         {{5, 20, 27, 49, 61, 65, 70, 72},
          UC::Uncoiler,
          RC::Recoiler,
          head_at(69, -20),
-         Close_Up::None,
+         CloseUp::None,
          65}, // 38
         {{5, 20, 27, 49, 61, 65, 70, 72},
          UC::Uncoiler,
          RC::Recoiler,
          head_at(69, -20),
-         Close_Up::None,
+         CloseUp::None,
          0}, // 39
         {{5, 20, 27, 49, 61, 65, 70, 72},
          UC::Uncoiler,
          RC::Recoiler,
          tail_at_uncoiler(),
-         Close_Up::None,
+         CloseUp::None,
          0}, // 40
         {{5, 20, 27, 49, 61, 65, 70, 72},
          UC::Uncoiler,
          RC::Recoiler,
          tail_at_uncoiler(),
-         Close_Up::None,
+         CloseUp::None,
          0}, // 41
         {{5, 20, 27, 49, 61, 64, 65, 70, 72},
          UC::Uncoiler,
          RC::Recoiler,
          tail_at_uncoiler_cut(),
-         Close_Up::None,
+         CloseUp::None,
          64}, // 42
         {{5, 20, 27, 49, 61, 64, 65, 70, 72},
          UC::Uncoiler,
          RC::Recoiler,
          winding_done(),
-         Close_Up::None,
+         CloseUp::None,
          69}, // 43
         {{5, 20, 27, 49, 61, 64, 65, 70, 72, 74, 75},
          UC::Uncoiler,
          RC::Recoiler,
          winding_done(),
-         Close_Up::None,
+         CloseUp::None,
          75}, // 44
         {{5, 20, 27, 49, 61, 64, 65, 72, 73, 74, 75},
          UC::Uncoiler,
          RC::RemovalTable,
          winding_done(),
-         Close_Up::None,
+         CloseUp::None,
          73}, // 45
         {{5, 20, 27, 49, 61, 64, 65, 73, 74, 75},
          UC::Uncoiler,
          RC::RemovalTable,
          winding_done(),
-         Close_Up::None,
+         CloseUp::None,
          72,
          true}, // 46
         {{5, 20, 27, 49, 61, 64, 65, 74, 75},
          UC::Uncoiler,
          RC::RotatingTable,
          winding_done(),
-         Close_Up::None,
+         CloseUp::None,
          72}, // 47
         {{5, 20, 27, 49, 61, 64, 65, 74, 75},
          UC::Uncoiler,
          RC::RotatingTable,
          rest_only(),
-         Close_Up::None,
+         CloseUp::None,
          76}, // 48
     };
     return one_row_per_stage(table);
@@ -359,7 +359,7 @@ Command stop_all()
 }
 
 // F j / R j: a forward / reverse pulse to mechanism j at normal speed, in the order listed.
-std::span<const std::vector<Command>, Last_Stage + 1> command_table()
+std::span<const std::vector<Command>, last_stage + 1> command_table()
 {
     static const std::vector<Command> table[] = {
         {reset_line(), F(5), F(7), R(1), R(2), F(72), F(71), F(61), R(60)}, // 0
@@ -417,7 +417,7 @@ std::span<const std::vector<Command>, Last_Stage + 1> command_table()
 
 void check_stage(int stage)
 {
-    if (stage < 0 || stage > Last_Stage)
+    if (stage < 0 || stage > last_stage)
         throw std::out_of_range("no stage " + std::to_string(stage));
 }
 

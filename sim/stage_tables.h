@@ -14,27 +14,27 @@ class TFrame_LineMetal;
 // stage, and the commands that carry a stage out.
 namespace stages {
 
-inline constexpr int Last_Stage = 48;
+inline constexpr int last_stage = 48;
 
 // One test of a stage's completion condition, judged from the mechanisms, the strip and the
 // coils. x(j) is mechanism j's Pos_X; h0 and t0 are the head and the tail of piece 0.
 struct Test {
     enum class Kind {
-        At_Forward_End,       // KV_F(mech)
-        At_Reverse_End,       // KV_R(mech)
-        Head_Reached,         // x(mech) >= h0: the head has come to the mechanism
-        Head_Within,          // h0 <= x(mech) + value
-        Head_Past_Left_Guide, // h0 <= the left edge of the left-hand guide's picture
-        Head_At_Uncoiler,     // h0 = X_Razmativatela: a whole strip on the uncoiler
-        Tail_Left_Mech,       // t0 < x(mech)
-        Tail_Picture_Reached, // the tail picture of piece 0 has reached x(mech)
-        Uncoiler_Coil_At,     // Gde_Rulon_Razmativatela = value
-        Recoiler_Coil_At,     // Gde_Rulon_Motalki = value
-        Uncoiler_Coil_Size,   // Razmer_Rulona_Razmativatela = value
-        Half_Turn,            // the rotating mechanism has turned half a turn (a detector)
-        Run_Ended,            // the mechanism has just stopped (a detector)
-        Reverse_Run_Ended,    // its reverse run has just ended (a detector)
-        Bell_Pressed,         // the bell button is held down
+        AtForwardEnd,       // KV_F(mech)
+        AtReverseEnd,       // KV_R(mech)
+        HeadReached,         // x(mech) >= h0: the head has come to the mechanism
+        HeadWithin,          // h0 <= x(mech) + value
+        HeadPastLeftGuide, // h0 <= the left edge of the left-hand guide's picture
+        HeadAtUncoiler,     // h0 = X_Razmativatela: a whole strip on the uncoiler
+        TailLeftMech,       // t0 < x(mech)
+        TailPictureReached, // the tail picture of piece 0 has reached x(mech)
+        UncoilerCoilAt,     // Gde_Rulon_Razmativatela = value
+        RecoilerCoilAt,     // Gde_Rulon_Motalki = value
+        UncoilerCoilSize,   // Razmer_Rulona_Razmativatela = value
+        HalfTurn,            // the rotating mechanism has turned half a turn (a detector)
+        RunEnded,            // the mechanism has just stopped (a detector)
+        ReverseRunEnded,    // its reverse run has just ended (a detector)
+        BellPressed,         // the bell button is held down
     };
     Kind kind;
     int mech = 0;
@@ -66,14 +66,14 @@ struct StripState {
     int offset = 0;
 };
 
-enum class Close_Up { None, Drum_5, Drum_70 };
+enum class CloseUp { None, Drum5, Drum70 };
 
 struct StageState {
     std::vector<int> forward; // of Commanded; the others are sent back
     UncoilerPlace uncoiler_place;
     RecoilerPlace recoiler_place;
     StripState strip;
-    Close_Up shown;
+    CloseUp shown;
     int target; // 0: none
     bool reset_removal_car_phase = false;
     int also_forward = 0; // one more mechanism sent forward

@@ -61,11 +61,11 @@ bool completes_the_step(int stage, int mech)
     using Kind = Test::Kind;
     return std::ranges::any_of(condition(stage), [mech](const Test &test) {
         switch (test.kind) {
-        case Kind::At_Forward_End:
-        case Kind::At_Reverse_End:
-        case Kind::Half_Turn:
-        case Kind::Run_Ended:
-        case Kind::Reverse_Run_Ended:
+        case Kind::AtForwardEnd:
+        case Kind::AtReverseEnd:
+        case Kind::HalfTurn:
+        case Kind::RunEnded:
+        case Kind::ReverseRunEnded:
             return test.mech == mech;
         default:
             return false;
@@ -83,7 +83,7 @@ std::vector<StepAction> commanded_keys(int stage)
             keys.push_back({command.mech, command.op == Op::Forward ? MechCommand::Forward
                                                                      : MechCommand::Reverse});
         else if (command.op == Op::WorkingSpeed)
-            keys.push_back({line_mech::Working_Speed_Key, MechCommand::Forward});
+            keys.push_back({line_mech::WorkingSpeedKey, MechCommand::Forward});
     }
     return keys;
 }
@@ -132,12 +132,12 @@ std::vector<StepAction> ordered_actions(int stage)
 
 std::span<const StepAction> actions(int stage)
 {
-    if (stage < 0 || stage > Last_Stage)
+    if (stage < 0 || stage > last_stage)
         return {};
     // Read by every key turned and every page written: worked out once.
     static const auto table = [] {
-        std::array<std::vector<StepAction>, Last_Stage + 1> rows;
-        for (int each = 0; each <= Last_Stage; ++each)
+        std::array<std::vector<StepAction>, last_stage + 1> rows;
+        for (int each = 0; each <= last_stage; ++each)
             rows[static_cast<std::size_t>(each)] = ordered_actions(each);
         return rows;
     }();

@@ -62,7 +62,7 @@ constexpr std::string_view step_lines[] = {
     "48) рулоны по окружности обвязать и   краном убрать на упаковочную площадку ЦХВ.",
     "",
 };
-static_assert(std::size(step_lines) == Line_Count);
+static_assert(std::size(step_lines) == line_count);
 
 } // namespace
 

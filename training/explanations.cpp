@@ -88,48 +88,48 @@ std::string how_to_turn(const KeyAction &action)
 std::string test_in_words(const stages::Test &test)
 {
     switch (test.kind) {
-    case Kind::At_Forward_End:
+    case Kind::AtForwardEnd:
         return mech_named(test.mech) +
                " дойдёт до конечного положения (на панели механизма — В \"КОНЕЧНОМ\")";
-    case Kind::At_Reverse_End:
+    case Kind::AtReverseEnd:
         return mech_named(test.mech) +
                " дойдёт до исходного положения (на панели механизма — В \"ИСХОДНОМ\")";
-    case Kind::Head_Reached:
+    case Kind::HeadReached:
         return "передний конец полосы дойдёт до механизма " + quoted(mech_name(test.mech));
-    case Kind::Head_Within:
+    case Kind::HeadWithin:
         if (test.value < 0)
             return "передний конец полосы пройдёт механизм " + quoted(mech_name(test.mech)) +
                    " на " + std::to_string(-test.value) + " точек";
         return "передний конец полосы дойдёт до механизма " + quoted(mech_name(test.mech));
-    case Kind::Head_Past_Left_Guide:
+    case Kind::HeadPastLeftGuide:
         return "передний конец полосы пройдёт левую проводку";
-    case Kind::Head_At_Uncoiler:
+    case Kind::HeadAtUncoiler:
         return "вся полоса на разматывателе";
-    case Kind::Tail_Left_Mech:
+    case Kind::TailLeftMech:
         return "задний конец полосы сойдёт с механизма " + quoted(mech_name(test.mech));
-    case Kind::Tail_Picture_Reached:
+    case Kind::TailPictureReached:
         return "задний конец полосы дойдёт до механизма " + quoted(mech_name(test.mech));
-    case Kind::Uncoiler_Coil_At: {
+    case Kind::UncoilerCoilAt: {
         static constexpr const char *places[] = {"на разматывателе не будет рулона",
                                                  "рулон будет стоять на столе тележки",
                                                  "рулон будет на барабане разматывателя"};
         return places[test.value];
     }
-    case Kind::Recoiler_Coil_At: {
+    case Kind::RecoilerCoilAt: {
         static constexpr const char *places[] = {
             "на моталке не будет рулона", "рулон будет на барабане моталки",
             "рулон будет на съёмном столе", "рулон будет на роге поворотного стола"};
         return places[test.value];
     }
-    case Kind::Uncoiler_Coil_Size:
+    case Kind::UncoilerCoilSize:
         return "на разматывателе останется не больше 10 % полосы";
-    case Kind::Half_Turn:
+    case Kind::HalfTurn:
         return mech_named(test.mech) + " повернётся на пол-оборота";
-    case Kind::Run_Ended:
+    case Kind::RunEnded:
         return mech_named(test.mech) + " остановится после хода";
-    case Kind::Reverse_Run_Ended:
+    case Kind::ReverseRunEnded:
         return mech_named(test.mech) + " пойдёт в рабочий ход (назад он вернётся сам)";
-    case Kind::Bell_Pressed:
+    case Kind::BellPressed:
         return "кнопка «звонок» будет нажата (хватит короткого нажатия)";
     }
     return {};
@@ -149,7 +149,7 @@ std::string condition_in_words(const StepFacts &facts)
 std::string actions_in_words(const StepFacts &facts)
 {
     using StepControlKind = stages::StepControl::Kind;
-    if (facts.first.kind == StepControlKind::New_Coil_Button)
+    if (facts.first.kind == StepControlKind::NewCoilButton)
         return "Главное окно, кнопка «поставить новый рулон» (зелёная, справа от пультов): "
                "нажмите её.";
     if (facts.first.kind == StepControlKind::Bell) {
@@ -211,13 +211,13 @@ void add_line(std::string &page, std::string_view line)
 
 std::string explanation(int line)
 {
-    if (line < 0 || line >= steps::Line_Count)
+    if (line < 0 || line >= steps::line_count)
         return {};
     const StepText &text = step_text(line);
-    std::string page = line >= 1 && line <= stages::Last_Stage
+    std::string page = line >= 1 && line <= stages::last_stage
                            ? "Шаг " + std::to_string(line) + ". " + std::string(text.what)
                            : std::string(text.what);
-    if (line < 1 || line > stages::Last_Stage) {
+    if (line < 1 || line > stages::last_stage) {
         add_line(page, text.then);
         add_line(page, text.habit);
         return page;
@@ -236,8 +236,8 @@ std::string explanation(int line)
 
 std::string key_tip(const console::Control &key)
 {
-    std::string tip = "Ключ поворачивают мышью: левая кнопка — " + turn_towards(key, Turned_Left) +
-                      "; правая — " + turn_towards(key, Turned_Right) + ".";
+    std::string tip = "Ключ поворачивают мышью: левая кнопка — " + turn_towards(key, TurnedLeft) +
+                      "; правая — " + turn_towards(key, TurnedRight) + ".";
     if (key.kind == console::ControlKind::BackKey)
         return tip + " Ключ без фиксации повёрнут, пока кнопка нажата; отпущенный, он "
                      "возвращается в середину и останавливает механизм.";

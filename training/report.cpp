@@ -224,7 +224,7 @@ std::string report_html(const Report &report, std::string_view title)
             "— импульс вперёд (F) или назад (R) механизму, которого шаг не использует; стоп "
             "никогда не считается операцией не по порядку.</p>\n<table border=\"1\" "
             "cellspacing=\"0\" cellpadding=\"3\">\n<tr><th>шаг</th><th>команды</th></tr>\n";
-    for (int stage = 1; stage <= stages::Last_Stage; ++stage)
+    for (int stage = 1; stage <= stages::last_stage; ++stage)
         html += "<tr>" + cell(std::to_string(stage)) + cell(pulses_text(stage)) + "</tr>\n";
     html += "</table>\n</body></html>\n";
     return html;

@@ -46,7 +46,7 @@ ReferenceTimes ReferenceTimes::human_pace()
 
 std::int64_t ReferenceTimes::of(int stage) const
 {
-    const auto index = static_cast<std::size_t>(std::clamp(stage, 0, stages::Last_Stage));
+    const auto index = static_cast<std::size_t>(std::clamp(stage, 0, stages::last_stage));
     return std::max(stage_ms_[index], shortest_reference);
 }
 

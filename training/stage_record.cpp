@@ -10,7 +10,7 @@ constexpr int automatic_mode = 2;
 
 bool is_step(int stage)
 {
-    return stage >= 1 && stage <= stages::Last_Stage;
+    return stage >= 1 && stage <= stages::last_stage;
 }
 
 } // namespace

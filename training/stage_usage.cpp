@@ -43,7 +43,7 @@ std::vector<UsedPulse> usage_of(int stage)
 {
     std::vector<UsedPulse> pulses;
     if (within(at_working_speed, stage)) {
-        add_once(pulses, {line_mech::Working_Speed_Key, Direction::Forward});
+        add_once(pulses, {line_mech::WorkingSpeedKey, Direction::Forward});
         for (const int drive : stages::working_speed_drives())
             add_once(pulses, {drive, Direction::Forward});
     }
@@ -57,11 +57,11 @@ std::vector<UsedPulse> usage_of(int stage)
 }
 
 // Row N: stage N, the step that is next while the stage is N; stage 0 is no step.
-const std::array<std::vector<UsedPulse>, stages::Last_Stage + 1> &usage()
+const std::array<std::vector<UsedPulse>, stages::last_stage + 1> &usage()
 {
     static const auto table = [] {
-        std::array<std::vector<UsedPulse>, stages::Last_Stage + 1> rows;
-        for (int stage = 1; stage <= stages::Last_Stage; ++stage)
+        std::array<std::vector<UsedPulse>, stages::last_stage + 1> rows;
+        for (int stage = 1; stage <= stages::last_stage; ++stage)
             rows[static_cast<std::size_t>(stage)] = usage_of(stage);
         return rows;
     }();
@@ -72,7 +72,7 @@ const std::array<std::vector<UsedPulse>, stages::Last_Stage + 1> &usage()
 
 std::span<const UsedPulse> used_pulses(int stage)
 {
-    if (stage < 0 || stage > stages::Last_Stage)
+    if (stage < 0 || stage > stages::last_stage)
         return {};
     return usage()[static_cast<std::size_t>(stage)];
 }

@@ -21,7 +21,7 @@ bool stopped_by_trainee(int stage)
 
 int angle_of(const stages::StepAction &action)
 {
-    return action.command == MechCommand::Forward ? Turned_Left : Turned_Right;
+    return action.command == MechCommand::Forward ? TurnedLeft : TurnedRight;
 }
 
 // The positions the fixed keys keep, with the step that left each there, once steps 1 to
@@ -74,7 +74,7 @@ std::string place_of(const console::Control &control)
 StepFacts step_facts(int stage)
 {
     StepFacts facts{stage, stages::first_control(stage), {}, false, {}};
-    if (stage < 1 || stage > stages::Last_Stage)
+    if (stage < 1 || stage > stages::last_stage)
         return facts;
     facts.condition = stages::condition(stage);
     facts.stop_after_a_while = stopped_by_trainee(stage);

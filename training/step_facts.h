@@ -13,15 +13,15 @@
 namespace zun::training {
 
 // A key's position in degrees: negative is turned left.
-inline constexpr int Turned_Left = -45;
+inline constexpr int TurnedLeft = -45;
 inline constexpr int Upright = 0;
-inline constexpr int Turned_Right = 45;
+inline constexpr int TurnedRight = 45;
 
 // One key the step turns. Left is forward, with the left mouse button; right is reverse, with
 // the right one.
 struct KeyAction {
     const console::Control *key;
-    int angle;        // Turned_Left or Turned_Right: where the step turns it
+    int angle;        // TurnedLeft or TurnedRight: where the step turns it
     int angle_before; // where it stands when every earlier step was done as described
     int turned_at;    // the step that left it there; 0 for a key still upright
     bool spring_return;

@@ -89,7 +89,7 @@ void TForm_Main_ZUN::showEvent(QShowEvent *event)
     if (!opened_) {
         opened_ = true;
         size_client();
-        scroll_area_->horizontalScrollBar()->setValue(Opening_Scroll);
+        scroll_area_->horizontalScrollBar()->setValue(opening_scroll);
     }
     if (!event->spontaneous())
         door_.apply(zun::input::MainWindow{true});
@@ -133,7 +133,7 @@ void TForm_Main_ZUN::place_as_model()
 void TForm_Main_ZUN::size_client()
 {
     const int visible_width = scroll_area_->maximumViewportSize().width();
-    client_->resize(std::max(client_range_width, visible_width + Opening_Scroll),
+    client_->resize(std::max(client_range_width, visible_width + opening_scroll),
                     client_range_height);
 }
 

@@ -25,7 +25,7 @@ class TForm_Main_ZUN final : public QWidget {
     Q_OBJECT
 
 public:
-    static constexpr int Opening_Scroll = 52;
+    static constexpr int opening_scroll = 52;
 
     // The windows this one shows or places.
     struct Windows {
@@ -46,7 +46,7 @@ public:
 
     // The client area the children stand in, and a place given in the scrolled view put on it.
     QWidget *client() const { return client_; }
-    static QPoint on_client(int left, int top) { return {left + Opening_Scroll, top}; }
+    static QPoint on_client(int left, int top) { return {left + opening_scroll, top}; }
 
     // Brings every view up to the model; the program calls it after each advance of the clock
     // and after each input.

@@ -32,7 +32,7 @@ TForm_Status_Mech_Array::TForm_Status_Mech_Array(const zun::LineModel &sim)
     for (int j = 1; j <= Rows; ++j) {
         const QString number = QString::number(j);
         const std::string &name = sim.mechanism_name(j);
-        const bool keyed = name != std::to_string(j) + zun::texts::Does_Not_Exist;
+        const bool keyed = name != std::to_string(j) + zun::texts::does_not_exist;
         for (int column = 0; column < 4; ++column) {
             auto *box = new QCheckBox(number + (keyed ? QString::fromUtf8(keyed_captions[column])
                                                       : QStringLiteral("-------")),

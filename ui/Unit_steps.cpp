@@ -40,7 +40,7 @@ constexpr int page_stacking[] = {0,  1,  10, 11, 12, 13, 14, 15, 16, 17, 18, 19,
 // Pages 0 to 49 explain their lines; the spare last page keeps its filler.
 QString page_text(int number)
 {
-    if (number < zun::steps::Line_Count)
+    if (number < zun::steps::line_count)
         return QString::fromStdString(zun::training::explanation(number));
     return QStringLiteral("Memo0\nForm_Main_ZUN->Mech_Array[5]->f_Start_FWD_Pulse();\n"
                           "Form_Main_ZUN->Mech_Array[7]->f_Start_FWD_Pulse();\n"
@@ -90,10 +90,10 @@ TForm_Steps::TForm_Steps(zun::Door door) : QWidget(nullptr), door_(door), sim_(d
     Edit_CheckBox_stadiya_raboti->setGeometry(15, 161, 209, 21);
     Edit_CheckBox_stadiya_raboti->setReadOnly(true);
 
-    Label_Mistake = new QLabel(content);
-    Label_Mistake->setGeometry(232, 158, 408, 28);
-    Label_Mistake->setWordWrap(true);
-    Label_Mistake->setStyleSheet(QStringLiteral("color: rgb(200, 0, 0);"));
+    mistake_label = new QLabel(content);
+    mistake_label->setGeometry(232, 158, 408, 28);
+    mistake_label->setWordWrap(true);
+    mistake_label->setStyleSheet(QStringLiteral("color: rgb(200, 0, 0);"));
 
     Button1 = new QPushButton(QStringLiteral("стоп"), content);
     Button1->setGeometry(648, 160, 89, 25);
@@ -154,7 +154,7 @@ QPlainTextEdit *TForm_Steps::top_page() const
 void TForm_Steps::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
-    for (int number = 0; number < zun::steps::Line_Count; ++number)
+    for (int number = 0; number < zun::steps::line_count; ++number)
         Memo_Array[number] = pages_by_number_[number];
     if (!event->spontaneous())
         door_.apply(zun::input::StepsWindow{true});
@@ -170,20 +170,20 @@ void TForm_Steps::hideEvent(QHideEvent *event)
 void TForm_Steps::ListBox_StepsClick(int line)
 {
     door_.apply(zun::input::StepClick{line});
-    if (line >= 0 && line < Page_Count && Memo_Array[line])
+    if (line >= 0 && line < page_count && Memo_Array[line])
         Memo_Array[line]->raise();
 }
 
 void TForm_Steps::raise_page(int line)
 {
-    if (line >= 0 && line < Page_Count && pages_by_number_[line])
+    if (line >= 0 && line < page_count && pages_by_number_[line])
         pages_by_number_[line]->raise();
 }
 
 void TForm_Steps::show_mistake_notice(const QString &text)
 {
-    if (Label_Mistake->text() != text)
-        Label_Mistake->setText(text);
+    if (mistake_label->text() != text)
+        mistake_label->setText(text);
 }
 
 void TForm_Steps::refresh_from_model()

@@ -36,17 +36,17 @@ class TForm_Steps final : public QWidget {
     Q_OBJECT
 
 public:
-    static constexpr int Page_Count = 51;
+    static constexpr int page_count = 51;
 
     explicit TForm_Steps(zun::Door door);
 
     StepsList *ListBox_Steps;
     QLineEdit *Edit_CheckBox_stadiya_raboti;
     QPushButton *Button1; // "стоп"
-    QLabel *Label_Mistake;
+    QLabel *mistake_label;
     QButtonGroup *RadioGroup1;
     QPushButton *Button_f_switch_Iskusstvenno_Proyti_Tekuschuyu_Stadiyu;
-    std::array<QPlainTextEdit *, Page_Count> Memo_Array{}; // filled at every show
+    std::array<QPlainTextEdit *, page_count> Memo_Array{}; // filled at every show
 
     // The page on top of the explanation area.
     QPlainTextEdit *top_page() const;
@@ -69,7 +69,7 @@ private:
     zun::Door door_;
     const zun::LineModel &sim_;
     QWidget *Panel1;
-    std::array<QPlainTextEdit *, Page_Count> pages_by_number_{};
+    std::array<QPlainTextEdit *, page_count> pages_by_number_{};
     unsigned polls_seen_ = 0;
     int stage_explained_ = -1; // the stage whose page was last brought up by the poll
 };

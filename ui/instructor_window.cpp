@@ -117,7 +117,7 @@ QWidget *InstructorWindow::make_run_box()
     freeze_->setCheckable(true);
     connect(freeze_, &QPushButton::clicked, this, &InstructorWindow::freeze_requested);
     speed_ = new QComboBox;
-    speed_->setObjectName(QStringLiteral("ComboBox_Speed"));
+    speed_->setObjectName(QStringLiteral("speed_box"));
     for (const Speed &speed : speeds)
         speed_->addItem(QString::fromUtf8(speed.caption), speed.factor);
     speed_->setCurrentIndex(normal_speed);
@@ -323,7 +323,7 @@ void InstructorWindow::refresh_from_model()
     const int stage = model().Frame_LineMetal.Stadiya_Raboti;
     if (stage != stage_seen_) {
         stage_seen_ = stage;
-        const bool listed = stage >= 0 && stage < zun::steps::Line_Count;
+        const bool listed = stage >= 0 && stage < zun::steps::line_count;
         const QString text =
             listed
                 ? QString::fromUtf8(zun::steps::lines()[static_cast<std::size_t>(stage)]).trimmed()

@@ -58,13 +58,13 @@ MainCommands::MainCommands(zun::Door door, Windows windows, QWidget *client)
     Label_Current_Step->setStyleSheet(QStringLiteral("color: blue; font-weight: bold;"));
     fit_label_to_text(*Label_Current_Step);
 
-    Label_Mistake = new QLabel(client);
-    Label_Mistake->move(TForm_Main_ZUN::on_client(309, 28));
-    QFont notice_font = Label_Mistake->font();
+    mistake_label = new QLabel(client);
+    mistake_label->move(TForm_Main_ZUN::on_client(309, 28));
+    QFont notice_font = mistake_label->font();
     notice_font.setPixelSize(11);
-    Label_Mistake->setFont(notice_font);
-    Label_Mistake->setStyleSheet(QStringLiteral("color: rgb(200, 0, 0);"));
-    Label_Mistake->hide();
+    mistake_label->setFont(notice_font);
+    mistake_label->setStyleSheet(QStringLiteral("color: rgb(200, 0, 0);"));
+    mistake_label->hide();
 
     Button_Get_Rulon = button(QStringLiteral("поставить новый рулон"), {755, 286, 124, 25}, client);
     Button_Get_Rulon->setStyleSheet(QStringLiteral("background: rgb(0, 160, 0); color: white;"));
@@ -165,12 +165,12 @@ void MainCommands::build_panel1()
 
 void MainCommands::show_mistake_notice(const QString &text)
 {
-    if (Label_Mistake->text() == text)
+    if (mistake_label->text() == text)
         return;
-    Label_Mistake->setText(text);
-    fit_label_to_text(*Label_Mistake);
-    Label_Mistake->setVisible(!text.isEmpty());
-    Label_Mistake->raise();
+    mistake_label->setText(text);
+    fit_label_to_text(*mistake_label);
+    mistake_label->setVisible(!text.isEmpty());
+    mistake_label->raise();
 }
 
 void MainCommands::refresh()

@@ -31,7 +31,7 @@ public:
     QPushButton *Button_Steps;
     QComboBox *ComboBox_Find_Mech;
     QLabel *Label_Current_Step;
-    QLabel *Label_Mistake; // under the step line: what the trainee's last operation did wrong
+    QLabel *mistake_label; // under the step line: what the trainee's last operation did wrong
     QPushButton *Button_Get_Rulon;
     QPushButton *Button_Form_Status_Mech_Array;
     WrappedButton *Button_f_switch_Iskusstvenno_Proyti_Tekuschuyu_Stadiyu;

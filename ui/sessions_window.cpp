@@ -43,79 +43,79 @@ const std::vector<double> &SessionsWindow::speeds()
 }
 
 SessionsWindow::SessionsWindow(SessionControl &control, QWidget *parent)
-    : QWidget(parent, Qt::Window), List_Sessions(new QTableWidget(0, 4, this)),
-      Button_Play(new QPushButton(QStringLiteral("воспроизвести"), this)),
-      Label_Error(new QLabel(this)), Button_Pause(new QPushButton(this)),
-      ComboBox_Speed(new QComboBox(this)), Slider_Time(new QSlider(Qt::Horizontal, this)),
-      Label_Time(new QLabel(this)),
-      Button_Continue(new QPushButton(QStringLiteral("продолжить отсюда"), this)),
-      Label_State(new QLabel(this)),
-      Button_Back_1(new QPushButton(QStringLiteral("назад на 1 минуту"), this)),
-      Button_Back_5(new QPushButton(QStringLiteral("назад на 5 минут"), this)), control_(control)
+    : QWidget(parent, Qt::Window), sessions_list(new QTableWidget(0, 4, this)),
+      play_button(new QPushButton(QStringLiteral("воспроизвести"), this)),
+      error_label(new QLabel(this)), pause_button(new QPushButton(this)),
+      speed_box(new QComboBox(this)), time_slider(new QSlider(Qt::Horizontal, this)),
+      time_label(new QLabel(this)),
+      continue_button(new QPushButton(QStringLiteral("продолжить отсюда"), this)),
+      state_label(new QLabel(this)),
+      back_1_button(new QPushButton(QStringLiteral("назад на 1 минуту"), this)),
+      back_5_button(new QPushButton(QStringLiteral("назад на 5 минут"), this)), control_(control)
 {
     setObjectName(QStringLiteral("Form_Sessions"));
     setWindowTitle(QStringLiteral("сеансы"));
     resize(620, 480);
 
-    List_Sessions->setHorizontalHeaderLabels(
+    sessions_list->setHorizontalHeaderLabels(
         {QStringLiteral("дата"), QStringLiteral("длительность"), QStringLiteral("обучаемый"),
          QStringLiteral("последний шаг")});
-    List_Sessions->setSelectionBehavior(QAbstractItemView::SelectRows);
-    List_Sessions->setSelectionMode(QAbstractItemView::SingleSelection);
-    List_Sessions->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    List_Sessions->verticalHeader()->hide();
-    List_Sessions->horizontalHeader()->setSectionResizeMode(2, QHeaderView::Stretch);
-    Label_Error->setWordWrap(true);
-    Label_Error->setStyleSheet(QStringLiteral("color: #b00000"));
+    sessions_list->setSelectionBehavior(QAbstractItemView::SelectRows);
+    sessions_list->setSelectionMode(QAbstractItemView::SingleSelection);
+    sessions_list->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    sessions_list->verticalHeader()->hide();
+    sessions_list->horizontalHeader()->setSectionResizeMode(2, QHeaderView::Stretch);
+    error_label->setWordWrap(true);
+    error_label->setStyleSheet(QStringLiteral("color: #b00000"));
     for (const double factor : speeds())
-        ComboBox_Speed->addItem(factor == 0.25  ? QStringLiteral("×¼")
+        speed_box->addItem(factor == 0.25  ? QStringLiteral("×¼")
                                 : factor == 0.5 ? QStringLiteral("×½")
                                                 : QStringLiteral("×%1").arg(factor));
-    ComboBox_Speed->setCurrentIndex(2);
-    Label_State->setWordWrap(true);
-    Button_Back_1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_1));
-    Button_Back_5->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_5));
+    speed_box->setCurrentIndex(2);
+    state_label->setWordWrap(true);
+    back_1_button->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_1));
+    back_5_button->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_5));
 
     auto *replay = new QGroupBox(QStringLiteral("воспроизведение"), this);
     auto *controls = new QHBoxLayout;
-    controls->addWidget(Button_Pause);
-    controls->addWidget(ComboBox_Speed);
-    controls->addWidget(Slider_Time, 1);
-    controls->addWidget(Label_Time);
+    controls->addWidget(pause_button);
+    controls->addWidget(speed_box);
+    controls->addWidget(time_slider, 1);
+    controls->addWidget(time_label);
     auto *replay_layout = new QVBoxLayout(replay);
     replay_layout->addLayout(controls);
-    replay_layout->addWidget(Button_Continue);
+    replay_layout->addWidget(continue_button);
     auto *live = new QGroupBox(QStringLiteral("текущий сеанс"), this);
     auto *live_layout = new QHBoxLayout(live);
-    live_layout->addWidget(Button_Back_1);
-    live_layout->addWidget(Button_Back_5);
+    live_layout->addWidget(back_1_button);
+    live_layout->addWidget(back_5_button);
     auto *layout = new QVBoxLayout(this);
-    layout->addWidget(List_Sessions, 1);
-    layout->addWidget(Button_Play);
-    layout->addWidget(Label_Error);
+    layout->addWidget(sessions_list, 1);
+    layout->addWidget(play_button);
+    layout->addWidget(error_label);
     layout->addWidget(replay);
-    layout->addWidget(Label_State);
+    layout->addWidget(state_label);
     layout->addWidget(live);
 
-    connect(Button_Play, &QPushButton::clicked, this, &SessionsWindow::open_selected);
-    connect(List_Sessions, &QTableWidget::cellDoubleClicked, this, &SessionsWindow::open_selected);
-    connect(Button_Pause, &QPushButton::clicked, this, [this] { set_paused(!paused_); });
-    connect(Slider_Time, &QSlider::sliderReleased, this, &SessionsWindow::seek_to_slider);
-    connect(Slider_Time, &QSlider::actionTriggered, this, [this](int action) {
+    connect(play_button, &QPushButton::clicked, this, &SessionsWindow::open_selected);
+    connect(sessions_list, &QTableWidget::cellDoubleClicked, this, &SessionsWindow::open_selected);
+    connect(pause_button, &QPushButton::clicked, this, [this] { set_paused(!paused_); });
+    connect(time_slider, &QSlider::sliderReleased, this, &SessionsWindow::seek_to_slider);
+    connect(time_slider, &QSlider::actionTriggered, this, [this](int action) {
         if (action != QAbstractSlider::SliderMove)
             seek_to_slider();
     });
-    connect(Button_Continue, &QPushButton::clicked, this, [this] {
+    connect(continue_button, &QPushButton::clicked, this, [this] {
         set_paused(true);
         control_.continue_from_here();
         fill_list();
         follow_control();
     });
-    connect(Button_Back_1, &QPushButton::clicked, this, [this] {
+    connect(back_1_button, &QPushButton::clicked, this, [this] {
         control_.go_back(60'000);
         fill_list();
     });
-    connect(Button_Back_5, &QPushButton::clicked, this, [this] {
+    connect(back_5_button, &QPushButton::clicked, this, [this] {
         control_.go_back(300'000);
         fill_list();
     });
@@ -127,16 +127,16 @@ SessionsWindow::SessionsWindow(SessionControl &control, QWidget *parent)
 void SessionsWindow::fill_list()
 {
     listed_ = control_.sessions();
-    List_Sessions->setRowCount(static_cast<int>(listed_.size()));
+    sessions_list->setRowCount(static_cast<int>(listed_.size()));
     for (int row = 0; row < static_cast<int>(listed_.size()); ++row) {
         const zun::SessionSummary &summary = listed_[static_cast<std::size_t>(row)];
         const QStringList cells{
             QString::fromStdString(summary.header.started), clock_text(summary.length_ms),
             QString::fromStdString(summary.header.trainee), last_stage_text(summary)};
         for (int column = 0; column < cells.size(); ++column)
-            List_Sessions->setItem(row, column, new QTableWidgetItem(cells[column]));
+            sessions_list->setItem(row, column, new QTableWidgetItem(cells[column]));
     }
-    List_Sessions->resizeColumnsToContents();
+    sessions_list->resizeColumnsToContents();
 }
 
 void SessionsWindow::showEvent(QShowEvent *event)
@@ -152,14 +152,14 @@ void SessionsWindow::closeEvent(QCloseEvent *event)
     set_paused(true);
     if (control_.replaying())
         control_.close_replay();
-    Label_Error->clear();
+    error_label->clear();
     follow_control();
     QWidget::closeEvent(event);
 }
 
 void SessionsWindow::open_selected()
 {
-    const int row = List_Sessions->currentRow();
+    const int row = sessions_list->currentRow();
     if (row < 0 || row >= static_cast<int>(listed_.size()))
         return;
     play_file(listed_[static_cast<std::size_t>(row)].path);
@@ -169,7 +169,7 @@ void SessionsWindow::play_file(const std::filesystem::path &file)
 {
     set_paused(true);
     const std::string error = control_.open_replay(file);
-    Label_Error->setText(QString::fromStdString(error));
+    error_label->setText(QString::fromStdString(error));
     fill_list(); // the live session just ended has its length now
     follow_control();
     if (error.empty())
@@ -186,14 +186,14 @@ void SessionsWindow::set_paused(bool paused)
         wall_.start();
         timer_.start();
     }
-    Button_Pause->setText(paused_ ? QStringLiteral("пуск") : QStringLiteral("пауза"));
+    pause_button->setText(paused_ ? QStringLiteral("пуск") : QStringLiteral("пауза"));
 }
 
 void SessionsWindow::seek_to_slider()
 {
     if (!control_.replaying())
         return;
-    control_.replay_seek(static_cast<zun::Millis>(Slider_Time->sliderPosition()) * slider_unit_ms);
+    control_.replay_seek(static_cast<zun::Millis>(time_slider->sliderPosition()) * slider_unit_ms);
     follow_control();
 }
 
@@ -206,7 +206,7 @@ void SessionsWindow::play_for(double wall_ms)
 {
     if (!control_.replaying())
         return;
-    owed_ += wall_ms * speeds()[static_cast<std::size_t>(ComboBox_Speed->currentIndex())];
+    owed_ += wall_ms * speeds()[static_cast<std::size_t>(speed_box->currentIndex())];
     const auto whole = static_cast<zun::Millis>(std::floor(owed_));
     owed_ -= static_cast<double>(whole);
     const zun::Millis goal = std::min(control_.replay_position() + whole, control_.replay_length());
@@ -220,21 +220,21 @@ void SessionsWindow::play_for(double wall_ms)
 void SessionsWindow::follow_control()
 {
     const bool replaying = control_.replaying();
-    for (QWidget *replay_control : std::initializer_list<QWidget *>{Button_Pause, ComboBox_Speed,
-                                                                    Slider_Time, Button_Continue})
+    for (QWidget *replay_control : std::initializer_list<QWidget *>{pause_button, speed_box,
+                                                                    time_slider, continue_button})
         replay_control->setEnabled(replaying);
-    Button_Back_1->setEnabled(!replaying);
-    Button_Back_5->setEnabled(!replaying);
+    back_1_button->setEnabled(!replaying);
+    back_5_button->setEnabled(!replaying);
     const zun::Millis length = replaying ? control_.replay_length() : 0;
     const zun::Millis position = replaying ? control_.replay_position() : 0;
-    Slider_Time->setMaximum(static_cast<int>(length / slider_unit_ms));
-    if (!Slider_Time->isSliderDown())
-        Slider_Time->setValue(static_cast<int>(position / slider_unit_ms));
-    Label_Time->setText(clock_text(position) + QStringLiteral(" / ") + clock_text(length));
-    Label_State->setText(replaying ? QStringLiteral("Идёт воспроизведение сеанса: ввод обучаемого "
+    time_slider->setMaximum(static_cast<int>(length / slider_unit_ms));
+    if (!time_slider->isSliderDown())
+        time_slider->setValue(static_cast<int>(position / slider_unit_ms));
+    time_label->setText(clock_text(position) + QStringLiteral(" / ") + clock_text(length));
+    state_label->setText(replaying ? QStringLiteral("Идёт воспроизведение сеанса: ввод обучаемого "
                                                     "не принимается. Закройте окно, чтобы "
                                                     "начать новый сеанс.")
                                    : QStringLiteral("Идёт обучение: сеанс записывается."));
     if (paused_)
-        Button_Pause->setText(QStringLiteral("пуск"));
+        pause_button->setText(QStringLiteral("пуск"));
 }

@@ -55,17 +55,17 @@ public:
 
     explicit SessionsWindow(SessionControl &control, QWidget *parent = nullptr);
 
-    QTableWidget *List_Sessions;
-    QPushButton *Button_Play;
-    QLabel *Label_Error;
-    QPushButton *Button_Pause;
-    QComboBox *ComboBox_Speed;
-    QSlider *Slider_Time;
-    QLabel *Label_Time;
-    QPushButton *Button_Continue;
-    QLabel *Label_State;
-    QPushButton *Button_Back_1;
-    QPushButton *Button_Back_5;
+    QTableWidget *sessions_list;
+    QPushButton *play_button;
+    QLabel *error_label;
+    QPushButton *pause_button;
+    QComboBox *speed_box;
+    QSlider *time_slider;
+    QLabel *time_label;
+    QPushButton *continue_button;
+    QLabel *state_label;
+    QPushButton *back_1_button;
+    QPushButton *back_5_button;
 
     // Fills the list from the sessions folder again.
     void fill_list();

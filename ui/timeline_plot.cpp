@@ -38,7 +38,7 @@ void TimelinePlot::paintEvent(QPaintEvent *)
     painter.setRenderHint(QPainter::Antialiasing);
     painter.fillRect(rect(), Qt::white);
     const QRectF area = QRectF(rect()).adjusted(left_margin, margin, -margin, -margin - 12);
-    const qreal last_stage = zun::stages::Last_Stage;
+    const qreal last_stage = zun::stages::last_stage;
     const qint64 end = std::max<qint64>(now_ms_, 1000);
     const auto x_of = [&](qint64 time) { return area.left() + area.width() * qreal(time) / qreal(end); };
     const auto y_of = [&](int stage) { return area.bottom() - area.height() * stage / last_stage; };

@@ -85,7 +85,7 @@ TEST_F(FormsTest, ShowingTheMainWindowSelectsTheFirstWorkingMode)
     zun::Dispatcher &dispatcher = forms.dispatcher();
     forms.main().show();
     EXPECT_EQ(sim.working_mode, zun::WorkingMode::PassStages);
-    EXPECT_EQ(sim.pass_button_caption, zun::texts::Pass_Stage);
+    EXPECT_EQ(sim.pass_button_caption, zun::texts::pass_stage);
 
     dispatcher.apply(zun::input::SelectMode{zun::WorkingMode::Automatic});
     forms.main().close();
@@ -93,7 +93,7 @@ TEST_F(FormsTest, ShowingTheMainWindowSelectsTheFirstWorkingMode)
     EXPECT_EQ(sim.working_mode, zun::WorkingMode::Automatic) << "and keeps its state";
     forms.main().show();
     EXPECT_EQ(sim.working_mode, zun::WorkingMode::PassStages);
-    EXPECT_EQ(sim.pass_button_caption, zun::texts::Pass_Stage);
+    EXPECT_EQ(sim.pass_button_caption, zun::texts::pass_stage);
     EXPECT_TRUE(sim.pass_button_enabled);
 }
 
@@ -122,7 +122,7 @@ TEST_F(FormsTest, TheMainWindowButtonShowsTheMainWindowOnRelease)
         EXPECT_EQ(forms.sim().working_mode, zun::WorkingMode::PassStages)
             << "the main window's show went through the door";
     }
-    EXPECT_EQ(forms.start().Label1->text(), zun::texts::Main_Window_Button);
+    EXPECT_EQ(forms.start().Label1->text(), zun::texts::main_window_button);
 }
 
 std::string extent(const QRegion &region)

@@ -149,7 +149,7 @@ TEST_F(InstructorTest, ATabChosenWhileFrozenGoesBackToThePageTheModelHasInFront)
 
 TEST_F(InstructorTest, TheSpeedGoesToTheClocksDriver)
 {
-    QComboBox &speed = child<QComboBox>("ComboBox_Speed");
+    QComboBox &speed = child<QComboBox>("speed_box");
     ASSERT_EQ(speed.count(), 6);
     EXPECT_EQ(speed.currentText(), "×1");
     emit speed.activated(5);
@@ -236,7 +236,7 @@ TEST_F(InstructorTest, TheWindowOpensOnTheScreenAndKeepsItsPlaceWhateverItShows)
         for (int kind = 0; kind < zun::fault_kind_count; ++kind)
             dispatcher.apply(zun::input::Fault{mech, static_cast<zun::FaultKind>(kind), true});
     dispatcher.apply(zun::input::SelectMode{zun::WorkingMode::StageByClick});
-    for (int line = 0; line < zun::steps::Line_Count; ++line) {
+    for (int line = 0; line < zun::steps::line_count; ++line) {
         dispatcher.apply(zun::input::StepClick{line});
         for (const int mech : zun::console::keyed_mechanisms())
             dispatcher.apply(zun::input::Command{mech, zun::MechCommand::Forward});

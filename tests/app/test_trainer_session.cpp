@@ -54,9 +54,9 @@ std::filesystem::path fresh_folder()
 }
 
 // Removes a test's folder when it goes, after everything declared after it.
-struct Removed_At_End {
+struct RemovedAtEnd {
     std::filesystem::path folder;
-    ~Removed_At_End()
+    ~RemovedAtEnd()
     {
         std::error_code ignored;
         std::filesystem::remove_all(folder, ignored);
@@ -136,7 +136,7 @@ protected:
     }
 
     std::filesystem::path folder = fresh_folder();
-    Removed_At_End cleanup{folder}; // after the session, which writes into it to its end
+    RemovedAtEnd cleanup{folder}; // after the session, which writes into it to its end
     zun::RecordingUiPort port;
     ErrorReporter errors;
     double wall_ms = 0; // the wall clock the program's clock driver reads
@@ -361,7 +361,7 @@ TEST(TrainerSessionJournal, PlaysTheChosenSessionOnceTheClickIsOver)
 {
     const std::filesystem::path folder = fresh_folder();
     // Gone only after the session and the history's thread, which still write into it.
-    const Removed_At_End cleanup{folder};
+    const RemovedAtEnd cleanup{folder};
     const std::filesystem::path sessions = folder / "sessions";
     {
         std::tm started{};
@@ -425,16 +425,16 @@ TEST_F(TrainerSessionTest, TheSessionsWindowPlaysAtTheChosenSpeedAndSaysTheInput
     session.end();
     SessionsWindow &window = session.sessions_window();
     window.show();
-    ASSERT_EQ(window.List_Sessions->rowCount(), 1);
-    EXPECT_EQ(window.List_Sessions->item(0, 1)->text(), "0:00:40");
-    EXPECT_EQ(window.List_Sessions->item(0, 2)->text(), "Пётр Иванов");
-    EXPECT_FALSE(window.Button_Continue->isEnabled());
-    window.List_Sessions->setCurrentCell(0, 0);
-    window.Button_Play->click();
+    ASSERT_EQ(window.sessions_list->rowCount(), 1);
+    EXPECT_EQ(window.sessions_list->item(0, 1)->text(), "0:00:40");
+    EXPECT_EQ(window.sessions_list->item(0, 2)->text(), "Пётр Иванов");
+    EXPECT_FALSE(window.continue_button->isEnabled());
+    window.sessions_list->setCurrentCell(0, 0);
+    window.play_button->click();
     ASSERT_TRUE(session.replaying());
-    EXPECT_TRUE(window.Label_State->text().contains("не принимается"));
-    EXPECT_FALSE(window.Button_Back_1->isEnabled());
-    window.ComboBox_Speed->setCurrentIndex(6); // ×16
+    EXPECT_TRUE(window.state_label->text().contains("не принимается"));
+    EXPECT_FALSE(window.back_1_button->isEnabled());
+    window.speed_box->setCurrentIndex(6); // ×16
     window.play_for(1000);
     EXPECT_EQ(session.replay_position(), 16000);
     window.play_for(10000);
@@ -442,7 +442,7 @@ TEST_F(TrainerSessionTest, TheSessionsWindowPlaysAtTheChosenSpeedAndSaysTheInput
     EXPECT_TRUE(window.paused()); // at the end
     window.close();
     EXPECT_FALSE(session.replaying());
-    EXPECT_TRUE(window.Button_Back_1->isEnabled());
+    EXPECT_TRUE(window.back_1_button->isEnabled());
 }
 
 // The journal counts a trainee's steps by the name in each file: a session continued from a
@@ -481,9 +481,9 @@ TEST_F(TrainerSessionTest, TheSessionsListShowsTheNewFileAfterGoingBackByKey)
     train(5000, 5000);
     SessionsWindow &window = session.sessions_window();
     window.show();
-    ASSERT_EQ(window.List_Sessions->rowCount(), 1);
+    ASSERT_EQ(window.sessions_list->rowCount(), 1);
     session.go_back(5000); // Ctrl+1 in the main window, the list in sight
-    EXPECT_EQ(window.List_Sessions->rowCount(), 2);
+    EXPECT_EQ(window.sessions_list->rowCount(), 2);
 }
 
 // During a replay the instructor sees the replayed session: its step, its times, its trainee;
@@ -620,8 +620,8 @@ TEST_F(TrainerSessionTest, AHugeLineIsQuotedShort)
     window.show();
     const int width = window.width();
     window.play_file(huge);
-    EXPECT_LT(window.Label_Error->text().size(), 300);
-    EXPECT_TRUE(window.Label_Error->text().startsWith("line 1: unknown command 'xxx"));
+    EXPECT_LT(window.error_label->text().size(), 300);
+    EXPECT_TRUE(window.error_label->text().startsWith("line 1: unknown command 'xxx"));
     EXPECT_LE(window.width(), std::max(width, 1280));
 }
 

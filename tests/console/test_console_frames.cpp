@@ -175,7 +175,7 @@ TEST_F(ConsoleFramesTest, AnUnboundKeyCommandsMechanismZeroThenSaysSo)
     TFrame_45_Key_Back_ &unbound = frame<TFrame_45_Key_Back_>("Frame_45_Key_Back_8");
     QTest::mousePress(unbound.Label1, Qt::LeftButton);
     QTest::mouseRelease(unbound.Label1, Qt::LeftButton);
-    EXPECT_EQ(port.boxes, (std::vector<std::string>{zun::texts::Not_Used, zun::texts::Not_Used}))
+    EXPECT_EQ(port.boxes, (std::vector<std::string>{zun::texts::not_used, zun::texts::not_used}))
         << "after the press and after the release";
     EXPECT_EQ(port.latched_before_box, (std::vector<bool>{true, false}));
 

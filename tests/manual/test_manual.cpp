@@ -67,7 +67,7 @@ TEST(ManualTest, EveryLinkOfEveryPageLeadsToAPageOrAnAnchorOfTheBook)
         }
         for (const Section &section : page.sections)
             EXPECT_TRUE(known.contains(section.target)) << section.target;
-        for (const Index_Entry &entry : page.index)
+        for (const IndexEntry &entry : page.index)
             EXPECT_TRUE(known.contains(entry.target)) << entry.target;
     }
 }
@@ -113,7 +113,7 @@ TEST(ManualTest, TheStepsPageCarriesEveryExplanationOfTheStepsWindowInOrder)
 {
     const Page page = steps_page();
     std::size_t at = 0;
-    for (int line = 0; line < zun::steps::Line_Count; ++line) {
+    for (int line = 0; line < zun::steps::line_count; ++line) {
         SCOPED_TRACE(line);
         at = page.body.find("<h2 id=\"step_" + std::to_string(line) + "\">", at);
         ASSERT_NE(at, std::string::npos);
@@ -234,9 +234,9 @@ TEST(ManualTest, APageWithoutItsHeadingStopsTheBuild)
     std::filesystem::remove_all(folder);
     std::filesystem::copy(ZUN_MANUAL_PAGES, folder);
     std::ofstream(folder / "keys.html", std::ios::trunc) << "<p>no heading</p>\n";
-    EXPECT_THROW(make_book(folder, "/usr/share/zun-trainer"), Bad_Source);
+    EXPECT_THROW(make_book(folder, "/usr/share/zun-trainer"), BadSource);
     std::filesystem::remove(folder / "keys.html");
-    EXPECT_THROW(make_book(folder, "/usr/share/zun-trainer"), Bad_Source);
+    EXPECT_THROW(make_book(folder, "/usr/share/zun-trainer"), BadSource);
     std::filesystem::remove_all(folder);
 }
 

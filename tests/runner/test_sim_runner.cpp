@@ -211,8 +211,8 @@ TEST(SimRunnerTest, NumbersBeyondWhatTheRunnerCanHonourAreScriptErrors)
 
 TEST(SimRunnerTest, TheBenchRefusesCountsTheClockCannotHold)
 {
-    EXPECT_EQ(SimRunner::Max_Bench_Cycles, 87839);
-    for (const long long cycles : {0LL, -1LL, SimRunner::Max_Bench_Cycles + 1, 2147483647LL}) {
+    EXPECT_EQ(SimRunner::max_bench_cycles, 87839);
+    for (const long long cycles : {0LL, -1LL, SimRunner::max_bench_cycles + 1, 2147483647LL}) {
         std::ostringstream out;
         std::ostringstream errors;
         SimRunner runner(out);

@@ -174,7 +174,7 @@ TEST_F(DoorTest, AnInputWhileABoxIsOpenWaitsForTheBox)
         EXPECT_EQ(ui.boxes.size(), 1u);
     };
     dispatcher.apply(input::ControlPress{unbound, MouseButton::Left});
-    EXPECT_EQ(ui.boxes, (std::vector<std::string>{texts::Not_Used, texts::Not_Used}));
+    EXPECT_EQ(ui.boxes, (std::vector<std::string>{texts::not_used, texts::not_used}));
     EXPECT_EQ(sim.control_state("Frame_45_Key_Back_8").Angle, 0);
     EXPECT_FALSE(sim.Mech_Array[0]->b_KM_FWD);
 }

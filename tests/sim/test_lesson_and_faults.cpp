@@ -125,7 +125,7 @@ TEST_F(FaultTest, AFaultSetAndClearedLeavesTheStateAsIfNeverSet)
 // The first step whose first command is a pulse to a keyed mechanism.
 const stages::Command &first_keyed_pulse(int &stage)
 {
-    for (stage = 1; stage <= stages::Last_Stage; ++stage) {
+    for (stage = 1; stage <= stages::last_stage; ++stage) {
         const auto commands = stages::commands(stage);
         if (!commands.empty() && console::is_keyed(commands[0].mech) &&
             (commands[0].op == stages::Command::Op::Forward ||

@@ -30,13 +30,13 @@ TEST_F(LineModelTest, WorkingModesSetThePassButtons)
         const char *caption;
     };
     const Case cases[] = {
-        {WorkingMode::PassStages, true, true, texts::Pass_Stage},
-        {WorkingMode::PassStages, false, true, texts::Pass_Stage},
-        {WorkingMode::Automatic, true, true, texts::Run_Automatically},
+        {WorkingMode::PassStages, true, true, texts::pass_stage},
+        {WorkingMode::PassStages, false, true, texts::pass_stage},
+        {WorkingMode::Automatic, true, true, texts::run_automatically},
         // mode 1 keeps the caption it found
-        {WorkingMode::StageByClick, true, false, texts::Run_Automatically},
-        {WorkingMode::PassStages, true, true, texts::Pass_Stage},
-        {WorkingMode::StageByClick, true, false, texts::Pass_Stage},
+        {WorkingMode::StageByClick, true, false, texts::run_automatically},
+        {WorkingMode::PassStages, true, true, texts::pass_stage},
+        {WorkingMode::StageByClick, true, false, texts::pass_stage},
     };
     for (const Case &step : cases) {
         SCOPED_TRACE(static_cast<int>(step.mode));

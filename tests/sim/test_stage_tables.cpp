@@ -49,7 +49,7 @@ TEST_F(ScenarioTest, TheAutomaticRunPassesEveryStageByItsOwnCondition)
     bool restarting = false; // 49 -> 0 -> 1 happens within one tick
     StageWatch watch([&](int before, int after) {
         stages.push_back(after);
-        const bool completion = after == before + 1 && before <= stages::Last_Stage;
+        const bool completion = after == before + 1 && before <= stages::last_stage;
         if (before == 49 && after == 0)
             restarting = true;
         else if (completion && !restarting) {
@@ -97,7 +97,7 @@ TEST_F(ScenarioTest, EveryStageStatePutsTheLineWhereItsRowSays)
 {
     dispatcher.apply(zun::input::SelectMode{zun::WorkingMode::StageByClick});
     dispatcher.advance_by(1000);
-    for (int stage = 0; stage <= stages::Last_Stage; ++stage) {
+    for (int stage = 0; stage <= stages::last_stage; ++stage) {
         SCOPED_TRACE(stage);
         dispatcher.apply(zun::input::StepClick{stage});
         const stages::StageState &row = stages::state(stage);

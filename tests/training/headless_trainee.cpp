@@ -19,7 +19,7 @@ constexpr Millis a_while = 2000;
 
 } // namespace
 
-bool Headless_Trainee::do_current_step(Millis limit)
+bool HeadlessTrainee::do_current_step(Millis limit)
 {
     const int stage = sim_.Frame_LineMetal.Stadiya_Raboti;
     deadline_ = sim_.scheduler.now() + limit;
@@ -34,14 +34,14 @@ bool Headless_Trainee::do_current_step(Millis limit)
         }
     }
     using StepControlKind = stages::StepControl::Kind;
-    if (facts.first.kind == StepControlKind::New_Coil_Button) {
+    if (facts.first.kind == StepControlKind::NewCoilButton) {
         think();
-        apply({Input::Kind::New_Coil_Click});
+        apply({Input::Kind::NewCoilClick});
     } else if (facts.first.kind == StepControlKind::Bell) {
         think();
-        apply({Input::Kind::Bell_Press});
+        apply({Input::Kind::BellPress});
         wait_for([&] { return stage_left(stage); });
-        apply({Input::Kind::Bell_Release});
+        apply({Input::Kind::BellRelease});
     }
     for (const KeyAction &action : facts.keys) {
         think();
@@ -71,60 +71,60 @@ bool Headless_Trainee::do_current_step(Millis limit)
 
 // Clicks towards the goal until the key stands there; a key already there is clicked once more
 // to start its drive again.
-void Headless_Trainee::turn(const KeyAction &action)
+void HeadlessTrainee::turn(const KeyAction &action)
 {
     const bool left = action.angle < angle_of(*action.key) ||
                       (action.angle == angle_of(*action.key) && action.angle < 0);
     do {
-        apply({Input::Kind::Key_Press, action.key, left});
+        apply({Input::Kind::KeyPress, action.key, left});
     } while (angle_of(*action.key) != action.angle);
 }
 
 // Holds a spring-return key until its mechanism reaches its end or, for a rotating drive, until
 // the step is done.
-void Headless_Trainee::hold(const KeyAction &action, int stage)
+void HeadlessTrainee::hold(const KeyAction &action, int stage)
 {
     const bool left = action.angle < 0;
     const TMech &mech = *sim_.Mech_Array[action.key->tag];
-    apply({Input::Kind::Key_Press, action.key, left});
+    apply({Input::Kind::KeyPress, action.key, left});
     wait_for([&] {
         if (action.has_ends)
             return left ? mech.bi_KV_FWD : mech.bi_KV_RWS;
         return stage_left(stage);
     });
-    apply({Input::Kind::Key_Release, action.key, left});
+    apply({Input::Kind::KeyRelease, action.key, left});
 }
 
-void Headless_Trainee::apply(const Input &input)
+void HeadlessTrainee::apply(const Input &input)
 {
     using Kind = Input::Kind;
     const MouseButton button = input.left_button ? MouseButton::Left : MouseButton::Right;
     switch (input.kind) {
-    case Kind::New_Coil_Click:
+    case Kind::NewCoilClick:
         dispatcher_.apply(zun::input::NewCoil{});
         return;
-    case Kind::Bell_Press:
+    case Kind::BellPress:
         dispatcher_.apply(zun::input::ControlPress{row_of(console::bell_button()), MouseButton::Left});
         return;
-    case Kind::Bell_Release:
+    case Kind::BellRelease:
         dispatcher_.apply(zun::input::ControlRelease{row_of(console::bell_button()), MouseButton::Left});
         return;
-    case Kind::Key_Press:
+    case Kind::KeyPress:
         dispatcher_.apply(zun::input::ControlPress{row_of(*input.key), button});
         return;
-    case Kind::Key_Release:
+    case Kind::KeyRelease:
         dispatcher_.apply(zun::input::ControlRelease{row_of(*input.key), button});
         return;
     }
 }
 
-void Headless_Trainee::wait_for(const std::function<bool()> &done)
+void HeadlessTrainee::wait_for(const std::function<bool()> &done)
 {
     while (!done() && sim_.scheduler.now() < deadline_)
         dispatcher_.advance_by(tick);
 }
 
-void Headless_Trainee::think()
+void HeadlessTrainee::think()
 {
     if (!pace_)
         return;
@@ -133,12 +133,12 @@ void Headless_Trainee::think()
     wait_for([&] { return sim_.scheduler.now() >= until; });
 }
 
-bool Headless_Trainee::stage_left(int stage) const
+bool HeadlessTrainee::stage_left(int stage) const
 {
     return sim_.Frame_LineMetal.Stadiya_Raboti != stage;
 }
 
-int Headless_Trainee::angle_of(const console::Control &key) const
+int HeadlessTrainee::angle_of(const console::Control &key) const
 {
     return sim_.Controls[static_cast<std::size_t>(row_of(key))].Angle;
 }

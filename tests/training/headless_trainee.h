@@ -22,21 +22,21 @@ struct Pace {
 // written from, and gives the inputs a trainee gives with one mouse — press, hold, release, one
 // control at a time — waiting for what the page says to wait for. Without a pace it acts at
 // machine speed; with one it pauses before every action as a person does.
-class Headless_Trainee {
+class HeadlessTrainee {
 public:
     // One input of the trainee's mouse.
     struct Input {
-        enum class Kind { Key_Press, Key_Release, New_Coil_Click, Bell_Press, Bell_Release };
+        enum class Kind { KeyPress, KeyRelease, NewCoilClick, BellPress, BellRelease };
         Kind kind;
         const console::Control *key = nullptr;
         bool left_button = true;
     };
 
-    explicit Headless_Trainee(Dispatcher &dispatcher)
+    explicit HeadlessTrainee(Dispatcher &dispatcher)
         : dispatcher_(dispatcher), sim_(dispatcher.model())
     {
     }
-    Headless_Trainee(Dispatcher &dispatcher, const Pace &pace)
+    HeadlessTrainee(Dispatcher &dispatcher, const Pace &pace)
         : dispatcher_(dispatcher), sim_(dispatcher.model()), pace_(pace), random_(pace.seed)
     {
     }

@@ -34,7 +34,7 @@ AssessedInput of_kind(AssessedInput::Kind kind, int mode = 0)
 
 TEST(StageUsage, HoldsEveryPulseThatTheLineGivesForTheStage)
 {
-    for (int stage = 0; stage <= stages::Last_Stage; ++stage) {
+    for (int stage = 0; stage <= stages::last_stage; ++stage) {
         for (const stages::Command &command : stages::commands(stage)) {
             if (stage == 0 || (command.op != stages::Command::Op::Forward &&
                                command.op != stages::Command::Op::Reverse))
@@ -273,7 +273,7 @@ TEST(Report, PrintsTheScoreTheStepsAndTheRemarks)
 TEST(Score, FollowsItsRule)
 {
     const ReferenceTimes reference = ReferenceTimes::human_pace();
-    for (int stage = 1; stage <= stages::Last_Stage; ++stage)
+    for (int stage = 1; stage <= stages::last_stage; ++stage)
         EXPECT_GE(reference.of(stage), 1000) << stage;
     const std::int64_t stage_2 = reference.of(2);
     const auto entry = [](Completion by, std::int64_t taken, int out_of_sequence = 0,

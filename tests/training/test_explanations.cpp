@@ -28,7 +28,7 @@ std::string quoted_after(const std::string &text, std::size_t from)
     return text.substr(start, text.find(close_quote, start) - start);
 }
 
-struct Named_Control {
+struct NamedControl {
     std::string post; // empty for a page of its own
     std::string page;
     std::string caption;
@@ -38,9 +38,9 @@ constexpr std::string_view main_window = "Главное окно";
 
 // "[n) ]ПОСТ 1, пульт «P», ключ «C»: ...", "вкладка «P», ключ «C»: ..." or "Главное окно,
 // кнопка «C»"; likewise "кнопка" on a console.
-std::vector<Named_Control> instructions(const std::string &page)
+std::vector<NamedControl> instructions(const std::string &page)
 {
-    std::vector<Named_Control> named;
+    std::vector<NamedControl> named;
     std::istringstream lines(page);
     std::string line;
     while (std::getline(lines, line)) {
@@ -85,15 +85,15 @@ std::set<int> mechs_of_step(int stage)
 
 TEST(ExplanationsTest, EveryInstructionNamesAControlOnThePageItNamesBoundToTheStepsMechanism)
 {
-    for (int stage = 1; stage <= stages::Last_Stage; ++stage) {
+    for (int stage = 1; stage <= stages::last_stage; ++stage) {
         SCOPED_TRACE(stage);
         const std::string page = explanation(stage);
-        const std::vector<Named_Control> named = instructions(page);
+        const std::vector<NamedControl> named = instructions(page);
         const StepFacts facts = step_facts(stage);
         EXPECT_EQ(!named.empty(), facts.first.kind != stages::StepControl::Kind::None) << page;
-        for (const Named_Control &each : named) {
+        for (const NamedControl &each : named) {
             if (each.page == main_window) {
-                EXPECT_EQ(facts.first.kind, stages::StepControl::Kind::New_Coil_Button);
+                EXPECT_EQ(facts.first.kind, stages::StepControl::Kind::NewCoilButton);
                 EXPECT_EQ(each.caption, "поставить новый рулон");
                 continue;
             }
@@ -116,7 +116,7 @@ TEST(ExplanationsTest, EveryInstructionNamesAControlOnThePageItNamesBoundToTheSt
 
 TEST(ExplanationsTest, KeysTheTextNamesExist)
 {
-    for (int line = 0; line < steps::Line_Count; ++line) {
+    for (int line = 0; line < steps::line_count; ++line) {
         const std::string page = explanation(line);
         for (std::size_t at = page.find("ключ «"); at != std::string::npos;
              at = page.find("ключ «", at + 1)) {
@@ -132,11 +132,11 @@ TEST(ExplanationsTest, KeysTheTextNamesExist)
 
 TEST(ExplanationsTest, EveryLineHasAPageAndEveryStepSaysWhatCompletesIt)
 {
-    for (int line = 0; line < steps::Line_Count; ++line) {
+    for (int line = 0; line < steps::line_count; ++line) {
         SCOPED_TRACE(line);
         const std::string page = explanation(line);
         EXPECT_FALSE(page.empty());
-        const bool a_step = line >= 1 && line <= stages::Last_Stage;
+        const bool a_step = line >= 1 && line <= stages::last_stage;
         EXPECT_EQ(page.starts_with("Шаг " + std::to_string(line) + ". "), a_step);
         const std::size_t done = page.find("Шаг засчитывается, когда ");
         ASSERT_EQ(done != std::string::npos, a_step);
@@ -144,7 +144,7 @@ TEST(ExplanationsTest, EveryLineHasAPageAndEveryStepSaysWhatCompletesIt)
             EXPECT_NE(page[page.find('.', done) - 1], ' ') << "a condition without words";
         }
     }
-    EXPECT_EQ(explanation(steps::Line_Count), "");
+    EXPECT_EQ(explanation(steps::line_count), "");
 }
 
 TEST(ExplanationsTest, StepsWhoseKeyIsNamedUnlikeTheMachineNameTheKey)

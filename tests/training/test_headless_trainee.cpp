@@ -28,8 +28,8 @@ TEST(HeadlessTraineeTest, DoesSteps1To48InTheFirstModeWithoutPassingAStage)
     const std::clock_t cpu_start = std::clock();
     dispatcher.advance_by(5000); // the start-up state completes stage 0
     ASSERT_EQ(sim.Frame_LineMetal.Stadiya_Raboti, 1);
-    Headless_Trainee trainee(dispatcher);
-    for (int step = 1; step <= stages::Last_Stage; ++step) {
+    HeadlessTrainee trainee(dispatcher);
+    for (int step = 1; step <= stages::last_stage; ++step) {
         ASSERT_EQ(sim.Frame_LineMetal.Stadiya_Raboti, step);
         ASSERT_TRUE(trainee.do_current_step(step_limit)) << trainee.trouble();
     }
@@ -42,27 +42,27 @@ TEST(HeadlessTraineeTest, DoesSteps1To48InTheFirstModeWithoutPassingAStage)
 }
 
 // Where both coils stand, as the line's pictures show them.
-using Coil_Places = std::pair<UncoilerPlace, RecoilerPlace>;
+using CoilPlaces = std::pair<UncoilerPlace, RecoilerPlace>;
 
-Coil_Places coil_places(const LineModel &sim)
+CoilPlaces coil_places(const LineModel &sim)
 {
     return {sim.Frame_LineMetal.Gde_Rulon_Razmativatela, sim.Frame_LineMetal.Gde_Rulon_Motalki};
 }
 
 // Notes the coils' places at the moment each step begins, in the order the steps begin.
-class Coil_Watch final : public InputObserver {
+class CoilWatch final : public InputObserver {
 public:
-    explicit Coil_Watch(Dispatcher &dispatcher) : dispatcher_(dispatcher), sim_(dispatcher.model())
+    explicit CoilWatch(Dispatcher &dispatcher) : dispatcher_(dispatcher), sim_(dispatcher.model())
     {
         dispatcher_.add_observer(*this);
     }
-    ~Coil_Watch() { dispatcher_.remove_observer(*this); }
-    Coil_Watch(const Coil_Watch &) = delete;
-    Coil_Watch &operator=(const Coil_Watch &) = delete;
+    ~CoilWatch() { dispatcher_.remove_observer(*this); }
+    CoilWatch(const CoilWatch &) = delete;
+    CoilWatch &operator=(const CoilWatch &) = delete;
 
     struct Begun {
         int stage;
-        Coil_Places places;
+        CoilPlaces places;
         bool operator==(const Begun &) const = default;
     };
     std::vector<Begun> begun;
@@ -72,20 +72,20 @@ private:
     void stage_changed(Millis, int before, int after) override
     {
         begun.push_back({after, coil_places(sim_)});
-        cycle_done = cycle_done || before == stages::Last_Stage;
+        cycle_done = cycle_done || before == stages::last_stage;
     }
     Dispatcher &dispatcher_;
     const LineModel &sim_;
 };
 
 // The coils' places as the automatic run has them when each step of its first cycle begins.
-const std::vector<Coil_Watch::Begun> &automatic_run()
+const std::vector<CoilWatch::Begun> &automatic_run()
 {
-    static const std::vector<Coil_Watch::Begun> begun = [] {
+    static const std::vector<CoilWatch::Begun> begun = [] {
         RecordingUiPort ui;
         Dispatcher dispatcher(ui);
         const LineModel &sim = dispatcher.model();
-        Coil_Watch watch(dispatcher);
+        CoilWatch watch(dispatcher);
         dispatcher.apply(input::SelectMode{WorkingMode::Automatic});
         dispatcher.apply(input::Pass{});
         while (!watch.cycle_done && sim.scheduler.now() < 3'600'000)
@@ -101,26 +101,26 @@ constexpr std::array<unsigned, 20> seeds{1,  2,  3,  4,  5,  6,  7,  8,  9,  10,
                                          11, 12, 13, 14, 15, 16, 17, 18, 19, 20};
 
 // One human-pace run of steps 1-48 from a new coil, the pages followed to the letter.
-struct Human_Run {
+struct HumanRun {
     std::string trouble; // empty when every step went as its page says
-    std::array<Millis, stages::Last_Stage + 1> step_ms{};
+    std::array<Millis, stages::last_stage + 1> step_ms{};
 };
 
-Human_Run run_at_human_pace(unsigned seed)
+HumanRun run_at_human_pace(unsigned seed)
 {
-    const std::vector<Coil_Watch::Begun> &automatic = automatic_run();
+    const std::vector<CoilWatch::Begun> &automatic = automatic_run();
     RecordingUiPort ui;
     Dispatcher dispatcher(ui);
     const LineModel &sim = dispatcher.model();
     Assessment assessment(dispatcher);
-    Coil_Watch watch(dispatcher);
+    CoilWatch watch(dispatcher);
     dispatcher.apply(input::SelectMode{WorkingMode::PassStages});
     dispatcher.advance_by(5000);
     Pace pace = human_pace;
     pace.seed = seed;
-    Headless_Trainee trainee(dispatcher, pace);
-    Human_Run run;
-    for (int step = 1; step <= stages::Last_Stage; ++step) {
+    HeadlessTrainee trainee(dispatcher, pace);
+    HumanRun run;
+    for (int step = 1; step <= stages::last_stage; ++step) {
         const std::string at = "step " + std::to_string(step) + ": ";
         if (sim.Frame_LineMetal.Stadiya_Raboti != step)
             return {at + "not the stage in progress"};
@@ -156,14 +156,14 @@ INSTANTIATE_TEST_SUITE_P(Seeds, HumanPaceTraineeTest, testing::Range<std::size_t
 TEST(HumanPaceReferenceTest, IsTheMedianTimeOfTheHumanPaceRuns)
 {
     const ReferenceTimes reference = ReferenceTimes::human_pace();
-    std::vector<Human_Run> runs;
+    std::vector<HumanRun> runs;
     for (const unsigned seed : seeds)
         runs.push_back(run_at_human_pace(seed));
     std::string table;
     bool same = true;
-    for (int step = 1; step <= stages::Last_Stage; ++step) {
+    for (int step = 1; step <= stages::last_stage; ++step) {
         std::vector<Millis> times;
-        for (const Human_Run &run : runs)
+        for (const HumanRun &run : runs)
             times.push_back(run.step_ms[static_cast<std::size_t>(step)]);
         std::ranges::sort(times);
         const Millis median = (times[times.size() / 2 - 1] + times[times.size() / 2]) / 2;

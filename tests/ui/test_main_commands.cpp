@@ -97,8 +97,8 @@ TEST_F(CommandsTest, TheMainWindowsPassButtonFollowsTheModeAndWorksHidden)
 TEST_F(CommandsTest, AMistakeIsToldUnderTheStepLineUntilTheNextGoodOperation)
 {
     const int pusher = zun::console::find_control("Frame_45_Key_Back_7");
-    const QLabel &main_notice = *commands.Label_Mistake;
-    const QLabel &steps_notice = *forms.steps().Label_Mistake;
+    const QLabel &main_notice = *commands.mistake_label;
+    const QLabel &steps_notice = *forms.steps().mistake_label;
     dispatcher.apply(zun::input::ControlPress{pusher, zun::MouseButton::Left});
     EXPECT_TRUE(main_notice.isVisibleTo(&forms.main()));
     EXPECT_TRUE(main_notice.text().endsWith("механизм уже в конечном положении."))

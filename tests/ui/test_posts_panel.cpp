@@ -259,7 +259,7 @@ QPoint centre_on_screen(const Forms &forms, const zun::Picture &picture, const z
 {
     const int scroll = forms.main().findChild<QScrollArea *>()->horizontalScrollBar()->value();
     return forms.main().mapToGlobal(QPoint()) +
-           QPoint(panel.left() + TForm_Main_ZUN::Opening_Scroll - scroll, panel.top()) +
+           QPoint(panel.left() + TForm_Main_ZUN::opening_scroll - scroll, panel.top()) +
            QPoint(picture.left() + picture.width() / 2, picture.top() + picture.height() / 2);
 }
 
@@ -277,7 +277,7 @@ TEST_F(PostsTest, TheMarkerSitsOverTheCurrentMechanismsFirstPictureWhereverItIsS
     };
     const Case cases[] = {
         {1, sim.Panel_Image_Scene}, {72, sim.Panel_Image_Scene}, {5, sim.Panel_5_mech}};
-    for (const int scroll : {TForm_Main_ZUN::Opening_Scroll, 0, bar->maximum()}) {
+    for (const int scroll : {TForm_Main_ZUN::opening_scroll, 0, bar->maximum()}) {
         bar->setValue(scroll);
         for (const Case &each : cases) {
             SCOPED_TRACE("mechanism " + std::to_string(each.mech) + ", scroll " +

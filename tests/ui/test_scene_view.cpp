@@ -72,7 +72,7 @@ TEST_F(SceneViewTest, TheMainWindowOpensScrolledToItsChildrensPlaces)
     auto *area = forms.main().findChild<QScrollArea *>();
     ASSERT_NE(area, nullptr);
     QScrollBar *bar = area->horizontalScrollBar();
-    EXPECT_EQ(bar->value(), TForm_Main_ZUN::Opening_Scroll);
+    EXPECT_EQ(bar->value(), TForm_Main_ZUN::opening_scroll);
     EXPECT_EQ(bar->minimum(), 0);
     EXPECT_EQ(forms.main().commands->Button_Steps->mapTo(&forms.main(), QPoint()),
               QPoint(-44, 9));
@@ -86,7 +86,7 @@ TEST_F(SceneViewTest, TheMainWindowOpensScrolledToItsChildrensPlaces)
     const QPoint panorama_end = scene->mapTo(area->viewport(), QPoint(scene->width(), 0));
     EXPECT_LE(panorama_end.x(), area->viewport()->width()) << "the coil car's end is reachable";
     bar->setValue(0);
-    EXPECT_EQ(scene->mapTo(&forms.main(), QPoint()).x(), -151 + TForm_Main_ZUN::Opening_Scroll);
+    EXPECT_EQ(scene->mapTo(&forms.main(), QPoint()).x(), -151 + TForm_Main_ZUN::opening_scroll);
 
     forms.main().hide();
     bar->setValue(20);

@@ -88,9 +88,9 @@ QRegion screen_region(const QWidget &window)
     return mask.isEmpty() ? QRegion(window.geometry()) : mask.translated(window.pos());
 }
 
-class Frame_Check {
+class FrameCheck {
 public:
-    explicit Frame_Check(const Scene &scene) : scene_(scene) {}
+    explicit FrameCheck(const Scene &scene) : scene_(scene) {}
 
     QStringList problems() const
     {
@@ -155,7 +155,7 @@ private:
         if (whole == 0)
             return QStringLiteral("has no size");
         const QRegion in_frame = QRegion(clipped_by_parents(widget))
-                                     .intersected(QRect(0, 0, Frame_Size.width(), Caption_Top));
+                                     .intersected(QRect(0, 0, frame_size.width(), caption_top));
         const double cut_allowed = edges == Edges::Inside ? 0 : hidden_share_allowed;
         if (area(in_frame) < whole * (1 - cut_allowed))
             return QStringLiteral("outside the frame or under the caption");
@@ -182,7 +182,7 @@ private:
 
 QStringList caption_problems(const Scene &scene)
 {
-    return Frame_Check(scene).problems();
+    return FrameCheck(scene).problems();
 }
 
 } // namespace video

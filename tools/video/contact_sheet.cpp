@@ -9,7 +9,7 @@ namespace {
 
 constexpr int columns = 3;
 constexpr int label_height = 44;
-const QSize thumb = Frame_Size / 2;
+const QSize thumb = frame_size / 2;
 
 QString time_text(qint64 ms)
 {
@@ -28,7 +28,7 @@ void ContactSheet::add(const Scene &scene)
         caption_ = scene.overlay.caption;
         due_ms_.reset();
         if (!caption_.isEmpty())
-            due_ms_ = scene.time_ms + Delay_Ms;
+            due_ms_ = scene.time_ms + delay_ms;
     }
     if (!due_ms_ || scene.time_ms < *due_ms_)
         return;

@@ -14,7 +14,7 @@ namespace video {
 
 class ContactSheet {
 public:
-    static constexpr qint64 Delay_Ms = 1000;
+    static constexpr qint64 delay_ms = 1000;
 
     // Looks at every frame; draws only the ones the sheet keeps.
     void add(const Scene &scene);

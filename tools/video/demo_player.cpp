@@ -65,7 +65,7 @@ Buttons buttons_of(const zun::Input &input)
 
 DemoPlayer::DemoPlayer(Forms &forms, VideoUiPort &ui, FrameSink frames)
     : forms_(forms), ui_(ui), frames_(std::move(frames)),
-      pointer_(QPointF(video::Frame_Size.width() * 0.6, video::Frame_Size.height() * 0.6))
+      pointer_(QPointF(video::frame_size.width() * 0.6, video::frame_size.height() * 0.6))
 {
 }
 
@@ -120,7 +120,7 @@ void DemoPlayer::advance(zun::Millis ms, const std::optional<zun::Input> &next)
         clock.advance_to(next_frame_);
         settle();
         write_frame();
-        next_frame_ += Frame_Ms;
+        next_frame_ += frame_ms;
     }
     clock.advance_to(std::min(end, std::max(clock.now(), limit_)));
     settle();

@@ -21,8 +21,8 @@ class VideoUiPort;
 // the control the next input is for.
 class DemoPlayer {
 public:
-    static constexpr int Frames_Per_Second = 25;
-    static constexpr zun::Millis Frame_Ms = 1000 / Frames_Per_Second;
+    static constexpr int frames_per_second = 25;
+    static constexpr zun::Millis frame_ms = 1000 / frames_per_second;
 
     // Takes what each frame shows, to draw it, check it or both.
     using FrameSink = std::function<void(const video::Scene &scene)>;

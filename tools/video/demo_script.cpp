@@ -28,7 +28,7 @@ std::int64_t number(std::string_view word, int line)
     std::int64_t value = 0;
     const auto [end, error] = std::from_chars(word.data(), word.data() + word.size(), value);
     if (error != std::errc() || end != word.data() + word.size())
-        throw Bad_Demo("line " + std::to_string(line) + ": malformed number '" + std::string(word) +
+        throw BadDemo("line " + std::to_string(line) + ": malformed number '" + std::string(word) +
                        "'");
     return value;
 }
@@ -39,12 +39,12 @@ Place place(std::string_view rest, int line)
     std::string window, x, y, more;
     words >> window >> x >> y;
     if (y.empty() || (words >> more))
-        throw Bad_Demo("line " + std::to_string(line) + ": '# place WINDOW X Y'");
+        throw BadDemo("line " + std::to_string(line) + ": '# place WINDOW X Y'");
     bool known = false;
     for (const char *name : windows)
         known = known || window == name;
     if (!known)
-        throw Bad_Demo("line " + std::to_string(line) + ": no window called '" + window + "'");
+        throw BadDemo("line " + std::to_string(line) + ": no window called '" + window + "'");
     return {window, static_cast<int>(number(x, line)), static_cast<int>(number(y, line))};
 }
 
@@ -54,7 +54,7 @@ Point point(std::string_view rest, int line)
     std::string x, y, more;
     words >> x >> y;
     if (y.empty() || (words >> more))
-        throw Bad_Demo("line " + std::to_string(line) + ": '# point X Y'");
+        throw BadDemo("line " + std::to_string(line) + ": '# point X Y'");
     return {static_cast<int>(number(x, line)), static_cast<int>(number(y, line))};
 }
 
@@ -80,7 +80,7 @@ DemoScript read_demo(std::istream &in)
             const std::int64_t ms = number(
                 trimmed(line.substr(std::min(line.size(), advance_key.size()))), number_of_line);
             if (ms < 0)
-                throw Bad_Demo("line " + std::to_string(number_of_line) + ": advance backwards");
+                throw BadDemo("line " + std::to_string(number_of_line) + ": advance backwards");
             script.steps.emplace_back(Advance{ms});
             script.length_ms += ms;
         } else {

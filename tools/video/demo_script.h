@@ -45,7 +45,7 @@ struct DemoScript {
     std::int64_t length_ms = 0; // the sum of the `advance` lines
 };
 
-class Bad_Demo : public std::runtime_error {
+class BadDemo : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
 };

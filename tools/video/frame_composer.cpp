@@ -81,7 +81,7 @@ void draw_caption(QPainter &painter, const QString &caption)
 {
     if (caption.isEmpty())
         return;
-    const QRect band(0, Caption_Top, Frame_Size.width(), Frame_Size.height() - Caption_Top);
+    const QRect band(0, caption_top, frame_size.width(), frame_size.height() - caption_top);
     painter.fillRect(band, caption_band);
     QFont font(QStringLiteral("DejaVu Sans"));
     font.setPixelSize(20);
@@ -94,7 +94,7 @@ void draw_caption(QPainter &painter, const QString &caption)
 
 QImage compose_frame(const std::vector<QWidget *> &windows, const Overlay &overlay)
 {
-    QImage frame(Frame_Size, QImage::Format_RGB32);
+    QImage frame(frame_size, QImage::Format_RGB32);
     frame.fill(desktop);
     QPainter painter(&frame);
     for (QWidget *window : windows)

@@ -13,9 +13,9 @@ class QWidget;
 // the mouse pointer over them, and a caption below.
 namespace video {
 
-inline constexpr QSize Frame_Size{1280, 800};
+inline constexpr QSize frame_size{1280, 800};
 // The caption's band below the main window, which is 760 pixels high.
-inline constexpr int Caption_Top = 762;
+inline constexpr int caption_top = 762;
 
 enum class Held { None, Left, Right };
 

@@ -144,8 +144,8 @@ int main(int argc, char *argv[])
         std::unique_ptr<VideoEncoder> encoder;
         if (!given->video.empty())
             encoder = std::make_unique<VideoEncoder>(QString::fromStdString(given->video),
-                                                     video::Frame_Size,
-                                                     DemoPlayer::Frames_Per_Second);
+                                                     video::frame_size,
+                                                     DemoPlayer::frames_per_second);
         CaptionReport report;
         video::ContactSheet sheet;
         int frames = 0;
@@ -164,7 +164,7 @@ int main(int argc, char *argv[])
         if (!given->sheet.empty() && !sheet.image().save(QString::fromStdString(given->sheet)))
             throw std::runtime_error("cannot write " + given->sheet);
         std::cout << given->session << ": frames=" << frames
-                  << " seconds=" << frames / DemoPlayer::Frames_Per_Second
+                  << " seconds=" << frames / DemoPlayer::frames_per_second
                   << " cpu_ms=" << (std::clock() - cpu_start) * 1000 / CLOCKS_PER_SEC << '\n';
         if (given->check && !report.finish(std::cerr)) {
             std::cerr << given->session << ": captions name what their frames do not show\n";

@@ -27,8 +27,8 @@ TEST(ContactSheetTest, AFrameASecondAfterEachCaptionChange)
     }
     EXPECT_EQ(sheet.frames(), 2) << "«Шаг 1» at 1.4 s and «Шаг 3» at 4.5 s";
     const QImage image = sheet.image();
-    EXPECT_EQ(image.width(), video::Frame_Size.width() / 2 * 3);
-    EXPECT_GT(image.height(), video::Frame_Size.height() / 2);
+    EXPECT_EQ(image.width(), video::frame_size.width() / 2 * 3);
+    EXPECT_GT(image.height(), video::frame_size.height() / 2);
 }
 
 } // namespace

@@ -52,7 +52,7 @@ TEST_P(BadDemoTest, IsRefusedWithItsLineNumber)
     try {
         read(std::string("advance 10\n") + GetParam() + "\n");
         FAIL() << "accepted";
-    } catch (const Bad_Demo &bad) {
+    } catch (const BadDemo &bad) {
         EXPECT_NE(std::string(bad.what()).find("line 2"), std::string::npos) << bad.what();
     }
 }

@@ -88,13 +88,13 @@ TEST(DemoPlayerTest, ReplaysIntoTheWindowsAsTheHeadlessRunnerDoes)
     ui.attach(forms);
     int frames = 0;
     DemoPlayer(forms, ui, [&frames](const video::Scene &scene) {
-        EXPECT_EQ(scene.time_ms, frames * DemoPlayer::Frame_Ms);
+        EXPECT_EQ(scene.time_ms, frames * DemoPlayer::frame_ms);
         if (frames % 100 == 0) {
-            EXPECT_EQ(video::compose_frame(scene).size(), video::Frame_Size);
+            EXPECT_EQ(video::compose_frame(scene).size(), video::frame_size);
         }
         ++frames;
     }).play(script, played);
-    EXPECT_EQ(frames, played / DemoPlayer::Frame_Ms + 1);
+    EXPECT_EQ(frames, played / DemoPlayer::frame_ms + 1);
     EXPECT_EQ(forms.sim().scheduler.now(), played);
 
     std::ostringstream out;

@@ -99,10 +99,10 @@ TEST_F(FrameTest, TheCaptionHasItsBandBelowTheMainWindow)
         {}, pointer_at(QPointF(0, 0), video::Held::None, QStringLiteral("Шаг 7")));
     EXPECT_EQ(none.pixelColor(5, 790), none.pixelColor(5, 20));
     EXPECT_NE(captioned.pixelColor(5, 790), none.pixelColor(5, 790));
-    EXPECT_EQ(captioned.pixelColor(5, video::Caption_Top - 2), none.pixelColor(5, 20));
+    EXPECT_EQ(captioned.pixelColor(5, video::caption_top - 2), none.pixelColor(5, 20));
     int text_pixels = 0;
     for (int x = 560; x < 720; ++x)
-        for (int y = video::Caption_Top; y < 800; ++y)
+        for (int y = video::caption_top; y < 800; ++y)
             text_pixels += captioned.pixelColor(x, y).lightness() > 200;
     EXPECT_GT(text_pixels, 50) << "the caption's letters in its middle";
 }
