@@ -209,11 +209,12 @@ struct Answer {
     bool operator==(const Answer &) const = default;
 };
 
-// Sees every input that passed the door, with its virtual time and the model's answer, every
-// console page that came into sight (a row of console::pages()) and every change of the work
-// stage; a stage change that an input caused is told after that input. An observer that must
-// keep an input even when applying it fails (a recorder) takes it as it arrives, before it is
-// applied.
+// Told by the dispatcher, once the model has returned: every input that passed the door, with its
+// virtual time and the model's answer, every console page that came into sight (a row of
+// console::pages()) and every change of the work stage, with the time it happened; what an input
+// caused is told after that input, what the clock's ticks caused after the advance. An observer
+// that must keep an input even when applying it fails (a recorder) takes it as it arrives,
+// before it is applied.
 class InputObserver {
 public:
     virtual void input_arriving(Millis /*time*/, const Input & /*input*/) {}
