@@ -137,22 +137,45 @@ void TMech::f_Evaluate()
 // which is why a mechanism runs one more tick after reaching its end.
 void TMech::update_limit_switches()
 {
-    switch (Kind_Move) {
-    case KindMove::Phases:
-        bi_KV_FWD = Phase == 3;
-        bi_KV_RWS = Phase == 0;
-        break;
-    case KindMove::Travel:
-        bi_KV_FWD = (Step_X > 0 && Pos_X >= X_Max) || (Step_X < 0 && Pos_X <= X_Min) ||
-                    (Step_Y > 0 && Pos_Y >= Y_Max) || (Step_Y < 0 && Pos_Y <= Y_Min);
-        bi_KV_RWS = (Step_X < 0 && Pos_X >= X_Max) || (Step_X > 0 && Pos_X <= X_Min) ||
-                    (Step_Y < 0 && Pos_Y >= Y_Max) || (Step_Y > 0 && Pos_Y <= Y_Min);
-        break;
-    case KindMove::Rotation: // a rotating mechanism has no limit switches
-        break;
+    if (Kind_Move != KindMove::Rotation) { // a rotating mechanism has no limit switches
+        const LimitSwitches by_position = switches_by_position();
+        bi_KV_FWD = by_position.forward;
+        bi_KV_RWS = by_position.reverse;
     }
     bi_KV_FWD = bi_KV_FWD && !fault_kv_fwd;
     bi_KV_RWS = bi_KV_RWS && !fault_kv_rws;
+}
+
+TMech::LimitSwitches TMech::switches_by_position() const
+{
+    switch (Kind_Move) {
+    case KindMove::Phases:
+        return {Phase == 3, Phase == 0};
+    case KindMove::Travel:
+        return {(Step_X > 0 && Pos_X >= X_Max) || (Step_X < 0 && Pos_X <= X_Min) ||
+                    (Step_Y > 0 && Pos_Y >= Y_Max) || (Step_Y < 0 && Pos_Y <= Y_Min),
+                (Step_X < 0 && Pos_X >= X_Max) || (Step_X > 0 && Pos_X <= X_Min) ||
+                    (Step_Y < 0 && Pos_Y >= Y_Max) || (Step_Y > 0 && Pos_Y <= Y_Min)};
+    case KindMove::Rotation:
+        break;
+    }
+    return {false, false};
+}
+
+// A drive that does not switch on shows when it stops a running mechanism; a lost end switch
+// when the mechanism, standing at that end, runs on instead of stopping.
+void TMech::tell_faults_shown(bool was_running)
+{
+    const bool running = b_KM_FWD || b_KM_RWS;
+    if (was_running && !running && fault_drive)
+        host_.fault_shown(*this, FaultKind::Drive);
+    if (Kind_Move == KindMove::Rotation || !running)
+        return;
+    const LimitSwitches by_position = switches_by_position();
+    if (b_KM_FWD && by_position.forward && fault_kv_fwd)
+        host_.fault_shown(*this, FaultKind::ForwardEnd);
+    if (b_KM_RWS && by_position.reverse && fault_kv_rws)
+        host_.fault_shown(*this, FaultKind::ReverseEnd);
 }
 
 bool &TMech::fault_flag(FaultKind kind)
@@ -285,7 +308,9 @@ void TMech::f_Restore_Speed()
 
 void TMech::Timer_DriveTimer()
 {
+    const bool was_running = b_KM_FWD || b_KM_RWS;
     f_Evaluate();
+    tell_faults_shown(was_running);
     if (b_KM_FWD && !b_KM_RWS)
         f_Step_FWD();
     if (b_KM_RWS && !b_KM_FWD)

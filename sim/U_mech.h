@@ -11,6 +11,8 @@
 
 namespace zun {
 
+class TMech;
+
 // What a mechanism needs of the window that owns it.
 class MechHost {
 public:
@@ -18,6 +20,10 @@ public:
     virtual void set_cur_mech(std::int32_t number) = 0;
     // Makes a container of pictures visible and brings it into view.
     virtual void show_container(Panel &container) = 0;
+    // A malfunction of `mech` has shown itself in the line's behaviour: a drive that does not
+    // switch on has stopped while running, or a mechanism runs on past an end whose switch is
+    // lost.
+    virtual void fault_shown(const TMech &mech, FaultKind kind) = 0;
 
 protected:
     ~MechHost() = default;
@@ -117,6 +123,15 @@ private:
     void travel_towards(Direction direction);
     void carry_followers(Direction direction);
     void update_limit_switches();
+    // The limit switches as the position sets them, whatever a malfunction hides.
+    struct LimitSwitches {
+        bool forward;
+        bool reverse;
+    };
+    LimitSwitches switches_by_position() const;
+    // Tells the host when a malfunction shows: called before a tick's step, with the latches
+    // before and after that tick's evaluation.
+    void tell_faults_shown(bool was_running);
     void send_pulse(bool TMech::*pulse);
     bool &fault_flag(FaultKind kind);
 

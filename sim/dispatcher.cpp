@@ -73,6 +73,9 @@ void Dispatcher::tell(Happenings happened)
     for (const StageChange &change : happened.stage_changes)
         for (InputObserver *observer : observers)
             observer->stage_changed(change.time, change.before, change.after);
+    for (const FaultShowing &shown : happened.faults_shown)
+        for (InputObserver *observer : observers)
+            observer->fault_shown(shown.time, shown.mech, shown.kind);
     for (InputObserver *observer : observers)
         observer->dispatched();
     std::ranges::move(happened.requests, std::back_inserter(requests_));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "sim/inputs.h"
 #include "sim/scheduler.h"
 #include "sim/ui_port.h"
 
@@ -21,11 +22,19 @@ struct PageShowing {
     int page; // row of console::pages()
 };
 
+// A malfunction the instructor set has shown itself in the line's behaviour.
+struct FaultShowing {
+    Millis time;
+    int mech;
+    FaultKind kind;
+};
+
 // What an input or an advance of the clock did besides changing the state, in the order it
 // happened, for the dispatcher to tell its observers and hand to the windows.
 struct Happenings {
     std::vector<PageShowing> pages_shown;
     std::vector<StageChange> stage_changes;
+    std::vector<FaultShowing> faults_shown;
     std::deque<WindowRequest> requests;
 };
 

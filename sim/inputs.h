@@ -223,6 +223,9 @@ public:
     }
     virtual void page_shown(Millis /*time*/, int /*page*/) {}
     virtual void stage_changed(Millis /*time*/, int /*before*/, int /*after*/) {}
+    // A malfunction of mechanism `mech` showed itself: a running drive stopped by a drive that
+    // does not switch on, or a mechanism running on past an end whose switch is lost.
+    virtual void fault_shown(Millis /*time*/, int /*mech*/, FaultKind /*kind*/) {}
     // Everything one input or one advance of the clock did has been told.
     virtual void dispatched() {}
 

@@ -3,6 +3,7 @@
 #include "sim/scene_layout.h"
 #include "sim/texts.h"
 
+#include <algorithm>
 #include <stdexcept>
 #include <string_view>
 
@@ -128,6 +129,15 @@ void LineModel::set_cur_mech(std::int32_t number)
 void LineModel::show_container(Panel &container)
 {
     container.set_visible(true);
+}
+
+void LineModel::fault_shown(const TMech &mech, FaultKind kind)
+{
+    const auto slot = std::find_if(Mech_Array.begin(), Mech_Array.end(),
+                                   [&mech](const Deep<TMech> &each) { return each.get() == &mech; });
+    if (slot != Mech_Array.end())
+        happenings_.faults_shown.push_back(
+            {scheduler.now(), static_cast<int>(slot - Mech_Array.begin()), kind});
 }
 
 Panel &LineModel::panel(std::string_view name)

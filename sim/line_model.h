@@ -169,6 +169,7 @@ private:
     // The mechanisms' calls on their host.
     void set_cur_mech(std::int32_t number) override;
     void show_container(Panel &container) override;
+    void fault_shown(const TMech &mech, FaultKind kind) override;
 
     // The steps window's actions on the model.
     void Steps_Timer1Timer();

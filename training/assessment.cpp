@@ -145,6 +145,12 @@ void Assessment::input_applied(Millis time, const Input &input, const Answer &an
         ++version_;
 }
 
+void Assessment::fault_shown(Millis time, int mech, FaultKind kind)
+{
+    if (lesson_.shown(time, mech, kind))
+        ++version_;
+}
+
 std::string Assessment::mistake_notice() const
 {
     if (!last_mistake_ || sim_.lesson_is_exam())

@@ -55,6 +55,7 @@ public:
 private:
     void input_applied(Millis time, const Input &input, const Answer &answer) override;
     void stage_changed(Millis time, int before, int after) override;
+    void fault_shown(Millis time, int mech, FaultKind kind) override;
 
     Dispatcher &dispatcher_;
     const LineModel &sim_;

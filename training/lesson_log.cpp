@@ -48,7 +48,8 @@ bool LessonLog::input(std::int64_t time, const Input &input, const Answer &answe
     if (const auto *fault = std::get_if<input::Fault>(&input)) {
         FaultEntry *entry = active(fault->mech, fault->kind);
         if (fault->on && !entry) {
-            faults_.push_back({fault->kind, fault->mech, time, std::nullopt, std::nullopt});
+            faults_.push_back({fault->kind, fault->mech, time, std::nullopt, std::nullopt,
+                               std::nullopt});
             return true;
         }
         if (!fault->on && entry) {
@@ -59,16 +60,32 @@ bool LessonLog::input(std::int64_t time, const Input &input, const Answer &answe
     }
     if (std::holds_alternative<input::ClearFaults>(input))
         return clear_all(time);
-    if (!answer.pulse || answer.pulse->command != MechCommand::Stop)
+    if (!answer.pulse)
         return false;
-    // The trainee's reaction: the first stop of the faulty mechanism while the fault lasts.
+    const PulseAnswer &pulse = *answer.pulse;
+    if (pulse.refusal == Refusal::DriveFault)
+        return shown(time, pulse.mech, FaultKind::Drive);
+    if (pulse.refusal == Refusal::NotPermitted)
+        return shown(time, pulse.mech, FaultKind::Permit);
+    if (pulse.command != MechCommand::Stop)
+        return false;
+    // The trainee's reaction: the first stop of the mechanism once its malfunction has shown.
     bool reacted = false;
     for (FaultEntry &entry : faults_)
-        if (entry.mech == answer.pulse->mech && !entry.cleared && !entry.reaction) {
+        if (entry.mech == pulse.mech && entry.shown && !entry.cleared && !entry.reaction) {
             entry.reaction = time;
             reacted = true;
         }
     return reacted;
+}
+
+bool LessonLog::shown(std::int64_t time, int mech, FaultKind kind)
+{
+    FaultEntry *entry = active(mech, kind);
+    if (!entry || entry->shown)
+        return false;
+    entry->shown = time;
+    return true;
 }
 
 } // namespace zun

@@ -13,14 +13,26 @@ namespace zun {
 std::string_view fault_text(FaultKind kind);
 std::string_view lesson_text(LessonKind kind);
 
-// One malfunction the instructor gave: when it was set and cleared, and when the trainee first
-// stopped its mechanism after it was set.
+// One malfunction the instructor gave: when it was set, when it showed itself, when the trainee
+// first stopped its mechanism after that, and when it was cleared.
+//
+// A malfunction shows itself with the first pulse refused because of it (a drive that does not
+// switch on, a permission withdrawn), when a drive that does not switch on stops a running
+// mechanism, or when a mechanism runs on past an end whose switch is lost. Until then the trainee
+// has nothing to react to: a stop before it is no reaction.
 struct FaultEntry {
     FaultKind kind = FaultKind::Drive;
     int mech = 0;
     std::int64_t set = 0;
+    std::optional<std::int64_t> shown;
+    std::optional<std::int64_t> reaction; // the time of the first stop once shown
     std::optional<std::int64_t> cleared;
-    std::optional<std::int64_t> reaction;
+
+    // How long the trainee took, from the moment it showed to the stop.
+    std::optional<std::int64_t> reaction_ms() const
+    {
+        return reaction && shown ? std::optional<std::int64_t>(*reaction - *shown) : std::nullopt;
+    }
 };
 
 // What the instructor made of a session, read from its inputs as they pass the door (live or in
@@ -29,6 +41,8 @@ class LessonLog {
 public:
     // Whether the input changed what the log holds.
     bool input(std::int64_t time, const Input &input, const Answer &answer);
+    // Whether the line's showing a malfunction changed what the log holds.
+    bool shown(std::int64_t time, int mech, FaultKind kind);
 
     bool exam() const { return exam_; }
     // In the order they were set.

@@ -75,8 +75,8 @@ std::string lesson_lines(const LessonLog &lesson)
     for (const FaultEntry &fault : lesson.faults())
         text += "fault=" + std::string(script::fault_word(fault.kind)) +
                 " mech=" + std::to_string(fault.mech) + " set=" + std::to_string(fault.set) +
-                " cleared=" + time_text(fault.cleared) + " reaction=" + time_text(fault.reaction) +
-                "\n";
+                " shown=" + time_text(fault.shown) + " reaction=" + time_text(fault.reaction_ms()) +
+                " cleared=" + time_text(fault.cleared) + "\n";
     return text;
 }
 
@@ -95,15 +95,15 @@ std::string faults_html(const Report &report)
     if (lesson.faults().empty())
         return html + "<p>Инструктор неисправностей не задавал.</p>\n";
     html += "<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\">\n<tr><th>механизм</th>"
-            "<th>неисправность</th><th>задана, мс</th><th>снята, мс</th><th>реакция, мс</th>"
-            "<th>реакция через, мс</th></tr>\n";
+            "<th>неисправность</th><th>задана, мс</th><th>проявилась, мс</th><th>остановлен, мс</th>"
+            "<th>реакция через, мс</th><th>снята, мс</th></tr>\n";
     for (const FaultEntry &fault : lesson.faults())
         html += "<tr>" + cell(mech_name(report.model, fault.mech)) + cell(fault_text(fault.kind)) +
                 cell(std::to_string(fault.set)) +
-                cell(fault.cleared ? std::to_string(*fault.cleared) : "не снята") +
+                cell(fault.shown ? std::to_string(*fault.shown) : "не проявилась") +
                 cell(fault.reaction ? std::to_string(*fault.reaction) : "нет") +
-                cell(fault.reaction ? std::to_string(*fault.reaction - fault.set) : "—") +
-                "</tr>\n";
+                cell(fault.reaction_ms() ? std::to_string(*fault.reaction_ms()) : "—") +
+                cell(fault.cleared ? std::to_string(*fault.cleared) : "не снята") + "</tr>\n";
     return html + "</table>\n";
 }
 

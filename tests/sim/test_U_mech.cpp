@@ -18,9 +18,11 @@ public:
         container.set_visible(true);
         shown.push_back(container.name());
     }
+    void fault_shown(const TMech &, FaultKind kind) override { faults_shown.push_back(kind); }
 
     std::int32_t Cur_Mech = 0;
     std::vector<std::string> shown;
+    std::vector<FaultKind> faults_shown;
 };
 
 class MechTest : public ::testing::Test {
@@ -223,6 +225,34 @@ TEST_F(MechTest, NegativeStepTravelsDownToTheLowerBound)
         tick(deck);
     EXPECT_EQ(deck.Pos_X, deck.X_Max);
     EXPECT_TRUE(deck.bi_KV_RWS && !deck.bi_KV_FWD);
+}
+
+// A malfunction shows in what the mechanism does: a lost end switch when the mechanism, at that
+// end, steps on past it; a drive that does not switch on when it stops the running mechanism.
+TEST_F(MechTest, AMalfunctionShowsWhenTheMechanismBehavesWrongly)
+{
+    TMech &deck = make_travel(74, -2, 0);
+    deck.X_Max = deck.Pos_X;
+    deck.X_Min = static_cast<std::int16_t>(deck.Pos_X - 20);
+    deck.set_fault(FaultKind::ForwardEnd, true);
+    deck.f_Start_FWD_Pulse();
+    for (int step = 0; step < 10; ++step) {
+        tick(deck);
+        EXPECT_TRUE(host.faults_shown.empty()) << "within its travel, step " << step;
+    }
+    tick(deck); // at the end, and on: the switch that would stop it is lost
+    EXPECT_EQ(host.faults_shown, std::vector<FaultKind>{FaultKind::ForwardEnd});
+    EXPECT_TRUE(running(deck)) << "it runs on at its end";
+
+    host.faults_shown.clear();
+    deck.set_fault(FaultKind::ForwardEnd, false);
+    deck.f_Start_RWS_Pulse();
+    tick(deck);
+    deck.set_fault(FaultKind::Drive, true);
+    EXPECT_TRUE(host.faults_shown.empty()) << "it shows at the stop, not when set";
+    tick(deck);
+    EXPECT_FALSE(running(deck));
+    EXPECT_EQ(host.faults_shown, std::vector<FaultKind>{FaultKind::Drive});
 }
 
 TEST_F(MechTest, EitherCoordinateAtItsBoundStopsTwoCoordinateTravel)

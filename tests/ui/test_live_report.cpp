@@ -154,8 +154,8 @@ TEST_F(LiveReport, AnExamsMalfunctionsEqualTheReportOfItsFile)
     const std::string live = forms_.report().text().toStdString();
     EXPECT_EQ(report_of_the_file(), live);
     EXPECT_NE(live.find("reason=drive_fault"), std::string::npos) << live;
-    EXPECT_TRUE(live.ends_with("lesson=exam\nfault=drive mech=1 set=3000 cleared=4500 "
-                               "reaction=4000\n"))
+    EXPECT_TRUE(live.ends_with("lesson=exam\nfault=drive mech=1 set=3000 shown=3000 "
+                               "reaction=1000 cleared=4500\n"))
         << live;
 
     QString error;
@@ -165,8 +165,8 @@ TEST_F(LiveReport, AnExamsMalfunctionsEqualTheReportOfItsFile)
     ASSERT_TRUE(html.open(QIODevice::ReadOnly));
     const QString page = QString::fromUtf8(html.readAll());
     EXPECT_TRUE(page.contains("Занятие: <b>экзамен</b>")) << page.toStdString();
-    EXPECT_TRUE(page.contains("<td>привод не включается</td><td>3000</td><td>4500</td>"
-                              "<td>4000</td><td>1000</td>"))
+    EXPECT_TRUE(page.contains("<td>привод не включается</td><td>3000</td><td>3000</td>"
+                              "<td>4000</td><td>1000</td><td>4500</td>"))
         << page.toStdString();
 }
 

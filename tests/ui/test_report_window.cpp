@@ -118,6 +118,8 @@ TEST_F(ReportWindowTest, CopiesAndSavesTheExamAndItsMalfunctions)
     zun::LessonLog lesson;
     lesson.input(100, zun::input::Lesson{zun::LessonKind::Exam}, {});
     lesson.input(1000, zun::input::Fault{1, zun::FaultKind::Drive, true}, {});
+    lesson.input(1200, zun::input::Command{1, zun::MechCommand::Forward},
+                 {zun::PulseAnswer{1, zun::MechCommand::Forward, zun::Refusal::DriveFault}});
     lesson.input(1800, zun::input::Command{1, zun::MechCommand::Stop},
                  {zun::PulseAnswer{1, zun::MechCommand::Stop, zun::Refusal::None}});
     lesson.input(2200, zun::input::ClearFaults{}, {});
@@ -136,14 +138,14 @@ TEST_F(ReportWindowTest, CopiesAndSavesTheExamAndItsMalfunctions)
     copy->click();
     const std::string copied = QApplication::clipboard()->text().toStdString();
     EXPECT_EQ(copied, zun::report_lines(report));
-    EXPECT_TRUE(copied.ends_with("lesson=exam\nfault=drive mech=1 set=1000 cleared=2200 "
-                                 "reaction=1800\n"))
+    EXPECT_TRUE(copied.ends_with("lesson=exam\nfault=drive mech=1 set=1000 shown=1200 "
+                                 "reaction=600 cleared=2200\n"))
         << copied;
 
     const QString html = saved_html(window);
     EXPECT_TRUE(html.contains("Занятие: <b>экзамен</b>")) << html.toStdString();
-    EXPECT_TRUE(html.contains("<td>привод не включается</td><td>1000</td><td>2200</td>"
-                              "<td>1800</td><td>800</td>"))
+    EXPECT_TRUE(html.contains("<td>привод не включается</td><td>1000</td><td>1200</td>"
+                              "<td>1800</td><td>600</td><td>2200</td>"))
         << html.toStdString();
 }
 

@@ -1,4 +1,5 @@
-# An examination with a malfunction: the report names the lesson, the fault and the first stop.
+# An examination with a malfunction: the report names the lesson, the fault, when it showed (the
+# refused pulse) and the first stop after that.
 advance 3000
 mode 0
 lesson exam
