@@ -2,6 +2,7 @@
 
 #include "app/start_controls.h"
 #include "assets/start_art.h"
+#include "sim/line_model.h"
 #include "sim/texts.h"
 #include "sim/ui_port.h"
 #include "ui/Unit_videomenu.h"
@@ -162,6 +163,8 @@ void TForm_Start::Shape5MouseUp()
 {
     Shape5->set_pen_width(1);
     key_out_white();
+    if (refused_in_exam("Во время экзамена видеоролики недоступны."))
+        return;
     QWidget &videos = windows_.video_menu;
     videos.show();
     videos.raise();
@@ -169,7 +172,16 @@ void TForm_Start::Shape5MouseUp()
 
 void TForm_Start::Label3MouseDown()
 {
-    ui_.open_document("help", "help_zun5.chm");
+    if (!refused_in_exam("Во время экзамена справка недоступна."))
+        ui_.open_document("help", "help_zun5.chm");
+}
+
+bool TForm_Start::refused_in_exam(const char *message)
+{
+    if (!windows_.model.lesson_is_exam())
+        return false;
+    ui_.message_box(message);
+    return true;
 }
 
 // One step of the wipe: the white disc cuts a hole moving across the window; once past the

@@ -3,6 +3,10 @@
 #include <QTimer>
 #include <QWidget>
 
+namespace zun {
+class LineModel;
+}
+
 class QLabel;
 class QPushButton;
 class DrawnPicture;
@@ -24,10 +28,12 @@ class TForm_Start final : public QWidget {
 public:
     static constexpr int disc_width = 537;
 
-    // The windows the start screen brings up: the main window at the wipe's end, the videos.
+    // The windows the start screen brings up: the main window at the wipe's end, the videos; and
+    // the model, whose examination keeps the videos and the help closed.
     struct Windows {
         QWidget &main;
         TVideoMenu &video_menu;
+        const zun::LineModel &model;
     };
 
     TForm_Start(zun::UiPort &ui_port, Windows windows);
@@ -66,6 +72,8 @@ private:
     void Shape5MouseUp();
     void Label3MouseDown();
     void key_out_white();
+    // During an examination the trainee has neither the help nor the videos: a box says so.
+    bool refused_in_exam(const char *message);
 
     zun::UiPort &ui_;
     Windows windows_;

@@ -38,7 +38,7 @@ Forms::Forms(zun::UiPort &ui_port)
       main_(std::make_unique<TForm_Main_ZUN>(
           zun::Door(dispatcher_, door_lock_, gate_),
           TForm_Main_ZUN::Windows{*steps_, *status_, *target_, *hand_})),
-      start_(std::make_unique<TForm_Start>(ui_port, TForm_Start::Windows{*main_, *video_menu_})),
+      start_(std::make_unique<TForm_Start>(ui_port, TForm_Start::Windows{*main_, *video_menu_, sim()})),
       report_(std::make_unique<ReportWindow>()), journal_(std::make_unique<HistoryWindow>())
 {
     target_->set_placing([this] { main_->f_Place_Target(); });
@@ -126,6 +126,8 @@ const zun::ReferenceTimes &Forms::reference_times() const
 
 void Forms::show_journal()
 {
+    if (sim().lesson_is_exam()) // old reports are no aid during an examination
+        return;
     journal_->set_reference(reference_times());
     store_sessions();
     journal_->show();
@@ -238,10 +240,13 @@ void Forms::dispatched()
         refresh();
 }
 
-// The trainee sees the report after the examination, not a live score during it.
+// The trainee sees the report after the examination, not a live score during it, and no old
+// reports or videos either.
 void Forms::close_what_an_exam_forbids()
 {
     report_->hide();
+    journal_->hide();
+    video_menu_->hide();
     if (exam_began_)
         exam_began_();
 }

@@ -11,6 +11,7 @@
 #include "ui/Unit_target.h"
 #include "ui/Unit_test.h"
 #include "ui/Unit_videomenu.h"
+#include "ui/history_window.h"
 
 #include <QMouseEvent>
 #include <QPointer>
@@ -207,6 +208,34 @@ TEST_F(FormsTest, TheHelpAndTheVideosAskTheShell)
                                         "open_document video video_full_auto.avi",
                                         "open_document video video_navigation.avi"}));
     EXPECT_EQ(forms.video_menu().Buttons[1]->text(), "ролик о работе ключами  на постах");
+}
+
+// An examination is the trainee's alone: the help and the videos say so instead of opening, the
+// journal with its old reports does not open, and what was open of them closes.
+TEST_F(FormsTest, AnExaminationKeepsTheHelpTheVideosAndTheJournalClosed)
+{
+    forms.start().show();
+    forms.video_menu().show();
+    forms.show_journal();
+    ASSERT_TRUE(forms.journal().isVisible());
+    forms.dispatcher().apply(zun::input::Lesson{zun::LessonKind::Exam});
+    EXPECT_FALSE(forms.video_menu().isVisible());
+    EXPECT_FALSE(forms.journal().isVisible());
+
+    ui_port.calls.clear();
+    QTest::mousePress(forms.start().Label3, Qt::LeftButton);
+    QTest::mousePress(forms.start().Shape5, Qt::LeftButton);
+    QTest::mouseRelease(forms.start().Shape5, Qt::LeftButton);
+    forms.show_journal();
+    EXPECT_EQ(ui_port.calls,
+              (std::vector<std::string>{"message_box Во время экзамена справка недоступна.",
+                                        "message_box Во время экзамена видеоролики недоступны."}));
+    EXPECT_FALSE(forms.video_menu().isVisible());
+    EXPECT_FALSE(forms.journal().isVisible());
+
+    forms.dispatcher().apply(zun::input::Lesson{zun::LessonKind::Training});
+    forms.show_journal();
+    EXPECT_TRUE(forms.journal().isVisible()) << "back in training";
 }
 
 TEST_F(FormsTest, ClosingTheStartWindowEndsTheProgramWhileOthersAreVisible)
