@@ -61,16 +61,16 @@ TForm_Start::TForm_Start(zun::UiPort &ui_port, Windows windows)
     Image1 = placed(new DrawnPicture(art::draw_start_picture, this), picture_place);
     Shape3 = placed(new ShapeWidget(ShapeWidget::Outline::Ellipse, Qt::white, Qt::white, this),
                     {377, 264, 129, 106});
-    Shape2 =
-        placed(new ShapeWidget(ShapeWidget::Outline::Ellipse, silver, Qt::black, this), {385, 271, 113, 77});
+    Shape2 = placed(new ShapeWidget(ShapeWidget::Outline::Ellipse, silver, Qt::black, this),
+                    {385, 271, 113, 77});
     Label1 = rotated(zun::texts::main_window_button, 20, 4.5, {367, 313, 122, 26}, this);
     Shape4 = placed(new ShapeWidget(ShapeWidget::Outline::Ellipse, Qt::white, Qt::white, this),
                     {512, 264, 129, 106});
-    Shape5 =
-        placed(new ShapeWidget(ShapeWidget::Outline::Ellipse, silver, Qt::black, this), {520, 271, 113, 77});
+    Shape5 = placed(new ShapeWidget(ShapeWidget::Outline::Ellipse, silver, Qt::black, this),
+                    {520, 271, 113, 77});
     Label2 = rotated("видео ролики", 19, 5, {512, 313, 120, 25}, this);
-    Shape6 =
-        placed(new ShapeWidget(ShapeWidget::Outline::RoundRect, silver, Qt::black, this), {25, 31, 113, 52});
+    Shape6 = placed(new ShapeWidget(ShapeWidget::Outline::RoundRect, silver, Qt::black, this),
+                    {25, 31, 113, 52});
     Label3 = rotated("справка", 20, 4.5, {39, 45, 122, 26}, this);
     Label5 = placed(new QLabel(QStringLiteral("симулятор агрегата продольной резки №5 ЦХВ ПЛМ ОАО "
                                               "\"Ферова\""),

@@ -40,7 +40,7 @@ public:
 
     DrawnPicture *Image1;
     ShapeWidget *Shape3;
-    ShapeWidget *Shape2;        // "главное окно"
+    ShapeWidget *Shape2;  // "главное окно"
     RotatedLabel *Label1; // its text, pressed like the shape
     ShapeWidget *Shape4;
     ShapeWidget *Shape5; // "видео ролики"
@@ -48,7 +48,7 @@ public:
     ShapeWidget *Shape6; // "справка"
     RotatedLabel *Label3;
     QLabel *Label5;       // the title
-    ShapeWidget *Shape1;       // the wipe's white disc
+    ShapeWidget *Shape1;  // the wipe's white disc
     QPushButton *Button2; // "X"
     QTimer Timer1;        // the wipe's steps
 

@@ -38,7 +38,8 @@ Forms::Forms(zun::UiPort &ui_port)
       main_(std::make_unique<TForm_Main_ZUN>(
           zun::Door(dispatcher_, door_lock_, gate_),
           TForm_Main_ZUN::Windows{*steps_, *status_, *target_, *hand_})),
-      start_(std::make_unique<TForm_Start>(ui_port, TForm_Start::Windows{*main_, *video_menu_, sim()})),
+      start_(std::make_unique<TForm_Start>(ui_port,
+                                           TForm_Start::Windows{*main_, *video_menu_, sim()})),
       report_(std::make_unique<ReportWindow>()), journal_(std::make_unique<HistoryWindow>())
 {
     target_->set_placing([this] { main_->f_Place_Target(); });

@@ -5,8 +5,8 @@
 #include "app/documents.h"
 #include "app/forms.h"
 #include "ui/Unit_main.h"
-#include "ui/main_commands.h"
 #include "ui/Unit_target.h"
+#include "ui/main_commands.h"
 
 #include <QMessageBox>
 #include <QPushButton>

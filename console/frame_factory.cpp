@@ -2,11 +2,11 @@
 
 #include "console/Unit_ampermeter.h"
 #include "console/Unit_button.h"
-#include "console/Unit_krutilka.h"
-#include "console/Unit_lamp.h"
 #include "console/Unit_key_45_back.h"
 #include "console/Unit_key_45_fix.h"
 #include "console/Unit_key_90.h"
+#include "console/Unit_krutilka.h"
+#include "console/Unit_lamp.h"
 #include "sim/console_layout.h"
 
 #include <stdexcept>

@@ -1,7 +1,7 @@
 #include "book.h"
 
-#include "sim/simulator.h"
 #include "sim/console_layout.h"
+#include "sim/simulator.h"
 #include "sim/stage_tables.h"
 #include "sim/steps_texts.h"
 #include "training/explanations.h"

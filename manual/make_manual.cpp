@@ -53,7 +53,7 @@ void check_pictures(const Book &book, const std::vector<fs::path> &pictures)
     for (const std::string &shown : pictures_of(book))
         if (!given.contains(shown))
             throw BadSource("a page shows " + std::string(pictures_folder) + "/" + shown +
-                             ", which is not among the pictures given");
+                            ", which is not among the pictures given");
 }
 
 void write_html(const Book &book, const fs::path &folder)

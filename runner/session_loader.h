@@ -13,8 +13,8 @@ struct LoadedSession {
     zun::SessionHeader header;
     zun::InputTimeline inputs;
     zun::Millis length = 0;
-    std::string error;   // the runner's message for a file it refuses; empty when it plays
-    std::string warning; // a note that does not refuse it (a last line cut short)
+    std::string error;      // the runner's message for a file it refuses; empty when it plays
+    std::string warning;    // a note that does not refuse it (a last line cut short)
     bool cancelled = false; // the progress watcher gave it up
 };
 

@@ -111,8 +111,7 @@ SimRunner::ExitStatus SimRunner::replay(const zun::SessionScript &session, bool 
         return Completed;
     const std::string reached = zun::hash_text(zun::state_hash(sim_));
     if (!session.end_hash) {
-        errors << "no end line: the session did not end normally; state hash=" << reached
-               << '\n';
+        errors << "no end line: the session did not end normally; state hash=" << reached << '\n';
         return Failed;
     }
     if (*session.end_hash != reached) {
@@ -146,8 +145,7 @@ SimRunner::ExitStatus SimRunner::run_numbered(int number, std::string_view line,
 
 void SimRunner::run_line(std::string_view line)
 {
-    const std::vector<std::string_view> tokens =
-        zun::script::split(line.substr(0, line.find('#')));
+    const std::vector<std::string_view> tokens = zun::script::split(line.substr(0, line.find('#')));
     if (tokens.empty())
         return;
     const Command *command = match(tokens);
@@ -367,9 +365,10 @@ void SimRunner::show_cur(const Arguments &)
 void SimRunner::show_mech(const Arguments &arguments)
 {
     const zun::TMech &mech = this->mech(arguments[0]);
-    out_ << "mech=" << std::get<long long>(arguments[0]) << " kind=" << static_cast<int>(mech.Kind_Move)
-         << " phase=" << mech.Phase << " x=" << mech.Pos_X << " y=" << mech.Pos_Y
-         << " z=" << mech.Pos_Z << " kv_fwd=" << mech.bi_KV_FWD << " kv_rws=" << mech.bi_KV_RWS
+    out_ << "mech=" << std::get<long long>(arguments[0])
+         << " kind=" << static_cast<int>(mech.Kind_Move) << " phase=" << mech.Phase
+         << " x=" << mech.Pos_X << " y=" << mech.Pos_Y << " z=" << mech.Pos_Z
+         << " kv_fwd=" << mech.bi_KV_FWD << " kv_rws=" << mech.bi_KV_RWS
          << " km_fwd=" << mech.b_KM_FWD << " km_rws=" << mech.b_KM_RWS
          << " interval=" << mech.Timer_Drive.interval() << " saved=" << mech.Saved_Interval
          << " normal=" << mech.b_Normal_Speed << " running=" << mech.Timer_Drive.enabled() << '\n';

@@ -28,8 +28,8 @@ std::string text(std::string_view view)
 
 std::string joined(const std::vector<std::string_view> &words, std::size_t count)
 {
-    return zun::script::joined({words.begin(), words.begin() + std::ptrdiff_t(
-                                                                  std::min(count, words.size()))});
+    return zun::script::joined(
+        {words.begin(), words.begin() + std::ptrdiff_t(std::min(count, words.size()))});
 }
 
 // Within the int range of the inputs' fields.

@@ -11,10 +11,10 @@
 #include <cerrno>
 #include <charconv>
 #include <cstring>
-#include <sstream>
 #include <istream>
 #include <iterator>
 #include <limits>
+#include <sstream>
 #include <utility>
 
 namespace zun {

@@ -14,8 +14,8 @@ namespace zun {
 // `advance` lines between them, and at a normal end a last line with the state hash.
 
 struct SessionHeader {
-    std::string program;   // the program's name and version
-    std::string started;   // local date and time, "YYYY-MM-DD HH:MM:SS"
+    std::string program; // the program's name and version
+    std::string started; // local date and time, "YYYY-MM-DD HH:MM:SS"
     std::string trainee;
     std::string continues; // the file this session continues, empty for a fresh start
     // Who recorded it where: with the start, what tells this session from any other of a
@@ -54,7 +54,7 @@ SessionScript read_session(std::istream &in);
 // A session file's bytes as read from the disk, or why they were not.
 struct SessionFileText {
     std::string text;
-    std::string error;         // empty when read
+    std::string error;          // empty when read
     bool being_written = false; // a recording program holds it locked
 };
 
@@ -69,7 +69,7 @@ struct SessionSummary {
     SessionHeader header;
     std::int64_t length_ms = 0;
     std::optional<int> last_stage;
-    bool ended = false; // it has its end line
+    bool ended = false;      // it has its end line
     std::uintmax_t size = 0; // in bytes, when it was listed
 };
 

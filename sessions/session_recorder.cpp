@@ -12,8 +12,8 @@ namespace zun {
 SessionRecorder::SessionRecorder(Dispatcher &dispatcher, const std::filesystem::path &folder,
                                  const std::tm &local_time, const SessionHeader &header,
                                  InputTimeline earlier, WritingReport report_writing)
-    : dispatcher_(dispatcher), sim_(dispatcher.model()), writer_(folder, local_time, header), inputs_(std::move(earlier)),
-      report_writing_(std::move(report_writing))
+    : dispatcher_(dispatcher), sim_(dispatcher.model()), writer_(folder, local_time, header),
+      inputs_(std::move(earlier)), report_writing_(std::move(report_writing))
 {
     for (const TimedInput &timed : inputs_)
         writer_.input(timed.time, script::line_of(timed.input));

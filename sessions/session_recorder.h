@@ -30,9 +30,9 @@ public:
 
     // Starts the file with its header, then the inputs of `earlier` (a session continued from a
     // moment of another one: the model has been brought there by replaying them).
-    SessionRecorder(Dispatcher &dispatcher, const std::filesystem::path &folder, const std::tm &local_time,
-                    const SessionHeader &header, InputTimeline earlier = {},
-                    WritingReport report_writing = {});
+    SessionRecorder(Dispatcher &dispatcher, const std::filesystem::path &folder,
+                    const std::tm &local_time, const SessionHeader &header,
+                    InputTimeline earlier = {}, WritingReport report_writing = {});
     SessionRecorder(const SessionRecorder &) = delete;
     SessionRecorder &operator=(const SessionRecorder &) = delete;
     ~SessionRecorder();

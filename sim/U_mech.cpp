@@ -181,10 +181,14 @@ void TMech::tell_faults_shown(bool was_running)
 bool &TMech::fault_flag(FaultKind kind)
 {
     switch (kind) {
-    case FaultKind::Drive: return fault_drive;
-    case FaultKind::Permit: return fault_permit;
-    case FaultKind::ForwardEnd: return fault_kv_fwd;
-    case FaultKind::ReverseEnd: return fault_kv_rws;
+    case FaultKind::Drive:
+        return fault_drive;
+    case FaultKind::Permit:
+        return fault_permit;
+    case FaultKind::ForwardEnd:
+        return fault_kv_fwd;
+    case FaultKind::ReverseEnd:
+        return fault_kv_rws;
     }
     return fault_drive;
 }
@@ -192,10 +196,14 @@ bool &TMech::fault_flag(FaultKind kind)
 bool TMech::has_fault(FaultKind kind) const
 {
     switch (kind) {
-    case FaultKind::Drive: return fault_drive;
-    case FaultKind::Permit: return fault_permit;
-    case FaultKind::ForwardEnd: return fault_kv_fwd;
-    case FaultKind::ReverseEnd: return fault_kv_rws;
+    case FaultKind::Drive:
+        return fault_drive;
+    case FaultKind::Permit:
+        return fault_permit;
+    case FaultKind::ForwardEnd:
+        return fault_kv_fwd;
+    case FaultKind::ReverseEnd:
+        return fault_kv_rws;
     }
     return false;
 }

@@ -98,10 +98,7 @@ public:
     // that is mended reads the position again.
     void set_fault(FaultKind kind, bool on);
     bool has_fault(FaultKind kind) const;
-    bool has_fault() const
-    {
-        return fault_drive || fault_permit || fault_kv_fwd || fault_kv_rws;
-    }
+    bool has_fault() const { return fault_drive || fault_permit || fault_kv_fwd || fault_kv_rws; }
 
 private:
     // Signs of a travel step: +1 for a forward step, -1 for a reverse one.

@@ -154,18 +154,17 @@ void TFrame_LineMetal::f_Show_Rulons()
         Picture &uncoiler_coil = *Line_Images[UncoilerCoils + k];
         uncoiler_coil.set_visible(Gde_Rulon_Razmativatela != UncoilerPlace::None &&
                                   Razmer_Rulona_Razmativatela == k);
-        Line_Images[RightDiagonals + k]->set_visible(
-            strip_at_uncoiler && uncoiler_coil.visible() &&
-            Gde_Rulon_Razmativatela == UncoilerPlace::Uncoiler);
+        Line_Images[RightDiagonals + k]->set_visible(strip_at_uncoiler && uncoiler_coil.visible() &&
+                                                     Gde_Rulon_Razmativatela ==
+                                                         UncoilerPlace::Uncoiler);
         Picture &recoiler_coil = *Line_Images[RecoilerCoils + k];
         recoiler_coil.set_visible(Gde_Rulon_Motalki != RecoilerPlace::None &&
                                   Razmer_Rulona_Motalki == k);
         Line_Images[RecoilerOverlays + k]->set_visible(recoiler_coil.visible());
-        Line_Images[LeftDiagonals + k]->set_visible(strip_at_recoiler &&
-                                                     recoiler_coil.visible() && !recoiler_loop);
+        Line_Images[LeftDiagonals + k]->set_visible(strip_at_recoiler && recoiler_coil.visible() &&
+                                                    !recoiler_loop);
     }
-    Image_Vnutrennosti_Rulona_Razmativatela->set_visible(
-        any_visible(UncoilerCoils, coil_classes));
+    Image_Vnutrennosti_Rulona_Razmativatela->set_visible(any_visible(UncoilerCoils, coil_classes));
     Image_Vnutrennosti_Rulona_Motalki->set_visible(any_visible(RecoilerCoils, coil_classes));
     // A loop forms while the disc shears push strip towards a recoiler that does not wind.
     Image_Petla_Motalki->set_visible(is_covered(x_of(Recoiler), x_of(DiscShears)) &&

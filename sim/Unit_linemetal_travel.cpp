@@ -90,7 +90,8 @@ bool TFrame_LineMetal::f_Engaged(int j, int k) const
     const Picture &first = *Image_Of[j];
     return x_of(j) + first.width() < tail_of(k) + engage_tolerance &&
            x_of(j) > head_of(k) - engage_tolerance &&
-           &first.panel() == main_window_.Panel_Image_Scene && Mech_Of[j]->Kind_Move == KindMove::Rotation;
+           &first.panel() == main_window_.Panel_Image_Scene &&
+           Mech_Of[j]->Kind_Move == KindMove::Rotation;
 }
 
 void TFrame_LineMetal::f_Remove_Seg(int k)

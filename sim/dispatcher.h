@@ -13,11 +13,11 @@ namespace zun {
 
 // The one way into the model: it applies an input, or advances the clock, and once the model has
 // returned tells what happened — to the observers first (the input applied, pages shown, stage
-// changes, malfunctions shown, in order), then `dispatched` once to each, then the model's requests to the windows,
-// message boxes among them. An input that arrives while a dispatch is under way (from a box's own
-// loop, or from an observer) waits and is applied when that dispatch has finished. The clock may
-// go on while a box is open, as the line runs on behind a box; what it asks of the windows then
-// is handed over after the box.
+// changes, malfunctions shown, in order), then `dispatched` once to each, then the model's requests
+// to the windows, message boxes among them. An input that arrives while a dispatch is under way
+// (from a box's own loop, or from an observer) waits and is applied when that dispatch has
+// finished. The clock may go on while a box is open, as the line runs on behind a box; what it asks
+// of the windows then is handed over after the box.
 class Dispatcher final : public DrivenClock {
 public:
     explicit Dispatcher(UiPort &port) : port_(port) {}

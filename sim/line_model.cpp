@@ -26,8 +26,8 @@ std::deque<LineModel::MechComponent> create_mechanisms(Scheduler &scheduler, Mec
 } // namespace
 
 LineModel::LineModel()
-    : pass_button_caption(texts::pass_stage),
-      mech_components(create_mechanisms(scheduler, *this)), Frame_LineMetal(scheduler, *this),
+    : pass_button_caption(texts::pass_stage), mech_components(create_mechanisms(scheduler, *this)),
+      Frame_LineMetal(scheduler, *this),
       Timer_Blocking(scheduler, blocking_interval, [this] { Timer_BlockingTimer(); }),
       Timer_Scene_Left(scheduler, scroll_interval, [this] { Timer_Scene_LeftTimer(); }),
       Timer_Scene_Right(scheduler, scroll_interval, [this] { Timer_Scene_RightTimer(); }),
@@ -133,8 +133,9 @@ void LineModel::show_container(Panel &container)
 
 void LineModel::fault_shown(const TMech &mech, FaultKind kind)
 {
-    const auto slot = std::find_if(Mech_Array.begin(), Mech_Array.end(),
-                                   [&mech](const Deep<TMech> &each) { return each.get() == &mech; });
+    const auto slot =
+        std::find_if(Mech_Array.begin(), Mech_Array.end(),
+                     [&mech](const Deep<TMech> &each) { return each.get() == &mech; });
     if (slot != Mech_Array.end())
         happenings_.faults_shown.push_back(
             {scheduler.now(), static_cast<int>(slot - Mech_Array.begin()), kind});

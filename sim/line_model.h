@@ -82,7 +82,7 @@ public:
     std::array<Deep<TMech>, mech_count> Mech_Array{}; // slot j is mechanism j
     std::int32_t Cur_Mech = 0;                        // always 0..199
     bool b_Hover_Selects = false; // pointing at a mechanism picture makes it current
-    bool beep_pressed = false;  // the bell button "звонок" is held down
+    bool beep_pressed = false;    // the bell button "звонок" is held down
     // Training aids, on while training; an examination switches them off.
     bool next_step_pointers = true; // a completed stage points at the next step's control
     bool key_tips = true;           // the first rest on a key tells which button turns it
@@ -186,7 +186,6 @@ private:
     // hand go on to the page's next action of the same step.
     void point_to_next_action(const stages::StepAction &done);
 
-
     void Timer_BlockingTimer();
 
     // A post or console page with `tag` has been shown in the main window: the operator goes
@@ -200,7 +199,7 @@ private:
     void picture_hover(Picture &picture);
     void Image_Fon2MouseDown(int x);
     void Panel1MouseDown(int x); // on the drag handle or a close-up's surface
-    void drag_scene(int x);    // a move reported to the drag handle
+    void drag_scene(int x);      // a move reported to the drag handle
     void drag_close_up(Panel &close_up, int x);
     void Panel1MouseUp();
     void close_up_surface_click(Panel &close_up);
@@ -230,7 +229,6 @@ private:
     // shown, and pointing at pictures no longer chooses; an index that names no mechanism
     // changes nothing.
     void ComboBox_Find_MechChange(int index);
-
 
     // The construction's steps, run once in their fixed order; the close-ups are placed again
     // as the scene moves, and the speeds restored after a pass or a click on a step.

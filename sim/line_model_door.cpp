@@ -21,10 +21,7 @@ struct LineModel::InputApplier {
     void operator()(const input::BarePageMove &move) const { sim.bare_page_move(move.page); }
     void operator()(const input::TabChosen &chosen) const { sim.on_tab_chosen(chosen.page); }
     void operator()(const input::PageShown &shown) const { sim.on_page_shown(shown.tag); }
-    void operator()(const input::SelectMode &select) const
-    {
-        sim.select_working_mode(select.mode);
-    }
+    void operator()(const input::SelectMode &select) const { sim.select_working_mode(select.mode); }
     void operator()(const input::StepClick &click) const { sim.ListBox_StepsClick(click.line); }
     void operator()(const input::Pass &) const { sim.Button_Pass_StageClick(); }
     void operator()(const input::Stop &) const { sim.Button_Steps_StopClick(); }

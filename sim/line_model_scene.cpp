@@ -12,9 +12,9 @@ namespace zun {
 
 namespace {
 
-constexpr std::string_view pictures_without_drive[] = {
-    "Image_FixRolLow", "Image_FixRolTop", "Image_Rolik", "Image_Provodka_sleva",
-    "Image_Provodka_sprava"};
+constexpr std::string_view pictures_without_drive[] = {"Image_FixRolLow", "Image_FixRolTop",
+                                                       "Image_Rolik", "Image_Provodka_sleva",
+                                                       "Image_Provodka_sprava"};
 constexpr int oiling_machine = 38;
 constexpr int operator_offset = 10; // the figure stands this far left of and above the terminal
 
@@ -59,8 +59,8 @@ void LineModel::picture_click(Picture &picture)
     const std::string &name = picture.name();
     int mechanism = 0;
     int position = 0;
-    const bool oiling = parse_position_name(name, mechanism, position) &&
-                        mechanism == oiling_machine;
+    const bool oiling =
+        parse_position_name(name, mechanism, position) && mechanism == oiling_machine;
     if (oiling) { // the operator goes to the oiling machine's terminal, its console comes up
         const Picture &terminal = this->picture("Shape_Pult_Promasl_Mashini");
         Image_Operator->set_left(terminal.left() - operator_offset);

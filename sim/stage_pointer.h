@@ -6,10 +6,10 @@ namespace zun::stages {
 
 struct StepControl {
     enum class Kind {
-        None,            // the step needs no control: it completes by itself
-        Key,             // a console key, of `mech`
+        None,          // the step needs no control: it completes by itself
+        Key,           // a console key, of `mech`
         NewCoilButton, // "поставить новый рулон" of the main window
-        Bell,            // the bell button "звонок"
+        Bell,          // the bell button "звонок"
     };
     Kind kind = Kind::None;
     int mech = 0;

@@ -43,60 +43,63 @@ Test recoiler_coil(RecoilerPlace place)
 // Completion conditions, stage by stage: every test of a row must hold.
 const std::vector<std::vector<Test>> &condition_table()
 {
-    static const std::vector<Test> initial_state{
-        fwd_end(7),       rws_end(1),      rws_end(2), fwd_end(5), {T::HeadAtUncoiler},
-        recoiler_coil(RecoilerPlace::None),
-        uncoiler_coil(UncoilerPlace::None)};
+    static const std::vector<Test> initial_state{fwd_end(7),
+                                                 rws_end(1),
+                                                 rws_end(2),
+                                                 fwd_end(5),
+                                                 {T::HeadAtUncoiler},
+                                                 recoiler_coil(RecoilerPlace::None),
+                                                 uncoiler_coil(UncoilerPlace::None)};
     static const std::vector<std::vector<Test>> table{
-        initial_state,                                         // 0
-        {uncoiler_coil(UncoilerPlace::CarTable)},                               // 1
-        {rws_end(5)},                                          // 2
-        {fwd_end(1)},                                          // 3
-        {rws_end(7)},                                          // 4
-        {rws_end(2)},                                          // 5
-        {rws_end(1)},                                          // 6
-        {fwd_end(5)},                                          // 7
-        {half_turn(3)},                                        // 8
-        {fwd_end(10)},                                         // 9
-        {head_reached(10)},                                    // 10
-        {rws_end(10)},                                         // 11
-        {head_reached(15)},                                    // 12
-        {fwd_end(20)},                                         // 13
-        {fwd_end(22)},                                         // 14
-        {head_reached(18)},                                    // 15
-        {rws_end(9)},                                          // 16
-        {head_reached(19)},                                    // 17
-        {{T::ReverseRunEnded, 18}},                          // 18
-        {{T::RunEnded, 19}},                                  // 19
-        {rws_end(22)},                                         // 20
-        {{T::HeadPastLeftGuide}},                           // 21
-        {fwd_end(27)},                                         // 22
-        {half_turn(31)},                                       // 23
-        {fwd_end(49)},                                         // 24
-        {head_reached(49)},                                    // 25
-        {head_reached(31)},                                    // 26
-        {{T::HeadWithin, 60, -20}, rws_end(60), fwd_end(61)}, // 27
-        {rws_end(61)},                                         // 28
-        {{T::HeadWithin, 69, 5}, fwd_end(60)},                // 29
-        {fwd_end(70)},                                         // 30
-        {fwd_end(65)},                                         // 31
-        {fwd_end(61)},                                         // 32
-        {rws_end(60)},                                         // 33
-        {half_turn(31)},                                       // 34
-        {rws_end(65)},                                         // 35
-        {fwd_end(66)},                                         // 36
-        {half_turn(69)},                                       // 37
-        {fwd_end(65), rws_end(66)},                            // 38
-        {{T::BellPressed}},                                   // 39
-        {{T::TailLeftMech, 3}},                              // 40
-        {{T::UncoilerCoilSize, 0, 0}},                       // 41
-        {{T::ReverseRunEnded, 64}},                          // 42
-        {{T::TailPictureReached, 69}},                       // 43
-        {fwd_end(74), fwd_end(75), rws_end(70)},               // 44
-        {recoiler_coil(RecoilerPlace::RemovalTable)},                               // 45
-        {recoiler_coil(RecoilerPlace::RemovalTable), rws_end(72)},                       // 46
-        {recoiler_coil(RecoilerPlace::RotatingTable), rws_end(73)},                       // 47
-        {half_turn(76)},                                       // 48
+        initial_state,                                              // 0
+        {uncoiler_coil(UncoilerPlace::CarTable)},                   // 1
+        {rws_end(5)},                                               // 2
+        {fwd_end(1)},                                               // 3
+        {rws_end(7)},                                               // 4
+        {rws_end(2)},                                               // 5
+        {rws_end(1)},                                               // 6
+        {fwd_end(5)},                                               // 7
+        {half_turn(3)},                                             // 8
+        {fwd_end(10)},                                              // 9
+        {head_reached(10)},                                         // 10
+        {rws_end(10)},                                              // 11
+        {head_reached(15)},                                         // 12
+        {fwd_end(20)},                                              // 13
+        {fwd_end(22)},                                              // 14
+        {head_reached(18)},                                         // 15
+        {rws_end(9)},                                               // 16
+        {head_reached(19)},                                         // 17
+        {{T::ReverseRunEnded, 18}},                                 // 18
+        {{T::RunEnded, 19}},                                        // 19
+        {rws_end(22)},                                              // 20
+        {{T::HeadPastLeftGuide}},                                   // 21
+        {fwd_end(27)},                                              // 22
+        {half_turn(31)},                                            // 23
+        {fwd_end(49)},                                              // 24
+        {head_reached(49)},                                         // 25
+        {head_reached(31)},                                         // 26
+        {{T::HeadWithin, 60, -20}, rws_end(60), fwd_end(61)},       // 27
+        {rws_end(61)},                                              // 28
+        {{T::HeadWithin, 69, 5}, fwd_end(60)},                      // 29
+        {fwd_end(70)},                                              // 30
+        {fwd_end(65)},                                              // 31
+        {fwd_end(61)},                                              // 32
+        {rws_end(60)},                                              // 33
+        {half_turn(31)},                                            // 34
+        {rws_end(65)},                                              // 35
+        {fwd_end(66)},                                              // 36
+        {half_turn(69)},                                            // 37
+        {fwd_end(65), rws_end(66)},                                 // 38
+        {{T::BellPressed}},                                         // 39
+        {{T::TailLeftMech, 3}},                                     // 40
+        {{T::UncoilerCoilSize, 0, 0}},                              // 41
+        {{T::ReverseRunEnded, 64}},                                 // 42
+        {{T::TailPictureReached, 69}},                              // 43
+        {fwd_end(74), fwd_end(75), rws_end(70)},                    // 44
+        {recoiler_coil(RecoilerPlace::RemovalTable)},               // 45
+        {recoiler_coil(RecoilerPlace::RemovalTable), rws_end(72)},  // 46
+        {recoiler_coil(RecoilerPlace::RotatingTable), rws_end(73)}, // 47
+        {half_turn(76)},                                            // 48
     };
     return table;
 }
@@ -178,12 +181,12 @@ std::span<const StageState, last_stage + 1> state_table()
     static const StageState table[] = {
         {{5, 7, 9, 72}, UC::None, RC::None, as_reset(), CloseUp::None, 0},                    // 0
         {{5, 7, 9, 72}, UC::CarTable, RC::None, as_reset(), CloseUp::None, 0},                // 1
-        {{7, 9, 72}, UC::CarTable, RC::None, as_reset(), CloseUp::Drum5, 5},                 // 2
+        {{7, 9, 72}, UC::CarTable, RC::None, as_reset(), CloseUp::Drum5, 5},                  // 2
         {{1, 2, 5, 7, 9, 72}, UC::CarTable, RC::None, as_reset(), CloseUp::None, 1},          // 3
         {{1, 2, 5, 9, 72}, UC::Uncoiler, RC::None, as_reset(), CloseUp::None, 7},             // 4
         {{1, 5, 9, 72}, UC::Uncoiler, RC::None, as_reset(), CloseUp::None, 2},                // 5
         {{5, 9, 72}, UC::Uncoiler, RC::None, as_reset(), CloseUp::None, 1},                   // 6
-        {{5, 9, 72}, UC::Uncoiler, RC::None, as_reset(), CloseUp::Drum5, 5},                 // 7
+        {{5, 9, 72}, UC::Uncoiler, RC::None, as_reset(), CloseUp::Drum5, 5},                  // 7
         {{5, 9, 72}, UC::Uncoiler, RC::None, as_reset(), CloseUp::None, 3},                   // 8
         {{5, 9, 10, 72}, UC::Uncoiler, RC::None, as_reset(), CloseUp::None, 10},              // 9
         {{5, 9, 10, 72}, UC::Uncoiler, RC::None, head_at(10), CloseUp::None, 3},              // 10
@@ -235,13 +238,8 @@ std::span<const StageState, last_stage + 1> state_table()
          RC::None,
          head_at(69),
          CloseUp::None,
-         31}, // 34
-        {{5, 20, 27, 49, 61, 70, 72},
-         UC::Uncoiler,
-         RC::None,
-         head_at(69),
-         CloseUp::None,
-         65}, // 35
+         31},                                                                                  // 34
+        {{5, 20, 27, 49, 61, 70, 72}, UC::Uncoiler, RC::None, head_at(69), CloseUp::None, 65}, // 35
         {{5, 20, 27, 49, 61, 66, 70, 72},
          UC::Uncoiler,
          RC::None,

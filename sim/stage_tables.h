@@ -22,19 +22,19 @@ struct Test {
     enum class Kind {
         AtForwardEnd,       // KV_F(mech)
         AtReverseEnd,       // KV_R(mech)
-        HeadReached,         // x(mech) >= h0: the head has come to the mechanism
-        HeadWithin,          // h0 <= x(mech) + value
-        HeadPastLeftGuide, // h0 <= the left edge of the left-hand guide's picture
+        HeadReached,        // x(mech) >= h0: the head has come to the mechanism
+        HeadWithin,         // h0 <= x(mech) + value
+        HeadPastLeftGuide,  // h0 <= the left edge of the left-hand guide's picture
         HeadAtUncoiler,     // h0 = X_Razmativatela: a whole strip on the uncoiler
         TailLeftMech,       // t0 < x(mech)
         TailPictureReached, // the tail picture of piece 0 has reached x(mech)
         UncoilerCoilAt,     // Gde_Rulon_Razmativatela = value
         RecoilerCoilAt,     // Gde_Rulon_Motalki = value
         UncoilerCoilSize,   // Razmer_Rulona_Razmativatela = value
-        HalfTurn,            // the rotating mechanism has turned half a turn (a detector)
-        RunEnded,            // the mechanism has just stopped (a detector)
+        HalfTurn,           // the rotating mechanism has turned half a turn (a detector)
+        RunEnded,           // the mechanism has just stopped (a detector)
         ReverseRunEnded,    // its reverse run has just ended (a detector)
-        BellPressed,         // the bell button is held down
+        BellPressed,        // the bell button is held down
     };
     Kind kind;
     int mech = 0;

@@ -18,7 +18,7 @@ namespace {
 struct OrderingNote {
     int stage;
     std::vector<StepAction> left_out = {}; // refused in the state the step is in, or not needed
-    std::vector<StepAction> added = {};    // needed for the step, though the line's commands lack it
+    std::vector<StepAction> added = {}; // needed for the step, though the line's commands lack it
     // The action that completes the step where its condition watches the strip, not a key's
     // mechanism: it goes last but for keys held until the step is counted.
     std::optional<StepAction> completing = std::nullopt;

@@ -87,10 +87,7 @@ public:
     void show_keys_of(int mech) { ask(WindowRequest::Kind::ShowKeys, mech); }
     void show_bell_page_and_hand() { ask(WindowRequest::Kind::BellHand); }
     void show_hand_at_new_coil_button() { ask(WindowRequest::Kind::NewCoilHand); }
-    void message_box(std::string text)
-    {
-        ask(WindowRequest::Kind::MessageBox, 0, std::move(text));
-    }
+    void message_box(std::string text) { ask(WindowRequest::Kind::MessageBox, 0, std::move(text)); }
 
     std::deque<WindowRequest> take() { return std::exchange(pending_, {}); }
 

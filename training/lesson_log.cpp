@@ -48,8 +48,8 @@ bool LessonLog::input(std::int64_t time, const Input &input, const Answer &answe
     if (const auto *fault = std::get_if<input::Fault>(&input)) {
         FaultEntry *entry = active(fault->mech, fault->kind);
         if (fault->on && !entry) {
-            faults_.push_back({fault->kind, fault->mech, time, std::nullopt, std::nullopt,
-                               std::nullopt});
+            faults_.push_back(
+                {fault->kind, fault->mech, time, std::nullopt, std::nullopt, std::nullopt});
             return true;
         }
         if (!fault->on && entry) {

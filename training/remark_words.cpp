@@ -1,7 +1,7 @@
 #include "remark_words.h"
 
-#include "sim/line_model.h"
 #include "sim/console_layout.h"
+#include "sim/line_model.h"
 #include "training/assessment.h"
 
 #include <array>

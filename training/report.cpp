@@ -94,9 +94,10 @@ std::string faults_html(const Report &report)
     std::string html = "<h2>Неисправности</h2>\n";
     if (lesson.faults().empty())
         return html + "<p>Инструктор неисправностей не задавал.</p>\n";
-    html += "<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\">\n<tr><th>механизм</th>"
-            "<th>неисправность</th><th>задана, мс</th><th>проявилась, мс</th><th>остановлен, мс</th>"
-            "<th>реакция через, мс</th><th>снята, мс</th></tr>\n";
+    html +=
+        "<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\">\n<tr><th>механизм</th>"
+        "<th>неисправность</th><th>задана, мс</th><th>проявилась, мс</th><th>остановлен, мс</th>"
+        "<th>реакция через, мс</th><th>снята, мс</th></tr>\n";
     for (const FaultEntry &fault : lesson.faults())
         html += "<tr>" + cell(mech_name(report.model, fault.mech)) + cell(fault_text(fault.kind)) +
                 cell(std::to_string(fault.set)) +

@@ -18,7 +18,7 @@ struct Report {
     const StageRecord &record;
     std::optional<int> score;
     const LessonLog &lesson; // the exam and the malfunctions
-    const LineModel &model; // names the mechanisms
+    const LineModel &model;  // names the mechanisms
     std::vector<StepPoints> points = {}; // of each entry; none without a score
 };
 

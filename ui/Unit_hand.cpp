@@ -4,7 +4,7 @@
 
 TForm_Hand::TForm_Hand()
     : ShapedWindow(QStringLiteral("Form_Hand"), {104, 112}, art::draw_pointing_hand,
-                    Qt::WindowDoesNotAcceptFocus)
+                   Qt::WindowDoesNotAcceptFocus)
 {
 }
 

@@ -4,10 +4,10 @@
 #include "console/key_frame.h"
 #include "sim/console_layout.h"
 #include "ui/Unit_hand.h"
-#include "ui/main_commands.h"
-#include "ui/posts_panel.h"
 #include "ui/Unit_target.h"
 #include "ui/key_tip.h"
+#include "ui/main_commands.h"
+#include "ui/posts_panel.h"
 #include "ui/scene_view.h"
 #include "ui/window_setup.h"
 

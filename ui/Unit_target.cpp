@@ -10,7 +10,7 @@ constexpr int placing_interval = 100; // ms
 
 TForm_Target::TForm_Target()
     : ShapedWindow(QStringLiteral("Form_Target"), {105, 105}, art::draw_target_marker,
-                    Qt::WindowStaysOnTopHint | Qt::WindowDoesNotAcceptFocus)
+                   Qt::WindowStaysOnTopHint | Qt::WindowDoesNotAcceptFocus)
 {
     connect(&Timer1, &QTimer::timeout, this, &TForm_Target::Timer1Timer);
     Timer1.start(placing_interval);

@@ -1,8 +1,8 @@
 #include "history_window.h"
 
 #include "runner/session_report.h"
-#include "ui/background_job.h"
 #include "training/score.h"
+#include "ui/background_job.h"
 #include "ui/report_window.h"
 #include "ui/score_plot.h"
 

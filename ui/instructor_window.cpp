@@ -356,9 +356,8 @@ void InstructorWindow::follow_faults()
         for (int kind = 0; kind < zun::fault_kind_count; ++kind)
             if (const auto fault = static_cast<zun::FaultKind>(kind);
                 model().Mech_Array[static_cast<std::size_t>(mech)]->has_fault(fault))
-                active.append(
-                    QStringLiteral("%1: %2").arg(QString::fromStdString(model().mechanism_name(mech)),
-                                                 fault_caption(fault)));
+                active.append(QStringLiteral("%1: %2").arg(
+                    QString::fromStdString(model().mechanism_name(mech)), fault_caption(fault)));
     QStringList shown;
     for (int row = 0; row < active_faults_->count(); ++row)
         shown.append(active_faults_->item(row)->text());

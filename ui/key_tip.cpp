@@ -2,8 +2,8 @@
 
 #include "console/caption_label.h"
 #include "console/key_frame.h"
-#include "sim/line_model.h"
 #include "sim/console_layout.h"
+#include "sim/line_model.h"
 #include "training/explanations.h"
 #include "ui/posts_panel.h"
 

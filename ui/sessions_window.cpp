@@ -69,8 +69,8 @@ SessionsWindow::SessionsWindow(SessionControl &control, QWidget *parent)
     error_label->setStyleSheet(QStringLiteral("color: #b00000"));
     for (const double factor : speeds())
         speed_box->addItem(factor == 0.25  ? QStringLiteral("×¼")
-                                : factor == 0.5 ? QStringLiteral("×½")
-                                                : QStringLiteral("×%1").arg(factor));
+                           : factor == 0.5 ? QStringLiteral("×½")
+                                           : QStringLiteral("×%1").arg(factor));
     speed_box->setCurrentIndex(2);
     state_label->setWordWrap(true);
     back_1_button->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_1));
@@ -220,8 +220,8 @@ void SessionsWindow::play_for(double wall_ms)
 void SessionsWindow::follow_control()
 {
     const bool replaying = control_.replaying();
-    for (QWidget *replay_control : std::initializer_list<QWidget *>{pause_button, speed_box,
-                                                                    time_slider, continue_button})
+    for (QWidget *replay_control :
+         std::initializer_list<QWidget *>{pause_button, speed_box, time_slider, continue_button})
         replay_control->setEnabled(replaying);
     back_1_button->setEnabled(!replaying);
     back_5_button->setEnabled(!replaying);

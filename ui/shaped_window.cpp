@@ -5,8 +5,7 @@
 #include <QBitmap>
 #include <QPainter>
 
-ShapedWindow::ShapedWindow(const QString &name, QSize size, Drawing drawing,
-                             Qt::WindowFlags flags)
+ShapedWindow::ShapedWindow(const QString &name, QSize size, Drawing drawing, Qt::WindowFlags flags)
     : QWidget(nullptr), drawing_(std::move(drawing))
 {
     setup_window(*this, name, size, Qt::FramelessWindowHint | flags);

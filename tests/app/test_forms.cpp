@@ -5,13 +5,13 @@
 #include "ui/Unit_blocking.h"
 #include "ui/Unit_hand.h"
 #include "ui/Unit_main.h"
-#include "ui/main_commands.h"
 #include "ui/Unit_status_mech_array.h"
 #include "ui/Unit_steps.h"
 #include "ui/Unit_target.h"
 #include "ui/Unit_test.h"
 #include "ui/Unit_videomenu.h"
 #include "ui/history_window.h"
+#include "ui/main_commands.h"
 
 #include <QMouseEvent>
 #include <QPointer>

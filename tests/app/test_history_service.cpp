@@ -69,8 +69,9 @@ std::filesystem::path record_session(const std::filesystem::path &folder, int se
     start.tm_mday = 1;
     start.tm_sec = second;
     zun::SessionRecorder recorder(dispatcher, folder, start,
-                                  {"zun-trainer test", "2026-01-01 00:00:0" + std::to_string(second),
-                                   "Пётр", "", "pc", "petr", zun::new_session_id()});
+                                  {"zun-trainer test",
+                                   "2026-01-01 00:00:0" + std::to_string(second), "Пётр", "", "pc",
+                                   "petr", zun::new_session_id()});
     dispatcher.apply(zun::input::NewCoil{});
     dispatcher.advance_by(1000);
     recorder.end();

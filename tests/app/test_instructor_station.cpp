@@ -10,9 +10,9 @@
 #include "sim/state_hash.h"
 #include "sim/steps_texts.h"
 #include "ui/Unit_main.h"
-#include "ui/posts_panel.h"
 #include "ui/Unit_steps.h"
 #include "ui/instructor_pin.h"
+#include "ui/posts_panel.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -128,9 +128,9 @@ TEST_F(InstructorTest, TheStepsTimeCountsFromTheStartOfTheStep)
     other.refresh();
     station->attach(other);
     window().refresh_from_model();
-    EXPECT_EQ(in_step_text(), QStringLiteral("В этом шаге: 0:0%1")
-                                  .arg((3000 - other.assessment().record().current_stage_began()) /
-                                       1000));
+    EXPECT_EQ(in_step_text(),
+              QStringLiteral("В этом шаге: 0:0%1")
+                  .arg((3000 - other.assessment().record().current_stage_began()) / 1000));
     station->attach(forms);
 }
 

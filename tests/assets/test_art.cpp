@@ -1,7 +1,7 @@
 #include "assets/scene_art.h"
-#include "sim/simulator.h"
 #include "sim/picture_store.h"
 #include "sim/scene_layout.h"
+#include "sim/simulator.h"
 
 #include <QImage>
 #include <QPainter>

@@ -1,14 +1,14 @@
 #include "console/Unit_ampermeter.h"
 #include "console/Unit_button.h"
-#include "console/Unit_krutilka.h"
-#include "console/Unit_lamp.h"
-#include "console/caption_label.h"
 #include "console/Unit_key_45_back.h"
 #include "console/Unit_key_45_fix.h"
 #include "console/Unit_key_90.h"
-#include "tests/sim/line_internals.h"
+#include "console/Unit_krutilka.h"
+#include "console/Unit_lamp.h"
+#include "console/caption_label.h"
 #include "sim/console_layout.h"
 #include "sim/texts.h"
+#include "tests/sim/line_internals.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -146,7 +146,8 @@ TEST_F(ConsoleFramesTest, AFixedKeyStaysWhereItIsTurned)
 TEST_F(ConsoleFramesTest, ABackKeyRunsWhileHeld)
 {
     TFrame_45_Key_Back_ &back = frame<TFrame_45_Key_Back_>("Frame_45_Key_Back_1");
-    dispatcher.apply(zun::input::Command{3, zun::MechCommand::Forward}); // running forward: the press stops it first
+    dispatcher.apply(zun::input::Command{
+        3, zun::MechCommand::Forward}); // running forward: the press stops it first
     run_sequence(back, sim,
                  {
                      {Event::Right, 45, Position::Right_45, Latch::Reverse, true},

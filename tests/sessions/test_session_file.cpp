@@ -163,11 +163,11 @@ TEST(SessionFiles, AreNamedByTheirStartAndFoundInTheDataFolder)
         const char *home;
         const char *expected;
     };
-    for (const Case &c : {Case{"/data", "/home/a", "/data/zun-trainer/sessions"},
-                          Case{"relative", "/home/a", "/home/a/.local/share/zun-trainer/sessions"},
-                          Case{nullptr, "/home/a", "/home/a/.local/share/zun-trainer/sessions"},
-                          Case{nullptr, nullptr, "/opt/zun/sessions"},
-                          Case{nullptr, "", "/opt/zun/sessions"}})
+    for (const Case &c :
+         {Case{"/data", "/home/a", "/data/zun-trainer/sessions"},
+          Case{"relative", "/home/a", "/home/a/.local/share/zun-trainer/sessions"},
+          Case{nullptr, "/home/a", "/home/a/.local/share/zun-trainer/sessions"},
+          Case{nullptr, nullptr, "/opt/zun/sessions"}, Case{nullptr, "", "/opt/zun/sessions"}})
         EXPECT_EQ(sessions_folder(c.xdg_data_home, c.home, program), c.expected)
             << (c.xdg_data_home ? c.xdg_data_home : "-") << " " << (c.home ? c.home : "-");
 }
@@ -231,7 +231,8 @@ TEST_F(SessionFolder, HeaderValuesAreOneLineEachWayAndTheIdentityComesBack)
     EXPECT_EQ(script.header.id.size(), 32U);
     EXPECT_NE(new_session_id(), hostile.id);
 
-    std::istringstream raw("# trainee: a\x01" "b\xff\n");
+    std::istringstream raw("# trainee: a\x01"
+                           "b\xff\n");
     EXPECT_EQ(read_session(raw).header.trainee, "a b\xef\xbf\xbd");
 }
 

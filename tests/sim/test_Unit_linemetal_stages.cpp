@@ -43,10 +43,7 @@ protected:
     }
 
     // The calls the model's requests made once handed to the port, as the program hands them.
-    const std::vector<std::string> &delivered()
-    {
-        return ui.calls;
-    }
+    const std::vector<std::string> &delivered() { return ui.calls; }
 
     RecordingUiPort ui;
     Dispatcher dispatcher{ui};
@@ -211,7 +208,8 @@ TEST_F(StagesTest, AStageStateCommandsTheTwentyDrivesAndPointsAtTheTarget)
     const std::vector<std::string> &calls = delivered();
     EXPECT_NE(std::find(calls.begin(), calls.end(), "show_target"), calls.end());
 
-    dispatcher.apply(zun::input::StepClick{39}); // no target: the removal car, commanded last, stays current
+    dispatcher.apply(
+        zun::input::StepClick{39}); // no target: the removal car, commanded last, stays current
     EXPECT_EQ(sim.Cur_Mech, 72);
     EXPECT_EQ(line.Gde_Rulon_Motalki, RecoilerPlace::Recoiler);
     advance(5000);

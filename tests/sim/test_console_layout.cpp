@@ -1,5 +1,5 @@
-#include "sim/simulator.h"
 #include "sim/console_layout.h"
+#include "sim/simulator.h"
 
 #include <gtest/gtest.h>
 

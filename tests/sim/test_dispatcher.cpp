@@ -24,8 +24,8 @@ public:
     }
     void stage_changed(Millis time, int before, int after) override
     {
-        events.push_back("t=" + std::to_string(time) + " stage " + std::to_string(before) +
-                         " -> " + std::to_string(after));
+        events.push_back("t=" + std::to_string(time) + " stage " + std::to_string(before) + " -> " +
+                         std::to_string(after));
     }
 
     struct Entry {

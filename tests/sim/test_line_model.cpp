@@ -10,10 +10,7 @@ namespace {
 class LineModelTest : public ::testing::Test {
 protected:
     // The calls the model's requests made once handed to the port, as the program hands them.
-    const std::vector<std::string> &delivered()
-    {
-        return ui.calls;
-    }
+    const std::vector<std::string> &delivered() { return ui.calls; }
 
     RecordingUiPort ui;
     Dispatcher dispatcher{ui};

@@ -12,10 +12,7 @@ protected:
     const Picture &picture(const char *name) const { return *sim.pictures.find_picture(name); }
 
     // The calls the model's requests made once handed to the port, as the program hands them.
-    const std::vector<std::string> &delivered()
-    {
-        return ui.calls;
-    }
+    const std::vector<std::string> &delivered() { return ui.calls; }
 
     RecordingUiPort ui;
     Dispatcher dispatcher{ui};

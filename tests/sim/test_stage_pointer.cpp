@@ -76,7 +76,7 @@ TEST_F(NextStepPointerTest, EachStepIsPointedAtByItsFirstControl)
         {25, key(46), 46}, // the feed roll that completes the step comes last
         {39, {"show_bell_page_and_hand"}, -1},
         {40, key(79), 79}, // the working-speed key
-        {41, {}, -1},  // completes by itself
+        {41, {}, -1},      // completes by itself
         {49, {}, -1},
     };
     dispatcher.apply(input::SelectMode{WorkingMode::PassStages});

@@ -56,7 +56,8 @@ TEST_F(ScenarioTest, TheAutomaticRunPassesEveryStageByItsOwnCondition)
             if (!line.b_Stage_Done)
                 faults.push_back("stage " + std::to_string(before) + " advanced undone");
             else if (condition_reads_only(before) &&
-                     !stages::condition_holds(before, LineModelInternals::of(dispatcher).Frame_LineMetal))
+                     !stages::condition_holds(before,
+                                              LineModelInternals::of(dispatcher).Frame_LineMetal))
                 faults.push_back("stage " + std::to_string(before) + " without its condition");
         } else if (!completion && !(before == 38 && after == 42) &&
                    !(before == 48 && after == 26) && !(before == 49 && after == 0)) {

@@ -104,10 +104,12 @@ void HeadlessTrainee::apply(const Input &input)
         dispatcher_.apply(zun::input::NewCoil{});
         return;
     case Kind::BellPress:
-        dispatcher_.apply(zun::input::ControlPress{row_of(console::bell_button()), MouseButton::Left});
+        dispatcher_.apply(
+            zun::input::ControlPress{row_of(console::bell_button()), MouseButton::Left});
         return;
     case Kind::BellRelease:
-        dispatcher_.apply(zun::input::ControlRelease{row_of(console::bell_button()), MouseButton::Left});
+        dispatcher_.apply(
+            zun::input::ControlRelease{row_of(console::bell_button()), MouseButton::Left});
         return;
     case Kind::KeyPress:
         dispatcher_.apply(zun::input::ControlPress{row_of(*input.key), button});

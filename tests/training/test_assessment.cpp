@@ -1,5 +1,5 @@
-#include "sim/dispatcher.h"
 #include "sim/console_layout.h"
+#include "sim/dispatcher.h"
 #include "sim/stage_tables.h"
 #include "sim/ui_port.h"
 #include "training/assessment.h"

@@ -80,8 +80,8 @@ TEST(LessonLog, SaysWhichInputsChangedIt)
     EXPECT_FALSE(log.input(20, input::Fault{1, FaultKind::Drive, true}, {})) << "already set";
     EXPECT_FALSE(log.input(30, input::Command{5, MechCommand::Stop}, stop_of(5)));
     EXPECT_FALSE(log.input(35, input::Command{1, MechCommand::Stop}, stop_of(1))) << "not shown";
-    EXPECT_TRUE(log.input(36, input::Command{1, MechCommand::Forward},
-                          refused(1, Refusal::DriveFault)))
+    EXPECT_TRUE(
+        log.input(36, input::Command{1, MechCommand::Forward}, refused(1, Refusal::DriveFault)))
         << "shown";
     EXPECT_FALSE(log.shown(37, 1, FaultKind::Drive)) << "already shown";
     EXPECT_FALSE(log.shown(38, 1, FaultKind::Permit)) << "no such malfunction";

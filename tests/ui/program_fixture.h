@@ -13,10 +13,7 @@ class ProgramTest : public ::testing::Test {
 protected:
     ProgramTest() { forms.main().show(); }
 
-    void advance(zun::Millis duration)
-    {
-        dispatcher.advance_by(duration);
-    }
+    void advance(zun::Millis duration) { dispatcher.advance_by(duration); }
 
     zun::RecordingUiPort ui_port;
     Forms forms{ui_port};

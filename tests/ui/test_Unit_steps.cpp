@@ -1,9 +1,9 @@
 #include "program_fixture.h"
 #include "tests/sim/line_internals.h"
 #include "ui/Unit_main.h"
-#include "ui/main_commands.h"
 #include "ui/Unit_status_mech_array.h"
 #include "ui/Unit_steps.h"
+#include "ui/main_commands.h"
 #include "ui/wrapped_button.h"
 
 #include <QAbstractButton>
@@ -112,8 +112,8 @@ TEST_F(StepsWindowTest, TheListTheStageFieldAndThePageSayOneStep)
         const auto now = shown();
         moved_on = now != step_1;
         if (moved_on) {
-            EXPECT_EQ(now, std::tuple(2, QStringLiteral("стадия работы  2"),
-                                      QStringLiteral("Memo2")));
+            EXPECT_EQ(now,
+                      std::tuple(2, QStringLiteral("стадия работы  2"), QStringLiteral("Memo2")));
         }
         advance(10);
     }

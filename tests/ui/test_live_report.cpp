@@ -24,7 +24,8 @@ namespace {
 class SessionFileRecorder final : private zun::InputObserver {
 public:
     SessionFileRecorder(zun::Dispatcher &dispatcher, const std::filesystem::path &folder)
-        : dispatcher_(dispatcher), sim_(dispatcher.model()), writer_(folder, std::tm{}, {"zun-trainer 0.1", "", "Пётр", ""})
+        : dispatcher_(dispatcher), sim_(dispatcher.model()),
+          writer_(folder, std::tm{}, {"zun-trainer 0.1", "", "Пётр", ""})
     {
         dispatcher_.add_observer(*this);
     }

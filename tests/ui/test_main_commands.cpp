@@ -1,8 +1,8 @@
 #include "program_fixture.h"
 #include "sim/console_layout.h"
 #include "ui/Unit_main.h"
-#include "ui/main_commands.h"
 #include "ui/Unit_steps.h"
+#include "ui/main_commands.h"
 #include "ui/wrapped_button.h"
 
 #include <QCheckBox>

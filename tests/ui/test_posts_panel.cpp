@@ -7,10 +7,10 @@
 #include "tests/sim/line_internals.h"
 #include "ui/Unit_hand.h"
 #include "ui/Unit_main.h"
-#include "ui/main_commands.h"
-#include "ui/posts_panel.h"
 #include "ui/Unit_target.h"
 #include "ui/key_tip.h"
+#include "ui/main_commands.h"
+#include "ui/posts_panel.h"
 
 #include <QHelpEvent>
 #include <QMouseEvent>

@@ -15,8 +15,8 @@
 #include "sim/state_hash.h"
 #include "sim/ui_port.h"
 #include "ui/Unit_main.h"
-#include "ui/main_commands.h"
 #include "ui/Unit_steps.h"
+#include "ui/main_commands.h"
 #include "ui/scene_view.h"
 #include "ui/wrapped_button.h"
 

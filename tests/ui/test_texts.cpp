@@ -1,6 +1,6 @@
 #include "program_fixture.h"
-#include "tests/sim/line_internals.h"
 #include "sim/steps_texts.h"
+#include "tests/sim/line_internals.h"
 #include "ui/Unit_main.h"
 #include "ui/main_commands.h"
 #include "ui/scene_view.h"

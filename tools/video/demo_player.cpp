@@ -7,11 +7,11 @@
 #include "tools/video/video_ui_port.h"
 #include "ui/Unit_hand.h"
 #include "ui/Unit_main.h"
-#include "ui/main_commands.h"
 #include "ui/Unit_status_mech_array.h"
 #include "ui/Unit_steps.h"
 #include "ui/Unit_target.h"
 #include "ui/Unit_videomenu.h"
+#include "ui/main_commands.h"
 
 #include <QAbstractItemView>
 #include <QApplication>

@@ -29,7 +29,7 @@ std::int64_t number(std::string_view word, int line)
     const auto [end, error] = std::from_chars(word.data(), word.data() + word.size(), value);
     if (error != std::errc() || end != word.data() + word.size())
         throw BadDemo("line " + std::to_string(line) + ": malformed number '" + std::string(word) +
-                       "'");
+                      "'");
     return value;
 }
 

@@ -143,9 +143,9 @@ int main(int argc, char *argv[])
         ui.attach(forms);
         std::unique_ptr<VideoEncoder> encoder;
         if (!given->video.empty())
-            encoder = std::make_unique<VideoEncoder>(QString::fromStdString(given->video),
-                                                     video::frame_size,
-                                                     DemoPlayer::frames_per_second);
+            encoder =
+                std::make_unique<VideoEncoder>(QString::fromStdString(given->video),
+                                               video::frame_size, DemoPlayer::frames_per_second);
         CaptionReport report;
         video::ContactSheet sheet;
         int frames = 0;

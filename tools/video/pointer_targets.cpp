@@ -5,9 +5,9 @@
 #include "app/start_controls.h"
 #include "sim/console_layout.h"
 #include "ui/Unit_main.h"
+#include "ui/Unit_steps.h"
 #include "ui/main_commands.h"
 #include "ui/posts_panel.h"
-#include "ui/Unit_steps.h"
 #include "ui/scene_view.h"
 #include "ui/wrapped_button.h"
 

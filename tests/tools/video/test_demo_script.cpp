@@ -17,16 +17,16 @@ DemoScript read(const std::string &text)
 TEST(DemoScriptTest, CaptionsPlacesAdvancesAndInputsInTheirOrder)
 {
     const DemoScript script = read("# A demonstration, said in a comment\n"
-                                    "# program: zun_trainer 0.1\n"
-                                    "# caption:  Ключи и кнопки мыши \n"
-                                    "# place steps 508 -24\n"
-                                    "# point 780 470\n"
-                                    "\n"
-                                    "  key Frame_45_Key_Fix_1 press right\n"
-                                    "advance 200\n"
-                                    "# caption:\n"
-                                    "advance 1800   \n"
-                                    "# end hash=0123456789abcdef\n");
+                                   "# program: zun_trainer 0.1\n"
+                                   "# caption:  Ключи и кнопки мыши \n"
+                                   "# place steps 508 -24\n"
+                                   "# point 780 470\n"
+                                   "\n"
+                                   "  key Frame_45_Key_Fix_1 press right\n"
+                                   "advance 200\n"
+                                   "# caption:\n"
+                                   "advance 1800   \n"
+                                   "# end hash=0123456789abcdef\n");
     ASSERT_EQ(script.steps.size(), 7U);
     EXPECT_EQ(std::get<Caption>(script.steps[0]).text, "Ключи и кнопки мыши");
     const Place &place = std::get<Place>(script.steps[1]);

@@ -3,9 +3,9 @@
 #include "sim/ui_port.h"
 #include "tools/video/pointer_targets.h"
 #include "ui/Unit_main.h"
+#include "ui/Unit_steps.h"
 #include "ui/main_commands.h"
 #include "ui/posts_panel.h"
-#include "ui/Unit_steps.h"
 #include "ui/scene_view.h"
 
 #include <QTabBar>
