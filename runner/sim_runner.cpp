@@ -3,6 +3,7 @@
 #include "sessions/input_lines.h"
 #include "sessions/text_line.h"
 #include "sim/console_layout.h"
+#include "sim/snapshot.h"
 #include "sim/stage_tables.h"
 #include "sim/state_hash.h"
 #include "sim/steps_texts.h"
@@ -10,6 +11,8 @@
 
 #include <algorithm>
 #include <ctime>
+#include <fstream>
+#include <iterator>
 #include <istream>
 #include <ostream>
 #include <stdexcept>
@@ -63,6 +66,8 @@ const std::vector<SimRunner::Command> &SimRunner::commands()
         {{"show", "coils"}, {}, &SimRunner::show_coils},
         {{"show", "explanation"}, {K::StepLine}, &SimRunner::show_explanation},
         {{"show", "key"}, {K::Control}, &SimRunner::show_key},
+        {{"snapshot", "save"}, {K::File}, &SimRunner::snapshot_save},
+        {{"snapshot", "load"}, {K::File}, &SimRunner::snapshot_load},
     };
     return table;
 }
@@ -109,7 +114,7 @@ SimRunner::ExitStatus SimRunner::replay(const zun::SessionScript &session, bool 
         errors << "warning: the last line was cut short and is left out\n";
     if (!check)
         return Completed;
-    const std::string reached = zun::hash_text(zun::state_hash(sim_));
+    const std::string reached = zun::hash_text(zun::state_hash(sim()));
     if (!session.end_hash) {
         errors << "no end line: the session did not end normally; state hash=" << reached << '\n';
         return Failed;
@@ -150,7 +155,7 @@ void SimRunner::run_line(std::string_view line)
         return;
     const Command *command = match(tokens);
     if (!command) {
-        const std::optional<zun::Input> input = zun::script::parse_input(tokens, sim_.pictures);
+        const std::optional<zun::Input> input = zun::script::parse_input(tokens, sim().pictures);
         if (!input)
             throw BadLine("unknown command '" + joined(tokens) + "'");
         dispatcher_.apply(*input);
@@ -201,7 +206,7 @@ SimRunner::Argument SimRunner::parse(ArgumentKind kind, std::string_view token) 
         return value;
     }
     case ArgumentKind::PictureName:
-        if (const zun::Picture *picture = sim_.pictures.find_picture(token))
+        if (const zun::Picture *picture = sim().pictures.find_picture(token))
             return picture;
         throw BadLine("unknown picture '" + std::string(token) + "'");
     case ArgumentKind::Stage:
@@ -214,6 +219,8 @@ SimRunner::Argument SimRunner::parse(ArgumentKind kind, std::string_view token) 
     }
     case ArgumentKind::StepLine:
         return zun::script::number_in_range(token, 0, zun::steps::line_count - 1, "step");
+    case ArgumentKind::File:
+        return std::string(token);
     case ArgumentKind::Within:
         if (token != "within")
             throw BadLine("expected 'within', not '" + std::string(token) + "'");
@@ -224,7 +231,7 @@ SimRunner::Argument SimRunner::parse(ArgumentKind kind, std::string_view token) 
 
 void SimRunner::show_strip(const Arguments &)
 {
-    const zun::TFrame_LineMetal &line = sim_.Frame_LineMetal;
+    const zun::TFrame_LineMetal &line = sim().Frame_LineMetal;
     out_ << "segs=" << line.Seg_Count;
     for (int k = 0; k < line.Seg_Count; ++k)
         out_ << " seg" << k << '=' << line.Seg_Start[k] << ',' << line.Seg_Len[k];
@@ -233,7 +240,7 @@ void SimRunner::show_strip(const Arguments &)
 
 void SimRunner::show_coils(const Arguments &)
 {
-    const zun::TFrame_LineMetal &line = sim_.Frame_LineMetal;
+    const zun::TFrame_LineMetal &line = sim().Frame_LineMetal;
     out_ << "uncoiler_place=" << static_cast<int>(line.Gde_Rulon_Razmativatela)
          << " uncoiler_percent=" << line.Percent_Razmativatela
          << " uncoiler_class=" << line.Razmer_Rulona_Razmativatela
@@ -249,7 +256,7 @@ void SimRunner::show_explanation(const Arguments &arguments)
 
 const zun::TMech &SimRunner::mech(const Argument &argument) const
 {
-    return *sim_.Mech_Array[static_cast<std::size_t>(std::get<long long>(argument))];
+    return *sim().Mech_Array[static_cast<std::size_t>(std::get<long long>(argument))];
 }
 
 void SimRunner::advance(const Arguments &arguments)
@@ -261,16 +268,16 @@ void SimRunner::advance(const Arguments &arguments)
 
 void SimRunner::advance_watched(zun::Millis duration)
 {
-    const zun::Millis goal = sim_.scheduler.now() + duration;
-    while (sim_.scheduler.now() < goal) {
-        dispatcher_.advance_to(std::min(goal, sim_.scheduler.now() + progress_step));
+    const zun::Millis goal = sim().scheduler.now() + duration;
+    while (sim().scheduler.now() < goal) {
+        dispatcher_.advance_to(std::min(goal, sim().scheduler.now() + progress_step));
         tell_progress();
     }
 }
 
 void SimRunner::tell_progress()
 {
-    const zun::Millis now = sim_.scheduler.now();
+    const zun::Millis now = sim().scheduler.now();
     if (!progress_ || now < next_progress_)
         return;
     next_progress_ = now + progress_step;
@@ -281,7 +288,7 @@ void SimRunner::tell_progress()
 // A wait that would take the clock past its end is the script's fault, found before it runs.
 void SimRunner::refuse_past_clock_end(long long duration, const char *what) const
 {
-    const zun::Millis left = zun::Scheduler::latest - sim_.scheduler.now();
+    const zun::Millis left = zun::Scheduler::latest - sim().scheduler.now();
     if (duration > left)
         throw BadLine(std::string(what) + " " + std::to_string(duration) +
                       " would take the clock past its end: " + std::to_string(left) +
@@ -306,9 +313,9 @@ void SimRunner::until_stage(const Arguments &arguments)
         arguments.size() == 3 ? std::get<long long>(arguments[2]) : default_until_limit;
     refuse_past_clock_end(limit, "waiting");
     awaited_stage_ = goal;
-    awaited_reached_ = sim_.Frame_LineMetal.Stadiya_Raboti == goal;
-    const zun::Millis start = sim_.scheduler.now();
-    while (!awaited_reached_ && sim_.scheduler.now() - start < limit) {
+    awaited_reached_ = sim().Frame_LineMetal.Stadiya_Raboti == goal;
+    const zun::Millis start = sim().scheduler.now();
+    while (!awaited_reached_ && sim().scheduler.now() - start < limit) {
         dispatcher_.advance_by(tick);
         tell_progress();
     }
@@ -316,12 +323,12 @@ void SimRunner::until_stage(const Arguments &arguments)
     if (!awaited_reached_)
         throw GoalMissed("stage " + std::to_string(goal) + " not reached within " +
                          std::to_string(limit) + " ms; the stage is " +
-                         std::to_string(int{sim_.Frame_LineMetal.Stadiya_Raboti}));
+                         std::to_string(int{sim().Frame_LineMetal.Stadiya_Raboti}));
 }
 
 void SimRunner::show_stage(const Arguments &)
 {
-    out_ << "stage=" << int{sim_.Frame_LineMetal.Stadiya_Raboti} << '\n';
+    out_ << "stage=" << int{sim().Frame_LineMetal.Stadiya_Raboti} << '\n';
 }
 
 SimRunner::ExitStatus SimRunner::bench(long long cycles, std::ostream &errors)
@@ -336,17 +343,17 @@ SimRunner::ExitStatus SimRunner::bench(long long cycles, std::ostream &errors)
     dispatcher_.apply(zun::input::SelectMode{zun::WorkingMode::Automatic});
     dispatcher_.apply(zun::input::Pass{});
     stage_1_begun_ = 0;
-    while (stage_1_begun_ < cycles + 1 && sim_.scheduler.now() < limit)
+    while (stage_1_begun_ < cycles + 1 && sim().scheduler.now() < limit)
         dispatcher_.advance_by(1000);
     const double cpu_ms = 1000.0 * static_cast<double>(std::clock() - cpu_start) / CLOCKS_PER_SEC;
     if (stage_1_begun_ < cycles + 1) {
         errors << "zun-sim: the automatic run stalled at stage "
-               << int{sim_.Frame_LineMetal.Stadiya_Raboti} << " after " << sim_.scheduler.now()
+               << int{sim().Frame_LineMetal.Stadiya_Raboti} << " after " << sim().scheduler.now()
                << " ms\n";
         return Failed;
     }
-    const auto virtual_ms = static_cast<double>(sim_.scheduler.now());
-    out_ << "cycles=" << cycles << " virtual_ms=" << sim_.scheduler.now()
+    const auto virtual_ms = static_cast<double>(sim().scheduler.now());
+    out_ << "cycles=" << cycles << " virtual_ms=" << sim().scheduler.now()
          << " cpu_ms=" << static_cast<long long>(cpu_ms)
          << " ratio=" << static_cast<long long>(virtual_ms / std::max(cpu_ms, 1e-3)) << '\n';
     return Completed;
@@ -354,12 +361,12 @@ SimRunner::ExitStatus SimRunner::bench(long long cycles, std::ostream &errors)
 
 void SimRunner::show_time(const Arguments &)
 {
-    out_ << "time=" << sim_.scheduler.now() << '\n';
+    out_ << "time=" << sim().scheduler.now() << '\n';
 }
 
 void SimRunner::show_cur(const Arguments &)
 {
-    out_ << "cur=" << sim_.Cur_Mech << '\n';
+    out_ << "cur=" << sim().Cur_Mech << '\n';
 }
 
 void SimRunner::show_mech(const Arguments &arguments)
@@ -387,7 +394,7 @@ void SimRunner::show_key(const Arguments &arguments)
 {
     const auto row = static_cast<std::size_t>(std::get<long long>(arguments[0]));
     const zun::console::Control &control = zun::console::controls()[row];
-    const zun::ControlState &state = sim_.Controls[row];
+    const zun::ControlState &state = sim().Controls[row];
     using Kind = zun::console::ControlKind;
     static constexpr const char *kinds[] = {"back", "fixed", "90",     "button",
                                             "lamp", "knob",  "ammeter"};
@@ -400,4 +407,27 @@ void SimRunner::show_key(const Arguments &arguments)
     else if (control.kind == Kind::Knob)
         out_ << " position=" << state.Knob_Pos;
     out_ << '\n';
+}
+
+void SimRunner::snapshot_save(const Arguments &arguments)
+{
+    const std::string &path = std::get<std::string>(arguments[0]);
+    std::ofstream file(path, std::ios::binary);
+    file << zun::write_snapshot(sim());
+    if (!file.flush())
+        throw BadLine("cannot write the snapshot '" + path + "'");
+}
+
+// The model read from the file takes the place of the running one only when it is whole.
+void SimRunner::snapshot_load(const Arguments &arguments)
+{
+    const std::string &path = std::get<std::string>(arguments[0]);
+    std::ifstream file(path, std::ios::binary);
+    if (!file)
+        throw BadLine("cannot read the snapshot '" + path + "'");
+    const std::string text{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+    zun::ReadSnapshot read = zun::read_snapshot(text);
+    if (!read.simulator)
+        throw BadLine("snapshot '" + path + "' refused: " + read.error);
+    dispatcher_.replace(std::move(read.simulator));
 }

@@ -53,7 +53,7 @@ public:
     void set_progress(Progress progress) { progress_ = std::move(progress); }
 
     zun::Dispatcher &dispatcher() { return dispatcher_; }
-    const zun::LineModel &sim() const { return sim_; }
+    const zun::LineModel &sim() const { return dispatcher_.model(); }
 
     // Runs one script line; a bad line throws std::invalid_argument before anything of it runs.
     // Lines that are no command of the runner's own are inputs, applied through the model's door.
@@ -68,8 +68,9 @@ private:
         Within,
         Control,
         StepLine,
+        File,
     };
-    using Argument = std::variant<long long, const zun::Picture *>;
+    using Argument = std::variant<long long, const zun::Picture *, std::string>;
     using Arguments = std::vector<Argument>;
 
     struct Command {
@@ -103,12 +104,13 @@ private:
     void show_coils(const Arguments &arguments);
     void show_explanation(const Arguments &arguments);
     void show_key(const Arguments &arguments);
+    void snapshot_save(const Arguments &arguments);
+    void snapshot_load(const Arguments &arguments);
     const zun::TMech &mech(const Argument &argument) const;
 
     std::ostream &out_;
     zun::RecordingUiPort ui_;
     zun::Dispatcher dispatcher_{ui_};
-    const zun::LineModel &sim_ = dispatcher_.model();
     Progress progress_;
     zun::Millis next_progress_ = progress_step;
     bool tracing_ = false;

@@ -43,11 +43,18 @@ void Dispatcher::advance_to(Millis time)
         throw std::logic_error("an observer advanced the clock while being told");
     {
         const PhaseScope scope(phase_, Phase::Telling);
-        simulator_.advance_to(time);
-        tell(simulator_.take_happenings());
+        simulator_->advance_to(time);
+        tell(simulator_->take_happenings());
     }
     deliver_requests();
     apply_waiting();
+}
+
+void Dispatcher::replace(std::unique_ptr<Simulator> simulator)
+{
+    if (phase_ != Phase::Idle || !waiting_.empty() || !requests_.empty())
+        throw std::logic_error("a model is replaced while a dispatch is under way");
+    simulator_ = std::move(simulator);
 }
 
 Answer Dispatcher::dispatch(const Input &input)
@@ -56,11 +63,11 @@ Answer Dispatcher::dispatch(const Input &input)
     const std::vector<InputObserver *> arriving = observers_; // one may leave while told
     for (InputObserver *observer : arriving)
         observer->input_arriving(now(), input);
-    const Answer answer = simulator_.apply(input);
+    const Answer answer = simulator_->apply(input);
     const std::vector<InputObserver *> applied = observers_;
     for (InputObserver *observer : applied)
         observer->input_applied(now(), input, answer);
-    tell(simulator_.take_happenings());
+    tell(simulator_->take_happenings());
     return answer;
 }
 

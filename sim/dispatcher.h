@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <deque>
+#include <memory>
 #include <vector>
 
 namespace zun {
@@ -29,10 +30,14 @@ public:
     // Advancing from inside an observer is a programming error and throws.
     void advance_to(Millis time) override;
     void advance_by(Millis duration) { advance_to(now() + duration); }
-    Millis now() const override { return simulator_.now(); }
-    Millis next_due() const override { return simulator_.next_due(); }
+    Millis now() const override { return simulator_->now(); }
+    Millis next_due() const override { return simulator_->next_due(); }
 
-    const LineModel &model() const { return simulator_.state(); }
+    // The model as it is now; a model put in its place by `replace` is another one.
+    const LineModel &model() const { return simulator_->state(); }
+    // Puts a whole model in the place of this one, as when a saved state is loaded. Only
+    // between dispatches, with nothing waiting; otherwise throws std::logic_error.
+    void replace(std::unique_ptr<Simulator> simulator);
 
     void add_observer(InputObserver &observer);
     void remove_observer(InputObserver &observer);
@@ -51,7 +56,7 @@ private:
     void apply_waiting();
 
     UiPort &port_;
-    Simulator simulator_;
+    std::unique_ptr<Simulator> simulator_ = std::make_unique<Simulator>();
     std::vector<InputObserver *> observers_;
     std::deque<Input> waiting_;
     std::deque<WindowRequest> requests_; // not yet handed to the windows

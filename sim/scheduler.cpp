@@ -71,6 +71,20 @@ Millis Scheduler::next_due() const
     return queue_.empty() ? -1 : queue_.front().due;
 }
 
+void Scheduler::restore_now(Millis time)
+{
+    if (time < 0 || time > latest)
+        throw std::invalid_argument("virtual time " + std::to_string(time) + " outside 0.." +
+                                    std::to_string(latest));
+    if (advancing_)
+        throw std::logic_error("Scheduler::restore_now called from a timer handler");
+    // Every tick the construction queued goes: each timer puts its saved one back.
+    for (const Entry &entry : queue_)
+        entry.timer->queued_ = false;
+    queue_.clear();
+    now_ = time;
+}
+
 void Scheduler::queue(Timer &timer, Millis due)
 {
     timer.due_ = due;
@@ -113,6 +127,22 @@ void Timer::set_interval(Millis interval)
         return;
     interval_ = checked_interval(interval);
     reschedule();
+}
+
+void Timer::restore(bool enabled, Millis interval, Millis due)
+{
+    const bool ticks = enabled && interval > 0;
+    if (interval < 0 || interval > Scheduler::latest || ticks != (due >= 0) ||
+        (ticks && (due < scheduler_.now() || due > Scheduler::latest)))
+        throw std::invalid_argument("a timer cannot be enabled=" + std::to_string(enabled) +
+                                    " interval=" + std::to_string(interval) +
+                                    " due=" + std::to_string(due) + " at " +
+                                    std::to_string(scheduler_.now()));
+    interval_ = interval;
+    enabled_ = enabled;
+    scheduler_.unqueue(*this);
+    if (ticks)
+        scheduler_.queue(*this, due);
 }
 
 Millis Timer::period() const

@@ -47,6 +47,11 @@ public:
     // Whether a tick's handler is running.
     bool advancing() const { return advancing_; }
 
+    // Sets the clock of a model being restored to the time it was saved at and unqueues every
+    // tick, for each timer to put its saved one back (Timer::restore); a time outside 0..latest
+    // throws std::invalid_argument.
+    void restore_now(Millis time);
+
 private:
     friend class Timer;
 
@@ -90,6 +95,11 @@ public:
     void set_interval(Millis interval);
     // When the next tick is due, or -1 when none is queued.
     Millis due() const { return queued_ ? due_ : -1; }
+    // Puts back a saved state: the tick due at `due` (-1: none) is queued at exactly that time,
+    // not a period from now, so that the timer goes on as it would have. A due time that could
+    // not have been saved (before now, beyond the clock's end, queued while disabled or the
+    // reverse) throws std::invalid_argument and leaves the timer as it was.
+    void restore(bool enabled, Millis interval, Millis due);
 
 private:
     friend class Scheduler;

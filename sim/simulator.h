@@ -4,6 +4,9 @@
 #include "sim/inputs.h"
 #include "sim/line_model.h"
 #include "sim/scheduler.h"
+#include "sim/state_hash.h"
+
+#include <memory>
 
 namespace zun {
 
@@ -13,6 +16,9 @@ namespace zun {
 class Simulator {
 public:
     Simulator() = default;
+    // A fresh model with every field written from `source` (see restore_fields); throws what
+    // restoring throws, and then nothing is left of the model.
+    static std::unique_ptr<Simulator> restored(FieldSource &source);
     Simulator(const Simulator &) = delete;
     Simulator &operator=(const Simulator &) = delete;
 

@@ -2,29 +2,71 @@
 
 #include "sim/line_model.h"
 
+#include <charconv>
+#include <functional>
 #include <string_view>
 #include <type_traits>
+#include <utility>
 
 namespace zun {
 
 namespace {
 
-// Collects the fields, each named by its place and index.
-class Fields {
+// Moves a picture onto the panel named, as the model moves its operator between the posts.
+void move_picture(PictureStore &pictures, Picture &picture, const std::string &name)
+{
+    Panel *panel = pictures.find_panel(name);
+    if (!panel)
+        throw std::invalid_argument("no panel is named '" + name + "'");
+    picture.move_to(*panel);
+}
+
+// Names a field by its place and index.
+class Names {
 public:
+    // Names the fields visited from now on as parts of `part`.
+    void within(std::string part) { prefix_ = part.empty() ? part : part + "."; }
+    std::string name(std::string_view field) const { return prefix_ + std::string(field); }
+
+private:
+    std::string prefix_;
+};
+
+// Collects the fields as text: all of them for a snapshot, or those the hash covers.
+class Collector : public Names {
+public:
+    explicit Collector(bool whole) : whole_(whole) {}
+
+    // Whether the fields named only while set, and those the hash leaves out, are visited.
+    bool whole() const { return whole_; }
+
     template <typename Value> void add(std::string_view name, const Value &value)
     {
         if constexpr (std::is_same_v<Value, std::string>)
-            fields_.push_back({prefix_ + std::string(name), value});
+            fields_.push_back({this->name(name), value});
         else if constexpr (std::is_enum_v<Value>)
             add(name, static_cast<long long>(value));
         else
-            fields_.push_back({prefix_ + std::string(name), std::to_string(value)});
+            fields_.push_back({this->name(name), std::to_string(value)});
     }
-    template <typename Array> void add_all(std::string_view name, const Array &values)
+    // A field the model keeps to itself: read by `get`, written by `set`.
+    template <typename Object, typename Get, typename Set>
+    void add_property(std::string_view name, Object &object, Get get, Set)
     {
-        for (std::size_t index = 0; index < values.size(); ++index)
-            add(std::string(name) + "[" + std::to_string(index) + "]", values[index]);
+        add(name, std::invoke(get, object));
+    }
+    // A field that follows from the others: saved, so that the hash covers it, never written.
+    template <typename Value> void add_derived(std::string_view name, const Value &value)
+    {
+        add(name, value);
+    }
+    void add_stage(std::string_view name, const Watched<std::int8_t> &stage)
+    {
+        add(name, static_cast<int>(static_cast<std::int8_t>(stage)));
+    }
+    void add_clock(std::string_view name, const Scheduler &scheduler)
+    {
+        add(name, scheduler.now());
     }
     void add_timer(std::string_view name, const Timer &timer)
     {
@@ -32,17 +74,110 @@ public:
         add(std::string(name) + ".interval", timer.interval());
         add(std::string(name) + ".due", timer.due());
     }
-    // Names the fields added from now on as parts of `part`.
-    void within(std::string part) { prefix_ = part.empty() ? part : part + "."; }
+    template <typename Array> void add_all(std::string_view name, const Array &values)
+    {
+        for (std::size_t index = 0; index < values.size(); ++index)
+            add(std::string(name) + "[" + std::to_string(index) + "]", values[index]);
+    }
 
     std::vector<StateField> take() { return std::move(fields_); }
 
 private:
     std::vector<StateField> fields_;
-    std::string prefix_;
+    bool whole_;
 };
 
-void add_mechanism(Fields &fields, const TMech &mech)
+// Parses a whole field as a number of the field's type, or throws.
+template <typename Number> Number parse_number(const std::string &name, std::string_view text)
+{
+    long long value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc{} || end != text.data() + text.size() ||
+        !std::in_range<Number>(value))
+        throw BadField(name, "bad value '" + std::string(text) + "' for " + name);
+    return static_cast<Number>(value);
+}
+
+bool parse_flag(const std::string &name, std::string_view text)
+{
+    if (text != "0" && text != "1")
+        throw BadField(name, "bad value '" + std::string(text) + "' for " + name);
+    return text == "1";
+}
+
+// Writes the fields back from a source, in the order the collector names them.
+class Restorer : public Names {
+public:
+    explicit Restorer(FieldSource &source) : source_(source) {}
+
+    static bool whole() { return true; }
+
+    template <typename Value> void add(std::string_view name, Value &value)
+    {
+        value = read<Value>(name);
+    }
+    template <typename Object, typename Get, typename Set>
+    void add_property(std::string_view name, Object &object, Get, Set set)
+    {
+        using Value = std::remove_cvref_t<std::invoke_result_t<Get, Object &>>;
+        Value value = read<Value>(name);
+        fit(this->name(name), [&] { std::invoke(set, object, std::move(value)); });
+    }
+    template <typename Value> void add_derived(std::string_view name, const Value &)
+    {
+        read<Value>(name);
+    }
+    void add_stage(std::string_view name, Watched<std::int8_t> &stage)
+    {
+        stage.restore(read<std::int8_t>(name));
+    }
+    void add_clock(std::string_view name, Scheduler &scheduler)
+    {
+        const Millis time = read<Millis>(name);
+        fit(this->name(name), [&] { scheduler.restore_now(time); });
+    }
+    void add_timer(std::string_view name, Timer &timer)
+    {
+        const std::string field(name);
+        const bool enabled = read<bool>(field + ".enabled");
+        const Millis interval = read<Millis>(field + ".interval");
+        const Millis due = read<Millis>(field + ".due");
+        fit(this->name(field + ".due"), [&] { timer.restore(enabled, interval, due); });
+    }
+    template <typename Array> void add_all(std::string_view name, Array &values)
+    {
+        for (std::size_t index = 0; index < values.size(); ++index)
+            add(std::string(name) + "[" + std::to_string(index) + "]", values[index]);
+    }
+
+private:
+    template <typename Value> Value read(std::string_view name)
+    {
+        const std::string full = this->name(name);
+        const std::string_view text = source_.value(full);
+        if constexpr (std::is_same_v<Value, std::string>)
+            return std::string(text);
+        else if constexpr (std::is_enum_v<Value>)
+            return static_cast<Value>(parse_number<std::underlying_type_t<Value>>(full, text));
+        else if constexpr (std::is_same_v<Value, bool>)
+            return parse_flag(full, text);
+        else
+            return parse_number<Value>(full, text);
+    }
+    // Runs a setter that refuses what it cannot hold, as a bad value of the field.
+    template <typename Set> static void fit(const std::string &name, Set set)
+    {
+        try {
+            set();
+        } catch (const std::invalid_argument &error) {
+            throw BadField(name, "bad value for " + name + ": " + error.what());
+        }
+    }
+
+    FieldSource &source_;
+};
+
+template <typename Fields, typename Mech> void add_mechanism(Fields &fields, Mech &mech)
 {
     fields.add_timer("Timer_Drive", mech.Timer_Drive);
     fields.add("Kind_Move", mech.Kind_Move);
@@ -75,7 +210,7 @@ void add_mechanism(Fields &fields, const TMech &mech)
     fields.add("Phase", mech.Phase);
     fields.add("Saved_Interval", mech.Saved_Interval);
     // Named only while set, so that a line without malfunctions hashes as before they existed.
-    if (mech.has_fault()) {
+    if (fields.whole() || mech.has_fault()) {
         fields.add("fault_drive", mech.fault_drive);
         fields.add("fault_permit", mech.fault_permit);
         fields.add("fault_kv_fwd", mech.fault_kv_fwd);
@@ -83,7 +218,7 @@ void add_mechanism(Fields &fields, const TMech &mech)
     }
 }
 
-void add_line(Fields &fields, const TFrame_LineMetal &line)
+template <typename Fields, typename Line> void add_line(Fields &fields, Line &line)
 {
     fields.add_timer("Timer_MovLine", line.Timer_MovLine);
     fields.add_timer("Timer_Visu_i_Stadiya", line.Timer_Visu_i_Stadiya);
@@ -97,7 +232,7 @@ void add_line(Fields &fields, const TFrame_LineMetal &line)
     fields.add("X_Razmativatela", line.X_Razmativatela);
     fields.add("Razmer_Rulona_Motalki", line.Razmer_Rulona_Motalki);
     fields.add("Razmer_Rulona_Razmativatela", line.Razmer_Rulona_Razmativatela);
-    fields.add("Stadiya_Raboti", static_cast<int>(static_cast<std::int8_t>(line.Stadiya_Raboti)));
+    fields.add_stage("Stadiya_Raboti", line.Stadiya_Raboti);
     fields.add("Gde_Rulon_Motalki", line.Gde_Rulon_Motalki);
     fields.add("Gde_Rulon_Razmativatela", line.Gde_Rulon_Razmativatela);
     fields.add_all("Zone_Head", line.Zone_Head);
@@ -112,33 +247,45 @@ void add_line(Fields &fields, const TFrame_LineMetal &line)
     fields.add("Dlina_Polosy", line.Dlina_Polosy);
 }
 
-void add_pictures(Fields &fields, const PictureStore &pictures)
+// A picture's panel, by its name.
+std::string panel_name(const Picture &picture)
 {
-    for (const Panel &panel : pictures.panels()) {
+    return picture.panel().name();
+}
+
+template <typename Fields, typename Store> void add_pictures(Fields &fields, Store &pictures)
+{
+    // The store's constness carries over to its parts through the lookups by name.
+    for (const Panel &each : pictures.panels()) {
+        auto &panel = *pictures.find_panel(each.name());
         fields.within("panel " + panel.name());
-        fields.add("left", panel.left());
-        fields.add("top", panel.top());
-        fields.add("visible", panel.visible());
+        fields.add_property("left", panel, &Panel::left, &Panel::set_left);
+        fields.add_property("top", panel, &Panel::top, &Panel::set_top);
+        fields.add_property("visible", panel, &Panel::visible, &Panel::set_visible);
     }
-    for (const Picture &picture : pictures.pictures()) {
+    for (const Picture &each : pictures.pictures()) {
+        auto &picture = *pictures.find_picture(each.name());
         fields.within("picture " + picture.name());
-        fields.add("panel", picture.panel().name());
-        fields.add("left", picture.left());
-        fields.add("top", picture.top());
-        fields.add("width", picture.width());
-        fields.add("height", picture.height());
-        fields.add("visible", picture.visible());
-        fields.add("tag", picture.tag());
-        fields.add("hint", picture.hint());
-        fields.add("caption", picture.caption());
+        fields.add_property("panel", picture, panel_name,
+                            [&pictures](auto &moved, const std::string &name) {
+                                move_picture(pictures, moved, name);
+                            });
+        fields.add_property("left", picture, &Picture::left, &Picture::set_left);
+        fields.add_property("top", picture, &Picture::top, &Picture::set_top);
+        fields.add_property("width", picture, &Picture::width, &Picture::set_width);
+        fields.add_property("height", picture, &Picture::height, &Picture::set_height);
+        fields.add_property("visible", picture, &Picture::visible, &Picture::set_visible);
+        fields.add_property("tag", picture, &Picture::tag, &Picture::set_tag);
+        fields.add_property("hint", picture, &Picture::hint, &Picture::set_hint);
+        fields.add_property("caption", picture, &Picture::caption, &Picture::set_caption);
     }
 }
 
-void add_consoles(Fields &fields, const LineModel &sim)
+template <typename Fields, typename Model> void add_consoles(Fields &fields, Model &sim)
 {
     const auto controls = console::controls();
     for (std::size_t row = 0; row < controls.size(); ++row) {
-        const ControlState &state = sim.Controls[row];
+        auto &state = sim.Controls[row];
         fields.within(std::string(controls[row].frame));
         fields.add("Angle", state.Angle);
         fields.add("b_Left_90", state.b_Left_90);
@@ -153,16 +300,20 @@ void add_consoles(Fields &fields, const LineModel &sim)
     fields.add_all("front_page", sim.front_page);
 }
 
-void add_main_window(Fields &fields, const LineModel &sim)
+template <typename Fields, typename Model> void add_main_window(Fields &fields, Model &sim)
 {
-    fields.add("now", sim.scheduler.now());
-    fields.add("next_due", sim.scheduler.next_due());
+    fields.add_clock("now", sim.scheduler);
+    fields.add_derived("next_due", sim.scheduler.next_due());
     fields.add("Cur_Mech", sim.Cur_Mech);
     fields.add("b_Hover_Selects", sim.b_Hover_Selects);
     fields.add("beep_pressed", sim.beep_pressed);
     // Named only in an examination, as the malfunctions are; the training aids follow it.
-    if (sim.lesson_is_exam())
+    if (fields.whole() || sim.lesson_is_exam())
         fields.add("Lesson", sim.Lesson);
+    if (fields.whole()) {
+        fields.add("next_step_pointers", sim.next_step_pointers);
+        fields.add("key_tips", sim.key_tips);
+    }
     fields.add("working_mode", sim.working_mode);
     fields.add("pass_button_enabled", sim.pass_button_enabled);
     fields.add("pass_button_caption", sim.pass_button_caption);
@@ -203,11 +354,9 @@ std::uint64_t fnv(const std::vector<StateField> &fields)
     return hash;
 }
 
-} // namespace
-
-std::vector<StateField> state_fields(const LineModel &sim)
+// Visits every field of the model, in the order of the list.
+template <typename Fields, typename Model> void add_model(Fields &fields, Model &sim)
 {
-    Fields fields;
     add_main_window(fields, sim);
     for (std::size_t number = 0; number < sim.Mech_Array.size(); ++number) {
         fields.within("mech[" + std::to_string(number) + "]");
@@ -217,7 +366,31 @@ std::vector<StateField> state_fields(const LineModel &sim)
     add_line(fields, sim.Frame_LineMetal);
     add_pictures(fields, sim.pictures);
     add_consoles(fields, sim);
+}
+
+std::vector<StateField> collect(const LineModel &sim, bool whole)
+{
+    Collector fields(whole);
+    add_model(fields, sim);
     return fields.take();
+}
+
+} // namespace
+
+std::vector<StateField> state_fields(const LineModel &sim)
+{
+    return collect(sim, false);
+}
+
+std::vector<StateField> snapshot_fields(const LineModel &sim)
+{
+    return collect(sim, true);
+}
+
+void restore_fields(LineModel &sim, FieldSource &source)
+{
+    Restorer fields(source);
+    add_model(fields, sim);
 }
 
 std::uint64_t state_hash(const LineModel &sim)

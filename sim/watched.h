@@ -28,6 +28,9 @@ public:
     }
     Watched &operator++() { return *this = static_cast<T>(value_ + 1); }
 
+    // Puts back a saved value without telling: restoring a state is no change of it.
+    void restore(T value) { value_ = value; }
+
     void set_observer(Observer observer) { observer_ = std::move(observer); }
 
 private:

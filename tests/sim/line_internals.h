@@ -9,7 +9,7 @@ namespace zun {
 // every caller of the model, changes it by inputs and by its clock only.
 struct LineModelInternals {
     static LineModel &of(Simulator &simulator) { return simulator.line_; }
-    static LineModel &of(Dispatcher &dispatcher) { return of(dispatcher.simulator_); }
+    static LineModel &of(Dispatcher &dispatcher) { return of(*dispatcher.simulator_); }
     // What a completed stage does in the first working mode, on its own; the windows are told
     // with the next dispatch.
     static void point_to_next_step(Dispatcher &dispatcher) { of(dispatcher).point_to_next_step(); }
