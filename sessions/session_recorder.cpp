@@ -12,12 +12,12 @@ namespace zun {
 SessionRecorder::SessionRecorder(Dispatcher &dispatcher, const std::filesystem::path &folder,
                                  const std::tm &local_time, const SessionHeader &header,
                                  InputTimeline earlier, WritingReport report_writing)
-    : dispatcher_(dispatcher), sim_(dispatcher.model()), writer_(folder, local_time, header),
+    : dispatcher_(dispatcher), writer_(folder, local_time, header),
       inputs_(std::move(earlier)), report_writing_(std::move(report_writing))
 {
     for (const TimedInput &timed : inputs_)
         writer_.input(timed.time, script::line_of(timed.input));
-    note_stage(sim_.scheduler.now(), sim_.Frame_LineMetal.Stadiya_Raboti);
+    note_stage(dispatcher_.now(), dispatcher_.model().Frame_LineMetal.Stadiya_Raboti);
     check_writing();
     dispatcher_.add_observer(*this);
 }
@@ -54,7 +54,7 @@ void SessionRecorder::set_trainee(const std::string &name)
 {
     if (writer_.ended())
         return;
-    writer_.note(sim_.scheduler.now(), "trainee: " + one_line(name));
+    writer_.note(dispatcher_.now(), "trainee: " + one_line(name));
     check_writing();
 }
 
@@ -63,8 +63,8 @@ void SessionRecorder::end(const std::string &note)
     if (writer_.ended())
         return;
     if (!note.empty())
-        writer_.note(sim_.scheduler.now(), note);
-    writer_.end(sim_.scheduler.now(), hash_text(state_hash(sim_)));
+        writer_.note(dispatcher_.now(), note);
+    writer_.end(dispatcher_.now(), hash_text(state_hash(dispatcher_.model())));
     check_writing();
 }
 

@@ -64,7 +64,6 @@ private:
     void note_stage(Millis time, int stage);
 
     Dispatcher &dispatcher_;
-    const LineModel &sim_;
     SessionWriter writer_;
     InputTimeline inputs_;
     WritingReport report_writing_;

@@ -36,7 +36,8 @@ public:
     // The model as it is now; a model put in its place by `replace` is another one.
     const LineModel &model() const { return simulator_->state(); }
     // Puts a whole model in the place of this one, as when a saved state is loaded. Only
-    // between dispatches, with nothing waiting; otherwise throws std::logic_error.
+    // between dispatches, with nothing waiting; otherwise throws std::logic_error. Whoever keeps
+    // a reference to the old model is left with nothing: observers read `model()` each time.
     void replace(std::unique_ptr<Simulator> simulator);
 
     void add_observer(InputObserver &observer);

@@ -95,7 +95,7 @@ std::optional<AssessedInput> assessed(const Input &input, const Answer &answer)
 }
 
 Assessment::Assessment(Dispatcher &dispatcher)
-    : dispatcher_(dispatcher), sim_(dispatcher.model()), mode_(sim_.working_mode)
+    : dispatcher_(dispatcher), mode_(sim().working_mode)
 {
     dispatcher_.add_observer(*this);
 }
@@ -114,15 +114,15 @@ Report Assessment::report(const ReferenceTimes &reference) const
 {
     const auto points =
         step_points(record_.entries(), record_.trainee_operated(), reference);
-    return {record_, score(reference), lesson_, sim_, points.value_or(std::vector<StepPoints>{})};
+    return {record_, score(reference), lesson_, sim(), points.value_or(std::vector<StepPoints>{})};
 }
 
 // The mode is read from the model, since more than the selector selects one (the main window
 // shown selects the first).
 void Assessment::input_applied(Millis time, const Input &input, const Answer &answer)
 {
-    if (sim_.working_mode != mode_) {
-        mode_ = sim_.working_mode;
+    if (sim().working_mode != mode_) {
+        mode_ = sim().working_mode;
         AssessedInput chosen = of_kind(AssessedInput::Kind::ModeChosen);
         chosen.mode = static_cast<int>(mode_);
         if (mode_ != WorkingMode::None)
@@ -153,9 +153,9 @@ void Assessment::fault_shown(Millis time, int mech, FaultKind kind)
 
 std::string Assessment::mistake_notice() const
 {
-    if (!last_mistake_ || sim_.lesson_is_exam())
+    if (!last_mistake_ || sim().lesson_is_exam())
         return {};
-    return remark_in_words(*last_mistake_, sim_);
+    return remark_in_words(*last_mistake_, sim());
 }
 
 void Assessment::stage_changed(Millis time, int, int after)

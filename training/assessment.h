@@ -57,8 +57,10 @@ private:
     void stage_changed(Millis time, int before, int after) override;
     void fault_shown(Millis time, int mech, FaultKind kind) override;
 
+    // The model as it is now: a loaded snapshot puts another in its place.
+    const LineModel &sim() const { return dispatcher_.model(); }
+
     Dispatcher &dispatcher_;
-    const LineModel &sim_;
     StageRecord record_;
     LessonLog lesson_;
     WorkingMode mode_ = WorkingMode::None;
