@@ -27,6 +27,9 @@ TEST(Snapshot, RestoredModelGoesOnAsTheReplayedOne)
     const std::vector<std::string> hour = hour_of_random_use();
     ASSERT_GT(hour.size(), 10000U);
     constexpr std::size_t followed = 300; // lines of the hour both models are given
+    // The hashes are compared every few lines (a state that parted stays apart) and all fields at
+    // the end: hashing after every line made this the slowest test by far under the sanitizers.
+    constexpr std::size_t compared_every = 10;
     std::mt19937 random(36);
     std::uniform_int_distribution<std::size_t> gap(200, 2000);
     std::ostringstream out;
@@ -44,8 +47,11 @@ TEST(Snapshot, RestoredModelGoesOnAsTheReplayedOne)
         for (; next < at + followed; ++next) {
             replayed.run_line(hour[next]);
             restored.run_line(hour[next]);
-            ASSERT_EQ(zun::state_hash(restored.sim()), zun::state_hash(replayed.sim()))
-                << "restored at line " << at + 1 << ", line " << next + 1 << ": " << hour[next];
+            if ((next - at) % compared_every == compared_every - 1) {
+                ASSERT_EQ(zun::state_hash(restored.sim()), zun::state_hash(replayed.sim()))
+                    << "restored at line " << at + 1 << ", line " << next + 1 << ": "
+                    << hour[next];
+            }
         }
         ASSERT_EQ(zun::snapshot_fields(restored.sim()), zun::snapshot_fields(replayed.sim()));
         ++moments;
