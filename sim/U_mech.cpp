@@ -169,7 +169,8 @@ void TMech::tell_faults_shown(bool was_running)
     const bool running = b_KM_FWD || b_KM_RWS;
     if (was_running && !running && fault_drive)
         host_.fault_shown(*this, FaultKind::Drive);
-    if (Kind_Move == KindMove::Rotation || !running)
+    // Only a lost end switch needs the position read again; most ticks have none.
+    if (Kind_Move == KindMove::Rotation || !running || !(fault_kv_fwd || fault_kv_rws))
         return;
     const LimitSwitches by_position = switches_by_position();
     if (b_KM_FWD && by_position.forward && fault_kv_fwd)
@@ -178,40 +179,15 @@ void TMech::tell_faults_shown(bool was_running)
         host_.fault_shown(*this, FaultKind::ReverseEnd);
 }
 
-bool &TMech::fault_flag(FaultKind kind)
-{
-    switch (kind) {
-    case FaultKind::Drive:
-        return fault_drive;
-    case FaultKind::Permit:
-        return fault_permit;
-    case FaultKind::ForwardEnd:
-        return fault_kv_fwd;
-    case FaultKind::ReverseEnd:
-        return fault_kv_rws;
-    }
-    return fault_drive;
-}
-
 bool TMech::has_fault(FaultKind kind) const
 {
-    switch (kind) {
-    case FaultKind::Drive:
-        return fault_drive;
-    case FaultKind::Permit:
-        return fault_permit;
-    case FaultKind::ForwardEnd:
-        return fault_kv_fwd;
-    case FaultKind::ReverseEnd:
-        return fault_kv_rws;
-    }
-    return false;
+    return this->*fault_flag(kind);
 }
 
 // Setting a malfunction that is already set, or clearing one that is not, changes nothing.
 void TMech::set_fault(FaultKind kind, bool on)
 {
-    bool &flag = fault_flag(kind);
+    bool &flag = this->*fault_flag(kind);
     if (flag == on)
         return;
     flag = on;

@@ -130,7 +130,21 @@ private:
     // before and after that tick's evaluation.
     void tell_faults_shown(bool was_running);
     void send_pulse(bool TMech::*pulse);
-    bool &fault_flag(FaultKind kind);
+    // The flag that holds a malfunction of `kind`.
+    static constexpr bool TMech::*fault_flag(FaultKind kind)
+    {
+        switch (kind) {
+        case FaultKind::Drive:
+            return &TMech::fault_drive;
+        case FaultKind::Permit:
+            return &TMech::fault_permit;
+        case FaultKind::ForwardEnd:
+            return &TMech::fault_kv_fwd;
+        case FaultKind::ReverseEnd:
+            return &TMech::fault_kv_rws;
+        }
+        return &TMech::fault_drive;
+    }
 
     MechHost &host_;
 };
