@@ -102,9 +102,30 @@ SimRunner::ExitStatus SimRunner::run(std::istream &script, std::ostream &errors)
     return Completed;
 }
 
+void SimRunner::enter(std::unique_ptr<zun::Simulator> start)
+{
+    dispatcher_.replace(std::move(start));
+    began_ = dispatcher_.now();
+}
+
+void SimRunner::begin_exercise(const zun::Exercise &exercise)
+{
+    if (exercise.lesson == zun::LessonKind::Exam)
+        dispatcher_.apply(zun::input::Lesson{zun::LessonKind::Exam});
+    director_ = std::make_unique<zun::ExerciseDirector>(dispatcher_, exercise.events, began_);
+}
+
 SimRunner::ExitStatus SimRunner::replay(const zun::SessionScript &session, bool check,
                                         std::ostream &errors)
 {
+    if (!session.header.start.empty()) {
+        zun::ReadSnapshot start = zun::read_snapshot(session.header.start);
+        if (!start.simulator) {
+            errors << "the session's start state is refused: " << start.error << '\n';
+            return ScriptError;
+        }
+        enter(std::move(start.simulator));
+    }
     for (const zun::SessionLine &line : session.lines) {
         if (const ExitStatus status = run_numbered(line.number, line.text, errors);
             status != Completed)
@@ -270,9 +291,17 @@ void SimRunner::advance_watched(zun::Millis duration)
 {
     const zun::Millis goal = sim().scheduler.now() + duration;
     while (sim().scheduler.now() < goal) {
-        dispatcher_.advance_to(std::min(goal, sim().scheduler.now() + progress_step));
+        advance_towards(std::min(goal, sim().scheduler.now() + progress_step));
         tell_progress();
     }
+}
+
+void SimRunner::advance_towards(zun::Millis time)
+{
+    if (director_ && director_->waits_for_the_line())
+        time = std::min(time, dispatcher_.now() + tick);
+    const std::optional<zun::Millis> due = director_ ? director_->next_due() : std::nullopt;
+    dispatcher_.advance_to(due && *due > dispatcher_.now() ? std::min(time, *due) : time);
 }
 
 void SimRunner::tell_progress()
@@ -316,7 +345,7 @@ void SimRunner::until_stage(const Arguments &arguments)
     awaited_reached_ = sim().Frame_LineMetal.Stadiya_Raboti == goal;
     const zun::Millis start = sim().scheduler.now();
     while (!awaited_reached_ && sim().scheduler.now() - start < limit) {
-        dispatcher_.advance_by(tick);
+        advance_towards(dispatcher_.now() + tick);
         tell_progress();
     }
     awaited_stage_ = -1;

@@ -3,10 +3,12 @@
 #include "sessions/session_file.h"
 #include "sim/dispatcher.h"
 #include "sim/ui_port.h"
+#include "training/exercise_director.h"
 
 #include <cstdint>
 #include <functional>
 #include <iosfwd>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <variant>
@@ -35,7 +37,16 @@ public:
     // run with Failed.
     ExitStatus run(std::istream &script, std::ostream &errors);
 
-    // Replays a session file's lines. A last line cut short is dropped with a warning. With
+    // Puts the line in a start state: what follows begins at its time.
+    void enter(std::unique_ptr<zun::Simulator> start);
+    // Sets the exercise's lesson and carries out its events as their triggers come while the
+    // script runs, the exercise having begun where the line was entered.
+    void begin_exercise(const zun::Exercise &exercise);
+    // When the session or the exercise began: the time of its start state, 0 on a fresh line.
+    zun::Millis began() const { return began_; }
+
+    // Replays a session file's lines, from the state its start snapshot holds when it has one
+    // (a start refused is a script error). A last line cut short is dropped with a warning. With
     // `check`, the final state hash must equal the file's end line; a session without one
     // (killed, or still running) cannot be checked and fails.
     ExitStatus replay(const zun::SessionScript &session, bool check, std::ostream &errors);
@@ -89,6 +100,9 @@ private:
     void refuse_past_clock_end(long long duration, const char *what) const;
     // Advances the clock in steps, telling the progress watcher between them.
     void advance_watched(zun::Millis duration);
+    // Advances to `time`, or to the first moment before it that a scripted event waits for; a
+    // tick at most while an event waits for the line.
+    void advance_towards(zun::Millis time);
     void tell_progress();
 
     void advance(const Arguments &arguments);
@@ -117,4 +131,6 @@ private:
     int awaited_stage_ = -1; // the goal of `until stage`, while it waits
     bool awaited_reached_ = false;
     long long stage_1_begun_ = 0;
+    zun::Millis began_ = 0;
+    std::unique_ptr<zun::ExerciseDirector> director_;
 };

@@ -23,6 +23,12 @@ struct SessionHeader {
     std::string station = {}; // the PC's host name
     std::string account = {}; // the user's login
     std::string id = {};      // random, made when the recording starts
+    // An exercise's session: its name, its goal in the words of its line ("reach step 5 within
+    // 600 s, pass 70"), and the snapshot of the state it begins in, which the session's inputs
+    // follow; all empty for a session that begins on a fresh line.
+    std::string exercise = {};
+    std::string goal = {};
+    std::string start = {};
 };
 
 // One line of a session's script with its number in the file (from 1).

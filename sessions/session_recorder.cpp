@@ -2,6 +2,7 @@
 
 #include "sessions/input_lines.h"
 #include "sessions/text_line.h"
+#include "sim/snapshot.h"
 #include "sim/state_hash.h"
 
 #include <algorithm>
@@ -12,7 +13,9 @@ namespace zun {
 SessionRecorder::SessionRecorder(Dispatcher &dispatcher, const std::filesystem::path &folder,
                                  const std::tm &local_time, const SessionHeader &header,
                                  InputTimeline earlier, WritingReport report_writing)
-    : dispatcher_(dispatcher), writer_(folder, local_time, header),
+    : dispatcher_(dispatcher),
+      writer_(folder, local_time, header,
+              header.start.empty() ? 0 : snapshot_time(header.start).value_or(0)),
       inputs_(std::move(earlier)), report_writing_(std::move(report_writing))
 {
     for (const TimedInput &timed : inputs_)

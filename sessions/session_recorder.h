@@ -29,7 +29,8 @@ public:
     using WritingReport = std::function<void(Writing what, const std::string &error)>;
 
     // Starts the file with its header, then the inputs of `earlier` (a session continued from a
-    // moment of another one: the model has been brought there by replaying them).
+    // moment of another one: the model has been brought there by replaying them). A header with
+    // a start state has its lines follow that state's time.
     SessionRecorder(Dispatcher &dispatcher, const std::filesystem::path &folder,
                     const std::tm &local_time, const SessionHeader &header,
                     InputTimeline earlier = {}, WritingReport report_writing = {});

@@ -58,7 +58,8 @@ std::string new_session_id()
 }
 
 SessionWriter::SessionWriter(const std::filesystem::path &folder, const std::tm &local_time,
-                             const SessionHeader &header)
+                             const SessionHeader &header, std::int64_t began)
+    : written_until_(began)
 {
     create(folder, local_time);
     write(header_lines(header));

@@ -31,9 +31,10 @@ std::string new_session_id();
 class SessionWriter {
 public:
     // Creates a new file in `folder` (made if missing) named from `local_time`, never overwriting
-    // an existing one, and writes the header.
+    // an existing one, and writes the header. The session's lines follow the virtual time
+    // `began`: the time of its start state, 0 on a fresh line.
     SessionWriter(const std::filesystem::path &folder, const std::tm &local_time,
-                  const SessionHeader &header);
+                  const SessionHeader &header, std::int64_t began = 0);
 
     // An input line applied at virtual `time` (never earlier than the last line written).
     void input(std::int64_t time, std::string_view line);

@@ -54,7 +54,18 @@ void Dispatcher::replace(std::unique_ptr<Simulator> simulator)
 {
     if (phase_ != Phase::Idle || !waiting_.empty() || !requests_.empty())
         throw std::logic_error("a model is replaced while a dispatch is under way");
+    const int before = model().Frame_LineMetal.Stadiya_Raboti;
     simulator_ = std::move(simulator);
+    const int after = model().Frame_LineMetal.Stadiya_Raboti;
+    if (after == before)
+        return;
+    Happenings happened;
+    happened.stage_changes.push_back({now(), before, after});
+    {
+        const PhaseScope scope(phase_, Phase::Telling);
+        tell(std::move(happened));
+    }
+    apply_waiting();
 }
 
 Answer Dispatcher::dispatch(const Input &input)

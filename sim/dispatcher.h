@@ -37,7 +37,8 @@ public:
     const LineModel &model() const { return simulator_->state(); }
     // Puts a whole model in the place of this one, as when a saved state is loaded. Only
     // between dispatches, with nothing waiting; otherwise throws std::logic_error. Whoever keeps
-    // a reference to the old model is left with nothing: observers read `model()` each time.
+    // a reference to the old model is left with nothing: observers read `model()` each time. A
+    // model at another stage is told to the observers as a change of the stage at its time.
     void replace(std::unique_ptr<Simulator> simulator);
 
     void add_observer(InputObserver &observer);

@@ -165,6 +165,9 @@ private:
     // Selects a working mode as the selector does; a mode that is already selected changes
     // nothing.
     void select_working_mode(WorkingMode mode);
+    // An automatic run stops where it stands and the trainee takes over: no pause runs on towards
+    // the next step, and the first working mode is selected.
+    void hand_over_to_trainee();
 
     // The mechanisms' calls on their host.
     void set_cur_mech(std::int32_t number) override;

@@ -61,6 +61,12 @@ void LineModel::Form_StepsHide()
     f_Restore_All_Speeds();
 }
 
+void LineModel::hand_over_to_trainee()
+{
+    Frame_LineMetal.Timer_Pause_Between_Steps.set_enabled(false);
+    select_working_mode(WorkingMode::PassStages);
+}
+
 bool LineModel::pointers_on() const
 {
     return working_mode == WorkingMode::PassStages && next_step_pointers;

@@ -39,6 +39,10 @@ public:
 
 private:
     friend struct LineModelInternals; // the model's own unit tests
+    friend std::unique_ptr<Simulator> automatic_run_at_step(int step);
+
+    // Ends an automatic run where it stands, for a starting point: see automatic_run_at_step.
+    void hand_over_to_trainee() { line_.hand_over_to_trainee(); }
 
     LineModel line_;
 };

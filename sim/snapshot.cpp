@@ -231,6 +231,20 @@ std::string write_snapshot(const LineModel &sim)
     return text + end_line + "\n";
 }
 
+std::optional<Millis> snapshot_time(std::string_view text)
+{
+    constexpr std::string_view key = "\ntime=";
+    const std::size_t found = text.find(key);
+    if (found == std::string_view::npos)
+        return std::nullopt;
+    const std::string_view digits = text.substr(found + key.size());
+    Millis time = 0;
+    const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), time);
+    if (error != std::errc() || end == digits.data())
+        return std::nullopt;
+    return time;
+}
+
 ReadSnapshot read_snapshot(std::string_view text)
 {
     try {

@@ -3,6 +3,7 @@
 #include "sim/simulator.h"
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -21,6 +22,9 @@ inline constexpr int snapshot_format = 1;
 // Names and values are escaped: a backslash, line breaks and other control bytes are written
 // as \\, \n, \r and \xHH, and an '=' in a name as \x3d, so that every line is one field.
 std::string write_snapshot(const LineModel &sim);
+
+// The virtual time a snapshot's header says it was saved at; nothing when it says none.
+std::optional<Millis> snapshot_time(std::string_view text);
 
 // A snapshot read back: the model, or why it was refused.
 struct ReadSnapshot {

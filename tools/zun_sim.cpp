@@ -1,9 +1,11 @@
 // zun-sim: runs the trainer's model without windows from a script (standard input), replays or
-// checks a session file, reports how the trainee did in it (--report, --report-html), or
-// measures a number of automatic cycles of the scenario (--bench N).
+// checks a session file, reports how the trainee did in it (--report, --report-html), runs an
+// exercise with a script as its trainee and reports it (--exercise), or measures a number of
+// automatic cycles of the scenario (--bench N).
 #include "runner/session_report.h"
 #include "runner/sim_runner.h"
 #include "sessions/session_file.h"
+#include "training/exercise_start.h"
 #include "training/report.h"
 #include "training/score.h"
 
@@ -20,8 +22,8 @@ namespace {
 int usage()
 {
     std::cerr << "usage: zun-sim [SCRIPT] | zun-sim --check SESSION_FILE | zun-sim --report "
-                 "SESSION_FILE | zun-sim --report-html HTML_FILE SESSION_FILE | zun-sim --bench "
-                 "CYCLES\n";
+                 "SESSION_FILE | zun-sim --report-html HTML_FILE SESSION_FILE | zun-sim --exercise "
+                 "EXERCISE [SCRIPT] | zun-sim --bench CYCLES\n";
     return SimRunner::ScriptError;
 }
 
@@ -81,6 +83,60 @@ int report(const char *session_path, const char *html_path)
     return SimRunner::Completed;
 }
 
+std::optional<std::string> file_text(const std::filesystem::path &path)
+{
+    std::ifstream file(path, std::ios::binary);
+    if (!file)
+        return std::nullopt;
+    return std::string{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+}
+
+// The exercise's snapshot NAME is the file NAME.snapshot beside the exercise's own file.
+zun::SnapshotFinder snapshots_beside(const std::filesystem::path &exercise_path)
+{
+    return [folder = exercise_path.parent_path()](std::string_view name) {
+        return file_text(folder / (std::string(name) + ".snapshot"));
+    };
+}
+
+// The script's output, then the report; the goal missed ends with Failed.
+int run_exercise(const char *exercise_path, const char *script_path)
+{
+    const std::optional<std::string> text = file_text(exercise_path);
+    if (!text) {
+        std::cerr << "zun-sim: cannot read " << exercise_path << '\n';
+        return SimRunner::ScriptError;
+    }
+    const zun::ReadExercise read = zun::read_exercise(*text);
+    if (!read.exercise) {
+        std::cerr << read.error << '\n';
+        return SimRunner::ScriptError;
+    }
+    zun::StartState start = zun::start_state(read.exercise->start, snapshots_beside(exercise_path));
+    if (!start.simulator) {
+        std::cerr << "zun-sim: " << start.error << '\n';
+        return SimRunner::ScriptError;
+    }
+    std::ifstream script_file;
+    if (script_path) {
+        script_file.open(script_path);
+        if (!script_file) {
+            std::cerr << "zun-sim: cannot read " << script_path << '\n';
+            return SimRunner::ScriptError;
+        }
+    }
+    AssessedReplay run(std::cout);
+    run.runner().enter(std::move(start.simulator));
+    run.begin_exercise(*read.exercise);
+    if (const SimRunner::ExitStatus status =
+            run.runner().run(script_path ? script_file : std::cin, std::cerr);
+        status != SimRunner::Completed)
+        return status;
+    const zun::Report report = run.report(zun::ReferenceTimes::human_pace());
+    std::cout << zun::report_lines(report);
+    return report.exercise->verdict.met() ? SimRunner::Completed : SimRunner::Failed;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -95,6 +151,9 @@ int main(int argc, char *argv[])
         return argc == 3 ? replay(runner, argv[2], true) : usage();
     if (first == "--report")
         return argc == 3 ? report(argv[2], nullptr) : usage();
+    if (first == "--exercise")
+        return argc == 3 || argc == 4 ? run_exercise(argv[2], argc == 4 ? argv[3] : nullptr)
+                                      : usage();
     if (first == "--report-html")
         return argc == 4 ? report(argv[3], argv[2]) : usage();
     if (argc > 2 || first.starts_with("--"))

@@ -80,6 +80,28 @@ std::string lesson_lines(const LessonLog &lesson)
     return text;
 }
 
+std::string exercise_lines(const std::optional<ExerciseOutcome> &exercise)
+{
+    if (!exercise)
+        return {};
+    const GoalVerdict &verdict = exercise->verdict;
+    return "exercise=" + exercise->name + "\ngoal=" + goal_text(exercise->goal) + "\ngoal_met=" +
+           (verdict.met() ? "yes" : "no why=" + shortfall_words(verdict, exercise->goal)) + "\n";
+}
+
+std::string exercise_html(const std::optional<ExerciseOutcome> &exercise)
+{
+    if (!exercise)
+        return {};
+    const GoalVerdict &verdict = exercise->verdict;
+    return "<h2>Упражнение</h2>\n<p>" + escaped(exercise->name) +
+           "</p>\n<p>Цель: " + escaped(goal_text(exercise->goal)) + "</p>\n<p><b>" +
+           (verdict.met() ? std::string("Цель достигнута.")
+                          : "Цель не достигнута: " +
+                                escaped(shortfall_words_ru(verdict, exercise->goal)) + ".") +
+           "</b></p>\n";
+}
+
 // The find list's name of a mechanism ("1 телега"), or its number where the list has none.
 std::string mech_name(const LineModel &model, int mech)
 {
@@ -178,7 +200,7 @@ std::string report_lines(const Report &report)
                 " mech=" + std::to_string(remark.mech) + " dir=" +
                 std::string(direction_word(remark.direction)) +
                 " reason=" + (remark.reason.empty() ? "-" : remark.reason) + "\n";
-    return text + lesson_lines(report.lesson);
+    return text + lesson_lines(report.lesson) + exercise_lines(report.exercise);
 }
 
 std::string report_html(const Report &report, std::string_view title)
@@ -191,6 +213,7 @@ std::string report_html(const Report &report, std::string_view title)
             "</b></p>\n";
     html += "<p><b>Оценка: " + (report.score ? std::to_string(*report.score) : "—") +
             "</b></p>\n<p>" + escaped(score_rule) + "</p>\n";
+    html += exercise_html(report.exercise);
     html += faults_html(report);
     html += "<h2>Шаги</h2>\n<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\">\n<tr>"
             "<th>шаг</th><th>начало, с</th><th>конец, с</th><th>выполнен</th>"

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "training/goal_verdict.h"
 #include "training/lesson_log.h"
 #include "training/score.h"
 #include "training/stage_record.h"
@@ -20,6 +21,7 @@ struct Report {
     const LessonLog &lesson; // the exam and the malfunctions
     const LineModel &model;  // names the mechanisms
     std::vector<StepPoints> points = {}; // of each entry; none without a score
+    std::optional<ExerciseOutcome> exercise = std::nullopt; // of an exercise's session
 };
 
 // Who did the session and when it began ("YYYY-MM-DD HH:MM:SS"), for the report's title.
@@ -37,7 +39,8 @@ std::string_view completion_in_words(Completion by);
 std::string_view direction_word(Direction direction);
 
 // "score=N" (or "score=-"), a line per step, then a line per remark; then "lesson=exam" for an
-// examination and a line per malfunction the instructor gave.
+// examination and a line per malfunction the instructor gave; for an exercise's session, its
+// name, its goal and "goal_met=yes", or "goal_met=no why=..." with what fell short.
 std::string report_lines(const Report &report);
 
 // A remark as a person reads it: when, in which step, and what went wrong in words.
