@@ -4,6 +4,7 @@
 #include "training/remark_words.h"
 
 #include <type_traits>
+#include <utility>
 
 namespace zun {
 namespace {
@@ -143,6 +144,21 @@ void Assessment::input_applied(Millis time, const Input &input, const Answer &an
     }
     if (lesson_.input(time, input, answer))
         ++version_;
+}
+
+Assessment::Kept Assessment::kept() const
+{
+    return {record_, lesson_, mode_, modes_chosen_, last_mistake_, version_};
+}
+
+void Assessment::restore(Kept kept)
+{
+    record_ = std::move(kept.record);
+    lesson_ = std::move(kept.lesson);
+    mode_ = kept.mode;
+    modes_chosen_ = std::move(kept.modes_chosen);
+    last_mistake_ = std::move(kept.last_mistake);
+    version_ = kept.version;
 }
 
 void Assessment::fault_shown(Millis time, int mech, FaultKind kind)

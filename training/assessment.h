@@ -52,6 +52,20 @@ public:
     // they changed.
     std::uint64_t version() const { return version_; }
 
+    // All the assessment has built from the inputs so far. It is built from the model's answers
+    // and the mode the model holds after each input, so a model restored from a snapshot cannot
+    // rebuild it from the inputs alone: it is kept with the snapshot and put back with it.
+    struct Kept {
+        StageRecord record;
+        LessonLog lesson;
+        WorkingMode mode = WorkingMode::None;
+        std::set<int> modes_chosen;
+        std::optional<StageRemark> last_mistake;
+        std::uint64_t version = 0;
+    };
+    Kept kept() const;
+    void restore(Kept kept);
+
 private:
     void input_applied(Millis time, const Input &input, const Answer &answer) override;
     void stage_changed(Millis time, int before, int after) override;
