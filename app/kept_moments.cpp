@@ -12,12 +12,19 @@ SeekCache::Moment fresh_base(zun::UiPort &port)
         fresh.now(), 0, zun::write_snapshot(fresh.model()), {zun::Assessment(fresh).kept(), {}}};
 }
 
-SeekCache::Moment moment_of(const Forms &forms, const QuietPort &port, std::size_t played)
+void SeekCache::keep(const Forms &forms, const QuietPort &port, std::size_t played)
 {
-    return {forms.sim().scheduler.now(),
-            played,
-            zun::write_snapshot(forms.sim()),
-            {forms.assessment().kept(), port.last_pointers()}};
+    history_.extend(forms.assessment());
+    moments_.keep({forms.sim().scheduler.now(),
+                   played,
+                   zun::write_snapshot(forms.sim()),
+                   {forms.assessment().kept(), port.last_pointers()}});
+}
+
+void SeekCache::drop_after(zun::Millis time)
+{
+    moments_.drop_after(time);
+    history_.cut(moments_.at_or_before(time).records.assessment);
 }
 
 RestoredMoment restored(SeekCache &cache, QuietPort &port, zun::Millis time)
@@ -27,7 +34,7 @@ RestoredMoment restored(SeekCache &cache, QuietPort &port, zun::Millis time)
         zun::ReadSnapshot read = zun::read_snapshot(moment.model);
         if (read.simulator) {
             auto forms = std::make_unique<Forms>(port, std::move(read.simulator));
-            forms->assessment().restore(moment.records.assessment);
+            forms->assessment().restore(moment.records.assessment, cache.history());
             port.restore_pointers(moment.records.pointers);
             return {std::move(forms), moment.played};
         }
@@ -39,5 +46,5 @@ RestoredMoment restored(SeekCache &cache, QuietPort &port, zun::Millis time)
 void MomentKeeper::passing(zun::Millis time, std::size_t played)
 {
     if (cache_.wants(time))
-        cache_.keep(moment_of(forms_, port_, played));
+        cache_.keep(forms_, port_, played);
 }

@@ -87,7 +87,7 @@ void TrainerSession::keep_live_moment()
 {
     const zun::Millis now = forms_->sim().scheduler.now();
     if (moments_.wants(now))
-        moments_.keep(moment_of(*forms_, port_, recorder_->inputs().size()));
+        moments_.keep(*forms_, port_, recorder_->inputs().size());
 }
 
 void TrainerSession::end()

@@ -148,17 +148,29 @@ void Assessment::input_applied(Millis time, const Input &input, const Answer &an
 
 Assessment::Kept Assessment::kept() const
 {
-    return {record_, lesson_, mode_, modes_chosen_, last_mistake_, version_};
+    return {record_.kept(), lesson_.kept(), mode_, modes_chosen_, last_mistake_, version_};
 }
 
-void Assessment::restore(Kept kept)
+void Assessment::restore(const Kept &kept, const AssessmentHistory &history)
 {
-    record_ = std::move(kept.record);
-    lesson_ = std::move(kept.lesson);
+    record_ = StageRecord::restored(history.record_, kept.record);
+    lesson_ = LessonLog::restored(history.lesson_, kept.lesson);
     mode_ = kept.mode;
-    modes_chosen_ = std::move(kept.modes_chosen);
-    last_mistake_ = std::move(kept.last_mistake);
+    modes_chosen_ = kept.modes_chosen;
+    last_mistake_ = kept.last_mistake;
     version_ = kept.version;
+}
+
+void AssessmentHistory::extend(const Assessment &assessment)
+{
+    record_.extend_lists(assessment.record());
+    lesson_.extend_faults(assessment.lesson());
+}
+
+void AssessmentHistory::cut(const Assessment::Kept &kept)
+{
+    record_.cut_lists(kept.record);
+    lesson_.cut_faults(kept.lesson);
 }
 
 void Assessment::fault_shown(Millis time, int mech, FaultKind kind)
