@@ -15,8 +15,11 @@ SessionRecorder::SessionRecorder(Dispatcher &dispatcher, const std::filesystem::
     : dispatcher_(dispatcher), writer_(folder, local_time, header),
       inputs_(std::move(earlier)), report_writing_(std::move(report_writing))
 {
-    for (const TimedInput &timed : inputs_)
-        writer_.input(timed.time, script::line_of(timed.input));
+    {
+        const SessionWriter::Batch batch(writer_);
+        for (const TimedInput &timed : inputs_)
+            writer_.input(timed.time, script::line_of(timed.input));
+    }
     note_stage(dispatcher_.now(), dispatcher_.model().Frame_LineMetal.Stadiya_Raboti);
     check_writing();
     dispatcher_.add_observer(*this);
