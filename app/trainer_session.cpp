@@ -186,7 +186,10 @@ void TrainerSession::continue_from_here()
 {
     if (!player_)
         return;
-    zun::InputTimeline earlier = player_->played();
+    // The replay's inputs are not needed again: those played are handed over, not copied.
+    zun::InputTimeline earlier = std::exchange(replay_inputs_, {});
+    earlier.erase(earlier.begin() + static_cast<std::ptrdiff_t>(player_->played_count()),
+                  earlier.end());
     player_.reset();
     replay_keeper_.reset();
     moments_.drop_after(forms_->sim().scheduler.now()); // it goes another way after it
@@ -217,10 +220,11 @@ void TrainerSession::go_back(zun::Millis by)
     if (player_ || !recorder_ || forms_->sim().lesson_is_exam())
         return;
     const zun::Millis goal = std::max<zun::Millis>(forms_->sim().scheduler.now() - by, 0);
-    zun::InputTimeline earlier = recorder_->inputs_until(goal);
     const std::filesystem::path parent = recorder_->path();
-    end_recording("went back to " + std::to_string(goal) +
-                  " ms; the session goes on in a new file");
+    zun::InputTimeline earlier = end_recording("went back to " + std::to_string(goal) +
+                                               " ms; the session goes on in a new file");
+    earlier.erase(earlier.begin() + static_cast<std::ptrdiff_t>(played_by(earlier, goal)),
+                  earlier.end());
     moments_.drop_after(goal); // the new file goes another way after it
     install(rebuilt(earlier, goal));
     start_recording(std::move(earlier), parent);
@@ -368,17 +372,19 @@ void TrainerSession::start_recording(zun::InputTimeline earlier,
         forms_->session_file_started(recorder_->path());
 }
 
-void TrainerSession::end_recording(const std::string &note)
+zun::InputTimeline TrainerSession::end_recording(const std::string &note)
 {
     if (!recorder_)
-        return;
+        return {};
     recorder_->end(note);
+    zun::InputTimeline inputs = recorder_->take_inputs();
     const std::filesystem::path file = recorder_->path();
     const bool written = !recorder_->failed();
     recorder_.reset();
     forms_->session_file_ended();
     if (written && file_ended_)
         file_ended_(file);
+    return inputs;
 }
 
 // Live again: the trainee's input reaches the model, its requests show, the clock runs it, and

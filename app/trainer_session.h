@@ -100,7 +100,8 @@ private:
     std::optional<LoadedSession> load_with_progress(const std::filesystem::path &file);
     void show_windows_above_sessions();
     void start_recording(zun::InputTimeline earlier, const std::filesystem::path &continues);
-    void end_recording(const std::string &note);
+    // Ends the file and hands over the inputs it recorded.
+    zun::InputTimeline end_recording(const std::string &note);
     void go_live();
     void tell_trainee();
     void report_writing(zun::SessionRecorder::Writing what, const std::string &error);

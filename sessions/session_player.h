@@ -37,6 +37,7 @@ public:
     Millis position() const { return dispatcher_.now(); }
     // The inputs played so far.
     InputTimeline played() const;
+    std::size_t played_count() const { return next_; }
 
 private:
     // Runs the clock to each stop up to `time`, `time` included, and tells it there.

@@ -5,6 +5,7 @@
 #include "sim/state_hash.h"
 
 #include <algorithm>
+#include <stdexcept>
 #include <utility>
 
 namespace zun {
@@ -69,6 +70,13 @@ void SessionRecorder::end(const std::string &note)
         writer_.note(dispatcher_.now(), note);
     writer_.end(dispatcher_.now(), hash_text(state_hash(dispatcher_.model())));
     check_writing();
+}
+
+InputTimeline SessionRecorder::take_inputs()
+{
+    if (!writer_.ended())
+        throw std::logic_error("the inputs of a recording taken before its end");
+    return std::exchange(inputs_, {});
 }
 
 InputTimeline SessionRecorder::inputs_until(Millis time) const
