@@ -48,6 +48,8 @@ public:
     ~TrainerSession() override;
 
     Forms &forms() const { return *forms_; }
+    // The moments kept of the session in the windows, for seeking and going back.
+    const SeekCache &kept_moments() const { return moments_; }
     ClockDriver &clock() const { return *clock_; }
     // The file the live session is written to; empty while a replay runs.
     std::filesystem::path current_file() const;
