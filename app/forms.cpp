@@ -18,6 +18,7 @@
 #include <QSettings>
 #include <QShortcut>
 
+#include <utility>
 #include <variant>
 
 namespace {
@@ -27,8 +28,8 @@ constexpr zun::Millis report_time_step = 1000;
 
 } // namespace
 
-Forms::Forms(zun::UiPort &ui_port)
-    : ui_port_(ui_port), dispatcher_(ui_port),
+Forms::Forms(zun::UiPort &ui_port, std::unique_ptr<zun::Simulator> model)
+    : ui_port_(ui_port), dispatcher_(ui_port, std::move(model)),
       assessment_(std::make_unique<zun::Assessment>(dispatcher_)),
       steps_(std::make_unique<TForm_Steps>(zun::Door(dispatcher_, door_lock_, gate_))),
       test_(std::make_unique<TForm_Test>()), blocking_(std::make_unique<TForm_Blocking>()),

@@ -37,7 +37,10 @@ class UiPort;
 // after each input, and after each advance of the clock (refresh), the windows follow the model.
 class Forms final : private zun::InputObserver {
 public:
-    explicit Forms(zun::UiPort &ui_port);
+    // Over a model built fresh, or over one brought to its moment elsewhere (a snapshot read
+    // back): the windows are built over the model they show.
+    explicit Forms(zun::UiPort &ui_port,
+                   std::unique_ptr<zun::Simulator> model = std::make_unique<zun::Simulator>());
     Forms(const Forms &) = delete;
     Forms &operator=(const Forms &) = delete;
     ~Forms();
@@ -60,6 +63,7 @@ public:
 
     // How the trainee does in this session, kept from the first input on.
     const zun::Assessment &assessment() const { return *assessment_; }
+    zun::Assessment &assessment() { return *assessment_; }
     // Worked out from an automatic run when first asked for.
     const zun::ReferenceTimes &reference_times() const;
     // Who the session being recorded is of and when it began, for the live report's title.

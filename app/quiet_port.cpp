@@ -4,24 +4,33 @@
 
 void QuietPort::show_kept_pointers()
 {
-    if (const std::optional<bool> shown = std::exchange(kept_target_shown_, std::nullopt))
-        *shown ? port_.show_target() : port_.hide_target();
-    if (const std::optional<HandRequest> hand = std::exchange(kept_hand_, std::nullopt))
-        point_hand(*hand);
+    const Pointers kept = std::exchange(kept_, {});
+    if (kept.target_shown)
+        *kept.target_shown ? port_.show_target() : port_.hide_target();
+    if (kept.hand)
+        point_hand(*kept.hand);
+}
+
+void QuietPort::restore_pointers(const Pointers &pointers)
+{
+    kept_ = pointers;
+    last_ = pointers;
 }
 
 void QuietPort::show_target()
 {
+    last_.target_shown = true;
     if (silent())
-        kept_target_shown_ = true;
+        kept_.target_shown = true;
     else
         port_.show_target();
 }
 
 void QuietPort::hide_target()
 {
+    last_.target_shown = false;
     if (silent())
-        kept_target_shown_ = false;
+        kept_.target_shown = false;
     else
         port_.hide_target();
 }
@@ -43,8 +52,9 @@ void QuietPort::show_hand_at_new_coil_button()
 
 void QuietPort::point_hand(HandRequest request)
 {
+    last_.hand = request;
     if (silent()) {
-        kept_hand_ = request;
+        kept_.hand = request;
         return;
     }
     switch (request.at) {

@@ -9,10 +9,21 @@
 // plays (a box would stop the replay until answered).
 //
 // While everything is quiet it keeps the last word on the marker and on the hand, so that the
-// windows can show them where the model left them once it stands at its moment.
+// windows can show them where the model left them once it stands at its moment. It follows the
+// last word of the model's whole run too, quiet or not, to be kept with a snapshot of the model.
 class QuietPort final : public zun::UiPort {
+    struct HandRequest {
+        enum class At { Keys, Bell, NewCoilButton } at;
+        int mech;
+    };
+
 public:
     enum class Quiet { Nothing, Boxes, Everything };
+    // The last word on the marker (shown or hidden) and on the hand; none when nothing was said.
+    struct Pointers {
+        std::optional<bool> target_shown;
+        std::optional<HandRequest> hand;
+    };
 
     explicit QuietPort(zun::UiPort &port) : port_(port) {}
 
@@ -20,6 +31,10 @@ public:
     Quiet quiet() const { return quiet_; }
     // Hands on the marker's and the hand's last requests kept while quiet, then forgets them.
     void show_kept_pointers();
+    // The last word of the model's run: since the start, or since the moment it was restored at.
+    const Pointers &last_pointers() const { return last_; }
+    // A model restored at a moment: its last word up to there is kept, as if said while quiet.
+    void restore_pointers(const Pointers &pointers);
 
     void show_target() override;
     void hide_target() override;
@@ -30,15 +45,11 @@ public:
     void message_box(const std::string &text) override;
 
 private:
-    struct HandRequest {
-        enum class At { Keys, Bell, NewCoilButton } at;
-        int mech;
-    };
     bool silent() const { return quiet_ == Quiet::Everything; }
     void point_hand(HandRequest request);
 
     zun::UiPort &port_;
     Quiet quiet_ = Quiet::Nothing;
-    std::optional<bool> kept_target_shown_;
-    std::optional<HandRequest> kept_hand_;
+    Pointers kept_; // while quiet
+    Pointers last_;
 };

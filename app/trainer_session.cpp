@@ -30,6 +30,13 @@ std::tm local_now()
     return local;
 }
 
+// How many of `inputs` are due up to `time`, those at `time` included.
+std::size_t played_by(const zun::InputTimeline &inputs, zun::Millis time)
+{
+    const auto after = std::ranges::upper_bound(inputs, time, {}, &zun::TimedInput::time);
+    return static_cast<std::size_t>(after - inputs.begin());
+}
+
 std::string started_text(const std::tm &local)
 {
     char text[32];
@@ -70,8 +77,17 @@ void TrainerSession::set_trainee(const std::string &name)
 
 void TrainerSession::catch_up_recording()
 {
-    if (recorder_)
-        recorder_->catch_up();
+    if (!recorder_)
+        return;
+    recorder_->catch_up();
+    keep_live_moment();
+}
+
+void TrainerSession::keep_live_moment()
+{
+    const zun::Millis now = forms_->sim().scheduler.now();
+    if (moments_.wants(now))
+        moments_.keep(*forms_, port_, recorder_->inputs().size());
 }
 
 void TrainerSession::end()
@@ -101,6 +117,7 @@ std::string TrainerSession::open_replay(const std::filesystem::path &file)
     end_recording("a replay of " + file.filename().string() + " was opened");
     clock_->stop();
     player_.reset(); // it reads the inputs of the replay before
+    moments_ = SeekCache(seek_interval, fresh_base(port_));
     replay_inputs_ = std::move(loaded.inputs);
     replay_length_ = loaded.length;
     replay_file_ = file;
@@ -139,15 +156,21 @@ void TrainerSession::replay_play_to(zun::Millis time)
     emit replay_moved();
 }
 
-// Forwards plays on quietly; backwards starts again from a model built fresh.
+// Forwards plays on quietly, unless a moment is kept on the way; backwards, or from such a
+// moment, the windows are built anew from the latest moment kept before the goal.
 void TrainerSession::replay_seek(zun::Millis time)
 {
     time = std::clamp<zun::Millis>(time, 0, replay_length_);
-    if (!player_ || time < player_->position()) {
+    if (!player_ || time < player_->position() ||
+        moments_.at_or_before(time).time > player_->position()) {
         player_.reset();
-        install(rebuilt({}, 0));
+        replay_keeper_.reset();
+        install(rebuilt(replay_inputs_, time));
         forms_->start().hide();
-        player_ = std::make_unique<zun::SessionPlayer>(forms_->dispatcher(), replay_inputs_);
+        replay_keeper_ = std::make_unique<MomentKeeper>(moments_, *forms_, port_);
+        player_ = std::make_unique<zun::SessionPlayer>(forms_->dispatcher(), replay_inputs_,
+                                                       played_by(replay_inputs_, time),
+                                                       replay_keeper_.get());
     }
     port_.set_quiet(QuietPort::Quiet::Everything);
     player_->play_to(time);
@@ -163,8 +186,13 @@ void TrainerSession::continue_from_here()
 {
     if (!player_)
         return;
-    zun::InputTimeline earlier = player_->played();
+    // The replay's inputs are not needed again: those played are handed over, not copied.
+    zun::InputTimeline earlier = std::exchange(replay_inputs_, {});
+    earlier.erase(earlier.begin() + static_cast<std::ptrdiff_t>(player_->played_count()),
+                  earlier.end());
     player_.reset();
+    replay_keeper_.reset();
+    moments_.drop_after(forms_->sim().scheduler.now()); // it goes another way after it
     settings_.trainee = replay_trainee_;
     // Back behind the windows the trainee had opened from it, as it stood in the recording.
     forms_->start().show();
@@ -179,6 +207,8 @@ void TrainerSession::close_replay()
     if (!player_)
         return;
     player_.reset();
+    replay_keeper_.reset();
+    moments_ = SeekCache(seek_interval, fresh_base(port_));
     install(rebuilt({}, 0));
     forms_->start().show();
     go_live();
@@ -190,10 +220,12 @@ void TrainerSession::go_back(zun::Millis by)
     if (player_ || !recorder_ || forms_->sim().lesson_is_exam())
         return;
     const zun::Millis goal = std::max<zun::Millis>(forms_->sim().scheduler.now() - by, 0);
-    zun::InputTimeline earlier = recorder_->inputs_until(goal);
     const std::filesystem::path parent = recorder_->path();
-    end_recording("went back to " + std::to_string(goal) +
-                  " ms; the session goes on in a new file");
+    zun::InputTimeline earlier = end_recording("went back to " + std::to_string(goal) +
+                                               " ms; the session goes on in a new file");
+    earlier.erase(earlier.begin() + static_cast<std::ptrdiff_t>(played_by(earlier, goal)),
+                  earlier.end());
+    moments_.drop_after(goal); // the new file goes another way after it
     install(rebuilt(earlier, goal));
     start_recording(std::move(earlier), parent);
     go_live();
@@ -206,11 +238,12 @@ std::unique_ptr<Forms> TrainerSession::rebuilt(const zun::InputTimeline &inputs,
 {
     const QuietPort::Quiet before = port_.quiet();
     port_.set_quiet(QuietPort::Quiet::Everything);
-    auto fresh = std::make_unique<Forms>(port_);
-    fresh->door_lock().set_locked(true);
-    zun::SessionPlayer(fresh->dispatcher(), inputs).play_to(time);
+    RestoredMoment from = restored(moments_, port_, time);
+    from.forms->door_lock().set_locked(true);
+    MomentKeeper keeper(moments_, *from.forms, port_);
+    zun::SessionPlayer(from.forms->dispatcher(), inputs, from.played, &keeper).play_to(time);
     port_.set_quiet(before);
-    return fresh;
+    return std::move(from.forms);
 }
 
 void TrainerSession::install(std::unique_ptr<Forms> fresh)
@@ -339,17 +372,19 @@ void TrainerSession::start_recording(zun::InputTimeline earlier,
         forms_->session_file_started(recorder_->path());
 }
 
-void TrainerSession::end_recording(const std::string &note)
+zun::InputTimeline TrainerSession::end_recording(const std::string &note)
 {
     if (!recorder_)
-        return;
+        return {};
     recorder_->end(note);
+    zun::InputTimeline inputs = recorder_->take_inputs();
     const std::filesystem::path file = recorder_->path();
     const bool written = !recorder_->failed();
     recorder_.reset();
     forms_->session_file_ended();
     if (written && file_ended_)
         file_ended_(file);
+    return inputs;
 }
 
 // Live again: the trainee's input reaches the model, its requests show, the clock runs it, and

@@ -2,6 +2,7 @@
 
 #include "app/clock_driver.h"
 #include "app/forms.h"
+#include "app/kept_moments.h"
 #include "app/quiet_port.h"
 #include "runner/session_loader.h"
 #include "sessions/session_player.h"
@@ -20,8 +21,9 @@ class ErrorReporter;
 
 // The program's training session: the model with its windows (a Forms), the clock that drives
 // it, and the file that records it from the start. It replays recorded sessions in the same
-// windows and goes back in time; both rebuild the model and the windows and replay inputs at
-// full speed, the windows' requests kept quiet meanwhile.
+// windows and goes back in time; both rebuild the model and the windows from the latest moment
+// kept at or before the goal and replay the inputs from there at full speed, the windows'
+// requests kept quiet meanwhile. Moments are kept as the recording and the replay pass them.
 //
 // For the other windows: the current file, the trainee's name, a call when a file ends, and a
 // call each time the model and its windows are built anew (observers of the model go with it).
@@ -46,6 +48,8 @@ public:
     ~TrainerSession() override;
 
     Forms &forms() const { return *forms_; }
+    // The moments kept of the session in the windows, for seeking and going back.
+    const SeekCache &kept_moments() const { return moments_; }
     ClockDriver &clock() const { return *clock_; }
     // The file the live session is written to; empty while a replay runs.
     std::filesystem::path current_file() const;
@@ -87,20 +91,25 @@ signals:
     void trainee_changed(const QString &name);
 
 private:
-    // A model with its windows brought to `time` by replaying `inputs`, all quietly.
+    // A model with its windows brought to `time` by replaying `inputs` from the latest moment
+    // kept before it, all quietly.
     std::unique_ptr<Forms> rebuilt(const zun::InputTimeline &inputs, zun::Millis time);
+    // Keeps the live session's moment when its interval has none yet.
+    void keep_live_moment();
     // Puts fresh windows in place of the old ones, where those stood.
     void install(std::unique_ptr<Forms> fresh);
     void add_shortcuts();
     std::optional<LoadedSession> load_with_progress(const std::filesystem::path &file);
     void show_windows_above_sessions();
     void start_recording(zun::InputTimeline earlier, const std::filesystem::path &continues);
-    void end_recording(const std::string &note);
+    // Ends the file and hands over the inputs it recorded.
+    zun::InputTimeline end_recording(const std::string &note);
     void go_live();
     void tell_trainee();
     void report_writing(zun::SessionRecorder::Writing what, const std::string &error);
 
     QuietPort port_;
+    SeekCache moments_{seek_interval, fresh_base(port_)}; // of the session in the windows
     Settings settings_;
     FormsBuilt forms_built_;
     FileEnded file_ended_;
@@ -112,6 +121,7 @@ private:
     zun::Millis replay_length_ = 0;
     std::filesystem::path replay_file_;
     std::string replay_trainee_;
+    std::unique_ptr<MomentKeeper> replay_keeper_; // keeps what the replay passes
     std::unique_ptr<zun::SessionPlayer> player_; // while a replay runs
     std::unique_ptr<SessionsWindow> sessions_window_;
     bool failure_told_ = false;

@@ -5,11 +5,24 @@ namespace zun {
 void SessionPlayer::play_to(Millis time)
 {
     for (; next_ < inputs_.size() && inputs_[next_].time <= time; ++next_) {
+        stop_on_the_way_to(inputs_[next_].time);
         dispatcher_.advance_to(inputs_[next_].time);
         dispatcher_.apply(inputs_[next_].input);
     }
+    stop_on_the_way_to(time);
     if (time > dispatcher_.now())
         dispatcher_.advance_to(time);
+}
+
+void SessionPlayer::stop_on_the_way_to(Millis time)
+{
+    if (!stops_)
+        return;
+    for (Millis stop = stops_->next_stop(dispatcher_.now()); stop <= time;
+         stop = stops_->next_stop(stop)) {
+        dispatcher_.advance_to(stop);
+        stops_->passing(stop, next_);
+    }
 }
 
 InputTimeline SessionPlayer::played() const

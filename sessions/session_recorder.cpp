@@ -6,6 +6,7 @@
 #include "sim/state_hash.h"
 
 #include <algorithm>
+#include <stdexcept>
 #include <utility>
 
 namespace zun {
@@ -18,8 +19,11 @@ SessionRecorder::SessionRecorder(Dispatcher &dispatcher, const std::filesystem::
               header.start.empty() ? 0 : snapshot_time(header.start).value_or(0)),
       inputs_(std::move(earlier)), report_writing_(std::move(report_writing))
 {
-    for (const TimedInput &timed : inputs_)
-        writer_.input(timed.time, script::line_of(timed.input));
+    {
+        const SessionWriter::Batch batch(writer_);
+        for (const TimedInput &timed : inputs_)
+            writer_.input(timed.time, script::line_of(timed.input));
+    }
     note_stage(dispatcher_.now(), dispatcher_.model().Frame_LineMetal.Stadiya_Raboti);
     check_writing();
     dispatcher_.add_observer(*this);
@@ -69,6 +73,13 @@ void SessionRecorder::end(const std::string &note)
         writer_.note(dispatcher_.now(), note);
     writer_.end(dispatcher_.now(), hash_text(state_hash(dispatcher_.model())));
     check_writing();
+}
+
+InputTimeline SessionRecorder::take_inputs()
+{
+    if (!writer_.ended())
+        throw std::logic_error("the inputs of a recording taken before its end");
+    return std::exchange(inputs_, {});
 }
 
 InputTimeline SessionRecorder::inputs_until(Millis time) const

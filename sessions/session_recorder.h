@@ -53,6 +53,8 @@ public:
     const InputTimeline &inputs() const { return inputs_; }
     // The inputs applied up to `time`, that one included.
     InputTimeline inputs_until(Millis time) const;
+    // Once ended, all its inputs, handed over rather than copied: it keeps none.
+    InputTimeline take_inputs();
     const std::filesystem::path &path() const { return writer_.path(); }
     bool ended() const { return writer_.ended(); }
     bool failed() const { return writer_.failed(); }

@@ -133,7 +133,8 @@ void SessionWriter::write(std::string_view text)
     if (!file_)
         return;
     waiting_.append(text);
-    catch_up();
+    if (!batching_)
+        catch_up();
 }
 
 bool SessionWriter::catch_up()

@@ -48,6 +48,23 @@ public:
     // Writes what waits, when something does; true when nothing waits any more.
     bool catch_up();
 
+    // While one lives, the lines written wait, and go to the file in one write when it ends
+    // rather than one write a line: for the many earlier lines of a session continued.
+    class Batch {
+    public:
+        explicit Batch(SessionWriter &writer) : writer_(writer) { writer_.batching_ = true; }
+        Batch(const Batch &) = delete;
+        Batch &operator=(const Batch &) = delete;
+        ~Batch()
+        {
+            writer_.batching_ = false;
+            writer_.catch_up();
+        }
+
+    private:
+        SessionWriter &writer_;
+    };
+
     // No file could be made.
     bool failed() const { return !created_; }
     // Lines wait in memory for the file; error() says why.
@@ -69,6 +86,7 @@ private:
     std::int64_t written_until_ = 0;
     bool created_ = false;
     bool ended_ = false;
+    bool batching_ = false;
 };
 
 } // namespace zun

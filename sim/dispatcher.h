@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <deque>
 #include <memory>
+#include <utility>
 #include <vector>
 
 namespace zun {
@@ -22,6 +23,11 @@ namespace zun {
 class Dispatcher final : public DrivenClock {
 public:
     explicit Dispatcher(UiPort &port) : port_(port) {}
+    // Over a model brought to its moment elsewhere (a snapshot read back).
+    Dispatcher(UiPort &port, std::unique_ptr<Simulator> simulator)
+        : port_(port), simulator_(std::move(simulator))
+    {
+    }
     Dispatcher(const Dispatcher &) = delete;
     Dispatcher &operator=(const Dispatcher &) = delete;
 

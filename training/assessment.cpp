@@ -4,6 +4,7 @@
 #include "training/remark_words.h"
 
 #include <type_traits>
+#include <utility>
 
 namespace zun {
 namespace {
@@ -143,6 +144,33 @@ void Assessment::input_applied(Millis time, const Input &input, const Answer &an
     }
     if (lesson_.input(time, input, answer))
         ++version_;
+}
+
+Assessment::Kept Assessment::kept() const
+{
+    return {record_.kept(), lesson_.kept(), mode_, modes_chosen_, last_mistake_, version_};
+}
+
+void Assessment::restore(const Kept &kept, const AssessmentHistory &history)
+{
+    record_ = StageRecord::restored(history.record_, kept.record);
+    lesson_ = LessonLog::restored(history.lesson_, kept.lesson);
+    mode_ = kept.mode;
+    modes_chosen_ = kept.modes_chosen;
+    last_mistake_ = kept.last_mistake;
+    version_ = kept.version;
+}
+
+void AssessmentHistory::extend(const Assessment &assessment)
+{
+    record_.extend_lists(assessment.record());
+    lesson_.extend_faults(assessment.lesson());
+}
+
+void AssessmentHistory::cut(const Assessment::Kept &kept)
+{
+    record_.cut_lists(kept.record);
+    lesson_.cut_faults(kept.lesson);
 }
 
 void Assessment::fault_shown(Millis time, int mech, FaultKind kind)

@@ -26,6 +26,8 @@ std::string_view refusal_word(Refusal refusal);
 // press began. The report and the instructor's window both see the trainee through it.
 std::optional<AssessedInput> assessed(const Input &input, const Answer &answer);
 
+class AssessmentHistory;
+
 // Keeps the stage record of a session and the instructor's lesson log from the inputs the door
 // lets through and the stage changes, in the order they happen, so that the program and a
 // headless replay of the session's file keep the same record.
@@ -52,6 +54,23 @@ public:
     // they changed.
     std::uint64_t version() const { return version_; }
 
+    // All the assessment has built from the inputs so far, small: the lists of the record and of
+    // the log stand in it by their lengths, to be taken from an AssessmentHistory of the session
+    // that got at least as far. It is built from the model's answers and the mode the model holds
+    // after each input, so a model restored from a snapshot cannot rebuild it from the inputs
+    // alone: it is kept with the snapshot and put back with it.
+    struct Kept {
+        StageRecord::Kept record;
+        LessonLog::Kept lesson;
+        WorkingMode mode = WorkingMode::None;
+        std::set<int> modes_chosen;
+        std::optional<StageRemark> last_mistake;
+        std::uint64_t version = 0;
+    };
+    Kept kept() const;
+    // Back to `kept`, the lists taken from `history`.
+    void restore(const Kept &kept, const AssessmentHistory &history);
+
 private:
     void input_applied(Millis time, const Input &input, const Answer &answer) override;
     void stage_changed(Millis time, int before, int after) override;
@@ -67,6 +86,22 @@ private:
     std::set<int> modes_chosen_;
     std::optional<StageRemark> last_mistake_;
     std::uint64_t version_ = 0;
+};
+
+// The lists of an assessment's record and log along one session as far as it was kept, for the
+// moments kept of it (Assessment::Kept) to take theirs from: memory in proportion to the session
+// however many moments are kept.
+class AssessmentHistory {
+public:
+    // Takes what `assessment`, of the same session, has beyond what this holds.
+    void extend(const Assessment &assessment);
+    // The session goes another way after the moment `kept`: cuts back to the lists there.
+    void cut(const Assessment::Kept &kept);
+
+private:
+    friend class Assessment;
+    StageRecord record_;
+    LessonLog lesson_;
 };
 
 } // namespace zun

@@ -1,5 +1,8 @@
 #include "lesson_log.h"
 
+#include <algorithm>
+#include <stdexcept>
+
 namespace zun {
 
 std::string_view fault_text(FaultKind kind)
@@ -86,6 +89,49 @@ bool LessonLog::shown(std::int64_t time, int mech, FaultKind kind)
         return false;
     entry->shown = time;
     return true;
+}
+
+LessonLog::Kept LessonLog::kept() const
+{
+    Kept kept;
+    kept.exam = exam_;
+    kept.faults = faults_.size();
+    for (std::size_t i = 0; i < faults_.size(); ++i)
+        if (!faults_[i].cleared)
+            kept.open.emplace_back(i, faults_[i]);
+    return kept;
+}
+
+LessonLog LessonLog::restored(const LessonLog &longer, const Kept &kept)
+{
+    if (kept.faults > longer.faults_.size())
+        throw std::logic_error("a lesson log restored from one shorter than itself");
+    LessonLog log;
+    log.exam_ = kept.exam;
+    log.faults_.assign(longer.faults_.begin(),
+                       longer.faults_.begin() + static_cast<std::ptrdiff_t>(kept.faults));
+    for (const auto &[at, entry] : kept.open)
+        log.faults_[at] = entry;
+    return log;
+}
+
+void LessonLog::extend_faults(const LessonLog &later)
+{
+    const std::size_t common = std::min(faults_.size(), later.faults_.size());
+    for (std::size_t i = 0; i < common; ++i)
+        if (!faults_[i].cleared && later.faults_[i].cleared)
+            faults_[i] = later.faults_[i];
+    if (later.faults_.size() > common)
+        faults_.insert(faults_.end(), later.faults_.begin() + static_cast<std::ptrdiff_t>(common),
+                       later.faults_.end());
+}
+
+void LessonLog::cut_faults(const Kept &kept)
+{
+    faults_.resize(std::min(faults_.size(), kept.faults));
+    for (const auto &[at, entry] : kept.open)
+        if (at < faults_.size())
+            faults_[at] = entry;
 }
 
 } // namespace zun

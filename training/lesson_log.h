@@ -2,9 +2,11 @@
 
 #include "sim/inputs.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace zun {
@@ -47,6 +49,26 @@ public:
     bool exam() const { return exam_; }
     // In the order they were set.
     const std::vector<FaultEntry> &faults() const { return faults_; }
+
+    // The log at a moment, small: its malfunctions are only ever added, and one cleared changes no
+    // more, so their count stands for them given a log that went on the same way from there, with
+    // the few not cleared yet, whose times may still be filled in.
+    class Kept {
+        friend class LessonLog;
+        bool exam = false;
+        std::size_t faults = 0;
+        std::vector<std::pair<std::size_t, FaultEntry>> open; // by their place in the list
+    };
+    Kept kept() const;
+    // The log at `kept`, its malfunctions taken from `longer`, a log of the same session that got
+    // at least as far (with those cleared there as `longer` has them); a shorter one is a
+    // programming error and throws.
+    static LessonLog restored(const LessonLog &longer, const Kept &kept);
+    // Takes from `later`, a log of the same session, the malfunctions beyond these and those it
+    // has cleared of these.
+    void extend_faults(const LessonLog &later);
+    // Cuts the malfunctions back to those at `kept`, as they were there.
+    void cut_faults(const Kept &kept);
 
 private:
     FaultEntry *active(int mech, FaultKind kind);

@@ -2,6 +2,7 @@
 
 #include "training/stage_usage.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -68,6 +69,19 @@ struct TimelineMark {
 // live program and a replay of the session's file build the same record. An input is given
 // before the stage changes it caused.
 class StageRecord {
+    // Where the record stands between inputs, its lists apart.
+    struct Standing {
+        StageEntry current{};
+        bool current_is_step = false;
+        std::optional<int> mode;
+        bool automatic = false; // since "пуск в автомате" in mode 2
+        bool passed = false;    // "пройти стадию" during the current stage
+        bool entered_by_click = false;
+        bool last_input_was_click = false; // a click in mode 1, which sets a stage at once
+        int previous_step = 0; // the step just completed, whose page's last actions may come late
+        bool trainee_operated = false;
+    };
+
 public:
     void input(std::int64_t time, const AssessedInput &input);
     void stage_changed(std::int64_t time, int after);
@@ -75,24 +89,34 @@ public:
     // Every completed step in order, then the open one the session is in (if it is a step).
     std::vector<StageEntry> entries() const;
     // When the stage the session is in began, a step or not.
-    std::int64_t current_stage_began() const { return current_.began; }
+    std::int64_t current_stage_began() const { return standing_.current.began; }
     const std::vector<StageRemark> &remarks() const { return remarks_; }
     const std::vector<TimelineMark> &marks() const { return marks_; }
-    bool trainee_operated() const { return trainee_operated_; }
+    bool trainee_operated() const { return standing_.trainee_operated; }
+
+    // The record at a moment, small: its lists only ever grow, and nothing in them changes once
+    // there, so the lengths stand for them given a record that went on the same way from there.
+    class Kept {
+        friend class StageRecord;
+        std::size_t completed = 0;
+        std::size_t remarks = 0;
+        std::size_t marks = 0;
+        Standing standing;
+    };
+    Kept kept() const;
+    // The record at `kept`, its lists taken from `longer`, a record of the same session that got
+    // at least as far; a shorter one is a programming error and throws.
+    static StageRecord restored(const StageRecord &longer, const Kept &kept);
+    // Adds to the lists what `later`, a record of the same session, holds beyond them.
+    void extend_lists(const StageRecord &later);
+    // Cuts the lists back to their lengths at `kept`.
+    void cut_lists(const Kept &kept);
 
 private:
     std::vector<StageEntry> completed_;
-    StageEntry current_{};
-    bool current_is_step_ = false;
-    std::optional<int> mode_;
-    bool automatic_ = false;     // since "пуск в автомате" in mode 2
-    bool passed_ = false;        // "пройти стадию" during the current stage
-    bool entered_by_click_ = false;
-    bool last_input_was_click_ = false; // a click in mode 1, which sets a stage at once
-    int previous_step_ = 0; // the step just completed, whose page's last actions may come late
     std::vector<StageRemark> remarks_;
     std::vector<TimelineMark> marks_;
-    bool trainee_operated_ = false;
+    Standing standing_;
 };
 
 } // namespace zun

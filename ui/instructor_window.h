@@ -103,7 +103,13 @@ private:
     QWidget *fault_box_ = nullptr;
     QLabel *replay_note_ = nullptr;
     QListWidget *operations_ = nullptr;
-    // Every operation the model was given, with its time: going back drops those after it.
+    // Every operation the model was given, with its time: going back drops those after it. The
+    // window sees only the inputs played on the model it is set on: a seek forwards in a replay
+    // that starts from a moment kept after the old position builds the model over it and plays
+    // the inputs up to the goal before the window is set on it, so the operations from the old
+    // position to the goal are missing here (and stay missing after going back past them). The
+    // list is the instructor's glance at what the trainee did; the report and the record, built
+    // by the assessment, keep them all.
     struct Operation {
         zun::Millis time;
         QString text;

@@ -6,6 +6,11 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <string>
+#include <utility>
+#include <vector>
+
 namespace zun {
 namespace {
 
@@ -88,6 +93,64 @@ TEST(LessonLog, SaysWhichInputsChangedIt)
     EXPECT_TRUE(log.input(40, input::Command{1, MechCommand::Stop}, stop_of(1))) << "reaction";
     EXPECT_FALSE(log.input(50, input::Command{1, MechCommand::Stop}, stop_of(1)));
     EXPECT_TRUE(log.input(60, input::ClearFaults{}, {}));
+}
+
+// A log at a moment, restored from the kept counts and the malfunctions of a longer log of the
+// same session, is the log as it was there, though the longer one filled in the times of those
+// still open there; and after the session went another way from a moment, the moments up to it
+// and those of the new way are restored right from the same kept list.
+TEST_F(LessonReport, ALogRestoredFromItsKeptCountsIsTheLogAsItWasThere)
+{
+    struct Given {
+        std::int64_t time;
+        Input input;
+        Answer answer;
+    };
+    const std::vector<Given> first_way = {
+        {100, input::Fault{1, FaultKind::Drive, true}, {}},
+        {200, input::Fault{5, FaultKind::ForwardEnd, true}, {}},
+        {300, input::Command{1, MechCommand::Forward}, refused(1, Refusal::DriveFault)},
+        {400, input::Command{1, MechCommand::Stop}, stop_of(1)},
+        {500, input::Fault{1, FaultKind::Drive, false}, {}},
+        {600, input::Fault{7, FaultKind::Permit, true}, {}},
+        {700, input::Lesson{LessonKind::Exam}, {}},
+        {800, input::ClearFaults{}, {}},
+        {900, input::Fault{1, FaultKind::Drive, true}, {}},
+    };
+    // From 250 on, with malfunctions 1 and 5 set and neither shown: both are cleared otherwise.
+    const std::vector<Given> other_way = {
+        {260, input::Command{5, MechCommand::Stop}, stop_of(5)},
+        {270, input::Fault{5, FaultKind::ForwardEnd, false}, {}},
+        {280, input::Fault{20, FaultKind::ReverseEnd, true}, {}},
+        {290, input::Fault{1, FaultKind::Drive, false}, {}},
+    };
+    const auto lines = [this](const LessonLog &log) {
+        return report_lines({record_, std::nullopt, log, model_});
+    };
+    LessonLog history;
+    std::vector<std::pair<LessonLog::Kept, std::string>> moments; // kept, and its log's lines
+    const auto play = [&](LessonLog log, const std::vector<Given> &inputs) {
+        for (const Given &given : inputs) {
+            log.input(given.time, given.input, given.answer);
+            history.extend_faults(log);
+            moments.emplace_back(log.kept(), lines(log));
+        }
+    };
+    play({}, first_way);
+    for (const auto &[kept, expected] : moments)
+        EXPECT_EQ(lines(LessonLog::restored(history, kept)), expected);
+
+    const std::size_t at_250 = 1; // the moment after the input at 200
+    moments.resize(at_250 + 1);
+    history.cut_faults(moments.back().first);
+    play(LessonLog::restored(history, moments.back().first), other_way);
+    for (const auto &[kept, expected] : moments)
+        EXPECT_EQ(lines(LessonLog::restored(history, kept)), expected);
+    EXPECT_EQ(moments.back().second,
+              "score=-\n"
+              "fault=drive mech=1 set=100 shown=- reaction=- cleared=290\n"
+              "fault=fwd_end mech=5 set=200 shown=- reaction=- cleared=270\n"
+              "fault=rws_end mech=20 set=280 shown=- reaction=- cleared=-\n");
 }
 
 // The page names the lesson, and each malfunction by its mechanism's name and in the words of

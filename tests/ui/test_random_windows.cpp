@@ -35,9 +35,11 @@
 #include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <malloc.h>
 #include <map>
 #include <random>
 #include <sstream>
+#include <string>
 
 namespace {
 
@@ -304,8 +306,21 @@ TEST(RandomWindowsTest, TheProgramSurvivesRandomUseOfItsWindows)
 
 namespace {
 
-// Not a test but a measurement, run by hand: an hour of random use recorded to a session file,
-// then the file's size and how long seeking in its replay takes, the windows' refresh included.
+// The memory the process holds, in kB (VmRSS), once what it freed is given back.
+long resident_kb()
+{
+    malloc_trim(0);
+    std::ifstream status("/proc/self/status");
+    for (std::string line; std::getline(status, line);)
+        if (line.starts_with("VmRSS:"))
+            return std::stol(line.substr(6));
+    return 0;
+}
+
+// Not a test but a measurement, run by hand: hours of random use recorded to a session file
+// (ZUN_RANDOM_HOURS of them, one unless told), then the file's size, how long seeking in its
+// replay and going back take, the windows' refresh included, and the memory the moments kept
+// for seeking take.
 // ui_tests --gtest_also_run_disabled_tests --gtest_filter='*HourOfRandomUse*'
 // With ZUN_SEEK_SESSION=FILE it measures the seeks in that file instead, recording nothing (for
 // a profiler).
@@ -313,6 +328,8 @@ TEST(RandomWindowsTest, DISABLED_HourOfRandomUseMeasured)
 {
     const SessionFolder folder;
     const char *given = std::getenv("ZUN_SEEK_SESSION");
+    const char *hours = std::getenv("ZUN_RANDOM_HOURS");
+    const zun::Millis length = (hours ? std::stol(hours) : 1) * 3'600'000;
     std::filesystem::path file = given ? given : "";
     if (!given) {
         zun::RecordingUiPort ui_port;
@@ -324,25 +341,25 @@ TEST(RandomWindowsTest, DISABLED_HourOfRandomUseMeasured)
         forms.main().show();
         forms.steps().show();
         std::map<std::string, int> reached;
-        for (unsigned seed = 1; sim.scheduler.now() < 3'600'000; ++seed)
+        for (unsigned seed = 1; sim.scheduler.now() < length; ++seed)
             use_randomly(forms, 2000, seed, reached);
         session.end();
         file = session.path();
-        std::cout << "[ hour     ] " << session.inputs().size() << " inputs over "
+        std::cout << "[ hours    ] " << session.inputs().size() << " inputs over "
                   << sim.scheduler.now() << " ms: " << std::filesystem::file_size(file)
                   << " bytes\n";
         // Kept for `zun-sim` and a profiler.
         const std::filesystem::path kept =
             std::filesystem::temp_directory_path() / "zun_hour_of_random_use.zs";
         std::filesystem::copy_file(file, kept, std::filesystem::copy_options::overwrite_existing);
-        std::cout << "[ hour     ] kept as " << kept.string() << "\n";
+        std::cout << "[ hours    ] kept as " << kept.string() << "\n";
     }
     zun::RecordingUiPort port;
     ErrorReporter errors;
     TrainerSession session(port, errors,
                            {folder.path / "replays", "zun-trainer test", "", [] { return 0.0; }});
     QElapsedTimer timer;
-    const auto measured = [&timer](const char *what) {
+    const auto measured = [&timer](const std::string &what) {
         QApplication::processEvents(); // the windows' paint included
         std::cout << "[ seek     ] " << what << ": " << timer.nsecsElapsed() / 1000000.0 << " ms\n";
         timer.restart();
@@ -350,12 +367,34 @@ TEST(RandomWindowsTest, DISABLED_HourOfRandomUseMeasured)
     timer.start();
     ASSERT_EQ(session.open_replay(file), "");
     measured("open (read and check the file, build the windows)");
+    const long resident_before = resident_kb();
+    timer.restart();
     session.replay_seek(session.replay_length());
-    measured("forwards from the start to the end");
-    session.replay_seek(session.replay_length() - 60'000);
-    measured("back one minute from the end (rebuild, replay 59 minutes)");
-    session.replay_seek(session.replay_length() / 2);
+    measured("forwards from the start to the end (the moments kept on the way)");
+    std::cout << "[ memory   ] the moments kept: " << resident_kb() - resident_before
+              << " kB more resident, " << session.kept_moments().size() << " moments, their "
+              << "snapshots' text " << session.kept_moments().model_bytes() / 1024 << " kB\n";
+    timer.restart();
+    const zun::Millis end = session.replay_length();
+    session.replay_seek(end - 60'000);
+    measured("back one minute from the end");
+    session.replay_seek(end / 2);
     measured("back to the middle");
+    std::mt19937 random(3);
+    std::uniform_int_distribution<zun::Millis> anywhere(0, end);
+    for (int i = 0; i < 8; ++i) {
+        const zun::Millis goal = anywhere(random);
+        session.replay_seek(goal);
+        measured("to " + std::to_string(goal) + " ms");
+    }
+    session.replay_seek(end);
+    timer.restart();
+    session.continue_from_here();
+    measured("continuing from the end");
+    session.go_back(60'000);
+    measured("going back 1 minute while recording");
+    session.go_back(300'000);
+    measured("going back 5 minutes while recording");
     {
         zun::RecordingUiPort fresh_port;
         Forms fresh(fresh_port);
