@@ -2,6 +2,8 @@
 // the recorded session, the message loop.
 #include "app/application.h"
 #include "app/display_retries.h"
+#include "app/documents.h"
+#include "app/exercise_library.h"
 #include "app/fonts.h"
 #include "app/history_service.h"
 #include "app/instructor_station.h"
@@ -54,7 +56,8 @@ int main(int argc, char *argv[])
         session.forms().store_sessions(); // what earlier sessions left, the live one aside
         InstructorStation station(session.clock());
         instructor = &station;
-        station.follow(session);
+        const ExerciseLibrary library(document_places(), sessions.parent_path());
+        station.follow(session, library);
         if (InstructorStation::asked_for(ZunApplication::arguments()))
             station.window().open_on_request(nullptr);
         ZunApplication::exec();

@@ -1,9 +1,13 @@
 #include "instructor_station.h"
 
 #include "app/clock_driver.h"
+#include "app/exercise_library.h"
 #include "app/forms.h"
 #include "app/trainer_session.h"
 #include "ui/Unit_main.h"
+
+#include <QInputDialog>
+#include <QMessageBox>
 
 InstructorStation::InstructorStation(ClockDriver &clock)
     : clock_(clock), settings_(QSettings::IniFormat, QSettings::UserScope,
@@ -21,8 +25,12 @@ InstructorStation::InstructorStation(ClockDriver &clock)
     QObject::connect(&clock, &ClockDriver::advanced, &window_, [this] { follow_model(); });
 }
 
-void InstructorStation::follow(TrainerSession &session)
+void InstructorStation::follow(TrainerSession &session, const ExerciseLibrary &library)
 {
+    QObject::connect(&window_, &InstructorWindow::exercise_requested, &window_,
+                     [this, &session, &library] { pick_exercise(session, library); });
+    QObject::connect(&window_, &InstructorWindow::snapshot_requested, &window_,
+                     [this, &library] { keep_snapshot(library); });
     window_.set_default_trainee(QString::fromStdString(session.trainee()));
     attach(session.forms());
     QObject::connect(&window_, &InstructorWindow::trainee_name_changed, &session,
@@ -35,6 +43,54 @@ void InstructorStation::follow(TrainerSession &session)
                          window_.show_trainee(name);
                          follow_model();
                      });
+}
+
+void InstructorStation::pick_exercise(TrainerSession &session, const ExerciseLibrary &library)
+{
+    const std::vector<ExerciseLibrary::Entry> entries = library.exercises();
+    QStringList names;
+    for (const ExerciseLibrary::Entry &entry : entries)
+        names << (entry.read.exercise ? QString::fromStdString(entry.read.exercise->name)
+                                      : QStringLiteral("%1 (не читается: %2)")
+                                            .arg(QString::fromStdString(entry.file.filename().string()),
+                                                 QString::fromStdString(entry.read.error)));
+    if (names.isEmpty()) {
+        QMessageBox::information(&window_, QStringLiteral("Упражнения"),
+                                 QStringLiteral("Упражнений не найдено."));
+        return;
+    }
+    bool chosen = false;
+    const QString name = QInputDialog::getItem(&window_, QStringLiteral("Упражнения"),
+                                               QStringLiteral("Начать упражнение:"), names, 0,
+                                               false, &chosen);
+    if (!chosen)
+        return;
+    const ExerciseLibrary::Entry &entry = entries[static_cast<std::size_t>(names.indexOf(name))];
+    QString refusal = QString::fromStdString(entry.read.error);
+    if (entry.read.exercise) {
+        zun::StartState start = zun::start_state(entry.read.exercise->start, library.snapshots());
+        refusal = QString::fromStdString(
+            start.simulator ? session.start_exercise(*entry.read.exercise, std::move(start.simulator))
+                            : start.error);
+    }
+    if (!refusal.isEmpty())
+        QMessageBox::warning(&window_, QStringLiteral("Упражнения"),
+                             QStringLiteral("Упражнение не начато: %1").arg(refusal));
+}
+
+void InstructorStation::keep_snapshot(const ExerciseLibrary &library)
+{
+    if (!forms_)
+        return;
+    bool given = false;
+    const QString name = QInputDialog::getText(&window_, QStringLiteral("Снимок"),
+                                               QStringLiteral("Имя снимка:"), QLineEdit::Normal,
+                                               {}, &given);
+    if (!given)
+        return;
+    const std::string refusal = library.keep_snapshot(name.trimmed().toStdString(), forms_->sim());
+    if (!refusal.empty())
+        QMessageBox::warning(&window_, QStringLiteral("Снимок"), QString::fromStdString(refusal));
 }
 
 void InstructorStation::follow_model()

@@ -8,6 +8,7 @@
 class ClockDriver;
 class Forms;
 class TrainerSession;
+class ExerciseLibrary;
 
 // The instructor's place in the program: the window with its PIN in the settings, told of every
 // input and of every advance of the clock, its freeze and speed handed to the clock's driver, and
@@ -25,7 +26,8 @@ public:
     // Follows the program's session: its windows, the trainee's name both ways, and a replay,
     // which moves the model without the live clock and shows another trainee's session. The
     // session's rebuilt windows are attached by whoever is told of them.
-    void follow(TrainerSession &session);
+    // The instructor's exercises and snapshots come from `library`.
+    void follow(TrainerSession &session, const ExerciseLibrary &library);
 
     InstructorWindow &window() { return window_; }
     // The model moved (the clock advanced, or a replay played on): the window follows it.
@@ -36,6 +38,9 @@ public:
 
 private:
     void detach();
+    // The instructor picks one of the library's exercises and the session starts it.
+    void pick_exercise(TrainerSession &session, const ExerciseLibrary &library);
+    void keep_snapshot(const ExerciseLibrary &library);
 
     ClockDriver &clock_;
     Forms *forms_ = nullptr;

@@ -12,6 +12,18 @@ SeekCache::Moment fresh_base(zun::UiPort &port)
         fresh.now(), 0, zun::write_snapshot(fresh.model()), {zun::Assessment(fresh).kept(), {}}};
 }
 
+// The assessment sees the start state come in as a change of the stage, as a replay does.
+SeekCache::Moment start_base(zun::UiPort &port, const std::string &start)
+{
+    zun::Dispatcher line(port);
+    const zun::Assessment assessment(line);
+    zun::ReadSnapshot read = zun::read_snapshot(start);
+    if (!read.simulator)
+        throw std::logic_error("a session's start state is refused: " + read.error);
+    line.replace(std::move(read.simulator));
+    return {line.now(), 0, start, {assessment.kept(), {}}};
+}
+
 void SeekCache::keep(const Forms &forms, const QuietPort &port, std::size_t played)
 {
     history_.extend(forms.assessment());

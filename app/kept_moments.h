@@ -7,6 +7,7 @@
 
 #include <cstddef>
 #include <memory>
+#include <string>
 #include <utility>
 
 // What the observers of a session built from its inputs, kept with each snapshot of its model:
@@ -55,8 +56,10 @@ private:
 // How far apart in virtual time the moments of a session are kept.
 inline constexpr zun::Millis seek_interval = 300'000;
 
-// The first moment of a session that starts from a model built fresh.
+// The first moment of a session that starts from a model built fresh, or from the start state
+// `start` (a snapshot's text, which must read back).
 SeekCache::Moment fresh_base(zun::UiPort &port);
+SeekCache::Moment start_base(zun::UiPort &port, const std::string &start);
 
 // Windows built over the latest moment kept at or before `time` whose snapshot reads back, the
 // observers' records and the port's last word put back as they were there. A moment refused is

@@ -3,6 +3,7 @@
 #include "app/Unit_start.h"
 #include "runner/session_loader.h"
 #include "sessions/text_line.h"
+#include "sim/snapshot.h"
 #include "ui/Unit_main.h"
 #include "ui/Unit_steps.h"
 #include "ui/background_job.h"
@@ -116,13 +117,17 @@ std::string TrainerSession::open_replay(const std::filesystem::path &file)
         return loaded.error;
     end_recording("a replay of " + file.filename().string() + " was opened");
     clock_->stop();
+    director_.reset();
+    exercise_.reset();
     player_.reset(); // it reads the inputs of the replay before
-    moments_ = SeekCache(seek_interval, fresh_base(port_));
+    replay_start_ = {loaded.header.exercise, loaded.header.goal, loaded.header.start,
+                     zun::snapshot_time(loaded.header.start).value_or(0)};
+    moments_ = fresh_cache(replay_start_);
     replay_inputs_ = std::move(loaded.inputs);
     replay_length_ = loaded.length;
     replay_file_ = file;
     replay_trainee_ = loaded.header.trainee;
-    replay_seek(0);
+    replay_seek(replay_start_.time);
     tell_trainee();
     return {};
 }
@@ -160,7 +165,7 @@ void TrainerSession::replay_play_to(zun::Millis time)
 // moment, the windows are built anew from the latest moment kept before the goal.
 void TrainerSession::replay_seek(zun::Millis time)
 {
-    time = std::clamp<zun::Millis>(time, 0, replay_length_);
+    time = std::clamp<zun::Millis>(time, replay_start_.time, replay_length_);
     if (!player_ || time < player_->position() ||
         moments_.at_or_before(time).time > player_->position()) {
         player_.reset();
@@ -194,6 +199,7 @@ void TrainerSession::continue_from_here()
     replay_keeper_.reset();
     moments_.drop_after(forms_->sim().scheduler.now()); // it goes another way after it
     settings_.trainee = replay_trainee_;
+    live_start_ = replay_start_;
     // Back behind the windows the trainee had opened from it, as it stood in the recording.
     forms_->start().show();
     forms_->start().lower();
@@ -208,7 +214,8 @@ void TrainerSession::close_replay()
         return;
     player_.reset();
     replay_keeper_.reset();
-    moments_ = SeekCache(seek_interval, fresh_base(port_));
+    live_start_ = {};
+    moments_ = fresh_cache(live_start_);
     install(rebuilt({}, 0));
     forms_->start().show();
     go_live();
@@ -219,7 +226,10 @@ void TrainerSession::go_back(zun::Millis by)
 {
     if (player_ || !recorder_ || forms_->sim().lesson_is_exam())
         return;
-    const zun::Millis goal = std::max<zun::Millis>(forms_->sim().scheduler.now() - by, 0);
+    const zun::Millis goal =
+        std::max<zun::Millis>(forms_->sim().scheduler.now() - by, live_start_.time);
+    std::vector<bool> done = director_ ? director_->done_by(goal) : std::vector<bool>{};
+    director_.reset();
     const std::filesystem::path parent = recorder_->path();
     zun::InputTimeline earlier = end_recording("went back to " + std::to_string(goal) +
                                                " ms; the session goes on in a new file");
@@ -228,10 +238,47 @@ void TrainerSession::go_back(zun::Millis by)
     moments_.drop_after(goal); // the new file goes another way after it
     install(rebuilt(earlier, goal));
     start_recording(std::move(earlier), parent);
+    if (exercise_)
+        direct_exercise(std::move(done));
     go_live();
     // Ctrl+1 and Ctrl+5 go back with the list in sight: it shows the new file.
     if (sessions_window_->isVisible())
         sessions_window_->fill_list();
+}
+
+std::string TrainerSession::start_exercise(const zun::Exercise &exercise,
+                                           std::unique_ptr<zun::Simulator> start)
+{
+    if (player_)
+        return "Закройте воспроизведение, чтобы начать упражнение.";
+    if (forms_->sim().lesson_is_exam())
+        return "Во время экзамена упражнение не начинается.";
+    director_.reset();
+    end_recording("the exercise " + zun::one_line(exercise.name) + " begins in a new file");
+    const std::string state = zun::write_snapshot(start->state());
+    live_start_ = {exercise.name, zun::goal_text(exercise.goal), state, start->now()};
+    exercise_ = exercise;
+    moments_ = fresh_cache(live_start_);
+    install(rebuilt({}, live_start_.time));
+    start_recording({}, {});
+    if (exercise.lesson == zun::LessonKind::Exam)
+        forms_->dispatcher().apply(zun::input::Lesson{zun::LessonKind::Exam});
+    direct_exercise({});
+    go_live();
+    forms_->refresh();
+    return {};
+}
+
+SeekCache TrainerSession::fresh_cache(const SessionStart &start)
+{
+    return {seek_interval,
+            start.state.empty() ? fresh_base(port_) : start_base(port_, start.state)};
+}
+
+void TrainerSession::direct_exercise(std::vector<bool> done)
+{
+    director_ = std::make_unique<zun::ExerciseDirector>(
+        forms_->dispatcher(), exercise_->events, live_start_.time, std::move(done));
 }
 
 std::unique_ptr<Forms> TrainerSession::rebuilt(const zun::InputTimeline &inputs, zun::Millis time)
@@ -360,7 +407,8 @@ void TrainerSession::start_recording(zun::InputTimeline earlier,
     const zun::SessionHeader header{settings_.program,         started_text(local),
                                     settings_.trainee,         continues.filename().string(),
                                     settings_.station,         settings_.account,
-                                    zun::new_session_id()};
+                                    zun::new_session_id(),     live_start_.exercise,
+                                    live_start_.goal,          live_start_.state};
     started_ = header.started;
     forms_->set_report_heading({header.trainee, header.started});
     recorder_ = std::make_unique<zun::SessionRecorder>(

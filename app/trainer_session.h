@@ -7,6 +7,8 @@
 #include "runner/session_loader.h"
 #include "sessions/session_player.h"
 #include "sessions/session_recorder.h"
+#include "training/exercise.h"
+#include "training/exercise_director.h"
 #include "ui/sessions_window.h"
 
 #include <QObject>
@@ -78,6 +80,11 @@ public:
     SessionsWindow &sessions_window() const { return *sessions_window_; }
     // Opens the sessions window, as Ctrl+O does; not during an examination.
     void show_sessions_window();
+    // Starts a new session of the exercise from its start state, live: the file names the
+    // exercise and holds its start and goal, and its malfunctions come as their triggers do.
+    // Not during an examination or a replay; the answer says why not, empty when started.
+    std::string start_exercise(const zun::Exercise &exercise, std::unique_ptr<zun::Simulator> start);
+
     // Plays a session the history keeps, as the journal asks: from its own file when it was
     // recorded here, else from its stored text written out
     // into the sessions folder's "from-history".
@@ -108,6 +115,19 @@ private:
     void tell_trainee();
     void report_writing(zun::SessionRecorder::Writing what, const std::string &error);
 
+    // What a session's file says of its beginning besides the inputs: the exercise, its goal and
+    // its start state; all empty on a fresh line.
+    struct SessionStart {
+        std::string exercise;
+        std::string goal;
+        std::string state;
+        zun::Millis time = 0;
+    };
+    // The base moment of a session that begins as `start` says.
+    SeekCache fresh_cache(const SessionStart &start);
+    // Directs the live exercise's events on the windows' line, those in `done` carried out.
+    void direct_exercise(std::vector<bool> done);
+
     QuietPort port_;
     SeekCache moments_{seek_interval, fresh_base(port_)}; // of the session in the windows
     Settings settings_;
@@ -116,11 +136,15 @@ private:
     std::unique_ptr<Forms> forms_;
     std::unique_ptr<ClockDriver> clock_;
     std::unique_ptr<zun::SessionRecorder> recorder_; // the live session's
+    SessionStart live_start_;                         // of the live session, or the replayed one
+    std::optional<zun::Exercise> exercise_;          // live, with its events still to come
+    std::unique_ptr<zun::ExerciseDirector> director_;
     std::string started_;                            // when the live session's file began
     zun::InputTimeline replay_inputs_;
     zun::Millis replay_length_ = 0;
     std::filesystem::path replay_file_;
     std::string replay_trainee_;
+    SessionStart replay_start_;
     std::unique_ptr<MomentKeeper> replay_keeper_; // keeps what the replay passes
     std::unique_ptr<zun::SessionPlayer> player_; // while a replay runs
     std::unique_ptr<SessionsWindow> sessions_window_;

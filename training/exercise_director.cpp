@@ -3,10 +3,12 @@
 namespace zun {
 
 ExerciseDirector::ExerciseDirector(Dispatcher &dispatcher, std::vector<ScriptedEvent> events,
-                                   Millis began)
-    : dispatcher_(dispatcher), events_(std::move(events)), done_(events_.size(), false),
-      began_(began)
+                                   Millis began, std::vector<bool> done)
+    : dispatcher_(dispatcher), events_(std::move(events)), done_(events_.size()), began_(began)
 {
+    for (std::size_t event = 0; event < done.size() && event < done_.size(); ++event)
+        if (done[event])
+            done_[event] = began_;
     dispatcher_.add_observer(*this);
     // What is due at the start: the step it begins in, a time of 0, a mechanism already running.
     stage_changed(began_, -1, dispatcher_.model().Frame_LineMetal.Stadiya_Raboti);
@@ -27,6 +29,14 @@ std::optional<Millis> ExerciseDirector::next_due() const
             earliest = began_ + at->after;
     }
     return earliest;
+}
+
+std::vector<bool> ExerciseDirector::done_by(Millis time) const
+{
+    std::vector<bool> done;
+    for (const std::optional<Millis> &carried : done_)
+        done.push_back(carried && *carried <= time);
+    return done;
 }
 
 bool ExerciseDirector::waits_for_the_line() const
@@ -70,7 +80,7 @@ void ExerciseDirector::carry_out(std::size_t event)
 {
     if (done_[event])
         return;
-    done_[event] = true;
+    done_[event] = dispatcher_.now();
     dispatcher_.apply(events_[event].action);
 }
 

@@ -14,8 +14,10 @@ namespace zun {
 // an input like the instructor's own. A replay of that file needs no director.
 class ExerciseDirector final : private InputObserver {
 public:
-    // The exercise began at `began` on the dispatcher's clock.
-    ExerciseDirector(Dispatcher &dispatcher, std::vector<ScriptedEvent> events, Millis began);
+    // The exercise began at `began` on the dispatcher's clock. `done` marks the events carried
+    // out already (see done_by), when the line has gone back into the exercise.
+    ExerciseDirector(Dispatcher &dispatcher, std::vector<ScriptedEvent> events, Millis began,
+                     std::vector<bool> done = {});
     ~ExerciseDirector();
     ExerciseDirector(const ExerciseDirector &) = delete;
     ExerciseDirector &operator=(const ExerciseDirector &) = delete;
@@ -26,6 +28,9 @@ public:
     // Whether an event waits for a step or a mechanism's run: a clock that runs in steps keeps
     // them short (a tick), so that the event comes in the tick its trigger came.
     bool waits_for_the_line() const;
+    // Which events had been carried out by `time`: what a director takes over when the line goes
+    // back to that moment.
+    std::vector<bool> done_by(Millis time) const;
 
 private:
     void stage_changed(Millis time, int before, int after) override;
@@ -34,7 +39,7 @@ private:
 
     Dispatcher &dispatcher_;
     std::vector<ScriptedEvent> events_;
-    std::vector<bool> done_;
+    std::vector<std::optional<Millis>> done_; // when each was carried out
     Millis began_;
 };
 

@@ -170,6 +170,18 @@ QWidget *InstructorWindow::make_lesson_box()
     replay_note_->hide();
     form->addRow(replay_note_);
 
+    auto *exercise = new QPushButton(QStringLiteral("Начать упражнение…"));
+    exercise->setObjectName(QStringLiteral("Button_Exercise"));
+    connect(exercise, &QPushButton::clicked, this, &InstructorWindow::exercise_requested);
+    auto *snapshot = new QPushButton(QStringLiteral("Сохранить снимок…"));
+    snapshot->setObjectName(QStringLiteral("Button_Snapshot"));
+    connect(snapshot, &QPushButton::clicked, this, &InstructorWindow::snapshot_requested);
+    auto *library_row = new QHBoxLayout;
+    library_row->addWidget(exercise);
+    library_row->addWidget(snapshot);
+    library_row->addStretch();
+    form->addRow(QStringLiteral("Упражнения:"), library_row);
+
     pin_edit_ = new QLineEdit;
     pin_edit_->setObjectName(QStringLiteral("Edit_Pin"));
     pin_edit_->setEchoMode(QLineEdit::Password);

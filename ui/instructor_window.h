@@ -69,6 +69,10 @@ signals:
     void freeze_requested(bool frozen);
     void speed_requested(double factor);
     void trainee_name_changed(const QString &name);
+    // The instructor asks to pick an exercise and start it, or to keep the line's state now under
+    // a name: the program's library answers.
+    void exercise_requested();
+    void snapshot_requested();
 
 private:
     QWidget *make_run_box();

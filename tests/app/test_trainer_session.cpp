@@ -1,5 +1,6 @@
 #include "app/Unit_start.h"
 #include "app/error_reporter.h"
+#include "app/exercise_library.h"
 #include "app/history_service.h"
 #include "app/instructor_station.h"
 #include "app/trainee_name.h"
@@ -7,8 +8,10 @@
 #include "runner/session_report.h"
 #include "runner/sim_runner.h"
 #include "sessions/session_file.h"
+#include "sim/starting_point.h"
 #include "sim/state_hash.h"
 #include "sim/steps_texts.h"
+#include "training/exercise.h"
 #include "training/report.h"
 #include "training/score.h"
 #include "ui/Unit_main.h"
@@ -30,6 +33,13 @@
 #include <QTableWidget>
 #include <QTest>
 #include <QTimer>
+
+#include "app/exercise_library.h"
+#include "runner/session_report.h"
+#include "sim/starting_point.h"
+#include "training/exercise.h"
+#include "training/report.h"
+#include "training/score.h"
 
 #include <gtest/gtest.h>
 
@@ -500,7 +510,8 @@ TEST_F(TrainerSessionTest, TheInstructorsWindowFollowsTheReplayedSession)
 
     InstructorStation station(session.clock());
     instructor = &station;
-    station.follow(session);
+    const ExerciseLibrary library({}, folder);
+    station.follow(session, library);
     InstructorWindow &window = station.window();
     window.show();
     const auto &stage = *window.findChild<QLabel *>(QStringLiteral("Label_Stage"));
@@ -672,6 +683,52 @@ TEST(TraineeName, IsTheAccountsFullNameElseTheLogin)
     };
     for (const auto &each : cases)
         EXPECT_EQ(name_from_account(each.gecos, each.login), each.name) << each.gecos;
+}
+
+} // namespace
+
+namespace {
+
+// A fresh session of the exercise: its file begins in the start state, its malfunctions come in
+// as inputs, and going back keeps what had come and what is still to come.
+TEST_F(TrainerSessionTest, AnExerciseBeginsAFileOfItsOwnThatReplaysWithoutIt)
+{
+    const zun::ReadExercise read = zun::read_exercise(
+        "name: Отказ привода\nstart: step 3\nstep 3: fault 1 drive on\n"
+        "at 90 s: fault 1 drive off\ngoal: reach step 4 within 300 s\n");
+    ASSERT_TRUE(read.exercise) << read.error;
+    train(5000, 2000);
+    const std::filesystem::path before = session.current_file();
+    ASSERT_EQ(session.start_exercise(*read.exercise, zun::automatic_run_at_step(3)), "");
+    EXPECT_NE(session.current_file(), before);
+    const zun::Millis began = now();
+    EXPECT_EQ(sim().Frame_LineMetal.Stadiya_Raboti, 3);
+    EXPECT_TRUE(sim().Mech_Array[1]->fault_drive);
+    live(60'000);
+    session.go_back(30'000); // the fault stays set; its clearing is still to come
+    EXPECT_TRUE(sim().Mech_Array[1]->fault_drive);
+    live(59'000);
+    EXPECT_TRUE(sim().Mech_Array[1]->fault_drive);
+    for (int second = 0; second < 11; ++second) // as the program's clock goes, in short steps
+        live(1'000);
+    EXPECT_FALSE(sim().Mech_Array[1]->fault_drive);
+    EXPECT_EQ(now(), began + 100'000);
+    const std::filesystem::path file = session.current_file();
+    session.end();
+
+    std::ifstream in(file);
+    const zun::SessionScript script = zun::read_session(in);
+    EXPECT_EQ(script.header.exercise, "Отказ привода");
+    EXPECT_EQ(script.header.goal, "reach step 4 within 300 s, pass 0");
+    AssessedReplay replayed;
+    std::ostringstream errors;
+    ASSERT_EQ(replayed.replay(script, errors, true), SimRunner::Completed) << errors.str();
+    const std::string lines =
+        zun::report_lines(replayed.report(zun::ReferenceTimes::human_pace()));
+    EXPECT_NE(lines.find("fault=drive mech=1 set=" + std::to_string(began)), std::string::npos)
+        << lines;
+    EXPECT_NE(lines.find("cleared=" + std::to_string(began + 90'000)), std::string::npos) << lines;
+    EXPECT_NE(lines.find("goal_met=no why=step 4 not reached"), std::string::npos) << lines;
 }
 
 } // namespace

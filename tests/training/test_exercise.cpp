@@ -139,6 +139,8 @@ TEST(ExerciseText, TheShippedExercisesRead)
 {
     int read_files = 0;
     for (const auto &file : std::filesystem::directory_iterator(ZUN_EXERCISES_DIR)) {
+        if (file.path().extension() != ".zex")
+            continue;
         std::ifstream in(file.path());
         std::stringstream text;
         text << in.rdbuf();
