@@ -56,7 +56,8 @@ std::vector<ExerciseLibrary::Entry> ExerciseLibrary::exercises() const
     std::vector<Entry> entries;
     for (std::size_t index = 0; index < folders.size(); ++index) {
         if (std::ranges::find(folders.begin(), folders.begin() + static_cast<std::ptrdiff_t>(index),
-                              folders[index]) != folders.begin() + static_cast<std::ptrdiff_t>(index))
+                              folders[index]) !=
+            folders.begin() + static_cast<std::ptrdiff_t>(index))
             continue; // a place named twice
         for (const std::filesystem::path &file : files_in(folders[index])) {
             const std::optional<std::string> text = file_text(file);
@@ -75,7 +76,8 @@ zun::SnapshotFinder ExerciseLibrary::snapshots() const
     };
 }
 
-std::string ExerciseLibrary::keep_snapshot(const std::string &name, const zun::LineModel &line) const
+std::string ExerciseLibrary::keep_snapshot(const std::string &name,
+                                           const zun::LineModel &line) const
 {
     if (!usable_name(name))
         return "Имя снимка не может быть пустым, начинаться с точки или содержать «/».";

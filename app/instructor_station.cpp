@@ -50,19 +50,20 @@ void InstructorStation::pick_exercise(TrainerSession &session, const ExerciseLib
     const std::vector<ExerciseLibrary::Entry> entries = library.exercises();
     QStringList names;
     for (const ExerciseLibrary::Entry &entry : entries)
-        names << (entry.read.exercise ? QString::fromStdString(entry.read.exercise->name)
-                                      : QStringLiteral("%1 (не читается: %2)")
-                                            .arg(QString::fromStdString(entry.file.filename().string()),
-                                                 QString::fromStdString(entry.read.error)));
+        names << (entry.read.exercise
+                      ? QString::fromStdString(entry.read.exercise->name)
+                      : QStringLiteral("%1 (не читается: %2)")
+                            .arg(QString::fromStdString(entry.file.filename().string()),
+                                 QString::fromStdString(entry.read.error)));
     if (names.isEmpty()) {
         QMessageBox::information(&window_, QStringLiteral("Упражнения"),
                                  QStringLiteral("Упражнений не найдено."));
         return;
     }
     bool chosen = false;
-    const QString name = QInputDialog::getItem(&window_, QStringLiteral("Упражнения"),
-                                               QStringLiteral("Начать упражнение:"), names, 0,
-                                               false, &chosen);
+    const QString name =
+        QInputDialog::getItem(&window_, QStringLiteral("Упражнения"),
+                              QStringLiteral("Начать упражнение:"), names, 0, false, &chosen);
     if (!chosen)
         return;
     const ExerciseLibrary::Entry &entry = entries[static_cast<std::size_t>(names.indexOf(name))];
@@ -70,8 +71,9 @@ void InstructorStation::pick_exercise(TrainerSession &session, const ExerciseLib
     if (entry.read.exercise) {
         zun::StartState start = zun::start_state(entry.read.exercise->start, library.snapshots());
         refusal = QString::fromStdString(
-            start.simulator ? session.start_exercise(*entry.read.exercise, std::move(start.simulator))
-                            : start.error);
+            start.simulator
+                ? session.start_exercise(*entry.read.exercise, std::move(start.simulator))
+                : start.error);
     }
     if (!refusal.isEmpty())
         QMessageBox::warning(&window_, QStringLiteral("Упражнения"),
@@ -83,9 +85,9 @@ void InstructorStation::keep_snapshot(const ExerciseLibrary &library)
     if (!forms_)
         return;
     bool given = false;
-    const QString name = QInputDialog::getText(&window_, QStringLiteral("Снимок"),
-                                               QStringLiteral("Имя снимка:"), QLineEdit::Normal,
-                                               {}, &given);
+    const QString name =
+        QInputDialog::getText(&window_, QStringLiteral("Снимок"), QStringLiteral("Имя снимка:"),
+                              QLineEdit::Normal, {}, &given);
     if (!given)
         return;
     const std::string refusal = library.keep_snapshot(name.trimmed().toStdString(), forms_->sim());

@@ -277,8 +277,8 @@ SeekCache TrainerSession::fresh_cache(const SessionStart &start)
 
 void TrainerSession::direct_exercise(std::vector<bool> done)
 {
-    director_ = std::make_unique<zun::ExerciseDirector>(
-        forms_->dispatcher(), exercise_->events, live_start_.time, std::move(done));
+    director_ = std::make_unique<zun::ExerciseDirector>(forms_->dispatcher(), exercise_->events,
+                                                        live_start_.time, std::move(done));
 }
 
 std::unique_ptr<Forms> TrainerSession::rebuilt(const zun::InputTimeline &inputs, zun::Millis time)
@@ -404,11 +404,11 @@ void TrainerSession::start_recording(zun::InputTimeline earlier,
                                      const std::filesystem::path &continues)
 {
     const std::tm local = local_now();
-    const zun::SessionHeader header{settings_.program,         started_text(local),
-                                    settings_.trainee,         continues.filename().string(),
-                                    settings_.station,         settings_.account,
-                                    zun::new_session_id(),     live_start_.exercise,
-                                    live_start_.goal,          live_start_.state};
+    const zun::SessionHeader header{settings_.program,     started_text(local),
+                                    settings_.trainee,     continues.filename().string(),
+                                    settings_.station,     settings_.account,
+                                    zun::new_session_id(), live_start_.exercise,
+                                    live_start_.goal,      live_start_.state};
     started_ = header.started;
     forms_->set_report_heading({header.trainee, header.started});
     recorder_ = std::make_unique<zun::SessionRecorder>(

@@ -83,7 +83,8 @@ public:
     // Starts a new session of the exercise from its start state, live: the file names the
     // exercise and holds its start and goal, and its malfunctions come as their triggers do.
     // Not during an examination or a replay; the answer says why not, empty when started.
-    std::string start_exercise(const zun::Exercise &exercise, std::unique_ptr<zun::Simulator> start);
+    std::string start_exercise(const zun::Exercise &exercise,
+                               std::unique_ptr<zun::Simulator> start);
 
     // Plays a session the history keeps, as the journal asks: from its own file when it was
     // recorded here, else from its stored text written out
@@ -136,7 +137,7 @@ private:
     std::unique_ptr<Forms> forms_;
     std::unique_ptr<ClockDriver> clock_;
     std::unique_ptr<zun::SessionRecorder> recorder_; // the live session's
-    SessionStart live_start_;                         // of the live session, or the replayed one
+    SessionStart live_start_;                        // of the live session, or the replayed one
     std::optional<zun::Exercise> exercise_;          // live, with its events still to come
     std::unique_ptr<zun::ExerciseDirector> director_;
     std::string started_;                            // when the live session's file began

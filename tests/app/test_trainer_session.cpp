@@ -693,9 +693,9 @@ namespace {
 // as inputs, and going back keeps what had come and what is still to come.
 TEST_F(TrainerSessionTest, AnExerciseBeginsAFileOfItsOwnThatReplaysWithoutIt)
 {
-    const zun::ReadExercise read = zun::read_exercise(
-        "name: Отказ привода\nstart: step 3\nstep 3: fault 1 drive on\n"
-        "at 90 s: fault 1 drive off\ngoal: reach step 4 within 300 s\n");
+    const zun::ReadExercise read =
+        zun::read_exercise("name: Отказ привода\nstart: step 3\nstep 3: fault 1 drive on\n"
+                           "at 90 s: fault 1 drive off\ngoal: reach step 4 within 300 s\n");
     ASSERT_TRUE(read.exercise) << read.error;
     train(5000, 2000);
     const std::filesystem::path before = session.current_file();
@@ -723,8 +723,7 @@ TEST_F(TrainerSessionTest, AnExerciseBeginsAFileOfItsOwnThatReplaysWithoutIt)
     AssessedReplay replayed;
     std::ostringstream errors;
     ASSERT_EQ(replayed.replay(script, errors, true), SimRunner::Completed) << errors.str();
-    const std::string lines =
-        zun::report_lines(replayed.report(zun::ReferenceTimes::human_pace()));
+    const std::string lines = zun::report_lines(replayed.report(zun::ReferenceTimes::human_pace()));
     EXPECT_NE(lines.find("fault=drive mech=1 set=" + std::to_string(began)), std::string::npos)
         << lines;
     EXPECT_NE(lines.find("cleared=" + std::to_string(began + 90'000)), std::string::npos) << lines;
