@@ -56,7 +56,7 @@ int main(int argc, char *argv[])
         session.forms().store_sessions(); // what earlier sessions left, the live one aside
         InstructorStation station(session.clock());
         instructor = &station;
-        const ExerciseLibrary library(document_places(), sessions.parent_path());
+        const ExerciseLibrary library(document_places(), sessions.parent_path(), &history);
         station.follow(session, library);
         if (InstructorStation::asked_for(ZunApplication::arguments()))
             station.window().open_on_request(nullptr);

@@ -1,5 +1,6 @@
 #include "exercise_library.h"
 
+#include "app/history_service.h"
 #include "sim/snapshot.h"
 
 #include <QDir>
@@ -43,12 +44,15 @@ bool usable_name(const std::string &name)
 
 } // namespace
 
-ExerciseLibrary::ExerciseLibrary(QStringList places, std::filesystem::path own_folder)
-    : places_(std::move(places)), own_folder_(std::move(own_folder))
+using Kind = HistoryDatabase::LibraryKind;
+
+ExerciseLibrary::ExerciseLibrary(QStringList places, std::filesystem::path own_folder,
+                                 HistoryService *shared)
+    : places_(std::move(places)), own_folder_(std::move(own_folder)), shared_(shared)
 {
 }
 
-std::vector<ExerciseLibrary::Entry> ExerciseLibrary::exercises() const
+std::vector<ExerciseLibrary::Entry> ExerciseLibrary::exercise_files() const
 {
     std::vector<std::filesystem::path> folders{own_folder_ / "exercises"};
     for (const QString &place : places_)
@@ -68,19 +72,96 @@ std::vector<ExerciseLibrary::Entry> ExerciseLibrary::exercises() const
     return entries;
 }
 
-zun::SnapshotFinder ExerciseLibrary::snapshots() const
+void ExerciseLibrary::fetch_exercises(QObject *receiver, Exercises reply) const
 {
-    return [folder = own_folder_ / "snapshots"](std::string_view name) {
-        const std::string file = std::string(name) + std::string(snapshot_extension);
-        return usable_name(std::string(name)) ? file_text(folder / file) : std::nullopt;
-    };
+    if (!shared_) {
+        reply(exercise_files());
+        return;
+    }
+    shared_->fetch_library(
+        Kind::Exercise, receiver,
+        [this, reply](const std::vector<HistoryDatabase::LibraryItem> &items, const QString &) {
+            std::vector<Entry> entries;
+            for (const HistoryDatabase::LibraryItem &item : items)
+                entries.push_back(
+                    {item.name.toStdString(), zun::read_exercise(item.text.toStdString())});
+            for (Entry &file : exercise_files()) {
+                const bool shadowed =
+                    file.read.exercise && std::ranges::any_of(entries, [&file](const Entry &kept) {
+                        return kept.read.exercise &&
+                               kept.read.exercise->name == file.read.exercise->name;
+                    });
+                if (!shadowed)
+                    entries.push_back(std::move(file));
+            }
+            reply(std::move(entries));
+        });
 }
 
-std::string ExerciseLibrary::keep_snapshot(const std::string &name,
-                                           const zun::LineModel &line) const
+void ExerciseLibrary::fetch_snapshots(QObject *receiver, Snapshots reply) const
 {
-    if (!usable_name(name))
-        return "Имя снимка не может быть пустым, начинаться с точки или содержать «/».";
+    const auto from_files = [this](std::string_view name) { return snapshot_file(name); };
+    if (!shared_) {
+        reply(from_files);
+        return;
+    }
+    shared_->fetch_library(
+        Kind::Snapshot, receiver,
+        [reply, from_files](const std::vector<HistoryDatabase::LibraryItem> &items,
+                            const QString &) {
+            reply([items, from_files](std::string_view name) -> std::optional<std::string> {
+                const QString wanted =
+                    QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
+                for (const HistoryDatabase::LibraryItem &item : items)
+                    if (item.name == wanted)
+                        return item.text.toStdString();
+                return from_files(name);
+            });
+        });
+}
+
+void ExerciseLibrary::keep_snapshot(const std::string &name, const zun::LineModel &line,
+                                    QObject *receiver, Refusal reply) const
+{
+    if (!usable_name(name)) {
+        reply("Имя снимка не может быть пустым, начинаться с точки или содержать «/».");
+        return;
+    }
+    const std::string text = zun::write_snapshot(line);
+    if (!shared_) {
+        reply(keep_snapshot_file(name, text));
+        return;
+    }
+    shared_->keep_in_library(
+        Kind::Snapshot, QString::fromStdString(name), QString::fromStdString(text), receiver,
+        [this, name, text, reply](bool kept, const QString &problem) {
+            if (!problem.isEmpty())
+                reply(keep_snapshot_file(name, text)); // the centre's library is away
+            else
+                reply(kept ? std::string()
+                           : "Снимок «" + name + "» уже есть: выберите другое имя.");
+        });
+}
+
+void ExerciseLibrary::share(const zun::Exercise &exercise) const
+{
+    if (shared_)
+        shared_->keep_in_library(Kind::Exercise, QString::fromStdString(exercise.name),
+                                 QString::fromStdString(zun::exercise_text(exercise)), nullptr,
+                                 [](bool, const QString &) {});
+}
+
+std::optional<std::string> ExerciseLibrary::snapshot_file(std::string_view name) const
+{
+    if (!usable_name(std::string(name)))
+        return std::nullopt;
+    return file_text(own_folder_ / "snapshots" /
+                     (std::string(name) + std::string(snapshot_extension)));
+}
+
+std::string ExerciseLibrary::keep_snapshot_file(const std::string &name,
+                                                const std::string &text) const
+{
     const std::filesystem::path folder = own_folder_ / "snapshots";
     std::error_code error;
     std::filesystem::create_directories(folder, error);
@@ -88,7 +169,7 @@ std::string ExerciseLibrary::keep_snapshot(const std::string &name,
     if (std::filesystem::exists(path, error))
         return "Снимок «" + name + "» уже есть: выберите другое имя.";
     std::ofstream file(path, std::ios::binary | std::ios::trunc);
-    file << zun::write_snapshot(line);
+    file << text;
     file.close();
     if (!file)
         return "Снимок не сохранён: не удалось записать " + path.string() + ".";

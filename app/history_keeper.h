@@ -51,6 +51,7 @@ public:
 
     // Null while the database is away; then unavailable_reason() says why.
     const HistoryDatabase *database() const { return database_.get(); }
+    HistoryDatabase *database() { return database_.get(); }
     const QString &unavailable_reason() const { return unavailable_reason_; }
 
     // Stores the summary and the text of every session file that the database lacks or holds

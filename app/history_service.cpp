@@ -10,6 +10,36 @@
 #include <QPointer>
 #include <QSettings>
 
+// What the database answers on the thread goes back to the windows' thread.
+namespace {
+
+template <typename Work, typename Reply>
+void answer_from_database(HistoryKeeper &keeper, QObject *service, QPointer<QObject> receiver,
+                          Work work, Reply reply)
+{
+    using Answer = decltype(work(*keeper.database()));
+    Answer answer{};
+    QString problem;
+    if (HistoryDatabase *database = keeper.database()) {
+        try {
+            answer = work(*database);
+        } catch (const HistoryError &error) {
+            problem = error.text();
+        }
+    } else {
+        problem = keeper.unavailable_reason();
+    }
+    QMetaObject::invokeMethod(
+        service,
+        [receiver, reply, answer, problem] {
+            if (receiver)
+                reply(answer, problem);
+        },
+        Qt::QueuedConnection);
+}
+
+} // namespace
+
 HistoryService::HistoryService(const QSettings &settings, std::filesystem::path sessions_folder,
                                const QString &default_sqlite_file,
                                const zun::ReferenceTimes &reference)
@@ -100,23 +130,32 @@ void HistoryService::store_sessions(const std::filesystem::path &being_written)
 void HistoryService::fetch_text(const QString &key, QObject *receiver, TextReply reply)
 {
     on_thread([this, key, receiver = QPointer<QObject>(receiver), reply = std::move(reply)] {
-        std::optional<QString> text;
-        QString problem;
-        if (const HistoryDatabase *database = keeper_->database()) {
-            try {
-                text = database->session_text(key);
-            } catch (const HistoryError &error) {
-                problem = error.text();
-            }
-        } else {
-            problem = keeper_->unavailable_reason();
-        }
-        QMetaObject::invokeMethod(
-            this,
-            [receiver, reply, text, problem] {
-                if (receiver)
-                    reply(text, problem);
-            },
-            Qt::QueuedConnection);
+        answer_from_database(
+            *keeper_, this, receiver,
+            [&key](HistoryDatabase &database) { return database.session_text(key); }, reply);
     });
+}
+
+void HistoryService::fetch_library(HistoryDatabase::LibraryKind kind, QObject *receiver,
+                                   LibraryReply reply)
+{
+    on_thread([this, kind, receiver = QPointer<QObject>(receiver), reply = std::move(reply)] {
+        answer_from_database(
+            *keeper_, this, receiver,
+            [kind](HistoryDatabase &database) { return database.library(kind); }, reply);
+    });
+}
+
+void HistoryService::keep_in_library(HistoryDatabase::LibraryKind kind, const QString &name,
+                                     const QString &text, QObject *receiver, KeptReply reply)
+{
+    on_thread(
+        [this, kind, name, text, receiver = QPointer<QObject>(receiver), reply = std::move(reply)] {
+            answer_from_database(
+                *keeper_, this, receiver,
+                [kind, &name, &text](HistoryDatabase &database) {
+                    return database.keep_in_library(kind, name, text);
+                },
+                reply);
+        });
 }

@@ -47,37 +47,48 @@ void InstructorStation::follow(TrainerSession &session, const ExerciseLibrary &l
 
 void InstructorStation::pick_exercise(TrainerSession &session, const ExerciseLibrary &library)
 {
-    const std::vector<ExerciseLibrary::Entry> entries = library.exercises();
-    QStringList names;
-    for (const ExerciseLibrary::Entry &entry : entries)
-        names << (entry.read.exercise
-                      ? QString::fromStdString(entry.read.exercise->name)
-                      : QStringLiteral("%1 (не читается: %2)")
-                            .arg(QString::fromStdString(entry.file.filename().string()),
-                                 QString::fromStdString(entry.read.error)));
-    if (names.isEmpty()) {
-        QMessageBox::information(&window_, QStringLiteral("Упражнения"),
-                                 QStringLiteral("Упражнений не найдено."));
-        return;
-    }
-    bool chosen = false;
-    const QString name =
-        QInputDialog::getItem(&window_, QStringLiteral("Упражнения"),
-                              QStringLiteral("Начать упражнение:"), names, 0, false, &chosen);
-    if (!chosen)
-        return;
-    const ExerciseLibrary::Entry &entry = entries[static_cast<std::size_t>(names.indexOf(name))];
-    QString refusal = QString::fromStdString(entry.read.error);
-    if (entry.read.exercise) {
-        zun::StartState start = zun::start_state(entry.read.exercise->start, library.snapshots());
-        refusal = QString::fromStdString(
-            start.simulator
-                ? session.start_exercise(*entry.read.exercise, std::move(start.simulator))
-                : start.error);
-    }
-    if (!refusal.isEmpty())
+    library.fetch_exercises(&window_, [this, &session,
+                                       &library](std::vector<ExerciseLibrary::Entry> entries) {
+        QStringList names;
+        for (const ExerciseLibrary::Entry &entry : entries)
+            names << (entry.read.exercise
+                          ? QString::fromStdString(entry.read.exercise->name)
+                          : QStringLiteral("%1 (не читается: %2)")
+                                .arg(QString::fromStdString(entry.file.filename().string()),
+                                     QString::fromStdString(entry.read.error)));
+        if (names.isEmpty()) {
+            QMessageBox::information(&window_, QStringLiteral("Упражнения"),
+                                     QStringLiteral("Упражнений не найдено."));
+            return;
+        }
+        bool chosen = false;
+        const QString name =
+            QInputDialog::getItem(&window_, QStringLiteral("Упражнения"),
+                                  QStringLiteral("Начать упражнение:"), names, 0, false, &chosen);
+        if (!chosen)
+            return;
+        const ExerciseLibrary::Entry &entry =
+            entries[static_cast<std::size_t>(names.indexOf(name))];
+        if (!entry.read.exercise) {
+            refuse_exercise(QString::fromStdString(entry.read.error));
+            return;
+        }
+        const zun::Exercise exercise = *entry.read.exercise;
+        library.share(exercise);
+        library.fetch_snapshots(&window_, [this, &session, exercise](zun::SnapshotFinder find) {
+            zun::StartState start = zun::start_state(exercise.start, find);
+            refuse_exercise(QString::fromStdString(
+                start.simulator ? session.start_exercise(exercise, std::move(start.simulator))
+                                : start.error));
+        });
+    });
+}
+
+void InstructorStation::refuse_exercise(const QString &why)
+{
+    if (!why.isEmpty())
         QMessageBox::warning(&window_, QStringLiteral("Упражнения"),
-                             QStringLiteral("Упражнение не начато: %1").arg(refusal));
+                             QStringLiteral("Упражнение не начато: %1").arg(why));
 }
 
 void InstructorStation::keep_snapshot(const ExerciseLibrary &library)
@@ -90,9 +101,12 @@ void InstructorStation::keep_snapshot(const ExerciseLibrary &library)
                               QLineEdit::Normal, {}, &given);
     if (!given)
         return;
-    const std::string refusal = library.keep_snapshot(name.trimmed().toStdString(), forms_->sim());
-    if (!refusal.empty())
-        QMessageBox::warning(&window_, QStringLiteral("Снимок"), QString::fromStdString(refusal));
+    library.keep_snapshot(name.trimmed().toStdString(), forms_->sim(), &window_,
+                          [this](const std::string &refusal) {
+                              if (!refusal.empty())
+                                  QMessageBox::warning(&window_, QStringLiteral("Снимок"),
+                                                       QString::fromStdString(refusal));
+                          });
 }
 
 void InstructorStation::follow_model()

@@ -55,9 +55,14 @@ constexpr std::array migrations{
                "INSERT INTO sessions_by_key SELECT 'file:' || file_name, file_name, '', '',"
                " trainee, started, length_ms, modes, lesson, stages_by_trainee, score, 0,"
                " file_text FROM sessions",
-               "DROP TABLE sessions",
-               "ALTER TABLE sessions_by_key RENAME TO sessions",
+               "DROP TABLE sessions", "ALTER TABLE sessions_by_key RENAME TO sessions",
                "CREATE INDEX sessions_by_trainee ON sessions (trainee, started)"}},
+    Migration{4,
+              {"CREATE TABLE library ("
+               " kind TEXT NOT NULL,"
+               " name TEXT NOT NULL,"
+               " item_text TEXT NOT NULL,"
+               " PRIMARY KEY (kind, name))"}},
 };
 static_assert(migrations.back().version == HistoryDatabase::schema_version);
 
@@ -71,6 +76,12 @@ QString driver_of(HistoryConnection::Engine engine)
 QString not_null(const QString &text)
 {
     return text.isNull() ? QString("") : text;
+}
+
+QString kind_word(HistoryDatabase::LibraryKind kind)
+{
+    return kind == HistoryDatabase::LibraryKind::Exercise ? QStringLiteral("exercise")
+                                                          : QStringLiteral("snapshot");
 }
 
 } // namespace
@@ -319,4 +330,27 @@ std::optional<QString> HistoryDatabase::session_text(const QString &key) const
     if (!query.next())
         return std::nullopt;
     return query.value(0).toString();
+}
+
+bool HistoryDatabase::keep_in_library(LibraryKind kind, const QString &name, const QString &text)
+{
+    const QSqlQuery inserted =
+        Query(connection_name_,
+              "INSERT INTO library (kind, name, item_text) SELECT ?, ?, ?"
+              " WHERE NOT EXISTS (SELECT 1 FROM library WHERE kind = ? AND name = ?)")
+            .bind_all({kind_word(kind), name, text, kind_word(kind), name})
+            .run();
+    return inserted.numRowsAffected() == 1;
+}
+
+std::vector<HistoryDatabase::LibraryItem> HistoryDatabase::library(LibraryKind kind) const
+{
+    QSqlQuery query =
+        Query(connection_name_, "SELECT name, item_text FROM library WHERE kind = ? ORDER BY name")
+            .bind(kind_word(kind))
+            .run();
+    std::vector<LibraryItem> items;
+    while (query.next())
+        items.push_back({query.value(0).toString(), query.value(1).toString()});
+    return items;
 }

@@ -36,7 +36,7 @@ struct HistorySession {
 // that cannot be opened, throws HistoryError and leaves the database as it was.
 class HistoryDatabase {
 public:
-    static constexpr int schema_version = 3;
+    static constexpr int schema_version = 4;
 
     explicit HistoryDatabase(const HistoryConnection &connection);
     ~HistoryDatabase();
@@ -54,6 +54,18 @@ public:
     // Every trainee's, by trainee, each one's oldest first.
     std::vector<HistorySession> all_sessions() const;
     std::optional<QString> session_text(const QString &key) const;
+
+    // The instructors' library: exercises and snapshots, each kept by its name as its text, so
+    // that every PC of a centre sees the same.
+    enum class LibraryKind { Exercise, Snapshot };
+    struct LibraryItem {
+        QString name;
+        QString text;
+    };
+    // Keeps `text` under `name`; false, keeping nothing, when the kind has the name already.
+    bool keep_in_library(LibraryKind kind, const QString &name, const QString &text);
+    // Every item of the kind, by name.
+    std::vector<LibraryItem> library(LibraryKind kind) const;
 
 private:
     class Query;

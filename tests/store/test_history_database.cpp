@@ -132,6 +132,25 @@ TEST_P(HistoryDatabaseTest, MigratesAnOlderSchemaKeepingItsSessions)
     EXPECT_TRUE(history.add(same_name, "y")) << "another session of the same name";
 }
 
+// Exercises and snapshots by name, each kind its own: a name taken keeps what it has.
+TEST_P(HistoryDatabaseTest, KeepsTheLibraryByKindAndName)
+{
+    using Kind = HistoryDatabase::LibraryKind;
+    HistoryDatabase history(database_->connection());
+    EXPECT_TRUE(history.keep_in_library(Kind::Snapshot, "перед резом", "state 1\n"));
+    EXPECT_TRUE(history.keep_in_library(Kind::Exercise, "перед резом", "name: a\n"));
+    EXPECT_TRUE(history.keep_in_library(Kind::Snapshot, "авария", "state 2\n"));
+    EXPECT_FALSE(history.keep_in_library(Kind::Snapshot, "перед резом", "state 3\n"));
+
+    const std::vector<HistoryDatabase::LibraryItem> snapshots = history.library(Kind::Snapshot);
+    ASSERT_EQ(snapshots.size(), 2u);
+    EXPECT_EQ(snapshots[0].name, "авария");
+    EXPECT_EQ(snapshots[1].text, "state 1\n");
+    const HistoryDatabase another_pc(database_->connection());
+    ASSERT_EQ(another_pc.library(Kind::Exercise).size(), 1u);
+    EXPECT_EQ(another_pc.library(Kind::Exercise)[0].text, "name: a\n");
+}
+
 TEST_P(HistoryDatabaseTest, RefusesANewerSchemaAndLeavesItAsItWas)
 {
     { HistoryDatabase created(database_->connection()); }
@@ -142,7 +161,8 @@ TEST_P(HistoryDatabaseTest, RefusesANewerSchemaAndLeavesItAsItWas)
     } catch (const HistoryError &error) {
         EXPECT_TRUE(error.text().contains("схема версии 9")) << error.what();
     }
-    database_->execute("UPDATE schema_version SET version = 3");
+    database_->execute(QStringLiteral("UPDATE schema_version SET version = %1")
+                           .arg(HistoryDatabase::schema_version));
     HistoryDatabase reopened(database_->connection());
     EXPECT_TRUE(reopened.trainees().isEmpty());
 }

@@ -1,0 +1,112 @@
+// The instructors' library: snapshots and exercises kept in the shared history, so that two PCs
+// see the same; files are imported into it, and stand in for it while it is away.
+#include "app/exercise_library.h"
+#include "app/history_service.h"
+#include "sim/simulator.h"
+#include "sim/snapshot.h"
+#include "training/score.h"
+
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QObject>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QThread>
+
+#include <fstream>
+
+namespace {
+
+// Lets the history's thread answer: its replies come through the event loop.
+template <typename Done> void wait_for(const Done &done)
+{
+    for (int turn = 0; turn < 1000 && !done(); ++turn) {
+        QCoreApplication::processEvents();
+        QThread::msleep(5);
+    }
+}
+
+class ExerciseLibraryTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        settings.setValue("history/file", folder.filePath("history.sqlite"));
+        std::filesystem::create_directories(shipped / "exercises");
+        std::ofstream(shipped / "exercises" / "a.zex")
+            << "name: Шаг три\nstart: step 3\ngoal: reach step 4 within 60 s\n";
+        std::ofstream(shipped / "exercises" / "b.zex") << "name: без цели\nstart: step 3\n";
+    }
+
+    std::vector<ExerciseLibrary::Entry> exercises(const ExerciseLibrary &library)
+    {
+        std::optional<std::vector<ExerciseLibrary::Entry>> got;
+        library.fetch_exercises(&receiver, [&got](auto entries) { got = std::move(entries); });
+        wait_for([&got] { return got.has_value(); });
+        return got.value_or(std::vector<ExerciseLibrary::Entry>{});
+    }
+    std::optional<std::string> keep(const ExerciseLibrary &library, const std::string &name,
+                                    const zun::LineModel &line)
+    {
+        std::optional<std::string> refusal;
+        library.keep_snapshot(name, line, &receiver,
+                              [&refusal](const std::string &why) { refusal = why; });
+        wait_for([&refusal] { return refusal.has_value(); });
+        return refusal;
+    }
+
+    const QTemporaryDir folder;
+    const std::filesystem::path shipped = folder.filePath("data").toStdString();
+    QSettings settings{folder.filePath("settings.ini"), QSettings::IniFormat};
+    const zun::ReferenceTimes reference = zun::ReferenceTimes::human_pace();
+    QObject receiver;
+};
+
+TEST_F(ExerciseLibraryTest, SnapshotsAndExercisesKeptInTheHistoryAreSeenFromAnotherPC)
+{
+    const zun::Simulator line;
+    const QStringList places{QString::fromStdString(shipped.string())};
+    {
+        HistoryService history(settings, folder.filePath("pc1/sessions").toStdString(),
+                               folder.filePath("unused.sqlite"), reference);
+        const ExerciseLibrary first_pc(places, folder.filePath("pc1").toStdString(), &history);
+        EXPECT_EQ(keep(first_pc, "перед резом", line.state()), "");
+        EXPECT_EQ(keep(first_pc, "перед резом", line.state()),
+                  "Снимок «перед резом» уже есть: выберите другое имя.");
+        EXPECT_EQ(keep(first_pc, "../x", line.state()),
+                  "Имя снимка не может быть пустым, начинаться с точки или содержать «/».");
+        const std::vector<ExerciseLibrary::Entry> files = exercises(first_pc);
+        ASSERT_EQ(files.size(), 2u);
+        EXPECT_TRUE(files[0].read.exercise);
+        EXPECT_EQ(files[1].read.error, "line 3: the exercise has no goal: line");
+        first_pc.share(*files[0].read.exercise);
+    }
+    std::filesystem::remove_all(shipped / "exercises");
+    HistoryService history(settings, folder.filePath("pc2/sessions").toStdString(),
+                           folder.filePath("unused.sqlite"), reference);
+    const ExerciseLibrary second_pc(places, folder.filePath("pc2").toStdString(), &history);
+    const std::vector<ExerciseLibrary::Entry> shared = exercises(second_pc);
+    ASSERT_EQ(shared.size(), 1u);
+    ASSERT_TRUE(shared[0].read.exercise);
+    EXPECT_EQ(shared[0].read.exercise->name, "Шаг три");
+    std::optional<zun::SnapshotFinder> find;
+    second_pc.fetch_snapshots(&receiver, [&find](zun::SnapshotFinder found) { find = found; });
+    wait_for([&find] { return find.has_value(); });
+    ASSERT_TRUE(find);
+    EXPECT_EQ((*find)("перед резом"), zun::write_snapshot(line.state()));
+    EXPECT_FALSE((*find)("нет такого"));
+}
+
+// Without a shared history the snapshots are the user's own files.
+TEST_F(ExerciseLibraryTest, WithoutTheHistorySnapshotsAreFiles)
+{
+    const zun::Simulator line;
+    const ExerciseLibrary alone({}, folder.filePath("own").toStdString());
+    EXPECT_EQ(keep(alone, "старт", line.state()), "");
+    EXPECT_TRUE(
+        std::filesystem::exists(folder.filePath("own/snapshots/старт.snapshot").toStdString()));
+    EXPECT_EQ(keep(alone, "старт", line.state()), "Снимок «старт» уже есть: выберите другое имя.");
+}
+
+} // namespace
