@@ -27,6 +27,7 @@ InstructorStation::InstructorStation(ClockDriver &clock)
 
 void InstructorStation::follow(TrainerSession &session, const ExerciseLibrary &library)
 {
+    window_.set_exam_beginner([&session] { session.begin_exam(); });
     QObject::connect(&window_, &InstructorWindow::exercise_requested, &window_,
                      [this, &session, &library] { pick_exercise(session, library); });
     QObject::connect(&window_, &InstructorWindow::snapshot_requested, &window_,

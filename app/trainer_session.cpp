@@ -253,20 +253,38 @@ std::string TrainerSession::start_exercise(const zun::Exercise &exercise,
         return "Закройте воспроизведение, чтобы начать упражнение.";
     if (forms_->sim().lesson_is_exam())
         return "Во время экзамена упражнение не начинается.";
-    director_.reset();
-    end_recording("the exercise " + zun::one_line(exercise.name) + " begins in a new file");
-    const std::string state = zun::write_snapshot(start->state());
-    live_start_ = {exercise.name, zun::goal_text(exercise.goal), state, start->now()};
     exercise_ = exercise;
-    moments_ = fresh_cache(live_start_);
-    install(rebuilt({}, live_start_.time));
-    start_recording({}, {});
+    begin_from_here({exercise.name, zun::goal_text(exercise.goal),
+                     zun::write_snapshot(start->state()), start->now()},
+                    "the exercise " + zun::one_line(exercise.name) + " begins in a new file");
     if (exercise.lesson == zun::LessonKind::Exam)
         forms_->dispatcher().apply(zun::input::Lesson{zun::LessonKind::Exam});
     direct_exercise({});
     go_live();
     forms_->refresh();
     return {};
+}
+
+void TrainerSession::begin_exam()
+{
+    if (player_ || forms_->sim().lesson_is_exam())
+        return;
+    exercise_.reset();
+    begin_from_here({{}, {}, zun::write_snapshot(forms_->sim()), forms_->sim().scheduler.now()},
+                    "an examination begins in a new file");
+    forms_->dispatcher().apply(zun::input::Lesson{zun::LessonKind::Exam});
+    go_live();
+    forms_->refresh();
+}
+
+void TrainerSession::begin_from_here(SessionStart start, const std::string &note)
+{
+    director_.reset();
+    end_recording(note);
+    live_start_ = std::move(start);
+    moments_ = fresh_cache(live_start_);
+    install(rebuilt({}, live_start_.time));
+    start_recording({}, {});
 }
 
 SeekCache TrainerSession::fresh_cache(const SessionStart &start)

@@ -86,6 +86,10 @@ public:
     std::string start_exercise(const zun::Exercise &exercise,
                                std::unique_ptr<zun::Simulator> start);
 
+    // Begins an examination in a session file of its own, from the line as it stands: the steps
+    // before it stay the training session's, and the examination's report counts only its own.
+    void begin_exam();
+
     // Plays a session the history keeps, as the journal asks: from its own file when it was
     // recorded here, else from its stored text written out
     // into the sessions folder's "from-history".
@@ -124,6 +128,9 @@ private:
         std::string state;
         zun::Millis time = 0;
     };
+    // Ends the live file and begins a new one from the line as it stands: `start` names what
+    // begins (an exercise, or nothing), the state is the line's.
+    void begin_from_here(SessionStart start, const std::string &note);
     // The base moment of a session that begins as `start` says.
     SeekCache fresh_cache(const SessionStart &start);
     // Directs the live exercise's events on the windows' line, those in `done` carried out.

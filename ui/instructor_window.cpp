@@ -156,8 +156,12 @@ QWidget *InstructorWindow::make_lesson_box()
     kinds->addButton(exam_);
     connect(training_, &QRadioButton::clicked, this,
             [this] { door_->apply(zun::input::Lesson{zun::LessonKind::Training}); });
-    connect(exam_, &QRadioButton::clicked, this,
-            [this] { door_->apply(zun::input::Lesson{zun::LessonKind::Exam}); });
+    connect(exam_, &QRadioButton::clicked, this, [this] {
+        if (begin_exam_ && !door_->locked())
+            begin_exam_();
+        else
+            door_->apply(zun::input::Lesson{zun::LessonKind::Exam});
+    });
     auto *kind_row = new QHBoxLayout;
     kind_row->addWidget(training_);
     kind_row->addWidget(exam_);

@@ -45,6 +45,10 @@ public:
     // Returns whether it is open.
     bool open_on_request(QWidget *asking);
     void set_pin_asker(PinAsker asker) { ask_pin_ = std::move(asker); }
+    // Who begins an examination: by default the window applies the lesson through the door; the
+    // program's session begins it in a file of its own.
+    using ExamBeginner = std::function<void()>;
+    void set_exam_beginner(ExamBeginner begin) { begin_exam_ = std::move(begin); }
     void set_notice(Notice notice) { notice_ = std::move(notice); }
 
     // The name the session takes when none is typed: the account's.
@@ -90,6 +94,7 @@ private:
     std::optional<zun::Door> door_;
     InstructorPin &pin_;
     PinAsker ask_pin_;
+    ExamBeginner begin_exam_;
     Notice notice_;
 
     QPushButton *freeze_ = nullptr;

@@ -8,6 +8,7 @@
 #include "runner/session_report.h"
 #include "runner/sim_runner.h"
 #include "sessions/session_file.h"
+#include "sim/snapshot.h"
 #include "sim/starting_point.h"
 #include "sim/state_hash.h"
 #include "sim/steps_texts.h"
@@ -728,6 +729,48 @@ TEST_F(TrainerSessionTest, AnExerciseBeginsAFileOfItsOwnThatReplaysWithoutIt)
         << lines;
     EXPECT_NE(lines.find("cleared=" + std::to_string(began + 90'000)), std::string::npos) << lines;
     EXPECT_NE(lines.find("goal_met=no why=step 4 not reached"), std::string::npos) << lines;
+}
+
+} // namespace
+
+namespace {
+
+// The steps trained before an examination stay the training session's: the examination is a
+// file of its own that begins where the line stood, and counts only its own steps.
+TEST_F(TrainerSessionTest, AnExaminationBeginsAFileOfItsOwn)
+{
+    train(5000, 2000);
+    const std::filesystem::path training = session.current_file();
+    const zun::Millis began = now();
+    const int stage = sim().Frame_LineMetal.Stadiya_Raboti;
+    const std::uint64_t before = hash();
+    session.begin_exam();
+    EXPECT_TRUE(sim().lesson_is_exam());
+    const std::filesystem::path exam = session.current_file();
+    ASSERT_NE(exam, training);
+    live(5000);
+    session.end();
+
+    const auto report_of = [](const std::filesystem::path &file) {
+        std::ifstream in(file);
+        const zun::SessionScript script = zun::read_session(in);
+        AssessedReplay replayed;
+        std::ostringstream errors;
+        EXPECT_EQ(replayed.replay(script, errors, true), SimRunner::Completed) << errors.str();
+        return zun::report_lines(replayed.report(zun::ReferenceTimes::human_pace()));
+    };
+    const std::string training_lines = report_of(training);
+    EXPECT_EQ(training_lines.find("lesson=exam"), std::string::npos) << training_lines;
+    const std::string exam_lines = report_of(exam);
+    EXPECT_NE(exam_lines.find("lesson=exam"), std::string::npos) << exam_lines;
+    EXPECT_EQ(exam_lines.find("stage=1 "), std::string::npos) << "no step before it";
+    EXPECT_NE(exam_lines.find("stage=" + std::to_string(stage) + " began=" + std::to_string(began)),
+              std::string::npos)
+        << exam_lines;
+    std::ifstream in(exam);
+    const zun::ReadSnapshot start = zun::read_snapshot(zun::read_session(in).header.start);
+    ASSERT_TRUE(start.simulator) << start.error;
+    EXPECT_EQ(zun::state_hash(start.simulator->state()), before) << "where the line stood";
 }
 
 } // namespace
