@@ -27,7 +27,10 @@ InstructorStation::InstructorStation(ClockDriver &clock)
 
 void InstructorStation::follow(TrainerSession &session, const ExerciseLibrary &library)
 {
-    window_.set_exam_beginner([&session] { session.begin_exam(); });
+    window_.set_exam_beginner([this, &session] {
+        session.begin_exam();
+        keep_in_front();
+    });
     QObject::connect(&window_, &InstructorWindow::exercise_requested, &window_,
                      [this, &session, &library] { pick_exercise(session, library); });
     QObject::connect(&window_, &InstructorWindow::snapshot_requested, &window_,
@@ -81,8 +84,17 @@ void InstructorStation::pick_exercise(TrainerSession &session, const ExerciseLib
             refuse_exercise(QString::fromStdString(
                 start.simulator ? session.start_exercise(exercise, std::move(start.simulator))
                                 : start.error));
+            keep_in_front();
         });
     });
+}
+
+// The line's windows are built anew when a session begins from here: the instructor's stays in
+// front of them.
+void InstructorStation::keep_in_front()
+{
+    window_.raise();
+    window_.activateWindow();
 }
 
 void InstructorStation::refuse_exercise(const QString &why)

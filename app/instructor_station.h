@@ -41,6 +41,7 @@ private:
     // The instructor picks one of the library's exercises and the session starts it.
     void pick_exercise(TrainerSession &session, const ExerciseLibrary &library);
     void keep_snapshot(const ExerciseLibrary &library);
+    void keep_in_front();
     // Says why an exercise did not start; nothing when it did.
     void refuse_exercise(const QString &why);
 
