@@ -58,12 +58,12 @@ std::vector<ExerciseLibrary::Entry> ExerciseLibrary::exercise_files() const
     for (const QString &place : places_)
         folders.push_back(QDir(place).filePath(exercises_folder).toStdString());
     std::vector<Entry> entries;
-    for (std::size_t index = 0; index < folders.size(); ++index) {
-        if (std::ranges::find(folders.begin(), folders.begin() + static_cast<std::ptrdiff_t>(index),
-                              folders[index]) !=
-            folders.begin() + static_cast<std::ptrdiff_t>(index))
-            continue; // a place named twice
-        for (const std::filesystem::path &file : files_in(folders[index])) {
+    std::vector<std::filesystem::path> read_folders; // a place may be named twice
+    for (const std::filesystem::path &folder : folders) {
+        if (std::ranges::find(read_folders, folder) != read_folders.end())
+            continue;
+        read_folders.push_back(folder);
+        for (const std::filesystem::path &file : files_in(folder)) {
             const std::optional<std::string> text = file_text(file);
             entries.push_back({file, text ? zun::read_exercise(*text)
                                           : zun::ReadExercise{std::nullopt, "cannot be read"}});

@@ -13,7 +13,6 @@
 #include <QObject>
 #include <QSettings>
 #include <QTemporaryDir>
-#include <QThread>
 
 #include <fstream>
 
