@@ -59,6 +59,10 @@ SummarisedSession summarise_session(const QString &file_name, const std::string 
     session.stages_by_trainee = replay.stages_by_trainee();
     session.score = replay.score(reference);
     session.lesson = replay.lesson().exam() ? QStringLiteral("exam") : QStringLiteral("training");
+    if (const std::optional<zun::ExerciseOutcome> exercise = replay.report(reference).exercise) {
+        session.exercise = QString::fromStdString(exercise->name);
+        session.goal_reached = exercise->verdict.reached();
+    }
 
     if (status == SimRunner::Cancelled)
         summary.cancelled = true;

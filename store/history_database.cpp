@@ -63,6 +63,10 @@ constexpr std::array migrations{
                " name TEXT NOT NULL,"
                " item_text TEXT NOT NULL,"
                " PRIMARY KEY (kind, name))"}},
+    // A course follows its trainees through the exercises they took.
+    Migration{5,
+              {"ALTER TABLE sessions ADD COLUMN exercise TEXT NOT NULL DEFAULT ''",
+               "ALTER TABLE sessions ADD COLUMN goal_reached INTEGER"}},
 };
 static_assert(migrations.back().version == HistoryDatabase::schema_version);
 
@@ -232,14 +236,16 @@ bool HistoryDatabase::add(const HistorySession &session, const QString &file_tex
     QSqlQuery query =
         Query(connection_name_,
               "INSERT INTO sessions (session_key, file_name, station, account, trainee, started,"
-              " length_ms, modes, lesson, stages_by_trainee, score, file_size, file_text)"
-              " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"
+              " length_ms, modes, lesson, stages_by_trainee, score, file_size, file_text,"
+              " exercise, goal_reached)"
+              " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"
               " ON CONFLICT (session_key) DO UPDATE SET file_name = excluded.file_name,"
               " trainee = excluded.trainee, started = excluded.started,"
               " length_ms = excluded.length_ms, modes = excluded.modes,"
               " lesson = excluded.lesson, stages_by_trainee = excluded.stages_by_trainee,"
               " score = excluded.score, file_size = excluded.file_size,"
-              " file_text = excluded.file_text"
+              " file_text = excluded.file_text, exercise = excluded.exercise,"
+              " goal_reached = excluded.goal_reached"
               " WHERE sessions.file_size < excluded.file_size")
             .bind(session.key())
             .bind(session.file_name)
@@ -254,6 +260,9 @@ bool HistoryDatabase::add(const HistorySession &session, const QString &file_tex
             .bind(session.score ? QVariant(*session.score) : QVariant(QMetaType::fromType<int>()))
             .bind(session.file_size)
             .bind(file_text)
+            .bind(not_null(session.exercise))
+            .bind(session.goal_reached ? QVariant(*session.goal_reached ? 1 : 0)
+                                       : QVariant(QMetaType::fromType<int>()))
             .run();
     return query.numRowsAffected() == 1;
 }
@@ -294,7 +303,8 @@ std::vector<HistorySession> HistoryDatabase::sessions_where(const QString &condi
     QSqlQuery query =
         Query(connection_name_,
               "SELECT file_name, trainee, started, length_ms, modes, lesson, stages_by_trainee,"
-              " score, station, account, session_key, file_size FROM sessions " +
+              " score, station, account, session_key, file_size, exercise, goal_reached"
+              " FROM sessions " +
                   condition + " ORDER BY trainee, started, file_name")
             .bind_all(values)
             .run();
@@ -316,6 +326,9 @@ std::vector<HistorySession> HistoryDatabase::sessions_where(const QString &condi
         if (!key.startsWith(QStringLiteral("file:")))
             session.id = key.section(u'/', -1);
         session.file_size = query.value(11).toLongLong();
+        session.exercise = query.value(12).toString();
+        if (!query.value(13).isNull())
+            session.goal_reached = query.value(13).toInt() != 0;
         sessions.push_back(session);
     }
     return sessions;

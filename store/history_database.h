@@ -22,6 +22,8 @@ struct HistorySession {
     qint64 length_ms = 0;
     QString modes;     // the working modes used, e.g. "0,1"
     QString lesson = QStringLiteral("training"); // training | exam
+    QString exercise;                            // the exercise the session was of, if any
+    std::optional<bool> goal_reached; // its goal but for the score; none without an exercise
     int stages_by_trainee = 0;
     std::optional<int> score; // none for a demonstration
     qint64 file_size = 0;     // the file's bytes when stored: a file grown since is stored again
@@ -36,7 +38,7 @@ struct HistorySession {
 // that cannot be opened, throws HistoryError and leaves the database as it was.
 class HistoryDatabase {
 public:
-    static constexpr int schema_version = 4;
+    static constexpr int schema_version = 5;
 
     explicit HistoryDatabase(const HistoryConnection &connection);
     ~HistoryDatabase();

@@ -6,6 +6,7 @@
 #include "sim/line_model.h"
 #include "sim/picture_store.h"
 #include "sim/stage_tables.h"
+#include "training/keyed_lines.h"
 
 namespace zun {
 namespace {
@@ -16,19 +17,6 @@ constexpr int most_pass_mark = 100;
 constexpr Millis ms_per_second = 1000;
 constexpr std::size_t most_name_characters = 200;
 constexpr std::size_t most_description_characters = 2000;
-
-std::string quoted(std::string_view word)
-{
-    return "'" + excerpt(word) + "'";
-}
-
-std::string_view trimmed(std::string_view text)
-{
-    const std::size_t first = text.find_first_not_of(" \t\r");
-    if (first == std::string_view::npos)
-        return {};
-    return text.substr(first, text.find_last_not_of(" \t\r") - first + 1);
-}
 
 int step_number(std::string_view word)
 {
@@ -121,11 +109,7 @@ class ExerciseReader {
 public:
     void read(std::string_view line)
     {
-        const std::size_t colon = line.find(':');
-        if (colon == std::string_view::npos)
-            throw BadLine("expected KEY: VALUE, not " + quoted(line));
-        const std::string_view key = trimmed(line.substr(0, colon));
-        const std::string_view value = trimmed(line.substr(colon + 1));
+        const auto [key, value] = split_key(line);
         if (key == "name")
             exercise_.name = once(given_name_, key, one_line(value, most_name_characters));
         else if (key == "description")
@@ -184,22 +168,11 @@ private:
 ReadExercise read_exercise(std::string_view text)
 {
     ExerciseReader reader;
-    int number = 0;
-    try {
-        while (!text.empty()) {
-            ++number;
-            const std::size_t newline = text.find('\n');
-            const std::string_view line = trimmed(text.substr(0, newline));
-            text =
-                newline == std::string_view::npos ? std::string_view{} : text.substr(newline + 1);
-            if (!line.empty() && !line.starts_with('#'))
-                reader.read(line);
-        }
-        ++number;
-        return {reader.finished(), {}};
-    } catch (const BadLine &bad) {
-        return {std::nullopt, "line " + std::to_string(number) + ": " + bad.what()};
-    }
+    ReadExercise read;
+    read.error = read_lines(
+        text, [&reader](std::string_view line) { reader.read(line); },
+        [&reader, &read] { read.exercise = reader.finished(); });
+    return read;
 }
 
 std::string goal_text(const Goal &goal)

@@ -63,6 +63,13 @@ std::string joined(const GoalVerdict &verdict, const auto &words_of)
 
 } // namespace
 
+bool GoalVerdict::reached() const
+{
+    return std::ranges::all_of(shortfalls, [](const Shortfall &shortfall) {
+        return shortfall.what == Shortfall::What::LowScore;
+    });
+}
+
 GoalVerdict judge_goal(const Goal &goal, const std::vector<StageEntry> &entries, std::int64_t began,
                        std::optional<int> score)
 {

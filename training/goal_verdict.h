@@ -31,6 +31,9 @@ struct Shortfall {
 struct GoalVerdict {
     std::vector<Shortfall> shortfalls;
     bool met() const { return shortfalls.empty(); }
+    // Whether every part of the goal but the score was met: a course judges the score by its
+    // own pass mark.
+    bool reached() const;
 };
 
 // Judges the goal on a session's steps, the exercise having begun at `began`: the step reached

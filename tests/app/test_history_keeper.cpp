@@ -338,4 +338,21 @@ TEST(HistoryKeeper, AnExaminationIsKeptAsOne)
               "exam");
 }
 
+// A course needs to know which exercise a session was of and whether it reached the goal; the
+// score is judged by the course's own pass mark.
+TEST(HistoryKeeper, AnExercisesSessionKeepsItsExerciseAndWhetherItReachedTheGoal)
+{
+    const zun::ReferenceTimes reference = zun::ReferenceTimes::human_pace();
+    const std::string header =
+        "# exercise: Проба\n# goal: reach step 3 within 600 s, pass 100\nmode 0\nadvance 5000\n";
+    const HistorySession reached =
+        summarise_session(
+            "a.zs", header + "pass\nuntil stage 2\nadvance 1000\npass\nuntil stage 3\n", reference)
+            .session;
+    EXPECT_EQ(reached.exercise, "Проба");
+    EXPECT_EQ(reached.goal_reached, true);
+    EXPECT_EQ(summarise_session("b.zs", header, reference).session.goal_reached, false);
+    EXPECT_EQ(summarise_session("c.zs", "mode 0\n", reference).session.goal_reached, std::nullopt);
+}
+
 } // namespace

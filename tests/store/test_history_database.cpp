@@ -48,7 +48,9 @@ TEST_P(HistoryDatabaseTest, KeepsEachSessionOnceWithItsFile)
 {
     HistoryDatabase history(database_->connection());
     const HistorySession later = session("b.zs", "Пётр Иванов", "2026-12-10T10:00:00", 71);
-    const HistorySession earlier = session("a.zs", "Пётр Иванов", "2026-12-09T09:30:00", {});
+    HistorySession earlier = session("a.zs", "Пётр Иванов", "2026-12-09T09:30:00", {});
+    earlier.exercise = "Отказ привода";
+    earlier.goal_reached = false;
     EXPECT_TRUE(history.add(later, "newcoil\n# end hash=01\n"));
     EXPECT_TRUE(history.add(earlier, "mode 2\n"));
     EXPECT_TRUE(history.add(session("c.zs", "Анна", "2026-12-10T11:00:00", 90), "pass\n"));
@@ -61,6 +63,10 @@ TEST_P(HistoryDatabaseTest, KeepsEachSessionOnceWithItsFile)
     ASSERT_EQ(sessions.size(), 2u);
     EXPECT_EQ(sessions[0].file_name, "a.zs");
     EXPECT_EQ(sessions[0].score, std::nullopt);
+    EXPECT_EQ(sessions[0].exercise, "Отказ привода");
+    EXPECT_EQ(sessions[0].goal_reached, false);
+    EXPECT_EQ(sessions[1].exercise, "");
+    EXPECT_EQ(sessions[1].goal_reached, std::nullopt);
     EXPECT_EQ(sessions[1].started, later.started);
     EXPECT_EQ(sessions[1].score, 71);
     EXPECT_EQ(sessions[1].length_ms, 3'600'000);

@@ -111,22 +111,25 @@ TEST(GoalVerdict, SaysWhatFellShort)
         Goal goal;
         std::optional<int> score;
         std::string why; // empty: met
+        bool reached;    // but for the score
     } cases[] = {
-        {{3, 4, false, 50'000, 60}, 70, ""},
-        {{3, 4, false, 49'999, 0}, 70, "completed after 50 s, more than 49 s"},
-        {{3, 5, false, 600'000, 0}, 70, "step 5 completed by=pass"},
-        {{3, 6, false, 600'000, 0}, 70, "step 5 completed by=pass"},
-        {{3, 4, false, 600'000, 80}, 70, "score 70 below 80"},
-        {{3, 4, false, 600'000, 80}, std::nullopt, "score - below 80"},
-        {{6, 6, true, 70'000, 0}, 0, ""},
+        {{3, 4, false, 50'000, 60}, 70, "", true},
+        {{3, 4, false, 49'999, 0}, 70, "completed after 50 s, more than 49 s", false},
+        {{3, 5, false, 600'000, 0}, 70, "step 5 completed by=pass", false},
+        {{3, 6, false, 600'000, 0}, 70, "step 5 completed by=pass", false},
+        {{3, 4, false, 600'000, 80}, 70, "score 70 below 80", true},
+        {{3, 4, false, 600'000, 80}, std::nullopt, "score - below 80", true},
+        {{6, 6, true, 70'000, 0}, 0, "", true},
         {{6, 6, true, 69'000, 50},
          10,
-         "step 6 reached after 70 s, more than 69 s; score 10 below 50"},
-        {{7, 7, true, 600'000, 0}, 0, "step 7 not reached"},
+         "step 6 reached after 70 s, more than 69 s; score 10 below 50",
+         false},
+        {{7, 7, true, 600'000, 0}, 0, "step 7 not reached", false},
     };
-    for (const auto &[goal, score, why] : cases) {
+    for (const auto &[goal, score, why, reached] : cases) {
         const GoalVerdict verdict = judge_goal(goal, done, began, score);
         EXPECT_EQ(verdict.met(), why.empty()) << goal_text(goal);
+        EXPECT_EQ(verdict.reached(), reached) << goal_text(goal);
         EXPECT_EQ(shortfall_words(verdict, goal), why) << goal_text(goal);
     }
     const Goal late{6, 6, true, 69'000, 50};
