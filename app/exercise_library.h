@@ -1,6 +1,8 @@
 #pragma once
 
 #include "sim/line_model.h"
+#include "store/history_database.h"
+#include "training/course.h"
 #include "training/exercise.h"
 #include "training/exercise_start.h"
 
@@ -16,11 +18,13 @@
 class HistoryService;
 class QObject;
 
-// The exercises an instructor can start and the snapshots kept during lessons. The centre's
-// library is in the history database, so that every PC sees the same; files import into it: the
-// exercises the program ships (the "exercises" folder among the document places) and the
-// instructor's own in the user's data folder's "exercises". Without the database (none shared, or
-// away), snapshots are kept in that folder's "snapshots", one NAME.snapshot each.
+// The exercises an instructor can start, the courses that order them and the snapshots kept
+// during lessons. The centre's library is in the history database, so that every PC sees the
+// same; files import into it: the exercises (NAME.zex) and courses (NAME.zcourse) the program
+// ships (the "exercises" folder among the document places) and the instructor's own in the user's
+// data folder's "exercises". Without the database (none shared, or away), snapshots are kept in
+// that folder's "snapshots", one NAME.snapshot each, and exercises changed in the program in its
+// "exercises".
 class ExerciseLibrary {
 public:
     ExerciseLibrary(QStringList places, std::filesystem::path own_folder,
@@ -37,6 +41,14 @@ public:
     // unless `receiver` is gone by then.
     using Exercises = std::function<void(std::vector<Entry> entries)>;
     void fetch_exercises(QObject *receiver, Exercises reply) const;
+    // The start state of an exercise: the exercise is shared first when the centre lacks it;
+    // `reply` is given the state, or why it cannot begin.
+    using Start = std::function<void(zun::StartState start)>;
+    void fetch_start(const zun::Exercise &exercise, QObject *receiver, Start reply) const;
+    // The course named `wanted`, or the first by name when `wanted` is empty; the centre's
+    // before the files'. Nothing when there is none.
+    using CourseReply = std::function<void(std::optional<zun::Course> course)>;
+    void fetch_course(const std::string &wanted, QObject *receiver, CourseReply reply) const;
     // A finder of the snapshots kept, the centre's first.
     using Snapshots = std::function<void(zun::SnapshotFinder find)>;
     void fetch_snapshots(QObject *receiver, Snapshots reply) const;
@@ -45,10 +57,21 @@ public:
     using Refusal = std::function<void(const std::string &why)>;
     void keep_snapshot(const std::string &name, const zun::LineModel &line, QObject *receiver,
                        Refusal reply) const;
-    // Puts an exercise read from a file into the centre's library, when it lacks one of its name.
-    void share(const zun::Exercise &exercise) const;
+    // Keeps an exercise the instructor has changed under its name, in place of the one before:
+    // in the centre's library, or in the instructor's own folder while it is away.
+    void save_exercise(const zun::Exercise &exercise, QObject *receiver, Refusal reply) const;
+    // Writes every exercise, course and snapshot of the library into `folder` as files, one
+    // per item; `reply` is told how many, or why not all.
+    using Exported = std::function<void(int written, const std::string &problem)>;
+    void export_to(const std::filesystem::path &folder, QObject *receiver, Exported reply) const;
 
 private:
+    // Puts an item read from a file into the centre's library, when it lacks one of its name.
+    void share(HistoryDatabase::LibraryKind kind, const std::string &name,
+               const std::string &text) const;
+    // The instructor's own file of an exercise, written in place of the one before.
+    std::string save_exercise_file(const zun::Exercise &exercise) const;
+    std::vector<std::filesystem::path> folders() const;
     std::string keep_snapshot_file(const std::string &name, const std::string &text) const;
     std::optional<std::string> snapshot_file(std::string_view name) const;
 

@@ -147,15 +147,16 @@ void HistoryService::fetch_library(HistoryDatabase::LibraryKind kind, QObject *r
 }
 
 void HistoryService::keep_in_library(HistoryDatabase::LibraryKind kind, const QString &name,
-                                     const QString &text, QObject *receiver, KeptReply reply)
+                                     const QString &text, HistoryDatabase::WhenNamed when_named,
+                                     QObject *receiver, KeptReply reply)
 {
-    on_thread(
-        [this, kind, name, text, receiver = QPointer<QObject>(receiver), reply = std::move(reply)] {
-            answer_from_database(
-                *keeper_, this, receiver,
-                [kind, &name, &text](HistoryDatabase &database) {
-                    return database.keep_in_library(kind, name, text);
-                },
-                reply);
-        });
+    on_thread([this, kind, name, text, when_named, receiver = QPointer<QObject>(receiver),
+               reply = std::move(reply)] {
+        answer_from_database(
+            *keeper_, this, receiver,
+            [kind, &name, &text, when_named](HistoryDatabase &database) {
+                return database.keep_in_library(kind, name, text, when_named);
+            },
+            reply);
+    });
 }

@@ -48,14 +48,15 @@ public:
     void fetch_text(const QString &key, QObject *receiver, TextReply reply);
 
     // The instructors' library: the items of a kind, or whether an item was kept (false when the
-    // name is taken), handed to `reply` on the windows' thread unless `receiver` is gone; with
-    // the database away, `problem` says why.
+    // name is taken and not to be replaced), handed to `reply` on the windows' thread unless
+    // `receiver` is gone; with the database away, `problem` says why.
     using LibraryReply = std::function<void(const std::vector<HistoryDatabase::LibraryItem> &items,
                                             const QString &problem)>;
     void fetch_library(HistoryDatabase::LibraryKind kind, QObject *receiver, LibraryReply reply);
     using KeptReply = std::function<void(bool kept, const QString &problem)>;
     void keep_in_library(HistoryDatabase::LibraryKind kind, const QString &name,
-                         const QString &text, QObject *receiver, KeptReply reply);
+                         const QString &text, HistoryDatabase::WhenNamed when_named,
+                         QObject *receiver, KeptReply reply);
 
     // The last storing run's outcome, for windows made after it; none before the first.
     const std::optional<Outcome> &last() const { return last_; }

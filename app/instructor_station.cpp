@@ -78,9 +78,7 @@ void InstructorStation::pick_exercise(TrainerSession &session, const ExerciseLib
             return;
         }
         const zun::Exercise exercise = *entry.read.exercise;
-        library.share(exercise);
-        library.fetch_snapshots(&window_, [this, &session, exercise](zun::SnapshotFinder find) {
-            zun::StartState start = zun::start_state(exercise.start, find);
+        library.fetch_start(exercise, &window_, [this, &session, exercise](zun::StartState start) {
             refuse_exercise(QString::fromStdString(
                 start.simulator ? session.start_exercise(exercise, std::move(start.simulator))
                                 : start.error));

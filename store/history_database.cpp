@@ -84,8 +84,15 @@ QString not_null(const QString &text)
 
 QString kind_word(HistoryDatabase::LibraryKind kind)
 {
-    return kind == HistoryDatabase::LibraryKind::Exercise ? QStringLiteral("exercise")
-                                                          : QStringLiteral("snapshot");
+    switch (kind) {
+    case HistoryDatabase::LibraryKind::Exercise:
+        return QStringLiteral("exercise");
+    case HistoryDatabase::LibraryKind::Snapshot:
+        return QStringLiteral("snapshot");
+    case HistoryDatabase::LibraryKind::Course:
+        return QStringLiteral("course");
+    }
+    return {};
 }
 
 } // namespace
@@ -345,15 +352,18 @@ std::optional<QString> HistoryDatabase::session_text(const QString &key) const
     return query.value(0).toString();
 }
 
-bool HistoryDatabase::keep_in_library(LibraryKind kind, const QString &name, const QString &text)
+bool HistoryDatabase::keep_in_library(LibraryKind kind, const QString &name, const QString &text,
+                                      WhenNamed when_named)
 {
-    const QSqlQuery inserted =
-        Query(connection_name_,
-              "INSERT INTO library (kind, name, item_text) SELECT ?, ?, ?"
-              " WHERE NOT EXISTS (SELECT 1 FROM library WHERE kind = ? AND name = ?)")
-            .bind_all({kind_word(kind), name, text, kind_word(kind), name})
-            .run();
-    return inserted.numRowsAffected() == 1;
+    const char *const statement =
+        when_named == WhenNamed::Refuse
+            ? "INSERT INTO library (kind, name, item_text) VALUES (?, ?, ?)"
+              " ON CONFLICT (kind, name) DO NOTHING"
+            : "INSERT INTO library (kind, name, item_text) VALUES (?, ?, ?)"
+              " ON CONFLICT (kind, name) DO UPDATE SET item_text = excluded.item_text";
+    const QSqlQuery kept =
+        Query(connection_name_, statement).bind_all({kind_word(kind), name, text}).run();
+    return kept.numRowsAffected() == 1;
 }
 
 std::vector<HistoryDatabase::LibraryItem> HistoryDatabase::library(LibraryKind kind) const

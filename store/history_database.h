@@ -59,13 +59,16 @@ public:
 
     // The instructors' library: exercises and snapshots, each kept by its name as its text, so
     // that every PC of a centre sees the same.
-    enum class LibraryKind { Exercise, Snapshot };
+    enum class LibraryKind { Exercise, Snapshot, Course };
     struct LibraryItem {
         QString name;
         QString text;
     };
-    // Keeps `text` under `name`; false, keeping nothing, when the kind has the name already.
-    bool keep_in_library(LibraryKind kind, const QString &name, const QString &text);
+    // Keeps `text` under `name`; when the kind has the name already, either keeps nothing and
+    // returns false, or replaces what it had.
+    enum class WhenNamed { Refuse, Replace };
+    bool keep_in_library(LibraryKind kind, const QString &name, const QString &text,
+                         WhenNamed when_named = WhenNamed::Refuse);
     // Every item of the kind, by name.
     std::vector<LibraryItem> library(LibraryKind kind) const;
 

@@ -14,6 +14,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSplitter>
+#include <QTabWidget>
 #include <QTableWidget>
 #include <QTime>
 #include <QVBoxLayout>
@@ -24,8 +25,9 @@
 
 namespace {
 
-const QStringList columns{"начало", "длительность", "режимы", "занятие", "стадий сам",
-                          "оценка"};
+const QStringList columns{"начало",     "длительность", "режимы",    "занятие",
+                          "стадий сам", "оценка",       "упражнение"};
+const QStringList course_columns{"упражнение", "проходной балл", "попыток", "лучший балл", "итог"};
 
 QString duration_text(qint64 milliseconds)
 {
@@ -49,9 +51,10 @@ QTableWidgetItem *cell(const QString &text)
 
 HistoryWindow::HistoryWindow(QWidget *parent)
     : QWidget(parent, Qt::Window), trainees_(new QListWidget), sessions_(new QTableWidget),
-      plot_(new ScorePlot), message_(new QLabel), open_report_(new QPushButton("отчёт")),
-      open_replay_(new QPushButton("воспроизвести")), storing_label_(new QLabel),
-      storing_bar_(new QProgressBar), cancel_storing_button_(new QPushButton("остановить"))
+      plot_(new ScorePlot), below_(new QTabWidget), course_(new QTableWidget), message_(new QLabel),
+      open_report_(new QPushButton("отчёт")), open_replay_(new QPushButton("воспроизвести")),
+      storing_label_(new QLabel), storing_bar_(new QProgressBar),
+      cancel_storing_button_(new QPushButton("остановить"))
 {
     setWindowTitle("журнал");
     resize(860, 480);
@@ -74,8 +77,13 @@ HistoryWindow::HistoryWindow(QWidget *parent)
     buttons->addWidget(open_report_);
     buttons->addWidget(open_replay_);
     right_layout->addLayout(buttons);
-    right_layout->addWidget(new QLabel("оценки по сеансам:"));
-    right_layout->addWidget(plot_, 1);
+    below_->addTab(plot_, QStringLiteral("оценки по сеансам"));
+    course_->setColumnCount(int(course_columns.size()));
+    course_->setHorizontalHeaderLabels(course_columns);
+    course_->horizontalHeader()->setStretchLastSection(true);
+    course_->verticalHeader()->hide();
+    course_->setSelectionMode(QAbstractItemView::NoSelection);
+    right_layout->addWidget(below_, 2);
     auto *splitter = new QSplitter;
     splitter->addWidget(trainees_);
     splitter->addWidget(right);
@@ -280,9 +288,46 @@ void HistoryWindow::show_sessions_of(const QString &trainee)
         sessions_->setItem(row, 4, cell(QString::number(session.stages_by_trainee)));
         sessions_->setItem(row, 5, cell(session.score ? QString::number(*session.score)
                                                       : QStringLiteral("—")));
+        sessions_->setItem(row, 6, cell(session.exercise));
         sessions_->item(row, 0)->setData(Qt::UserRole, session.key());
         scores.push_back(session.score);
     }
     sessions_->resizeColumnsToContents();
     plot_->set_scores(std::move(scores));
+    show_course_progress();
+}
+
+void HistoryWindow::set_course(zun::Course course)
+{
+    if (!course_shown_)
+        below_->addTab(course_, {});
+    below_->setTabText(below_->indexOf(course_),
+                       QStringLiteral("курс «%1»").arg(QString::fromStdString(course.name)));
+    course_shown_ = std::move(course);
+    show_course_progress();
+}
+
+void HistoryWindow::show_course_progress()
+{
+    if (!course_shown_)
+        return;
+    std::vector<zun::CourseAttempt> attempts;
+    for (const HistorySession *session : shown_)
+        if (!session->exercise.isEmpty())
+            attempts.push_back({session->exercise.toStdString(), session->score,
+                                session->goal_reached.value_or(false)});
+    const std::vector<zun::ItemProgress> progress = zun::course_progress(*course_shown_, attempts);
+    course_->setRowCount(int(progress.size()));
+    for (int row = 0; row < int(progress.size()); ++row) {
+        const zun::CourseItem &item = course_shown_->items[std::size_t(row)];
+        const zun::ItemProgress &mine = progress[std::size_t(row)];
+        course_->setItem(row, 0, cell(QString::fromStdString(item.exercise)));
+        course_->setItem(row, 1, cell(QString::number(item.pass_mark)));
+        course_->setItem(row, 2, cell(QString::number(mine.attempts)));
+        course_->setItem(
+            row, 3,
+            cell(mine.best_score ? QString::number(*mine.best_score) : QStringLiteral("—")));
+        course_->setItem(row, 4, cell(QString::fromStdString(zun::progress_words_ru(mine))));
+    }
+    course_->resizeColumnsToContents();
 }

@@ -3,6 +3,7 @@
 #include <QWidget>
 
 #include "store/history_database.h"
+#include "training/course.h"
 
 #include <functional>
 #include <memory>
@@ -15,6 +16,7 @@ class QPushButton;
 class ReportWindow;
 class QLabel;
 class QListWidget;
+class QTabWidget;
 class QTableWidget;
 class ScorePlot;
 namespace zun {
@@ -42,6 +44,11 @@ public:
     using TextReply = std::function<void(const std::optional<QString> &text, const QString &problem)>;
     using TextRequest = std::function<void(const QString &key, TextReply reply)>;
     void set_text_request(TextRequest request);
+
+    // The course whose progress the journal shows for the trainee chosen: each exercise's
+    // attempts, best score and whether it is passed.
+    void set_course(zun::Course course);
+    const QTableWidget &course_progress() const { return *course_; }
 
     // While the session files are being stored: which, how far (0..100), and a button that gives
     // it up; `percent` below zero hides them.
@@ -71,6 +78,7 @@ private:
     void show_report_of(const QString &file_name, const QString &text);
     const HistorySession *chosen() const;
     void show_problem(const QString &text);
+    void show_course_progress();
 
     std::vector<HistorySession> history_;
     std::vector<const HistorySession *> shown_; // the rows of the trainee chosen
@@ -79,6 +87,9 @@ private:
     QListWidget *trainees_;
     QTableWidget *sessions_;
     ScorePlot *plot_;
+    QTabWidget *below_;
+    QTableWidget *course_;
+    std::optional<zun::Course> course_shown_;
     QLabel *message_;
     QPushButton *open_report_;
     QPushButton *open_replay_;

@@ -147,6 +147,11 @@ TEST_P(HistoryDatabaseTest, KeepsTheLibraryByKindAndName)
     EXPECT_TRUE(history.keep_in_library(Kind::Exercise, "перед резом", "name: a\n"));
     EXPECT_TRUE(history.keep_in_library(Kind::Snapshot, "авария", "state 2\n"));
     EXPECT_FALSE(history.keep_in_library(Kind::Snapshot, "перед резом", "state 3\n"));
+    EXPECT_TRUE(history.keep_in_library(Kind::Course, "курс", "name: курс\n"));
+    EXPECT_TRUE(history.keep_in_library(Kind::Course, "курс", "name: курс 2\n",
+                                        HistoryDatabase::WhenNamed::Replace));
+    ASSERT_EQ(history.library(Kind::Course).size(), 1u);
+    EXPECT_EQ(history.library(Kind::Course)[0].text, "name: курс 2\n");
 
     const std::vector<HistoryDatabase::LibraryItem> snapshots = history.library(Kind::Snapshot);
     ASSERT_EQ(snapshots.size(), 2u);

@@ -61,6 +61,43 @@ TEST(HistoryWindow, ShowsEachTraineesSessionsAndScores)
     EXPECT_TRUE(window.message().isEmpty());
 }
 
+HistorySession attempt(const QString &file_name, const QString &trainee, const QString &exercise,
+                       int score, bool goal_reached)
+{
+    HistorySession attempt = session(file_name, trainee, "2026-12-05T09:00:00", score);
+    attempt.exercise = exercise;
+    attempt.goal_reached = goal_reached;
+    return attempt;
+}
+
+// The chosen trainee's way through the course: attempts, best score and whether passed, per
+// exercise in the course's order.
+TEST(HistoryWindow, ShowsTheChosenTraineesProgressThroughTheCourse)
+{
+    HistoryWindow window;
+    window.set_course({"Основной курс", {}, {{"Первое", 50}, {"Второе", 60}}});
+    window.show_history({attempt("1.zs", "Пётр", "Первое", 40, true),
+                         attempt("2.zs", "Пётр", "Первое", 70, true),
+                         attempt("3.zs", "Пётр", "Второе", 90, false),
+                         attempt("4.zs", "Анна", "Второе", 60, true)});
+    const QTableWidget &progress = window.course_progress();
+    const auto row = [&progress](int number) {
+        QStringList texts;
+        for (int column = 0; column < progress.columnCount(); ++column)
+            texts << progress.item(number, column)->text();
+        return texts;
+    };
+    window.trainees().setCurrentRow(1);
+    ASSERT_EQ(progress.rowCount(), 2);
+    EXPECT_EQ(row(0), QStringList({"Первое", "50", "2", "70", "пройдено"}));
+    EXPECT_EQ(row(1), QStringList({"Второе", "60", "1", "90", "не пройдено"}));
+    EXPECT_EQ(window.sessions().item(2, 6)->text(), "Второе");
+
+    window.trainees().setCurrentRow(0);
+    EXPECT_EQ(row(0), QStringList({"Первое", "50", "0", "—", "не начато"}));
+    EXPECT_EQ(row(1), QStringList({"Второе", "60", "1", "60", "пройдено"}));
+}
+
 TEST(HistoryWindow, SaysWhyThereIsNoHistory)
 {
     HistoryWindow window;
