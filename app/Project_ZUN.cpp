@@ -1,6 +1,7 @@
 // The trainer's entry point: the model and its nine windows, the clock that drives the model,
 // the recorded session, the message loop.
 #include "app/application.h"
+#include "app/course_guide.h"
 #include "app/display_retries.h"
 #include "app/documents.h"
 #include "app/exercise_library.h"
@@ -13,7 +14,9 @@
 #include "assets/icon_art.h"
 #include "sessions/session_writer.h"
 #include "training/score.h"
+#include "ui/Unit_main.h"
 
+#include <QMessageBox>
 #include <QSettings>
 
 #include <cstdlib>
@@ -42,22 +45,45 @@ int main(int argc, char *argv[])
             settings, sessions,
             QString::fromStdString((sessions.parent_path() / "history.sqlite").string()),
             reference);
-        InstructorStation *instructor = nullptr; // made once the session's clock exists
+        // Made once the session's clock exists.
+        InstructorStation *instructor = nullptr;
+        CourseGuide *course = nullptr;
         TrainerSession session(
             ui_port, application.errors(),
-            {sessions, "zun-trainer " ZUN_VERSION, login_full_name(), {}, host_name(),
+            {sessions,
+             "zun-trainer " ZUN_VERSION,
+             login_full_name(),
+             {},
+             host_name(),
              login_name()},
-            [&ui_port, &instructor, &history, &reference](Forms &forms) {
+            [&ui_port, &instructor, &course, &history, &reference](Forms &forms) {
                 ui_port.attach(forms);
                 forms.use_history(history, reference);
                 if (instructor)
                     instructor->attach(forms);
+                if (course)
+                    course->attach(forms);
             });
         session.forms().store_sessions(); // what earlier sessions left, the live one aside
         InstructorStation station(session.clock());
         instructor = &station;
         const ExerciseLibrary library(document_places(), sessions.parent_path(), &history);
         station.follow(session, library);
+        CourseGuide guide(library, history, session,
+                          settings.value(QStringLiteral("course/name")).toString().toStdString(),
+                          [&session](const QString &question) {
+                              return QMessageBox::question(&session.forms().main(),
+                                                           QStringLiteral("Курс"),
+                                                           question) == QMessageBox::Yes;
+                          });
+        course = &guide;
+        guide.attach(session.forms());
+        QObject::connect(
+            &guide, &CourseGuide::offer_done, &guide, [&session](const QString &problem) {
+                if (!problem.isEmpty())
+                    QMessageBox::warning(&session.forms().main(), QStringLiteral("Курс"),
+                                         QStringLiteral("Упражнение не начато: %1").arg(problem));
+            });
         if (InstructorStation::asked_for(ZunApplication::arguments()))
             station.window().open_on_request(nullptr);
         ZunApplication::exec();

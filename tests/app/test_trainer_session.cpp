@@ -1,4 +1,5 @@
 #include "app/Unit_start.h"
+#include "app/course_guide.h"
 #include "app/error_reporter.h"
 #include "app/exercise_library.h"
 #include "app/history_service.h"
@@ -771,6 +772,70 @@ TEST_F(TrainerSessionTest, AnExaminationBeginsAFileOfItsOwn)
     const zun::ReadSnapshot start = zun::read_snapshot(zun::read_session(in).header.start);
     ASSERT_TRUE(start.simulator) << start.error;
     EXPECT_EQ(zun::state_hash(start.simulator->state()), before) << "where the line stood";
+}
+
+// The course's next exercise is offered when the program starts, once the history has told how
+// far the trainee has come; accepted, it starts; with the history away nothing is offered.
+TEST_F(TrainerSessionTest, TheCoursesNextExerciseIsOfferedAtTheStart)
+{
+    const std::filesystem::path data = folder / "data";
+    std::filesystem::create_directories(data / "exercises");
+    std::ofstream(data / "exercises" / "first.zex")
+        << "name: Первое\nstart: step 3\ngoal: reach step 4 within 300 s\n";
+    std::ofstream(data / "exercises" / "second.zex")
+        << "name: Второе\nstart: step 5\ngoal: reach step 6 within 300 s\n";
+    std::ofstream(data / "exercises" / "course.zcourse")
+        << "name: Курс\nexercise (pass 50): Первое\nexercise (pass 60): Второе\n";
+    const QString database = QString::fromStdString((folder / "history.sqlite").string());
+    {
+        HistoryConnection connection;
+        connection.sqlite_file = database;
+        HistoryDatabase kept(connection);
+        HistorySession passed;
+        passed.file_name = "earlier.zs";
+        passed.trainee = "Пётр Иванов";
+        passed.started = QDateTime::fromString("2026-12-01T09:00:00", Qt::ISODate);
+        passed.modes = "0";
+        passed.exercise = "Первое";
+        passed.score = 70;
+        passed.goal_reached = true;
+        kept.add(passed, "");
+        passed.file_name = "later.zs";
+        passed.exercise = "Второе";
+        passed.score = 50;
+        kept.add(passed, "");
+    }
+    QSettings settings(QString::fromStdString((folder / "settings.ini").string()),
+                       QSettings::IniFormat);
+    const zun::ReferenceTimes reference = zun::ReferenceTimes::human_pace();
+    const auto offer_with = [&](bool accept) {
+        HistoryService history(settings, folder / "sessions", database, reference);
+        const ExerciseLibrary library({QString::fromStdString(data.string())}, folder / "own",
+                                      &history);
+        QStringList questions;
+        CourseGuide guide(library, history, session, "", [&questions, accept](const QString &q) {
+            questions << q;
+            return accept;
+        });
+        QSignalSpy done(&guide, &CourseGuide::offer_done);
+        history.store_sessions(session.current_file());
+        EXPECT_TRUE(done.wait());
+        EXPECT_EQ(done.value(0).value(0).toString(), "");
+        return questions;
+    };
+
+    const std::filesystem::path before = session.current_file();
+    EXPECT_EQ(offer_with(false),
+              QStringList({"Курс «Курс»: следующее упражнение — «Второе» (проходной балл 60). "
+                           "Попыток: 1, лучший балл: 50.\n\nНачать его сейчас?"}));
+    EXPECT_EQ(session.current_file(), before) << "declined: nothing starts";
+    EXPECT_EQ(offer_with(true).size(), 1);
+    EXPECT_EQ(read(session.current_file()).header.exercise, "Второе");
+    EXPECT_EQ(sim().Frame_LineMetal.Stadiya_Raboti, 5);
+
+    settings.setValue("history/engine", "postgresql"); // a server that is not there
+    settings.setValue("history/host", QString::fromStdString((folder / "no-server").string()));
+    EXPECT_TRUE(offer_with(true).isEmpty());
 }
 
 } // namespace
