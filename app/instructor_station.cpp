@@ -35,6 +35,7 @@ void InstructorStation::follow(TrainerSession &session, const ExerciseLibrary &l
                      [this, &session, &library] { pick_exercise(session, library); });
     QObject::connect(&window_, &InstructorWindow::snapshot_requested, &window_,
                      [this, &library] { keep_snapshot(library); });
+    window_.set_lesson_start([&session] { return session.began(); });
     window_.set_default_trainee(QString::fromStdString(session.trainee()));
     attach(session.forms());
     QObject::connect(&window_, &InstructorWindow::trainee_name_changed, &session,

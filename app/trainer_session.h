@@ -55,6 +55,9 @@ public:
     ClockDriver &clock() const { return *clock_; }
     // The file the live session is written to; empty while a replay runs.
     std::filesystem::path current_file() const;
+    // When the session in the windows began on the model's clock: an exercise's or an
+    // examination's starts where the line stood; the replayed one's during a replay.
+    zun::Millis began() const { return player_ ? replay_start_.time : live_start_.time; }
     // The trainee of the session in the windows: the replayed one's during a replay.
     const std::string &trainee() const { return player_ ? replay_trainee_ : settings_.trainee; }
     void set_trainee(const std::string &name);

@@ -347,9 +347,10 @@ void InstructorWindow::refresh_from_model()
         stage_->setText(text.isEmpty() ? QStringLiteral("Стадия %1").arg(stage)
                                        : QStringLiteral("Шаг %1").arg(text));
     }
+    const zun::Millis now = model().scheduler.now();
+    const zun::Millis lesson_began = lesson_start_ ? std::min(lesson_start_(), now) : 0;
     stage_time_->setText(QStringLiteral("В этом шаге: %1, занятие идёт: %2")
-                             .arg(clock_text(model().scheduler.now() - stage_began_),
-                                  clock_text(model().scheduler.now())));
+                             .arg(clock_text(now - stage_began_), clock_text(now - lesson_began)));
     training_->setChecked(!model().lesson_is_exam());
     exam_->setChecked(model().lesson_is_exam());
     const bool replaying = door_->locked();

@@ -50,6 +50,10 @@ public:
     using ExamBeginner = std::function<void()>;
     void set_exam_beginner(ExamBeginner begin) { begin_exam_ = std::move(begin); }
     void set_notice(Notice notice) { notice_ = std::move(notice); }
+    // When the lesson in the windows began on the model's clock: the lesson's time counts from
+    // there (from 0 until it is given).
+    using LessonStart = std::function<zun::Millis()>;
+    void set_lesson_start(LessonStart start) { lesson_start_ = std::move(start); }
 
     // The name the session takes when none is typed: the account's.
     void set_default_trainee(const QString &name);
@@ -95,6 +99,7 @@ private:
     InstructorPin &pin_;
     PinAsker ask_pin_;
     ExamBeginner begin_exam_;
+    LessonStart lesson_start_;
     Notice notice_;
 
     QPushButton *freeze_ = nullptr;

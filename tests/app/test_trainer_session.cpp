@@ -700,13 +700,22 @@ TEST_F(TrainerSessionTest, AnExerciseBeginsAFileOfItsOwnThatReplaysWithoutIt)
                            "at 90 s: fault 1 drive off\ngoal: reach step 4 within 300 s\n");
     ASSERT_TRUE(read.exercise) << read.error;
     train(5000, 2000);
+    InstructorStation station(session.clock());
+    instructor = &station;
+    const ExerciseLibrary library({}, folder);
+    station.follow(session, library);
+    station.window().show();
+    const auto &times = *station.window().findChild<QLabel *>(QStringLiteral("Label_Stage_Time"));
     const std::filesystem::path before = session.current_file();
     ASSERT_EQ(session.start_exercise(*read.exercise, zun::automatic_run_at_step(3)), "");
     EXPECT_NE(session.current_file(), before);
     const zun::Millis began = now();
+    live(1'000);
+    station.follow_model();
+    EXPECT_TRUE(times.text().endsWith("занятие идёт: 0:01")) << times.text().toStdString();
     EXPECT_EQ(sim().Frame_LineMetal.Stadiya_Raboti, 3);
     EXPECT_TRUE(sim().Mech_Array[1]->fault_drive);
-    live(60'000);
+    live(59'000);
     session.go_back(30'000); // the fault stays set; its clearing is still to come
     EXPECT_TRUE(sim().Mech_Array[1]->fault_drive);
     live(59'000);
@@ -716,7 +725,11 @@ TEST_F(TrainerSessionTest, AnExerciseBeginsAFileOfItsOwnThatReplaysWithoutIt)
     EXPECT_FALSE(sim().Mech_Array[1]->fault_drive);
     EXPECT_EQ(now(), began + 100'000);
     const std::filesystem::path file = session.current_file();
-    session.end();
+    ASSERT_EQ(session.open_replay(file), "");
+    session.replay_play_to(began + 2'000);
+    EXPECT_TRUE(times.text().endsWith("занятие идёт: 0:02")) << times.text().toStdString();
+    session.close_replay();
+    instructor = nullptr;
 
     std::ifstream in(file);
     const zun::SessionScript script = zun::read_session(in);
