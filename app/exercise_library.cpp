@@ -193,6 +193,32 @@ void ExerciseLibrary::fetch_snapshots(QObject *receiver, Snapshots reply) const
         });
 }
 
+void ExerciseLibrary::fetch_snapshot_names(QObject *receiver, Names reply) const
+{
+    std::vector<std::string> files;
+    for (const std::filesystem::path &file :
+         files_in(own_folder_ / "snapshots", snapshot_extension))
+        files.push_back(file.stem().string());
+    const auto sorted = [reply](std::vector<std::string> names) {
+        std::ranges::sort(names);
+        const auto [first, last] = std::ranges::unique(names);
+        names.erase(first, last);
+        reply(std::move(names));
+    };
+    if (!shared_) {
+        sorted(std::move(files));
+        return;
+    }
+    shared_->fetch_library(
+        Kind::Snapshot, receiver,
+        [files = std::move(files), sorted](const std::vector<HistoryDatabase::LibraryItem> &items,
+                                           const QString &) mutable {
+            for (const HistoryDatabase::LibraryItem &item : items)
+                files.push_back(item.name.toStdString());
+            sorted(std::move(files));
+        });
+}
+
 void ExerciseLibrary::keep_snapshot(const std::string &name, const zun::LineModel &line,
                                     QObject *receiver, Refusal reply) const
 {

@@ -49,6 +49,9 @@ public:
     // before the files'. Nothing when there is none.
     using CourseReply = std::function<void(std::optional<zun::Course> course)>;
     void fetch_course(const std::string &wanted, QObject *receiver, CourseReply reply) const;
+    // The names of the snapshots kept, the centre's and the user's files', each once, by name.
+    using Names = std::function<void(std::vector<std::string> names)>;
+    void fetch_snapshot_names(QObject *receiver, Names reply) const;
     // A finder of the snapshots kept, the centre's first.
     using Snapshots = std::function<void(zun::SnapshotFinder find)>;
     void fetch_snapshots(QObject *receiver, Snapshots reply) const;

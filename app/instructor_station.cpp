@@ -4,10 +4,15 @@
 #include "app/exercise_library.h"
 #include "app/forms.h"
 #include "app/trainer_session.h"
+#include "sim/console_layout.h"
+#include "sim/stage_tables.h"
 #include "ui/Unit_main.h"
+#include "ui/exercise_editor.h"
 
+#include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QStandardPaths>
 
 InstructorStation::InstructorStation(ClockDriver &clock)
     : clock_(clock), settings_(QSettings::IniFormat, QSettings::UserScope,
@@ -35,6 +40,12 @@ void InstructorStation::follow(TrainerSession &session, const ExerciseLibrary &l
                      [this, &session, &library] { pick_exercise(session, library); });
     QObject::connect(&window_, &InstructorWindow::snapshot_requested, &window_,
                      [this, &library] { keep_snapshot(library); });
+    QObject::connect(&window_, &InstructorWindow::starting_point_requested, &window_,
+                     [this, &session, &library] { pick_starting_point(session, library); });
+    QObject::connect(&window_, &InstructorWindow::exercise_edit_requested, &window_,
+                     [this, &library] { edit_exercise(library); });
+    QObject::connect(&window_, &InstructorWindow::library_export_requested, &window_,
+                     [this, &library] { export_library(library); });
     window_.set_lesson_start([&session] { return session.began(); });
     window_.set_default_trainee(QString::fromStdString(session.trainee()));
     attach(session.forms());
@@ -54,38 +65,123 @@ void InstructorStation::pick_exercise(TrainerSession &session, const ExerciseLib
 {
     library.fetch_exercises(&window_, [this, &session,
                                        &library](std::vector<ExerciseLibrary::Entry> entries) {
-        QStringList names;
-        for (const ExerciseLibrary::Entry &entry : entries)
-            names << (entry.read.exercise
-                          ? QString::fromStdString(entry.read.exercise->name)
-                          : QStringLiteral("%1 (не читается: %2)")
-                                .arg(QString::fromStdString(entry.file.filename().string()),
-                                     QString::fromStdString(entry.read.error)));
-        if (names.isEmpty()) {
-            QMessageBox::information(&window_, QStringLiteral("Упражнения"),
-                                     QStringLiteral("Упражнений не найдено."));
+        const std::optional<zun::Exercise> exercise =
+            choose_exercise(entries, QStringLiteral("Начать упражнение:"));
+        if (!exercise)
             return;
-        }
+        library.fetch_start(
+            *exercise, &window_, [this, &session, exercise = *exercise](zun::StartState start) {
+                refuse_start(QString::fromStdString(
+                    start.simulator ? session.start_exercise(exercise, std::move(start.simulator))
+                                    : start.error));
+                keep_in_front();
+            });
+    });
+}
+
+std::optional<zun::Exercise>
+InstructorStation::choose_exercise(const std::vector<ExerciseLibrary::Entry> &entries,
+                                   const QString &question)
+{
+    QStringList names;
+    for (const ExerciseLibrary::Entry &entry : entries)
+        names << (entry.read.exercise
+                      ? QString::fromStdString(entry.read.exercise->name)
+                      : QStringLiteral("%1 (не читается: %2)")
+                            .arg(QString::fromStdString(entry.file.filename().string()),
+                                 QString::fromStdString(entry.read.error)));
+    if (names.isEmpty()) {
+        QMessageBox::information(&window_, QStringLiteral("Упражнения"),
+                                 QStringLiteral("Упражнений не найдено."));
+        return std::nullopt;
+    }
+    bool chosen = false;
+    const QString name = QInputDialog::getItem(&window_, QStringLiteral("Упражнения"), question,
+                                               names, 0, false, &chosen);
+    if (!chosen)
+        return std::nullopt;
+    const ExerciseLibrary::Entry &entry = entries[static_cast<std::size_t>(names.indexOf(name))];
+    if (!entry.read.exercise)
+        QMessageBox::warning(&window_, QStringLiteral("Упражнения"),
+                             QStringLiteral("Упражнение не читается: %1")
+                                 .arg(QString::fromStdString(entry.read.error)));
+    return entry.read.exercise;
+}
+
+void InstructorStation::pick_starting_point(TrainerSession &session, const ExerciseLibrary &library)
+{
+    library.fetch_snapshot_names(&window_, [this, &session,
+                                            &library](std::vector<std::string> snapshots) {
+        QStringList points;
+        for (int step = 1; step <= zun::stages::last_stage; ++step)
+            points << QStringLiteral("шаг %1").arg(step);
+        for (const std::string &name : snapshots)
+            points << QStringLiteral("снимок «%1»").arg(QString::fromStdString(name));
         bool chosen = false;
-        const QString name =
-            QInputDialog::getItem(&window_, QStringLiteral("Упражнения"),
-                                  QStringLiteral("Начать упражнение:"), names, 0, false, &chosen);
+        const QString point = QInputDialog::getItem(
+            &window_, QStringLiteral("Точка начала"),
+            QStringLiteral("Начать линию с точки (без упражнения):"), points, 0, false, &chosen);
         if (!chosen)
             return;
-        const ExerciseLibrary::Entry &entry =
-            entries[static_cast<std::size_t>(names.indexOf(name))];
-        if (!entry.read.exercise) {
-            refuse_exercise(QString::fromStdString(entry.read.error));
-            return;
-        }
-        const zun::Exercise exercise = *entry.read.exercise;
-        library.fetch_start(exercise, &window_, [this, &session, exercise](zun::StartState start) {
-            refuse_exercise(QString::fromStdString(
-                start.simulator ? session.start_exercise(exercise, std::move(start.simulator))
-                                : start.error));
+        const auto index = static_cast<std::size_t>(points.indexOf(point));
+        zun::ExerciseStart start;
+        if (index < static_cast<std::size_t>(zun::stages::last_stage))
+            start.from = static_cast<int>(index) + 1;
+        else
+            start.from = snapshots[index - static_cast<std::size_t>(zun::stages::last_stage)];
+        library.fetch_snapshots(&window_, [this, &session, start](const zun::SnapshotFinder &find) {
+            zun::StartState state = zun::start_state(start, find);
+            refuse_start(QString::fromStdString(
+                state.simulator ? session.start_from_point(std::move(state.simulator))
+                                : state.error));
             keep_in_front();
         });
     });
+}
+
+void InstructorStation::edit_exercise(const ExerciseLibrary &library)
+{
+    if (!forms_)
+        return;
+    ExerciseEditor::Mechanisms mechanisms;
+    for (const int mech : zun::console::keyed_mechanisms())
+        mechanisms.emplace_back(mech, QString::fromStdString(forms_->sim().mechanism_name(mech)));
+    library.fetch_exercises(&window_, [this, &library,
+                                       mechanisms](std::vector<ExerciseLibrary::Entry> entries) {
+        const std::optional<zun::Exercise> exercise =
+            choose_exercise(entries, QStringLiteral("Изменить неисправности упражнения:"));
+        if (!exercise)
+            return;
+        ExerciseEditor editor(*exercise, mechanisms, &window_);
+        if (editor.exec() != QDialog::Accepted)
+            return;
+        library.save_exercise(*editor.read_rows().exercise, &window_,
+                              [this](const std::string &refusal) {
+                                  if (!refusal.empty())
+                                      QMessageBox::warning(&window_, QStringLiteral("Упражнения"),
+                                                           QString::fromStdString(refusal));
+                              });
+    });
+}
+
+void InstructorStation::export_library(const ExerciseLibrary &library)
+{
+    const QString folder = QFileDialog::getExistingDirectory(
+        &window_, QStringLiteral("Выгрузить библиотеку в папку"),
+        QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+    if (folder.isEmpty())
+        return;
+    library.export_to(
+        folder.toStdString(), &window_, [this, folder](int written, const std::string &problem) {
+            const QString said =
+                QStringLiteral("В папку %1 записано файлов: %2.").arg(folder).arg(written);
+            if (problem.empty())
+                QMessageBox::information(&window_, QStringLiteral("Библиотека"), said);
+            else
+                QMessageBox::warning(
+                    &window_, QStringLiteral("Библиотека"),
+                    said + QStringLiteral("\nНе всё: %1").arg(QString::fromStdString(problem)));
+        });
 }
 
 // The line's windows are built anew when a session begins from here: the instructor's stays in
@@ -96,11 +192,11 @@ void InstructorStation::keep_in_front()
     window_.activateWindow();
 }
 
-void InstructorStation::refuse_exercise(const QString &why)
+void InstructorStation::refuse_start(const QString &why)
 {
     if (!why.isEmpty())
         QMessageBox::warning(&window_, QStringLiteral("Упражнения"),
-                             QStringLiteral("Упражнение не начато: %1").arg(why));
+                             QStringLiteral("Линия не начата заново: %1").arg(why));
 }
 
 void InstructorStation::keep_snapshot(const ExerciseLibrary &library)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/exercise_library.h"
 #include "ui/instructor_pin.h"
 #include "ui/instructor_window.h"
 
@@ -8,7 +9,6 @@
 class ClockDriver;
 class Forms;
 class TrainerSession;
-class ExerciseLibrary;
 
 // The instructor's place in the program: the window with its PIN in the settings, told of every
 // input and of every advance of the clock, its freeze and speed handed to the clock's driver, and
@@ -41,9 +41,19 @@ private:
     // The instructor picks one of the library's exercises and the session starts it.
     void pick_exercise(TrainerSession &session, const ExerciseLibrary &library);
     void keep_snapshot(const ExerciseLibrary &library);
+    // The instructor picks a step or a snapshot and the line starts there, with no exercise.
+    void pick_starting_point(TrainerSession &session, const ExerciseLibrary &library);
+    // The instructor picks an exercise, edits its malfunctions in a table and keeps it.
+    void edit_exercise(const ExerciseLibrary &library);
+    // The instructor picks a folder and the library is written into it.
+    void export_library(const ExerciseLibrary &library);
+    // Lets the instructor pick one of the exercises that read; nothing when cancelled.
+    std::optional<zun::Exercise> choose_exercise(const std::vector<ExerciseLibrary::Entry> &entries,
+                                                 const QString &question);
     void keep_in_front();
-    // Says why an exercise did not start; nothing when it did.
-    void refuse_exercise(const QString &why);
+    // Says why the line did not start anew (an exercise or a starting point); nothing when it
+    // did.
+    void refuse_start(const QString &why);
 
     ClockDriver &clock_;
     Forms *forms_ = nullptr;

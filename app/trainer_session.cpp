@@ -249,10 +249,8 @@ void TrainerSession::go_back(zun::Millis by)
 std::string TrainerSession::start_exercise(const zun::Exercise &exercise,
                                            std::unique_ptr<zun::Simulator> start)
 {
-    if (player_)
-        return "Закройте воспроизведение, чтобы начать упражнение.";
-    if (forms_->sim().lesson_is_exam())
-        return "Во время экзамена упражнение не начинается.";
+    if (std::string why = why_no_new_start(); !why.empty())
+        return why;
     exercise_ = exercise;
     begin_from_here({exercise.name, zun::goal_text(exercise.goal),
                      zun::write_snapshot(start->state()), start->now()},
@@ -262,6 +260,27 @@ std::string TrainerSession::start_exercise(const zun::Exercise &exercise,
     direct_exercise({});
     go_live();
     forms_->refresh();
+    return {};
+}
+
+std::string TrainerSession::start_from_point(std::unique_ptr<zun::Simulator> start)
+{
+    if (std::string why = why_no_new_start(); !why.empty())
+        return why;
+    exercise_.reset();
+    begin_from_here({{}, {}, zun::write_snapshot(start->state()), start->now()},
+                    "the line starts from a starting point in a new file");
+    go_live();
+    forms_->refresh();
+    return {};
+}
+
+std::string TrainerSession::why_no_new_start() const
+{
+    if (player_)
+        return "Закройте воспроизведение, чтобы начать заново.";
+    if (forms_->sim().lesson_is_exam())
+        return "Во время экзамена линия не перезапускается.";
     return {};
 }
 

@@ -88,6 +88,9 @@ public:
     // Not during an examination or a replay; the answer says why not, empty when started.
     std::string start_exercise(const zun::Exercise &exercise,
                                std::unique_ptr<zun::Simulator> start);
+    // Starts a new session from a starting point (a step's, or a snapshot), with no exercise:
+    // the file holds the start state. The answer says why not, empty when started.
+    std::string start_from_point(std::unique_ptr<zun::Simulator> start);
 
     // Begins an examination in a session file of its own, from the line as it stands: the steps
     // before it stay the training session's, and the examination's report counts only its own.
@@ -134,6 +137,8 @@ private:
     // Ends the live file and begins a new one from the line as it stands: `start` names what
     // begins (an exercise, or nothing), the state is the line's.
     void begin_from_here(SessionStart start, const std::string &note);
+    // Why a new session cannot begin now; empty when it can.
+    std::string why_no_new_start() const;
     // The base moment of a session that begins as `start` says.
     SeekCache fresh_cache(const SessionStart &start);
     // Directs the live exercise's events on the windows' line, those in `done` carried out.

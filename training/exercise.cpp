@@ -55,25 +55,6 @@ Direction direction(std::string_view word)
     throw BadLine("expected fwd or rws, not " + quoted(word));
 }
 
-Trigger parse_trigger(std::string_view key)
-{
-    const std::vector<std::string_view> words = script::split(key);
-    if (words.size() == 3 && words[0] == "at")
-        return AtTime{duration(words[1], words[2])};
-    if (words.size() == 2 && words[0] == "step")
-        return StepBegins{step_number(words[1])};
-    if (words.size() == 3 && words[0] == "runs") {
-        const auto mech = static_cast<int>(
-            script::number_in_range(words[1], 0, LineModel::mech_count - 1, "mechanism"));
-        if (!console::is_keyed(mech))
-            throw BadLine("no console key commands mechanism " + std::string(words[1]));
-        return MechanismRuns{mech, direction(words[2])};
-    }
-    throw BadLine("unknown line " + quoted(key) +
-                  ": expected name, description, start, lesson, goal, pass, or an event "
-                  "(at T s, step N, runs J fwd|rws)");
-}
-
 Input parse_action(std::string_view text)
 {
     const std::vector<std::string_view> words = script::split(text);
@@ -164,6 +145,25 @@ private:
 };
 
 } // namespace
+
+Trigger parse_trigger(std::string_view key)
+{
+    const std::vector<std::string_view> words = script::split(key);
+    if (words.size() == 3 && words[0] == "at")
+        return AtTime{duration(words[1], words[2])};
+    if (words.size() == 2 && words[0] == "step")
+        return StepBegins{step_number(words[1])};
+    if (words.size() == 3 && words[0] == "runs") {
+        const auto mech = static_cast<int>(
+            script::number_in_range(words[1], 0, LineModel::mech_count - 1, "mechanism"));
+        if (!console::is_keyed(mech))
+            throw BadLine("no console key commands mechanism " + std::string(words[1]));
+        return MechanismRuns{mech, direction(words[2])};
+    }
+    throw BadLine("unknown line " + quoted(key) +
+                  ": expected name, description, start, lesson, goal, pass, or an event "
+                  "(at T s, step N, runs J fwd|rws)");
+}
 
 ReadExercise read_exercise(std::string_view text)
 {

@@ -96,5 +96,7 @@ Goal parse_goal(std::string_view text);
 
 // A trigger and an action in the words of their line: "at 90 s", "step 30", "runs 1 fwd".
 std::string trigger_text(const Trigger &trigger);
+// Reads trigger_text's words back; throws script::BadLine when they are not a trigger.
+Trigger parse_trigger(std::string_view text);
 
 } // namespace zun

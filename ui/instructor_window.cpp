@@ -12,6 +12,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFormLayout>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QInputDialog>
@@ -22,8 +23,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
-#include <QValidator>
 #include <QVBoxLayout>
+#include <QValidator>
 
 #include <utility>
 #include <variant>
@@ -174,16 +175,34 @@ QWidget *InstructorWindow::make_lesson_box()
     replay_note_->hide();
     form->addRow(replay_note_);
 
-    auto *exercise = new QPushButton(QStringLiteral("Начать упражнение…"));
-    exercise->setObjectName(QStringLiteral("Button_Exercise"));
-    connect(exercise, &QPushButton::clicked, this, &InstructorWindow::exercise_requested);
-    auto *snapshot = new QPushButton(QStringLiteral("Сохранить снимок…"));
-    snapshot->setObjectName(QStringLiteral("Button_Snapshot"));
-    connect(snapshot, &QPushButton::clicked, this, &InstructorWindow::snapshot_requested);
-    auto *library_row = new QHBoxLayout;
-    library_row->addWidget(exercise);
-    library_row->addWidget(snapshot);
-    library_row->addStretch();
+    const auto button = [this](const QString &caption, const QString &name,
+                               void (InstructorWindow::*request)()) {
+        auto *made = new QPushButton(caption);
+        made->setObjectName(name);
+        connect(made, &QPushButton::clicked, this, request);
+        return made;
+    };
+    auto *library_row = new QGridLayout;
+    library_row->addWidget(button(QStringLiteral("Начать упражнение…"),
+                                  QStringLiteral("Button_Exercise"),
+                                  &InstructorWindow::exercise_requested),
+                           0, 0);
+    library_row->addWidget(button(QStringLiteral("Начать с точки…"),
+                                  QStringLiteral("Button_Starting_Point"),
+                                  &InstructorWindow::starting_point_requested),
+                           0, 1);
+    library_row->addWidget(button(QStringLiteral("Сохранить снимок…"),
+                                  QStringLiteral("Button_Snapshot"),
+                                  &InstructorWindow::snapshot_requested),
+                           0, 2);
+    library_row->addWidget(button(QStringLiteral("Изменить неисправности…"),
+                                  QStringLiteral("Button_Edit_Exercise"),
+                                  &InstructorWindow::exercise_edit_requested),
+                           1, 0);
+    library_row->addWidget(button(QStringLiteral("Выгрузить в файлы…"),
+                                  QStringLiteral("Button_Export_Library"),
+                                  &InstructorWindow::library_export_requested),
+                           1, 1);
     form->addRow(QStringLiteral("Упражнения:"), library_row);
 
     pin_edit_ = new QLineEdit;

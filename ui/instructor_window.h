@@ -81,6 +81,11 @@ signals:
     // a name: the program's library answers.
     void exercise_requested();
     void snapshot_requested();
+    // ... to start the line from a starting point (a step or a snapshot) with no exercise, to
+    // edit an exercise's malfunctions, or to write the library out as files.
+    void starting_point_requested();
+    void exercise_edit_requested();
+    void library_export_requested();
 
 private:
     QWidget *make_run_box();

@@ -851,4 +851,27 @@ TEST_F(TrainerSessionTest, TheCoursesNextExerciseIsOfferedAtTheStart)
     EXPECT_TRUE(offer_with(true).isEmpty());
 }
 
+// A starting point without an exercise: a new file from the step's state, that replays alone;
+// not during an examination.
+TEST_F(TrainerSessionTest, AStartingPointBeginsAFileOfItsOwnWithNoExercise)
+{
+    train(5000, 2000);
+    const std::filesystem::path before = session.current_file();
+    ASSERT_EQ(session.start_from_point(zun::automatic_run_at_step(12)), "");
+    EXPECT_NE(session.current_file(), before);
+    EXPECT_EQ(sim().Frame_LineMetal.Stadiya_Raboti, 12);
+    EXPECT_EQ(session.began(), now());
+    live(5'000);
+    const std::filesystem::path file = session.current_file();
+    const zun::SessionScript script = read(file);
+    EXPECT_EQ(script.header.exercise, "");
+    EXPECT_FALSE(script.header.start.empty());
+    EXPECT_EQ(replayed(file, false).status, SimRunner::Completed);
+
+    dispatcher().apply(zun::input::Lesson{zun::LessonKind::Exam});
+    EXPECT_EQ(session.start_from_point(zun::automatic_run_at_step(3)),
+              "Во время экзамена линия не перезапускается.");
+    EXPECT_EQ(session.current_file(), file);
+}
+
 } // namespace
