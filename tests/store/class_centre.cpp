@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QFile>
 #include <QLockFile>
 #include <QProcess>
 #include <QSqlDatabase>
@@ -184,4 +185,26 @@ SqlOutcome ClassCentre::run_on_server(const QString &sql) const
     } catch (const std::runtime_error &error) {
         return {false, 0, QString::fromStdString(error.what())};
     }
+}
+
+SessionFile::SessionFile(const QString &name, const QString &id)
+    : session_{folder_.filePath(name), id, QStringLiteral("Пётр Иванов")}
+{
+}
+
+void SessionFile::append(const QByteArray &bytes) const
+{
+    QFile file(session_.file);
+    ASSERT_TRUE(file.open(QIODevice::Append));
+    ASSERT_EQ(file.write(bytes), bytes.size());
+}
+
+QStringList SessionFile::complete_lines() const
+{
+    QFile file(session_.file);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    QStringList lines = QString::fromUtf8(file.readAll()).split(u'\n');
+    lines.removeLast(); // what follows the last newline
+    return lines;
 }

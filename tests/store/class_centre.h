@@ -1,9 +1,11 @@
 #pragma once
 
 #include "store/history_connection.h"
+#include "store/station_link.h"
 
 #include <QString>
 #include <QStringList>
+#include <QTemporaryDir>
 
 #include <optional>
 
@@ -76,4 +78,19 @@ private:
     QString station_a_;
     QString station_b_;
     QString instructor_;
+};
+
+// A session file being written, as the recorder appends to it, in a folder of its own.
+class SessionFile {
+public:
+    SessionFile(const QString &name, const QString &id);
+    const StreamedSession &session() const { return session_; }
+
+    void append(const QByteArray &bytes) const;
+    // Its lines ended by their newline, as the class should hold them.
+    QStringList complete_lines() const;
+
+private:
+    QTemporaryDir folder_;
+    StreamedSession session_;
 };

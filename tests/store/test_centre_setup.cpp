@@ -3,9 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QFile>
-#include <QTemporaryDir>
-
 #include <memory>
 
 namespace {
@@ -52,13 +49,10 @@ protected:
 
     void stream(const QString &station, const QString &id, const QByteArray &text) const
     {
-        const QString path = folder_.filePath(id + ".zs");
-        QFile file(path);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        ASSERT_EQ(file.write(text), text.size());
-        file.close();
+        const SessionFile file(id + ".zs", id);
+        file.append(text);
         StationLink link(centre_->connection_as(station), identity());
-        link.follow({path, id, "Пётр Иванов"});
+        link.follow(file.session());
         ASSERT_EQ(link.push(), text.count('\n'));
     }
     void instructor_runs(const QString &sql) const
@@ -85,7 +79,6 @@ protected:
         }
     }
 
-    QTemporaryDir folder_;
     std::unique_ptr<ClassCentre> centre_;
 };
 

@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QSqlDatabase>
@@ -20,37 +19,6 @@ StationIdentity identity()
 {
     return {"pc-07", "ivanov", "1.4.0", QDateTime::fromString("2026-12-11T09:00:00Z", Qt::ISODate)};
 }
-
-// A session file being written, as the recorder appends to it.
-class SessionFile {
-public:
-    SessionFile(const QString &name, const QString &id)
-        : session_{folder_.filePath(name), id, QStringLiteral("Пётр Иванов")}
-    {
-    }
-    const StreamedSession &session() const { return session_; }
-
-    void append(const QByteArray &bytes) const
-    {
-        QFile file(session_.file);
-        ASSERT_TRUE(file.open(QIODevice::Append));
-        ASSERT_EQ(file.write(bytes), bytes.size());
-    }
-    // Its lines ended by their newline, as the class should hold them.
-    QStringList complete_lines() const
-    {
-        QFile file(session_.file);
-        if (!file.open(QIODevice::ReadOnly))
-            return {};
-        QStringList lines = QString::fromUtf8(file.readAll()).split(u'\n');
-        lines.removeLast(); // what follows the last newline
-        return lines;
-    }
-
-private:
-    QTemporaryDir folder_;
-    StreamedSession session_;
-};
 
 class StationLinkTest : public testing::Test {
 protected:
