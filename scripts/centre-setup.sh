@@ -38,7 +38,7 @@ psql_options=()
 while [ $# -gt 0 ]; do
     case "$1" in
     --station | --instructor)
-        [ $# -ge 2 ] && [ -n "$2" ] || usage
+        if [ $# -lt 2 ] || [ -z "$2" ]; then usage; fi
         if [ "$1" = --station ]; then stations+=("$2"); else instructors+=("$2"); fi
         shift 2
         ;;

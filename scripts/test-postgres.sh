@@ -1,3 +1,4 @@
+#!/usr/bin/env bash
 # Private PostgreSQL servers for the tests, each reachable only through a Unix socket in its own
 # temporary folder, with trust authentication and the superuser zun_test.
 #

@@ -51,6 +51,9 @@ public:
         QString away_reason; // empty while connected, or before the first call
     };
 
+    // The connection is the history's: a centre's PostgreSQL, with the station's login as its
+    // user. A history kept in SQLite has no class, and is refused (HistoryError). Nothing is
+    // asked of the server before the first call.
     StationLink(const HistoryConnection &connection, StationIdentity identity);
     ~StationLink();
     StationLink(const StationLink &) = delete;
