@@ -1,6 +1,7 @@
 // The trainer's entry point: the model and its nine windows, the clock that drives the model,
 // the recorded session, the message loop.
 #include "app/application.h"
+#include "app/class_member.h"
 #include "app/course_guide.h"
 #include "app/display_retries.h"
 #include "app/documents.h"
@@ -9,6 +10,7 @@
 #include "app/history_service.h"
 #include "app/instructor_station.h"
 #include "app/qt_ui_port.h"
+#include "app/station_service.h"
 #include "app/trainee_name.h"
 #include "app/trainer_session.h"
 #include "assets/icon_art.h"
@@ -16,11 +18,13 @@
 #include "training/score.h"
 #include "ui/Unit_main.h"
 
+#include <QDateTime>
 #include <QMessageBox>
 #include <QSettings>
 
 #include <cstdlib>
 #include <filesystem>
+#include <optional>
 
 int main(int argc, char *argv[])
 {
@@ -45,6 +49,12 @@ int main(int argc, char *argv[])
             settings, sessions,
             QString::fromStdString((sessions.parent_path() / "history.sqlite").string()),
             reference);
+        // This PC as a station of its centre's class, when the history is the centre's; made
+        // before the session, so that it sends the session's end line when it goes.
+        StationService station_link(
+            settings, QString::fromStdString((sessions.parent_path() / "history.sqlite").string()),
+            {QString::fromStdString(host_name()), QString::fromStdString(login_name()),
+             QStringLiteral(ZUN_VERSION), QDateTime::currentDateTime()});
         // Made once the session's clock exists.
         InstructorStation *instructor = nullptr;
         CourseGuide *course = nullptr;
@@ -77,6 +87,15 @@ int main(int argc, char *argv[])
                                                            question) == QMessageBox::Yes;
                           });
         course = &guide;
+        std::optional<ClassMember> member;
+        if (station_link.in_class())
+            member.emplace(station_link, session, library, [&session](const QString &text) {
+                auto *box = new QMessageBox(QMessageBox::Information,
+                                            QStringLiteral("Сообщение инструктора"), text,
+                                            QMessageBox::Ok, &session.forms().main());
+                box->setAttribute(Qt::WA_DeleteOnClose);
+                box->show();
+            });
         guide.attach(session.forms());
         QObject::connect(
             &guide, &CourseGuide::offer_done, &guide, [&session](const QString &problem) {

@@ -74,6 +74,7 @@ void TrainerSession::set_trainee(const std::string &name)
     if (recorder_)
         recorder_->set_trainee(name);
     forms_->set_report_heading({zun::one_line(name), started_});
+    emit recording_changed();
 }
 
 void TrainerSession::catch_up_recording()
@@ -447,6 +448,7 @@ void TrainerSession::start_recording(zun::InputTimeline earlier,
                                     zun::new_session_id(), live_start_.exercise,
                                     live_start_.goal,      live_start_.state};
     started_ = header.started;
+    live_id_ = header.id;
     forms_->set_report_heading({header.trainee, header.started});
     recorder_ = std::make_unique<zun::SessionRecorder>(
         forms_->dispatcher(), settings_.folder, local, header, std::move(earlier),
@@ -455,6 +457,7 @@ void TrainerSession::start_recording(zun::InputTimeline earlier,
         });
     if (!recorder_->failed())
         forms_->session_file_started(recorder_->path());
+    emit recording_changed();
 }
 
 zun::InputTimeline TrainerSession::end_recording(const std::string &note)

@@ -61,6 +61,8 @@ public:
     // The trainee of the session in the windows: the replayed one's during a replay.
     const std::string &trainee() const { return player_ ? replay_trainee_ : settings_.trainee; }
     void set_trainee(const std::string &name);
+    // The id of the live session's file, as its header has it.
+    const std::string &live_id() const { return live_id_; }
     void set_file_ended(FileEnded file_ended) { file_ended_ = std::move(file_ended); }
     // Writes what the recording holds back; after each clock advance, so that a recording
     // catches up even while nobody touches the line.
@@ -107,6 +109,9 @@ signals:
     // The session in the windows is another trainee's: a replay opened or ended, or a session
     // continued from a replay.
     void trainee_changed(const QString &name);
+    // A live session's file began (a fresh one, continued, or an examination's own), or its
+    // trainee was named anew.
+    void recording_changed();
 
 private:
     // A model with its windows brought to `time` by replaying `inputs` from the latest moment
@@ -156,6 +161,7 @@ private:
     std::optional<zun::Exercise> exercise_;          // live, with its events still to come
     std::unique_ptr<zun::ExerciseDirector> director_;
     std::string started_;                            // when the live session's file began
+    std::string live_id_;                            // the live session's header's id
     zun::InputTimeline replay_inputs_;
     zun::Millis replay_length_ = 0;
     std::filesystem::path replay_file_;
