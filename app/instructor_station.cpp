@@ -14,11 +14,22 @@
 #include <QMessageBox>
 #include <QStandardPaths>
 
-InstructorStation::InstructorStation(ClockDriver &clock)
+namespace {
+
+const QString system_pin_key = QStringLiteral("instructor/pin_sha256");
+
+} // namespace
+
+InstructorStation::InstructorStation(ClockDriver &clock, const QString &system_file)
     : clock_(clock), settings_(QSettings::IniFormat, QSettings::UserScope,
                                QStringLiteral("zun-trainer"), QStringLiteral("instructor")),
-      pin_(settings_), window_(pin_)
+      system_settings_(system_file, QSettings::IniFormat),
+      pin_settings_(system_settings_.contains(system_pin_key) ? system_settings_ : settings_),
+      pin_(pin_settings_, system_settings_.contains(system_pin_key) ? InstructorPin::Keeper::System
+                                                                    : InstructorPin::Keeper::User),
+      window_(pin_)
 {
+    window_.set_exam_held(exam_held());
     QObject::connect(&window_, &InstructorWindow::freeze_requested, &clock,
                      &ClockDriver::set_frozen);
     QObject::connect(&window_, &InstructorWindow::speed_requested, &clock, &ClockDriver::set_speed);
@@ -49,6 +60,8 @@ void InstructorStation::follow(TrainerSession &session, const ExerciseLibrary &l
     window_.set_lesson_start([&session] { return session.began(); });
     window_.set_default_trainee(QString::fromStdString(session.trainee()));
     attach(session.forms());
+    if (exam_held())
+        session.begin_exam();
     QObject::connect(&window_, &InstructorWindow::trainee_name_changed, &session,
                      [&session](const QString &name) { session.set_trainee(name.toStdString()); });
     QObject::connect(&session, &TrainerSession::replay_moved, &window_,
@@ -250,6 +263,11 @@ void InstructorStation::detach()
     forms_->dispatcher().remove_observer(window_);
     QObject::disconnect(main_window_request_);
     forms_ = nullptr;
+}
+
+bool InstructorStation::exam_held() const
+{
+    return system_settings_.value(QStringLiteral("instructor/exam")).toBool();
 }
 
 bool InstructorStation::asked_for(const QStringList &arguments)

@@ -16,7 +16,13 @@ class TrainerSession;
 // goes back in time or a replay ends: each new set is attached.
 class InstructorStation final {
 public:
-    explicit InstructorStation(ClockDriver &clock);
+    // The file of the system's configuration that the computer's administrator writes with
+    // zun-trainer-admin: a PIN there, and an examination held there, are beyond the trainee's
+    // account.
+    static constexpr const char *system_settings_file = "/etc/zun-trainer/instructor.conf";
+
+    explicit InstructorStation(
+        ClockDriver &clock, const QString &system_file = QString::fromLatin1(system_settings_file));
     InstructorStation(const InstructorStation &) = delete;
     InstructorStation &operator=(const InstructorStation &) = delete;
     ~InstructorStation();
@@ -30,6 +36,9 @@ public:
     void follow(TrainerSession &session, const ExerciseLibrary &library);
 
     InstructorWindow &window() { return window_; }
+    // Whether the system's configuration holds an examination: it begins when the program starts,
+    // and the window does not end it.
+    bool exam_held() const;
     // The model moved (the clock advanced, or a replay played on): the window follows it.
     void follow_model();
 
@@ -58,6 +67,8 @@ private:
     ClockDriver &clock_;
     Forms *forms_ = nullptr;
     QSettings settings_;
+    QSettings system_settings_; // read, never written
+    QSettings &pin_settings_;   // the system's when it holds a PIN, else the user's
     InstructorPin pin_;
     InstructorWindow window_;
     QMetaObject::Connection main_window_request_;

@@ -24,12 +24,18 @@ bool InstructorPin::is_set() const
     return settings_.contains(hash_key);
 }
 
-void InstructorPin::set(const QString &pin)
+QString InstructorPin::change(const QString &old_pin, const QString &pin)
 {
+    if (keeper_ == Keeper::System)
+        return QStringLiteral("PIN задан администратором компьютера; его меняет команда "
+                              "«sudo zun-trainer-admin set-pin».");
+    if (!matches(old_pin))
+        return QStringLiteral("Неверный старый PIN: PIN не изменён.");
     if (pin.isEmpty()) {
         settings_.remove(salt_key);
         settings_.remove(hash_key);
-        return;
+        settings_.sync();
+        return {};
     }
     std::array<quint32, salt_words> words{};
     QRandomGenerator::system()->fillRange(words.data(), salt_words);
@@ -38,6 +44,7 @@ void InstructorPin::set(const QString &pin)
     settings_.setValue(salt_key, salt);
     settings_.setValue(hash_key, salted_hash(salt, pin));
     settings_.sync();
+    return {};
 }
 
 bool InstructorPin::matches(const QString &pin) const

@@ -65,9 +65,9 @@ QString clock_text(zun::Millis time)
 std::optional<QString> ask_pin_in_dialog(QWidget &parent)
 {
     bool ok = false;
-    const QString pin = QInputDialog::getText(&parent, QStringLiteral("Окно инструктора"),
-                                              QStringLiteral("Идёт экзамен. PIN инструктора:"),
-                                              QLineEdit::Password, {}, &ok);
+    const QString pin =
+        QInputDialog::getText(&parent, QStringLiteral("Окно инструктора"),
+                              QStringLiteral("PIN инструктора:"), QLineEdit::Password, {}, &ok);
     return ok ? std::optional<QString>(pin) : std::nullopt;
 }
 
@@ -155,8 +155,7 @@ QWidget *InstructorWindow::make_lesson_box()
     auto *kinds = new QButtonGroup(box);
     kinds->addButton(training_);
     kinds->addButton(exam_);
-    connect(training_, &QRadioButton::clicked, this,
-            [this] { door_->apply(zun::input::Lesson{zun::LessonKind::Training}); });
+    connect(training_, &QRadioButton::clicked, this, [this] { leave_exam(); });
     connect(exam_, &QRadioButton::clicked, this, [this] {
         if (begin_exam_ && !door_->locked())
             begin_exam_();
@@ -205,14 +204,23 @@ QWidget *InstructorWindow::make_lesson_box()
                            1, 1);
     form->addRow(QStringLiteral("Упражнения:"), library_row);
 
+    old_pin_edit_ = new QLineEdit;
+    old_pin_edit_->setObjectName(QStringLiteral("Edit_Old_Pin"));
+    old_pin_edit_->setEchoMode(QLineEdit::Password);
+    old_pin_edit_->setPlaceholderText(QStringLiteral("старый"));
     pin_edit_ = new QLineEdit;
     pin_edit_->setObjectName(QStringLiteral("Edit_Pin"));
     pin_edit_->setEchoMode(QLineEdit::Password);
+    pin_edit_->setPlaceholderText(QStringLiteral("новый"));
     auto *set_pin = new QPushButton(QStringLiteral("Задать PIN"));
     set_pin->setObjectName(QStringLiteral("Button_Set_Pin"));
     connect(set_pin, &QPushButton::clicked, this, &InstructorWindow::set_pin);
     pin_state_ = new QLabel;
+    const bool changeable = pin_.keeper() == InstructorPin::Keeper::User;
+    for (QWidget *changing : std::initializer_list<QWidget *>{old_pin_edit_, pin_edit_, set_pin})
+        changing->setEnabled(changeable);
     auto *pin_row = new QHBoxLayout;
+    pin_row->addWidget(old_pin_edit_);
     pin_row->addWidget(pin_edit_);
     pin_row->addWidget(set_pin);
     pin_row->addWidget(pin_state_);
@@ -288,17 +296,43 @@ QWidget *InstructorWindow::make_progress_box()
     return box;
 }
 
-bool InstructorWindow::open_on_request(QWidget *asking)
+bool InstructorWindow::pin_given(QWidget *asking)
 {
-    if (model().lesson_is_exam() && pin_.is_set() && !isVisible()) {
-        const std::optional<QString> typed = ask_pin_(asking ? *asking : *this);
-        if (!typed)
-            return false;
-        if (!pin_.matches(*typed)) {
-            notice_(asking, QStringLiteral("Неверный PIN инструктора."));
-            return false;
+    if (!pin_.is_set())
+        return true;
+    const std::optional<QString> typed = ask_pin_(asking ? *asking : *this);
+    if (!typed)
+        return false;
+    if (!pin_.matches(*typed)) {
+        notice_(asking, QStringLiteral("Неверный PIN инструктора."));
+        return false;
+    }
+    return true;
+}
+
+// An examination ends for the instructor only: the PIN first, and never while the computer's
+// administrator holds it.
+void InstructorWindow::leave_exam()
+{
+    if (model().lesson_is_exam()) {
+        if (exam_held_) {
+            notice_(this, QStringLiteral("Экзамен задан администратором компьютера; его "
+                                         "завершает команда «sudo zun-trainer-admin exam off»."));
+            refresh_from_model();
+            return;
+        }
+        if (!pin_given(this)) {
+            refresh_from_model();
+            return;
         }
     }
+    door_->apply(zun::input::Lesson{zun::LessonKind::Training});
+}
+
+bool InstructorWindow::open_on_request(QWidget *asking)
+{
+    if (!isVisible() && !pin_given(asking))
+        return false;
     refresh_from_model();
     if (!std::exchange(placed_, true))
         place_on_screen(asking);
@@ -343,8 +377,11 @@ void InstructorWindow::show_trainee(const QString &name)
 
 void InstructorWindow::set_pin()
 {
-    pin_.set(pin_edit_->text());
+    const QString refusal = pin_.change(old_pin_edit_->text(), pin_edit_->text());
+    old_pin_edit_->clear();
     pin_edit_->clear();
+    if (!refusal.isEmpty())
+        notice_(this, refusal);
     refresh_from_model();
 }
 
@@ -378,7 +415,11 @@ void InstructorWindow::refresh_from_model()
     name_->setReadOnly(replaying); // the replayed session's trainee, as recorded
     fault_box_->setEnabled(!replaying);
     replay_note_->setVisible(replaying);
-    pin_state_->setText(pin_.is_set() ? QStringLiteral("задан") : QStringLiteral("не задан"));
+    pin_state_->setText(pin_.keeper() == InstructorPin::Keeper::System
+                            ? QStringLiteral("задан администратором")
+                        : pin_.is_set() ? QStringLiteral("задан")
+                                        : QStringLiteral("не задан"));
+    old_pin_edit_->setVisible(pin_.is_set());
     follow_faults();
 }
 

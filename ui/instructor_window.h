@@ -41,7 +41,7 @@ public:
     // the window is used, and again whenever the model is built anew.
     void set_door(zun::Door door, zun::Millis stage_began);
 
-    // Opens the window as Ctrl+I in the main window asks: during an exam only for the right PIN.
+    // Opens the window as Ctrl+I in the main window asks: only for the right PIN, once one is set.
     // Returns whether it is open.
     bool open_on_request(QWidget *asking);
     void set_pin_asker(PinAsker asker) { ask_pin_ = std::move(asker); }
@@ -50,6 +50,8 @@ public:
     using ExamBeginner = std::function<void()>;
     void set_exam_beginner(ExamBeginner begin) { begin_exam_ = std::move(begin); }
     void set_notice(Notice notice) { notice_ = std::move(notice); }
+    // An examination the computer's administrator holds: the window does not end it.
+    void set_exam_held(bool held) { exam_held_ = held; }
     // When the lesson in the windows began on the model's clock: the lesson's time counts from
     // there (from 0 until it is given).
     using LessonStart = std::function<zun::Millis()>;
@@ -94,6 +96,9 @@ private:
     QWidget *make_progress_box();
     int chosen_mech() const;
     void set_pin();
+    // Asks for the PIN when one is set; whether the right one was given.
+    bool pin_given(QWidget *asking);
+    void leave_exam();
     void follow_faults();
     void show_operations();
     void place_on_screen(const QWidget *asking);
@@ -112,6 +117,7 @@ private:
     QLineEdit *name_ = nullptr;
     QRadioButton *training_ = nullptr;
     QRadioButton *exam_ = nullptr;
+    QLineEdit *old_pin_edit_ = nullptr;
     QLineEdit *pin_edit_ = nullptr;
     QLabel *pin_state_ = nullptr;
     QComboBox *mech_ = nullptr;
@@ -137,5 +143,6 @@ private:
     QString told_trainee_;
     int stage_seen_ = -1;
     bool placed_ = false;
+    bool exam_held_ = false;
     zun::Millis stage_began_ = 0;
 };

@@ -20,6 +20,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
@@ -170,6 +171,7 @@ TEST_F(InstructorTest, AnExamTakesTheAidsAwayAndItsWindowAsksForThePin)
     child<QLineEdit>("Edit_Pin").setText("2718");
     child<QPushButton>("Button_Set_Pin").click();
     EXPECT_TRUE(child<QLineEdit>("Edit_Pin").text().isEmpty());
+    EXPECT_TRUE(child<QLineEdit>("Edit_Old_Pin").isVisibleTo(&window()));
     window().hide();
     QStringList notices;
     window().set_notice([&notices](QWidget *, const QString &text) { notices.append(text); });
@@ -186,8 +188,52 @@ TEST_F(InstructorTest, AnExamTakesTheAidsAwayAndItsWindowAsksForThePin)
     EXPECT_EQ(notices, QStringList{"Неверный PIN инструктора."});
     EXPECT_TRUE(window().isVisible());
 
+    window().set_pin_asker([](QWidget &) { return QStringLiteral("1234"); });
+    child<QRadioButton>("Radio_Training").click();
+    EXPECT_TRUE(sim.lesson_is_exam()) << "the examination ends for the PIN only";
+    EXPECT_TRUE(child<QRadioButton>("Radio_Exam").isChecked());
+    window().set_pin_asker([](QWidget &) { return QStringLiteral("2718"); });
     child<QRadioButton>("Radio_Training").click();
     EXPECT_TRUE(explanation_seen());
+
+    window().hide(); // in training too, the window opens for the PIN only
+    window().set_pin_asker([](QWidget &) { return QStringLiteral("0000"); });
+    emit ctrl_i->activated();
+    EXPECT_FALSE(window().isVisible());
+}
+
+// The computer's administrator holds the PIN and an examination in the system's configuration:
+// the examination begins with the program and the window neither ends it nor changes the PIN.
+TEST_F(InstructorTest, APinAndAnExaminationOfTheSystemsConfigurationAreBeyondTheWindow)
+{
+    // The administrator's own tool writes the file the trainer reads.
+    const auto admin = [this](const QStringList &arguments, const QByteArray &typed) {
+        QProcess tool;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("ZUN_TRAINER_SYSTEM_CONFIG_DIR", config.filePath("system"));
+        tool.setProcessEnvironment(environment);
+        tool.start(QStringLiteral(ZUN_ADMIN_SCRIPT), arguments);
+        tool.write(typed);
+        tool.closeWriteChannel();
+        EXPECT_TRUE(tool.waitForFinished());
+        EXPECT_EQ(tool.exitCode(), 0) << tool.readAllStandardError().toStdString();
+    };
+    admin({"set-pin"}, "4242\n4242\n");
+    admin({"exam", "on"}, {});
+    const QString system_file = config.filePath("system/instructor.conf");
+    station.emplace(clock, system_file);
+    station->attach(forms);
+    EXPECT_TRUE(station->exam_held());
+    dispatcher.apply(zun::input::Lesson{zun::LessonKind::Exam});
+    QStringList notices;
+    window().set_notice([&notices](QWidget *, const QString &text) { notices.append(text); });
+    window().set_pin_asker([](QWidget &) { return QStringLiteral("4242"); });
+    ASSERT_TRUE(window().open_on_request(nullptr));
+    EXPECT_FALSE(child<QLineEdit>("Edit_Pin").isEnabled());
+    child<QRadioButton>("Radio_Training").click();
+    EXPECT_TRUE(sim.lesson_is_exam());
+    ASSERT_EQ(notices.size(), 1);
+    EXPECT_TRUE(notices[0].contains("zun-trainer-admin exam off"));
 }
 
 TEST_F(InstructorTest, MalfunctionsAreSetListedAndClearedThroughTheDoor)
@@ -313,27 +359,33 @@ TEST_F(InstructorTest, TheTraineesNameIsToldOnceTyped)
     EXPECT_EQ(told, QStringList({"Ivan Sidorov", "Анна Петрова"}));
 }
 
-TEST(InstructorPinTest, KeepsOnlyASaltedHash)
+TEST(InstructorPinTest, KeepsOnlyASaltedHashAndChangesWithTheOldPin)
 {
     QTemporaryDir folder;
     QSettings settings(folder.filePath("pin.ini"), QSettings::IniFormat);
     InstructorPin pin(settings);
     EXPECT_FALSE(pin.is_set());
     EXPECT_TRUE(pin.matches("anything")) << "no PIN, no question";
-    pin.set("2718");
+    EXPECT_EQ(pin.change("", "2718"), "");
     const QString first = settings.value("instructor/pin_sha256").toString();
     EXPECT_TRUE(pin.matches("2718"));
     EXPECT_FALSE(pin.matches("27180"));
     EXPECT_FALSE(pin.matches(""));
     for (const QString &key : settings.allKeys())
         EXPECT_FALSE(settings.value(key).toString().contains("2718")) << key.toStdString();
-    pin.set("2718");
+    EXPECT_EQ(pin.change("1111", "0000"), "Неверный старый PIN: PIN не изменён.");
+    EXPECT_TRUE(pin.matches("2718"));
+    EXPECT_EQ(pin.change("2718", "2718"), "");
     EXPECT_NE(settings.value("instructor/pin_sha256").toString(), first) << "a new salt";
 
     InstructorPin again(settings);
     EXPECT_TRUE(again.matches("2718")) << "kept in the settings";
-    pin.set("");
+    EXPECT_EQ(pin.change("2718", ""), "");
     EXPECT_FALSE(again.is_set());
+
+    InstructorPin system(settings, InstructorPin::Keeper::System);
+    EXPECT_NE(system.change("", "1"), "");
+    EXPECT_FALSE(system.is_set()) << "never written from the program";
 }
 
 } // namespace

@@ -168,9 +168,10 @@ TEST(InstalledTreeTest, TheMetainfoValidatesWithItsLauncherAndIcon)
 TEST(InstalledTreeTest, TheManualPagesRenderWithoutWarnings)
 {
     for (const QString &page :
-         {QStringLiteral("zun_trainer.1.gz"), QStringLiteral("zun-sim.1.gz")}) {
+         {QStringLiteral("man1/zun_trainer.1.gz"), QStringLiteral("man1/zun-sim.1.gz"),
+          QStringLiteral("man8/zun-trainer-admin.8.gz")}) {
         SCOPED_TRACE(page.toStdString());
-        const QString file = installed(QStringLiteral(ZUN_INSTALL_MANDIR "/man1/") + page);
+        const QString file = installed(QStringLiteral(ZUN_INSTALL_MANDIR "/") + page);
         ASSERT_TRUE(QFileInfo::exists(file));
         QProcess man;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
