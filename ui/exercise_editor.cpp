@@ -49,11 +49,15 @@ ExerciseEditor::ExerciseEditor(zun::Exercise exercise, Mechanisms mechanisms, QW
     table_->setHorizontalHeaderLabels({QStringLiteral("Когда"), QStringLiteral("Механизм"),
                                        QStringLiteral("Неисправность"),
                                        QStringLiteral("Действие")});
-    table_->horizontalHeader()->setStretchLastSection(true);
+    QHeaderView &header = *table_->horizontalHeader();
+    header.setSectionResizeMode(When, QHeaderView::Interactive);
+    header.resizeSection(When, 120);
+    header.setSectionResizeMode(Mechanism, QHeaderView::Stretch);
+    header.setSectionResizeMode(Malfunction, QHeaderView::Stretch);
+    header.setSectionResizeMode(Setting, QHeaderView::ResizeToContents);
     table_->verticalHeader()->hide();
     for (const zun::ScriptedEvent &event : exercise_.events)
         add_row(event);
-    table_->resizeColumnsToContents();
 
     auto *hint = new QLabel(QStringLiteral(
         "Когда: «at 90 s» — через 90 с от начала, «step 30» — когда начинается шаг 30, "
@@ -101,7 +105,7 @@ void ExerciseEditor::add_row(const zun::ScriptedEvent &event)
     QStringList mechanism_names;
     QVariantList mechanism_numbers;
     for (const auto &[number, name] : mechanisms_) {
-        mechanism_names << QStringLiteral("%1 %2").arg(number).arg(name);
+        mechanism_names << name;
         mechanism_numbers << number;
     }
     table_->setCellWidget(row, Mechanism,
