@@ -16,8 +16,10 @@
 #   commands  the instructors' command lines, to one station or (no station) to every one;
 #   answers   each station's confirmation of a command, with its answer;
 #   lessons   the lesson an instructor set for a station (training | exam).
-# and the group roles zun_stations and zun_instructors, with a login per --station (a member of
-# zun_stations) and per --instructor (a member of zun_instructors). The server itself keeps each
+# the trainees' history (schema public: sessions, library, schema_version) as the trainer makes it,
+# which every login reads and adds to; and the group roles zun_stations and zun_instructors, with a
+# login per --station (a member of zun_stations) and per --instructor (a member of
+# zun_instructors). The server itself keeps each
 # station to its own rows: a station writes only its own row and lines, reads only its own lines
 # and the commands addressed to it, answers only those, and reads its lesson without changing it.
 # Instructors read everything, send commands and set lessons. Each batch of lines is announced
@@ -163,6 +165,37 @@ CREATE POLICY own_answers ON class.answers TO zun_stations
 DROP POLICY IF EXISTS own_lesson ON class.lessons;
 CREATE POLICY own_lesson ON class.lessons FOR SELECT TO zun_stations
     USING (station = current_user);
+
+-- The trainees' history, as the trainer's own migrations leave it at schema version 5, so that
+-- stations, which may not create tables, find it made; a history made earlier by the trainer is
+-- kept as it is. Every PC of the centre reads and stores sessions and the instructors' library.
+CREATE TABLE IF NOT EXISTS public.schema_version (version INTEGER NOT NULL);
+INSERT INTO public.schema_version (version) SELECT 5
+    WHERE NOT EXISTS (SELECT FROM public.schema_version);
+CREATE TABLE IF NOT EXISTS public.sessions (
+    session_key TEXT PRIMARY KEY,
+    file_name TEXT NOT NULL,
+    station TEXT NOT NULL,
+    account TEXT NOT NULL,
+    trainee TEXT NOT NULL,
+    started TEXT NOT NULL,
+    length_ms BIGINT NOT NULL,
+    modes TEXT NOT NULL,
+    lesson TEXT NOT NULL,
+    stages_by_trainee INTEGER NOT NULL,
+    score INTEGER,
+    file_size BIGINT NOT NULL,
+    file_text TEXT NOT NULL,
+    exercise TEXT NOT NULL DEFAULT '',
+    goal_reached INTEGER);
+CREATE INDEX IF NOT EXISTS sessions_by_trainee ON public.sessions (trainee, started);
+CREATE TABLE IF NOT EXISTS public.library (
+    kind TEXT NOT NULL,
+    name TEXT NOT NULL,
+    item_text TEXT NOT NULL,
+    PRIMARY KEY (kind, name));
+GRANT SELECT ON public.schema_version TO zun_stations, zun_instructors;
+GRANT SELECT, INSERT, UPDATE ON public.sessions, public.library TO zun_stations, zun_instructors;
 
 DO $$
 DECLARE

@@ -82,6 +82,14 @@ QString not_null(const QString &text)
     return text.isNull() ? QString("") : text;
 }
 
+HistoryError newer_schema(int stored)
+{
+    return HistoryError(QStringLiteral("у базы данных журнала схема версии %1, новее, "
+                                       "чем %2 этой программы: обновите программу")
+                            .arg(stored)
+                            .arg(HistoryDatabase::schema_version));
+}
+
 QString kind_word(HistoryDatabase::LibraryKind kind)
 {
     switch (kind) {
@@ -196,6 +204,12 @@ void HistoryDatabase::migrate()
                                 " WHERE NOT EXISTS (SELECT 1 FROM schema_version)").run();
         database.commit();
     }
+    // A schema up to date needs no lock: a centre's stations may read the version, not change it.
+    const int seen = stored_schema_version();
+    if (seen > schema_version)
+        throw newer_schema(seen);
+    if (seen == schema_version)
+        return;
     database.transaction();
     try {
         // Two programs opening a new server at once: the second waits and finds it migrated.
@@ -203,10 +217,7 @@ void HistoryDatabase::migrate()
             Query(connection_name_, "LOCK TABLE schema_version IN EXCLUSIVE MODE").run();
         const int stored = stored_schema_version();
         if (stored > schema_version)
-            throw HistoryError(QStringLiteral("у базы данных журнала схема версии %1, новее, "
-                                              "чем %2 этой программы: обновите программу")
-                                   .arg(stored)
-                                   .arg(schema_version));
+            throw newer_schema(stored);
         for (const Migration &migration : migrations) {
             if (migration.version <= stored)
                 continue;

@@ -1,3 +1,4 @@
+#include "store/history_database.h"
 #include "store/station_link.h"
 #include "tests/store/class_centre.h"
 
@@ -156,6 +157,28 @@ TEST_F(CentreSetupTest, RunsAgainKeepingWhatIsThere)
         {"kept the answers", Instructor, "SELECT FROM class.answers", 1},
         {"kept the rules", StationA, "SELECT FROM class.lines WHERE station = '{b}'", 0},
     });
+}
+
+// A station may not create tables: the history it finds is the setup's, which the trainer takes
+// as its own schema without changing it, and stores into.
+TEST_F(CentreSetupTest, TheHistoryIsReadyForEveryLogin)
+{
+    for (const QString &login : {centre_->station_a(), centre_->instructor()}) {
+        SCOPED_TRACE(login.toStdString());
+        HistoryDatabase history(centre_->connection_as(login));
+        HistorySession session;
+        session.file_name = login + ".zs";
+        session.trainee = "Пётр";
+        session.started = QDateTime::fromString("2026-12-11T09:00:00", Qt::ISODate);
+        session.modes = "0";
+        session.exercise = "Первое";
+        session.goal_reached = true;
+        EXPECT_TRUE(history.add(session, "mode 0\n"));
+        EXPECT_TRUE(history.keep_in_library(HistoryDatabase::LibraryKind::Snapshot, login, "s"));
+    }
+    HistoryDatabase instructors(centre_->connection_as(centre_->instructor()));
+    EXPECT_EQ(instructors.all_sessions().size(), 2u);
+    EXPECT_EQ(instructors.library(HistoryDatabase::LibraryKind::Snapshot).size(), 2u);
 }
 
 TEST_F(CentreSetupTest, RefusesALoginWithoutItsName)
