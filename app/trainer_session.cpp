@@ -299,12 +299,17 @@ void TrainerSession::begin_exam()
 
 void TrainerSession::begin_from_here(SessionStart start, const std::string &note)
 {
+    const bool main_open = forms_->main().isVisible();
     director_.reset();
     end_recording(note);
     live_start_ = std::move(start);
     moments_ = fresh_cache(live_start_);
     install(rebuilt({}, live_start_.time));
     start_recording({}, {});
+    // The trainee goes on at the line: a start state with the main window closed opens it, as
+    // the trainee's click would, in the new file.
+    if (main_open && !forms_->main().isVisible())
+        forms_->dispatcher().apply(zun::input::MainWindow{true});
 }
 
 SeekCache TrainerSession::fresh_cache(const SessionStart &start)

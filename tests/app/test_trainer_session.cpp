@@ -860,6 +860,7 @@ TEST_F(TrainerSessionTest, AStartingPointBeginsAFileOfItsOwnWithNoExercise)
     ASSERT_EQ(session.start_from_point(zun::automatic_run_at_step(12)), "");
     EXPECT_NE(session.current_file(), before);
     EXPECT_EQ(sim().Frame_LineMetal.Stadiya_Raboti, 12);
+    EXPECT_TRUE(session.forms().main().isVisible()) << "the trainee stays at the line";
     EXPECT_EQ(session.began(), now());
     live(5'000);
     const std::filesystem::path file = session.current_file();
