@@ -306,10 +306,10 @@ void TrainerSession::begin_from_here(SessionStart start, const std::string &note
     moments_ = fresh_cache(live_start_);
     install(rebuilt({}, live_start_.time));
     start_recording({}, {});
-    // The trainee goes on at the line: a start state with the main window closed opens it, as
-    // the trainee's click would, in the new file.
+    // The trainee goes on at the line: a start state with the main window closed opens it where
+    // it stood, and the new file has it opened, as the trainee's click would.
     if (main_open && !forms_->main().isVisible())
-        forms_->dispatcher().apply(zun::input::MainWindow{true});
+        forms_->main().show();
 }
 
 SeekCache TrainerSession::fresh_cache(const SessionStart &start)
