@@ -88,3 +88,12 @@ QStringList class_row_texts(const ClassRow &row, const std::optional<SentCommand
           << command_text(row, last_command);
     return texts;
 }
+
+QString class_station_details(const ClassStation &station)
+{
+    const QString format = QStringLiteral("dd.MM.yyyy HH:mm:ss");
+    return QStringLiteral("Учётная запись: %1\nВерсия: %2\nЗапущена: %3\nНа связи была: %4")
+        .arg(station.account, station.program_version,
+             station.started.toLocalTime().toString(format),
+             station.last_seen.toLocalTime().toString(format));
+}

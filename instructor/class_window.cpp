@@ -82,6 +82,8 @@ void ClassWindow::show_rows()
                 table_->setItem(row, column, item = new QTableWidgetItem);
             item->setText(texts[column]);
         }
+        table_->item(row, int(ClassColumn::Station))
+            ->setToolTip(class_station_details(rows[std::size_t(row)].station));
         if (chosen && texts.front() == *chosen && table_->currentRow() != row)
             table_->selectRow(row);
     }

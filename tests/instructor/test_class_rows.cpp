@@ -102,4 +102,17 @@ TEST(ClassRows, AStoppedReplaySaysSoBesideTheStep)
     EXPECT_EQ(cell(class_row_texts(row, std::nullopt), ClassColumn::Step), "5 (повтор остановлен)");
 }
 
+TEST(ClassRows, TheStationsDetailsNameItsAccountVersionAndTimes)
+{
+    const ClassStation station{
+        .account = "ivanov",
+        .program_version = "1.4.0",
+        .started = QDateTime(QDate(2026, 12, 11), QTime(9, 0, 5)),
+        .last_seen = QDateTime(QDate(2026, 12, 11), QTime(9, 41, 30)),
+    };
+    EXPECT_EQ(class_station_details(station),
+              "Учётная запись: ivanov\nВерсия: 1.4.0\nЗапущена: 11.12.2026 09:00:05\n"
+              "На связи была: 11.12.2026 09:41:30");
+}
+
 } // namespace
