@@ -1,6 +1,8 @@
 # One name for the launcher, the AppStream metadata, the icon and the program's windows, as the
 # desktop's software centres and task bars expect.
 set(ZUN_APP_ID "invalid.zun_trainer.Trainer")
+# The instructor's station, a program of its own with a launcher of its own.
+set(ZUN_INSTRUCTOR_APP_ID "invalid.zun_trainer.Instructor")
 
 # The folders of documents the trainer opens relative to its working folder: "help" for the
 # manual and "video" for the training videos. The build makes each of them beside the program;

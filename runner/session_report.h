@@ -37,6 +37,7 @@ public:
     // carried out as the runner's script drives the line, and the report judges its goal.
     void begin_exercise(const zun::Exercise &exercise);
     SimRunner &runner() { return runner_; }
+    const SimRunner &runner() const { return runner_; }
     void set_progress(SimRunner::Progress progress) { runner_.set_progress(std::move(progress)); }
 
     const zun::StageRecord &record() const { return assessment_.record(); }

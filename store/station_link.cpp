@@ -2,49 +2,13 @@
 
 #include "store/file_lines.h"
 #include "store/history_error.h"
+#include "store/sql_statement.h"
 
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QUuid>
 #include <QVariant>
-
-#include <utility>
-
-// A statement on the link's connection that throws on failure, with the server's words.
-class StationLink::Statement {
-public:
-    Statement(const QString &connection_name, const QString &sql)
-        : query_(QSqlDatabase::database(connection_name, false)), sql_(sql)
-    {
-    }
-    Statement &&bind(const QVariant &value) &&
-    {
-        values_ << value;
-        return std::move(*this);
-    }
-    QSqlQuery run() &&
-    {
-        const bool done = values_.isEmpty() ? query_.exec(sql_) : prepare_and_execute();
-        if (!done)
-            throw HistoryError(query_.lastError().text());
-        return std::move(query_);
-    }
-
-private:
-    bool prepare_and_execute()
-    {
-        if (!query_.prepare(sql_))
-            return false;
-        for (const QVariant &value : std::as_const(values_))
-            query_.addBindValue(value);
-        return query_.exec();
-    }
-
-    QSqlQuery query_;
-    QString sql_;
-    QVariantList values_;
-};
 
 StationLink::StationLink(const HistoryConnection &connection, StationIdentity identity)
     : connection_name_(QUuid::createUuid().toString()), identity_(std::move(identity))
@@ -86,12 +50,12 @@ std::vector<ClassCommand> StationLink::unconfirmed_commands()
     return talk(
         [this] {
             QSqlQuery query =
-                Statement(connection_name_,
-                          "SELECT id, line FROM class.commands"
-                          " WHERE (station = current_user OR station IS NULL)"
-                          " AND NOT EXISTS (SELECT FROM class.answers WHERE"
-                          " answers.command = commands.id AND answers.station = current_user)"
-                          " ORDER BY id")
+                SqlStatement(connection_name_,
+                             "SELECT id, line FROM class.commands"
+                             " WHERE (station = current_user OR station IS NULL)"
+                             " AND NOT EXISTS (SELECT FROM class.answers WHERE"
+                             " answers.command = commands.id AND answers.station = current_user)"
+                             " ORDER BY id")
                     .run();
             std::vector<ClassCommand> commands;
             while (query.next())
@@ -105,8 +69,8 @@ bool StationLink::confirm(qint64 command_id, const QString &answer)
 {
     return talk(
         [this, command_id, &answer] {
-            return Statement(connection_name_, "INSERT INTO class.answers (command, answer)"
-                                               " VALUES (?, ?) ON CONFLICT DO NOTHING")
+            return SqlStatement(connection_name_, "INSERT INTO class.answers (command, answer)"
+                                                  " VALUES (?, ?) ON CONFLICT DO NOTHING")
                        .bind(command_id)
                        .bind(answer)
                        .run()
@@ -119,8 +83,8 @@ std::optional<ClassLesson> StationLink::lesson()
 {
     return talk(
         [this]() -> std::optional<ClassLesson> {
-            QSqlQuery query = Statement(connection_name_, "SELECT lesson FROM class.lessons"
-                                                          " WHERE station = current_user")
+            QSqlQuery query = SqlStatement(connection_name_, "SELECT lesson FROM class.lessons"
+                                                             " WHERE station = current_user")
                                   .run();
             if (!query.next())
                 return std::nullopt;
@@ -163,14 +127,14 @@ void StationLink::introduce()
     if (introduced_)
         return;
     const QVariant none(QMetaType::fromType<QString>());
-    Statement(connection_name_,
-              "INSERT INTO class.stations"
-              " (pc, account, program_version, started, trainee, session, last_seen)"
-              " VALUES (?, ?, ?, ?, ?, ?, now())"
-              " ON CONFLICT (station) DO UPDATE SET pc = excluded.pc,"
-              " account = excluded.account, program_version = excluded.program_version,"
-              " started = excluded.started, trainee = excluded.trainee,"
-              " session = excluded.session, last_seen = excluded.last_seen")
+    SqlStatement(connection_name_,
+                 "INSERT INTO class.stations"
+                 " (pc, account, program_version, started, trainee, session, last_seen)"
+                 " VALUES (?, ?, ?, ?, ?, ?, now())"
+                 " ON CONFLICT (station) DO UPDATE SET pc = excluded.pc,"
+                 " account = excluded.account, program_version = excluded.program_version,"
+                 " started = excluded.started, trainee = excluded.trainee,"
+                 " session = excluded.session, last_seen = excluded.last_seen")
         .bind(identity_.pc)
         .bind(identity_.account)
         .bind(identity_.program_version)
@@ -187,8 +151,8 @@ int StationLink::send_new_lines()
         return 0;
     if (!stored_through_) {
         QSqlQuery query =
-            Statement(connection_name_, "SELECT coalesce(max(seq), 0) FROM class.lines"
-                                        " WHERE station = current_user AND session = ?")
+            SqlStatement(connection_name_, "SELECT coalesce(max(seq), 0) FROM class.lines"
+                                           " WHERE station = current_user AND session = ?")
                 .bind(session_->id)
                 .run();
         stored_through_ = query.next() ? query.value(0).toInt() : 0;
@@ -201,21 +165,21 @@ int StationLink::send_new_lines()
     if (!lines.isEmpty()) {
         // The batch goes as one text, each line ended by its newline, and one statement: one
         // notification announces it.
-        stored =
-            Statement(connection_name_, "INSERT INTO class.lines (session, seq, line)"
-                                        " SELECT ?, ? + number::integer, line"
-                                        " FROM unnest(string_to_array(?, E'\\n')) WITH ORDINALITY"
-                                        " AS batch (line, number)"
-                                        " WHERE number <= ? ON CONFLICT DO NOTHING")
-                .bind(session_->id)
-                .bind(*stored_through_)
-                .bind(lines.join(u'\n') + u'\n')
-                .bind(int(lines.size()))
-                .run()
-                .numRowsAffected();
+        stored = SqlStatement(connection_name_,
+                              "INSERT INTO class.lines (session, seq, line)"
+                              " SELECT ?, ? + number::integer, line"
+                              " FROM unnest(string_to_array(?, E'\\n')) WITH ORDINALITY"
+                              " AS batch (line, number)"
+                              " WHERE number <= ? ON CONFLICT DO NOTHING")
+                     .bind(session_->id)
+                     .bind(*stored_through_)
+                     .bind(lines.join(u'\n') + u'\n')
+                     .bind(int(lines.size()))
+                     .run()
+                     .numRowsAffected();
     }
-    Statement(connection_name_,
-              "UPDATE class.stations SET last_seen = now() WHERE station = current_user")
+    SqlStatement(connection_name_,
+                 "UPDATE class.stations SET last_seen = now() WHERE station = current_user")
         .run();
     if (!database.commit())
         throw HistoryError(database.lastError().text());

@@ -76,8 +76,6 @@ public:
     const State &state() const { return state_; }
 
 private:
-    class Statement;
-
     template <typename Work, typename Answer> Answer talk(Work work, Answer when_away);
     void open();
     void introduce();

@@ -1,7 +1,7 @@
 # Fails when a view makes a timer on the model's clock: a view's own timers are Qt timers of its
 # window, so that no window code runs inside the model's advance. (Which folder may include which
 # is the build's to keep: each layer sees only the headers of the layers it links.)
-foreach(folder IN ITEMS ui console app assets)
+foreach(folder IN ITEMS ui console app assets instructor)
     file(GLOB_RECURSE sources "${SOURCE_DIR}/${folder}/*.h" "${SOURCE_DIR}/${folder}/*.cpp")
     foreach(source IN LISTS sources)
         file(STRINGS "${source}" model_timers REGEX "zun::Timer[ \t&*]")

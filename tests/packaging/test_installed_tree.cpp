@@ -25,6 +25,8 @@ QString installed(const QString &path)
 
 const QString desktop_file =
     QStringLiteral(ZUN_INSTALL_DATADIR "/applications/" ZUN_APP_ID ".desktop");
+const QString instructor_desktop_file =
+    QStringLiteral(ZUN_INSTALL_DATADIR "/applications/" ZUN_INSTRUCTOR_APP_ID ".desktop");
 
 struct Finished {
     int status = -1;
@@ -47,11 +49,11 @@ Finished run(const QString &program, const QStringList &arguments, const QByteAr
     return result;
 }
 
-// The keys of the launcher's [Desktop Entry] group, untranslated.
-QMap<QString, QString> desktop_entry()
+// The keys of a launcher's [Desktop Entry] group, the trainer's unless named.
+QMap<QString, QString> desktop_entry(const QString &launcher = desktop_file)
 {
-    QFile file(installed(desktop_file));
-    EXPECT_TRUE(file.open(QIODevice::ReadOnly | QIODevice::Text)) << desktop_file.toStdString();
+    QFile file(installed(launcher));
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly | QIODevice::Text)) << launcher.toStdString();
     QMap<QString, QString> keys;
     bool in_entry = false;
     for (const QString &line : QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'))) {
@@ -71,11 +73,25 @@ QString gunzipped(const QString &file)
     return unpacked.out;
 }
 
-TEST(InstalledTreeTest, TheLauncherValidates)
+TEST(InstalledTreeTest, TheLaunchersValidate)
 {
-    const Finished check = run(QStringLiteral("desktop-file-validate"), {installed(desktop_file)});
-    EXPECT_EQ(check.status, 0);
-    EXPECT_EQ(check.out + check.err, QString()) << "hints and warnings are faults too";
+    for (const QString &launcher : {desktop_file, instructor_desktop_file}) {
+        const Finished check = run(QStringLiteral("desktop-file-validate"), {installed(launcher)});
+        EXPECT_EQ(check.status, 0) << launcher.toStdString();
+        EXPECT_EQ(check.out + check.err, QString()) << "hints and warnings are faults too";
+    }
+}
+
+TEST(InstalledTreeTest, TheInstructorsLauncherStartsTheInstalledInstructorsStation)
+{
+    const QMap<QString, QString> entry = desktop_entry(instructor_desktop_file);
+    const QString command = entry.value(QStringLiteral("Exec"));
+    EXPECT_EQ(command, QStringLiteral("zun_instructor"));
+    EXPECT_TRUE(
+        QFileInfo(installed(QStringLiteral(ZUN_INSTALL_BINDIR "/") + command)).isExecutable());
+    EXPECT_EQ(entry.value(QStringLiteral("StartupWMClass")), command);
+    EXPECT_EQ(entry.value(QStringLiteral("Name[ru]")), QStringLiteral("Станция инструктора"));
+    EXPECT_EQ(entry.value(QStringLiteral("Icon")), QStringLiteral(ZUN_APP_ID));
 }
 
 TEST(InstalledTreeTest, TheLauncherStartsTheInstalledProgramInTheDataFolder)
@@ -168,8 +184,8 @@ TEST(InstalledTreeTest, TheMetainfoValidatesWithItsLauncherAndIcon)
 TEST(InstalledTreeTest, TheManualPagesRenderWithoutWarnings)
 {
     for (const QString &page :
-         {QStringLiteral("man1/zun_trainer.1.gz"), QStringLiteral("man1/zun-sim.1.gz"),
-          QStringLiteral("man8/zun-trainer-admin.8.gz")}) {
+         {QStringLiteral("man1/zun_trainer.1.gz"), QStringLiteral("man1/zun_instructor.1.gz"),
+          QStringLiteral("man1/zun-sim.1.gz"), QStringLiteral("man8/zun-trainer-admin.8.gz")}) {
         SCOPED_TRACE(page.toStdString());
         const QString file = installed(QStringLiteral(ZUN_INSTALL_MANDIR "/") + page);
         ASSERT_TRUE(QFileInfo::exists(file));

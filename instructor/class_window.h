@@ -1,0 +1,50 @@
+#pragma once
+
+#include "instructor/fault_dialog.h"
+#include "store/station_link.h"
+
+#include <QString>
+#include <QTimer>
+#include <QWidget>
+
+#include <chrono>
+#include <optional>
+#include <vector>
+
+class ClassRoom;
+class QCheckBox;
+class QLabel;
+class QTableWidget;
+
+// The instructor's window "Класс": a row per station, and the buttons that send it commands,
+// addressed to the chosen station or, with «Всем», to every one. It shows the class as the room
+// last read it, and asks the room to read the server again every second.
+class ClassWindow final : public QWidget {
+    Q_OBJECT
+
+public:
+    static constexpr std::chrono::milliseconds refresh_period{1000};
+
+    ClassWindow(ClassRoom &room, std::vector<MechanismChoice> mechanisms,
+                QWidget *parent = nullptr);
+
+    // Sends a command line to the stations the window addresses; false when it addresses none
+    // or the server is away, and the window says so.
+    bool send(const QString &line);
+
+private:
+    void show_rows();
+    // The chosen station's login, or none for every station; nothing, said in the status line,
+    // when the instructor chose neither.
+    std::optional<std::optional<QString>> addressed();
+    void set_lesson(ClassLesson lesson);
+    void ask_fault();
+    void ask_message();
+
+    ClassRoom &room_;
+    std::vector<MechanismChoice> mechanisms_;
+    QTableWidget *table_ = nullptr;
+    QCheckBox *to_all_ = nullptr;
+    QLabel *status_ = nullptr;
+    QTimer refresh_timer_;
+};
