@@ -26,6 +26,7 @@ ClassWindow::ClassWindow(ClassRoom &room, std::vector<MechanismChoice> mechanism
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
     table_->setSelectionMode(QAbstractItemView::SingleSelection);
+    table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     table_->horizontalHeader()->setStretchLastSection(true);
     to_all_->setObjectName(QStringLiteral("CheckBox_All"));
     status_->setObjectName(QStringLiteral("Label_Status"));

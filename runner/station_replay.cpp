@@ -47,14 +47,24 @@ void StationReplay::feed(std::string_view line)
         return;
     if (!started_ && is_comment_or_blank(line)) {
         header_text_.append(line).append("\n");
-        std::istringstream header(header_text_);
-        header_ = zun::read_session(header).header;
+        // The start state's thousands of lines are read once, with the script's first line:
+        // reading the header again at each of them would cost the square of their number.
+        if (!line.starts_with(zun::start_state_mark))
+            read_header();
         return;
     }
-    if (!started_)
+    if (!started_) {
+        read_header();
         start();
+    }
     if (!failure_)
         run(line);
+}
+
+void StationReplay::read_header()
+{
+    std::istringstream header(header_text_);
+    header_ = zun::read_session(header).header;
 }
 
 SessionProgress StationReplay::progress() const

@@ -53,6 +53,7 @@ public:
     const AssessedReplay &replay() const { return replay_; }
 
 private:
+    void read_header();
     void start();
     void run(std::string_view line);
 

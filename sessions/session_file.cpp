@@ -29,8 +29,6 @@ constexpr std::string_view account_key = "# account: ";
 constexpr std::string_view id_key = "# id: ";
 constexpr std::string_view exercise_key = "# exercise: ";
 constexpr std::string_view goal_key = "# goal: ";
-// Each line of the start's snapshot follows this mark on a comment line of its own.
-constexpr std::string_view start_key = "#| ";
 constexpr std::string_view end_key = "# end hash=";
 constexpr std::string_view stage_key = "# stage ";
 constexpr std::string_view advance_key = "advance ";
@@ -81,8 +79,8 @@ void read_comment(std::string_view line, SessionScript &script)
         script.header.exercise = value_after(exercise_key);
     else if (line.starts_with(goal_key))
         script.header.goal = value_after(goal_key);
-    else if (line.starts_with(start_key))
-        script.header.start.append(line.substr(start_key.size())).append("\n");
+    else if (line.starts_with(start_state_mark))
+        script.header.start.append(line.substr(start_state_mark.size())).append("\n");
     else if (line.starts_with(end_key))
         script.end_hash = value_after(end_key);
     else if (const auto stage = number_after(line, stage_key))
@@ -123,7 +121,7 @@ std::string header_lines(const SessionHeader &header)
     add_given(goal_key, header.goal);
     for (std::string_view start = header.start; !start.empty();) {
         const std::size_t newline = start.find('\n');
-        text.append(start_key).append(start.substr(0, newline)).append("\n");
+        text.append(start_state_mark).append(start.substr(0, newline)).append("\n");
         start = newline == std::string_view::npos ? std::string_view{} : start.substr(newline + 1);
     }
     return text;

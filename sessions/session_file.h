@@ -13,6 +13,9 @@ namespace zun {
 // A session file is a script of the headless runner: a header of comment lines, the inputs with
 // `advance` lines between them, and at a normal end a last line with the state hash.
 
+// The mark that begins each comment line holding a line of a session's start state.
+inline constexpr std::string_view start_state_mark = "#| ";
+
 struct SessionHeader {
     std::string program; // the program's name and version
     std::string started; // local date and time, "YYYY-MM-DD HH:MM:SS"
