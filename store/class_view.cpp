@@ -6,7 +6,6 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QSqlDriver>
-#include <QUuid>
 
 std::optional<LinesNotice> parse_lines_notice(const QString &payload)
 {
@@ -21,35 +20,22 @@ std::optional<LinesNotice> parse_lines_notice(const QString &payload)
 }
 
 ClassView::ClassView(const HistoryConnection &connection, QObject *parent)
-    : QObject(parent), connection_name_(QUuid::createUuid().toString())
+    : QObject(parent), connection_(connection)
 {
-    if (connection.engine != HistoryConnection::Engine::PostgreSQL)
-        throw HistoryError(QStringLiteral("класс центра живёт только на сервере PostgreSQL, а "
-                                          "журнал настроен на %1")
-                               .arg(connection.describe()));
-    QSqlDatabase database = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), connection_name_);
-    database.setConnectOptions(QStringLiteral("connect_timeout=5"));
-    database.setHostName(connection.host);
-    database.setPort(connection.port);
-    database.setDatabaseName(connection.database);
-    database.setUserName(connection.user);
-    connect(database.driver(), &QSqlDriver::notification, this,
+    connect(QSqlDatabase::database(connection_.name(), false).driver(), &QSqlDriver::notification,
+            this,
             [this](const QString &name, QSqlDriver::NotificationSource, const QVariant &payload) {
                 take_notification(name, payload);
             });
 }
 
-ClassView::~ClassView()
-{
-    QSqlDatabase::database(connection_name_, false).close();
-    QSqlDatabase::removeDatabase(connection_name_);
-}
+ClassView::~ClassView() = default;
 
 void ClassView::open()
 {
     if (is_open())
         return;
-    QSqlDatabase database = QSqlDatabase::database(connection_name_, false);
+    QSqlDatabase database = QSqlDatabase::database(connection_.name(), false);
     if (!database.open())
         throw HistoryError(database.lastError().text());
     listen();
@@ -57,19 +43,19 @@ void ClassView::open()
 
 bool ClassView::is_open() const
 {
-    return QSqlDatabase::database(connection_name_, false).isOpen();
+    return QSqlDatabase::database(connection_.name(), false).isOpen();
 }
 
 // A connection opened anew subscribes anew: the server forgets a closed session's listening.
 void ClassView::listen()
 {
-    QSqlDriver *driver = QSqlDatabase::database(connection_name_, false).driver();
+    QSqlDriver *driver = QSqlDatabase::database(connection_.name(), false).driver();
     const QString name = QString::fromLatin1(channel);
     if (driver->subscribedToNotifications().contains(name))
         return;
     if (!driver->subscribeToNotification(name)) {
         const QString why = driver->lastError().text();
-        QSqlDatabase::database(connection_name_, false).close();
+        QSqlDatabase::database(connection_.name(), false).close();
         throw HistoryError(why);
     }
 }
@@ -88,7 +74,7 @@ template <typename Work> auto ClassView::talk(Work work)
         open();
         return work();
     } catch (const HistoryError &) {
-        QSqlDatabase::database(connection_name_, false).close();
+        QSqlDatabase::database(connection_.name(), false).close();
         throw;
     }
 }
@@ -97,7 +83,7 @@ std::vector<ClassStation> ClassView::stations()
 {
     return talk([this] {
         QSqlQuery query =
-            SqlStatement(connection_name_,
+            SqlStatement(connection_.name(),
                          "SELECT stations.station, pc, account, program_version, started,"
                          " last_seen, coalesce(trainee, ''), coalesce(session, ''), lesson,"
                          " (extract(epoch FROM now() - last_seen) * 1000)::bigint"
@@ -132,8 +118,8 @@ std::vector<ClassLine> ClassView::lines_after(const QString &station, const QStr
 {
     return talk([&] {
         QSqlQuery query =
-            SqlStatement(connection_name_, "SELECT seq, line FROM class.lines WHERE station = ?"
-                                           " AND session = ? AND seq > ? ORDER BY seq")
+            SqlStatement(connection_.name(), "SELECT seq, line FROM class.lines WHERE station = ?"
+                                             " AND session = ? AND seq > ? ORDER BY seq")
                 .bind(station)
                 .bind(session)
                 .bind(seq)
@@ -149,8 +135,8 @@ qint64 ClassView::send(const QString &line, const std::optional<QString> &statio
 {
     return talk([&] {
         QSqlQuery query =
-            SqlStatement(connection_name_, "INSERT INTO class.commands (station, line)"
-                                           " VALUES (?, ?) RETURNING id")
+            SqlStatement(connection_.name(), "INSERT INTO class.commands (station, line)"
+                                             " VALUES (?, ?) RETURNING id")
                 .bind(station ? QVariant(*station) : QVariant(QMetaType::fromType<QString>()))
                 .bind(line)
                 .run();
@@ -163,11 +149,11 @@ qint64 ClassView::send(const QString &line, const std::optional<QString> &statio
 std::vector<ClassAnswer> ClassView::answers(qint64 command)
 {
     return talk([&] {
-        QSqlQuery query =
-            SqlStatement(connection_name_, "SELECT station, answer, confirmed_at FROM class.answers"
-                                           " WHERE command = ? ORDER BY confirmed_at, station")
-                .bind(command)
-                .run();
+        QSqlQuery query = SqlStatement(connection_.name(),
+                                       "SELECT station, answer, confirmed_at FROM class.answers"
+                                       " WHERE command = ? ORDER BY confirmed_at, station")
+                              .bind(command)
+                              .run();
         std::vector<ClassAnswer> answers;
         while (query.next())
             answers.push_back({query.value(0).toString(), query.value(1).toString(),
@@ -179,7 +165,7 @@ std::vector<ClassAnswer> ClassView::answers(qint64 command)
 void ClassView::set_lesson(const QString &station, ClassLesson lesson)
 {
     talk([&] {
-        SqlStatement(connection_name_,
+        SqlStatement(connection_.name(),
                      "INSERT INTO class.lessons (station, lesson) VALUES (?, ?)"
                      " ON CONFLICT (station) DO UPDATE SET lesson = excluded.lesson,"
                      " set_at = now(), set_by = current_user")

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "store/class_connection.h"
 #include "store/history_connection.h"
 #include "store/station_link.h"
 
@@ -90,5 +91,5 @@ private:
     void listen();
     void take_notification(const QString &name, const QVariant &payload);
 
-    QString connection_name_;
+    ClassConnection connection_;
 };

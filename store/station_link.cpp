@@ -7,30 +7,14 @@
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
-#include <QUuid>
 #include <QVariant>
 
 StationLink::StationLink(const HistoryConnection &connection, StationIdentity identity)
-    : connection_name_(QUuid::createUuid().toString()), identity_(std::move(identity))
+    : connection_(connection), identity_(std::move(identity))
 {
-    if (connection.engine != HistoryConnection::Engine::PostgreSQL)
-        throw HistoryError(QStringLiteral("класс центра живёт только на сервере PostgreSQL, а "
-                                          "журнал настроен на %1")
-                               .arg(connection.describe()));
-    // A short wait for an absent server: then the station is away, and tries at the next call.
-    QSqlDatabase database = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), connection_name_);
-    database.setConnectOptions(QStringLiteral("connect_timeout=5"));
-    database.setHostName(connection.host);
-    database.setPort(connection.port);
-    database.setDatabaseName(connection.database);
-    database.setUserName(connection.user);
 }
 
-StationLink::~StationLink()
-{
-    QSqlDatabase::database(connection_name_, false).close();
-    QSqlDatabase::removeDatabase(connection_name_);
-}
+StationLink::~StationLink() = default;
 
 void StationLink::follow(const StreamedSession &session)
 {
@@ -50,7 +34,7 @@ std::vector<ClassCommand> StationLink::unconfirmed_commands()
     return talk(
         [this] {
             QSqlQuery query =
-                SqlStatement(connection_name_,
+                SqlStatement(connection_.name(),
                              "SELECT id, line FROM class.commands"
                              " WHERE (station = current_user OR station IS NULL)"
                              " AND NOT EXISTS (SELECT FROM class.answers WHERE"
@@ -69,8 +53,8 @@ bool StationLink::confirm(qint64 command_id, const QString &answer)
 {
     return talk(
         [this, command_id, &answer] {
-            return SqlStatement(connection_name_, "INSERT INTO class.answers (command, answer)"
-                                                  " VALUES (?, ?) ON CONFLICT DO NOTHING")
+            return SqlStatement(connection_.name(), "INSERT INTO class.answers (command, answer)"
+                                                    " VALUES (?, ?) ON CONFLICT DO NOTHING")
                        .bind(command_id)
                        .bind(answer)
                        .run()
@@ -83,8 +67,8 @@ std::optional<ClassLesson> StationLink::lesson()
 {
     return talk(
         [this]() -> std::optional<ClassLesson> {
-            QSqlQuery query = SqlStatement(connection_name_, "SELECT lesson FROM class.lessons"
-                                                             " WHERE station = current_user")
+            QSqlQuery query = SqlStatement(connection_.name(), "SELECT lesson FROM class.lessons"
+                                                               " WHERE station = current_user")
                                   .run();
             if (!query.next())
                 return std::nullopt;
@@ -98,7 +82,7 @@ std::optional<ClassLesson> StationLink::lesson()
 // opened anew once before the server counts as away.
 template <typename Work, typename Answer> Answer StationLink::talk(Work work, Answer when_away)
 {
-    int tries = QSqlDatabase::database(connection_name_, false).isOpen() ? 2 : 1;
+    int tries = QSqlDatabase::database(connection_.name(), false).isOpen() ? 2 : 1;
     while (true) {
         try {
             open();
@@ -116,7 +100,7 @@ template <typename Work, typename Answer> Answer StationLink::talk(Work work, An
 
 void StationLink::open()
 {
-    QSqlDatabase database = QSqlDatabase::database(connection_name_, false);
+    QSqlDatabase database = QSqlDatabase::database(connection_.name(), false);
     if (!database.isOpen() && !database.open())
         throw HistoryError(database.lastError().text());
 }
@@ -127,7 +111,7 @@ void StationLink::introduce()
     if (introduced_)
         return;
     const QVariant none(QMetaType::fromType<QString>());
-    SqlStatement(connection_name_,
+    SqlStatement(connection_.name(),
                  "INSERT INTO class.stations"
                  " (pc, account, program_version, started, trainee, session, last_seen)"
                  " VALUES (?, ?, ?, ?, ?, ?, now())"
@@ -151,21 +135,21 @@ int StationLink::send_new_lines()
         return 0;
     if (!stored_through_) {
         QSqlQuery query =
-            SqlStatement(connection_name_, "SELECT coalesce(max(seq), 0) FROM class.lines"
-                                           " WHERE station = current_user AND session = ?")
+            SqlStatement(connection_.name(), "SELECT coalesce(max(seq), 0) FROM class.lines"
+                                             " WHERE station = current_user AND session = ?")
                 .bind(session_->id)
                 .run();
         stored_through_ = query.next() ? query.value(0).toInt() : 0;
     }
     const QStringList lines = file_lines_->after(*stored_through_);
-    QSqlDatabase database = QSqlDatabase::database(connection_name_, false);
+    QSqlDatabase database = QSqlDatabase::database(connection_.name(), false);
     if (!database.transaction())
         throw HistoryError(database.lastError().text());
     int stored = 0;
     if (!lines.isEmpty()) {
         // The batch goes as one text, each line ended by its newline, and one statement: one
         // notification announces it.
-        stored = SqlStatement(connection_name_,
+        stored = SqlStatement(connection_.name(),
                               "INSERT INTO class.lines (session, seq, line)"
                               " SELECT ?, ? + number::integer, line"
                               " FROM unnest(string_to_array(?, E'\\n')) WITH ORDINALITY"
@@ -178,7 +162,7 @@ int StationLink::send_new_lines()
                      .run()
                      .numRowsAffected();
     }
-    SqlStatement(connection_name_,
+    SqlStatement(connection_.name(),
                  "UPDATE class.stations SET last_seen = now() WHERE station = current_user")
         .run();
     if (!database.commit())
@@ -189,7 +173,7 @@ int StationLink::send_new_lines()
 
 void StationLink::go_away(const QString &reason)
 {
-    QSqlDatabase::database(connection_name_, false).close();
+    QSqlDatabase::database(connection_.name(), false).close();
     introduced_ = false;
     stored_through_.reset();
     state_ = {false, reason};

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "store/class_connection.h"
 #include "store/history_connection.h"
 
 #include <QDateTime>
@@ -82,7 +83,7 @@ private:
     int send_new_lines();
     void go_away(const QString &reason);
 
-    QString connection_name_;
+    ClassConnection connection_;
     StationIdentity identity_;
     std::optional<StreamedSession> session_;
     std::unique_ptr<FileLines> file_lines_;
