@@ -23,14 +23,13 @@ namespace {
 
 constexpr int deadline_ms = 20'000;
 
-class ClassMemberTest : public testing::Test {
+class ClassMemberTest : public ClassCentreTest {
 protected:
     void SetUp() override
     {
-        const std::optional<TestServerAddress> server = shared_test_server();
-        if (!server)
-            GTEST_SKIP() << "no PostgreSQL test server: scripts/test.sh starts one";
-        centre_ = std::make_unique<ClassCentre>(*server);
+        ClassCentreTest::SetUp();
+        if (IsSkipped())
+            return;
         const HistoryConnection connection = centre_->connection_as(centre_->station_a());
         QSettings settings(settings_file(), QSettings::IniFormat);
         settings.setValue("history/engine", "postgresql");
@@ -82,7 +81,6 @@ protected:
     }
 
     QTemporaryDir folder_;
-    std::unique_ptr<ClassCentre> centre_;
     zun::RecordingUiPort port_;
     ErrorReporter errors_;
 };

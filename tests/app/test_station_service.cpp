@@ -39,14 +39,13 @@ private:
     QTemporaryDir folder_;
 };
 
-class StationServiceTest : public testing::Test {
+class StationServiceTest : public ClassCentreTest {
 protected:
     void SetUp() override
     {
-        const std::optional<TestServerAddress> server = shared_test_server();
-        if (!server)
-            GTEST_SKIP() << "no PostgreSQL test server: scripts/test.sh starts one";
-        centre_ = std::make_unique<ClassCentre>(*server);
+        ClassCentreTest::SetUp();
+        if (IsSkipped())
+            return;
         settings_ = std::make_unique<Settings>(centre_->connection_as(centre_->station_a()));
     }
 
@@ -68,7 +67,6 @@ protected:
         EXPECT_TRUE(QTest::qWaitFor([this] { return stored_equals_file(); }, deadline_ms));
     }
 
-    std::unique_ptr<ClassCentre> centre_;
     std::unique_ptr<Settings> settings_;
     SessionFile file_{"2026-12-11_09-00-00.zs", "5f0c2a9e41d84b7c9a3e0d1f6b2c8e47"};
 };

@@ -39,14 +39,13 @@ SessionProgress replayed(const std::string &text)
     return progress_of(script.header, replay);
 }
 
-class ClassWindowTest : public testing::Test {
+class ClassWindowTest : public ClassCentreTest {
 protected:
     void SetUp() override
     {
-        const std::optional<TestServerAddress> server = shared_test_server();
-        if (!server)
-            GTEST_SKIP() << "no PostgreSQL test server: scripts/test.sh starts one";
-        centre_ = std::make_unique<ClassCentre>(*server);
+        ClassCentreTest::SetUp();
+        if (IsSkipped())
+            return;
         link_a_ = streaming(centre_->station_a(), file_a_, text_a_);
         link_b_ = streaming(centre_->station_b(), file_b_, text_b_);
         room_ = std::make_unique<ClassRoom>(centre_->connection_as(centre_->instructor()));
@@ -88,7 +87,6 @@ protected:
         QTest::mouseClick(found, Qt::LeftButton);
     }
 
-    std::unique_ptr<ClassCentre> centre_;
     SessionFile file_a_{"a.zs", "5f0c2a9e41d84b7c9a3e0d1f6b2c8e47"};
     SessionFile file_b_{"b.zs", "0d1f6b2c8e475f0c2a9e41d84b7c9a3e"};
     std::string text_a_ = header_of("Пётр Иванов") + "mode 0\nadvance 100\nrws 72\nadvance 1900\n"

@@ -208,3 +208,11 @@ QStringList SessionFile::complete_lines() const
     lines.removeLast(); // what follows the last newline
     return lines;
 }
+
+void ClassCentreTest::SetUp()
+{
+    const std::optional<TestServerAddress> server = shared_test_server();
+    if (!server)
+        GTEST_SKIP() << "no PostgreSQL test server: scripts/test.sh starts one";
+    centre_ = std::make_unique<ClassCentre>(*server);
+}

@@ -3,10 +3,13 @@
 #include "store/history_connection.h"
 #include "store/station_link.h"
 
+#include <gtest/gtest.h>
+
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
 
+#include <memory>
 #include <optional>
 
 // A PostgreSQL server of the tests, reached through its socket folder as its superuser.
@@ -93,4 +96,13 @@ public:
 private:
     QTemporaryDir folder_;
     StreamedSession session_;
+};
+
+// A test with a centre of its own on the test command's server, skipped when it started none; a
+// fixture's own SetUp calls this one first and stops when the test is skipped.
+class ClassCentreTest : public testing::Test {
+protected:
+    void SetUp() override;
+
+    std::unique_ptr<ClassCentre> centre_;
 };

@@ -27,14 +27,13 @@ StationIdentity identity()
 // The rules of scripts/centre-setup.sh, as the server enforces them on a login with psql: a class
 // with two stations that have streamed their sessions, commands to one, to the other and to
 // both (ids 1, 2, 3), the first one answered, and an examination set for station A.
-class CentreSetupTest : public testing::Test {
+class CentreSetupTest : public ClassCentreTest {
 protected:
     void SetUp() override
     {
-        const std::optional<TestServerAddress> server = shared_test_server();
-        if (!server)
-            GTEST_SKIP() << "no PostgreSQL test server: scripts/test.sh starts one";
-        centre_ = std::make_unique<ClassCentre>(*server);
+        ClassCentreTest::SetUp();
+        if (IsSkipped())
+            return;
         stream(centre_->station_a(), "session-a", "# zun-trainer 1.4.0\nkey 5 press\n");
         stream(centre_->station_b(), "session-b", "# zun-trainer 1.4.0\nmode 2\nadvance 250\n");
         instructor_runs(
@@ -79,8 +78,6 @@ protected:
             }
         }
     }
-
-    std::unique_ptr<ClassCentre> centre_;
 };
 
 TEST_F(CentreSetupTest, KeepsAStationToItsOwnRows)

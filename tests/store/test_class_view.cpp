@@ -25,14 +25,13 @@ QStringList texts_of(const std::vector<ClassLine> &lines)
     return texts;
 }
 
-class ClassViewTest : public testing::Test {
+class ClassViewTest : public ClassCentreTest {
 protected:
     void SetUp() override
     {
-        const std::optional<TestServerAddress> server = shared_test_server();
-        if (!server)
-            GTEST_SKIP() << "no PostgreSQL test server: scripts/test.sh starts one";
-        centre_ = std::make_unique<ClassCentre>(*server);
+        ClassCentreTest::SetUp();
+        if (IsSkipped())
+            return;
         view_ = std::make_unique<ClassView>(centre_->connection_as(centre_->instructor()));
     }
 
@@ -44,7 +43,6 @@ protected:
         return link;
     }
 
-    std::unique_ptr<ClassCentre> centre_;
     std::unique_ptr<ClassView> view_;
     SessionFile file_a_{"a.zs", "5f0c2a9e41d84b7c9a3e0d1f6b2c8e47"};
     SessionFile file_b_{"b.zs", "0d1f6b2c8e475f0c2a9e41d84b7c9a3e"};

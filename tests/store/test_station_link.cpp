@@ -20,16 +20,8 @@ StationIdentity identity()
     return {"pc-07", "ivanov", "1.4.0", QDateTime::fromString("2026-12-11T09:00:00Z", Qt::ISODate)};
 }
 
-class StationLinkTest : public testing::Test {
+class StationLinkTest : public ClassCentreTest {
 protected:
-    void SetUp() override
-    {
-        const std::optional<TestServerAddress> server = shared_test_server();
-        if (!server)
-            GTEST_SKIP() << "no PostgreSQL test server: scripts/test.sh starts one";
-        centre_ = std::make_unique<ClassCentre>(*server);
-    }
-
     std::unique_ptr<StationLink> link_as(const QString &login, const SessionFile &file) const
     {
         auto link = std::make_unique<StationLink>(centre_->connection_as(login), identity());
@@ -46,7 +38,6 @@ protected:
         ASSERT_TRUE(outcome.done) << outcome.error.toStdString();
     }
 
-    std::unique_ptr<ClassCentre> centre_;
     SessionFile file_{"2026-12-11_09-00-00.zs", "5f0c2a9e41d84b7c9a3e0d1f6b2c8e47"};
 };
 
