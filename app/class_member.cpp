@@ -6,7 +6,6 @@
 #include "sessions/input_lines.h"
 #include "sim/picture_store.h"
 
-#include <algorithm>
 #include <variant>
 
 namespace {
@@ -108,21 +107,13 @@ QString ClassMember::carry_out(qint64 id, const QString &line)
 
 QString ClassMember::start_exercise(qint64 id, const QString &name)
 {
-    library_.fetch_exercises(this, [this, id, name](std::vector<ExerciseLibrary::Entry> entries) {
-        const auto entry = std::ranges::find_if(entries, [&name](const ExerciseLibrary::Entry &e) {
-            return e.read.exercise && QString::fromStdString(e.read.exercise->name) == name;
-        });
-        if (entry == entries.end()) {
-            station_.confirm(id, QStringLiteral("нет упражнения «%1»").arg(name));
-            return;
-        }
-        const zun::Exercise exercise = *entry->read.exercise;
-        library_.fetch_start(exercise, this, [this, id, exercise](zun::StartState start) {
+    library_.fetch_named_start(
+        name.toStdString(), this,
+        [this, id](std::optional<zun::Exercise> exercise, zun::StartState start) {
             const std::string why =
-                start.simulator ? session_.start_exercise(exercise, std::move(start.simulator))
+                start.simulator ? session_.start_exercise(*exercise, std::move(start.simulator))
                                 : start.error;
             station_.confirm(id, why.empty() ? ok : QString::fromStdString(why));
         });
-    });
     return {};
 }

@@ -6,8 +6,6 @@
 #include "app/trainer_session.h"
 #include "ui/history_window.h"
 
-#include <algorithm>
-
 CourseGuide::CourseGuide(const ExerciseLibrary &library, HistoryService &history,
                          TrainerSession &session, const std::string &wanted, Offer offer)
     : library_(library), history_(history), session_(session), offer_(std::move(offer))
@@ -78,21 +76,11 @@ void CourseGuide::offer_next()
 
 void CourseGuide::begin(const std::string &name)
 {
-    library_.fetch_exercises(this, [this, name](std::vector<ExerciseLibrary::Entry> entries) {
-        const auto entry = std::ranges::find_if(entries, [&name](const ExerciseLibrary::Entry &e) {
-            return e.read.exercise && e.read.exercise->name == name;
-        });
-        if (entry == entries.end()) {
-            emit offer_done(QStringLiteral("Упражнения «%1» нет в библиотеке.")
-                                .arg(QString::fromStdString(name)));
-            return;
-        }
-        const zun::Exercise exercise = *entry->read.exercise;
-        library_.fetch_start(exercise, this, [this, exercise](zun::StartState start) {
+    library_.fetch_named_start(
+        name, this, [this](std::optional<zun::Exercise> exercise, zun::StartState start) {
             const std::string why =
-                start.simulator ? session_.start_exercise(exercise, std::move(start.simulator))
+                start.simulator ? session_.start_exercise(*exercise, std::move(start.simulator))
                                 : start.error;
             emit offer_done(QString::fromStdString(why));
         });
-    });
 }

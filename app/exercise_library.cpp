@@ -100,8 +100,32 @@ void ExerciseLibrary::fetch_start(const zun::Exercise &exercise, QObject *receiv
                                   Start reply) const
 {
     share(Kind::Exercise, exercise.name, zun::exercise_text(exercise));
-    fetch_snapshots(receiver, [start = exercise.start, reply](const zun::SnapshotFinder &find) {
+    fetch_start_state(exercise.start, receiver, std::move(reply));
+}
+
+void ExerciseLibrary::fetch_start_state(const zun::ExerciseStart &start, QObject *receiver,
+                                        Start reply) const
+{
+    fetch_snapshots(receiver, [start, reply](const zun::SnapshotFinder &find) {
         reply(zun::start_state(start, find));
+    });
+}
+
+void ExerciseLibrary::fetch_named_start(const std::string &name, QObject *receiver,
+                                        NamedStart reply) const
+{
+    fetch_exercises(receiver, [this, name, receiver, reply](std::vector<Entry> entries) {
+        const auto entry = std::ranges::find_if(entries, [&name](const Entry &kept) {
+            return kept.read.exercise && kept.read.exercise->name == name;
+        });
+        if (entry == entries.end()) {
+            reply(std::nullopt, {nullptr, "Упражнения «" + name + "» нет в библиотеке."});
+            return;
+        }
+        fetch_start(*entry->read.exercise, receiver,
+                    [exercise = *entry->read.exercise, reply](zun::StartState start) {
+                        reply(exercise, std::move(start));
+                    });
     });
 }
 

@@ -45,6 +45,13 @@ public:
     // `reply` is given the state, or why it cannot begin.
     using Start = std::function<void(zun::StartState start)>;
     void fetch_start(const zun::Exercise &exercise, QObject *receiver, Start reply) const;
+    // The state a starting point (a step's, or a snapshot kept) begins in, or why it cannot.
+    void fetch_start_state(const zun::ExerciseStart &start, QObject *receiver, Start reply) const;
+    // The exercise of this name and its start state; without one of the name, none, and the
+    // state says so.
+    using NamedStart =
+        std::function<void(std::optional<zun::Exercise> exercise, zun::StartState start)>;
+    void fetch_named_start(const std::string &name, QObject *receiver, NamedStart reply) const;
     // The course named `wanted`, or the first by name when `wanted` is empty; the centre's
     // before the files'. Nothing when there is none.
     using CourseReply = std::function<void(std::optional<zun::Course> course)>;

@@ -142,8 +142,7 @@ void InstructorStation::pick_starting_point(TrainerSession &session, const Exerc
             start.from = static_cast<int>(index) + 1;
         else
             start.from = snapshots[index - static_cast<std::size_t>(zun::stages::last_stage)];
-        library.fetch_snapshots(&window_, [this, &session, start](const zun::SnapshotFinder &find) {
-            zun::StartState state = zun::start_state(start, find);
+        library.fetch_start_state(start, &window_, [this, &session](zun::StartState state) {
             refuse_start(QString::fromStdString(
                 state.simulator ? session.start_from_point(std::move(state.simulator))
                                 : state.error));

@@ -8,11 +8,11 @@
 
 #include <gtest/gtest.h>
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QObject>
 #include <QSettings>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include <fstream>
 
@@ -21,10 +21,7 @@ namespace {
 // Lets the history's thread answer: its replies come through the event loop.
 template <typename Done> void wait_for(const Done &done)
 {
-    for (int turn = 0; turn < 1000 && !done(); ++turn) {
-        QCoreApplication::processEvents();
-        QThread::msleep(5);
-    }
+    EXPECT_TRUE(QTest::qWaitFor(done, 10'000));
 }
 
 class ExerciseLibraryTest : public testing::Test {

@@ -142,11 +142,7 @@ TEST_F(StationServiceTest, TellsTheLessonAnInstructorSet)
 TEST(StationService, SaysWhyTheServerIsAway)
 {
     const QTemporaryDir no_server;
-    HistoryConnection connection;
-    connection.engine = HistoryConnection::Engine::PostgreSQL;
-    connection.host = no_server.path();
-    connection.database = "zun_trainer";
-    connection.user = "station";
+    const HistoryConnection connection = absent_server(no_server);
     const Settings settings(connection);
     const StationService service(settings.read(), "", identity());
     std::vector<StationLink::State> told;

@@ -64,6 +64,16 @@ auto on_connection(const TestServerAddress &server, const QString &database, con
 
 } // namespace
 
+HistoryConnection absent_server(const QTemporaryDir &folder)
+{
+    HistoryConnection connection;
+    connection.engine = HistoryConnection::Engine::PostgreSQL;
+    connection.host = folder.path();
+    connection.database = QStringLiteral("zun_trainer");
+    connection.user = QStringLiteral("station");
+    return connection;
+}
+
 std::optional<TestServerAddress> shared_test_server()
 {
     if (qEnvironmentVariableIsEmpty("ZUN_TEST_PGHOST"))

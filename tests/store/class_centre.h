@@ -18,6 +18,9 @@ struct TestServerAddress {
     QString user;
 };
 
+// A centre's settings whose server is not there: a socket folder where nothing listens.
+HistoryConnection absent_server(const QTemporaryDir &folder);
+
 // The test command's server, shared by the tests running at once; none when it started none.
 std::optional<TestServerAddress> shared_test_server();
 

@@ -230,11 +230,7 @@ TEST(StationLink, SendsTheLinesWrittenWhileTheServerWasAwayOnceItIsBack)
 TEST(StationLink, IsAwayWithTheReasonWhenNoServerAnswers)
 {
     const QTemporaryDir no_server;
-    HistoryConnection connection;
-    connection.engine = HistoryConnection::Engine::PostgreSQL;
-    connection.host = no_server.path();
-    connection.database = "zun_trainer";
-    connection.user = "station";
+    const HistoryConnection connection = absent_server(no_server);
     const SessionFile file("2026-12-11_09-00-00.zs", "1a2b3c4d5e6f708192a3b4c5d6e7f809");
     file.append("# zun-trainer 1.4.0\n");
     StationLink link(connection, identity());
