@@ -21,6 +21,7 @@ ClassMember::ClassMember(StationService &station, TrainerSession &session,
     : station_(station), session_(session), library_(library),
       show_message_(std::move(show_message))
 {
+    session_.mark_time_every(time_mark_interval.count());
     connect(&session_, &TrainerSession::recording_changed, this, [this] { follow_file(); });
     connect(&station_, &StationService::commands_arrived, this,
             [this](const std::vector<ClassCommand> &commands) {

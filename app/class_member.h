@@ -5,6 +5,7 @@
 #include <QObject>
 #include <QString>
 
+#include <chrono>
 #include <functional>
 #include <vector>
 
@@ -32,6 +33,9 @@ class ClassMember final : public QObject {
 public:
     // Shows the instructor's message to the trainee.
     using MessageShower = std::function<void(const QString &text)>;
+    // How far the line's time runs on in the session file before the file says so, while
+    // nobody touches the line: the instructor sees the station's time within it.
+    static constexpr std::chrono::milliseconds time_mark_interval{1000};
 
     ClassMember(StationService &station, TrainerSession &session, const ExerciseLibrary &library,
                 MessageShower show_message);

@@ -31,13 +31,6 @@ std::tm local_now()
     return local;
 }
 
-// How many of `inputs` are due up to `time`, those at `time` included.
-std::size_t played_by(const zun::InputTimeline &inputs, zun::Millis time)
-{
-    const auto after = std::ranges::upper_bound(inputs, time, {}, &zun::TimedInput::time);
-    return static_cast<std::size_t>(after - inputs.begin());
-}
-
 std::string started_text(const std::tm &local)
 {
     char text[32];
@@ -82,6 +75,8 @@ void TrainerSession::catch_up_recording()
     if (!recorder_)
         return;
     recorder_->catch_up();
+    if (time_mark_interval_)
+        recorder_->mark_time(*time_mark_interval_);
     keep_live_moment();
 }
 
@@ -175,7 +170,7 @@ void TrainerSession::replay_seek(zun::Millis time)
         forms_->start().hide();
         replay_keeper_ = std::make_unique<MomentKeeper>(moments_, *forms_, port_);
         player_ = std::make_unique<zun::SessionPlayer>(forms_->dispatcher(), replay_inputs_,
-                                                       played_by(replay_inputs_, time),
+                                                       zun::played_by(replay_inputs_, time),
                                                        replay_keeper_.get());
     }
     port_.set_quiet(QuietPort::Quiet::Everything);
@@ -234,7 +229,7 @@ void TrainerSession::go_back(zun::Millis by)
     const std::filesystem::path parent = recorder_->path();
     zun::InputTimeline earlier = end_recording("went back to " + std::to_string(goal) +
                                                " ms; the session goes on in a new file");
-    earlier.erase(earlier.begin() + static_cast<std::ptrdiff_t>(played_by(earlier, goal)),
+    earlier.erase(earlier.begin() + static_cast<std::ptrdiff_t>(zun::played_by(earlier, goal)),
                   earlier.end());
     moments_.drop_after(goal); // the new file goes another way after it
     install(rebuilt(earlier, goal));

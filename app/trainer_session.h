@@ -67,6 +67,9 @@ public:
     // Writes what the recording holds back; after each clock advance, so that a recording
     // catches up even while nobody touches the line.
     void catch_up_recording();
+    // The live files get the line's time every `interval` while nobody touches it, for those
+    // who follow them as they grow (a centre's class); none by default.
+    void mark_time_every(zun::Millis interval) { time_mark_interval_ = interval; }
     // The program ends normally: the file gets its end line.
     void end();
 
@@ -170,6 +173,7 @@ private:
     std::unique_ptr<MomentKeeper> replay_keeper_; // keeps what the replay passes
     std::unique_ptr<zun::SessionPlayer> player_; // while a replay runs
     std::unique_ptr<SessionsWindow> sessions_window_;
+    std::optional<zun::Millis> time_mark_interval_;
     bool failure_told_ = false;
     bool sessions_window_placed_ = false;
 };

@@ -54,6 +54,12 @@ void ClassRoom::follow_lines(const ClassStation &station)
     }
 }
 
+std::shared_ptr<const StationReplay> ClassRoom::replay_of(const QString &login) const
+{
+    const auto followed = followed_.find(login);
+    return followed == followed_.end() ? nullptr : followed->second.replay;
+}
+
 ClassRow ClassRoom::row_of(const ClassStation &station, const std::vector<ClassAnswer> &answers)
 {
     ClassRow row{.station = station, .on_line = station.silent_ms <= silence_allowed.count()};

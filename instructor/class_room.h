@@ -47,6 +47,9 @@ public:
     const std::vector<ClassRow> &rows() const { return rows_; }
     const QString &away_reason() const { return away_reason_; }
     const std::optional<SentCommand> &last_command() const { return last_command_; }
+    // The replay of the session a station streams, or none before its first; shared, so that
+    // whoever shows it can keep it after the station has gone on to another session.
+    std::shared_ptr<const StationReplay> replay_of(const QString &login) const;
 
     // Sends a script line to a station, or to every station; false when the server is away.
     bool send(const QString &line, const std::optional<QString> &station);
@@ -60,7 +63,7 @@ private:
     // A station's session being replayed.
     struct Followed {
         QString session;
-        std::unique_ptr<StationReplay> replay = std::make_unique<StationReplay>();
+        std::shared_ptr<StationReplay> replay = std::make_shared<StationReplay>();
         bool has_lines = false;
     };
 

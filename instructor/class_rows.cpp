@@ -29,12 +29,6 @@ QString lesson_text(const ClassRow &row)
     return QStringLiteral("%1 (назначено: %2)").arg(running, lesson_word(*set_exam));
 }
 
-QString minutes_and_seconds(zun::Millis time)
-{
-    const qint64 seconds = time / 1000;
-    return QStringLiteral("%1:%2").arg(seconds / 60).arg(seconds % 60, 2, 10, QLatin1Char('0'));
-}
-
 QString faults_text(const std::vector<ActiveFault> &faults)
 {
     QStringList texts;
@@ -53,6 +47,12 @@ QString command_text(const ClassRow &row, const std::optional<SentCommand> &last
 }
 
 } // namespace
+
+QString minutes_and_seconds(zun::Millis time)
+{
+    const qint64 seconds = time / 1000;
+    return QStringLiteral("%1:%2").arg(seconds / 60).arg(seconds % 60, 2, 10, QLatin1Char('0'));
+}
 
 QStringList class_column_titles()
 {

@@ -23,6 +23,9 @@ enum class ClassColumn {
 };
 inline constexpr int class_column_count = static_cast<int>(ClassColumn::Command) + 1;
 
+// A span of the session's time as the class shows it, "M:SS".
+QString minutes_and_seconds(zun::Millis time);
+
 // The columns' titles.
 QStringList class_column_titles();
 

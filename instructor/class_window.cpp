@@ -2,6 +2,7 @@
 
 #include "instructor/class_room.h"
 #include "instructor/class_rows.h"
+#include "instructor/mirror_window.h"
 
 #include <QCheckBox>
 #include <QHBoxLayout>
@@ -45,6 +46,7 @@ ClassWindow::ClassWindow(ClassRoom &room, std::vector<MechanismChoice> mechanism
          [this] { set_lesson(ClassLesson::Training); }},
         {"Button_Fault", QStringLiteral("Неисправность…"), [this] { ask_fault(); }},
         {"Button_Message", QStringLiteral("Сообщение…"), [this] { ask_message(); }},
+        {"Button_Mirror", QStringLiteral("Наблюдать"), [this] { open_mirror(); }},
     };
     auto *button_row = new QHBoxLayout;
     for (const Button &button : buttons) {
@@ -133,4 +135,21 @@ void ClassWindow::ask_message()
                              .simplified();
     if (accepted && !text.isEmpty())
         send(QStringLiteral("message %1").arg(text));
+}
+
+MirrorWindow *ClassWindow::open_mirror()
+{
+    const int row = table_->currentRow();
+    if (row < 0 || !table_->item(row, 0)) {
+        status_->setText(QStringLiteral("Выберите станцию в таблице"));
+        return nullptr;
+    }
+    const QString station = table_->item(row, 0)->text();
+    QPointer<MirrorWindow> &mirror = mirrors_[station];
+    if (!mirror)
+        mirror = new MirrorWindow(room_, station, this);
+    mirror->show();
+    mirror->raise();
+    mirror->activateWindow();
+    return mirror;
 }

@@ -3,22 +3,26 @@
 #include "instructor/fault_dialog.h"
 #include "store/station_link.h"
 
+#include <QPointer>
 #include <QString>
 #include <QTimer>
 #include <QWidget>
 
 #include <chrono>
+#include <map>
 #include <optional>
 #include <vector>
 
 class ClassRoom;
+class MirrorWindow;
 class QCheckBox;
 class QLabel;
 class QTableWidget;
 
 // The instructor's window "Класс": a row per station, and the buttons that send it commands,
-// addressed to the chosen station or, with «Всем», to every one. It shows the class as the room
-// last read it, and asks the room to read the server again every second.
+// addressed to the chosen station or, with «Всем», to every one, and the chosen station's mirror.
+// It shows the class as the room last read it, and asks the room to read the server again every
+// second.
 class ClassWindow final : public QWidget {
     Q_OBJECT
 
@@ -31,6 +35,9 @@ public:
     // Sends a command line to the stations the window addresses; false when it addresses none
     // or the server is away, and the window says so.
     bool send(const QString &line);
+    // Opens the chosen station's mirror, or brings it to the front when it is open; null, said in
+    // the status line, when no station is chosen.
+    MirrorWindow *open_mirror();
 
 private:
     void show_rows();
@@ -47,4 +54,5 @@ private:
     QCheckBox *to_all_ = nullptr;
     QLabel *status_ = nullptr;
     QTimer refresh_timer_;
+    std::map<QString, QPointer<MirrorWindow>> mirrors_; // by the station's login; closed ones go
 };

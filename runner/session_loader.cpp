@@ -5,22 +5,6 @@
 
 #include <sstream>
 
-namespace {
-
-class TimelineRecorder final : public zun::InputObserver {
-public:
-    explicit TimelineRecorder(zun::InputTimeline &inputs) : inputs_(inputs) {}
-    void input_applied(zun::Millis time, const zun::Input &input, const zun::Answer &) override
-    {
-        inputs_.push_back({time, input});
-    }
-
-private:
-    zun::InputTimeline &inputs_;
-};
-
-} // namespace
-
 LoadedSession load_session(const std::filesystem::path &path, SimRunner::Progress progress)
 {
     LoadedSession loaded;
@@ -34,7 +18,7 @@ LoadedSession load_session(const std::filesystem::path &path, SimRunner::Progres
     std::ostringstream messages;
     SimRunner runner(out);
     runner.set_progress(std::move(progress));
-    TimelineRecorder recorder(loaded.inputs);
+    zun::TimelineRecorder recorder(loaded.inputs);
     runner.dispatcher().add_observer(recorder);
     const zun::SessionScript session = zun::read_session(script);
     loaded.header = session.header;

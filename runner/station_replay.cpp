@@ -40,9 +40,20 @@ SessionProgress progress_of(const zun::SessionHeader &header, const AssessedRepl
     return progress;
 }
 
+StationReplay::StationReplay()
+{
+    replay_.runner().dispatcher().add_observer(recorder_);
+}
+
+StationReplay::~StationReplay()
+{
+    replay_.runner().dispatcher().remove_observer(recorder_);
+}
+
 void StationReplay::feed(std::string_view line)
 {
     ++lines_fed_;
+    ended_ = ended_ || zun::is_end_line(line);
     if (failure_)
         return;
     if (!started_ && is_comment_or_blank(line)) {

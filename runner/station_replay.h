@@ -2,6 +2,7 @@
 
 #include "runner/session_report.h"
 #include "sessions/session_file.h"
+#include "sessions/session_recorder.h"
 #include "sim/inputs.h"
 
 #include <optional>
@@ -36,10 +37,12 @@ SessionProgress progress_of(const zun::SessionHeader &header, const AssessedRepl
 
 // A session streamed line by line, replayed as its lines arrive: each line runs once, so a long
 // session costs its replay once, however often it is looked at. The header's comment lines come
-// first; the first line of the script starts the replay from the state the header names.
+// first; the first line of the script starts the replay from the state the header names. The
+// inputs replayed are kept with their times, so that the session can be played again elsewhere.
 class StationReplay {
 public:
-    StationReplay() = default;
+    StationReplay();
+    ~StationReplay();
     StationReplay(const StationReplay &) = delete;
     StationReplay &operator=(const StationReplay &) = delete;
 
@@ -52,6 +55,18 @@ public:
     const std::optional<std::string> &failure() const { return failure_; }
     const AssessedReplay &replay() const { return replay_; }
 
+    const zun::SessionHeader &header() const { return header_; }
+    // The inputs replayed so far, each at its time; the list only grows.
+    const zun::InputTimeline &inputs() const { return inputs_; }
+    // The session's time its lines have reached.
+    zun::Millis time() const { return replay_.runner().sim().scheduler.now(); }
+    // When the session began: its start state's time, 0 on a fresh line.
+    zun::Millis began() const { return replay_.runner().began(); }
+    // Its script's first line came: the inputs and the time are the session's from then on.
+    bool started() const { return started_; }
+    // Its end line came: the session is over.
+    bool ended() const { return ended_; }
+
 private:
     void read_header();
     void start();
@@ -60,7 +75,10 @@ private:
     std::string header_text_;
     zun::SessionHeader header_;
     bool started_ = false;
+    bool ended_ = false;
     int lines_fed_ = 0;
     std::optional<std::string> failure_;
     AssessedReplay replay_;
+    zun::InputTimeline inputs_;
+    zun::TimelineRecorder recorder_{inputs_};
 };

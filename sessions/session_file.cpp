@@ -132,6 +132,11 @@ std::string end_line(std::string_view hash)
     return std::string(end_key).append(hash).append("\n");
 }
 
+bool is_end_line(std::string_view line)
+{
+    return line.starts_with(end_key);
+}
+
 std::string stage_note(int stage)
 {
     return std::string(stage_key).append(std::to_string(stage)).append("\n");

@@ -53,6 +53,7 @@ struct SessionScript {
 // as one line (see one_line), so that no value starts a line of its own.
 std::string header_lines(const SessionHeader &header);
 std::string end_line(std::string_view hash);
+bool is_end_line(std::string_view line);
 std::string stage_note(int stage);
 // A state hash as the end line writes it: sixteen hexadecimal digits.
 std::string hash_text(std::uint64_t hash);

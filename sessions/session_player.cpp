@@ -1,6 +1,14 @@
 #include "session_player.h"
 
+#include <algorithm>
+
 namespace zun {
+
+std::size_t played_by(const InputTimeline &inputs, Millis time)
+{
+    const auto after = std::ranges::upper_bound(inputs, time, {}, &TimedInput::time);
+    return static_cast<std::size_t>(after - inputs.begin());
+}
 
 void SessionPlayer::play_to(Millis time)
 {

@@ -6,6 +6,9 @@
 
 namespace zun {
 
+// How many of `inputs` are due up to `time`, those at `time` included.
+std::size_t played_by(const InputTimeline &inputs, Millis time);
+
 // Told by a player as its clock reaches each moment the listener asks for, so that the state
 // there can be kept.
 class PlayStops {

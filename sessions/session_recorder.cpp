@@ -98,6 +98,14 @@ void SessionRecorder::catch_up()
     }
 }
 
+void SessionRecorder::mark_time(Millis interval)
+{
+    if (writer_.ended() || dispatcher_.now() - writer_.written_until() < interval)
+        return;
+    writer_.advance_to(dispatcher_.now());
+    check_writing();
+}
+
 void SessionRecorder::check_writing()
 {
     const auto report = [this](Writing what) {

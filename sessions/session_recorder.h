@@ -18,6 +18,19 @@ struct TimedInput {
 };
 using InputTimeline = std::vector<TimedInput>;
 
+// Keeps the inputs a model applies, with their times, while it observes the model's dispatcher.
+class TimelineRecorder final : public InputObserver {
+public:
+    explicit TimelineRecorder(InputTimeline &inputs) : inputs_(inputs) {}
+    void input_applied(Millis time, const Input &input, const Answer &) override
+    {
+        inputs_.push_back({time, input});
+    }
+
+private:
+    InputTimeline &inputs_;
+};
+
 // Records a session of the model into a new session file: every input as it arrives at the door,
 // before it is applied, and a note at each change of the work stage. It keeps the inputs too, so
 // that the session can be rebuilt at an earlier moment. A file that cannot be made is reported
@@ -43,6 +56,10 @@ public:
     // Writes the lines waiting for the file, when some do; the program calls it after each
     // advance of the clock, so that a recording catches up even while nobody touches the line.
     void catch_up();
+    // Writes the time the line has run to when that is `interval` or more after the file's last
+    // line, so that whoever follows the file as it grows sees the line's time go on while nobody
+    // touches it. A replay runs the same: the advances add up to the same run of the clock.
+    void mark_time(Millis interval);
     // The trainee's name, set after the start (the instructor's window): a header line that
     // overrides the first.
     void set_trainee(const std::string &name);

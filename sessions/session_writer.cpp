@@ -102,6 +102,11 @@ void SessionWriter::stage(std::int64_t time, int stage)
     write_at(time, stage_note(stage));
 }
 
+void SessionWriter::advance_to(std::int64_t time)
+{
+    write_at(time, {});
+}
+
 void SessionWriter::note(std::int64_t time, std::string_view text)
 {
     write_at(time, "# " + one_line(text, text.size()) + "\n");

@@ -42,6 +42,10 @@ public:
     void stage(std::int64_t time, int stage);
     // A comment such as where the session goes on; `text` is one line.
     void note(std::int64_t time, std::string_view text);
+    // The line's time has run on to `time` with nothing to write there: the advance line alone.
+    void advance_to(std::int64_t time);
+    // The virtual time the file's lines have reached.
+    std::int64_t written_until() const { return written_until_; }
     // The normal end: the state hash at `time`. Nothing is written after it.
     void end(std::int64_t time, std::string_view hash);
 

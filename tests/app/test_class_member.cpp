@@ -139,6 +139,25 @@ TEST_F(ClassMemberTest, CarriesOutTheInstructorsCommandsThroughTheDoorAndConfirm
         deadline_ms));
 }
 
+// The instructor follows the station's line time while its trainee does nothing.
+TEST_F(ClassMemberTest, TheSessionFileTellsTheLinesTimeWhileNobodyTouchesTheLine)
+{
+    const std::unique_ptr<StationService> link = station();
+    double wall_ms = 0;
+    TrainerSession session(port_, errors_,
+                           {sessions(), "zun-trainer test", "Пётр", [&wall_ms] { return wall_ms; },
+                            "pc-07", "ivanov"});
+    const ExerciseLibrary library({}, folder_.filePath("own").toStdString());
+    const ClassMember member(*link, session, library, [](const QString &) {});
+    for (wall_ms = 100; wall_ms <= 2500; wall_ms += 100)
+        session.clock().wake();
+    std::ifstream in(session.current_file());
+    const zun::SessionScript script = zun::read_session(in);
+    EXPECT_EQ(script.length_ms, 2000) << "the last half second is not yet a whole mark";
+    ASSERT_FALSE(script.lines.empty());
+    EXPECT_EQ(script.lines.back().text, "advance 1000");
+}
+
 // The examination is the station's until the instructor ends it: a new start of the program
 // begins it again.
 TEST_F(ClassMemberTest, AnExaminationTheInstructorSetResumesWhenTheProgramStarts)

@@ -1,8 +1,10 @@
 #include "instructor/class_room.h"
 #include "instructor/class_rows.h"
 #include "instructor/class_window.h"
+#include "instructor/mirror_window.h"
 #include "runner/station_replay.h"
 #include "sessions/session_file.h"
+#include "sim/state_hash.h"
 #include "tests/store/class_centre.h"
 
 #include <gtest/gtest.h>
@@ -173,6 +175,46 @@ TEST_F(ClassWindowTest, ACommandToNoStationIsNotSent)
     EXPECT_FALSE(window_->send(QStringLiteral("run")));
     EXPECT_TRUE(link_a_->unconfirmed_commands().empty());
     EXPECT_TRUE(link_b_->unconfirmed_commands().empty());
+}
+
+TEST_F(ClassWindowTest, AMirrorFollowsTheChosenStationUntilAMomentIsChosen)
+{
+    table_->clearSelection();
+    table_->setCurrentCell(-1, -1);
+    EXPECT_EQ(window_->open_mirror(), nullptr);
+
+    ASSERT_GE(row_of(centre_->station_a()), 0);
+    table_->selectRow(row_of(centre_->station_a()));
+    click("Button_Mirror");
+    MirrorWindow *mirror = window_->open_mirror();
+    ASSERT_NE(mirror, nullptr);
+    EXPECT_EQ(window_->findChildren<MirrorWindow *>().size(), 1) << "one mirror per station";
+    ASSERT_NE(mirror->mirror(), nullptr);
+    const SessionMirror &shown = *mirror->mirror();
+
+    const auto caught_up = [&] {
+        const auto replay = room_->replay_of(centre_->station_a());
+        return shown.position() == replay->time() &&
+               zun::state_hash(shown.forms().sim()) ==
+                   zun::state_hash(replay->replay().runner().sim());
+    };
+    file_a_.append("fault 3 permit on\nadvance 500\n");
+    ASSERT_EQ(link_a_->push(), 2);
+    EXPECT_TRUE(
+        QTest::qWaitFor([&] { return shown.position() == 7'000 && caught_up(); }, deadline_ms))
+        << shown.position();
+
+    mirror->show_at(2'000);
+    EXPECT_FALSE(mirror->following());
+    file_a_.append("advance 700\n");
+    ASSERT_EQ(link_a_->push(), 1);
+    room_->refresh();
+    EXPECT_EQ(shown.position(), 2'000) << "a chosen moment stays while lines arrive";
+
+    mirror->follow();
+    EXPECT_TRUE(mirror->following());
+    EXPECT_EQ(shown.position(), 7'700);
+    EXPECT_TRUE(caught_up());
 }
 
 } // namespace

@@ -97,6 +97,23 @@ TEST_F(SessionRecorderTest, NotesStagesAndEndsWithTheStateHash)
     EXPECT_EQ(recorder.inputs().size(), 2U);
 }
 
+TEST_F(SessionRecorderTest, MarksTheTimeWhileNobodyTouchesTheLine)
+{
+    SessionRecorder recorder(dispatcher_, folder_, start_, header_);
+    // The clock runs on in steps, as the program's does, and the file is asked after each.
+    for (int step = 0; step < 25; ++step) {
+        dispatcher_.advance_by(100);
+        recorder.mark_time(1000);
+    }
+    dispatcher_.apply(input::NewCoil{});
+    recorder.end();
+    const std::string text = content(recorder.path());
+    EXPECT_NE(text.find("advance 1000\nadvance 1000\nadvance 500\nnewcoil\n"), std::string::npos)
+        << text;
+    std::istringstream in(text);
+    EXPECT_EQ(read_session(in).length_ms, 2500);
+}
+
 TEST_F(SessionRecorderTest, ContinuesFromEarlierInputsInASelfContainedFile)
 {
     InputTimeline earlier;
