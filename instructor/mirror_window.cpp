@@ -153,6 +153,8 @@ void MirrorWindow::show_state()
     QString state = following_ ? QStringLiteral("Следует за станцией: %1").arg(where)
                     : play_timer_.isActive() ? QStringLiteral("Воспроизведение: %1").arg(where)
                                              : QStringLiteral("Остановлено на %1").arg(where);
+    if (mirror_->forms().sim().lesson_is_exam())
+        state += QStringLiteral(" — экзамен");
     if (!mirror_->forms().sim().main_window_visible)
         state += QStringLiteral(" — обучаемый на начальном экране");
     if (replay_->ended())

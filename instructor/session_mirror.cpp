@@ -1,6 +1,8 @@
 #include "session_mirror.h"
 
 #include "app/Unit_start.h"
+#include "ui/Unit_hand.h"
+#include "ui/Unit_target.h"
 
 #include <QWidget>
 
@@ -41,6 +43,19 @@ void SessionMirror::show_at(zun::Millis time)
     port_.set_quiet(QuietPort::Quiet::Boxes);
     forms_->show_windows_as_model();
     port_.show_kept_pointers();
+    show_start_screen_as_model();
+}
+
+// Before the trainee opens the main window, the station shows its start screen alone: the marker
+// and the hand, which point into the main window, are not there.
+void SessionMirror::show_start_screen_as_model() const
+{
+    const bool at_start = !forms_->sim().main_window_visible;
+    forms_->start().setVisible(at_start);
+    if (at_start) {
+        forms_->target().hide();
+        forms_->hand().hide();
+    }
 }
 
 // New windows over the latest moment kept at or before `time`, where the old ones stood.
@@ -51,7 +66,6 @@ void SessionMirror::build_at(zun::Millis time)
     port_.set_quiet(QuietPort::Quiet::Everything);
     RestoredMoment from = restored(moments_, port_, time);
     from.forms->door_lock().set_locked(true);
-    from.forms->start().hide();
     if (forms_) {
         const std::vector<QWidget *> old_windows = forms_->windows();
         const std::vector<QWidget *> new_windows = from.forms->windows();

@@ -37,6 +37,7 @@ public:
 private:
     void build_at(zun::Millis time);
     void mark_titles() const;
+    void show_start_screen_as_model() const;
 
     QtUiPort ui_port_;
     QuietPort port_{ui_port_};
