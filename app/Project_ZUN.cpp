@@ -54,7 +54,8 @@ int main(int argc, char *argv[])
         StationService station_link(
             settings, QString::fromStdString((sessions.parent_path() / "history.sqlite").string()),
             {QString::fromStdString(host_name()), QString::fromStdString(login_name()),
-             QStringLiteral(ZUN_VERSION), QDateTime::currentDateTime()});
+             QStringLiteral(ZUN_VERSION), QDateTime::currentDateTime()},
+            sessions);
         // Made once the session's clock exists.
         InstructorStation *instructor = nullptr;
         CourseGuide *course = nullptr;

@@ -1,5 +1,6 @@
 #include "station_service.h"
 
+#include "sessions/session_file.h"
 #include "store/history_error.h"
 
 #include <QMetaObject>
@@ -7,6 +8,8 @@
 #include <QSettings>
 #include <QTimer>
 
+#include <algorithm>
+#include <filesystem>
 #include <set>
 #include <utility>
 
@@ -16,8 +19,9 @@
 class StationService::Beats {
 public:
     Beats(StationService &service, const HistoryConnection &connection,
-          const StationIdentity &identity)
-        : service_(service), link_(connection, identity)
+          const StationIdentity &identity, std::filesystem::path sessions_folder)
+        : service_(service), link_(connection, identity),
+          sessions_folder_(std::move(sessions_folder))
     {
         timer_.setInterval(beat);
         QObject::connect(&timer_, &QTimer::timeout, &timer_, [this] { run(); });
@@ -28,6 +32,8 @@ public:
 
     void run()
     {
+        if (!earlier_found_)
+            find_earlier_sessions();
         link_.push();
         tell_state();
         if (link_.state().connected)
@@ -48,6 +54,25 @@ public:
     }
 
 private:
+    // The sessions an earlier run of the program streamed and the server lacks the end of (the
+    // server was away when they ended, or the program was killed): completed from their files.
+    void find_earlier_sessions()
+    {
+        const std::vector<QString> unended = link_.unended_sessions(
+            QString::fromUtf8(zun::end_line_mark.data(), qsizetype(zun::end_line_mark.size())));
+        if (!link_.state().connected)
+            return; // asked again at the next beat
+        earlier_found_ = true;
+        if (unended.empty())
+            return;
+        for (const zun::SessionSummary &local : zun::list_sessions(sessions_folder_)) {
+            const QString id = QString::fromStdString(local.header.id);
+            if (std::ranges::find(unended, id) != unended.end())
+                link_.complete({QString::fromStdString(local.path.string()), id,
+                                QString::fromStdString(local.header.trainee)});
+        }
+    }
+
     void tell_new_commands()
     {
         std::vector<ClassCommand> fresh;
@@ -68,12 +93,15 @@ private:
     StationService &service_;
     StationLink link_;
     QTimer timer_;
+    std::filesystem::path sessions_folder_;
+    bool earlier_found_ = false;
     std::set<qint64> told_commands_;
     StationLink::State told_state_;
 };
 
 StationService::StationService(const QSettings &settings, const QString &default_sqlite_file,
-                               const StationIdentity &identity)
+                               const StationIdentity &identity,
+                               const std::filesystem::path &sessions_folder)
 {
     HistoryConnection connection;
     try {
@@ -85,8 +113,8 @@ StationService::StationService(const QSettings &settings, const QString &default
         return;
     worker_.moveToThread(&thread_);
     thread_.start();
-    on_thread([this, connection, identity] {
-        beats_ = std::make_unique<Beats>(*this, connection, identity);
+    on_thread([this, connection, identity, sessions_folder] {
+        beats_ = std::make_unique<Beats>(*this, connection, identity, sessions_folder);
     });
 }
 

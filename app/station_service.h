@@ -6,6 +6,7 @@
 #include <QThread>
 
 #include <chrono>
+#include <filesystem>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -25,8 +26,10 @@ public:
     static constexpr std::chrono::milliseconds beat{250};
 
     // The connection is the history's, read from `settings` here; the link is made on the thread.
+    // The sessions of `sessions_folder` that an earlier run left unfinished on the server are
+    // completed once it answers.
     StationService(const QSettings &settings, const QString &default_sqlite_file,
-                   const StationIdentity &identity);
+                   const StationIdentity &identity, const std::filesystem::path &sessions_folder);
     // Pushes what the session file holds by then, once more, and waits for the thread.
     ~StationService() override;
     StationService(const StationService &) = delete;

@@ -29,7 +29,6 @@ constexpr std::string_view account_key = "# account: ";
 constexpr std::string_view id_key = "# id: ";
 constexpr std::string_view exercise_key = "# exercise: ";
 constexpr std::string_view goal_key = "# goal: ";
-constexpr std::string_view end_key = "# end hash=";
 constexpr std::string_view stage_key = "# stage ";
 constexpr std::string_view advance_key = "advance ";
 
@@ -81,8 +80,8 @@ void read_comment(std::string_view line, SessionScript &script)
         script.header.goal = value_after(goal_key);
     else if (line.starts_with(start_state_mark))
         script.header.start.append(line.substr(start_state_mark.size())).append("\n");
-    else if (line.starts_with(end_key))
-        script.end_hash = value_after(end_key);
+    else if (line.starts_with(end_line_mark))
+        script.end_hash = value_after(end_line_mark);
     else if (const auto stage = number_after(line, stage_key))
         script.last_stage = static_cast<int>(*stage);
 }
@@ -129,12 +128,12 @@ std::string header_lines(const SessionHeader &header)
 
 std::string end_line(std::string_view hash)
 {
-    return std::string(end_key).append(hash).append("\n");
+    return std::string(end_line_mark).append(hash).append("\n");
 }
 
 bool is_end_line(std::string_view line)
 {
-    return line.starts_with(end_key);
+    return line.starts_with(end_line_mark);
 }
 
 std::string stage_note(int stage)

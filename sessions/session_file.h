@@ -15,6 +15,8 @@ namespace zun {
 
 // The mark that begins each comment line holding a line of a session's start state.
 inline constexpr std::string_view start_state_mark = "#| ";
+// The mark that begins the end line of a session that ended normally.
+inline constexpr std::string_view end_line_mark = "# end hash=";
 
 struct SessionHeader {
     std::string program; // the program's name and version

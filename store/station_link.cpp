@@ -9,6 +9,9 @@
 #include <QSqlQuery>
 #include <QVariant>
 
+#include <algorithm>
+#include <iterator>
+
 StationLink::StationLink(const HistoryConnection &connection, StationIdentity identity)
     : connection_(connection), identity_(std::move(identity))
 {
@@ -16,17 +19,67 @@ StationLink::StationLink(const HistoryConnection &connection, StationIdentity id
 
 StationLink::~StationLink() = default;
 
+StationLink::Streamed::Streamed(const StreamedSession &streamed)
+    : session(streamed), file_lines(std::make_unique<FileLines>(streamed.file))
+{
+}
+
 void StationLink::follow(const StreamedSession &session)
 {
-    session_ = session;
-    file_lines_ = std::make_unique<FileLines>(session.file);
-    stored_through_.reset();
+    if (followed_)
+        earlier_.push_back(std::move(*followed_));
+    followed_.emplace(session);
     introduced_ = false;
 }
 
+void StationLink::complete(const StreamedSession &session)
+{
+    if (std::ranges::none_of(earlier_, [&session](const Streamed &streamed) {
+            return streamed.session.id == session.id;
+        }))
+        earlier_.emplace_back(session);
+}
+
+// An earlier session is whole on the server once a push has left none of its lines behind: its
+// file is no longer written.
 int StationLink::push()
 {
-    return talk([this] { return send_new_lines(); }, 0);
+    return talk(
+        [this] {
+            int stored = 0;
+            for (auto earlier = earlier_.begin(); earlier != earlier_.end();) {
+                stored += send_new_lines(*earlier);
+                earlier = earlier->file_lines->after(*earlier->stored_through).isEmpty()
+                              ? earlier_.erase(earlier)
+                              : std::next(earlier);
+            }
+            if (followed_)
+                stored += send_new_lines(*followed_);
+            SqlStatement(connection_.name(),
+                         "UPDATE class.stations SET last_seen = now() WHERE station = current_user")
+                .run();
+            return stored;
+        },
+        0);
+}
+
+std::vector<QString> StationLink::unended_sessions(const QString &end_mark)
+{
+    return talk(
+        [this, &end_mark] {
+            QSqlQuery query =
+                SqlStatement(connection_.name(), "SELECT session FROM class.lines"
+                                                 " WHERE station = current_user GROUP BY session"
+                                                 " HAVING NOT bool_or(starts_with(line, ?))"
+                                                 " ORDER BY session")
+                    .bind(end_mark)
+                    .run();
+            std::vector<QString> sessions;
+            while (query.next())
+                sessions.push_back(query.value(0).toString());
+            return sessions;
+        },
+        std::vector<QString>{});
 }
 
 std::vector<ClassCommand> StationLink::unconfirmed_commands()
@@ -123,51 +176,40 @@ void StationLink::introduce()
         .bind(identity_.account)
         .bind(identity_.program_version)
         .bind(identity_.started)
-        .bind(session_ ? QVariant(session_->trainee) : none)
-        .bind(session_ ? QVariant(session_->id) : none)
+        .bind(followed_ ? QVariant(followed_->session.trainee) : none)
+        .bind(followed_ ? QVariant(followed_->session.id) : none)
         .run();
     introduced_ = true;
 }
 
-int StationLink::send_new_lines()
+int StationLink::send_new_lines(Streamed &streamed)
 {
-    if (!session_)
-        return 0;
-    if (!stored_through_) {
+    if (!streamed.stored_through) {
         QSqlQuery query =
             SqlStatement(connection_.name(), "SELECT coalesce(max(seq), 0) FROM class.lines"
                                              " WHERE station = current_user AND session = ?")
-                .bind(session_->id)
+                .bind(streamed.session.id)
                 .run();
-        stored_through_ = query.next() ? query.value(0).toInt() : 0;
+        streamed.stored_through = query.next() ? query.value(0).toInt() : 0;
     }
-    const QStringList lines = file_lines_->after(*stored_through_);
-    QSqlDatabase database = QSqlDatabase::database(connection_.name(), false);
-    if (!database.transaction())
-        throw HistoryError(database.lastError().text());
-    int stored = 0;
-    if (!lines.isEmpty()) {
-        // The batch goes as one text, each line ended by its newline, and one statement: one
-        // notification announces it.
-        stored = SqlStatement(connection_.name(),
-                              "INSERT INTO class.lines (session, seq, line)"
-                              " SELECT ?, ? + number::integer, line"
-                              " FROM unnest(string_to_array(?, E'\\n')) WITH ORDINALITY"
-                              " AS batch (line, number)"
-                              " WHERE number <= ? ON CONFLICT DO NOTHING")
-                     .bind(session_->id)
-                     .bind(*stored_through_)
-                     .bind(lines.join(u'\n') + u'\n')
-                     .bind(int(lines.size()))
-                     .run()
-                     .numRowsAffected();
-    }
-    SqlStatement(connection_.name(),
-                 "UPDATE class.stations SET last_seen = now() WHERE station = current_user")
-        .run();
-    if (!database.commit())
-        throw HistoryError(database.lastError().text());
-    *stored_through_ += int(lines.size());
+    const QStringList lines = streamed.file_lines->after(*streamed.stored_through);
+    if (lines.isEmpty())
+        return 0;
+    // The batch goes as one text, each line ended by its newline, and one statement: one
+    // notification announces it.
+    const int stored =
+        SqlStatement(connection_.name(), "INSERT INTO class.lines (session, seq, line)"
+                                         " SELECT ?, ? + number::integer, line"
+                                         " FROM unnest(string_to_array(?, E'\\n')) WITH ORDINALITY"
+                                         " AS batch (line, number)"
+                                         " WHERE number <= ? ON CONFLICT DO NOTHING")
+            .bind(streamed.session.id)
+            .bind(*streamed.stored_through)
+            .bind(lines.join(u'\n') + u'\n')
+            .bind(int(lines.size()))
+            .run()
+            .numRowsAffected();
+    *streamed.stored_through += int(lines.size());
     return stored;
 }
 
@@ -175,6 +217,9 @@ void StationLink::go_away(const QString &reason)
 {
     QSqlDatabase::database(connection_.name(), false).close();
     introduced_ = false;
-    stored_through_.reset();
+    for (Streamed &earlier : earlier_)
+        earlier.stored_through.reset();
+    if (followed_)
+        followed_->stored_through.reset();
     state_ = {false, reason};
 }

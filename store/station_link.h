@@ -60,11 +60,20 @@ public:
     StationLink(const StationLink &) = delete;
     StationLink &operator=(const StationLink &) = delete;
 
-    // From the next push on, streams this session's file; the station's row names it.
+    // From the next push on, streams this session's file; the station's row names it. The one
+    // followed before is completed first, until the server holds it whole: it may have ended
+    // while the server was away.
     void follow(const StreamedSession &session);
-    // Sends the followed file's lines the server lacks, in order and in one transaction; how many
-    // it stored.
+    // Completes a session followed in an earlier run of the program, which ended or was killed
+    // with lines the server lacks; before the followed one's, at each push until it is whole.
+    void complete(const StreamedSession &session);
+    // Sends the lines the server lacks of the sessions to complete and of the followed one, in
+    // order, each session's in one transaction; how many it stored.
     int push();
+    // This station's sessions none of whose stored lines begins with `end_mark`, the mark of a
+    // session file's end line: those that were being streamed when the program or the server
+    // stopped (a killed session never gets one). Empty when the server is away: the state says so.
+    std::vector<QString> unended_sessions(const QString &end_mark);
 
     // The commands addressed to this station that it has not confirmed yet, the oldest first.
     std::vector<ClassCommand> unconfirmed_commands();
@@ -77,17 +86,25 @@ public:
     const State &state() const { return state_; }
 
 private:
+    // A session file streamed to the class, and how much of it the server holds.
+    struct Streamed {
+        explicit Streamed(const StreamedSession &streamed);
+        StreamedSession session;
+        std::unique_ptr<FileLines> file_lines;
+        std::optional<int> stored_through = {}; // its last stored line, once asked
+    };
+
     template <typename Work, typename Answer> Answer talk(Work work, Answer when_away);
     void open();
     void introduce();
-    int send_new_lines();
+    // Sends the lines of `streamed` the server lacks; how many it stored.
+    int send_new_lines(Streamed &streamed);
     void go_away(const QString &reason);
 
     ClassConnection connection_;
     StationIdentity identity_;
-    std::optional<StreamedSession> session_;
-    std::unique_ptr<FileLines> file_lines_;
-    std::optional<int> stored_through_; // the followed session's last stored line, once asked
+    std::optional<Streamed> followed_;
+    std::vector<Streamed> earlier_; // to complete, in the order they were followed
     bool introduced_ = false;
     State state_;
 };

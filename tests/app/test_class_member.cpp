@@ -49,7 +49,8 @@ protected:
     {
         const QSettings settings(settings_file(), QSettings::IniFormat);
         return std::make_unique<StationService>(
-            settings, "", StationIdentity{"pc-07", "ivanov", "test", QDateTime::currentDateTime()});
+            settings, "", StationIdentity{"pc-07", "ivanov", "test", QDateTime::currentDateTime()},
+            sessions());
     }
     SqlOutcome as_instructor(const QString &sql) const
     {

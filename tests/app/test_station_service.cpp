@@ -1,4 +1,5 @@
 #include "app/station_service.h"
+#include "sessions/session_file.h"
 #include "tests/store/class_centre.h"
 
 #include <gtest/gtest.h>
@@ -12,6 +13,11 @@
 namespace {
 
 constexpr int deadline_ms = 10'000;
+
+std::filesystem::path folder_of(const SessionFile &file)
+{
+    return std::filesystem::path(file.session().file.toStdString()).parent_path();
+}
 
 StationIdentity identity()
 {
@@ -51,7 +57,8 @@ protected:
 
     std::unique_ptr<StationService> start_service() const
     {
-        auto service = std::make_unique<StationService>(settings_->read(), "", identity());
+        auto service =
+            std::make_unique<StationService>(settings_->read(), "", identity(), folder_of(file_));
         service->follow(file_.session());
         return service;
     }
@@ -92,6 +99,28 @@ TEST_F(StationServiceTest, PushesTheLastLinesWhenItEnds)
         file_.append("# zun-trainer 1.4.0\n# end hash=0123456789abcdef\n");
     }
     EXPECT_TRUE(stored_equals_file());
+}
+
+// The program was killed, or the server was away when the session ended: the next run sends the
+// rest from the file.
+TEST_F(StationServiceTest, CompletesTheSessionsAnEarlierRunLeftUnfinished)
+{
+    zun::SessionHeader header;
+    header.program = "zun-trainer 1.4.0";
+    header.started = "2026-12-11 09:00:00";
+    header.trainee = "Пётр Иванов";
+    header.id = file_.session().id.toStdString();
+    file_.append(QByteArray::fromStdString(zun::header_lines(header)) + "key 5 press\n");
+    {
+        StationLink earlier_run(centre_->connection_as(centre_->station_a()), identity());
+        earlier_run.follow(file_.session());
+        ASSERT_GT(earlier_run.push(), 0);
+    }
+    file_.append("advance 250\n# end hash=0123456789abcdef\n");
+    ASSERT_FALSE(stored_equals_file());
+
+    const StationService next_run(settings_->read(), "", identity(), folder_of(file_));
+    EXPECT_TRUE(QTest::qWaitFor([this] { return stored_equals_file(); }, deadline_ms));
 }
 
 TEST_F(StationServiceTest, HandsEachCommandOnceAndConfirmsIt)
@@ -144,7 +173,7 @@ TEST(StationService, SaysWhyTheServerIsAway)
     const QTemporaryDir no_server;
     const HistoryConnection connection = absent_server(no_server);
     const Settings settings(connection);
-    const StationService service(settings.read(), "", identity());
+    const StationService service(settings.read(), "", identity(), {});
     std::vector<StationLink::State> told;
     QObject::connect(&service, &StationService::state_changed,
                      [&told](const StationLink::State &state) { told.push_back(state); });
@@ -160,7 +189,7 @@ TEST(StationService, IsNoStationWithTheHistoryInSQLite)
     const QTemporaryDir folder;
     sqlite.sqlite_file = folder.filePath("history.sqlite");
     const Settings settings(sqlite);
-    StationService service(settings.read(), "", identity());
+    StationService service(settings.read(), "", identity(), {});
     EXPECT_FALSE(service.in_class());
 
     bool told = false;

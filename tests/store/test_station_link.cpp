@@ -227,6 +227,35 @@ TEST(StationLink, SendsTheLinesWrittenWhileTheServerWasAwayOnceItIsBack)
     EXPECT_EQ(centre.lines_of(centre.station_a(), file.session().id), file.complete_lines());
 }
 
+// The session ended while the server was away, and the station went on to another.
+TEST(StationLink, CompletesTheSessionFollowedBeforeOnceTheServerIsBack)
+{
+    if (!shared_test_server())
+        GTEST_SKIP() << "no PostgreSQL test server: scripts/test.sh starts one";
+    const OwnTestServer server;
+    const ClassCentre centre(server.address());
+    const SessionFile first("2026-12-11_09-00-00.zs", "1a2b3c4d5e6f7a8b9c0d1e2f3a4b5c6d");
+    const SessionFile second("2026-12-11_09-05-00.zs", "6d5c4b3a2f1e0d9c8b7a6f5e4d3c2b1a");
+    const QString end_mark = QStringLiteral("# end hash=");
+    StationLink link(centre.connection_as(centre.station_a()), identity());
+    link.follow(first.session());
+    first.append("# zun-trainer 1.4.0\nkey 5 press\n");
+    ASSERT_EQ(link.push(), 2);
+    EXPECT_EQ(link.unended_sessions(end_mark), std::vector{first.session().id});
+
+    server.stop();
+    first.append("advance 250\n# end hash=0123456789abcdef\n");
+    link.follow(second.session());
+    second.append("# zun-trainer 1.4.0\nlesson exam\n");
+    EXPECT_EQ(link.push(), 0);
+
+    server.start();
+    EXPECT_EQ(link.push(), 4);
+    for (const SessionFile *file : {&first, &second})
+        EXPECT_EQ(centre.lines_of(centre.station_a(), file->session().id), file->complete_lines());
+    EXPECT_EQ(link.unended_sessions(end_mark), std::vector{second.session().id});
+}
+
 TEST(StationLink, IsAwayWithTheReasonWhenNoServerAnswers)
 {
     const QTemporaryDir no_server;
