@@ -109,7 +109,10 @@ std::optional<std::optional<QString>> ClassWindow::addressed()
 bool ClassWindow::send(const QString &line)
 {
     const std::optional<std::optional<QString>> to = addressed();
-    return to && room_.send(line, *to);
+    if (!to)
+        return false;
+    room_.send(line, *to);
+    return true;
 }
 
 void ClassWindow::set_lesson(ClassLesson lesson)

@@ -32,8 +32,8 @@ public:
     ClassWindow(ClassRoom &room, std::vector<MechanismChoice> mechanisms,
                 QWidget *parent = nullptr);
 
-    // Sends a command line to the stations the window addresses; false when it addresses none
-    // or the server is away, and the window says so.
+    // Sends a command line to the stations the window addresses; false when it addresses none,
+    // and the window says so. The status line says when the server is away.
     bool send(const QString &line);
     // Opens the chosen station's mirror, or brings it to the front when it is open; null, said in
     // the status line, when no station is chosen.

@@ -55,6 +55,15 @@ protected:
         window_->show();
         room_->refresh();
         table_ = window_->findChild<QTableWidget *>(QStringLiteral("Table_Class"));
+        // The room reads the server on its own thread: the rows come with its answer.
+        ASSERT_TRUE(QTest::qWaitFor(
+            [this] {
+                return table_->rowCount() == 2 &&
+                       !cell(centre_->station_a(), ClassColumn::Step).isEmpty() &&
+                       !cell(centre_->station_b(), ClassColumn::Step).isEmpty();
+            },
+            deadline_ms))
+            << room_->away_reason().toStdString();
     }
 
     std::unique_ptr<StationLink> streaming(const QString &login, const SessionFile &file,
@@ -104,8 +113,6 @@ protected:
 
 TEST_F(ClassWindowTest, ShowsEachStationsSessionAsItsReplayEnds)
 {
-    ASSERT_NE(table_, nullptr);
-    ASSERT_EQ(table_->rowCount(), 2) << room_->away_reason().toStdString();
     struct Case {
         QString login;
         std::string text;
@@ -142,13 +149,18 @@ TEST_F(ClassWindowTest, ALessonSetFromTheWindowReachesTheChosenStationAndItsAnsw
     table_->selectRow(row_of(centre_->station_a()));
     click("Button_Exam");
 
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] {
+            return cell(centre_->station_a(), ClassColumn::Command) ==
+                   "lesson exam: ждёт подтверждения";
+        },
+        deadline_ms));
     const std::vector<ClassCommand> commands = link_a_->unconfirmed_commands();
     ASSERT_EQ(commands.size(), 1u);
     EXPECT_EQ(commands.front().line, "lesson exam");
     EXPECT_EQ(link_a_->lesson(), ClassLesson::Exam);
     EXPECT_TRUE(link_b_->unconfirmed_commands().empty());
     EXPECT_EQ(link_b_->lesson(), std::nullopt);
-    EXPECT_EQ(cell(centre_->station_a(), ClassColumn::Command), "lesson exam: ждёт подтверждения");
     EXPECT_EQ(cell(centre_->station_b(), ClassColumn::Command), "");
 
     ASSERT_TRUE(link_a_->confirm(commands.front().id, "принято"));
@@ -162,7 +174,9 @@ TEST_F(ClassWindowTest, ACommandToEveryStationReachesBoth)
     window_->findChild<QCheckBox *>(QStringLiteral("CheckBox_All"))->setChecked(true);
     click("Button_Freeze");
     for (StationLink *link : {link_a_.get(), link_b_.get()}) {
-        const std::vector<ClassCommand> commands = link->unconfirmed_commands();
+        std::vector<ClassCommand> commands;
+        EXPECT_TRUE(QTest::qWaitFor(
+            [&] { return !(commands = link->unconfirmed_commands()).empty(); }, deadline_ms));
         ASSERT_EQ(commands.size(), 1u);
         EXPECT_EQ(commands.front().line, "freeze");
     }
@@ -175,6 +189,20 @@ TEST_F(ClassWindowTest, ACommandToNoStationIsNotSent)
     EXPECT_FALSE(window_->send(QStringLiteral("run")));
     EXPECT_TRUE(link_a_->unconfirmed_commands().empty());
     EXPECT_TRUE(link_b_->unconfirmed_commands().empty());
+}
+
+TEST(ClassRoom, ReadsOnItsOwnThreadAndSaysWhyTheServerIsAway)
+{
+    const QTemporaryDir no_server;
+    ClassRoom room(absent_server(no_server));
+    int changes = 0;
+    QObject::connect(&room, &ClassRoom::changed, [&changes] { ++changes; });
+    room.refresh();
+    room.refresh(); // asked again while the first is awaited: read once more after it
+    EXPECT_EQ(changes, 0) << "the windows do not wait for the server's answer";
+    ASSERT_TRUE(QTest::qWaitFor([&changes] { return changes == 2; }, deadline_ms));
+    EXPECT_FALSE(room.away_reason().isEmpty());
+    EXPECT_TRUE(room.rows().empty());
 }
 
 TEST_F(ClassWindowTest, AMirrorFollowsTheChosenStationUntilAMomentIsChosen)
@@ -208,7 +236,8 @@ TEST_F(ClassWindowTest, AMirrorFollowsTheChosenStationUntilAMomentIsChosen)
     EXPECT_FALSE(mirror->following());
     file_a_.append("advance 700\n");
     ASSERT_EQ(link_a_->push(), 1);
-    room_->refresh();
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return room_->replay_of(centre_->station_a())->time() == 7'700; }, deadline_ms));
     EXPECT_EQ(shown.position(), 2'000) << "a chosen moment stays while lines arrive";
 
     mirror->follow();
