@@ -97,6 +97,11 @@ int main(int argc, char *argv[])
                 box->setAttribute(Qt::WA_DeleteOnClose);
                 box->show();
             });
+        if (member) {
+            guide.await_lesson();
+            QObject::connect(&*member, &ClassMember::lesson_known, &guide,
+                             &CourseGuide::lesson_known);
+        }
         guide.attach(session.forms());
         QObject::connect(
             &guide, &CourseGuide::offer_done, &guide, [&session](const QString &problem) {

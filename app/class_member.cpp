@@ -51,6 +51,7 @@ void ClassMember::resume_lesson()
                           [this](std::optional<ClassLesson> lesson, const StationLink::State &) {
                               if (lesson == ClassLesson::Exam)
                                   session_.begin_exam();
+                              emit lesson_known();
                           });
 }
 

@@ -44,6 +44,11 @@ public:
     // comes later (an exercise, which the library fetches first) and is confirmed then.
     QString carry_out(qint64 id, const QString &line);
 
+signals:
+    // The centre has told the lesson set for this station (or is away): an examination set has
+    // begun by then.
+    void lesson_known();
+
 private:
     void follow_file();
     void resume_lesson();

@@ -44,11 +44,21 @@ QString CourseGuide::offer_text(const zun::Course &course, const zun::CourseItem
 }
 
 // Once, when both the course and the history's first word have come.
+void CourseGuide::lesson_known()
+{
+    lesson_known_ = true;
+    offer_next();
+}
+
 void CourseGuide::offer_next()
 {
-    if (offer_made_ || !course_fetched_ || !history_.last())
+    if (offer_made_ || !course_fetched_ || !history_.last() || !lesson_known_)
         return;
     offer_made_ = true;
+    if (session_.forms().sim().lesson_is_exam()) {
+        emit offer_done({});
+        return;
+    }
     const HistoryService::Outcome &history = *history_.last();
     if (!course_ || !history.unavailable_reason.isEmpty()) {
         emit offer_done({});

@@ -30,6 +30,10 @@ public:
 
     // The journal of these windows shows the course.
     void attach(Forms &forms);
+    // The offer waits until `lesson_known`: a station of a class learns from the centre whether
+    // it is in an examination, and nothing is offered in one.
+    void await_lesson() { lesson_known_ = false; }
+    void lesson_known();
     const std::optional<zun::Course> &course() const { return course_; }
 
     // The question asked of a trainee whose next exercise is `item`.
@@ -53,4 +57,5 @@ private:
     std::optional<zun::Course> course_;
     bool course_fetched_ = false;
     bool offer_made_ = false;
+    bool lesson_known_ = true;
 };

@@ -846,6 +846,28 @@ TEST_F(TrainerSessionTest, TheCoursesNextExerciseIsOfferedAtTheStart)
     EXPECT_EQ(read(session.current_file()).header.exercise, "Второе");
     EXPECT_EQ(sim().Frame_LineMetal.Stadiya_Raboti, 5);
 
+    // A station of a class waits for the lesson the centre set, and offers nothing in an
+    // examination.
+    {
+        HistoryService history(settings, folder / "sessions", database, reference);
+        const ExerciseLibrary library({QString::fromStdString(data.string())}, folder / "own",
+                                      &history);
+        QStringList questions;
+        CourseGuide guide(library, history, session, "", [&questions](const QString &q) {
+            questions << q;
+            return true;
+        });
+        guide.await_lesson();
+        QSignalSpy done(&guide, &CourseGuide::offer_done);
+        history.store_sessions(session.current_file());
+        ASSERT_TRUE(QTest::qWaitFor([&] { return history.last() && guide.course(); }));
+        EXPECT_EQ(done.count(), 0) << "nothing is offered before the lesson is known";
+        dispatcher().apply(zun::input::Lesson{zun::LessonKind::Exam});
+        guide.lesson_known();
+        EXPECT_EQ(done.count(), 1);
+        EXPECT_TRUE(questions.isEmpty());
+    }
+
     settings.setValue("history/engine", "postgresql"); // a server that is not there
     settings.setValue("history/host", QString::fromStdString((folder / "no-server").string()));
     EXPECT_TRUE(offer_with(true).isEmpty());
