@@ -1,13 +1,17 @@
 // zun-sim: runs the trainer's model without windows from a script (standard input), replays or
 // checks a session file, reports how the trainee did in it (--report, --report-html), runs an
 // exercise with a script as its trainee and reports it (--exercise), or measures a number of
-// automatic cycles of the scenario (--bench N).
+// automatic cycles of the scenario (--bench N), or plays a script as a station of the centre's
+// class (--station PACE SCRIPT).
+#include "class_station.h"
 #include "runner/session_report.h"
 #include "runner/sim_runner.h"
 #include "sessions/session_file.h"
 #include "training/exercise_start.h"
 #include "training/report.h"
 #include "training/score.h"
+
+#include <QCoreApplication>
 
 #include <charconv>
 #include <filesystem>
@@ -23,7 +27,7 @@ int usage()
 {
     std::cerr << "usage: zun-sim [SCRIPT] | zun-sim --check SESSION_FILE | zun-sim --report "
                  "SESSION_FILE | zun-sim --report-html HTML_FILE SESSION_FILE | zun-sim --exercise "
-                 "EXERCISE [SCRIPT] | zun-sim --bench CYCLES\n";
+                 "EXERCISE [SCRIPT] | zun-sim --bench CYCLES | zun-sim --station PACE SCRIPT\n";
     return SimRunner::ScriptError;
 }
 
@@ -137,6 +141,18 @@ int run_exercise(const char *exercise_path, const char *script_path)
     return report.exercise->verdict.met() ? SimRunner::Completed : SimRunner::Failed;
 }
 
+// A class's server is reached through Qt SQL, which needs the application object.
+int station(int argc, char *argv[])
+{
+    const QCoreApplication application(argc, argv);
+    double pace = 0;
+    const std::string_view text = argv[2];
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), pace);
+    if (error != std::errc() || end != text.data() + text.size() || !(pace >= 0.25 && pace <= 1000))
+        return usage();
+    return play_as_station(pace, argv[3], std::cout, std::cerr);
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -154,6 +170,8 @@ int main(int argc, char *argv[])
     if (first == "--exercise")
         return argc == 3 || argc == 4 ? run_exercise(argv[2], argc == 4 ? argv[3] : nullptr)
                                       : usage();
+    if (first == "--station")
+        return argc == 4 ? station(argc, argv) : usage();
     if (first == "--report-html")
         return argc == 4 ? report(argv[3], argv[2]) : usage();
     if (argc > 2 || first.starts_with("--"))
