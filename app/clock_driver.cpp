@@ -9,16 +9,12 @@
 #include <cmath>
 #include <memory>
 
-namespace {
-
-ClockDriver::WallClock monotonic_clock()
+ClockDriver::WallClock ClockDriver::monotonic_clock()
 {
     auto elapsed = std::make_shared<QElapsedTimer>();
     elapsed->start();
     return [elapsed] { return static_cast<double>(elapsed->nsecsElapsed()) / 1e6; };
 }
-
-} // namespace
 
 ClockDriver::ClockDriver(zun::DrivenClock &clock, ErrorReporter &errors, WallClock wall_clock,
                          QObject *parent)

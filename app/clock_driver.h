@@ -23,6 +23,9 @@ public:
 
     static constexpr zun::Millis max_step = 100;
 
+    // The monotonic clock, counted from this call.
+    static WallClock monotonic_clock();
+
     ClockDriver(zun::DrivenClock &clock, ErrorReporter &errors, WallClock wall_clock = {},
                 QObject *parent = nullptr);
 

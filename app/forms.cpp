@@ -33,12 +33,12 @@ Forms::Forms(zun::UiPort &ui_port, std::unique_ptr<zun::Simulator> model)
       assessment_(std::make_unique<zun::Assessment>(dispatcher_)),
       steps_(std::make_unique<TForm_Steps>(zun::Door(dispatcher_, door_lock_, gate_))),
       test_(std::make_unique<TForm_Test>()), blocking_(std::make_unique<TForm_Blocking>()),
-      status_(std::make_unique<TForm_Status_Mech_Array>(sim())),
-      target_(std::make_unique<TForm_Target>()), hand_(std::make_unique<TForm_Hand>()),
+      status_(std::make_unique<TForm_Status_Mech_Array>(sim(), view_clock_)),
+      target_(std::make_unique<TForm_Target>(view_clock_)), hand_(std::make_unique<TForm_Hand>()),
       video_menu_(std::make_unique<TVideoMenu>(ui_port)),
       main_(std::make_unique<TForm_Main_ZUN>(
           zun::Door(dispatcher_, door_lock_, gate_),
-          TForm_Main_ZUN::Windows{*steps_, *status_, *target_, *hand_})),
+          TForm_Main_ZUN::Windows{*steps_, *status_, *target_, *hand_}, view_clock_)),
       start_(std::make_unique<TForm_Start>(ui_port,
                                            TForm_Start::Windows{*main_, *video_menu_, sim()})),
       report_(std::make_unique<ReportWindow>()), journal_(std::make_unique<HistoryWindow>())

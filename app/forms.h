@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/history_keeper.h"
+#include "console/view_clock.h"
 #include "sim/door.h"
 #include "training/assessment.h"
 #include "training/score.h"
@@ -57,6 +58,8 @@ public:
     TForm_Target &target() const { return *target_; }
     TForm_Hand &hand() const { return *hand_; }
     TVideoMenu &video_menu() const { return *video_menu_; }
+    // The clock of the windows' own animations, which whoever shows them runs.
+    ViewClock &view_clock() { return view_clock_; }
 
     // The nine windows: the start screen, the main window, then the others.
     std::vector<QWidget *> windows() const;
@@ -123,6 +126,7 @@ private:
     zun::Dispatcher dispatcher_; // made first, gone last: the windows hold the model
     zun::DoorLock door_lock_;
     zun::DoorGate gate_;  // the trainee's windows reach the model through it
+    ViewClock view_clock_; // made before the windows, gone after them
     std::unique_ptr<zun::Assessment> assessment_;
     mutable std::optional<zun::ReferenceTimes> reference_; // worked out when first needed
     std::unique_ptr<TForm_Steps> steps_;

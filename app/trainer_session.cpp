@@ -43,6 +43,7 @@ std::string started_text(const std::tm &local)
 TrainerSession::TrainerSession(zun::UiPort &port, ErrorReporter &errors, Settings settings,
                                FormsBuilt forms_built)
     : port_(port), settings_(std::move(settings)), forms_built_(std::move(forms_built)),
+      view_clock_driver_(settings_.wall_clock),
       sessions_window_(std::make_unique<SessionsWindow>(*this))
 {
     install(rebuilt({}, 0));
@@ -346,6 +347,7 @@ void TrainerSession::install(std::unique_ptr<Forms> fresh)
     }
     if (forms_built_)
         forms_built_(*fresh);
+    view_clock_driver_.drive(fresh->view_clock());
     if (clock_) // it never drives a model that is gone; going live starts it
         clock_->drive(fresh->dispatcher());
     forms_ = std::move(fresh);

@@ -4,6 +4,7 @@
 #include "app/forms.h"
 #include "app/kept_moments.h"
 #include "app/quiet_port.h"
+#include "app/view_clock_driver.h"
 #include "runner/session_loader.h"
 #include "sessions/session_player.h"
 #include "sessions/session_recorder.h"
@@ -157,6 +158,7 @@ private:
     Settings settings_;
     FormsBuilt forms_built_;
     FileEnded file_ended_;
+    ViewClockDriver view_clock_driver_; // runs the windows' animations; outlives them
     std::unique_ptr<Forms> forms_;
     std::unique_ptr<ClockDriver> clock_;
     std::unique_ptr<zun::SessionRecorder> recorder_; // the live session's

@@ -16,14 +16,15 @@ const QString no_currents = QStringLiteral("в программе токи не 
 
 } // namespace
 
-TFrame_Ampermeter::TFrame_Ampermeter(QWidget *parent) : ConsoleFrame(parent, {84, 80})
+TFrame_Ampermeter::TFrame_Ampermeter(ViewClock &clock, QWidget *parent)
+    : ConsoleFrame(parent, {84, 80}),
+      Timer_Visu(clock, needle_interval, ViewTimer::Shots::Repeated, [this] { Timer_VisuTimer(); })
 {
     setToolTip(no_currents); // the case
     Label1->setGeometry(0, 55, 84, 25);
     Label1->setText(QStringLiteral("Label1"));
     Label1->setToolTip(no_currents);
-    connect(&Timer_Visu, &QTimer::timeout, this, &TFrame_Ampermeter::Timer_VisuTimer);
-    Timer_Visu.start(needle_interval);
+    Timer_Visu.start();
 }
 
 void TFrame_Ampermeter::apply(const zun::console::Control &control)

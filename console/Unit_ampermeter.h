@@ -1,8 +1,7 @@
 #pragma once
 
 #include "console/console_frame.h"
-
-#include <QTimer>
+#include "console/view_clock.h"
 
 #include <array>
 
@@ -12,10 +11,10 @@ class TFrame_Ampermeter final : public ConsoleFrame {
     Q_OBJECT
 
 public:
-    explicit TFrame_Ampermeter(QWidget *parent);
+    TFrame_Ampermeter(ViewClock &clock, QWidget *parent);
 
     void apply(const zun::console::Control &control);
-    QTimer Timer_Visu;
+    ViewTimer Timer_Visu;
     int Needle_Pos = 1;
     // Whether the needle picture of position 1..5 is shown.
     bool needle_visible(int position) const { return needles_visible_[position - 1]; }

@@ -6,8 +6,8 @@
 class TFrame_45_Key_Back_ final : public KeyFrame {
     Q_OBJECT
 public:
-    TFrame_45_Key_Back_(zun::Door door, int control, QWidget *parent)
-        : KeyFrame(Kind::Back, door, control, parent)
+    TFrame_45_Key_Back_(zun::Door door, int control, ViewClock &clock, QWidget *parent)
+        : KeyFrame(Kind::Back, door, control, clock, parent)
     {
     }
 };

@@ -6,8 +6,8 @@
 class TFrame_45_Key_Fix_ final : public KeyFrame {
     Q_OBJECT
 public:
-    TFrame_45_Key_Fix_(zun::Door door, int control, QWidget *parent)
-        : KeyFrame(Kind::Fixed, door, control, parent)
+    TFrame_45_Key_Fix_(zun::Door door, int control, ViewClock &clock, QWidget *parent)
+        : KeyFrame(Kind::Fixed, door, control, clock, parent)
     {
     }
 };

@@ -6,8 +6,8 @@
 class TFrame_90_Key_ final : public KeyFrame {
     Q_OBJECT
 public:
-    TFrame_90_Key_(zun::Door door, int control, QWidget *parent)
-        : KeyFrame(Kind::Ninety, door, control, parent)
+    TFrame_90_Key_(zun::Door door, int control, ViewClock &clock, QWidget *parent)
+        : KeyFrame(Kind::Ninety, door, control, clock, parent)
     {
     }
 };

@@ -11,18 +11,18 @@
 
 #include <stdexcept>
 
-ConsoleFrame *create_console_frame(zun::Door door, int control, QWidget *page)
+ConsoleFrame *create_console_frame(zun::Door door, int control, ViewClock &clock, QWidget *page)
 {
     using zun::console::ControlKind;
     const zun::console::Control &layout =
         zun::console::controls()[static_cast<std::size_t>(control)];
     switch (layout.kind) {
     case ControlKind::BackKey:
-        return new TFrame_45_Key_Back_(door, control, page);
+        return new TFrame_45_Key_Back_(door, control, clock, page);
     case ControlKind::FixedKey:
-        return new TFrame_45_Key_Fix_(door, control, page);
+        return new TFrame_45_Key_Fix_(door, control, clock, page);
     case ControlKind::Key90:
-        return new TFrame_90_Key_(door, control, page);
+        return new TFrame_90_Key_(door, control, clock, page);
     case ControlKind::Button:
         return new TFrame_Button(door, control, page);
     case ControlKind::Lamp: {
@@ -33,7 +33,7 @@ ConsoleFrame *create_console_frame(zun::Door door, int control, QWidget *page)
     case ControlKind::Knob:
         return new TFrame_Krutilka(door, control, page);
     case ControlKind::Ammeter: {
-        auto *ammeter = new TFrame_Ampermeter(page);
+        auto *ammeter = new TFrame_Ampermeter(clock, page);
         ammeter->apply(layout);
         return ammeter;
     }

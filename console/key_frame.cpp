@@ -35,8 +35,10 @@ QLabel *inscription(const QString &text, QPoint place, QWidget *frame)
 
 } // namespace
 
-KeyFrame::KeyFrame(Kind kind, zun::Door door, int control, QWidget *parent)
+KeyFrame::KeyFrame(Kind kind, zun::Door door, int control, ViewClock &clock, QWidget *parent)
     : ModelBoundFrame(door, control, parent, {Width, Height}), Label2(nullptr), Label3(nullptr),
+      Timer1(clock, flash_interval, ViewTimer::Shots::Single,
+             [this] { Label1->set_flashed(false); }),
       kind_(kind)
 {
     const QPoint right_place = kind == Kind::Back    ? QPoint(93, 23)
@@ -56,9 +58,6 @@ KeyFrame::KeyFrame(Kind kind, zun::Door door, int control, QWidget *parent)
     if (kind == Kind::Back)
         Label1->on_release = [this](Qt::MouseButton button) { release(button); };
     Label1->on_move = [this] { this->door().apply(zun::input::ControlMove{this->control()}); };
-    Timer1.setSingleShot(true);
-    Timer1.setInterval(flash_interval);
-    connect(&Timer1, &QTimer::timeout, this, &KeyFrame::Timer1Timer);
     apply_settings();
     painted_angle_ = state().Angle;
 }
@@ -105,11 +104,6 @@ void KeyFrame::sync()
         painted_angle_ = state().Angle;
         update();
     }
-}
-
-void KeyFrame::Timer1Timer()
-{
-    Label1->set_flashed(false);
 }
 
 void KeyFrame::flash_caption()

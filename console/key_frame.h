@@ -1,8 +1,7 @@
 #pragma once
 
 #include "console/console_frame.h"
-
-#include <QTimer>
+#include "console/view_clock.h"
 
 class QLabel;
 
@@ -20,12 +19,12 @@ public:
     static constexpr int Width = 120;
     static constexpr int Height = 85;
 
-    KeyFrame(Kind kind, zun::Door door, int control, QWidget *parent);
+    KeyFrame(Kind kind, zun::Door door, int control, ViewClock &clock, QWidget *parent);
 
     Kind kind() const { return kind_; }
     QLabel *Label2;
     QLabel *Label3;
-    QTimer Timer1; // ends the highlight flash
+    ViewTimer Timer1; // ends the highlight flash
 
     bool picture_visible(Position position) const;
 
@@ -33,7 +32,6 @@ public:
     void sync() override;
     // Flashes the caption red until Timer1 ticks once.
     void flash_caption();
-    void Timer1Timer();
 
 protected:
     void paintEvent(QPaintEvent *event) override;

@@ -105,9 +105,12 @@ std::string html_document(const Book &book, std::size_t index, std::string_view 
            page.body + nav + "</body>\n</html>\n";
 }
 
+// The viewer reads the index from index.hhk: the compiler's binary index would hold two bytes of
+// whatever its memory held, and the same pages would not give the same file.
 std::string chm_project(const Book &book, const std::vector<std::string> &extra_files)
 {
     std::string project = "[OPTIONS]\n"
+                          "Binary Index=No\n"
                           "Compatibility=1.1 or later\n"
                           "Compiled file=" +
                           std::string(chm_file) +

@@ -27,7 +27,7 @@ constexpr int pause_band_height = 56;
 
 } // namespace
 
-TForm_Main_ZUN::TForm_Main_ZUN(zun::Door door, Windows windows, QWidget *parent)
+TForm_Main_ZUN::TForm_Main_ZUN(zun::Door door, Windows windows, ViewClock &clock, QWidget *parent)
     : QWidget(parent), sim(door.model()), Panel_Image_Scene(nullptr), Panel_Posts(nullptr),
       commands(nullptr), key_tip(nullptr), door_(door), windows_(windows),
       scroll_area_(new QScrollArea(this)), client_(new QWidget),
@@ -40,8 +40,8 @@ TForm_Main_ZUN::TForm_Main_ZUN(zun::Door door, Windows windows, QWidget *parent)
 
     // In layer order: the close-ups lie over the scene and the posts.
     Panel_Image_Scene = new PanelView(door, *sim.Panel_Image_Scene, client_);
-    Panel_Posts = new PostsPanel(door, client_);
-    key_tip = new KeyTip(sim, *Panel_Posts, this);
+    Panel_Posts = new PostsPanel(door, clock, client_);
+    key_tip = new KeyTip(sim, *Panel_Posts, clock, this);
     for (const zun::Panel *close_up :
          {sim.Panel_Kromkomotalka.get(), sim.Panel_70_mech.get(), sim.Panel_5_mech.get()})
         close_ups.push_back(new PanelView(door, *close_up, client_));

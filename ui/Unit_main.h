@@ -15,6 +15,7 @@ class KeyTip;
 class TForm_Status_Mech_Array;
 class TForm_Steps;
 class TForm_Target;
+class ViewClock;
 class PanelView;
 class PostsPanel;
 
@@ -35,7 +36,8 @@ public:
         TForm_Hand &hand;
     };
 
-    TForm_Main_ZUN(zun::Door door, Windows windows, QWidget *parent = nullptr);
+    // Its animations (the keys' flashes, the meters, the key tip) run on `clock`.
+    TForm_Main_ZUN(zun::Door door, Windows windows, ViewClock &clock, QWidget *parent = nullptr);
 
     const zun::LineModel &sim;
     PanelView *Panel_Image_Scene;

@@ -18,8 +18,10 @@ const char *const keyed_captions[] = {" в \"исходном\"", " условн
 
 } // namespace
 
-TForm_Status_Mech_Array::TForm_Status_Mech_Array(const zun::LineModel &sim)
-    : QWidget(nullptr), sim_(sim)
+TForm_Status_Mech_Array::TForm_Status_Mech_Array(const zun::LineModel &sim, ViewClock &clock)
+    : QWidget(nullptr), Timer_Status(clock, refresh_interval, ViewTimer::Shots::Repeated,
+                                     [this] { Timer_StatusTimer(); }),
+      sim_(sim)
 {
     setup_window(*this, QStringLiteral("Form_Status_Mech_Array"), {900, 700});
     QFont rows_font = font();
@@ -44,8 +46,7 @@ TForm_Status_Mech_Array::TForm_Status_Mech_Array(const zun::LineModel &sim)
         Label[j]->move(label_left, row_spacing * j);
         fit_label_to_text(*Label[j]);
     }
-    connect(&Timer_Status, &QTimer::timeout, this, &TForm_Status_Mech_Array::Timer_StatusTimer);
-    Timer_Status.start(refresh_interval);
+    Timer_Status.start();
 }
 
 // Indicators only: whatever the trainee clicked, the next tick shows the mechanism again.

@@ -8,7 +8,6 @@
 #include "ui/posts_panel.h"
 
 #include <QEvent>
-#include <QTimer>
 
 namespace {
 
@@ -17,8 +16,10 @@ constexpr int note_lasts_ms = 8000;
 
 } // namespace
 
-KeyTip::KeyTip(const zun::LineModel &sim, const PostsPanel &posts, QObject *parent)
-    : QObject(parent), sim_(sim), posts_(posts)
+KeyTip::KeyTip(const zun::LineModel &sim, const PostsPanel &posts, ViewClock &clock,
+               QObject *parent)
+    : QObject(parent), sim_(sim), posts_(posts),
+      note_ends_(clock, note_lasts_ms, ViewTimer::Shots::Single, [this] { note_->hide(); })
 {
     for (const PostsPanel::Frame &frame : posts.frames())
         if (frame.key)
@@ -56,5 +57,5 @@ void KeyTip::show_for(QWidget &caption, const QString &text)
     note_->adjustSize();
     note_->move(caption.mapToGlobal(QPoint(caption.width(), 0)));
     note_->show();
-    QTimer::singleShot(note_lasts_ms, note_.get(), &QWidget::hide);
+    note_ends_.start();
 }

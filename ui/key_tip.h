@@ -1,5 +1,7 @@
 #pragma once
 
+#include "console/view_clock.h"
+
 #include <QLabel>
 #include <QObject>
 
@@ -12,12 +14,12 @@ class PostsPanel;
 
 // The key tip of training: the first time in a session that the pointer rests on a console key,
 // a short note says which mouse button turns that key which way. It is not shown while the
-// model's key tips are off, and only once.
+// model's key tips are off, and only once. The note goes after a while on `clock`.
 class KeyTip final : public QObject {
     Q_OBJECT
 
 public:
-    KeyTip(const zun::LineModel &sim, const PostsPanel &posts, QObject *parent);
+    KeyTip(const zun::LineModel &sim, const PostsPanel &posts, ViewClock &clock, QObject *parent);
 
     // The note, shown beside the key; null until the first tip.
     QLabel *note() const { return note_.get(); }
@@ -32,6 +34,7 @@ private:
     const zun::LineModel &sim_;
     const PostsPanel &posts_;
     std::unique_ptr<QLabel> note_; // a window of its own
+    ViewTimer note_ends_;
     const QObject *tipped_caption_ = nullptr;
     bool shown_ = false;
 };

@@ -61,7 +61,8 @@ void ConsolePage::mouseMoveEvent(QMouseEvent *event)
         on_bare_move(*this);
 }
 
-PostsPanel::PostsPanel(zun::Door door, QWidget *parent) : QWidget(parent), door_(door)
+PostsPanel::PostsPanel(zun::Door door, ViewClock &clock, QWidget *parent)
+    : QWidget(parent), door_(door)
 {
     setObjectName(text_of(zun::console::posts_panel));
     const zun::Rect place = zun::console::posts_panel_place;
@@ -69,7 +70,7 @@ PostsPanel::PostsPanel(zun::Door door, QWidget *parent) : QWidget(parent), door_
     syncing_ = true; // filling the page controls changes their current pages
     build_pages();
     build_decorations();
-    build_controls();
+    build_controls(clock);
     sync_pages();
     seen_version_ = door_.model().consoles_version;
 }
@@ -155,13 +156,13 @@ void PostsPanel::build_decorations()
     }
 }
 
-void PostsPanel::build_controls()
+void PostsPanel::build_controls(ViewClock &clock)
 {
     const auto controls = zun::console::controls();
     for (std::size_t row = 0; row < controls.size(); ++row) {
         const zun::console::Control &control = controls[row];
         ConsolePage *on_page = page(control.page);
-        ConsoleFrame *widget = create_console_frame(door_, static_cast<int>(row), on_page);
+        ConsoleFrame *widget = create_console_frame(door_, static_cast<int>(row), clock, on_page);
         widget->setObjectName(text_of(control.frame));
         frames_.push_back({&control, widget, qobject_cast<KeyFrame *>(widget), on_page});
     }

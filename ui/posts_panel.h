@@ -1,6 +1,7 @@
 #pragma once
 
 #include "console/console_frame.h"
+#include "console/view_clock.h"
 #include "sim/door.h"
 
 #include <QWidget>
@@ -54,7 +55,8 @@ public:
         ConsolePage *page;
     };
 
-    PostsPanel(zun::Door door, QWidget *parent);
+    // The keys' flashes and the meters run on `clock`.
+    PostsPanel(zun::Door door, ViewClock &clock, QWidget *parent);
 
     // The frames in the order of their creation.
     const std::vector<Frame> &frames() const { return frames_; }
@@ -68,7 +70,7 @@ public:
 private:
     void build_pages();
     void build_decorations();
-    void build_controls();
+    void build_controls(ViewClock &clock);
     void sync_pages();
     void tab_chosen(QTabWidget &tabs);
 

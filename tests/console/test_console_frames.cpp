@@ -20,6 +20,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 namespace {
@@ -61,7 +62,11 @@ protected:
     template <typename Frame> Frame &frame(std::string_view name)
     {
         const int row = zun::console::find_control(name);
-        auto *made = new Frame(zun::Door(dispatcher), row, &page);
+        Frame *made = nullptr;
+        if constexpr (std::is_base_of_v<KeyFrame, Frame>)
+            made = new Frame(zun::Door(dispatcher), row, clock, &page);
+        else
+            made = new Frame(zun::Door(dispatcher), row, &page);
         made->move(0, 0);
         made->show();
         const int tag = zun::console::controls()[static_cast<std::size_t>(row)].tag;
@@ -82,6 +87,7 @@ protected:
     zun::Dispatcher dispatcher{port};
     // The frames' unit tests set the mechanisms up by hand, from inside the model.
     zun::LineModel &sim = zun::LineModelInternals::of(dispatcher);
+    ViewClock clock; // the frames' animations: outlives the page they stand on
     QWidget page;
 };
 
@@ -202,18 +208,23 @@ TEST_F(ConsoleFramesTest, ASpringReturnKeyReleasedWhileItsBoxIsOpenComesBack)
     EXPECT_EQ(port.boxes.size(), 2u) << "after the press and after the release";
 }
 
-TEST_F(ConsoleFramesTest, TheFlashEndsAtOneTickOfTheKeysOwnTimer)
+// A flash lasts a tenth of a second of the windows' clock from the latest flash.
+TEST_F(ConsoleFramesTest, TheFlashEndsATenthOfASecondAfterTheLatestOnTheViewsClock)
 {
     TFrame_45_Key_Fix_ &key = frame<TFrame_45_Key_Fix_>("Frame_45_Key_Fix_1");
     key.flash_caption();
     EXPECT_TRUE(key.Label1->flashed());
-    EXPECT_TRUE(key.Timer1.isActive());
-    EXPECT_TRUE(key.Timer1.isSingleShot());
-    EXPECT_EQ(key.Timer1.interval(), 100);
     dispatcher.advance_by(1000);
     EXPECT_TRUE(key.Label1->flashed()) << "the model's clock does not end it";
-    key.Timer1Timer();
+    clock.advance_to(60);
+    key.flash_caption();
+    clock.advance_to(159);
+    EXPECT_TRUE(key.Label1->flashed()) << "flashed again, it lasts from the second flash";
+    clock.advance_to(160);
     EXPECT_FALSE(key.Label1->flashed());
+    clock.advance_to(1000);
+    EXPECT_FALSE(key.Label1->flashed());
+    EXPECT_FALSE(key.Timer1.active()) << "once";
 }
 
 TEST_F(ConsoleFramesTest, ConsoleSettingsReachTheKey)
@@ -258,14 +269,14 @@ TEST_F(ConsoleFramesTest, AButtonIsHeldWhilePressed)
     EXPECT_FALSE(sim.beep_pressed);
 }
 
-TEST_F(ConsoleFramesTest, TheAmmeterShowsItsNeedleAtRestAtItsOwnTimersTick)
+TEST_F(ConsoleFramesTest, TheAmmeterShowsItsNeedleAtRestASecondIntoTheViewsClock)
 {
-    TFrame_Ampermeter ammeter(&page);
+    TFrame_Ampermeter ammeter(clock, &page);
+    dispatcher.advance_by(5000);
+    clock.advance_to(999);
     for (int position = 1; position <= 5; ++position)
         EXPECT_TRUE(ammeter.needle_visible(position));
-    EXPECT_TRUE(ammeter.Timer_Visu.isActive());
-    EXPECT_EQ(ammeter.Timer_Visu.interval(), 1000);
-    ammeter.Timer_VisuTimer();
+    clock.advance_to(1000);
     EXPECT_TRUE(ammeter.needle_visible(1));
     for (int position = 2; position <= 5; ++position)
         EXPECT_FALSE(ammeter.needle_visible(position));
@@ -321,7 +332,7 @@ TEST_F(ConsoleFramesTest, Gallery)
     draw(frame<TFrame_Button>("Frame_Button_Beep"), "Frame_Button_Beep", {335, 275}, as_is);
     draw(frame<TFrame_Button>("Frame_Button6"), "Frame_Button6", {410, 275},
          [](zun::ControlState &state) { state.b_Pressed = true; });
-    TFrame_Ampermeter ammeter(&page);
+    TFrame_Ampermeter ammeter(clock, &page);
     ammeter.apply(find("Frame_Ampermeter1"));
     ammeter.Timer_VisuTimer();
     painter.drawPixmap(490, 275, ammeter.grab());

@@ -194,6 +194,7 @@ TEST(ManualTest, TheHelpProjectIsRussianAndListsEveryPage)
     EXPECT_NE(project.find("Language=0x419 Russian\n"), std::string::npos);
     EXPECT_NE(project.find("Compiled file=help_zun5.chm\n"), std::string::npos);
     EXPECT_NE(project.find("Default topic=index.html\n"), std::string::npos);
+    EXPECT_NE(project.find("Binary Index=No\n"), std::string::npos) << "the same pages, one file";
     for (const Page &page : book().pages)
         EXPECT_NE(project.find("\n" + page.file + "\n"), std::string::npos) << page.file;
     EXPECT_NE(project.find("\nimages/main_window.png\n"), std::string::npos);

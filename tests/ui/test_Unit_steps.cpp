@@ -137,10 +137,11 @@ TEST_F(StepsWindowTest, TheStatusWindowCaptionsItsRowsAndFollowsTheMechanisms)
     advance(5000);
     dispatcher.apply(zun::input::Command{1, zun::MechCommand::Forward});
     advance(500);
-    EXPECT_TRUE(status.Timer_Status.isActive()) << "the window refreshes on its own timer";
-    EXPECT_EQ(status.Timer_Status.interval(), 500);
-    status.Timer_StatusTimer();
-    EXPECT_TRUE(status.Check_Box[2][1]->isChecked());
+    ViewClock &views = forms.view_clock();
+    views.advance_to(views.now() + 499);
+    EXPECT_FALSE(status.Check_Box[2][1]->isChecked()) << "the model's clock does not refresh it";
+    views.advance_to(views.now() + 1);
+    EXPECT_TRUE(status.Check_Box[2][1]->isChecked()) << "half a second of the windows' clock does";
     EXPECT_FALSE(status.Check_Box[3][1]->isChecked());
 }
 

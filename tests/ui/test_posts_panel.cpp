@@ -79,15 +79,14 @@ protected:
         EXPECT_NEAR(tip.x(), on_screen.center().x(), 2);
         EXPECT_GT(tip.y(), on_screen.center().y()) << "below the caption, pointing up from below";
     }
-    // Each key's flash ends at its own timer's tick.
-    void end_flashes() const
+    // The windows' animations run on as far as `ms` of their clock.
+    void run_views_for(zun::Millis ms)
     {
-        for (const PostsPanel::Frame &each : posts.frames())
-            if (each.key && each.key->Timer1.isActive()) {
-                each.key->Timer1.stop();
-                each.key->Timer1Timer();
-            }
+        ViewClock &clock = forms.view_clock();
+        clock.advance_to(clock.now() + ms);
     }
+    // A key's flash lasts a tenth of a second.
+    void end_flashes() { run_views_for(100); }
     std::vector<std::string> flashed_keys() const
     {
         std::vector<std::string> flashed;
@@ -283,7 +282,7 @@ TEST_F(PostsTest, TheMarkerSitsOverTheCurrentMechanismsFirstPictureWhereverItIsS
             SCOPED_TRACE("mechanism " + std::to_string(each.mech) + ", scroll " +
                          std::to_string(scroll));
             dispatcher.apply(zun::input::FindPick{each.mech});
-            forms.target().Timer1Timer();
+            run_views_for(100);
             const zun::Picture &first = *sim.Mech_Array[each.mech]->Image_Pos[0];
             ASSERT_EQ(&first.panel(), each.holder);
             const QPoint expected = centre_on_screen(forms, first, *each.holder);
@@ -294,7 +293,7 @@ TEST_F(PostsTest, TheMarkerSitsOverTheCurrentMechanismsFirstPictureWhereverItIsS
 
     const QPoint over_drum = forms.target().pos();
     dispatcher.apply(zun::input::FindPick{12}); // in the hidden store
-    forms.target().Timer1Timer();
+    run_views_for(100);
     EXPECT_EQ(forms.target().pos(), over_drum);
 }
 
@@ -340,7 +339,11 @@ TEST_F(PostsTest, TheFirstRestOnAKeyTellsWhichButtonTurnsItOnlyOnce)
     ASSERT_NE(tip.note(), nullptr);
     EXPECT_TRUE(tip.note()->isVisible());
     EXPECT_TRUE(tip.note()->text().contains(QStringLiteral("к надписи «рез»")));
-    tip.note()->hide();
+    dispatcher.advance_by(10000);
+    run_views_for(7999);
+    EXPECT_TRUE(tip.note()->isVisible()) << "the model's clock does not end it";
+    run_views_for(1);
+    EXPECT_FALSE(tip.note()->isVisible()) << "eight seconds of the windows' clock do";
     rest_on("Frame_45_Key_Fix_26", posts);
     EXPECT_FALSE(tip.note()->isVisible()) << "once in a session";
 }

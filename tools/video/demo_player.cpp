@@ -117,13 +117,24 @@ void DemoPlayer::advance(zun::Millis ms, const std::optional<zun::Input> &next)
             open_find_list(find_list_item_);
             find_list_opens_at_.reset();
         }
-        clock.advance_to(next_frame_);
+        move_clocks_to(next_frame_);
         settle();
         write_frame();
         next_frame_ += frame_ms;
     }
-    clock.advance_to(std::min(end, std::max(clock.now(), limit_)));
+    move_clocks_to(std::min(end, std::max(clock.now(), limit_)));
     settle();
+}
+
+// The windows' animations keep the model's pace, so that a frame shows the same however long
+// the machine took to make it.
+void DemoPlayer::move_clocks_to(zun::Millis time)
+{
+    zun::Dispatcher &model = forms_.dispatcher();
+    const zun::Millis before = model.now();
+    model.advance_to(time);
+    ViewClock &views = forms_.view_clock();
+    views.advance_to(views.now() + (model.now() - before));
 }
 
 void DemoPlayer::apply(const zun::Input &input)

@@ -16,9 +16,9 @@ class QWidget;
 class VideoUiPort;
 
 // Plays a demonstration into the program's own windows on the virtual clock, 25 frames to the
-// virtual second: each input goes through the model's door at its time (a window shown or hidden
-// through the window itself, as the trainee's click does it), while the drawn pointer glides to
-// the control the next input is for.
+// virtual second, the windows' own animations keeping its pace: each input goes through the
+// model's door at its time (a window shown or hidden through the window itself, as the
+// trainee's click does it), while the drawn pointer glides to the control the next input is for.
 class DemoPlayer {
 public:
     static constexpr int frames_per_second = 25;
@@ -34,6 +34,7 @@ public:
 
 private:
     void advance(zun::Millis ms, const std::optional<zun::Input> &next);
+    void move_clocks_to(zun::Millis time);
     void apply(const zun::Input &input);
     void scroll_main_window(const zun::input::MainWindowScroll &scroll);
     void bring_line_into_view(int line);

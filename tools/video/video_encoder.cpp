@@ -20,19 +20,25 @@ VideoEncoder::VideoEncoder(const QString &path, QSize frame_size, int frames_per
     : path_(path), size_(frame_size)
 {
     // Frames of QImage::Format_RGB32 lie in memory as blue, green, red, unused.
-    ffmpeg_.start(QStringLiteral("ffmpeg"),
-                  {QStringLiteral("-nostdin"), QStringLiteral("-y"), QStringLiteral("-loglevel"),
-                   QStringLiteral("error"), QStringLiteral("-f"), QStringLiteral("rawvideo"),
-                   QStringLiteral("-pix_fmt"), QStringLiteral("bgr0"), QStringLiteral("-s"),
-                   QStringLiteral("%1x%2").arg(size_.width()).arg(size_.height()),
-                   QStringLiteral("-framerate"), QString::number(frames_per_second),
-                   QStringLiteral("-i"), QStringLiteral("-"),
-                   // MPEG-4 part 2 under the tag most players of AVI files know; a key frame
-                   // every ten seconds, since the screen changes little between them.
-                   QStringLiteral("-c:v"), QStringLiteral("mpeg4"), QStringLiteral("-vtag"),
-                   QStringLiteral("xvid"), QStringLiteral("-q:v"), QStringLiteral("4"),
-                   QStringLiteral("-g"), QStringLiteral("250"), QStringLiteral("-pix_fmt"),
-                   QStringLiteral("yuv420p"), QStringLiteral("-f"), QStringLiteral("avi"), path_});
+    ffmpeg_.start(
+        QStringLiteral("ffmpeg"),
+        {QStringLiteral("-nostdin"), QStringLiteral("-y"), QStringLiteral("-loglevel"),
+         QStringLiteral("error"), QStringLiteral("-f"), QStringLiteral("rawvideo"),
+         QStringLiteral("-pix_fmt"), QStringLiteral("bgr0"), QStringLiteral("-s"),
+         QStringLiteral("%1x%2").arg(size_.width()).arg(size_.height()),
+         QStringLiteral("-framerate"), QString::number(frames_per_second), QStringLiteral("-i"),
+         QStringLiteral("-"),
+         // MPEG-4 part 2 under the tag most players of AVI files know; a key frame
+         // every ten seconds, since the screen changes little between them.
+         QStringLiteral("-c:v"), QStringLiteral("mpeg4"), QStringLiteral("-vtag"),
+         QStringLiteral("xvid"), QStringLiteral("-q:v"), QStringLiteral("4"), QStringLiteral("-g"),
+         QStringLiteral("250"), QStringLiteral("-pix_fmt"), QStringLiteral("yuv420p"),
+         // The same frames give the same file on any machine: one thread, whose
+         // slices do not depend on the processor count, and neither the encoder's
+         // nor the muxer's version written into it.
+         QStringLiteral("-threads"), QStringLiteral("1"), QStringLiteral("-flags:v"),
+         QStringLiteral("+bitexact"), QStringLiteral("-fflags"), QStringLiteral("+bitexact"),
+         QStringLiteral("-f"), QStringLiteral("avi"), path_});
     if (!ffmpeg_.waitForStarted())
         throw std::runtime_error("cannot start ffmpeg: " + ffmpeg_.errorString().toStdString());
 }

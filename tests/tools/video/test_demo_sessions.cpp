@@ -96,6 +96,7 @@ TEST(DemoPlayerTest, ReplaysIntoTheWindowsAsTheHeadlessRunnerDoes)
     }).play(script, played);
     EXPECT_EQ(frames, played / DemoPlayer::frame_ms + 1);
     EXPECT_EQ(forms.sim().scheduler.now(), played);
+    EXPECT_EQ(forms.view_clock().now(), played) << "the windows' animations keep the same pace";
 
     std::ostringstream out;
     SimRunner runner(out);
