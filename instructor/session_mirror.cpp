@@ -73,6 +73,7 @@ void SessionMirror::build_at(zun::Millis time)
             if (old_windows[i]->isVisible())
                 new_windows[i]->setGeometry(old_windows[i]->geometry());
     }
+    view_clock_driver_.drive(from.forms->view_clock());
     forms_ = std::move(from.forms);
     ui_port_.attach(*forms_);
     mark_titles();

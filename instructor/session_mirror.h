@@ -4,6 +4,7 @@
 #include "app/kept_moments.h"
 #include "app/qt_ui_port.h"
 #include "app/quiet_port.h"
+#include "app/view_clock_driver.h"
 #include "sessions/session_player.h"
 
 #include <QString>
@@ -41,6 +42,7 @@ private:
 
     QtUiPort ui_port_;
     QuietPort port_{ui_port_};
+    ViewClockDriver view_clock_driver_; // runs the windows' animations; outlives them
     SeekCache moments_;
     zun::Millis began_;
     const zun::InputTimeline &inputs_;
