@@ -12,7 +12,6 @@
 #include <gtest/gtest.h>
 
 #include <QElapsedTimer>
-#include <QFile>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTest>
@@ -20,7 +19,6 @@
 #include <QTimer>
 
 #include <algorithm>
-#include <atomic>
 #include <iostream>
 #include <memory>
 #include <mutex>
@@ -32,21 +30,6 @@ constexpr int station_count = 30;
 constexpr int pushes = 240; // a minute at four a second
 constexpr int lines_per_push = 2;
 constexpr std::chrono::milliseconds push_period{250};
-
-QList<QByteArray> hour_lines()
-{
-    QFile file(QStringLiteral(ZUN_GOLDEN_HOUR));
-    EXPECT_TRUE(file.open(QIODevice::ReadOnly));
-    QList<QByteArray> lines = file.readAll().split('\n');
-    lines.removeLast();
-    return lines;
-}
-
-double percentile(std::vector<double> values, double share)
-{
-    std::ranges::sort(values);
-    return values[static_cast<std::size_t>(share * static_cast<double>(values.size() - 1))];
-}
 
 // The bytes the class's lines take on the server, their index and their TOAST included.
 qint64 lines_table_bytes(const HistoryConnection &connection)
@@ -79,14 +62,9 @@ TEST(ClassRoomBench, DISABLED_ThirtyStationsAtAPersonsPaceFollowedByTheInstructo
     if (!server)
         GTEST_SKIP() << "no PostgreSQL test server: scripts/test.sh starts one";
     const ClassCentre centre(*server);
-    QStringList options;
-    QStringList logins;
-    for (int number = 0; number < station_count; ++number) {
-        logins << QStringLiteral("%1_s%2").arg(centre.station_a()).arg(number);
-        options << QStringLiteral("--station") << logins.back();
-    }
-    ASSERT_EQ(centre.set_up(options).exit_code, 0);
-    const QList<QByteArray> hour = hour_lines();
+    const QStringList logins = centre.add_stations(station_count);
+    ASSERT_EQ(logins.size(), station_count);
+    const QList<QByteArray> hour = recorded_hour_lines();
 
     ClassRoom room(centre.connection_as(centre.instructor()));
     QTimer every_second;

@@ -5,11 +5,11 @@
 #include "instructor/session_mirror.h"
 #include "runner/station_replay.h"
 #include "sim/state_hash.h"
+#include "tests/store/class_centre.h"
 
 #include <gtest/gtest.h>
 
 #include <QElapsedTimer>
-#include <QFile>
 
 #include <iostream>
 
@@ -17,14 +17,12 @@ namespace {
 
 TEST(SessionMirrorBench, DISABLED_OpensOnAnHourOfSession)
 {
-    QFile file(QStringLiteral(ZUN_GOLDEN_HOUR));
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QList<QByteArray> hour = recorded_hour_lines();
     StationReplay station;
     QElapsedTimer clock;
     clock.start();
-    for (const QByteArray &line : file.readAll().split('\n'))
-        if (!line.isEmpty())
-            station.feed(line.toStdString());
+    for (const QByteArray &line : hour)
+        station.feed(line.toStdString());
     ASSERT_FALSE(station.failure()) << *station.failure();
     const qint64 fed = clock.restart();
 

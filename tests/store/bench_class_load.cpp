@@ -9,7 +9,6 @@
 #include <gtest/gtest.h>
 
 #include <QElapsedTimer>
-#include <QFile>
 #include <QThread>
 
 #include <algorithm>
@@ -25,35 +24,15 @@ constexpr int steady_pushes = 200;
 // The recorded hour holds 20,856 lines in 3,669 s: 1.4 lines a quarter second.
 constexpr int lines_per_push = 2;
 
-QList<QByteArray> hour_lines()
-{
-    QFile file(QStringLiteral(ZUN_GOLDEN_HOUR));
-    EXPECT_TRUE(file.open(QIODevice::ReadOnly));
-    QList<QByteArray> lines = file.readAll().split('\n');
-    lines.removeLast();
-    return lines;
-}
-
-double percentile(std::vector<double> values, double share)
-{
-    std::ranges::sort(values);
-    return values[static_cast<std::size_t>(share * static_cast<double>(values.size() - 1))];
-}
-
 TEST(ClassLoad, DISABLED_ThirtyStationsStreamAnHourAtOnce)
 {
     const std::optional<TestServerAddress> server = shared_test_server();
     if (!server)
         GTEST_SKIP() << "no PostgreSQL test server: scripts/test.sh starts one";
     const ClassCentre centre(*server);
-    QStringList options;
-    QStringList logins;
-    for (int number = 0; number < station_count; ++number) {
-        logins << QStringLiteral("%1_s%2").arg(centre.station_a()).arg(number);
-        options << QStringLiteral("--station") << logins.back();
-    }
-    ASSERT_EQ(centre.set_up(options).exit_code, 0);
-    const QList<QByteArray> hour = hour_lines();
+    const QStringList logins = centre.add_stations(station_count);
+    ASSERT_EQ(logins.size(), station_count);
+    const QList<QByteArray> hour = recorded_hour_lines();
 
     struct Station {
         std::unique_ptr<SessionFile> file;

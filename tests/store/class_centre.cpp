@@ -185,6 +185,34 @@ ScriptRun ClassCentre::set_up(const QStringList &options) const
                           options);
 }
 
+QStringList ClassCentre::add_stations(int count) const
+{
+    QStringList options;
+    QStringList logins;
+    for (int number = 0; number < count; ++number) {
+        logins << QStringLiteral("%1_s%2").arg(station_a_).arg(number);
+        options << QStringLiteral("--station") << logins.back();
+    }
+    const ScriptRun run = set_up(options);
+    EXPECT_EQ(run.exit_code, 0) << run.output.toStdString();
+    return run.exit_code == 0 ? logins : QStringList{};
+}
+
+QList<QByteArray> recorded_hour_lines()
+{
+    QFile file(QStringLiteral(ZUN_GOLDEN_HOUR));
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << ZUN_GOLDEN_HOUR;
+    QList<QByteArray> lines = file.readAll().split('\n');
+    lines.removeLast(); // after the last newline
+    return lines;
+}
+
+double percentile(std::vector<double> values, double share)
+{
+    std::ranges::sort(values);
+    return values[static_cast<std::size_t>(share * static_cast<double>(values.size() - 1))];
+}
+
 SqlOutcome ClassCentre::run_on_server(const QString &sql) const
 {
     try {

@@ -11,6 +11,7 @@
 
 #include <memory>
 #include <optional>
+#include <vector>
 
 // A PostgreSQL server of the tests, reached through its socket folder as its superuser.
 struct TestServerAddress {
@@ -75,6 +76,9 @@ public:
     QStringList lines_of(const QString &station, const QString &session) const;
     // Runs the centre's setup (again) with these options added.
     ScriptRun set_up(const QStringList &options) const;
+    // Makes `count` more station logins, "STATION_A_s0" and on, and returns them; none when the
+    // setup failed, which the test reports.
+    QStringList add_stations(int count) const;
 
 private:
     SqlOutcome run_on_server(const QString &sql) const;
@@ -109,3 +113,9 @@ protected:
 
     std::unique_ptr<ClassCentre> centre_;
 };
+
+// The recorded hour of random use (tests/tools/golden), line by line, for the class's load.
+QList<QByteArray> recorded_hour_lines();
+
+// The value below which `share` of `values` lie (0.5 the median), of a non-empty list.
+double percentile(std::vector<double> values, double share);
