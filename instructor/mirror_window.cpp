@@ -91,7 +91,8 @@ void MirrorWindow::room_changed()
         std::shared_ptr<const StationReplay> current = room_.replay_of(station_);
         if (current && current != replay_ && current->started())
             mirror_session(std::move(current));
-        if (mirror_)
+        // The room reads every second: the windows are touched only when the session went on.
+        if (mirror_ && mirror_->position() != replay_->time())
             mirror_->show_at(replay_->time());
     }
     show_state();
